@@ -1,0 +1,42 @@
+# Shared by the project's scripts: the Debian packages the build needs, and the build itself.
+# shellcheck shell=bash
+
+DOORTRIM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+DOORTRIM_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev nlohmann-json3-dev
+)
+
+# Installs whatever of the given packages is missing (apt-get update once, then install).
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo="sudo"
+    else
+      echo "error: these Debian packages are missing and I am not root: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds into the given folder (default build/), with extra CMake arguments.
+build_project() {
+  local dir="${1:-build}"
+  shift || true
+  cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$DOORTRIM_ROOT/$dir" -j"$(nproc)"
+}

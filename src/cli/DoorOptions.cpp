@@ -1,0 +1,45 @@
+#include "cli/DoorOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include "model/EditableFields.h"
+#include "model/TBoard.h"
+#include "shell/NumberText.h"
+
+void DoorOptions::AddTo(CLI::App& command) {
+  auto* bottom = command.add_flag("--bottom", Bottom, "Bottom trawling (the keel on the ground)");
+  auto* midwater = command.add_flag("--midwater", Midwater, "Midwater trawling");
+  bottom->excludes(midwater);
+  command
+      .add_option("--set", Settings,
+                  "Change one field of the door, by its model name (repeatable): y0 ... F, "
+                  "WaterDensity, GroundDensity, GroundCoef, BridleAngleH, BridleAngleV, xk, yk, zk")
+      ->type_name("NAME=VALUE")
+      ->allow_extra_args(false);
+}
+
+std::optional<std::string> DoorOptions::ApplyTo(TBoard& board) const {
+  if (Bottom) board.Bottom = true;
+  if (Midwater) board.Bottom = false;
+  for (const std::string& setting : Settings) {
+    if (auto problem = AssignField(board, setting)) return "--set: " + *problem;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ParseReal(const std::string& text, const std::string& option,
+                                     long double& out) {
+  if (!ConvertStrict(text, out)) {
+    return option + ": malformed number '" + text + "'";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ParseTriple(const std::vector<std::string>& texts,
+                                       const std::string& option, AngleTriple& out) {
+  if (texts.size() != 3) return option + ": expected three numbers X Y Z";
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (auto problem = ParseReal(texts[i], option, out[i])) return problem;
+  }
+  return std::nullopt;
+}

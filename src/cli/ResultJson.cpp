@@ -1,0 +1,46 @@
+#include "cli/ResultJson.h"
+
+#include "balance/BalanceFigures.h"
+#include "model/TBoard.h"
+
+namespace {
+using Json = nlohmann::ordered_json;
+
+Json Vector(const XYZ& v) {
+  return Json::array(
+      {static_cast<double>(v.X), static_cast<double>(v.Y), static_cast<double>(v.Z)});
+}
+
+Json ForceJson(const TForce& f) {
+  Json j = Json::object();
+  j["point"] = Vector(f.Point);
+  j["force"] = Vector(f.Force);
+  return j;
+}
+}  // namespace
+
+Json ResultJson(const TBoard& board, const SolveResult* search) {
+  const BalanceFigures figures = ComputeBalanceFigures(board);
+  Json j = Json::object();
+  j["mode"] = board.Bottom ? "bottom" : "midwater";
+  j["angles_deg"] = Vector({board.RotX, board.RotY, board.RotZ});
+  j["total_force"] = Vector(board.TotalForce);
+  j["total_moment"] = Vector(board.TotalMoment);
+  j["wing_attack_deg"] = static_cast<double>(figures.WingAttackDeg);
+  Json forces = Json::object();
+  forces["wing"] = ForceJson(board.ForceWing);
+  forces["stringer"] = ForceJson(board.ForceStringer);
+  forces["gravity"] = ForceJson(board.ForceGravity);
+  forces["upper_bridle"] = ForceJson(board.ForceUpperBridle);
+  forces["lower_bridle"] = ForceJson(board.ForceLowerBridle);
+  forces["ground"] = ForceJson(board.ForceGround);
+  j["forces"] = forces;
+  j["resistance_kN"] = static_cast<double>(figures.ResistanceKN);
+  j["spread_kN"] = static_cast<double>(figures.SpreadKN);
+  j["vertical_kN"] = static_cast<double>(figures.VerticalKN);
+  if (search) {
+    j["iterations"] = search->Iterations;
+    j["converged"] = search->Converged;
+  }
+  return j;
+}

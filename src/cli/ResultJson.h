@@ -1,0 +1,12 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "model/SolveResult.h"
+
+class TBoard;
+
+// The door's state after an evaluation as one JSON object: mode, angles, totals, the six
+// forces with their points, and the balance figures. With a search result, its iterations and
+// whether it converged are added.
+nlohmann::ordered_json ResultJson(const TBoard& board, const SolveResult* search = nullptr);

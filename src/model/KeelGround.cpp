@@ -1,0 +1,130 @@
+#include "model/KeelGround.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/Interpolate.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+
+namespace {
+constexpr long double kShallowestDepth = 0.0001L;  // m; shallower counts as "too shallow"
+constexpr long double kDepthTolerance = 0.001L;    // m, on the residual
+constexpr int kMaxBisections = 10000;
+constexpr long double kCubicCmToCubicM = 1e-6L;
+}  // namespace
+
+KeelGround::KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma)
+    : board_(board), gamma_(gamma), turn_(alpha, beta, gamma) {}
+
+long double KeelGround::GroundNormalForce() const {
+  const long double lifted = board_.WingSpread() * std::sin(board_.WingNormalDir) +
+                             board_.StringerSpread() * std::sin(board_.StringerNormalDir);
+  return std::max<long double>(0, board_.G - lifted);
+}
+
+long double KeelGround::Residual(long double z, long double normalForce) const {
+  const KeelGeomTable& k = board_.KeelGeom;
+  const long double deepest = k.Zi[std::max(0, k.Count - 1)];
+  if (z < kShallowestDepth) return deepest;
+  const long double section =
+      Interpolate(k.Count, k.Zi, k.Xi, z) * Interpolate(k.Count, k.Zi, k.Yi, z);
+  // A keel without cross-section at this depth carries nothing: it sinks further.
+  if (!(section > 0)) return deepest;
+  return normalForce * board_.GroundCoef * kCubicCmToCubicM / section - z;
+}
+
+long double KeelGround::PenetrationDepth() const {
+  const KeelGeomTable& k = board_.KeelGeom;
+  if (k.Count < 2) return 0;
+  const long double n = GroundNormalForce();
+  long double lo = 0;
+  long double hi = k.Zi[k.Count - 1];
+  const long double fLo = Residual(lo, n);
+  const long double fHi = Residual(hi, n);
+  const bool decreasing = fHi < fLo;
+  if (fLo * fHi > 0) return hi;  // the keel sinks completely
+  for (int i = 0; i < kMaxBisections; ++i) {
+    const long double mid = (lo + hi) / 2;
+    // Once the bracket no longer shrinks, further halving cannot meet the tolerance.
+    if (mid == lo || mid == hi) break;
+    const long double fm = Residual(mid, n);
+    if (std::fabs(fm) <= kDepthTolerance) return mid;
+    if (decreasing == (fm > 0)) {
+      lo = mid;
+    } else {
+      hi = mid;
+    }
+  }
+  return 0;
+}
+
+long double KeelGround::KeelSideArea(long double z) const {
+  const KeelGeomTable& k = board_.KeelGeom;
+  if (k.Count < 2 || !(z > k.Zi[0])) return 0;
+  return z * Interpolate(k.Count, k.Zi, k.Xi, z) / 2;
+}
+
+long double KeelGround::GroundResistance() const {
+  const GroundTable& g = board_.Ground;
+  const long double cx = Interpolate(g.Count, g.Angle, g.Cx, gamma_ / kDegree);
+  return -cx * board_.GroundDensity * board_.v * board_.v * KeelSideArea(PenetrationDepth()) / 2;
+}
+
+std::vector<XYZ> KeelGround::Outline() const {
+  const KeelGeomTable& k = board_.KeelGeom;
+  const int n = k.Count;
+  std::vector<XYZ> outline;
+  if (n < 1) return outline;
+  const long double cx = board_.x0 - board_.xk;
+  const long double cy = board_.y0 + board_.yk;
+  const long double base = board_.zk - board_.z0;
+  outline.reserve(2 * n - 1);
+  for (int i = n - 1; i >= 1; --i)
+    outline.push_back({cx + k.Xi[i] / 2, cy, base + k.Zi[i]});
+  for (int i = 0; i < n; ++i)
+    outline.push_back({cx - k.Xi[i] / 2, cy, base + k.Zi[i]});
+  return outline;
+}
+
+XYZ KeelGround::ContactPoint() const {
+  const std::vector<XYZ> outline = Outline();
+  const int count = static_cast<int>(outline.size());
+  if (count == 0) return turn_.Apply(board_.PtKeelOrigin);
+  const int tip = (count - 1) / 2;
+  if (count < 3) return turn_.Apply(outline[tip]);
+
+  long double lowest = 0;
+  int lowestIndex = tip;
+  for (int j = 0; j < count; ++j) {
+    const long double z = turn_.Apply(outline[j]).Z;
+    if (z < lowest) {  // ties keep the earlier point
+      lowest = z;
+      lowestIndex = j;
+    }
+  }
+  const int k = std::clamp(lowestIndex, 1, count - 2);
+  const XYZ p1 = turn_.Apply(outline[k - 1]);
+  const XYZ p2 = turn_.Apply(outline[k]);
+  const XYZ p3 = turn_.Apply(outline[k + 1]);
+
+  // Fit against X where the three points have distinct abscissas and bend; otherwise use Y
+  // as the parameter; a keel edge that offers neither rests on its lowest point.
+  if (!AreCollinear(p1.X, p1.Z, p2.X, p2.Z, p3.X, p3.Z)) {
+    const auto zOfX = ParabolaThrough(p1.X, p1.Z, p2.X, p2.Z, p3.X, p3.Z);
+    const auto yOfX = ParabolaThrough(p1.X, p1.Y, p2.X, p2.Y, p3.X, p3.Y);
+    if (zOfX && yOfX && zOfX->HasVertex()) {
+      const long double x = zOfX->VertexU();
+      return {x, yOfX->At(x), zOfX->At(x)};
+    }
+  }
+  if (!AreCollinear(p1.Y, p1.Z, p2.Y, p2.Z, p3.Y, p3.Z)) {
+    const auto zOfY = ParabolaThrough(p1.Y, p1.Z, p2.Y, p2.Z, p3.Y, p3.Z);
+    const auto xOfY = ParabolaThrough(p1.Y, p1.X, p2.Y, p2.X, p3.Y, p3.X);
+    if (zOfY && xOfY && zOfY->HasVertex()) {
+      const long double y = zOfY->VertexU();
+      return {xOfY->At(y), y, zOfY->At(y)};
+    }
+  }
+  return turn_.Apply(outline[lowestIndex]);
+}

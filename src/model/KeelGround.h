@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "model/Rotation.h"
+#include "model/XYZ.h"
+
+class TBoard;
+
+// The keel resting on the sea bed in bottom trawling: how deep it sinks, where the ground
+// pushes back and how much the ground resists the towing, for the door turned by
+// (alpha, beta, gamma). Reads the door's attack angles, so the door must be positioned first.
+class KeelGround {
+ public:
+  KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma);
+
+  // Weight not carried by the hydrodynamic lift: max(0, G - vertical spread of wing and
+  // stringer), N.
+  long double GroundNormalForce() const;
+  // Depth the keel sinks to, m: the ground carries the normal force on the keel's cross-section.
+  long double PenetrationDepth() const;
+  // Side area of the keel below depth z, m^2.
+  long double KeelSideArea(long double z) const;
+  // X component of the ground reaction, N (negative: against the towing).
+  long double GroundResistance() const;
+  // World point where the ground reaction acts: the vertex of a parabola through the lowest
+  // point of the turned keel outline and its two neighbours.
+  XYZ ContactPoint() const;
+
+  // Keel outline in the body frame: down the fore edge, through the tip, up the aft edge.
+  std::vector<XYZ> Outline() const;
+
+ private:
+  long double Residual(long double z, long double normalForce) const;
+
+  const TBoard& board_;
+  long double gamma_;
+  Rotation turn_;
+};

@@ -1,0 +1,213 @@
+#include "shell/NumberText.h"
+
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <system_error>
+
+#include "shell/NumberFormat.h"
+#include "shell/TextRoutines.h"
+
+namespace {
+
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsAsciiLetterOrDigit(char c) {
+  return IsAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsUtf8Continuation(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x80 && byte <= 0xBF;
+}
+
+bool HasAt(std::string_view text, std::size_t pos, std::string_view part) {
+  return !part.empty() && text.substr(pos).starts_with(part);
+}
+
+// Converts a normalised "digits.digitse-digits" text; false when the value lies outside
+// the normal range of the type.
+bool ConvertNormalised(const std::string& normalised, long double& value) {
+  const char* const end = normalised.data() + normalised.size();
+  const auto result = std::from_chars(normalised.data(), end, value, std::chars_format::general);
+  return result.ec == std::errc{} && result.ptr == end;
+}
+
+// Reads digits from text[pos...] into `digits`, skipping thousands separators.
+void ReadDigits(std::string_view text, std::size_t& pos, const NumberLocale& loc,
+                std::string& digits) {
+  while (pos < text.size()) {
+    if (IsAsciiDigit(text[pos])) {
+      digits += text[pos];
+      ++pos;
+    } else if (HasAt(text, pos, loc.Thousands)) {
+      pos += loc.Thousands.size();
+    } else {
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+bool ConvertStrict(std::string_view text, long double& out, const NumberLocale& loc) {
+  std::size_t pos = 0;
+  const std::size_t length = text.size();
+  bool negative = false;
+  if (pos < length && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+
+  std::string normalised;
+  std::size_t mantissaDigits = 0;
+  while (pos < length && IsAsciiDigit(text[pos])) {
+    normalised += text[pos++];
+    ++mantissaDigits;
+  }
+  if (HasAt(text, pos, loc.Decimal)) {
+    pos += loc.Decimal.size();
+    normalised += '.';
+    while (pos < length && IsAsciiDigit(text[pos])) {
+      normalised += text[pos++];
+      ++mantissaDigits;
+    }
+  }
+  if (mantissaDigits == 0) return false;
+
+  if (pos < length && (text[pos] == 'E' || text[pos] == 'e')) {
+    ++pos;
+    normalised += 'e';
+    if (pos < length && (text[pos] == '+' || text[pos] == '-')) {
+      if (text[pos] == '-') normalised += '-';
+      ++pos;
+    }
+    std::size_t exponentDigits = 0;
+    while (pos < length && IsAsciiDigit(text[pos])) {
+      normalised += text[pos++];
+      ++exponentDigits;
+    }
+    if (exponentDigits == 0) return false;
+  }
+  if (pos != length) return false;
+
+  long double value = 0.0L;
+  if (!ConvertNormalised(normalised, value)) return false;
+  out = negative ? -value : value;
+  return true;
+}
+
+long double ParseNumberLoose(std::string_view text, const NumberLocale& loc) {
+  const std::size_t length = text.size();
+  std::size_t pos = 0;
+  while (pos < length && (text[pos] == ' ' || text[pos] == '\t'))
+    ++pos;
+
+  bool negative = false;
+  if (pos < length && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+
+  std::string integerDigits;
+  ReadDigits(text, pos, loc, integerDigits);
+
+  // The decimal point: the locale's separator, or any one character that cannot be part
+  // of a number, so a "." typed under a "," locale still works. A non-ASCII character is
+  // skipped whole, not byte by byte.
+  if (pos < length) {
+    if (HasAt(text, pos, loc.Decimal)) {
+      pos += loc.Decimal.size();
+    } else if (!IsAsciiLetterOrDigit(text[pos])) {
+      ++pos;
+      while (pos < length && IsUtf8Continuation(text[pos]))
+        ++pos;
+    }
+  }
+
+  std::string fractionDigits;
+  ReadDigits(text, pos, loc, fractionDigits);
+
+  // Saturating well beyond any usable exponent keeps the counter from overflowing while
+  // still pushing the value out of range.
+  constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+  std::int64_t exponent = 0;
+  bool negativeExponent = false;
+  if (pos + 1 < length &&
+      (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'F' || text[pos] == 'f')) {
+    ++pos;
+    if (text[pos] == '+' || text[pos] == '-') {
+      negativeExponent = text[pos] == '-';
+      ++pos;
+    }
+    std::string exponentDigits;
+    ReadDigits(text, pos, loc, exponentDigits);
+    for (char digit : exponentDigits) {
+      if (exponent < kExponentCap) exponent = exponent * 10 + (digit - '0');
+    }
+  }
+
+  if (integerDigits.empty() && fractionDigits.empty()) return 0.0L;
+  std::string normalised = integerDigits.empty() ? "0" : integerDigits;
+  if (!fractionDigits.empty()) normalised += '.' + fractionDigits;
+  normalised += negativeExponent ? "e-" : "e";
+  normalised += std::to_string(exponent);
+
+  long double value = 0.0L;
+  if (!ConvertNormalised(normalised, value)) return 0.0L;  // out of range
+  if (value == 0.0L) return 0.0L;
+  return negative ? -value : value;
+}
+
+long double ReadNumber(std::string_view text, const NumberLocale& loc) {
+  if (text.empty()) return 0.0L;
+  const std::string trimmed = TrimBlanks(text);
+  long double value = 0.0L;
+  if (!ConvertStrict(trimmed, value, loc)) value = ParseNumberLoose(trimmed, loc);
+  if (trimmed.starts_with('-') && value > 0.0L) value = -value;
+  return value;
+}
+
+std::string CheckNumberText(std::string_view text, int width, int decimals, long double lower,
+                            long double upper, long double fallback, bool trim,
+                            const NumberLocale& loc) {
+  long double value = ReadNumber(text, loc);
+  if (value <= lower || value >= upper) value = fallback;
+
+  const std::string pattern =
+      RepeatChar('#', width - decimals - 2) + "0." + RepeatChar('#', decimals);
+  std::string shown = FormatFloat(pattern, value, loc);
+
+  if (trim) {
+    const auto hasSeparator = [&] {
+      return !loc.Decimal.empty() && shown.find(loc.Decimal) != std::string::npos;
+    };
+    while (hasSeparator() && shown.back() == '0')
+      shown.pop_back();
+    shown.erase(0, shown.find_first_not_of(' '));
+  }
+  return shown;
+}
+
+std::string FormatNumber(int width, int decimals, bool trim, long double value,
+                         const NumberLocale& loc) {
+  const std::string pattern =
+      RepeatChar('#', width - decimals - 1) + "." + RepeatChar('#', decimals);
+  std::string shown = FormatFloat(pattern, value, loc);
+
+  if (trim && !loc.Decimal.empty()) {
+    while (shown.find(loc.Decimal) != std::string::npos) {
+      if (shown.back() == '0') {
+        shown.pop_back();
+      } else if (shown.ends_with(loc.Decimal)) {
+        shown.resize(shown.size() - loc.Decimal.size());
+      } else {
+        break;
+      }
+    }
+  }
+  if (trim) shown.erase(0, shown.find_first_not_of(' '));
+  return shown;
+}
