@@ -9,6 +9,7 @@
 #include "cli/ResultJson.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "model/ViewSettings.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ struct EvaluateCommand {
     CLI::App* cmd =
         app.add_subcommand("evaluate", "Forces and moments of the door at given angles");
     door.AddTo(*cmd);
-    cmd->add_option("--angles", angles, "Rotation about X, Y and Z, degrees (default 0 0 0)")
+    cmd->add_option("--angles", angles,
+                    "Rotation about X, Y and Z, degrees (default: the angles stored in FILE, "
+                    "else 0 0 0)")
         ->expected(3)
         ->type_name("X Y Z");
     cmd->add_flag("--json", json, "Print one JSON object");
@@ -67,7 +70,9 @@ struct SolveCommand {
   void AddTo(CLI::App& app) {
     CLI::App* cmd = app.add_subcommand("solve", "Search the balance angles of the door");
     door.AddTo(*cmd);
-    cmd->add_option("--start", start, "Starting rotation about X, Y and Z, degrees (default 0 0 0)")
+    cmd->add_option("--start", start,
+                    "Starting rotation about X, Y and Z, degrees (default: the angles stored in "
+                    "FILE, else 0 0 0)")
         ->expected(3)
         ->type_name("X Y Z");
     cmd->add_option("--tolerance", tolerance, "Largest |Mx|+|My|+|Mz| accepted, N*m (default 0.1)");
@@ -103,6 +108,32 @@ struct SolveCommand {
   }
 };
 
+struct SaveCommand {
+  DoorOptions door;
+  std::string output;
+
+  void AddTo(CLI::App& app) {
+    CLI::App* cmd =
+        app.add_subcommand("save", "Write the door, with any changes, to a door data file");
+    door.AddTo(*cmd);
+    cmd->add_option("--out", output, "The file to write (replaced only once fully written)")
+        ->required()
+        ->type_name("NEW.brd");
+  }
+
+  int Run(std::ostream& err) {
+    TBoard board;
+    ViewSettings view;
+    if (auto problem = door.ApplyTo(board, &view)) return EvaluateCommand::Fail(err, *problem);
+    const DoorFileResult saved = board.SaveToFile(output, view);
+    if (!saved.Ok) {
+      err << "doortrim-cli: " << saved.Message << "\n";
+      return kExitNotSaved;
+    }
+    return kExitOk;
+  }
+};
+
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -110,8 +141,10 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   app.require_subcommand(1);
   EvaluateCommand evaluate;
   SolveCommand solve;
+  SaveCommand save;
   evaluate.AddTo(app);
   solve.AddTo(app);
+  save.AddTo(app);
   const auto knownCommand = [&](const std::string& name) {
     for (const CLI::App* sub : app.get_subcommands({})) {
       if (sub->get_name() == name) return true;
@@ -133,5 +166,6 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return kExitUsage;
   }
   if (app.got_subcommand("evaluate")) return evaluate.Run(out, err);
+  if (app.got_subcommand("save")) return save.Run(err);
   return solve.Run(out, err);
 }

@@ -4,9 +4,12 @@
 
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
+#include "model/ViewSettings.h"
 #include "shell/NumberText.h"
 
 void DoorOptions::AddTo(CLI::App& command) {
+  command.add_option("file", File, "Door data file to start from (default: the built-in door)")
+      ->type_name("FILE.brd");
   auto* bottom = command.add_flag("--bottom", Bottom, "Bottom trawling (the keel on the ground)");
   auto* midwater = command.add_flag("--midwater", Midwater, "Midwater trawling");
   bottom->excludes(midwater);
@@ -18,7 +21,16 @@ void DoorOptions::AddTo(CLI::App& command) {
       ->allow_extra_args(false);
 }
 
-std::optional<std::string> DoorOptions::ApplyTo(TBoard& board) const {
+std::optional<std::string> DoorOptions::ApplyTo(TBoard& board, ViewSettings* view) const {
+  if (!File.empty()) {
+    ViewSettings settings;
+    const DoorFileResult loaded = board.LoadFromFile(File, &settings);
+    if (!loaded.Ok) return loaded.Message;
+    board.RotX = settings.Angles[0];
+    board.RotY = settings.Angles[1];
+    board.RotZ = settings.Angles[2];
+    if (view) *view = settings;
+  }
   if (Bottom) board.Bottom = true;
   if (Midwater) board.Bottom = false;
   for (const std::string& setting : Settings) {

@@ -9,16 +9,21 @@ namespace CLI {
 class App;
 }
 class TBoard;
+struct ViewSettings;
 
-// Options shared by the commands that work on a door: the trawling mode and field overrides.
+// Options shared by the commands that work on a door: a data file to start from, the trawling
+// mode and field overrides.
 struct DoorOptions {
+  std::string File;  // empty: the built-in default door
   bool Bottom = false;
   bool Midwater = false;
   std::vector<std::string> Settings;  // NAME=VALUE
 
   void AddTo(CLI::App& command);
-  // Applies the mode and the overrides in order; the first problem is returned.
-  std::optional<std::string> ApplyTo(TBoard& board) const;
+  // Loads the file (its mode included) and puts its balance angles into RotX, RotY, RotZ, as
+  // the balance window does; then applies the mode and the overrides in order. The first
+  // problem is returned. The file's window settings go to *view.
+  std::optional<std::string> ApplyTo(TBoard& board, ViewSettings* view = nullptr) const;
 };
 
 using AngleTriple = std::array<long double, 3>;

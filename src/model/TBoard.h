@@ -4,9 +4,11 @@
 #include <string>
 
 #include "model/CoefTable.h"
+#include "model/DoorFileResult.h"
 #include "model/Range.h"
 #include "model/SolveResult.h"
 #include "model/TForce.h"
+#include "model/ViewSettings.h"
 #include "model/XYZ.h"
 
 inline constexpr int kMainParamCount = 23;
@@ -100,6 +102,17 @@ class TBoard {
   // iterations pass; the angles reached are also stored in RotX, RotY, RotZ.
   SolveResult Solve(long double& x, long double& y, long double& z, long double tolerance,
                     const ProcessMessages& processMessages = {});
+
+  // Loads a door data file, all or nothing: on any problem the door is left exactly as it was
+  // and the result names the file, the line and what was expected there. On success the
+  // tables, main parameters with their ranges, environment, mode and picture names are
+  // replaced, Modified is cleared and the geometry recomputed; the window settings of the file
+  // (balance angles included) go to *view. StringerHydro, bs, Sensitivity and RotX/Y/Z are
+  // not part of the file and stay as they are.
+  DoorFileResult LoadFromFile(const std::string& path, ViewSettings* view = nullptr);
+  // Writes the door and the given window settings; the previous file is replaced only once the
+  // new one is completely on disk. Modified is left to the caller.
+  DoorFileResult SaveToFile(const std::string& path, const ViewSettings& view) const;
 
   // Hydrodynamic forces of the plates at the attack angles of the last positioning:
   // resistance D along -X and spread L along the normal's projection on the Y-Z plane.

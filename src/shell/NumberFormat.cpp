@@ -174,7 +174,13 @@ std::string FormatGeneral(long double value, const NumberLocale& loc) {
 std::string FormatRoundTrip(long double value) {
   if (!std::isfinite(value)) return {};
   char buffer[128];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  // Plain notation over the range a door's values live in reads best by hand ("100000", not
+  // "1e+05"); both forms are the shortest that reads back exactly.
+  const long double magnitude = std::fabs(value);
+  const bool plain = magnitude == 0 || (magnitude >= 1e-6L && magnitude < 1e15L);
+  const auto result =
+      plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+            : std::to_chars(buffer, buffer + sizeof buffer, value);
   if (result.ec != std::errc{}) return {};
   return std::string(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }

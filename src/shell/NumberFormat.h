@@ -36,5 +36,6 @@ std::string FormatFixed(long double value, int decimals);
 std::string FormatGeneral(long double value, const NumberLocale& loc = NumberLocale{});
 
 // The shortest text that reads back to exactly the same long double, with "." as decimal
-// point whatever the locale (the data file's form). Exponents look like "1e+20".
+// point whatever the locale (the data file's form). Values from 1e-6 up to 1e15 are written
+// in plain notation ("100000", "0.001"); others with an exponent ("1e+20").
 std::string FormatRoundTrip(long double value);
