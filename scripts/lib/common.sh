@@ -7,6 +7,8 @@ DOORTRIM_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  fonts-dejavu-core xvfb xauth dbus
 )
 
 # Installs whatever of the given packages is missing (apt-get update once, then install).

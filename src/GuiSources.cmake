@@ -1,0 +1,22 @@
+# The desktop program. Every file here may use Qt; the core above must not.
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+add_library(doortrim_gui STATIC
+  ${CMAKE_SOURCE_DIR}/resources/resources.qrc
+  shell/UserLocale.cpp
+  shell/HelpBrowser.cpp
+  shell/CalculatorLauncher.cpp
+  editors/ScPic.cpp
+  shell/TEditF.cpp
+  shell/TAskAny.cpp
+  shell/TAboutBox.cpp
+  shell/TMain_f.cpp
+  shell/DoorTrimApp.cpp
+)
+target_include_directories(doortrim_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(doortrim_gui PUBLIC doortrim_core
+  Qt6::Widgets Qt6::Svg Qt6::SvgWidgets Qt6::PrintSupport Qt6::DBus)
+
+add_executable(doortrim shell/main.cpp)
+target_link_libraries(doortrim PRIVATE doortrim_gui)

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "shell/DoorTrimApp.h"
+#include "shell/TMain_f.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("DoorTrim");
+  QApplication::setApplicationDisplayName("DoorTrim");
+  DoorTrimApp app;
+  app.Main().show();
+  return QApplication::exec();
+}

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/ModalAnswer.h"
+#include "shell/DoorTrimApp.h"
+#include "shell/HelpBrowser.h"
+#include "shell/TAboutBox.h"
+#include "shell/TMain_f.h"
+
+namespace {
+
+// Answers the next file dialog with the given path (or cancels it for an empty path).
+void AnswerFileDialog(const QString& path) {
+  AnswerNextModal([path](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    app_ = std::make_unique<DoorTrimApp>();
+    main_ = &app_->Main();
+    main_->show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    app_->Board.Modified = false;  // let the window go without asking
+    main_->close();
+    app_.reset();
+  }
+
+  template <class T>
+  T* Find(const char* name) {
+    T* widget = main_->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QAction* Action(const char* name) { return Find<QAction>(name); }
+
+  // A door file of our own, different from the default door in weight and mode.
+  QString WriteDoor(const QString& name, long double weight, bool bottom) {
+    TBoard door;
+    door.G = weight;
+    door.Bottom = bottom;
+    const QString path = dir_.filePath(name);
+    EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
+    return path;
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<DoorTrimApp> app_;
+  TMain_f* main_ = nullptr;
+};
+
+TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim");
+  EXPECT_EQ(main_->centralWidget()->size(), QSize(411, 292));
+  EXPECT_EQ(main_->minimumSize(), main_->maximumSize());  // fixed size
+  const std::pair<const char*, const char*> buttons[] = {
+      {"Button1", "Projections"},        {"Button4", "Hydrodynamic "}, {"Button5", "Environment"},
+      {"Button6", "Influence of Trawl"}, {"Button7", "Ground"},        {"Button8", "Keel Geometry"},
+      {"Button9", "Origin of Keel"},     {"Button10", "Balance"},      {"BitBtn1", "Exit"}};
+  for (const auto& [name, caption] : buttons) {
+    QPushButton* button = Find<QPushButton>(name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), caption);
+  }
+  EXPECT_EQ(Find<QRadioButton>("RadioButton1")->text(), "Bottom trawling");
+  EXPECT_EQ(Find<QRadioButton>("RadioButton2")->text(), "Midwater trawling");
+  for (const char* image :
+       {"Image1", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10"}) {
+    QLabel* label = Find<QLabel>(image);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->size(), QSize(37, 37));
+    EXPECT_FALSE(label->pixmap().isNull()) << image;
+    EXPECT_FALSE(label->toolTip().isEmpty()) << image;
+  }
+  EXPECT_EQ(Find<QLabel>("Image6")->toolTip(), "Attack angle of brdle");
+  for (const char* action :
+       {"Open1", "Save1", "SaveAs1", "Language1", "English1", "Russian1", "Norwegian1", "Exit1",
+        "Oval1", "Vshape1", "Spherical1", "Rectangular1", "N2", "A1"}) {
+    EXPECT_NE(Action(action), nullptr) << action;
+  }
+  EXPECT_EQ(Action("Open1")->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(Action("Save1")->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(Action("SaveAs1")->shortcut(), QKeySequence("Ctrl+A"));
+  EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence("Alt+X"));
+  EXPECT_EQ(Action("N2")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(MainWindow, CommandsWithoutTheirWindowsAreDisabled) {
+  for (const char* name :
+       {"Button1", "Button4", "Button5", "Button6", "Button7", "Button8", "Button9", "Button10"}) {
+    EXPECT_FALSE(Find<QPushButton>(name)->isEnabled()) << name;
+  }
+  EXPECT_TRUE(Find<QPushButton>("BitBtn1")->isEnabled());
+  for (const char* name : {"Oval1", "English1", "Russian1", "Norwegian1"}) {
+    EXPECT_FALSE(Action(name)->isEnabled()) << name;
+  }
+}
+
+TEST_F(MainWindow, ModeButtonsSetTheModel) {
+  EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
+  QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(Find<QRadioButton>("RadioButton1")->isChecked());
+  QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
+  EXPECT_TRUE(app_->Board.Bottom);
+}
+
+TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
+  const QString path = WriteDoor("midwater.brd", 9000, false);
+  AnswerFileDialog(path);
+  Action("Open1")->trigger();
+  EXPECT_EQ(app_->Board.G, 9000);
+  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
+  EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
+  EXPECT_EQ(main_->FileName(), path);
+}
+
+TEST_F(MainWindow, OpenCancelledChangesNothing) {
+  AnswerFileDialog("");
+  Action("Open1")->trigger();
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim");
+  EXPECT_EQ(app_->Board.G, 11513);
+}
+
+TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
+  const QString good = WriteDoor("good.brd", 9000, false);
+  ASSERT_TRUE(main_->OpenFile(good));
+  const QString bad = dir_.filePath("bad.brd");
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("7\n0 0.1 0.01 abc\n");
+  file.close();
+
+  QString message;
+  AnswerMessageBox(QMessageBox::Ok, &message);
+  EXPECT_FALSE(main_->OpenFile(bad));
+  EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
+  EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
+  EXPECT_EQ(app_->Board.G, 9000);
+  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + good);
+  EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
+}
+
+TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
+  app_->Board.G = 12345;
+  app_->Board.Modified = true;
+  const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
+  AnswerFileDialog(path);
+  Action("Save1")->trigger();
+  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_EQ(main_->FileName(), path + ".brd");
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
+  TBoard reread;
+  ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
+  EXPECT_EQ(reread.G, 12345);
+
+  // A second Save writes to the same file without asking.
+  app_->Board.G = 222;
+  app_->Board.Modified = true;
+  Action("Save1")->trigger();
+  EXPECT_FALSE(app_->Board.Modified);
+  ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
+  EXPECT_EQ(reread.G, 222);
+}
+
+TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
+  main_->close();
+  EXPECT_FALSE(main_->isVisible());
+}
+
+TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
+  app_->Board.Modified = true;
+  QString message;
+  AnswerMessageBox(QMessageBox::Cancel, &message);
+  main_->close();
+  EXPECT_EQ(message, "Save Data?");
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_TRUE(app_->Board.Modified);
+}
+
+TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
+  const QString path = WriteDoor("door.brd", 9000, true);
+  ASSERT_TRUE(main_->OpenFile(path));
+  app_->Board.G = 1;
+  app_->Board.Modified = true;
+  AnswerMessageBox(QMessageBox::No);
+  main_->close();
+  EXPECT_FALSE(main_->isVisible());
+  TBoard reread;
+  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
+  EXPECT_EQ(reread.G, 9000);
+}
+
+TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
+  const QString path = WriteDoor("door.brd", 9000, true);
+  ASSERT_TRUE(main_->OpenFile(path));
+  app_->Board.G = 7777;
+  app_->Board.Modified = true;
+  AnswerMessageBox(QMessageBox::Yes);
+  main_->close();
+  EXPECT_FALSE(main_->isVisible());
+  TBoard reread;
+  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
+  EXPECT_EQ(reread.G, 7777);
+}
+
+TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
+  app_->Board.Modified = true;
+  AnswerMessageBox(QMessageBox::Yes);
+  QTimer::singleShot(200, [] { AnswerFileDialog(""); });
+  main_->close();
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_TRUE(app_->Board.Modified);
+}
+
+TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("sub"));
+  const QString path = WriteDoor("sub/door.brd", 9000, true);
+  ASSERT_TRUE(main_->OpenFile(path));
+  ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
+  app_->Board.Modified = true;
+  QString error;
+  AnswerMessageBox(QMessageBox::Yes);
+  QTimer::singleShot(300, [&error] { AnswerMessageBox(QMessageBox::Ok, &error); });
+  main_->close();
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
+}
+
+TEST_F(MainWindow, HelpAndAbout) {
+  Action("N2")->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(app_->Help().isVisible());
+  app_->Help().close();
+  bool shown = false;
+  AnswerNextModal([&shown](QWidget* modal) {
+    shown = modal->objectName() == "AboutBox" && modal->windowTitle() == "About";
+    qobject_cast<QDialog*>(modal)->accept();
+  });
+  Action("A1")->trigger();
+  EXPECT_TRUE(shown);
+}
+
+}  // namespace

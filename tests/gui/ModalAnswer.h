@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class QWidget;
+
+// Answers the next modal window the code under test opens: once it is the active modal
+// widget, `answer` runs on it (read its text, press a button, type into it). Polls until the
+// modal appears, for at most timeoutMs.
+void AnswerNextModal(std::function<void(QWidget* modal)> answer, int timeoutMs = 5000);
+
+// Convenience for message boxes: remembers the box's text in *text (when given) and presses
+// the given QMessageBox::StandardButton, or accepts the box when it has no such button.
+void AnswerMessageBox(int standardButton, QString* text = nullptr, int timeoutMs = 5000);
