@@ -1,0 +1,35 @@
+#include "cli/EvaluateCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/CliApp.h"
+#include "cli/ResultPrinter.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+
+void EvaluateCommand::AddTo(CLI::App& app) {
+  CLI::App* cmd = app.add_subcommand(Name(), "Forces and moments of the door at given angles");
+  door_.AddTo(*cmd);
+  cmd->add_option("--angles", angles_,
+                  "Rotation about X, Y and Z, degrees (default: the angles stored in FILE, "
+                  "else 0 0 0)")
+      ->expected(3)
+      ->type_name("X Y Z");
+  cmd->add_flag("--json", json_, "Print one JSON object");
+}
+
+int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
+  TBoard board;
+  if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
+  AngleTriple a{board.RotX, board.RotY, board.RotZ};
+  if (!angles_.empty()) {
+    if (auto problem = ParseTriple(angles_, "--angles", a)) return Fail(err, *problem);
+  }
+  board.RotX = a[0];
+  board.RotY = a[1];
+  board.RotZ = a[2];
+  board.ComputeGeometry();
+  board.Evaluate(a[0] * kDegree, a[1] * kDegree, a[2] * kDegree);
+  PrintResult(board, nullptr, json_, out);
+  return kExitOk;
+}

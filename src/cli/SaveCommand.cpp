@@ -1,0 +1,29 @@
+#include "cli/SaveCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+
+#include "cli/CliApp.h"
+#include "model/TBoard.h"
+#include "model/ViewSettings.h"
+
+void SaveCommand::AddTo(CLI::App& app) {
+  CLI::App* cmd =
+      app.add_subcommand(Name(), "Write the door, with any changes, to a door data file");
+  door_.AddTo(*cmd);
+  cmd->add_option("--out", output_, "The file to write (replaced only once fully written)")
+      ->required()
+      ->type_name("NEW.brd");
+}
+
+int SaveCommand::Run(std::ostream&, std::ostream& err) {
+  TBoard board;
+  ViewSettings view;
+  if (auto problem = door_.ApplyTo(board, &view)) return Fail(err, *problem);
+  const DoorFileResult saved = board.SaveToFile(output_, view);
+  if (!saved.Ok) {
+    err << "doortrim-cli: " << saved.Message << "\n";
+    return kExitNotSaved;
+  }
+  return kExitOk;
+}
