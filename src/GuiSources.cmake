@@ -8,11 +8,26 @@ add_library(doortrim_gui STATIC
   shell/HelpBrowser.cpp
   shell/CalculatorLauncher.cpp
   editors/ScPic.cpp
+  editors/TableEditor.cpp
+  editors/THydro_f.cpp
+  editors/TKGeom_f.cpp
+  editors/TGround_f.cpp
+  editors/ProjUi.cpp
+  editors/TProj_f.cpp
   shell/TEditF.cpp
   shell/TAskAny.cpp
   shell/TAboutBox.cpp
   shell/TMain_f.cpp
   shell/DoorTrimApp.cpp
+  balance/ThreeViewDrawing.cpp
+  balance/TBDetail_f.cpp
+  balance/BalanceUi.cpp
+  balance/TBalance_f.cpp
+  shell/TSpinButton.cpp
+  editors/ScalarDialog.cpp
+  editors/TEnvir_f.cpp
+  editors/TTrawl_f.cpp
+  editors/TKOrg_f.cpp
 )
 target_include_directories(doortrim_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(doortrim_gui PUBLIC doortrim_core

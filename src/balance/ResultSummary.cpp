@@ -30,6 +30,9 @@ std::string ResultSummary(const TBoard& board, const SolveResult* search) {
     out << "Search:               "
         << (search->Converged ? "balanced after " : "NOT balanced: stopped after ")
         << search->Iterations << " iterations\n";
+    if (search->LeftAngleRange) {
+      out << "Warning:              an angle went beyond +-90 deg during the search\n";
+    }
   }
   return out.str();
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "cli/EvaluateCommand.h"
+#include "cli/RenderCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SolveCommand.h"
 
@@ -16,6 +18,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<EvaluateCommand>());
   commands.push_back(std::make_unique<SolveCommand>());
   commands.push_back(std::make_unique<SaveCommand>());
+  commands.push_back(std::make_unique<RenderCommand>());
+  commands.push_back(std::make_unique<ReportCommand>());
   for (const auto& command : commands)
     command->AddTo(app);
   const auto knownCommand = [&](const std::string& name) {

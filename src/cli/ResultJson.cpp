@@ -41,6 +41,7 @@ Json ResultJson(const TBoard& board, const SolveResult* search) {
   if (search) {
     j["iterations"] = search->Iterations;
     j["converged"] = search->Converged;
+    j["left_angle_range"] = search->LeftAngleRange;
   }
   return j;
 }

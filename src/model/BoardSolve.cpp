@@ -5,12 +5,20 @@
 
 namespace {
 constexpr int kMaxSolverIterations = 500;
+constexpr long double kAngleLimit = 90;  // degrees
+
+// NaN counts as outside: a search that ran into one has certainly lost its way.
+bool OutsideAngleRange(long double x, long double y, long double z) {
+  return !(std::fabs(x) <= kAngleLimit && std::fabs(y) <= kAngleLimit &&
+           std::fabs(z) <= kAngleLimit);
 }
+}  // namespace
 
 SolveResult TBoard::Solve(long double& x, long double& y, long double& z, long double tolerance,
                           const ProcessMessages& processMessages) {
   SolveResult result;
   ComputeGeometry();
+  result.LeftAngleRange = OutsideAngleRange(x, y, z);
   // Each moment turns the door about its own axis by a step proportional to it; the signs of
   // the mechanics make every step go the way the moments push.
   for (int i = 0; i < kMaxSolverIterations; ++i) {
@@ -24,6 +32,7 @@ SolveResult TBoard::Solve(long double& x, long double& y, long double& z, long d
     x += kDegree * m.X / Sensitivity;
     y += kDegree * m.Y / Sensitivity;
     z += kDegree * m.Z / Sensitivity;
+    if (OutsideAngleRange(x, y, z)) result.LeftAngleRange = true;
     if (processMessages) processMessages();
   }
   RotX = x;

@@ -1,15 +1,6 @@
 #include "model/DoorFileWriter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <utility>
 
 #include "model/CoefTable.h"
@@ -61,27 +52,11 @@ std::string Row(const char* table, int i) {
   return std::string(table) + " row " + std::to_string(i + 1);
 }
 
-std::string Errno(const std::string& what) {
-  return what + ": " + std::strerror(errno);
-}
-
-// Makes the rename itself durable; a failure here loses nothing that was not already at risk.
-void SyncFolder(const std::filesystem::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
-DoorFileWriter::DoorFileWriter()
-    : io_{[](int fd, const char* data, std::size_t size) -> long {
-            return static_cast<long>(::write(fd, data, size));
-          },
-          [](int fd) { return ::fsync(fd); }} {}
+DoorFileWriter::DoorFileWriter() = default;
 
-DoorFileWriter::DoorFileWriter(DiskIo io) : io_(std::move(io)) {}
+DoorFileWriter::DoorFileWriter(DiskIo io) : writer_(std::move(io)) {}
 
 std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
   Lines out;
@@ -191,7 +166,6 @@ std::optional<std::string> DoorFileWriter::Unwritable(const TBoard& door,
 
 DoorFileResult DoorFileWriter::Save(const std::string& path, const TBoard& door,
                                     const ViewSettings& view) const {
-  namespace fs = std::filesystem;
   DoorFileResult result;
   const auto fail = [&](const std::string& why) {
     result.Message = path + ": not saved: " + why;
@@ -199,67 +173,7 @@ DoorFileResult DoorFileWriter::Save(const std::string& path, const TBoard& door,
   };
   if (path.empty()) return fail("no file name given");
   if (auto problem = Unwritable(door, view)) return fail(*problem);
-
-  // Saving through a link replaces the file it points to and keeps the link.
-  fs::path target(path);
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    const fs::path resolved = fs::canonical(target, ec);
-    if (!ec) target = resolved;
-  }
-  struct stat old {};
-  const bool hadOld = ::stat(target.c_str(), &old) == 0;
-  if (hadOld && S_ISDIR(old.st_mode)) return fail("it is a folder");
-  const std::string unchanged = hadOld ? "; the previous file is unchanged" : "";
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-
-  std::string tempPath;
-  int fd = -1;
-  const auto seed =
-      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    char suffix[40];
-    std::snprintf(suffix, sizeof suffix, "%d-%llx-%u", static_cast<int>(::getpid()), seed, attempt);
-    tempPath = (folder / ("." + target.filename().string() + "." + suffix + ".tmp")).string();
-    // 0666 lets the umask decide, as for any new file of the user's.
-    fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    return fail(Errno("cannot create a file in the folder '" + folder.string() + "'") + unchanged);
-  }
-  if (hadOld) ::fchmod(fd, old.st_mode & 07777);  // the new file keeps the old one's permissions
-
-  std::optional<std::string> problem = WriteAll(fd, Text(door, view));
-  if (!problem && io_.Sync(fd) != 0) problem = Errno("flushing to disk failed");
-  if (::close(fd) != 0 && !problem) problem = Errno("closing the file failed");
-  if (!problem && std::rename(tempPath.c_str(), target.c_str()) != 0) {
-    problem = Errno("cannot replace '" + target.string() + "'");
-  }
-  if (problem) {
-    ::unlink(tempPath.c_str());
-    return fail(*problem + unchanged);
-  }
-  SyncFolder(folder);
+  if (auto problem = writer_.Replace(path, Text(door, view))) return fail(*problem);
   result.Ok = true;
   return result;
-}
-
-std::optional<std::string> DoorFileWriter::WriteAll(int fd, const std::string& text) const {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    errno = 0;
-    const long written = io_.Write(fd, text.data() + done, text.size() - done);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return Errno("writing failed");
-    }
-    if (written == 0) {  // no progress and no error: the device has no room
-      errno = ENOSPC;
-      return Errno("writing failed");
-    }
-    done += static_cast<std::size_t>(written);
-  }
-  return std::nullopt;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "model/DoorFileResult.h"
 #include "model/ViewSettings.h"
+#include "shell/AtomicFileWriter.h"
 
 class TBoard;
 
@@ -14,18 +13,12 @@ class TBoard;
 // order, numbers in their shortest text that reads back to the same long double, and a short
 // comment after each record's values naming it (picture names are whole lines and stay bare).
 //
-// Saving replaces the old file only once the new one is completely on disk: the text goes to
-// a temporary file in the same folder, which is flushed and then renamed over the target. On
-// any failure the temporary file is removed and the old file is left as it was.
+// Saving replaces the old file only once the new one is completely on disk (AtomicFileWriter):
+// on any failure the old file is left as it was.
 class DoorFileWriter {
  public:
-  // The two calls through which the bytes reach the disk. Both follow the POSIX convention:
-  // Write returns the count written or -1, Sync 0 or -1, with errno set on failure. Tests
-  // replace them to play a full disk or a failing device.
-  struct DiskIo {
-    std::function<long(int fd, const char* data, std::size_t size)> Write;
-    std::function<int(int fd)> Sync;
-  };
+  // The seam through which the bytes reach the disk; tests replace it.
+  using DiskIo = AtomicFileWriter::DiskIo;
 
   DoorFileWriter();  // writes through the operating system
   explicit DoorFileWriter(DiskIo io);
@@ -39,8 +32,5 @@ class DoorFileWriter {
   DoorFileResult Save(const std::string& path, const TBoard& door, const ViewSettings& view) const;
 
  private:
-  // Writes the text to the open file and flushes it; the reason on failure.
-  std::optional<std::string> WriteAll(int fd, const std::string& text) const;
-
-  DiskIo io_;
+  AtomicFileWriter writer_;
 };

@@ -1,5 +1,7 @@
 #include "shell/HelpBrowser.h"
 
+#include <QApplication>
+
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -109,6 +111,16 @@ void HelpBrowser::ShowTopic(const QString& topic) {
 }
 
 void HelpBrowser::BringToFront() {
+  // A modal dialog blocks every window opened beside it. Help asked for from inside one is
+  // shown modal itself, above that dialog, so it can be read and closed; elsewhere it stays an
+  // ordinary window beside the main window.
+  QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality wanted =
+      modal != nullptr && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != wanted) {
+    hide();  // modality can only change while the window is hidden
+    setWindowModality(wanted);
+  }
   setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
   show();
   raise();

@@ -197,7 +197,9 @@ std::string FormatNumber(int width, int decimals, bool trim, long double value,
       RepeatChar('#', width - decimals - 1) + "." + RepeatChar('#', decimals);
   std::string shown = FormatFloat(pattern, value, loc);
 
-  if (trim && !loc.Decimal.empty()) {
+  // A pattern without digit places gives the general format, whose exponent ("1E-20") has no
+  // trailing fraction zeros to drop.
+  if (trim && !loc.Decimal.empty() && shown.find('E') == std::string::npos) {
     while (shown.find(loc.Decimal) != std::string::npos) {
       if (shown.back() == '0') {
         shown.pop_back();

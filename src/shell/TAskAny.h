@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The enter-a-value dialog (Part 4.1, form "AskAny"): asks for one real with bounds and a
+// The enter-a-value dialog (form "AskAny"): asks for one real with bounds and a
 // default. An entry below the minimum or above the maximum (both ends allowed) is never
 // refused: it is replaced by the default whenever Edit1 is left, OK is pressed or the
 // dialog is cancelled.

@@ -7,7 +7,7 @@ class QFocusEvent;
 class QKeyEvent;
 class QPaintEvent;
 
-// The validated numeric field (Part 4.4): a single-line edit holding an extended real `Val`
+// The validated numeric field: a single-line edit holding an extended real `Val`
 // with its allowed interval [ValMin..ValMax] (each end included or not), a fallback value
 // `ValDefault` and a display precision.
 //
@@ -21,7 +21,7 @@ class QPaintEvent;
 // - Commit (Return/Enter, or leaving the field): the text is read; unreadable text gives
 //   `ValDefault` silently and the text is selected; then validate; then OnInput(this).
 // - F1 shows the range as an information message.
-// The hint of Part 4.4 is the widget's toolTip().
+// The field's hint is the widget's toolTip().
 class TEditF : public QLineEdit {
   Q_OBJECT
   Q_PROPERTY(long double Val READ Val WRITE setVal)

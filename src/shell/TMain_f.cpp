@@ -9,12 +9,20 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QSvgRenderer>
-#include <QPainter>
 
+#include "balance/TBalance_f.h"
+#include "editors/TEnvir_f.h"
+#include "editors/TGround_f.h"
+#include "editors/THydro_f.h"
+#include "editors/TKGeom_f.h"
+#include "editors/TKOrg_f.h"
+#include "editors/TProj_f.h"
+#include "editors/TTrawl_f.h"
 #include "shell/CalculatorLauncher.h"
 #include "shell/DoorTrimApp.h"
 #include "shell/HelpBrowser.h"
@@ -32,8 +40,8 @@ constexpr int kRowHeight = 42;
 
 const char* const kFileFilter = "Otterboard Data Files (*.brd);;All Files (*)";
 
-QPixmap RenderIcon(const QString& resource) {
-  QPixmap pixmap(kPictureSize, kPictureSize);
+QPixmap RenderPicture(const QString& resource, QSize size) {
+  QPixmap pixmap(size);
   pixmap.fill(Qt::transparent);
   QSvgRenderer renderer(resource);
   QPainter painter(&pixmap);
@@ -96,13 +104,15 @@ void TMain_f::BuildMenus() {
 
   QMenu* picture = menuBar()->addMenu("Picture");
   picture->setObjectName("Picture1");
-  const std::pair<const char*, const char*> shapes[] = {
-      {"Oval1", "Oval"}, {"Vshape1", "V-shape"}, {"Spherical1", "Spherical"},
-      {"Rectangular1", "Rectangular"}};
+  const std::pair<const char*, const char*> shapes[] = {{"Oval1", "Oval"},
+                                                        {"Vshape1", "V-shape"},
+                                                        {"Spherical1", "Spherical"},
+                                                        {"Rectangular1", "Rectangular"}};
   for (const auto& [name, caption] : shapes) {
     QAction* item = picture->addAction(caption);
     item->setObjectName(name);
-    item->setEnabled(false);  // the door pictures belong to the projections dialog
+    const QString shape = QString(name).chopped(1).toLower();  // "Oval1" -> "oval"
+    connect(item, &QAction::triggered, this, [this, shape] { ShowDoorShape(shape); });
   }
 
   QMenu* help = menuBar()->addMenu("Help");
@@ -121,7 +131,7 @@ QPushButton* TMain_f::AddButton(QGroupBox* group, int row, const QString& imageN
   auto* image = new QLabel(group);
   image->setObjectName(imageName);
   image->setGeometry(10, top, kPictureSize, kPictureSize);
-  image->setPixmap(RenderIcon(":/icons/" + icon + ".svg"));
+  image->setPixmap(RenderPicture(":/icons/" + icon + ".svg", {kPictureSize, kPictureSize}));
   image->setToolTip(hint);
   auto* button = new QPushButton(caption, group);
   button->setObjectName(buttonName);
@@ -160,28 +170,27 @@ void TMain_f::BuildPanels() {
   geometry->setGeometry(6, 72, 193, 104);
   QPushButton* projections = AddButton(geometry, 0, "Image1", "Button1", "Projections",
                                        "projections", "Main points ordinates and gravity force");
-  QPushButton* hydro =
-      AddButton(geometry, 1, "Image4", "Button4", "Hydrodynamic ", "hydrodynamic",
-                "Dependence of hydrodynamical coefficients from attack angle");
+  QPushButton* hydro = AddButton(geometry, 1, "Image4", "Button4", "Hydrodynamic ", "hydrodynamic",
+                                 "Dependence of hydrodynamical coefficients from attack angle");
 
   auto* environment = new QGroupBox("Environment", left);
   environment->setObjectName("GroupBox3");
   environment->setGeometry(6, 180, 193, 104);
   QPushButton* envir = AddButton(environment, 0, "Image5", "Button5", "Environment", "environment",
                                  "Water and ground density, ground coefficient");
-  QPushButton* trawl = AddButton(environment, 1, "Image6", "Button6", "Influence of Trawl",
-                                 "trawl", "Attack angle of brdle");
+  QPushButton* trawl = AddButton(environment, 1, "Image6", "Button6", "Influence of Trawl", "trawl",
+                                 "Attack angle of brdle");
 
   auto* keel = new QGroupBox("Keel", right);
   keel->setObjectName("GroupBox4");
   keel->setGeometry(6, 4, 193, 146);
   QPushButton* keelButtons[3];
   keelButtons[0] = AddButton(keel, 0, "Image7", "Button7", "Ground", "ground",
-                              "Coefficients of keel-ground resistance");
+                             "Coefficients of keel-ground resistance");
   keelButtons[1] =
       AddButton(keel, 1, "Image8", "Button8", "Keel Geometry", "keelgeometry", "Keel form");
   keelButtons[2] = AddButton(keel, 2, "Image9", "Button9", "Origin of Keel", "keelorigin",
-                              "Keel-wing disposition");
+                             "Keel-wing disposition");
 
   auto* results = new QGroupBox("Results", right);
   results->setObjectName("GroupBox5");
@@ -195,23 +204,70 @@ void TMain_f::BuildPanels() {
   exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-  dialogButtons_ = {{projections, false, nullptr}, {hydro, false, nullptr},
-                    {envir, false, nullptr},       {trawl, false, nullptr},
-                    {keelButtons[0], true, nullptr}, {keelButtons[1], true, nullptr},
-                    {keelButtons[2], true, nullptr}, {balance, false, nullptr}};
+  dialogButtons_ = {projections,    hydro,          envir,          trawl,
+                    keelButtons[0], keelButtons[1], keelButtons[2], balance};
   for (std::size_t i = 0; i < dialogButtons_.size(); ++i) {
-    connect(dialogButtons_[i].Button, &QPushButton::clicked, this, [this, i] {
-      const DialogButton& entry = dialogButtons_[i];
-      if (entry.Dialog == nullptr) return;
-      if (QDialog* dialog = (app_.*entry.Dialog)()) RunDialog(*dialog);
-    });
+    connect(dialogButtons_[i], &QPushButton::clicked, this,
+            [this, i] { RunCommand(static_cast<Command>(i)); });
   }
 }
 
+QDialog& TMain_f::DialogOf(Command command) {
+  switch (command) {
+    case Command::Projections:
+      return app_.Proj();
+    case Command::Hydrodynamic:
+      return app_.Hydro();
+    case Command::Environment:
+      return app_.Envir();
+    case Command::Trawl:
+      return app_.Trawl();
+    case Command::Ground:
+      return app_.Ground();
+    case Command::KeelGeometry:
+      return app_.KGeom();
+    case Command::KeelOrigin:
+      return app_.KOrg();
+    case Command::Balance:
+      break;
+  }
+  return app_.Balance();
+}
+
+bool TMain_f::CommandEnabled(Command command) const {
+  return dialogButtons_[static_cast<std::size_t>(command)]->isEnabled();
+}
+
+void TMain_f::RunCommand(Command command) {
+  if (!CommandEnabled(command)) return;
+  if (command == Command::Balance) app_.Board.Bottom = bottomButton_->isChecked();
+  if (command == Command::Environment) app_.Envir().AdaptToMode(bottomButton_->isChecked());
+  RunDialog(DialogOf(command));
+}
+
 void TMain_f::UpdateDialogButtons() {
-  for (const DialogButton& entry : dialogButtons_) {
-    const bool exists = entry.Dialog != nullptr && (app_.*entry.Dialog)() != nullptr;
-    entry.Button->setEnabled(exists && (!entry.Keel || app_.Board.Bottom));
+  for (Command keel : {Command::Ground, Command::KeelGeometry, Command::KeelOrigin}) {
+    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board.Bottom);
+  }
+}
+
+void TMain_f::ShowDoorShape(const QString& shape) {
+  // The pictures are drawn for these sizes, in pixels: front, plan, side.
+  struct Sizes {
+    const char* Shape;
+    QSize Front, Plan, Side;
+  };
+  static constexpr Sizes kSizes[] = {{"oval", {200, 300}, {420, 240}, {470, 300}},
+                                     {"spherical", {206, 387}, {400, 280}, {403, 374}},
+                                     {"vshape", {180, 250}, {420, 250}, {420, 282}},
+                                     {"rectangular", {150, 430}, {380, 240}, {350, 430}}};
+  for (const Sizes& sizes : kSizes) {
+    if (shape != sizes.Shape) continue;
+    const QString base = ":/pictures/" + shape;
+    app_.Proj().SetPictures(RenderPicture(base + "_front.svg", sizes.Front),
+                            RenderPicture(base + "_plan.svg", sizes.Plan),
+                            RenderPicture(base + "_side.svg", sizes.Side));
+    app_.Proj().TabChanged();
   }
 }
 
@@ -253,7 +309,7 @@ bool TMain_f::OpenFile(const QString& path) {
     ReportFileError(result, "Open Data File");
     return false;
   }
-  app_.View = view;
+  app_.ApplyViewSettings(view);
   fileName_ = fullPath;
   UpdateCaption();
   ShowModeFromModel();
@@ -265,7 +321,8 @@ void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title
 }
 
 bool TMain_f::WriteTo(const QString& path) {
-  const DoorFileResult result = app_.Board.SaveToFile(path.toStdString(), app_.View);
+  const DoorFileResult result =
+      app_.Board.SaveToFile(path.toStdString(), app_.CollectViewSettings());
   if (!result) {
     ReportFileError(result, "Save Data");
     return false;
@@ -299,9 +356,8 @@ void TMain_f::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  const auto answer =
-      QMessageBox::question(this, "DoorTrim", "Save Data?",
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  const auto answer = QMessageBox::question(
+      this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.
   if (answer == QMessageBox::No || (answer == QMessageBox::Yes && Save())) {
     event->accept();

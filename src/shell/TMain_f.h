@@ -20,6 +20,18 @@ class TMain_f : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The commands of the dialog buttons, which the balance window's menus run too.
+  enum class Command {
+    Projections,
+    Hydrodynamic,
+    Environment,
+    Trawl,
+    Ground,
+    KeelGeometry,
+    KeelOrigin,
+    Balance
+  };
+
   explicit TMain_f(DoorTrimApp& app);
 
   // The file the door was last read from or saved to; empty for a new door.
@@ -37,6 +49,14 @@ class TMain_f : public QMainWindow {
   // result: every dialog button does this.
   int RunDialog(QDialog& dialog);
 
+  // Runs a dialog button's command: shows its dialog modally, then recomputes the geometry.
+  // A command whose button is disabled (the keel dialogs in midwater) does nothing.
+  void RunCommand(Command command);
+  bool CommandEnabled(Command command) const;
+
+  // Shows one of the door shapes of the Picture menu in the projections dialog.
+  void ShowDoorShape(const QString& shape);
+
   void RadioButton1Click();  // bottom trawling
   void RadioButton2Click();  // midwater trawling
 
@@ -50,7 +70,7 @@ class TMain_f : public QMainWindow {
   QPushButton* AddButton(QGroupBox* group, int row, const QString& imageName,
                          const QString& buttonName, const QString& caption, const QString& icon,
                          const QString& hint);
-  // Enables each dialog button whose dialog exists; the keel buttons only in bottom trawling.
+  // The keel buttons are enabled only in bottom trawling.
   void UpdateDialogButtons();
   void ShowModeFromModel();
   void UpdateCaption();
@@ -61,10 +81,6 @@ class TMain_f : public QMainWindow {
   QString fileName_;
   QRadioButton* bottomButton_ = nullptr;
   QRadioButton* midwaterButton_ = nullptr;
-  struct DialogButton {
-    QPushButton* Button = nullptr;
-    bool Keel = false;                // needs the ground, so only in bottom trawling
-    QDialog* (DoorTrimApp::*Dialog)() = nullptr;  // the dialog it opens, once it exists
-  };
-  std::vector<DialogButton> dialogButtons_;
+  QDialog& DialogOf(Command command);
+  std::vector<QPushButton*> dialogButtons_;  // in the order of Command
 };

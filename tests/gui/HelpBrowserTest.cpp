@@ -1,8 +1,10 @@
+#include "gui/ModalAnswer.h"
 #include "shell/HelpBrowser.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QResource>
@@ -193,6 +195,28 @@ TEST_F(HelpBrowserTest, ContentsLeadsToEveryTopic) {
     if (topic == "doors") continue;
     EXPECT_TRUE(contents.links.contains(topic + ".html")) << topic.toStdString();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Help opened from inside a modal dialog must not be blocked by that dialog.
+TEST(HelpBrowserOverModal, IsItselfModalAboveTheDialogAndOrdinaryOtherwise) {
+  HelpBrowser help;
+  QDialog dialog;
+  bool modalAbove = false;
+  AnswerNextModal([&](QWidget* modal) {
+    help.ShowTopic("doors_balance");
+    modalAbove = QApplication::activeModalWidget() == &help;
+    help.close();
+    modal->close();
+  });
+  dialog.exec();
+  EXPECT_TRUE(modalAbove);
+  help.ShowTopic("doors");
+  EXPECT_EQ(help.windowModality(), Qt::NonModal);
+  help.close();
 }
 
 }  // namespace

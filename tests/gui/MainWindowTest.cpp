@@ -110,13 +110,23 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
   EXPECT_EQ(Action("N2")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(MainWindow, CommandsWithoutTheirWindowsAreDisabled) {
-  for (const char* name :
-       {"Button1", "Button4", "Button5", "Button6", "Button7", "Button8", "Button9", "Button10"}) {
+TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
+  for (const char* name : {"Button1", "Button4", "Button5", "Button6", "Button7", "Button8",
+                           "Button9", "Button10", "BitBtn1"}) {
+    EXPECT_TRUE(Find<QPushButton>(name)->isEnabled()) << name;
+  }
+  QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+  for (const char* name : {"Button7", "Button8", "Button9"}) {
     EXPECT_FALSE(Find<QPushButton>(name)->isEnabled()) << name;
   }
-  EXPECT_TRUE(Find<QPushButton>("BitBtn1")->isEnabled());
-  for (const char* name : {"Oval1", "English1", "Russian1", "Norwegian1"}) {
+  EXPECT_TRUE(Find<QPushButton>("Button5")->isEnabled());
+  // A file whose mode is midwater greys them too.
+  QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
+  EXPECT_TRUE(Find<QPushButton>("Button7")->isEnabled());
+  ASSERT_TRUE(main_->OpenFile(WriteDoor("midwater.brd", 9000, false)));
+  EXPECT_FALSE(Find<QPushButton>("Button7")->isEnabled());
+  // The interface languages come with their files, in a later version.
+  for (const char* name : {"English1", "Russian1", "Norwegian1"}) {
     EXPECT_FALSE(Action(name)->isEnabled()) << name;
   }
 }

@@ -1,0 +1,399 @@
+#include "balance/TBalance_f.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+
+#include "balance/BalanceFigures.h"
+#include "balance/CalcLog.h"
+#include "balance/ReportTexts.h"
+#include "balance/ResultsReport.h"
+#include "balance/TBDetail_f.h"
+#include "balance/ThreeViewDrawing.h"
+#include "editors/ScPic.h"
+#include "model/PlaneMath.h"
+#include "model/ViewSettings.h"
+#include "shell/CalculatorLauncher.h"
+#include "shell/DoorTrimApp.h"
+#include "shell/HelpBrowser.h"
+#include "shell/NumberFormat.h"
+#include "shell/TAskAny.h"
+#include "shell/TEditF.h"
+#include "shell/TMain_f.h"
+#include "shell/TSpinButton.h"
+#include "shell/UserLocale.h"
+
+namespace {
+
+constexpr int kMaxRelaxationSteps = 1000;
+constexpr long double kRelaxationTolerance = 1.0L;  // N*m
+constexpr long double kSolverTolerance = 0.1L;      // N*m
+
+QString Format(const char* pattern, long double value) {
+  return QString::fromStdString(FormatFloat(pattern, value, UserNumberLocale()));
+}
+
+void DrainMessages() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace
+
+TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
+  setObjectName("Balance_f");
+  setWindowTitle("Balance position");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowContextHelpButtonHint);
+  setSizeGripEnabled(true);
+  OpenTextFile = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+  ui_.Build(*this);
+  ConnectCommands();
+
+  // Creation: the angle fields from the model, empty result fields, menu checks from the
+  // flags, then one Update so the fields are filled before the first showing.
+  ui_.Edit7->SetAndShow(app_.Board.RotX);
+  ui_.Edit8->SetAndShow(app_.Board.RotY);
+  ui_.Edit9->SetAndShow(app_.Board.RotZ);
+  angleRad_ = {app_.Board.RotX * kDegree, app_.Board.RotY * kDegree, app_.Board.RotZ * kDegree};
+  for (QLineEdit* field : {ui_.Edit1, ui_.Edit2, ui_.Edit3, ui_.Edit4, ui_.Edit5, ui_.Edit6,
+                           ui_.Edit10, ui_.Edit11, ui_.Edit12, ui_.Edit13}) {
+    field->clear();
+  }
+  ui_.MnuBottom->setChecked(app_.Board.Bottom);
+  ui_.MnuShHidden->setChecked(app_.Flags.ShowHidden);
+  ui_.MnuShPoints->setChecked(app_.Flags.ShowPoints);
+  ui_.MnuShForces->setChecked(app_.Flags.ShowForces);
+  ui_.MnuShLabels->setChecked(app_.Flags.ShowLabels);
+  ui_.MnuShProces->setChecked(app_.Flags.ShowProcess);
+  stabilityOn_ = true;
+  UpdateButtonClick();
+}
+
+void TBalance_f::ConnectCommands() {
+  connect(ui_.UpdateButton, &QPushButton::clicked, this, &TBalance_f::UpdateButtonClick);
+  connect(ui_.SpeedButton1, &QPushButton::clicked, this, &TBalance_f::SpeedButton1Click);
+  connect(ui_.OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ui_.HelpBtn, &QPushButton::clicked, this,
+          [this] { app_.Help().ShowTopic("doors_balance"); });
+  connect(ui_.Button3, &QPushButton::clicked, this, [this] { app_.Detail().exec(); });
+  connect(ui_.MnuDetail, &QAction::triggered, this, [this] { app_.Detail().exec(); });
+  // The single-variable search and the printed report are not part of this version.
+  ui_.SolveButton->setEnabled(false);
+  ui_.Print2->setEnabled(false);
+  ui_.OKBtn->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.OKBtn, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ui_.PopupMenu1->exec(ui_.OKBtn->mapToGlobal(at)); });
+
+  // Angle fields: a committed entry takes effect at once.
+  for (TEditF* field : {ui_.Edit7, ui_.Edit8, ui_.Edit9}) {
+    connect(field, &TEditF::OnInput, this, [this] { UpdateButtonClick(); });
+  }
+  const std::pair<TSpinButton*, TEditF*> spins[] = {
+      {ui_.SpinButton1, ui_.Edit7}, {ui_.SpinButton2, ui_.Edit8}, {ui_.SpinButton3, ui_.Edit9}};
+  for (const auto& [spin, field] : spins) {
+    connect(spin, &TSpinButton::UpClick, this, [this, f = field] { StepAngle(f, 1); });
+    connect(spin, &TSpinButton::DownClick, this, [this, f = field] { StepAngle(f, -1); });
+  }
+
+  // The door's input dialogs are the main window's commands; the views follow at once.
+  using Command = TMain_f::Command;
+  const std::pair<QAction*, Command> dialogs[] = {
+      {ui_.MnuFront, Command::Projections},  {ui_.PopFront, Command::Projections},
+      {ui_.MnuHydro, Command::Hydrodynamic}, {ui_.PopHydro, Command::Hydrodynamic},
+      {ui_.MnuEnvir, Command::Environment},  {ui_.PopEnvir, Command::Environment},
+      {ui_.MnuTrawl, Command::Trawl},        {ui_.PopTrawl, Command::Trawl},
+      {ui_.MnuGround, Command::Ground},      {ui_.PopGround, Command::Ground},
+      {ui_.MnuKGeom, Command::KeelGeometry}, {ui_.PopKGeom, Command::KeelGeometry},
+      {ui_.MnuKPos, Command::KeelOrigin},    {ui_.PopKPos, Command::KeelOrigin}};
+  for (const auto& [item, command] : dialogs) {
+    connect(item, &QAction::triggered, this, [this, c = command] {
+      app_.Main().RunCommand(c);
+      UpdateButtonClick();
+    });
+  }
+
+  connect(ui_.MnuBottom, &QAction::triggered, this, [this] {
+    // The menu item toggled itself already: undo that, the handler inverts it.
+    ui_.MnuBottom->setChecked(!ui_.MnuBottom->isChecked());
+    MnuBottomClick();
+  });
+  connect(ui_.PopBottom, &QAction::triggered, this, [this] {
+    ui_.PopBottom->setChecked(!ui_.PopBottom->isChecked());
+    MnuBottomClick();
+  });
+  ConnectDisplayToggle(ui_.MnuShHidden, ui_.PopShHidden, &DisplayFlags::ShowHidden);
+  ConnectDisplayToggle(ui_.MnuShPoints, ui_.PopShPoints, &DisplayFlags::ShowPoints);
+  ConnectDisplayToggle(ui_.MnuShForces, ui_.PopShForces, &DisplayFlags::ShowForces);
+  ConnectDisplayToggle(ui_.MnuShLabels, ui_.PopShLabels, &DisplayFlags::ShowLabels);
+  ConnectDisplayToggle(ui_.MnuShProces, ui_.PopShProces, &DisplayFlags::ShowProcess);
+
+  connect(ui_.SolverSensitivity, &QAction::triggered, this, &TBalance_f::AskSensitivity);
+  connect(ui_.RunCalculator1, &QAction::triggered, this,
+          [this] { app_.Calculator().RunCalculator(this); });
+  connect(ui_.ShowLogFile1, &QAction::triggered, this, &TBalance_f::ShowLogFile);
+  connect(ui_.ClearLogFile1, &QAction::triggered, this, &TBalance_f::ClearLogFile);
+  connect(ui_.Splitter1, &QSplitter::splitterMoved, this, &TBalance_f::Splitter1Moved);
+  connect(ui_.Splitter2, &QSplitter::splitterMoved, this, &TBalance_f::ScheduleRedraw);
+}
+
+void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
+  // The main-menu item holds the state (the toolkit has inverted it already when it was the
+  // one used); the pop-up twin follows it, and the flag takes it.
+  const auto apply = [this, item, twin, flag] {
+    twin->setChecked(item->isChecked());
+    app_.Flags.*flag = item->isChecked();
+    if (flag != &DisplayFlags::ShowProcess) FormPaint();
+  };
+  connect(item, &QAction::triggered, this, apply);
+  connect(twin, &QAction::triggered, this, [item, apply] {
+    item->setChecked(!item->isChecked());
+    apply();
+  });
+}
+
+void TBalance_f::UpdateKeelItems() {
+  // The keel dialogs are reachable only in bottom trawling, as in the main window.
+  for (QAction* item :
+       {ui_.MnuGround, ui_.MnuKGeom, ui_.MnuKPos, ui_.PopGround, ui_.PopKGeom, ui_.PopKPos}) {
+    item->setEnabled(app_.Board.Bottom);
+  }
+}
+
+void TBalance_f::UpdateButtonClick() {
+  TBoard& board = app_.Board;
+  UpdateKeelItems();
+  if (stabilityOn_) {
+    ui_.Edit7->SetAndShow(ui_.Edit7->Val());
+    ui_.Edit8->setText(Format("###.###", ui_.Edit8->Val()));
+    ui_.Edit9->setText(Format("###.###", ui_.Edit9->Val()));
+  }
+  board.RotX = ui_.Edit7->Val();
+  board.RotY = ui_.Edit8->Val();
+  board.RotZ = ui_.Edit9->Val();
+  angleRad_ = {board.RotX * kDegree, board.RotY * kDegree, board.RotZ * kDegree};
+  const auto [ax, ay, az] = angleRad_;
+
+  XYZ perturbed;  // each moment one degree further about its own axis
+  if (stabilityOn_) {
+    board.Evaluate(ax + kDegree, ay, az);
+    perturbed.X = board.TotalMoment.X;
+    board.Evaluate(ax, ay + kDegree, az);
+    perturbed.Y = board.TotalMoment.Y;
+    board.Evaluate(ax, ay, az + kDegree);
+    perturbed.Z = board.TotalMoment.Z;
+  }
+  board.Evaluate(ax, ay, az);
+  const XYZ& m = board.TotalMoment;
+  ui_.Edit4->setText(Format("######0.##", m.X / 1000));
+  ui_.Edit5->setText(Format("######0.##", m.Y / 1000));
+  ui_.Edit6->setText(Format("######0.##", m.Z / 1000));
+  if (stabilityOn_) {
+    ui_.Edit1->setText(Format("####0.####", (perturbed.X - m.X) / 1000));
+    ui_.Edit2->setText(Format("####0.####", (perturbed.Y - m.Y) / 1000));
+    ui_.Edit3->setText(Format("####0.####", (perturbed.Z - m.Z) / 1000));
+    const BalanceFigures figures = ComputeBalanceFigures(board);
+    ui_.Edit10->setText(Format("#########0.####", figures.ResistanceKN));
+    ui_.Edit11->setText(Format("#########0.####", figures.SpreadKN));
+    ui_.Edit12->setText(Format("#########0.####", figures.VerticalKN));
+    ui_.Edit13->setText(Format("#####0.###", figures.WingAttackDeg));
+  }
+  FormPaint();
+  update();
+}
+
+void TBalance_f::FormPaint() {
+  redrawPending_ = false;
+  ViewFlags flags;
+  flags.Hidden = app_.Flags.ShowHidden;
+  flags.Points = app_.Flags.ShowPoints;
+  flags.Forces = app_.Flags.ShowForces;
+  flags.Labels = app_.Flags.ShowLabels;
+  ThreeViewDrawing::RedrawBalanceViews(app_.Board, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
+                                       *ui_.ScPic3);
+}
+
+void TBalance_f::ScheduleRedraw() {
+  // Resizes come in bursts; one redraw once they are handled is enough.
+  if (redrawPending_) return;
+  redrawPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (redrawPending_) FormPaint();
+  });
+}
+
+void TBalance_f::StepAngle(TEditF* field, long double delta) {
+  field->SetAndShow(field->Val() + delta);
+  UpdateButtonClick();
+}
+
+void TBalance_f::ShowAngles(long double x, long double y, long double z) {
+  ui_.Edit9->SetAndShow(z);
+  ui_.Edit8->SetAndShow(y);
+  ui_.Edit7->SetAndShow(x);
+}
+
+void TBalance_f::SpeedButton1Click() {
+  if (balanceRunning_) {
+    // A second press asks the running search to stop at its next turn.
+    ui_.SpeedButton1->setChecked(false);
+    balanceRunning_ = false;
+    return;
+  }
+  balanceRunning_ = true;
+  ui_.SpeedButton1->setChecked(true);
+  setCursor(Qt::WaitCursor);
+  const long double x = ui_.Edit7->Val();
+  const long double y = ui_.Edit8->Val();
+  const long double z = ui_.Edit9->Val();
+  if (app_.Flags.ShowProcess) {
+    RunRelaxation(x, y, z);
+  } else {
+    RunSolver(x, y, z);
+  }
+  unsetCursor();
+  ui_.SpeedButton1->setChecked(false);
+  balanceRunning_ = false;
+}
+
+void TBalance_f::RunRelaxation(long double x, long double y, long double z) {
+  TBoard& board = app_.Board;
+  stabilityOn_ = false;
+  relaxationSteps_ = 0;
+  for (int i = 0; i < kMaxRelaxationSteps && balanceRunning_; ++i) {
+    board.Evaluate(x * kDegree, y * kDegree, z * kDegree);
+    const XYZ m = board.TotalMoment;
+    if (std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z) < kRelaxationTolerance) break;
+    x += kDegree * m.X / board.Sensitivity;
+    y += kDegree * m.Y / board.Sensitivity;
+    z += kDegree * m.Z / board.Sensitivity;
+    ++relaxationSteps_;
+    ShowAngles(x, y, z);
+    // An angle beyond +-90 is refused by its field, which says so and takes its default; the
+    // search stops there rather than asking the user again at every step.
+    const bool refused = ui_.Edit7->Val() != x || ui_.Edit8->Val() != y || ui_.Edit9->Val() != z;
+    UpdateButtonClick();
+    if (refused) break;
+    DrainMessages();
+  }
+  stabilityOn_ = true;
+  UpdateButtonClick();
+}
+
+void TBalance_f::RunSolver(long double x, long double y, long double z) {
+  app_.Board.Solve(x, y, z, kSolverTolerance, DrainMessages);
+  ShowAngles(x, y, z);
+  UpdateButtonClick();
+}
+
+void TBalance_f::MnuBottomClick() {
+  const bool bottom = !ui_.MnuBottom->isChecked();
+  ui_.MnuBottom->setChecked(bottom);
+  ui_.PopBottom->setChecked(bottom);
+  if (bottom) {
+    app_.Main().RadioButton1Click();
+  } else {
+    app_.Main().RadioButton2Click();
+  }
+  UpdateButtonClick();
+}
+
+void TBalance_f::AskSensitivity() {
+  app_.AskAny().Ask(QString::fromStdString(SolverSensitivityCaption(LanguageIndex)),
+                    QString::fromStdString(SolverSensitivityPrompt(LanguageIndex)),
+                    app_.Board.Sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
+}
+
+void TBalance_f::ShowLogFile() {
+  const QLocale locale;
+  const QDateTime now = QDateTime::currentDateTime();
+  const std::string report = ResultsReportText(
+      app_.Board, LanguageIndex, locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
+      locale.toString(now.time(), QLocale::LongFormat).toStdString());
+  const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
+  if (!written) {
+    QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));
+    return;
+  }
+  if (OpenTextFile) OpenTextFile(QDir::current().absoluteFilePath(kCalcLogName));
+}
+
+void TBalance_f::ClearLogFile() {
+  const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
+  if (!cleared) {
+    QMessageBox::critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
+  }
+}
+
+void TBalance_f::Splitter1Moved() {
+  // The plan view below keeps the side view's width, so the shared x axis lines up.
+  ui_.ScPic2->setFixedWidth(ui_.ScPic1->width());
+  ScheduleRedraw();
+}
+
+void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
+  QAction* items[5] = {ui_.MnuShHidden, ui_.MnuShPoints, ui_.MnuShForces, ui_.MnuShLabels,
+                       ui_.MnuShProces};
+  for (int i = 0; i < 5; ++i)
+    items[i]->setChecked(view.BalanceSwitches[i]);
+  app_.Flags.ShowHidden = view.BalanceSwitches[0];
+  app_.Flags.ShowPoints = view.BalanceSwitches[1];
+  app_.Flags.ShowForces = view.BalanceSwitches[2];
+  app_.Flags.ShowLabels = view.BalanceSwitches[3];
+  app_.Flags.ShowProcess = view.BalanceSwitches[4];
+  ShowAngles(view.Angles[0], view.Angles[1], view.Angles[2]);
+  app_.Board.RotX = ui_.Edit7->Val();
+  app_.Board.RotY = ui_.Edit8->Val();
+  app_.Board.RotZ = ui_.Edit9->Val();
+}
+
+void TBalance_f::CollectViewSettings(ViewSettings& view) const {
+  const QAction* items[5] = {ui_.MnuShHidden, ui_.MnuShPoints, ui_.MnuShForces, ui_.MnuShLabels,
+                             ui_.MnuShProces};
+  for (int i = 0; i < 5; ++i)
+    view.BalanceSwitches[i] = items[i]->isChecked();
+  view.Angles = {ui_.Edit7->Val(), ui_.Edit8->Val(), ui_.Edit9->Val()};
+}
+
+void TBalance_f::showEvent(QShowEvent* event) {
+  // Showing: the display items' checks become the flags.
+  app_.Flags.ShowHidden = ui_.MnuShHidden->isChecked();
+  app_.Flags.ShowPoints = ui_.MnuShPoints->isChecked();
+  app_.Flags.ShowForces = ui_.MnuShForces->isChecked();
+  app_.Flags.ShowLabels = ui_.MnuShLabels->isChecked();
+  app_.Flags.ShowProcess = ui_.MnuShProces->isChecked();
+  QDialog::showEvent(event);
+}
+
+void TBalance_f::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !balanceRunning_) {
+    // The mode may have changed in the main window: both Bottom Case items follow it.
+    ui_.PopBottom->setChecked(app_.Board.Bottom);
+    ui_.MnuBottom->setChecked(app_.Board.Bottom);
+    UpdateButtonClick();
+  }
+}
+
+void TBalance_f::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  ScheduleRedraw();
+}
+
+void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {
+  ui_.PopupMenu1->exec(event->globalPos());
+}
+
+void TBalance_f::done(int result) {
+  balanceRunning_ = false;  // a running relaxation stops with the window
+  QDialog::done(result);
+}

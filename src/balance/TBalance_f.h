@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "balance/BalanceUi.h"
+#include "shell/DisplayFlags.h"
+
+class DoorTrimApp;
+class QAction;
+struct ViewSettings;
+
+// The balance window: the door in a position given by three rotation angles, its moments,
+// stability derivatives, forces and attack angle, the three views, and the balance search.
+// It keeps no door data of its own: the angles live in the door model.
+class TBalance_f : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TBalance_f(DoorTrimApp& app);
+
+  // Evaluates the door at the angles of the fields, refreshes every result field and
+  // redraws the three views.
+  void UpdateButtonClick();
+  // Redraws the three views from the model as it stands, without evaluating.
+  void FormPaint();
+  // The Balance button: starts the search, or stops a running one.
+  void SpeedButton1Click();
+  void MnuBottomClick();
+
+  // The angles and display switches a data file carries.
+  void ApplyViewSettings(const ViewSettings& view);
+  void CollectViewSettings(ViewSettings& view) const;
+
+  // Language of the texts this window builds itself (report, sensitivity dialog): 0 English,
+  // 1 Russian.
+  int LanguageIndex = 0;
+
+  // Opens a text file for the user; the desktop's default text editor unless replaced.
+  std::function<void(const QString& path)> OpenTextFile;
+
+  const BalanceUi& Ui() const { return ui_; }
+  bool BalanceRunning() const { return balanceRunning_; }
+  // Steps taken by the last visible relaxation.
+  int RelaxationSteps() const { return relaxationSteps_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void done(int result) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void ConnectCommands();
+  void UpdateKeelItems();
+  void ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag);
+  void StepAngle(TEditF* field, long double delta);
+  void RunRelaxation(long double x, long double y, long double z);
+  void RunSolver(long double x, long double y, long double z);
+  void ShowAngles(long double x, long double y, long double z);
+  void ShowLogFile();
+  void ClearLogFile();
+  void AskSensitivity();
+  void Splitter1Moved();
+  void ScheduleRedraw();
+
+  DoorTrimApp& app_;
+  BalanceUi ui_;
+  std::array<long double, 3> angleRad_{0, 0, 0};
+  bool stabilityOn_ = true;
+  bool balanceRunning_ = false;
+  int relaxationSteps_ = 0;
+  bool redrawPending_ = false;
+};

@@ -1,0 +1,412 @@
+#include "balance/ThreeViewDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+
+#include "balance/DrawingPreparation.h"
+#include "editors/ScPic.h"
+#include "model/Rotation.h"
+#include "model/TBoard.h"
+
+namespace {
+
+const QColor kWingFill(255, 255, 128);
+const QColor kStringerFill(255, 128, 128);
+const QColor kWingLines(192, 192, 192);
+const QColor kAxes(128, 128, 128);
+const QColor kMarks(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+// The name is what the door's drawings always asked for; no system has it, so Qt picks its
+// substitute of that size.
+const char* const kLabelFontName = "MS SansSefif";
+constexpr int kLabelFontSize = 8;
+
+// Components this small get no label: they would only put stray text near the point.
+constexpr long double kLabelThreshold = 10;  // N
+// Below this stringer area the point S is not shown.
+constexpr long double kStringerAreaShown = 0.0001L;  // m^2
+
+// Row 0 of the keel table gives one dot, every other row two.
+constexpr int kKeelDotCapacity = 2 * KeelGeomTable::Capacity - 1;
+
+enum Part { kWing, kStringer, kBracket, kUpperStub, kLowerStub, kPartCount };
+
+// One of the three views: which world axes run across (H) and up (V), where it is seen from.
+struct ViewLayout {
+  int H;  // 0 x, 1 y, 2 z
+  int V;
+  XYZ ViewPoint;
+  char HLetter;
+  char VLetter;
+  bool Plan;   // gravity has no component in this view's plane
+  bool Front;  // measures the label font again for the force labels
+};
+
+const ViewLayout kSide{0, 2, XYZ(0, -1000, 0), 'x', 'z', false, false};
+const ViewLayout kPlan{0, 1, XYZ(0, 0, 1000), 'x', 'y', true, false};
+const ViewLayout kFront{1, 2, XYZ(1000, 0, 0), 'y', 'z', false, true};
+
+long double Coord(const XYZ& p, int axis) {
+  return axis == 0 ? p.X : (axis == 1 ? p.Y : p.Z);
+}
+
+// Draws one view on one surface; a short-lived helper of a single drawing call.
+class ViewPainter {
+ public:
+  ViewPainter(const TBoard& board, ScPic& surface, QPainter& canvas, const ViewLayout& view)
+      : board_(board), surface_(surface), canvas_(canvas), view_(view) {}
+
+  long double H(const XYZ& p) const { return Coord(p, view_.H); }
+  long double V(const XYZ& p) const { return Coord(p, view_.V); }
+
+  void SetPen(const QColor& colour, int width) {
+    QPen pen = canvas_.pen();
+    pen.setStyle(Qt::SolidLine);
+    pen.setColor(colour);
+    pen.setWidth(width);  // 0: the thinnest (cosmetic) pen
+    canvas_.setPen(pen);
+  }
+
+  void SetBrushColour(const QColor& colour) { canvas_.setBrush(QBrush(colour, Qt::SolidPattern)); }
+
+  // The brush keeps its colour while it is clear.
+  void SetBrushStyle(Qt::BrushStyle style) {
+    QBrush brush = canvas_.brush();
+    brush.setStyle(style);
+    canvas_.setBrush(brush);
+  }
+
+  void Segment(const XYZ& a, const XYZ& b) {
+    surface_.MoveTo(H(a), V(a));
+    surface_.LineTo(H(b), V(b));
+  }
+
+  void Quad(const std::array<XYZ, 4>& q) {
+    surface_.FillQuad(H(q[0]), V(q[0]), H(q[1]), V(q[1]), H(q[2]), V(q[2]), H(q[3]), V(q[3]));
+  }
+
+  void Dot(long double h, long double v) {
+    surface_.MoveTo(h, v);
+    surface_.LineTo(h, v);
+  }
+
+  void Line(long double h1, long double v1, long double h2, long double v2) {
+    surface_.MoveTo(h1, v1);
+    surface_.LineTo(h2, v2);
+  }
+
+  void DrawPart(int part) {
+    switch (part) {
+      case kWing:
+        SetPen(kBlack, 0);
+        SetBrushColour(kWingFill);
+        Quad(board_.PosWingOutline);
+        SetPen(kWingLines, 0);
+        Segment(board_.PosWingAxes[0], board_.PosWingAxes[1]);
+        Segment(board_.PosWingAxes[2], board_.PosWingAxes[3]);
+        // The edges again, over the reference lines.
+        SetPen(kBlack, 0);
+        SetBrushStyle(Qt::NoBrush);
+        Quad(board_.PosWingOutline);
+        SetBrushStyle(Qt::SolidPattern);
+        break;
+      case kStringer:
+        SetPen(kBlack, 0);
+        SetBrushColour(kStringerFill);
+        Quad(board_.PosStringerOutline);
+        break;
+      case kBracket:
+        SetPen(kBlack, 5);
+        Segment(board_.PosBracket[0], board_.PosBracket[1]);
+        break;
+      case kUpperStub:
+        SetPen(kBlack, 0);
+        Segment(board_.PosUpperBridleLine[0], board_.PosUpperBridleLine[1]);
+        break;
+      case kLowerStub:
+        SetPen(kBlack, 0);
+        Segment(board_.PosLowerBridleLine[0], board_.PosLowerBridleLine[1]);
+        break;
+      default:
+        break;
+    }
+  }
+
+  void DrawParts(bool hidden) {
+    const DrawOrder order = Order(board_, view_.ViewPoint, hidden);
+    for (int level = 3; level >= 0; --level) {
+      for (int part = 0; part < kPartCount; ++part) {
+        if (order[part] == level) DrawPart(part);
+      }
+    }
+  }
+
+  void DrawAxes() {
+    const long double hmin = surface_.XMin;
+    const long double vmin = surface_.YMin;
+    SetPen(kAxes, 1);
+    Line(hmin + 2.5L * dh_, 0, hmin + 97.5L * dh_, 0);
+    Line(hmin + 97.5L * dh_, 0, hmin + 95 * dh_, dv_);
+    Line(hmin + 97.5L * dh_, 0, hmin + 95 * dh_, -dv_);
+    Line(0, vmin + 2.5L * dv_, 0, vmin + 97.5L * dv_);
+    Line(0, vmin + 97.5L * dv_, dh_, vmin + 95 * dv_);
+    Line(0, vmin + 97.5L * dv_, -dh_, vmin + 95 * dv_);
+    SetBrushStyle(Qt::NoBrush);
+    surface_.TextOut(QString(QChar(view_.HLetter)), hmin + 95 * dh_, -2 * dv_);
+    surface_.TextOut(QString(QChar(view_.VLetter)), 2 * dh_, vmin + 95 * dv_);
+  }
+
+  void MeasureLetter() {
+    a_ = surface_.WorldTextWidth(QStringLiteral("A"));
+    t_ = surface_.WorldTextHeight(QStringLiteral("A"));
+  }
+
+  void UseLabelFont() {
+    QFont font(QString::fromLatin1(kLabelFontName));
+    font.setPointSize(kLabelFontSize);
+    canvas_.setFont(font);
+  }
+
+  void DrawPoint(const XYZ& p, const char* letter) {
+    Dot(H(p), V(p));
+    surface_.TextOut(QString::fromLatin1(letter), H(p) + a_ / 3, V(p) - t_ / 3);
+  }
+
+  void DrawPoints() {
+    SetPen(kMarks, 5);
+    SetBrushStyle(Qt::NoBrush);
+    UseLabelFont();
+    DrawPoint(board_.PosWingHydro, "W");
+    if (board_.Fs > kStringerAreaShown) DrawPoint(board_.PosStringerHydro, "S");
+    if (board_.Bottom) DrawPoint(board_.PosKeelOrigin, "K");
+    DrawPoint(board_.PosGravity, "G");
+    DrawPoint(board_.PosUpperBridle, "C0");
+    DrawPoint(board_.PosLowerBridle, "C1");
+  }
+
+  void Label(bool labels, long double component, const char* name, char axis, long double h,
+             long double v) {
+    if (!labels || !(std::fabs(component) > kLabelThreshold)) return;
+    surface_.TextOut(QString::fromLatin1(name) + QChar(axis), h, v);
+  }
+
+  // The L-shaped mark: from the tip of the vertical component to the point and on to the tip
+  // of the horizontal one.
+  void LMark(const XYZ& p, const XYZ& f, const char* name, bool labels) {
+    const long double h = H(p);
+    const long double v = V(p);
+    const long double fh = k_ * H(f);
+    const long double fv = k_ * V(f);
+    surface_.MoveTo(h, v + fv);
+    surface_.LineTo(h, v);
+    surface_.LineTo(h + fh, v);
+    Label(labels, V(f), name, view_.VLetter, h + a_ / 3, v + fv - t_ / 3);
+    Label(labels, H(f), name, view_.HLetter, h + fh + a_ / 3, v);
+  }
+
+  void Gravity(bool labels) {
+    const XYZ& p = board_.PosGravity;
+    const XYZ& f = board_.ForceGravity.Force;
+    const long double h = H(p);
+    const long double v = V(p);
+    const long double fv = k_ * V(f);
+    if (view_.Plan) {
+      Dot(h, v);
+    } else {
+      Line(h, v, h, v + fv);
+    }
+    Label(labels, V(f), "G", view_.VLetter, h + a_ / 3, v + fv - t_ / 3);
+  }
+
+  void Bridle(const XYZ& p, const XYZ& f, const char* name, bool labels) {
+    if (view_.Plan) {
+      LMark(p, f, name, labels);
+      return;
+    }
+    const long double h = H(p);
+    const long double v = V(p);
+    const long double fh = k_ * H(f);
+    const long double fv = k_ * V(f);
+    Line(h, v, h + fh, v);
+    Label(labels, H(f), name, view_.HLetter, h + fh + a_ / 3, v);
+    Line(h, v, h, v + fv);
+    Label(labels, V(f), name, view_.VLetter, h, v + fv + a_ / 3);
+  }
+
+  void DrawForces(bool labels) {
+    SetPen(kMarks, 1);
+    SetBrushStyle(Qt::NoBrush);
+    UseLabelFont();
+    if (view_.Front) MeasureLetter();
+    k_ = board_.ForceScale;
+    LMark(board_.PosWingHydro, board_.ForceWing.Force, "W", labels);
+    LMark(board_.PosStringerHydro, board_.ForceStringer.Force, "S", labels);
+    if (board_.Bottom) LMark(board_.PosKeelOrigin, board_.ForceGround.Force, "K", labels);
+    Gravity(labels);
+    Bridle(board_.PosUpperBridle, board_.ForceUpperBridle.Force, "C0", labels);
+    Bridle(board_.PosLowerBridle, board_.ForceLowerBridle.Force, "C1", labels);
+  }
+
+  void DrawKeel(bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
+    SetPen(kBlack, 3);
+    const Rotation turn =
+        keelRotation ? Rotation(angleRad[0], angleRad[1], angleRad[2]) : Rotation(0, 0, 0);
+    const KeelGeomTable& keel = board_.KeelGeom;
+    const int rows = std::clamp(keel.Count, 0, KeelGeomTable::Capacity);
+    if (rows == 0) return;
+    std::array<XYZ, kKeelDotCapacity> dots;
+    const long double y = board_.y0 + board_.yk;
+    for (int i = rows - 1; i >= 0; --i) {
+      const long double x = board_.x0 - board_.xk;
+      const long double z = board_.zk - board_.z0 + keel.Zi[i];
+      const long double half = keel.Xi[i] / 2;
+      // Fore at 2i, aft at 2i - 1; row 0 has one slot and keeps the aft point.
+      dots[2 * i] = turn.Apply(XYZ(x + half, y, z));
+      dots[std::max(2 * i - 1, 0)] = turn.Apply(XYZ(x - half, y, z));
+    }
+    for (int i = 0; i < 2 * rows - 1; ++i)
+      Dot(H(dots[i]), V(dots[i]));
+  }
+
+  void Draw(const ViewFlags& flags, bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
+    dh_ = surface_.XExtent / 100;
+    dv_ = surface_.YExtent / 100;
+    DrawParts(flags.Hidden);
+    DrawAxes();
+    MeasureLetter();
+    if (flags.Points) DrawPoints();
+    if (flags.Forces) DrawForces(flags.Labels);
+    DrawKeel(keelRotation, angleRad);
+  }
+
+ private:
+  const TBoard& board_;
+  ScPic& surface_;
+  QPainter& canvas_;
+  const ViewLayout& view_;
+  long double dh_ = 0;  // 1 % of the surface's extents
+  long double dv_ = 0;
+  long double a_ = 0;  // width of "A", world units
+  long double t_ = 0;  // height of "A", world units along the vertical axis (negative)
+  long double k_ = 0;  // arrow scale, m per N
+};
+
+void DrawView(const ViewLayout& view, const TBoard& board, ScPic& surface, const ViewFlags& flags,
+              bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
+  QPainter* canvas = surface.DrawCanvas();
+  // A recording that could not be opened loses this drawing silently.
+  if (canvas == nullptr || !canvas->isActive()) return;
+  ViewPainter(board, surface, *canvas, view).Draw(flags, keelRotation, angleRad);
+}
+
+// The region shown along one axis: the box with a tenth of its size as margin on each side.
+// A box without extent on this axis (a flat or empty door) gets the largest extent of the
+// others, or one metre, centred on it, so that no mapping divides by zero.
+void RegionAxis(long double low, long double size, long double fallback, long double& start,
+                long double& extent) {
+  if (size > 0 && std::isfinite(size)) {
+    start = low - size / 10;
+    extent = size * 1.2L;
+  } else {
+    extent = fallback;
+    start = low - fallback / 2;
+  }
+}
+
+}  // namespace
+
+void ThreeViewDrawing::DrawXZ(const TBoard& board, ScPic& surface, const ViewFlags& flags,
+                              bool keelRotation, const Angles& angleRad) {
+  DrawView(kSide, board, surface, flags, keelRotation, angleRad);
+}
+
+void ThreeViewDrawing::DrawXY(const TBoard& board, ScPic& surface, const ViewFlags& flags,
+                              bool keelRotation, const Angles& angleRad) {
+  DrawView(kPlan, board, surface, flags, keelRotation, angleRad);
+}
+
+void ThreeViewDrawing::DrawYZ(const TBoard& board, ScPic& surface, const ViewFlags& flags,
+                              bool keelRotation, const Angles& angleRad) {
+  DrawView(kFront, board, surface, flags, keelRotation, angleRad);
+}
+
+void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
+                                          const Angles& angleRad, ScPic& side, ScPic& plan,
+                                          ScPic& front) {
+  // 1, 2. Region and arrow scale.
+  ComputeBoundingBox(board);
+  ViewFlags shown = flags;
+  if (flags.Forces) {
+    ComputeMaxForce(board);
+    const long double scale = board.b / board.MaxForce / 3;
+    // No force at all: nothing to scale and no arrow to draw.
+    if (board.MaxForce > 0 && std::isfinite(scale)) {
+      ApplyForceArrowScale(board, scale);
+    } else {
+      shown.Forces = false;
+    }
+  }
+
+  // 3.
+  const XYZ& low = board.BoxLow;
+  const XYZ& size = board.BoxSize;
+  long double fallback = 1.2L * std::max({size.X, size.Y, size.Z});
+  if (!(fallback > 0) || !std::isfinite(fallback)) fallback = 1;
+  XYZ start;
+  XYZ extent;
+  RegionAxis(low.X, size.X, fallback, start.X, extent.X);
+  RegionAxis(low.Y, size.Y, fallback, start.Y, extent.Y);
+  RegionAxis(low.Z, size.Z, fallback, start.Z, extent.Z);
+
+  // 4.
+  side.Clear();
+  plan.Clear();
+  front.Clear();
+
+  // 5.
+  side.XMin = start.X;
+  side.XExtent = extent.X;
+  side.YMin = start.Z;
+  side.YExtent = extent.Z;
+  side.EqualizeScales();
+  plan.XMin = start.X;
+  plan.XExtent = extent.X;
+  plan.YMin = start.Y;
+  plan.YExtent = extent.Y;
+  plan.EqualizeScales();
+  front.XMin = start.Y;
+  front.XExtent = extent.Y;
+  front.YMin = start.Z;
+  front.YExtent = extent.Z;
+  front.EqualizeScales();
+
+  // 6. Shared axes get one range; the scales are not equalised again.
+  side.XMin = std::min(side.XMin, plan.XMin);
+  side.XExtent = std::max(side.XExtent, plan.XExtent);
+  plan.XMin = side.XMin;
+  plan.XExtent = side.XExtent;
+  side.YMin = std::min(side.YMin, front.YMin);
+  side.YExtent = std::max(side.YExtent, front.YExtent);
+  front.YMin = side.YMin;
+  front.YExtent = side.YExtent;
+  plan.YMin = std::min(plan.YMin, front.XMin);
+  plan.YExtent = std::max(plan.YExtent, front.XExtent);
+  front.XMin = plan.YMin;
+  front.XExtent = plan.YExtent;
+
+  // 7, 8.
+  DrawXZ(board, side, shown, true, angleRad);
+  DrawXY(board, plan, shown, true, angleRad);
+  DrawYZ(board, front, shown, true, angleRad);
+  side.Finish();
+  plan.Finish();
+  front.Finish();
+}

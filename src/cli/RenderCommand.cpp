@@ -1,0 +1,286 @@
+#include "cli/RenderCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <utility>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QFont>
+#include <QIODevice>
+#include <QImage>
+#include <QMessageLogContext>
+#include <QPainter>
+#include <QRect>
+#include <QSaveFile>
+#include <QSize>
+#include <QString>
+#include <QSvgGenerator>
+#include <QtGlobal>
+
+#include "balance/ThreeViewDrawing.h"
+#include "balance/ViewFlags.h"
+#include "cli/CliApp.h"
+#include "editors/ScPic.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+#include "shell/NumberFormat.h"
+
+namespace {
+
+// The balance window's tolerance for its Balance button, N*m.
+constexpr long double kBalanceTolerance = 0.1L;
+
+// The page: the balance window's views at their design sizes, 5-pixel gaps like its splitters.
+// Side view top left, front view top right, plan view bottom left, legend bottom right.
+constexpr int kPageWidth = 550;
+constexpr int kPageHeight = 550;
+constexpr int kGap = 5;
+const QRect kSideRect(0, 0, 344, 347);
+const QRect kFrontRect(344 + kGap, 0, 201, 347);
+const QRect kPlanRect(0, 347 + kGap, 344, 198);
+const QRect kLegendRect(344 + kGap, 347 + kGap, 201, 198);
+constexpr int kMaxSide = 8192;  // pixels
+
+struct PageSize {
+  int Width = kPageWidth;
+  int Height = kPageHeight;
+};
+
+std::optional<PageSize> ParseSize(const std::string& text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return std::nullopt;
+  const auto number = [](const std::string& digits) -> std::optional<int> {
+    if (digits.empty() || digits.size() > 5) return std::nullopt;
+    int value = 0;
+    for (char c : digits) {
+      if (c < '0' || c > '9') return std::nullopt;
+      value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > kMaxSide) return std::nullopt;
+    return value;
+  };
+  const auto width = number(text.substr(0, x));
+  const auto height = number(text.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return PageSize{*width, *height};
+}
+
+QString Number(long double value) {
+  return QString::fromStdString(FormatFloat("#0.###", value));
+}
+
+// The surfaces are never shown: they only record their pictures.
+std::unique_ptr<ScPic> Surface(const QRect& rect) {
+  auto pic = std::make_unique<ScPic>(ScPic::itMetafile, ScPic::pfDevice);
+  pic->resize(rect.size());
+  return pic;
+}
+
+void PaintLegend(QPainter& painter, const TBoard& board, const QString& state) {
+  const QRect area = kLegendRect.adjusted(10, 10, -6, -6);
+  QFont font = painter.font();
+  font.setPointSize(8);
+  painter.setFont(font);
+  painter.setPen(QColor(64, 64, 64));
+  QString text =
+      QStringLiteral(
+          "%1\n\nRotation, deg\nx: %2   y: %3   z: %4\n\nMoments, kN*m\nx: %5   y: %6   z: %7\n")
+          .arg(board.Bottom ? QStringLiteral("Bottom trawling")
+                            : QStringLiteral("Midwater trawling"),
+               Number(board.RotX), Number(board.RotY), Number(board.RotZ),
+               Number(board.TotalMoment.X / 1000), Number(board.TotalMoment.Y / 1000),
+               Number(board.TotalMoment.Z / 1000));
+  if (!state.isEmpty()) text += state + QStringLiteral("\n");
+  text += QStringLiteral("\nSide x-z top left, front y-z top right, plan x-y below.");
+  painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+// The page in its own 550 x 550 units, scaled to the device.
+void PaintPage(QPainter& painter, const PageSize& size, const TBoard& board, const ScPic& side,
+               const ScPic& front, const ScPic& plan, const QString& state) {
+  painter.fillRect(QRect(0, 0, size.Width, size.Height), Qt::white);
+  painter.scale(static_cast<qreal>(size.Width) / kPageWidth,
+                static_cast<qreal>(size.Height) / kPageHeight);
+  const QColor separator(208, 208, 208);
+  painter.fillRect(QRect(kSideRect.right() + 1, 0, kGap, kPageHeight), separator);
+  painter.fillRect(QRect(0, kSideRect.bottom() + 1, kPageWidth, kGap), separator);
+  for (const auto& [pic, rect] :
+       {std::pair{&side, kSideRect}, std::pair{&front, kFrontRect}, std::pair{&plan, kPlanRect}}) {
+    painter.save();
+    painter.setClipRect(rect);
+    painter.drawPicture(rect.topLeft(), pic->Picture());
+    painter.restore();
+  }
+  PaintLegend(painter, board, state);
+}
+
+// Writes the bytes so that an existing file is replaced only by a complete picture.
+std::optional<std::string> WriteFile(const std::string& path,
+                                     const std::function<bool(QIODevice&)>& write) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+  if (!write(file)) {
+    const std::string reason = file.errorString().toStdString();
+    file.cancelWriting();
+    return reason.empty() || reason == "Unknown error" ? "the picture could not be encoded"
+                                                       : reason;
+  }
+  if (!file.commit()) return file.errorString().toStdString();
+  return std::nullopt;
+}
+
+// Qt's own chatter (missing runtime folders, font substitutions) means nothing to a user of
+// the command line; only its serious complaints are passed on, as one line each.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "doortrim-cli: Qt: %s\n", message.toLocal8Bit().constData());
+  }
+}
+
+// Qt needs its application object for widgets and fonts; only this command makes one, so the
+// other commands never load a platform.
+std::unique_ptr<QApplication> StartQt(int& argc, char** argv) {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  return std::make_unique<QApplication>(argc, argv);
+}
+
+}  // namespace
+
+void RenderCommand::AddTo(CLI::App& app) {
+  CLI::App* cmd = app.add_subcommand(
+      Name(), "Draw the balance window's three views of the door into a PNG or SVG file");
+  door_.AddTo(*cmd);
+  auto* angles = cmd->add_option("--angles", angles_,
+                                 "Rotation about X, Y and Z, degrees (default: the angles stored "
+                                 "in FILE, else 0 0 0)")
+                     ->expected(3)
+                     ->type_name("X Y Z");
+  auto* solve = cmd->add_flag("--solve", solve_,
+                              "Balance the door first, from the file's angles (tolerance "
+                              "0.1 N*m); exit status 3 when it does not balance");
+  solve->excludes(angles);
+  auto* png = cmd->add_option("--png", png_, "Write a PNG picture")->type_name("OUT.png");
+  auto* svg = cmd->add_option("--svg", svg_, "Write an SVG picture")->type_name("OUT.svg");
+  png->excludes(svg);
+  cmd->add_flag("--points", points_, "Show the force application points");
+  cmd->add_flag("--no-forces", noForces_, "Leave the force components out");
+  cmd->add_flag("--no-labels", noLabels_, "Leave the labels of the force components out");
+  cmd->add_flag("--hidden", hidden_, "Draw every part in fixed order, without depth ordering");
+  cmd->add_option("--size", size_, "Picture size in pixels (default 550x550)")->type_name("WxH");
+}
+
+int RenderCommand::Run(std::ostream&, std::ostream& err) {
+  if (png_.empty() && svg_.empty()) return Fail(err, "render: give --png OUT.png or --svg OUT.svg");
+  PageSize size;
+  if (!size_.empty()) {
+    const auto parsed = ParseSize(size_);
+    if (!parsed) {
+      return Fail(err, "--size: expected WIDTHxHEIGHT in pixels, 1 to " + std::to_string(kMaxSide) +
+                           ", not '" + size_ + "'");
+    }
+    size = *parsed;
+  }
+  TBoard board;
+  if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
+  AngleTriple a{board.RotX, board.RotY, board.RotZ};
+  if (!angles_.empty()) {
+    if (auto problem = ParseTriple(angles_, "--angles", a)) return Fail(err, *problem);
+  }
+
+  board.ComputeGeometry();
+  std::optional<SolveResult> search;
+  if (solve_) search = board.Solve(a[0], a[1], a[2], kBalanceTolerance);
+  board.RotX = a[0];
+  board.RotY = a[1];
+  board.RotZ = a[2];
+  const ThreeViewDrawing::Angles angleRad{a[0] * kDegree, a[1] * kDegree, a[2] * kDegree};
+  board.Evaluate(angleRad[0], angleRad[1], angleRad[2]);
+
+  const QtMessageHandler previousHandler = qInstallMessageHandler(QuietQt);
+  struct RestoreHandler {
+    QtMessageHandler Handler;
+    ~RestoreHandler() { qInstallMessageHandler(Handler); }
+  } restoreHandler{previousHandler};
+  int argc = 1;
+  char name[] = "doortrim-cli";
+  char* argv[] = {name, nullptr};
+  const std::unique_ptr<QApplication> qt = StartQt(argc, argv);
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+    return Fail(err, "render: drawing needs a Qt widget application");
+  }
+
+  ViewFlags flags;
+  flags.Hidden = hidden_;
+  flags.Points = points_;
+  flags.Forces = !noForces_;
+  flags.Labels = !noLabels_;
+  const auto side = Surface(kSideRect);
+  const auto front = Surface(kFrontRect);
+  const auto plan = Surface(kPlanRect);
+  ThreeViewDrawing::RedrawBalanceViews(board, flags, angleRad, *side, *plan, *front);
+
+  QString state;
+  if (search) {
+    state = search->Converged
+                ? QStringLiteral("Balanced after %1 iterations").arg(search->Iterations)
+                : QStringLiteral("NOT balanced after %1 iterations").arg(search->Iterations);
+  }
+  std::optional<std::string> problem;
+  std::string path;
+  if (!png_.empty()) {
+    path = png_;
+    // Painted as the window paints its views: no antialiasing of the lines.
+    QImage image(size.Width, size.Height, QImage::Format_RGB32);
+    if (image.isNull()) {
+      problem = "not enough memory for a picture of " + size_;
+    } else {
+      {
+        QPainter painter(&image);
+        PaintPage(painter, size, board, *side, *front, *plan, state);
+      }
+      problem = WriteFile(path, [&](QIODevice& file) { return image.save(&file, "PNG"); });
+    }
+  } else {
+    path = svg_;
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(size.Width, size.Height));
+    generator.setViewBox(QRect(0, 0, size.Width, size.Height));
+    generator.setTitle(QStringLiteral("DoorTrim: three views of the door"));
+    {
+      QPainter painter;
+      if (!painter.begin(&generator)) {
+        problem = "the SVG picture could not be started";
+      } else {
+        PaintPage(painter, size, board, *side, *front, *plan, state);
+        painter.end();
+      }
+    }
+    if (!problem) {
+      const QByteArray bytes = buffer.data();
+      problem = WriteFile(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    }
+  }
+  if (problem) {
+    err << "doortrim-cli: cannot write '" << path << "': " << *problem << "\n";
+    return kExitNotSaved;
+  }
+  if (search && !search->Converged) {
+    err << "doortrim-cli: the door did not balance after " << search->Iterations
+        << " iterations; the picture shows the last position\n";
+    return kExitNotConverged;
+  }
+  return kExitOk;
+}

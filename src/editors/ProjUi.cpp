@@ -1,0 +1,278 @@
+#include "editors/ProjUi.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editors/ScPic.h"
+#include "model/EditableFields.h"
+
+namespace {
+
+constexpr int kClientWidth = 611;
+constexpr int kClientHeight = 400;
+constexpr int kFieldWidth = 72;
+constexpr int kMinimumArea = 80;
+
+enum Page { kFront, kPlan, kSide };
+
+constexpr int kXY = 5, kXYDecimals = 3;  // y and x rows, R and the plan's other values
+constexpr int kG = 7, kGDecimals = 0;
+constexpr int kZ = 7, kZDecimals = 4;  // z rows, h and F
+
+const char* const kPageNames[ProjUi::kPageCount] = {"PageFront", "PagePlan", "PageSide"};
+const char* const kAreaNames[ProjUi::kPageCount] = {"PanelFront", "PanelPlan", "PanelSide"};
+const char* const kColumnNames[ProjUi::kPageCount] = {"FieldsFront", "FieldsPlan", "FieldsSide"};
+const char* const kImageNames[ProjUi::kPageCount] = {"Image1", "Image2", "Image3"};
+const char* const kSurfaceNames[ProjUi::kPageCount] = {"ScFront", "ScPlan", "ScSide"};
+
+struct OptionText {
+  const char* MenuName;
+  const char* MenuCaption;
+  const char* PopName;
+  const char* PopCaption;
+  const char* BoxName;
+  const char* BoxCaption;
+  const char* BoxHint;
+};
+
+const OptionText kOptions[ProjUi::kOptionCount] = {
+    {"Scheme1", "Scheme", "PopScheme", "Scheme", "CheckBox1", "Scheme",
+     "Scheme (drawing) or picture"},
+    {"ShowHidden1", "Show Hidden", "PopHidden", "Show hidden", "CheckBox2", "Hidden",
+     "Show hidden lines"},
+    {"ShowPoints1", "Show Points", "PopPoints", "Show points", "CheckBox3", "Points",
+     "Show forces application points"},
+    {"ShowForces1", "Show Forces", "PopForces", "Show forces", "CheckBox4", "Forces",
+     "Show force's projections"},
+    {"ShowLabels1", "Show Labels", "PopLabels", "Show labels", "CheckBox5", "Labels",
+     "Show labels near the force's projections"},
+};
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  action->setCheckable(checkable);
+  return action;
+}
+
+}  // namespace
+
+const std::array<ProjUi::Row, kMainParamCount> ProjUi::Rows = {{
+    {kFront, "y0:", "Ordinate of Warp attachment point, [m]", -10, 10, 0.6L, kXY, kXYDecimals,
+     "#0.###"},
+    {kFront, "yc0:", "Ordinate of Upper Bridle attachment point,[m]", -10, 10, 0.095L, kXY,
+     kXYDecimals, "#0.###"},
+    {kFront, "yc1:", "Ordinate of Lower Bridle attachment point,[m]", -10, 10, 0.095L, kXY,
+     kXYDecimals, "#0.###"},
+    {kFront, "yh:", "Ordinate of hydrodynamic force application point for Wing,[m]", -10, 10, 0,
+     kXY, kXYDecimals, "#0.###"},
+    {kFront, "ys:", "Ordinate of hydrodynamic force application point for Stringer,[m]", -10, 10, 0,
+     kXY, kXYDecimals, "#0.###"},
+    {kFront, "yg:", "Ordinate of centre of gravity,[m]", -10, 10, 0.035L, kXY, kXYDecimals,
+     "#0.###"},
+    {kFront, "G:", "Force of gravity, [newton]", 0, 100000, 11513, kG, kGDecimals, "######0.#"},
+    {kPlan, "x0:", "Abscissa of Warp attachment point, [m]", -10, 10, 1.12L, kXY, kXYDecimals,
+     "#0.###"},
+    {kPlan, "xc0:", "Abscissa of Upper Bridle attachment point, [m]", -10, 10, 2.655L, kXY,
+     kXYDecimals, "#0.###"},
+    {kPlan, "xc1:", "Abscissa of Lower Bridle attachment point, [m]", -10, 10, 2.655L, kXY,
+     kXYDecimals, "#0.###"},
+    {kPlan, "xg:", "Abscissa of Centre of gravity, [m]", -10, 10, 1.44L, kXY, kXYDecimals,
+     "#0.###"},
+    {kPlan, "R:", "Resistance of Net and Rigging, [newton]", 0, 1000000, 29400, kXY, kXYDecimals,
+     "########0"},
+    {kPlan, "v:", "Speed of Trawling, [m/sec]", -10, 10, 2.15L, kXY, kXYDecimals, "#0.###"},
+    {kPlan, "Fs:", "Total Area of Stringers, [m*m]", -10, 10, 0, kXY, kXYDecimals, "#0.###"},
+    {kPlan, "b:", "Chord of Plane, [m]", -10, 10, 3.4L, kXY, kXYDecimals, "#0.###"},
+    {kSide, "zh:", "Applicate of hydrodynamic force application point for Wing,[m]", -10, 10, 0.9L,
+     kZ, kZDecimals, "#0.###"},
+    {kSide, "zs:", "Applicate of hydrodynamic force application point for Stringer,[m]", -10, 10, 0,
+     kZ, kZDecimals, "#0.###"},
+    {kSide, "zg:", "Applicate of centre of gravity,[m]", -10, 10, 0.285L, kZ, kZDecimals, "#0.###"},
+    {kSide, "z0:", "Applicate of Warp attachment point, [m]", -10, 10, 1, kZ, kZDecimals, "#0.###"},
+    {kSide, "zc0:", "Applicate of Upper Bridle attachment point, [m]", -10, 10, 1.25L, kZ,
+     kZDecimals, "#0.###"},
+    {kSide, "zc1:", "Applicate of Lower Bridle attachment point, [m]", -10, 10, 0.495L, kZ,
+     kZDecimals, "#0.###"},
+    {kSide, "h:", "Height of Wing, [m]", -10, 10, 1.9L, kZ, kZDecimals, "#0.###"},
+    {kSide, "F:", "Area of Wing, [m*m]", -10, 10, 5.5L, kZ, kZDecimals, "#0.###"},
+}};
+
+void ProjUi::Build(QDialog& window) {
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildMenus(window);
+  layout->setMenuBar(MainMenu1);
+
+  Notebook1 = new QWidget(&window);
+  Notebook1->setObjectName("Notebook1");
+  Notebook1->setMinimumSize(kMinimumArea, kMinimumArea);
+  layout->addWidget(Notebook1, 1);
+  for (int page = 0; page < kPageCount; ++page)
+    BuildPage(page);
+  for (QWidget* column : Columns)
+    columnWidth_ = std::max(columnWidth_, column->sizeHint().width());
+  Notebook1->setMinimumSize(columnWidth_ + kMinimumArea,
+                            std::max(kMinimumArea, Columns[kPlan]->sizeHint().height()));
+
+  auto* bar = new QWidget(&window);
+  bar->setObjectName("Panel1");
+  auto* barLayout = new QHBoxLayout(bar);
+  barLayout->setContentsMargins(4, 2, 4, 4);
+  TabSet1 = new QTabBar(bar);
+  TabSet1->setObjectName("TabSet1");
+  TabSet1->setShape(QTabBar::RoundedSouth);
+  TabSet1->setExpanding(false);
+  // Clicking a tab takes the focus, so the field being edited is left (and stored) first.
+  TabSet1->setFocusPolicy(Qt::StrongFocus);
+  TabSet1->addTab("Front View");
+  TabSet1->addTab("Plan View");
+  TabSet1->addTab("Side View");
+  barLayout->addWidget(TabSet1, 1, Qt::AlignLeft | Qt::AlignTop);
+  auto button = [bar, barLayout](const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, bar);
+    b->setObjectName(name);
+    // Enter in a field must not close the dialog with a field that was never checked.
+    b->setAutoDefault(false);
+    barLayout->addWidget(b, 0, Qt::AlignTop);
+    return b;
+  };
+  OKBtn = button("OKBtn", "OK");
+  CancelBtn = button("CancelBtn", "Cancel");
+  HelpBtn = button("HelpBtn", "Help");
+  layout->addWidget(bar);
+
+  BuildShowBox(window);
+  window.resize(kClientWidth, kClientHeight);
+}
+
+void ProjUi::BuildPage(int page) {
+  QWidget* host = Pages[page] = new QWidget(Notebook1);
+  host->setObjectName(kPageNames[page]);
+
+  QWidget* area = Areas[page] = new QWidget(host);
+  area->setObjectName(kAreaNames[page]);
+  area->setContextMenuPolicy(Qt::CustomContextMenu);
+  QLabel* image = Images[page] = new QLabel(area);
+  image->setObjectName(kImageNames[page]);
+  image->setScaledContents(true);
+  image->setContextMenuPolicy(Qt::CustomContextMenu);
+  ScPic* surface = Surfaces[page] = new ScPic(ScPic::itMetafile, ScPic::pf8bit, area);
+  surface->setObjectName(kSurfaceNames[page]);
+  surface->setContextMenuPolicy(Qt::CustomContextMenu);
+  surface->setVisible(false);  // Scheme starts off: the pictures are shown
+
+  QWidget* column = Columns[page] = new QWidget(host);
+  column->setObjectName(kColumnNames[page]);
+  auto* grid = new QGridLayout(column);
+  grid->setContentsMargins(6, 8, 8, 8);
+  grid->setVerticalSpacing(4);
+  QFont bold = column->font();
+  bold.setBold(true);
+  QLineEdit* previous = nullptr;
+  int row = 0;
+  for (int i = 0; i < kMainParamCount; ++i) {
+    if (Rows[i].Page != page) continue;
+    const QString name = QString::fromLatin1(kMainParams[i].Name);
+    QLabel* label = Labels[i] = new QLabel(Rows[i].Caption, column);
+    label->setObjectName("Label_" + name);
+    label->setFont(bold);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setToolTip(Rows[i].Hint);
+    QLineEdit* edit = Edits[i] = new QLineEdit(column);
+    edit->setObjectName("Edit_" + name);
+    edit->setFixedWidth(kFieldWidth);
+    edit->setToolTip(Rows[i].Hint);
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    if (previous) QWidget::setTabOrder(previous, edit);
+    previous = edit;
+    ++row;
+  }
+  grid->setRowStretch(row, 1);
+  host->setVisible(page == 0);
+}
+
+void ProjUi::LayoutPages() {
+  const int width = Notebook1->width();
+  const int height = Notebook1->height();
+  const int areaWidth = std::max(0, width - columnWidth_);
+  for (int page = 0; page < kPageCount; ++page) {
+    Pages[page]->setGeometry(0, 0, width, height);
+    Areas[page]->setGeometry(0, 0, areaWidth, height);
+    Surfaces[page]->setGeometry(0, 0, areaWidth, height);
+    Columns[page]->setGeometry(areaWidth, 0, width - areaWidth, height);
+  }
+}
+
+void ProjUi::BuildShowBox(QDialog& window) {
+  GroupBox1 = new QGroupBox("Show", &window);
+  GroupBox1->setObjectName("GroupBox1");
+  auto* box = new QVBoxLayout(GroupBox1);
+  for (int i = 0; i < kOptionCount; ++i) {
+    QCheckBox* check = OptionBoxes[i] = new QCheckBox(kOptions[i].BoxCaption, GroupBox1);
+    check->setObjectName(kOptions[i].BoxName);
+    check->setToolTip(kOptions[i].BoxHint);
+    box->addWidget(check);
+  }
+  GroupBox1->adjustSize();
+  // The options are reached through the menus; the box only mirrors them.
+  GroupBox1->setVisible(false);
+}
+
+void ProjUi::BuildMenus(QDialog& window) {
+  MainMenu1 = new QMenuBar(&window);
+  MainMenu1->setObjectName("MainMenu1");
+
+  QMenu* views = MainMenu1->addMenu("Views");
+  views->setObjectName("Views1");
+  ViewItems[kFront] = AddItem(views, "FrontView1", "Front View");
+  ViewItems[kPlan] = AddItem(views, "PlanView1", "Plan View");
+  ViewItems[kSide] = AddItem(views, "SideView1", "Side View");
+
+  QMenu* variable = MainMenu1->addMenu("Variable");
+  variable->setObjectName("Variable1");
+  SpecifyRange1 = AddItem(variable, "SpecifyRange1", "Specify a range...");
+  MarkVariable1 = AddItem(variable, "MarkVariable1", "Mark as single variable");
+
+  QMenu* options = MainMenu1->addMenu("Options");
+  options->setObjectName("Options1");
+  for (int i = 0; i < kOptionCount; ++i) {
+    OptionItems[i] = AddItem(options, kOptions[i].MenuName, kOptions[i].MenuCaption, true);
+    if (i == kScheme) options->addSeparator();
+  }
+  options->addSeparator();
+  OpenPictures1 = AddItem(options, "OpenPictures1", "Open pictures ...");
+  options->addSeparator();
+  RunCalculator1 = AddItem(options, "RunCalculator1", "Run Calculator");
+  RunCalculator1->setShortcut(QKeySequence("Ctrl+F1"));
+
+  PopupMenu1 = new QMenu(&window);
+  PopupMenu1->setObjectName("PopupMenu1");
+  for (int i = 0; i < kOptionCount; ++i) {
+    PopOptions[i] = AddItem(PopupMenu1, kOptions[i].PopName, kOptions[i].PopCaption, true);
+    if (i == kScheme) PopupMenu1->addSeparator();
+  }
+  PopupMenu1->addSeparator();
+  PopOpenPictures = AddItem(PopupMenu1, "PopOpenPictures", "Open pictures ...");
+
+  PopupMenu2 = new QMenu(&window);
+  PopupMenu2->setObjectName("PopupMenu2");
+  PopRange = AddItem(PopupMenu2, "PopRange", "Specify a range ...");
+  PopMark = AddItem(PopupMenu2, "PopMark", "Mark as single variable");
+}

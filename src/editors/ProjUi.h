@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+
+#include "model/TBoard.h"
+
+class QAction;
+class QCheckBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTabBar;
+class QWidget;
+class ScPic;
+
+// The controls of the projections dialog, built once and named as the language files address
+// them. The dialog's behaviour lives in TProj_f; this only creates and places the controls.
+struct ProjUi {
+  static constexpr int kPageCount = 3;  // front, plan, side
+  static constexpr int kOptionCount = 5;
+  enum Option { kScheme, kHidden, kPoints, kForces, kLabels };
+
+  // One of the 23 entry fields, in the order of kMainParams (which gives its model field).
+  struct Row {
+    int Page;
+    const char* Caption;
+    const char* Hint;
+    long double Lower;  // open interval of valid entries
+    long double Upper;
+    long double Fallback;  // what an invalid entry becomes
+    int Width;             // field width and decimals kept when the field is left
+    int Decimals;
+    const char* Shown;  // format used when the dialog fills the field from the model
+  };
+  static const std::array<Row, kMainParamCount> Rows;
+
+  void Build(QDialog& window);
+  // Places the pages, their picture areas and field columns inside the page host. Every page
+  // gets its geometry, shown or not, so that all picture areas keep the same size.
+  void LayoutPages();
+
+  QMenuBar* MainMenu1 = nullptr;
+  std::array<QAction*, kPageCount> ViewItems{};  // "Views": FrontView1, PlanView1, SideView1
+  QAction* SpecifyRange1 = nullptr;
+  QAction* MarkVariable1 = nullptr;
+  std::array<QAction*, kOptionCount> OptionItems{};  // "Options" menu, in Option order
+  QAction* OpenPictures1 = nullptr;
+  QAction* RunCalculator1 = nullptr;
+
+  QMenu* PopupMenu1 = nullptr;  // context menu of the picture areas
+  std::array<QAction*, kOptionCount> PopOptions{};
+  QAction* PopOpenPictures = nullptr;
+  QMenu* PopupMenu2 = nullptr;  // context menu of the entry fields
+  QAction* PopRange = nullptr;
+  QAction* PopMark = nullptr;
+
+  QGroupBox* GroupBox1 = nullptr;  // "Show": hidden third mirror of the options
+  std::array<QCheckBox*, kOptionCount> OptionBoxes{};
+
+  QWidget* Notebook1 = nullptr;  // the page host
+  std::array<QWidget*, kPageCount> Pages{};
+  std::array<QWidget*, kPageCount> Areas{};    // picture areas
+  std::array<QWidget*, kPageCount> Columns{};  // field columns
+  std::array<QLabel*, kPageCount> Images{};    // Image1, Image2, Image3
+  std::array<ScPic*, kPageCount> Surfaces{};   // ScFront, ScPlan, ScSide
+  std::array<QLabel*, kMainParamCount> Labels{};
+  std::array<QLineEdit*, kMainParamCount> Edits{};
+
+  QTabBar* TabSet1 = nullptr;
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
+
+ private:
+  void BuildMenus(QDialog& window);
+  void BuildPage(int page);
+  void BuildShowBox(QDialog& window);
+
+  int columnWidth_ = 0;
+};

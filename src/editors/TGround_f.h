@@ -1,0 +1,33 @@
+#pragma once
+
+#include "editors/TableEditor.h"
+
+// "Ground-dynamical coefficients" (form "Ground_f"): the keel-ground resistance coefficient
+// against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A fixed dialog.
+class TGround_f : public TableEditor {
+  Q_OBJECT
+
+ public:
+  TGround_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+
+  void PaintGrp() override;
+  // Draws the previously marked row's point again as an ordinary one and marks the selected
+  // row, over the bitmap as it stands.
+  void PaintPnt();
+
+  // The row marked last; kept for the whole run.
+  int MarkedRow() const { return FMarkedRow; }
+
+  QLabel* LabelCx = nullptr;
+  QLabel* LabelAxis = nullptr;
+
+ protected:
+  int TableCount() const override;
+  long double TableValue(int row, int column) const override;
+  std::optional<TableProblem> StoreTable(
+      int rows, const std::vector<std::vector<long double>>& columns) override;
+  void MarkSelectedRow() override { PaintPnt(); }
+
+ private:
+  int FMarkedRow = 0;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editors/TableEditor.h"
+
+class QResizeEvent;
+
+// "Hydrodynamic coefficients" (form "Hydro_f"): the wing's Cx, Cy and Cd against the attack
+// angle, with their curves over -10..100 degrees.
+class THydro_f : public TableEditor {
+  Q_OBJECT
+
+ public:
+  THydro_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+
+  // Also asked for by the printed report, to print the picture.
+  void PaintGrp() override;
+
+  QLabel* LabelCx = nullptr;
+  QLabel* LabelCy = nullptr;
+  QLabel* LabelCd = nullptr;
+  QLabel* LabelAxis = nullptr;
+
+ protected:
+  int TableCount() const override;
+  long double TableValue(int row, int column) const override;
+  std::optional<TableProblem> StoreTable(
+      int rows, const std::vector<std::vector<long double>>& columns) override;
+  // The whole graph is redrawn: it marks the selected row.
+  void MarkSelectedRow() override { PaintGrp(); }
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Layout();
+};

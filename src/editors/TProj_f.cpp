@@ -1,0 +1,394 @@
+#include "editors/TProj_f.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSvgRenderer>
+#include <QTabBar>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "balance/DrawingPreparation.h"
+#include "balance/ThreeViewDrawing.h"
+#include "editors/ScPic.h"
+#include "model/EditableFields.h"
+#include "model/TBoard.h"
+#include "model/ViewSettings.h"
+#include "shell/CalculatorLauncher.h"
+#include "shell/HelpBrowser.h"
+#include "shell/NumberFormat.h"
+#include "shell/NumberText.h"
+#include "shell/UserLocale.h"
+
+namespace {
+
+const char* const kBuiltInPictures[ProjUi::kPageCount] = {
+    ":/pictures/proj_front.svg", ":/pictures/proj_plan.svg", ":/pictures/proj_side.svg"};
+
+// Space kept between the hidden "Show" box and the window's right and bottom edges.
+constexpr int kShowBoxRight = 20;
+constexpr int kShowBoxAboveButtons = 180;
+
+// A dimensioned door picture of the program's resources; an empty picture while it has none.
+QPixmap BuiltInPicture(const char* path) {
+  if (!QFile::exists(path)) return {};
+  QSvgRenderer renderer{QString::fromLatin1(path)};
+  const QSize size = renderer.defaultSize();
+  if (!renderer.isValid() || size.isEmpty()) return {};
+  QPixmap picture(size);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  renderer.render(&painter);
+  return picture;
+}
+
+QString PathOf(const std::string& name) {
+  return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+}  // namespace
+
+TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculator, QWidget* parent)
+    : QDialog(parent), board_(board), help_(help), calculator_(calculator) {
+  // The built-in pictures live in the GUI library, which a static link does not register.
+  Q_INIT_RESOURCE(resources);
+
+  setObjectName("Proj_f");
+  setWindowTitle("Projections");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(true);
+  ui_.Build(*this);
+
+  // Initial options: only the force application points are shown.
+  for (QAction* item : {ui_.OptionItems[ProjUi::kPoints], ui_.PopOptions[ProjUi::kPoints]})
+    item->setChecked(true);
+  ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
+
+  ConnectCommands();
+  SetPictures(BuiltInPicture(kBuiltInPictures[0]), BuiltInPicture(kBuiltInPictures[1]),
+              BuiltInPicture(kBuiltInPictures[2]));
+
+  FillFields();
+  TabChanged();
+}
+
+void TProj_f::ConnectCommands() {
+  ui_.Notebook1->installEventFilter(this);
+  connect(ui_.OKBtn, &QPushButton::clicked, this, &TProj_f::OKBtnClick);
+  connect(ui_.CancelBtn, &QPushButton::clicked, this, &TProj_f::CancelBtnClick);
+  connect(ui_.HelpBtn, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
+  connect(ui_.TabSet1, &QTabBar::currentChanged, this, &TProj_f::TabChanged);
+  for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    connect(ui_.ViewItems[page], &QAction::triggered, this,
+            [this, page] { ui_.TabSet1->setCurrentIndex(page); });
+  }
+
+  // Ranges and the single variable come with the variable search, which this version lacks.
+  for (QAction* item : {ui_.SpecifyRange1, ui_.MarkVariable1, ui_.PopRange, ui_.PopMark})
+    item->setEnabled(false);
+
+  for (int option = 0; option < ProjUi::kOptionCount; ++option) {
+    const auto set = [this, option](bool on) { SetOption(option, on); };
+    connect(ui_.OptionItems[option], &QAction::triggered, this, set);
+    connect(ui_.PopOptions[option], &QAction::triggered, this, set);
+    connect(ui_.OptionBoxes[option], &QCheckBox::toggled, this, set);
+  }
+  connect(ui_.OpenPictures1, &QAction::triggered, this, &TProj_f::OpenPicturesClick);
+  connect(ui_.PopOpenPictures, &QAction::triggered, this, &TProj_f::OpenPicturesClick);
+  connect(ui_.RunCalculator1, &QAction::triggered, this,
+          [this] { calculator_.RunCalculator(this); });
+
+  for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    for (QWidget* view : {ui_.Areas[page], static_cast<QWidget*>(ui_.Images[page]),
+                          static_cast<QWidget*>(ui_.Surfaces[page])}) {
+      connect(view, &QWidget::customContextMenuRequested, this,
+              [this, view](const QPoint& at) { ui_.PopupMenu1->popup(view->mapToGlobal(at)); });
+    }
+  }
+  for (QLineEdit* edit : ui_.Edits) {
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this] { fieldsChanged_ = true; });
+    connect(edit, &QWidget::customContextMenuRequested, this,
+            [this, edit](const QPoint& at) { ui_.PopupMenu2->popup(edit->mapToGlobal(at)); });
+  }
+}
+
+void TProj_f::SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side) {
+  pictures_ = {front, plan, side};
+  for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    if (pictures_[page].isNull()) {
+      ui_.Images[page]->clear();
+    } else {
+      ui_.Images[page]->setPixmap(pictures_[page]);
+    }
+  }
+}
+
+void TProj_f::TabChanged() {
+  ShowPage(ui_.TabSet1->currentIndex());
+  ShowingSequence();
+}
+
+void TProj_f::ShowPage(int page) {
+  // Hiding the page first moves the focus out of its field, which stores that field before
+  // the new snapshot is taken.
+  for (int other = 0; other < ProjUi::kPageCount; ++other) {
+    if (other != page) ui_.Pages[other]->setVisible(false);
+  }
+  if (page >= 0 && page < ProjUi::kPageCount) ui_.Pages[page]->setVisible(true);
+}
+
+void TProj_f::ShowingSequence() {
+  fieldsChanged_ = false;
+  for (int i = 0; i < kMainParamCount; ++i)
+    snapshot_[i] = board_.*kMainParams[i].Field;
+  board_.ComputeGeometry();
+  board_.Evaluate(0, 0, 0);
+  CentrePictures();
+  FillFields();
+  FitPictures();
+}
+
+void TProj_f::FillFields() {
+  const NumberLocale locale = UserNumberLocale();
+  for (int i = 0; i < kMainParamCount; ++i) {
+    const long double value = board_.*kMainParams[i].Field;
+    ui_.Edits[i]->setText(
+        QString::fromStdString(FormatFloat(ProjUi::Rows[i].Shown, value, locale)));
+  }
+}
+
+void TProj_f::RefreshGeom(int row) {
+  const ProjUi::Row& limits = ProjUi::Rows[row];
+  QLineEdit* edit = ui_.Edits[row];
+  const NumberLocale locale = UserNumberLocale();
+  const std::string checked =
+      CheckNumberText(edit->text().toStdString(), limits.Width, limits.Decimals, limits.Lower,
+                      limits.Upper, limits.Fallback, true, locale);
+  edit->setText(QString::fromStdString(checked));
+  // The model holds exactly what the field shows.
+  board_.*kMainParams[row].Field = ReadNumber(edit->text().toStdString(), locale);
+  board_.ComputeGeometry();
+  board_.Evaluate(0, 0, 0);
+  Redraw();
+}
+
+void TProj_f::OKBtnClick() {
+  if (fieldsChanged_) {
+    board_.Modified = true;
+    const NumberLocale locale = UserNumberLocale();
+    for (int i = 0; i < kMainParamCount; ++i)
+      board_.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
+  }
+  accept();
+}
+
+void TProj_f::CancelBtnClick() {
+  for (int i = 0; i < kMainParamCount; ++i)
+    board_.*kMainParams[i].Field = snapshot_[i];
+  reject();
+}
+
+bool TProj_f::Option(ProjUi::Option option) const {
+  return ui_.OptionItems[option]->isChecked();
+}
+
+void TProj_f::SetOption(int option, bool on) {
+  // Setting the mirrors below signals back here (the check box does); those echoes are ignored.
+  if (optionBusy_[option]) return;
+  optionBusy_[option] = true;
+  ui_.OptionItems[option]->setChecked(on);
+  ui_.PopOptions[option]->setChecked(on);
+  ui_.OptionBoxes[option]->setChecked(on);
+  if (option == ProjUi::kScheme) {
+    for (int page = 0; page < ProjUi::kPageCount; ++page) {
+      ui_.Images[page]->setVisible(!on);
+      ui_.Surfaces[page]->setVisible(on);
+    }
+  }
+  Redraw();
+  optionBusy_[option] = false;
+}
+
+void TProj_f::CentrePictures() {
+  for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    const QSize area = ui_.Areas[page]->size();
+    const QSize picture = pictures_[page].size();
+    ui_.Images[page]->setGeometry((area.width() - picture.width()) / 2,
+                                  (area.height() - picture.height()) / 2, picture.width(),
+                                  picture.height());
+  }
+}
+
+QRect TProj_f::FittedPicture(QSize picture, QSize area) {
+  if (picture.isEmpty() || area.isEmpty()) return {};
+  const long double ratio = static_cast<long double>(picture.width()) / picture.height();
+  const long double areaRatio = static_cast<long double>(area.width()) / area.height();
+  if (ratio >= areaRatio) {
+    const int height = static_cast<int>(area.width() / ratio);
+    return {0, (area.height() - height) / 2, area.width(), height};
+  }
+  const int width = static_cast<int>(ratio * area.height());
+  return {(area.width() - width) / 2, 0, width, area.height()};
+}
+
+void TProj_f::FitPictures() {
+  ui_.GroupBox1->move(width() - ui_.GroupBox1->width() - kShowBoxRight,
+                      height() - ui_.OKBtn->height() - kShowBoxAboveButtons);
+  // The pages share one size; the front page's area stands for all three.
+  const QSize area = ui_.Areas[0]->size();
+  for (int page = 0; page < ProjUi::kPageCount; ++page)
+    ui_.Images[page]->setGeometry(FittedPicture(pictures_[page].size(), area));
+  Redraw();
+}
+
+void TProj_f::Redraw() {
+  board_.Position(0, 0, 0);
+  ComputeBoundingBox(board_);
+  ViewFlags flags;
+  flags.Hidden = Option(ProjUi::kHidden);
+  flags.Points = Option(ProjUi::kPoints);
+  flags.Forces = Option(ProjUi::kForces);
+  flags.Labels = Option(ProjUi::kLabels);
+  if (flags.Forces) {
+    ComputeMaxForce(board_);
+    const long double scale = board_.b / board_.MaxForce / 3;
+    // With every force zero there is nothing to scale and no arrow to draw.
+    if (board_.MaxForce > 0 && std::isfinite(scale)) {
+      ApplyForceArrowScale(board_, scale);
+    } else {
+      flags.Forces = false;
+    }
+  }
+
+  const XYZ& box = board_.BoxLow;
+  const XYZ& size = board_.BoxSize;
+  const XYZ low(box.X - 0.1L * size.X, box.Y - 0.1L * size.Y, box.Z - 0.1L * size.Z);
+  const XYZ extent(1.2L * size.X, 1.2L * size.Y, 1.2L * size.Z);
+
+  ScPic& front = *ui_.Surfaces[0];
+  ScPic& plan = *ui_.Surfaces[1];
+  ScPic& side = *ui_.Surfaces[2];
+  front.Clear();
+  plan.Clear();
+  side.Clear();
+
+  const ThreeViewDrawing::Angles unturned{0, 0, 0};
+  const auto range = [](ScPic& surface, long double hLow, long double hExtent, long double vLow,
+                        long double vExtent) {
+    surface.XMin = hLow;
+    surface.XExtent = hExtent;
+    surface.YMin = vLow;
+    surface.YExtent = vExtent;
+    surface.EqualizeScales();
+    surface.Clear();
+  };
+  range(front, low.Y, extent.Y, low.Z, extent.Z);
+  ThreeViewDrawing::DrawYZ(board_, front, flags, false, unturned);
+  range(plan, low.X, extent.X, low.Y, extent.Y);
+  ThreeViewDrawing::DrawXY(board_, plan, flags, false, unturned);
+  range(side, low.X, extent.X, low.Z, extent.Z);
+  ThreeViewDrawing::DrawXZ(board_, side, flags, false, unturned);
+
+  front.Finish();
+  plan.Finish();
+  side.Finish();
+}
+
+void TProj_f::OpenPicturesClick() {
+  struct Request {
+    const char* Title;
+    std::string TBoard::*Name;
+  };
+  const Request requests[ProjUi::kPageCount] = {
+      {"Open bitmap for Front View", &TBoard::FrontPicture},
+      {"Open bitmap for Plan View", &TBoard::PlanPicture},
+      {"Open bitmap for Side View", &TBoard::SidePicture}};
+  for (const Request& request : requests) {
+    QFileDialog dialog(this, request.Title);
+    dialog.setObjectName("OpenDialog1");
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter("Bitmap (*.bmp);;All files (*)");
+    dialog.setDefaultSuffix("bmp");
+    const QString current = PathOf(board_.*request.Name);
+    if (!current.isEmpty()) dialog.selectFile(current);
+    // A dismissed dialog leaves the name as it was.
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+      board_.*request.Name = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+  }
+  LoadPictureFiles();
+}
+
+bool TProj_f::LoadPictureFiles() {
+  const std::string* names[ProjUi::kPageCount] = {&board_.FrontPicture, &board_.PlanPicture,
+                                                  &board_.SidePicture};
+  std::array<QPixmap, ProjUi::kPageCount> loaded;
+  for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    const QString path = PathOf(*names[page]);
+    // Anything missing or unreadable keeps the pictures shown now.
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !loaded[page].load(path)) return false;
+  }
+  SetPictures(loaded[0], loaded[1], loaded[2]);
+  TabChanged();
+  return true;
+}
+
+void TProj_f::ApplyViewSettings(const ViewSettings& view) {
+  // Selecting another tab runs its showing sequence, as a click on it does.
+  ui_.TabSet1->setCurrentIndex(std::clamp(view.ViewTab, 0, ProjUi::kPageCount - 1));
+  for (int option = 0; option < ProjUi::kOptionCount; ++option)
+    SetOption(option, view.ProjectionSwitches[option]);
+}
+
+void TProj_f::CollectViewSettings(ViewSettings& view) const {
+  view.ViewTab = ui_.TabSet1->currentIndex();
+  for (int option = 0; option < ProjUi::kOptionCount; ++option)
+    view.ProjectionSwitches[option] = ui_.OptionItems[option]->isChecked();
+}
+
+void TProj_f::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) ShowingSequence();
+}
+
+void TProj_f::keyPressEvent(QKeyEvent* event) {
+  // Escape presses Cancel (restoring the snapshot); the title-bar close button does not.
+  if (event->matches(QKeySequence::Cancel)) {
+    ui_.CancelBtn->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TProj_f::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui_.Notebook1 && event->type() == QEvent::Resize) {
+    ui_.LayoutPages();
+    FitPictures();
+  } else if (event->type() == QEvent::FocusOut) {
+    // Only leaving a field for another control counts: not opening a menu or another window.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    const auto field = std::find(ui_.Edits.begin(), ui_.Edits.end(), watched);
+    if (field != ui_.Edits.end() && isVisible() && reason != Qt::PopupFocusReason &&
+        reason != Qt::ActiveWindowFocusReason) {
+      RefreshGeom(static_cast<int>(field - ui_.Edits.begin()));
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editors/ScalarDialog.h"
+
+class QFrame;
+class QLabel;
+
+// The influence of trawl dialog (form "Trawl_f"): the horizontal and vertical bridle
+// attack angles, in degrees, beside a plan and a side view of the bridles.
+class TTrawl_f : public ScalarDialog {
+  Q_OBJECT
+
+ public:
+  TTrawl_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+
+  QFrame* Panel1 = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* Edit1 = nullptr;  // horizontal projection
+  QLineEdit* Edit2 = nullptr;  // vertical projection
+
+ protected:
+  // Writes the texts, then clears the flag: only typing sets it.
+  void FormShow() override;
+  void StoreFields() override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // Writes both texts from the model.
+  void FormActivate();
+
+  // Set from showing until the first activation, and when another window of this program
+  // took the activation; coming back from another application keeps the user's typing.
+  bool FRefillOnActivate = false;
+};

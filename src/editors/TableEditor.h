@@ -1,0 +1,182 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include "editors/ScPic.h"
+#include "model/CoefTable.h"
+
+class HelpBrowser;
+class QEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+class QTableWidget;
+class TBoard;
+
+// What the three coefficient table editors share: a grid holding a working copy of one model
+// table as text, one entry field per column above it, Add (ordered insert or replace) and
+// Delete, a graph of the columns against the key column with the selected row marked, and
+// OK that writes the grid back only when Add or Delete was used since the dialog was shown
+// and only when the grid makes a sound table.
+class TableEditor : public QDialog {
+  Q_OBJECT
+
+ public:
+  // One grid column: header text over its entry field, the name used in messages, the hint,
+  // the initial text of the entry field and the check applied when the field is left.
+  struct Column {
+    const char* Header;
+    const char* Name;
+    const char* Hint;
+    const char* InitialText;
+    bool Checked = false;
+    int Width = 0;
+    int Decimals = 0;
+    long double Lower = 0;  // open interval: both ends are refused ...
+    long double Upper = 0;
+    long double Fallback = 0;
+    bool IncludeEnds = false;  // ... unless the ends are values the table itself holds
+  };
+
+  struct WorldPoint {
+    long double X;
+    long double Y;
+  };
+
+  static constexpr int kColumnWidth = 46;
+  static constexpr int kRowHeight = 16;
+  static constexpr int kMaxRows = 100;  // Add refuses a new row from here on
+  static constexpr char kHelpTopic[] = "doors_hydro";
+
+  // Fill the grid from the model table ("#0.###").
+  void scatter();
+  // Read the grid strictly into a scratch table; when that is a sound table, write it into
+  // the model table. Returns what is wrong otherwise (the model is then left untouched).
+  std::optional<TableProblem> gather();
+  // Redraw the whole graph from the grid.
+  virtual void PaintGrp() = 0;
+
+  // Add: insert the entry fields as a row in key order, or replace the row of that key.
+  void Button1Click();
+  // Delete the selected row; the grid keeps at least one row.
+  void Button3Click();
+  // Copy the selected row into the entry fields and mark it on the graph.
+  void StringGrid1Click();
+  void OKBtnClick();
+
+  // Whether Add or Delete was used since the dialog was last shown.
+  bool Changed() const { return FChanged; }
+
+  // Language of the messages this dialog builds: 0 English, otherwise Russian.
+  int LanguageIndex = 0;
+
+  QTableWidget* StringGrid1 = nullptr;
+  std::vector<QLabel*> HeaderLabels;    // Label1.. over the entry fields
+  std::vector<QLineEdit*> EntryFields;  // Edit1..
+  QPushButton* Button1 = nullptr;       // Add
+  QPushButton* Button3 = nullptr;       // Delete
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
+  ScPic* ScPic1 = nullptr;
+  QLabel* LabelXMin = nullptr;  // under the horizontal axis, at its start
+  QLabel* LabelYMin = nullptr;  // left of the bottom
+  QLabel* LabelYMax = nullptr;  // top left
+  QLabel* LabelXMax = nullptr;  // under the horizontal axis, at its end
+
+ protected:
+  TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
+              const QString& caption, std::vector<Column> columns);
+
+  // The model table as the grid sees it.
+  virtual int TableCount() const = 0;
+  virtual long double TableValue(int row, int column) const = 0;
+  // Builds the scratch table of `rows` rows from the columns read out of the grid, runs the
+  // table check on it and, when it passes, makes it the model table.
+  virtual std::optional<TableProblem> StoreTable(
+      int rows, const std::vector<std::vector<long double>>& columns) = 0;
+  // The mark of the selected row after a grid click.
+  virtual void MarkSelectedRow() = 0;
+
+  // Construction steps, in this order: the grid with its labels and fields in `gridHost`,
+  // the buttons in `buttonHost`, the graph and its corner labels in `graphHost`; then,
+  // once the derived dialog is complete, FinishCreation (scatter, then PaintGrp).
+  void BuildGrid(QWidget* gridHost);
+  void BuildButtons(QWidget* buttonHost);
+  void BuildGraph(QWidget* graphHost, ScPic::TImageType imageType);
+  void FinishCreation();
+
+  // Places the header labels, entry fields and grid with the grid's top-left corner at
+  // (left, top) and the given grid height.
+  void PlaceGrid(int left, int top, int gridHeight);
+  int GridWidth() const;
+  // Height of the header labels and entry fields above the grid.
+  static constexpr int kAboveGrid = 44;
+
+  static QLabel* AddLabel(QWidget* parent, const char* name, const QString& text,
+                          const QColor& colour = QColor(), bool bold = false);
+  // The corner labels around a graph area.
+  void PlaceCorners(const QRect& graph);
+  static QString CornerText(long double value);
+
+  int RowCount() const;
+  int SelectedRow() const;
+  QString CellText(int row, int column) const;
+  // The cell read leniently, as the graphs read it (unreadable text counts as 0).
+  long double CellValue(int row, int column) const;
+  // The values of one column over all rows, read as CellValue does.
+  std::vector<long double> ColumnValues(int column) const;
+
+  // Metafile graphs: ends the drawing after a clear when there is nothing to plot, so that
+  // an old graph does not stay on screen.
+  void ShowEmptyGraph();
+  // A curve: a polyline of width 2 through the points with a dot of width 5 at every point,
+  // the first point getting only its dot. `afterDot` runs after the dot of every point but
+  // the first; the polyline goes on from the point afterwards.
+  void PlotCurve(std::span<const WorldPoint> points, const QColor& colour,
+                 const std::function<void(const WorldPoint&)>& afterDot = {});
+  // A point of a curve as an ordinary dot and as a marked one (a white dot over it).
+  void PlainDot(long double x, long double y, const QColor& colour);
+  void MarkDot(long double x, long double y);
+  static long double Largest(const std::vector<long double>& values);
+
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  QString Message(const char* english, const char* russian) const;
+
+  TBoard& Board;
+  HelpBrowser& Help;
+  const std::vector<Column> Columns;
+
+ private:
+  void SetRowTexts(int row, const QStringList& texts);
+  void SelectRow(int row);
+  void MoveRow(int from, int to);
+  void CheckField(int column);
+  bool ReadCellStrict(int row, int column, long double& value) const;
+  void WarnRefused(const TableProblem& problem);
+  bool GridEventFilter(QEvent* event);
+
+  bool FChanged = false;
+  bool FCreated = false;
+  // Selection changes made by the program itself are no grid clicks.
+  int FQuiet = 0;
+  // The row under the mouse when a press began, and the row being dragged.
+  int FRowBeforePress = -1;
+  int FDragRow = -1;
+  bool FDragged = false;
+  // The dialog lost the activation to a window of its own (a message box): coming back
+  // from it is no new activation.
+  bool FLostToOwnWindow = false;
+};

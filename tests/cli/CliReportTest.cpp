@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "balance/ResultsReport.h"
+#include "cli/CliRunner.h"
+#include "model/EditableFields.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+#include "model/ViewSettings.h"
+
+namespace {
+
+const std::string kSamples = DOORTRIM_SAMPLE_DOORS;
+constexpr std::size_t kTitleLine = 5;            // after five empty lines
+constexpr long double kBalanceTolerance = 0.1L;  // N*m, the balance window's
+
+std::string Sample(const std::string& name) {
+  return kSamples + "/" + name + ".brd";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  EXPECT_EQ(start, text.size()) << "the text does not end with a line break";
+  return lines;
+}
+
+// The report for a door already evaluated, through the core routine.
+std::string Expected(const TBoard& door, int language = 0) {
+  return ResultsReportText(door, language, "DATE", "TIME");
+}
+
+// Equal line by line, except the title line that carries the date and time.
+void ExpectSameReport(const std::string& printed, const std::string& expected) {
+  const std::vector<std::string> got = Lines(printed);
+  const std::vector<std::string> want = Lines(expected);
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    if (i == kTitleLine) {
+      const std::string title = want[i].substr(0, want[i].find("DATE"));
+      EXPECT_EQ(got[i].substr(0, title.size()), title);
+      EXPECT_NE(got[i].find(" === "), std::string::npos) << got[i];
+    } else {
+      EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
+    }
+  }
+}
+
+void EvaluateAt(TBoard& door, long double x, long double y, long double z) {
+  door.RotX = x;
+  door.RotY = y;
+  door.RotZ = z;
+  door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
+}
+
+// The environment of the program started by RunCliProgram, changed for one test.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value, 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      ::setenv(name_.c_str(), old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_.c_str());
+    }
+  }
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+std::string Today(const char* format) {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[64];
+  return std::string(text, std::strftime(text, sizeof text, format, &local));
+}
+
+TEST(CliReport, PrintsTheReportOfTheDoorAtTheGivenAngles) {
+  const CliRun run = RunCliProgram({"report", "--angles", "-3.5", "2", "31.25"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  TBoard door;
+  EvaluateAt(door, -3.5L, 2, 31.25L);
+  ExpectSameReport(run.Out, Expected(door));
+}
+
+TEST(CliReport, UsesTheFileAnglesModeAndSettings) {
+  const CliRun run =
+      RunCliProgram({"report", Sample("oval"), "--midwater", "--set", "Fs=0", "--set", "R=31000"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  TBoard door;
+  ViewSettings view;
+  ASSERT_TRUE(door.LoadFromFile(Sample("oval"), &view).Ok);
+  door.Bottom = false;
+  ASSERT_FALSE(AssignField(door, "Fs=0"));
+  ASSERT_FALSE(AssignField(door, "R=31000"));
+  door.ComputeGeometry();
+  EvaluateAt(door, view.Angles[0], view.Angles[1], view.Angles[2]);
+  ExpectSameReport(run.Out, Expected(door));
+  EXPECT_EQ(run.Out.find("Stringer"), std::string::npos);
+  EXPECT_EQ(run.Out.find("Ground Reaction"), std::string::npos);
+}
+
+TEST(CliReport, RussianTexts) {
+  const CliRun run = RunCliProgram({"report", "--angles", "1", "-1", "20", "--russian"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  TBoard door;
+  EvaluateAt(door, 1, -1, 20);
+  ExpectSameReport(run.Out, Expected(door, 1));
+  EXPECT_NE(run.Out.find("Расчёт сил деёствующих на доску"), std::string::npos);
+}
+
+TEST(CliReport, SolveBalancesTheSampleDoorFirst) {
+  const CliRun run = RunCliProgram({"report", Sample("vshape"), "--solve"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  TBoard door;
+  ViewSettings view;
+  ASSERT_TRUE(door.LoadFromFile(Sample("vshape"), &view).Ok);
+  long double x = view.Angles[0], y = view.Angles[1], z = view.Angles[2];
+  ASSERT_TRUE(door.Solve(x, y, z, kBalanceTolerance).Converged);
+  EvaluateAt(door, x, y, z);
+  ExpectSameReport(run.Out, Expected(door));
+  // Balanced: every moment sum is below 0.1 N*m, so it shows as zero kN*m.
+  for (const char* axis : {"X", "Y", "Z"}) {
+    const std::string line =
+        std::string("     Sum of Moments Around ") + axis + " Axis [kN*m] :         0.00\n";
+    EXPECT_NE(run.Out.find(line), std::string::npos) << axis;
+  }
+}
+
+TEST(CliReport, AFailedSearchStillPrintsTheReportButSaysSo) {
+  const CliRun run = RunCliProgram({"report", "--set", "R=1", "--solve"});
+  EXPECT_EQ(run.ExitCode, 3);
+  EXPECT_NE(run.Err.find("without balancing the door"), std::string::npos) << run.Err;
+  TBoard door;
+  ASSERT_FALSE(AssignField(door, "R=1"));
+  long double x = 0, y = 0, z = 0;
+  ASSERT_FALSE(door.Solve(x, y, z, kBalanceTolerance).Converged);
+  EvaluateAt(door, x, y, z);
+  ExpectSameReport(run.Out, Expected(door));
+}
+
+TEST(CliReport, DateAndTimeFollowTheRegionalFormats) {
+  const ScopedEnv locale("LC_ALL", "C");
+  const std::string before = Today("%m/%d/%y");
+  const CliRun run = RunCliProgram({"report"});
+  const std::string after = Today("%m/%d/%y");
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const std::vector<std::string> lines = Lines(run.Out);
+  ASSERT_GT(lines.size(), kTitleLine);
+  const std::string& title = lines[kTitleLine];
+  std::smatch m;
+  ASSERT_TRUE(std::regex_match(
+      title, m,
+      std::regex(R"(Trawl Door Forces Calculation =============== (\d\d/\d\d/\d\d) === )"
+                 R"(\d\d:\d\d:\d\d)")))
+      << title;
+  EXPECT_TRUE(m[1] == before || m[1] == after) << title;
+}
+
+TEST(CliReport, BadArgumentsPrintNothingAndExit2) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"report", "--angles", "1", "2"},
+      {"report", "--angles", "1", "x", "3"},
+      {"report", "--angles", "0", "0", "0", "--solve"},
+      {"report", "--bottom", "--midwater"},
+      {"report", "--set", "nothing=1"},
+      {"report", kSamples + "/missing.brd"},
+      {"report", "--russia"},
+  };
+  for (const std::vector<std::string>& args : bad) {
+    std::string joined;
+    for (const std::string& a : args)
+      joined += a + " ";
+    SCOPED_TRACE(joined);
+    const CliRun run = RunCliProgram(args);
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err, "");
+  }
+}
+
+}  // namespace

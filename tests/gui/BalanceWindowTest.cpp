@@ -1,0 +1,348 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+#include "balance/BalanceFigures.h"
+#include "balance/TBalance_f.h"
+#include "editors/ScPic.h"
+#include "gui/ModalAnswer.h"
+#include "model/PlaneMath.h"
+#include "shell/DoorTrimApp.h"
+#include "shell/HelpBrowser.h"
+#include "shell/TEditF.h"
+#include "shell/TMain_f.h"
+#include "shell/TSpinButton.h"
+
+namespace {
+
+constexpr long double kAngleTol = 0.01L;  // degrees
+constexpr double kTextTol = 0.006;        // a field rounded to 2 decimals
+
+class BalanceWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());  // the log file is written beside the program's work
+    app_ = std::make_unique<DoorTrimApp>();
+    window_ = &app_->Balance();
+    window_->OpenTextFile = [this](const QString& path) { opened_ << path; };
+    window_->show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    window_->hide();
+    app_->Board.Modified = false;
+    app_.reset();
+    QDir::setCurrent(previousDir_);
+  }
+
+  template <class T>
+  T* Find(const char* name) {
+    T* w = window_->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QAction* Action(const char* name) { return Find<QAction>(name); }
+  TEditF* Angle(const char* name) { return Find<TEditF>(name); }
+  double Number(const char* field) { return Find<QLineEdit>(field)->text().toDouble(); }
+
+  void SetAngles(long double x, long double y, long double z) {
+    Angle("Edit7")->SetAndShow(x);
+    Angle("Edit8")->SetAndShow(y);
+    Angle("Edit9")->SetAndShow(z);
+    window_->UpdateButtonClick();
+  }
+
+  QTemporaryDir dir_;
+  QString previousDir_;
+  std::unique_ptr<DoorTrimApp> app_;
+  TBalance_f* window_ = nullptr;
+  QStringList opened_;
+};
+
+TEST_F(BalanceWindow, HasItsControlsAndMenus) {
+  EXPECT_EQ(window_->windowTitle(), "Balance position");
+  for (const char* name : {"ScPic1", "ScPic2", "ScPic3"})
+    EXPECT_NE(Find<ScPic>(name), nullptr);
+  for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit10", "Edit11",
+                           "Edit12", "Edit13", "Edit14"}) {
+    EXPECT_NE(Find<QLineEdit>(name), nullptr);
+  }
+  for (const char* name : {"SpinButton1", "SpinButton2", "SpinButton3", "SpinButton4"}) {
+    EXPECT_NE(Find<TSpinButton>(name), nullptr);
+  }
+  EXPECT_FALSE(Find<QWidget>("Panel8")->isVisible());
+  EXPECT_TRUE(Find<QPushButton>("UpdateButton")->isDefault());
+  EXPECT_TRUE(Find<QPushButton>("SpeedButton1")->isCheckable());
+  EXPECT_EQ(Angle("Edit7")->parentWidget()->objectName(), "Panel6");
+  for (const char* name :
+       {"MnuFront",       "MnuHydro",     "MnuEnvir",      "MnuTrawl",    "MnuGround",
+        "MnuKGeom",       "MnuKPos",      "MnuDetail",     "MnuBottom",   "MnuShHidden",
+        "MnuShPoints",    "MnuShForces",  "MnuShLabels",   "MnuShProces", "SolverSensitivity",
+        "RunCalculator1", "ShowLogFile1", "ClearLogFile1", "Print2",      "PopFront",
+        "PopHydro",       "PopEnvir",     "PopTrawl",      "PopGround",   "PopKGeom",
+        "PopKPos",        "PopBottom",    "PopShHidden",   "PopShPoints", "PopShForces",
+        "PopShLabels",    "PopShProces"}) {
+    EXPECT_NE(Action(name), nullptr) << name;
+  }
+  EXPECT_EQ(Action("RunCalculator1")->shortcut(), QKeySequence("Ctrl+F1"));
+  // The printed report is not part of this version: it is offered disabled.
+  EXPECT_FALSE(Action("Print2")->isEnabled());
+  EXPECT_TRUE(Action("MnuDetail")->isEnabled());
+  EXPECT_TRUE(Action("MnuFront")->isEnabled());
+  EXPECT_TRUE(Action("MnuKPos")->isEnabled());
+}
+
+TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
+  SetAngles(5, -3, 30);
+  TBoard reference;
+  const long double a = 5 * kDegree, b = -3 * kDegree, c = 30 * kDegree;
+  reference.Evaluate(a, b, c + kDegree);
+  const long double mzTurned = reference.TotalMoment.Z;
+  reference.Evaluate(a, b, c);
+  EXPECT_NEAR(Number("Edit4"), reference.TotalMoment.X / 1000, kTextTol);
+  EXPECT_NEAR(Number("Edit6"), reference.TotalMoment.Z / 1000, kTextTol);
+  // The z stability is the change of the Z moment per degree about Z, kN*m.
+  EXPECT_NEAR(Number("Edit3"), (mzTurned - reference.TotalMoment.Z) / 1000, 0.0001);
+  const BalanceFigures figures = ComputeBalanceFigures(reference);
+  EXPECT_NEAR(Number("Edit10"), figures.ResistanceKN, 0.0001);
+  EXPECT_NEAR(Number("Edit11"), figures.SpreadKN, 0.0001);
+  EXPECT_NEAR(Number("Edit12"), figures.VerticalKN, 0.0001);
+  EXPECT_NEAR(Number("Edit13"), figures.WingAttackDeg, 0.001);
+  EXPECT_EQ(app_->Board.RotZ, 30);
+}
+
+TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
+  SetAngles(0, 0, 20);
+  const double bottom = Number("Edit10");
+  const long double ground = app_->Board.ForceGround.Force.X / 1000;
+  EXPECT_LT(ground, -0.01L);
+  app_->Main().RadioButton2Click();
+  window_->UpdateButtonClick();
+  EXPECT_EQ(app_->Board.ForceGround.Force.X, 0);
+  // The wing and stringer do not depend on the mode; only the ground's share goes.
+  EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
+}
+
+TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
+  SetAngles(0, 0, 10);
+  Find<TSpinButton>("SpinButton3")->UpButton()->click();
+  EXPECT_EQ(app_->Board.RotZ, 11);
+  Find<TSpinButton>("SpinButton1")->DownButton()->click();
+  EXPECT_EQ(app_->Board.RotX, -1);
+}
+
+TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
+  QString message;
+  AnswerMessageBox(QMessageBox::Ok, &message);
+  TEditF* x = Angle("Edit7");
+  x->setFocus();
+  x->selectAll();
+  QTest::keyClicks(x, "95");
+  QTest::keyClick(x, Qt::Key_Return);
+  EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
+      << message.toStdString();
+  EXPECT_EQ(x->Val(), 0);
+  EXPECT_EQ(app_->Board.RotX, 0);
+}
+
+TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_NEAR(Angle("Edit7")->Val(), 7.176L, kAngleTol);
+  EXPECT_NEAR(Angle("Edit8")->Val(), -4.289L, kAngleTol);
+  EXPECT_NEAR(Angle("Edit9")->Val(), 37.41L, kAngleTol);
+  EXPECT_FALSE(Find<QPushButton>("SpeedButton1")->isChecked());
+  EXPECT_FALSE(window_->BalanceRunning());
+  EXPECT_NEAR(std::fabs(Number("Edit4")) + std::fabs(Number("Edit5")) + std::fabs(Number("Edit6")),
+              0, 0.02);
+}
+
+TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
+  long double x = 0, y = 0, z = 0;
+  TBoard solver;
+  ASSERT_TRUE(solver.Solve(x, y, z, 0.1L).Converged);
+  SetAngles(x, y, z);
+  const QString before = Angle("Edit9")->text();
+  Action("MnuShProces")->trigger();
+  EXPECT_TRUE(app_->Flags.ShowProcess);
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_EQ(window_->RelaxationSteps(), 0);
+  EXPECT_EQ(Angle("Edit9")->text(), before);
+}
+
+TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
+  Action("MnuShProces")->trigger();
+  QTimer::singleShot(300, [this] { Find<QPushButton>("SpeedButton1")->click(); });
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_GT(window_->RelaxationSteps(), 0);
+  EXPECT_LT(window_->RelaxationSteps(), 1000);
+  EXPECT_FALSE(Find<QPushButton>("SpeedButton1")->isChecked());
+  EXPECT_FALSE(window_->BalanceRunning());
+  // The door turned towards its balance position about Z, and the fields hold where it got.
+  EXPECT_GT(Angle("Edit9")->Val(), 0);
+  EXPECT_EQ(app_->Board.RotZ, Angle("Edit9")->Val());
+}
+
+TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps) {
+  app_->Board.Sensitivity = 1e7L;  // steps far too small to get anywhere
+  Action("MnuShProces")->trigger();
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_EQ(window_->RelaxationSteps(), 1000);
+  EXPECT_FALSE(window_->BalanceRunning());
+}
+
+TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
+  app_->Board.Sensitivity = 0.01L;  // steps of thousands of degrees
+  Action("MnuShProces")->trigger();
+  int boxes = 0;
+  QString message;
+  std::function<void()> answer = [&] {
+    AnswerNextModal(
+        [&](QWidget* modal) {
+          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++boxes;
+            message = box->text();
+            box->accept();
+            answer();  // there may be one per angle field
+          }
+        },
+        300);
+  };
+  answer();
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_EQ(window_->RelaxationSteps(), 1);
+  EXPECT_GE(boxes, 1);
+  EXPECT_LE(boxes, 3);
+  EXPECT_TRUE(message.contains("Value is out of range: [-90..90]")) << message.toStdString();
+  for (const char* name : {"Edit7", "Edit8", "Edit9"}) {
+    EXPECT_LE(std::fabs(Angle(name)->Val()), 90) << name;
+  }
+  EXPECT_FALSE(window_->BalanceRunning());
+}
+
+TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
+  window_->UpdateButtonClick();
+  const long double scale = app_->Board.ForceScale;
+  EXPECT_NEAR(scale, app_->Board.b / app_->Board.MaxForce / 3, 1e-15L);
+  Action("MnuShForces")->trigger();
+  EXPECT_FALSE(app_->Flags.ShowForces);
+  EXPECT_FALSE(Action("PopShForces")->isChecked());
+  app_->Board.ForceScale = 123;  // a redraw without forces must not touch it
+  Action("MnuShLabels")->trigger();
+  EXPECT_EQ(app_->Board.ForceScale, 123);
+  Action("PopShForces")->trigger();  // the pop-up twin switches it back on
+  EXPECT_TRUE(app_->Flags.ShowForces);
+  EXPECT_TRUE(Action("MnuShForces")->isChecked());
+  EXPECT_NEAR(app_->Board.ForceScale, scale, 1e-15L);
+}
+
+TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
+  auto* bottom = app_->Main().findChild<QRadioButton*>("RadioButton1");
+  auto* midwater = app_->Main().findChild<QRadioButton*>("RadioButton2");
+  Action("MnuBottom")->trigger();
+  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_TRUE(midwater->isChecked());
+  EXPECT_FALSE(Action("PopBottom")->isChecked());
+  Action("PopBottom")->trigger();
+  EXPECT_TRUE(app_->Board.Bottom);
+  EXPECT_TRUE(bottom->isChecked());
+  EXPECT_TRUE(Action("MnuBottom")->isChecked());
+
+  // The mode changed in the main window shows when this window is active again.
+  QTest::mouseClick(midwater, Qt::LeftButton);
+  QEvent activation(QEvent::ActivationChange);
+  window_->activateWindow();
+  QApplication::setActiveWindow(window_);
+  QApplication::sendEvent(window_, &activation);
+  EXPECT_FALSE(Action("PopBottom")->isChecked());
+  EXPECT_FALSE(Action("MnuBottom")->isChecked());
+}
+
+TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
+  AnswerNextModal([](QWidget* modal) {
+    auto* edit = modal->findChild<QLineEdit*>("Edit1");
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QTest::keyClicks(edit, "250");
+    modal->findChild<QPushButton*>("OKBtn")->click();
+  });
+  Action("SolverSensitivity")->trigger();
+  EXPECT_EQ(app_->Board.Sensitivity, 250);
+  AnswerNextModal([](QWidget* modal) {
+    auto* edit = modal->findChild<QLineEdit*>("Edit1");
+    edit->selectAll();
+    QTest::keyClicks(edit, "3");
+    modal->findChild<QPushButton*>("OKBtn")->click();
+  });
+  Action("SolverSensitivity")->trigger();
+  EXPECT_EQ(app_->Board.Sensitivity, 50);  // below the minimum: the default
+}
+
+TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
+  Action("ShowLogFile1")->trigger();
+  Action("ShowLogFile1")->trigger();
+  QFile log(dir_.filePath("Calc_brd.log"));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(log.readAll());
+  log.close();
+  EXPECT_EQ(text.count("Trawl Door Forces Calculation"), 2);
+  ASSERT_EQ(opened_.size(), 2);
+  EXPECT_EQ(opened_.front(), QDir(dir_.path()).absoluteFilePath("Calc_brd.log"));
+  Action("ClearLogFile1")->trigger();
+  EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
+  Action("ClearLogFile1")->trigger();  // a missing log is no error: no message box waits
+  EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
+}
+
+TEST_F(BalanceWindow, UnwritableLogIsReportedAndNothingIsOpened) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("Calc_brd.log"));  // a folder where the log belongs
+  QString message;
+  AnswerMessageBox(QMessageBox::Ok, &message);
+  Action("ShowLogFile1")->trigger();
+  EXPECT_TRUE(message.contains("Calc_brd.log")) << message.toStdString();
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(BalanceWindow, HelpAndDetail) {
+  Find<QPushButton>("HelpBtn")->click();
+  QApplication::processEvents();
+  EXPECT_TRUE(app_->Help().isVisible());
+  app_->Help().close();
+  QString title;
+  AnswerNextModal([&title](QWidget* modal) {
+    title = modal->windowTitle();
+    qobject_cast<QDialog*>(modal)->accept();
+  });
+  Find<QPushButton>("Button3")->click();
+  EXPECT_EQ(title, "Details");
+}
+
+TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
+  auto* balance = app_->Main().findChild<QPushButton*>("Button10");
+  ASSERT_TRUE(balance->isEnabled());
+  window_->hide();
+  app_->Main().findChild<QRadioButton*>("RadioButton2")->click();
+  bool shown = false;
+  AnswerNextModal([&shown](QWidget* modal) {
+    shown = modal->objectName() == "Balance_f";
+    qobject_cast<QDialog*>(modal)->accept();
+  });
+  balance->click();
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(app_->Board.Bottom);
+}
+
+}  // namespace

@@ -1,0 +1,425 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "editors/TEnvir_f.h"
+#include "editors/TKOrg_f.h"
+#include "editors/TTrawl_f.h"
+#include "gui/ModalAnswer.h"
+#include "model/TBoard.h"
+#include "shell/HelpBrowser.h"
+#include "shell/TEditF.h"
+
+namespace {
+
+// Values stored from a field text or a field's Val: exact up to the text conversion.
+constexpr double kTol = 1e-12;
+// Centring: the window system may shift a frame by a pixel or two.
+constexpr int kCentreSlack = 2;
+
+// Runs `dialog` modally; once it is the active modal window and has the focus, `answer`
+// acts on it. A dialog the answer left open is cancelled, so a failed step cannot hang.
+int RunModal(QDialog& dialog, std::function<void()> answer) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [&dialog, answer, poll]() {
+    if (QApplication::activeModalWidget() != &dialog || !dialog.isVisible()) {
+      QTimer::singleShot(10, *poll);
+      return;
+    }
+    *poll = nullptr;  // break the self-reference
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    answer();
+    if (dialog.isVisible()) dialog.reject();
+  };
+  QTimer::singleShot(0, *poll);
+  return dialog.exec();
+}
+
+// Replaces the text of `field` as a user would and leaves it with Tab; `beforeLeaving`
+// runs just before the Tab (to get ready for a message box that leaving opens).
+void TypeAndLeave(QLineEdit* field, const QString& typed,
+                  const std::function<void()>& beforeLeaving = {}) {
+  QTest::mouseClick(field, Qt::LeftButton);
+  ASSERT_TRUE(field->hasFocus());
+  field->selectAll();
+  QTest::keyClicks(field, typed);
+  if (beforeLeaving) beforeLeaving();
+  QTest::keyClick(field, Qt::Key_Tab);
+  EXPECT_FALSE(field->hasFocus());
+}
+
+template <typename T>
+T* Find(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+bool ShownOn(QWidget* widget, QWidget& dialog) {
+  return widget->isVisibleTo(&dialog);
+}
+
+class ScalarDialogs : public ::testing::Test {
+ protected:
+  TBoard board_;
+  HelpBrowser help_;
+
+  // The three buttons, OK focused while shown, the dialog centred, and Help opening the
+  // hydrodynamics topic.
+  void CheckCommonParts(QDialog& dialog) {
+    auto* ok = Find<QPushButton>(dialog, "OKBtn");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), "OK");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(Find<QPushButton>(dialog, "CancelBtn")->text(), "Cancel");
+    auto* helpBtn = Find<QPushButton>(dialog, "HelpBtn");
+    ASSERT_NE(helpBtn, nullptr);
+    EXPECT_EQ(helpBtn->text(), "Help");
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+
+    bool okFocused = false;
+    QPoint centre, screenCentre;
+    RunModal(dialog, [&] {
+      okFocused = dialog.focusWidget() == ok;
+      centre = dialog.frameGeometry().center();
+      screenCentre = dialog.screen()->availableGeometry().center();
+      Find<QPushButton>(dialog, "CancelBtn")->click();
+    });
+    EXPECT_TRUE(okFocused);
+    EXPECT_LE(std::abs(centre.x() - screenCentre.x()), kCentreSlack);
+    EXPECT_LE(std::abs(centre.y() - screenCentre.y()), kCentreSlack);
+
+    helpBtn->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(help_.isVisible());
+    EXPECT_TRUE(help_.findChild<QTextBrowser*>("HelpText")
+                    ->source()
+                    .toString()
+                    .contains("doors_hydro.html"));
+    help_.close();
+  }
+};
+
+// --- Environment -------------------------------------------------------------------------
+
+TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
+  board_.WaterDensity = 1025;
+  TEnvir_f dialog(board_, help_);
+  EXPECT_EQ(dialog.objectName(), "Envir_f");
+  EXPECT_EQ(dialog.windowTitle(), "Environment");
+  EXPECT_EQ(dialog.size(), QSize(313, 227));
+  EXPECT_EQ(Find<QLabel>(dialog, "Image1")->size(), QSize(200, 200));
+  EXPECT_EQ(Find<QLabel>(dialog, "Image2")->size(), QSize(200, 200));
+
+  auto* water = Find<QLabel>(dialog, "Label1");
+  EXPECT_TRUE(water->autoFillBackground());
+  EXPECT_EQ(water->palette().color(QPalette::Window), QColor(0, 64, 128));
+  EXPECT_EQ(water->palette().color(QPalette::WindowText), QColor(Qt::white));
+  for (const char* ground : {"Label2", "Label3"}) {
+    auto* label = Find<QLabel>(dialog, ground);
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(128, 128, 128)) << ground;
+  }
+
+  struct Expected {
+    const char* name;
+    long double max, fallback;
+    int precision;
+    long double initial;
+    const char* hint;
+  };
+  for (const Expected& e : {Expected{"Edit1", 10000, 1000, 3, 1034, "Density of Water, [kg/m^3]"},
+                            Expected{"Edit2", 10000, 2000, 3, 2000, "Density of Ground, [kg/m^3]"},
+                            Expected{"Edit3", 100, 0.35L, 5, 0.35L,
+                                     "Coefficient of force out from ground,  [cm^3/newton]"}}) {
+    auto* field = Find<TEditF>(dialog, e.name);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->ValMin(), 0.0L) << e.name;
+    EXPECT_EQ(field->ValMax(), e.max) << e.name;
+    EXPECT_TRUE(field->ValMinIncl() && field->ValMaxIncl() && field->ValCheck()) << e.name;
+    EXPECT_EQ(field->ValDefault(), e.fallback) << e.name;
+    EXPECT_EQ(field->ValPrecision(), e.precision) << e.name;
+    // Design values until the first showing, whatever the model holds.
+    EXPECT_EQ(field->Val(), e.initial) << e.name;
+    EXPECT_EQ(field->toolTip(), e.hint) << e.name;
+  }
+  EXPECT_EQ(dialog.Edit1->text(), "1034");
+
+  CheckCommonParts(dialog);
+  EXPECT_EQ(dialog.Edit1->Val(), 1025.0L);  // filled from the model when shown
+}
+
+TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
+  TEnvir_f dialog(board_, help_);
+  for (const bool bottom : {false, true}) {
+    dialog.AdaptToMode(bottom);
+    EXPECT_EQ(ShownOn(dialog.Image1, dialog), bottom);
+    EXPECT_EQ(ShownOn(dialog.Image2, dialog), !bottom);
+    for (QWidget* groundRow :
+         std::initializer_list<QWidget*>{dialog.Label2, dialog.Label3, dialog.Edit2, dialog.Edit3})
+      EXPECT_EQ(ShownOn(groundRow, dialog), bottom) << groundRow->objectName().toStdString();
+    EXPECT_TRUE(ShownOn(dialog.Label1, dialog));
+    EXPECT_TRUE(ShownOn(dialog.Edit1, dialog));
+    const int top = bottom ? 68 : 124;
+    EXPECT_EQ(dialog.Label1->y(), top);
+    EXPECT_EQ(dialog.Edit1->y(), top);
+  }
+}
+
+TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
+  // A ground density outside the field's interval, as a data file may hold, is replaced
+  // by the field's fallback when shown; the hidden ground rows are stored all the same.
+  board_.WaterDensity = 1025;
+  board_.GroundDensity = 20000;
+  board_.GroundCoef = 0.5L;
+  board_.Modified = false;
+  TEnvir_f dialog(board_, help_);
+  dialog.AdaptToMode(false);
+  QString message;
+  AnswerMessageBox(QMessageBox::Ok, &message);
+  bool onlyWaterRow = false;
+  int waterTop = 0;
+  const int result = RunModal(dialog, [&] {
+    onlyWaterRow = dialog.Edit1->isVisible() && dialog.Label1->isVisible() &&
+                   !dialog.Edit2->isVisible() && !dialog.Edit3->isVisible() &&
+                   !dialog.Label2->isVisible() && !dialog.Label3->isVisible();
+    waterTop = dialog.Edit1->y();
+    TypeAndLeave(dialog.Edit1, "1030");
+    dialog.OKBtn->click();
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_TRUE(onlyWaterRow);
+  EXPECT_EQ(waterTop, 124);
+  EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
+  EXPECT_NEAR(board_.WaterDensity, 1030, kTol);
+  EXPECT_NEAR(board_.GroundDensity, 2000, kTol);
+  EXPECT_NEAR(board_.GroundCoef, 0.5, kTol);
+  EXPECT_TRUE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
+  board_.WaterDensity = 1025;
+  TEnvir_f dialog(board_, help_);
+  dialog.AdaptToMode(true);
+  QString message;
+  QString shownAfter;
+  RunModal(dialog, [&] {
+    TypeAndLeave(dialog.Edit1, "20000", [&] { AnswerMessageBox(QMessageBox::Ok, &message); });
+    shownAfter = dialog.Edit1->text();
+    dialog.OKBtn->click();
+  });
+  EXPECT_TRUE(message.startsWith("Density of Water, [kg/m^3]\r\r")) << message.toStdString();
+  EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
+      << message.toStdString();
+  EXPECT_EQ(shownAfter, "1000");
+  EXPECT_NEAR(board_.WaterDensity, 1000, kTol);
+}
+
+TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
+  board_.WaterDensity = 1025;
+  board_.GroundDensity = 1800;
+  board_.Modified = false;
+  TEnvir_f dialog(board_, help_);
+  const int result = RunModal(dialog, [&] {
+    TypeAndLeave(dialog.Edit1, "1050");
+    TypeAndLeave(dialog.Edit2, "1900");
+    dialog.CancelBtn->click();
+  });
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(board_.WaterDensity, 1025.0L);
+  EXPECT_EQ(board_.GroundDensity, 1800.0L);
+  EXPECT_FALSE(board_.Modified);
+}
+
+// --- Influence of trawl ----------------------------------------------------------------------
+
+TEST_F(ScalarDialogs, TrawlLayout) {
+  TTrawl_f dialog(board_, help_);
+  EXPECT_EQ(dialog.objectName(), "Trawl_f");
+  EXPECT_EQ(dialog.windowTitle(), "Influence of trawl");
+  EXPECT_EQ(dialog.size(), QSize(438, 355));
+  EXPECT_EQ(Find<QLabel>(dialog, "Image1")->size(), QSize(420, 300));
+  // Horizontal projection top right, vertical bottom left, each under its caption.
+  auto* horizontal = Find<QLineEdit>(dialog, "Edit1");
+  auto* vertical = Find<QLineEdit>(dialog, "Edit2");
+  const QPoint h = horizontal->mapTo(&dialog, QPoint(0, 0));
+  const QPoint v = vertical->mapTo(&dialog, QPoint(0, 0));
+  EXPECT_GT(h.x(), dialog.width() / 2);
+  EXPECT_LT(h.y(), dialog.height() / 2);
+  EXPECT_LT(v.x(), dialog.width() / 2);
+  EXPECT_GT(v.y(), dialog.height() / 2);
+  EXPECT_EQ(dialog.Label1->text(), "Bridle attack angle\n(horizontal projection), deg");
+  EXPECT_EQ(dialog.Label2->text(), "Bridle attack angle\n(vertical projection), deg");
+  EXPECT_LT(dialog.Label1->geometry().bottom(), horizontal->y());
+  EXPECT_LT(dialog.Label2->geometry().bottom(), vertical->y());
+  CheckCommonParts(dialog);
+}
+
+TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
+  board_.BridleAngleH = 15;
+  board_.BridleAngleV = 5;
+  board_.Modified = false;
+  TTrawl_f dialog(board_, help_);
+  QStringList horizontal, vertical;
+  RunModal(dialog, [&] {
+    for (const char* typed : {"90", "89", "0", "45.5"}) {
+      TypeAndLeave(dialog.Edit1, typed);
+      horizontal << dialog.Edit1->text();
+    }
+    for (const char* typed : {"-89", "-30"}) {
+      TypeAndLeave(dialog.Edit2, typed);
+      vertical << dialog.Edit2->text();
+    }
+    dialog.OKBtn->click();
+  });
+  EXPECT_EQ(horizontal, QStringList({"10", "10", "10", "45.5"}));
+  EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
+  EXPECT_NEAR(board_.BridleAngleH, 45.5, kTol);
+  EXPECT_NEAR(board_.BridleAngleV, -30, kTol);
+  EXPECT_TRUE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
+  // More decimals than shown: storing the shown texts would round them.
+  board_.BridleAngleH = 12.34567L;
+  board_.BridleAngleV = -7.89012L;
+  board_.Modified = false;
+  TTrawl_f dialog(board_, help_);
+  board_.BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
+  QString shownH, shownV;
+  const int result = RunModal(dialog, [&] {
+    shownH = dialog.Edit1->text();
+    shownV = dialog.Edit2->text();
+    dialog.OKBtn->click();
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_EQ(shownH, "23.457");
+  EXPECT_EQ(shownV, "-7.89");
+  EXPECT_EQ(board_.BridleAngleH, 23.45678L);
+  EXPECT_EQ(board_.BridleAngleV, -7.89012L);
+  EXPECT_FALSE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
+  board_.BridleAngleH = 15;
+  board_.Modified = false;
+  TTrawl_f dialog(board_, help_);
+  RunModal(dialog, [&] {
+    TypeAndLeave(dialog.Edit1, "30");
+    dialog.CancelBtn->click();
+  });
+  EXPECT_EQ(board_.BridleAngleH, 15.0L);
+  EXPECT_FALSE(board_.Modified);
+}
+
+// --- Keel position ---------------------------------------------------------------------------
+
+TEST_F(ScalarDialogs, KeelLayout) {
+  TKOrg_f dialog(board_, help_);
+  EXPECT_EQ(dialog.objectName(), "KOrg_f");
+  EXPECT_EQ(dialog.windowTitle(), "Keel position");
+  EXPECT_EQ(dialog.size(), QSize(407, 266));
+  auto* picture = Find<QLabel>(dialog, "Image1");
+  const int pictureRight = picture->mapTo(&dialog, QPoint(picture->width(), 0)).x();
+  // The fields in a column right of the picture, each beside its label, the buttons below.
+  const char* labels[] = {"Label1", "Label2", "Label3"};
+  const char* texts[] = {"X keel:", "Y keel:", "Z keel:"};
+  const char* hints[] = {"Abscissa of keel origin point, [m]", "Ordinata of keel origin point, [m]",
+                         "Applicata of keel origin point, [m]"};
+  const char* edits[] = {"Edit1", "Edit2", "Edit3"};
+  int lastTop = -1;
+  for (int i = 0; i < 3; ++i) {
+    auto* label = Find<QLabel>(dialog, labels[i]);
+    auto* edit = Find<QLineEdit>(dialog, edits[i]);
+    EXPECT_EQ(label->text(), texts[i]);
+    EXPECT_EQ(edit->toolTip(), hints[i]);
+    EXPECT_GT(label->x(), pictureRight);
+    EXPECT_GT(edit->x(), label->x());
+    EXPECT_GT(edit->y(), lastTop);
+    EXPECT_EQ(edit->x(), dialog.Edit1->x());
+    lastTop = edit->y();
+  }
+  for (QPushButton* button : {dialog.OKBtn, dialog.CancelBtn, dialog.HelpBtn}) {
+    EXPECT_GT(button->x(), pictureRight);
+    EXPECT_GT(button->y(), lastTop);
+  }
+  CheckCommonParts(dialog);
+}
+
+TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
+  board_.xk = 1.5L;
+  board_.yk = 0.2L;
+  board_.zk = 0.1L;
+  board_.Modified = false;
+  TKOrg_f dialog(board_, help_);
+  QString x, y, z;
+  RunModal(dialog, [&] {
+    TypeAndLeave(dialog.Edit2, "-0.5");
+    y = dialog.Edit2->text();
+    TypeAndLeave(dialog.Edit1, "10");
+    x = dialog.Edit1->text();
+    TypeAndLeave(dialog.Edit3, "0.25");
+    z = dialog.Edit3->text();
+    dialog.OKBtn->click();
+  });
+  EXPECT_EQ(y, "0");
+  EXPECT_EQ(x, "1");
+  EXPECT_EQ(z, "0.25");
+  EXPECT_NEAR(board_.xk, 1, kTol);
+  EXPECT_NEAR(board_.yk, 0, kTol);
+  EXPECT_NEAR(board_.zk, 0.25, kTol);
+  EXPECT_TRUE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
+  board_.xk = 1.5L;
+  board_.yk = 0.2L;
+  board_.zk = 0.1L;
+  TKOrg_f dialog(board_, help_);
+  // A data file read since the dialog was created.
+  board_.xk = 2.34567L;
+  board_.yk = 0.1237L;
+  board_.zk = 0.5L;
+  board_.Modified = false;
+  RunModal(dialog, [&] { dialog.OKBtn->click(); });
+  EXPECT_NEAR(board_.xk, 2.346, kTol);
+  EXPECT_NEAR(board_.yk, 0.124, kTol);
+  EXPECT_NEAR(board_.zk, 0.5, kTol);
+  EXPECT_TRUE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
+  board_.xk = 2.34567L;
+  board_.Modified = false;
+  TKOrg_f dialog(board_, help_);
+  RunModal(dialog, [&] { dialog.OKBtn->click(); });
+  EXPECT_EQ(board_.xk, 2.34567L);
+  EXPECT_FALSE(board_.Modified);
+}
+
+TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
+  board_.xk = 1.5L;
+  board_.Modified = false;
+  TKOrg_f dialog(board_, help_);
+  const int result = RunModal(dialog, [&] {
+    TypeAndLeave(dialog.Edit1, "3");
+    dialog.CancelBtn->click();
+  });
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(board_.xk, 1.5L);
+  EXPECT_FALSE(board_.Modified);
+}
+
+}  // namespace

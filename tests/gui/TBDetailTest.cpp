@@ -1,0 +1,336 @@
+#include "balance/TBDetail_f.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "gui/ModalAnswer.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+#include "shell/UserLocale.h"
+
+namespace {
+
+// A position in which every force has all three components, so that no cell is zero by
+// accident.
+void EvaluateTurned(TBoard& board, bool bottom) {
+  board.Bottom = bottom;
+  board.Evaluate(4 * kDegree, -3 * kDegree, 25 * kDegree);
+}
+
+// The number as the window should show it, built with the C library: `decimals` decimals,
+// then trailing zeros and a bare point dropped, no sign on a zero, the user's decimal point.
+QString Expected(long double value, int decimals) {
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, value);
+  std::string text = buffer;
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0')
+      text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  if (text == "-0") text = "0";
+  const std::size_t point = text.find('.');
+  if (point != std::string::npos) text.replace(point, 1, UserNumberLocale().Decimal);
+  return QString::fromStdString(text);
+}
+QString Newtons(long double value) {
+  return Expected(value, 0);
+}
+QString Metres(long double value) {
+  return Expected(value, 3);
+}
+// The width-based format of the sums writes no digit at all for a zero.
+QString SumText(long double value) {
+  const QString text = Newtons(value);
+  return text == "0" ? QString() : text;
+}
+
+const TForce& ForceOf(const TBoard& board, int col) {
+  const std::array<const TForce*, 6> forces = {&board.ForceWing,        &board.ForceStringer,
+                                               &board.ForceUpperBridle, &board.ForceLowerBridle,
+                                               &board.ForceGround,      &board.ForceGravity};
+  return *forces.at(static_cast<std::size_t>(col));
+}
+
+long double Component(const XYZ& v, int row) {
+  return row == 0 ? v.X : row == 1 ? v.Y : v.Z;
+}
+
+// Checks that the window shows component `row` of force `col` as selected: the lower area
+// per component (the two other axes, the lever arms about them and the moments the
+// component gives), and the highlighted sum and magnitude.
+void ExpectSelected(const TBDetail_f& dialog, const TBoard& board, int col, int row) {
+  SCOPED_TRACE(testing::Message() << "cell column " << col << ", row " << row);
+  const XYZ& p = ForceOf(board, col).Point;
+  const XYZ& f = ForceOf(board, col).Force;
+  struct Expectation {
+    const char* axis1;
+    long double arm1;
+    long double moment1;
+    const char* axis2;
+    long double arm2;
+    long double moment2;
+  };
+  const std::array<Expectation, 3> byRow = {{
+      {"Z:", p.Y, f.X * p.Y, "Y:", p.Z, f.X * p.Z},
+      {"Z:", p.X, f.Y * p.X, "X:", p.Z, f.Y * p.Z},
+      {"X:", p.Y, f.Z * p.Y, "Y:", p.X, f.Z * p.X},
+  }};
+  const Expectation& e = byRow.at(static_cast<std::size_t>(row));
+
+  EXPECT_EQ(dialog.StringGrid1->currentRow(), row);
+  EXPECT_EQ(dialog.StringGrid1->currentColumn(), col);
+  EXPECT_TRUE(dialog.StringGrid1->item(row, col)->isSelected());
+
+  EXPECT_EQ(dialog.Label10->text(), e.axis1);
+  EXPECT_EQ(dialog.Edit1->text(), Metres(e.arm1));
+  EXPECT_EQ(dialog.Label11->text(), e.axis2);
+  EXPECT_EQ(dialog.Edit2->text(), Metres(e.arm2));
+  EXPECT_EQ(dialog.Label13->text(), e.axis1);
+  EXPECT_EQ(dialog.Edit4->text(), Metres(e.moment1));
+  EXPECT_EQ(dialog.Label14->text(), e.axis2);
+  EXPECT_EQ(dialog.Edit5->text(), Metres(e.moment2));
+
+  EXPECT_EQ(dialog.Edit3->text(), Metres(p.X));
+  EXPECT_EQ(dialog.Edit6->text(), Metres(p.Y));
+  EXPECT_EQ(dialog.Edit7->text(), Metres(p.Z));
+
+  EXPECT_EQ(dialog.StringGrid2->currentRow(), row);
+  EXPECT_TRUE(dialog.StringGrid2->item(row, 0)->isSelected());
+  EXPECT_EQ(dialog.StringGrid3->currentColumn(), col);
+  EXPECT_TRUE(dialog.StringGrid3->item(0, col)->isSelected());
+}
+
+void ClickCell(QTableWidget* grid, int col, int row) {
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    grid->visualItemRect(grid->item(row, col)).center());
+}
+
+QStringList LabelTexts(const QWidget& dialog) {
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    texts << label->text();
+  return texts;
+}
+
+TEST(TBDetailTest, LayoutAndControls) {
+  TBoard board;
+  TBDetail_f dialog(board);
+  EXPECT_EQ(dialog.objectName(), "BDetail_f");
+  EXPECT_EQ(dialog.windowTitle(), "Details");
+  EXPECT_EQ(dialog.minimumSize(), QSize(540, 240));
+  EXPECT_EQ(dialog.maximumSize(), QSize(540, 240));
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+  const QStringList texts = LabelTexts(dialog);
+  for (const char* text : {"Hydro.\nWing", "Hydro.\nStringer", "Upper\nBridle", "Lower\nBridle",
+                           "Ground", "Gravity\nForce", "Force X", "Force Y", "Force Z", "Sum",
+                           "3D Force", "Coordinates of force\napplication point, m:", "X:", "Y:",
+                           "Z:", "Distance to axis, m:", "Moment around\naxis, newton*m:"})
+    EXPECT_TRUE(texts.contains(text)) << text;
+
+  struct GridShape {
+    const char* name;
+    int rows;
+    int cols;
+  };
+  for (const GridShape& shape : {GridShape{"StringGrid1", 3, 6}, GridShape{"StringGrid2", 3, 1},
+                                 GridShape{"StringGrid3", 1, 6}}) {
+    SCOPED_TRACE(shape.name);
+    auto* grid = dialog.findChild<QTableWidget*>(shape.name);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), shape.rows);
+    EXPECT_EQ(grid->columnCount(), shape.cols);
+    EXPECT_FALSE(grid->horizontalHeader()->isVisibleTo(&dialog));
+    EXPECT_FALSE(grid->verticalHeader()->isVisibleTo(&dialog));
+    EXPECT_EQ(grid->rowHeight(0), 18);
+    EXPECT_TRUE(grid->showGrid());
+    EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Every cell fits without scrolling.
+    const QRect last = grid->visualItemRect(grid->item(shape.rows - 1, shape.cols - 1));
+    EXPECT_TRUE(grid->viewport()->rect().contains(last)) << last.x() << "," << last.y();
+  }
+  EXPECT_TRUE(dialog.StringGrid1->tabKeyNavigation());
+  EXPECT_FALSE(dialog.StringGrid2->isEnabled());
+
+  for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit1", "Edit2", "Edit4", "Edit5"}) {
+    auto* edit = dialog.findChild<QLineEdit*>(name);
+    ASSERT_NE(edit, nullptr) << name;
+    EXPECT_TRUE(edit->isReadOnly()) << name;
+  }
+  for (const char* name : {"Label10", "Label11", "Label13", "Label14"})
+    EXPECT_NE(dialog.findChild<QLabel*>(name), nullptr) << name;
+  auto* ok = dialog.findChild<QPushButton*>("OKBtn");
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->text(), "OK");
+}
+
+TEST(TBDetailTest, OpeningSelectsTheWingForceXComponent) {
+  TBoard board;
+  EvaluateTurned(board, true);
+  TBDetail_f dialog(board);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+  const XYZ& p = board.ForceWing.Point;
+  const XYZ& f = board.ForceWing.Force;
+  EXPECT_EQ(dialog.Label10->text(), "Z:");
+  EXPECT_EQ(dialog.Edit1->text(), Metres(p.Y));
+  EXPECT_EQ(dialog.Label11->text(), "Y:");
+  EXPECT_EQ(dialog.Edit2->text(), Metres(p.Z));
+  EXPECT_EQ(dialog.Edit4->text(), Metres(f.X * p.Y));
+  EXPECT_EQ(dialog.Edit5->text(), Metres(f.X * p.Z));
+  ExpectSelected(dialog, board, 0, 0);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.StringGrid1);
+}
+
+TEST(TBDetailTest, GridsShowComponentsSumsAndMagnitudes) {
+  for (const bool bottom : {true, false}) {
+    SCOPED_TRACE(bottom ? "bottom" : "midwater");
+    TBoard board;
+    EvaluateTurned(board, bottom);
+    TBDetail_f dialog(board);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    for (int col = 0; col < 6; ++col) {
+      const XYZ& f = ForceOf(board, col).Force;
+      for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(dialog.StringGrid1->item(row, col)->text(), Newtons(Component(f, row)))
+            << "column " << col << ", row " << row;
+      const long double length = std::sqrt(f.X * f.X + f.Y * f.Y + f.Z * f.Z);
+      EXPECT_EQ(dialog.StringGrid3->item(0, col)->text(), Newtons(length)) << "column " << col;
+    }
+    for (int row = 0; row < 3; ++row)
+      EXPECT_EQ(dialog.StringGrid2->item(row, 0)->text(), SumText(Component(board.TotalForce, row)))
+          << "row " << row;
+  }
+}
+
+TEST(TBDetailTest, MidwaterGroundColumnHoldsZeros) {
+  TBoard board;
+  EvaluateTurned(board, false);
+  TBDetail_f dialog(board);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  for (int row = 0; row < 3; ++row)
+    EXPECT_EQ(dialog.StringGrid1->item(row, 4)->text(), "0");
+  EXPECT_EQ(dialog.StringGrid3->item(0, 4)->text(), "0");
+  // Its moments vanish too, wherever the keel origin lies.
+  ClickCell(dialog.StringGrid1, 4, 1);
+  EXPECT_EQ(dialog.Edit4->text(), "0");
+  EXPECT_EQ(dialog.Edit5->text(), "0");
+  ExpectSelected(dialog, board, 4, 1);
+}
+
+TEST(TBDetailTest, KeysAndClicksSelectCells) {
+  TBoard board;
+  EvaluateTurned(board, true);
+  TBDetail_f dialog(board);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTableWidget* grid = dialog.StringGrid1;
+
+  QTest::keyClick(grid, Qt::Key_Down);
+  ExpectSelected(dialog, board, 0, 1);
+  QTest::keyClick(grid, Qt::Key_Down);
+  ExpectSelected(dialog, board, 0, 2);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  ExpectSelected(dialog, board, 1, 2);
+  QTest::keyClick(grid, Qt::Key_Right);
+  ExpectSelected(dialog, board, 2, 2);
+  QTest::keyClick(grid, Qt::Key_Up);
+  ExpectSelected(dialog, board, 2, 1);
+
+  ClickCell(grid, 3, 1);
+  ExpectSelected(dialog, board, 3, 1);
+  ClickCell(grid, 5, 0);
+  ExpectSelected(dialog, board, 5, 0);
+  // Tab goes on to the first cell of the next row, not to the next control.
+  QTest::keyClick(grid, Qt::Key_Tab);
+  ExpectSelected(dialog, board, 0, 1);
+  ClickCell(grid, 5, 2);
+  ExpectSelected(dialog, board, 5, 2);
+  ClickCell(grid, 4, 0);
+  ExpectSelected(dialog, board, 4, 0);
+}
+
+TEST(TBDetailTest, EveryShowingRefillsFromTheModel) {
+  TBoard board;
+  EvaluateTurned(board, true);
+  TBDetail_f dialog(board);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ClickCell(dialog.StringGrid1, 2, 2);
+  dialog.OKBtn->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+  board.Evaluate(-6 * kDegree, 2 * kDegree, 35 * kDegree);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_EQ(dialog.StringGrid1->item(1, 0)->text(), Newtons(board.ForceWing.Force.Y));
+  EXPECT_EQ(dialog.StringGrid2->item(0, 0)->text(), SumText(board.TotalForce.X));
+  ExpectSelected(dialog, board, 0, 0);
+}
+
+TEST(TBDetailTest, ComingBackFromAnotherWindowRefills) {
+  TBoard board;
+  EvaluateTurned(board, true);
+  TBDetail_f dialog(board);
+  QWidget other;
+  other.setWindowTitle("another window");
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  ClickCell(dialog.StringGrid1, 3, 2);
+  ExpectSelected(dialog, board, 3, 2);
+
+  // Losing the focus to another program leaves the selection alone.
+  QApplication::setActiveWindow(nullptr);
+  QApplication::setActiveWindow(&dialog);
+  ASSERT_TRUE(dialog.isActiveWindow());
+  ExpectSelected(dialog, board, 3, 2);
+
+  // Coming back from another window of this program shows the model afresh.
+  QApplication::setActiveWindow(&other);
+  ASSERT_TRUE(other.isActiveWindow());
+  board.Evaluate(0, 0, 10 * kDegree);
+  QApplication::setActiveWindow(&dialog);
+  ASSERT_TRUE(dialog.isActiveWindow());
+  EXPECT_EQ(dialog.StringGrid1->item(0, 1)->text(), Newtons(board.ForceStringer.Force.X));
+  ExpectSelected(dialog, board, 0, 0);
+}
+
+TEST(TBDetailTest, ModalShowingClosesWithOK) {
+  TBoard board;
+  EvaluateTurned(board, true);
+  TBDetail_f dialog(board);
+  QString wingArm;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* details = qobject_cast<TBDetail_f*>(modal);
+    ASSERT_NE(details, nullptr);
+    wingArm = details->Edit1->text();
+    details->findChild<QPushButton*>("OKBtn")->click();
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(wingArm, Metres(board.ForceWing.Point.Y));
+}
+
+}  // namespace
