@@ -9,6 +9,7 @@ DOORTRIM_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core xvfb xauth dbus
+  clang libclang-rt-14-dev llvm
 )
 
 # Installs whatever of the given packages is missing (apt-get update once, then install).
@@ -41,4 +42,20 @@ build_project() {
   shift || true
   cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/$dir" -G Ninja "$@" >/dev/null
   cmake --build "$DOORTRIM_ROOT/$dir" -j"$(nproc)"
+}
+
+# Configures and builds the libFuzzer targets with clang into build-fuzz/ (core only, no Qt).
+build_fuzz_targets() {
+  CC=clang CXX=clang++ cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/build-fuzz" -G Ninja \
+    -DDOORTRIM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$DOORTRIM_ROOT/build-fuzz" -j"$(nproc)"
+}
+
+# Makes every sanitizer report fatal (for the tests of build-asan/ and for the test discovery
+# that runs while it builds). tests/lsan.supp lists the only leaks tolerated: one-time
+# allocations of third-party libraries.
+export_sanitizer_options() {
+  export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:print_stacktrace=1:strict_string_checks=1:check_initialization_order=1:detect_stack_use_after_return=1"
+  export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$DOORTRIM_ROOT/tests/lsan.supp:print_suppressions=0"
 }
