@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "balance/BalanceFigures.h"
+#include "balance/BalanceUpdate.h"
 #include "balance/CalcLog.h"
 #include "balance/ReportTexts.h"
 #include "balance/ResultsReport.h"
@@ -183,24 +184,20 @@ void TBalance_f::UpdateButtonClick() {
   angleRad_ = {board.RotX * kDegree, board.RotY * kDegree, board.RotZ * kDegree};
   const auto [ax, ay, az] = angleRad_;
 
-  XYZ perturbed;  // each moment one degree further about its own axis
+  XYZ stability;
   if (stabilityOn_) {
-    board.Evaluate(ax + kDegree, ay, az);
-    perturbed.X = board.TotalMoment.X;
-    board.Evaluate(ax, ay + kDegree, az);
-    perturbed.Y = board.TotalMoment.Y;
-    board.Evaluate(ax, ay, az + kDegree);
-    perturbed.Z = board.TotalMoment.Z;
+    stability = EvaluateWithStability(board, board.RotX, board.RotY, board.RotZ);
+  } else {
+    board.Evaluate(ax, ay, az);
   }
-  board.Evaluate(ax, ay, az);
   const XYZ& m = board.TotalMoment;
   ui_.Edit4->setText(Format("######0.##", m.X / 1000));
   ui_.Edit5->setText(Format("######0.##", m.Y / 1000));
   ui_.Edit6->setText(Format("######0.##", m.Z / 1000));
   if (stabilityOn_) {
-    ui_.Edit1->setText(Format("####0.####", (perturbed.X - m.X) / 1000));
-    ui_.Edit2->setText(Format("####0.####", (perturbed.Y - m.Y) / 1000));
-    ui_.Edit3->setText(Format("####0.####", (perturbed.Z - m.Z) / 1000));
+    ui_.Edit1->setText(Format("####0.####", stability.X / 1000));
+    ui_.Edit2->setText(Format("####0.####", stability.Y / 1000));
+    ui_.Edit3->setText(Format("####0.####", stability.Z / 1000));
     const BalanceFigures figures = ComputeBalanceFigures(board);
     ui_.Edit10->setText(Format("#########0.####", figures.ResistanceKN));
     ui_.Edit11->setText(Format("#########0.####", figures.SpreadKN));

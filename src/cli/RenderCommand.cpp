@@ -34,9 +34,6 @@
 
 namespace {
 
-// The balance window's tolerance for its Balance button, N*m.
-constexpr long double kBalanceTolerance = 0.1L;
-
 // The page: the balance window's views at their design sizes, 5-pixel gaps like its splitters.
 // Side view top left, front view top right, plan view bottom left, legend bottom right.
 constexpr int kPageWidth = 550;
@@ -161,15 +158,9 @@ void RenderCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(
       Name(), "Draw the balance window's three views of the door into a PNG or SVG file");
   door_.AddTo(*cmd);
-  auto* angles = cmd->add_option("--angles", angles_,
-                                 "Rotation about X, Y and Z, degrees (default: the angles stored "
-                                 "in FILE, else 0 0 0)")
-                     ->expected(3)
-                     ->type_name("X Y Z");
-  auto* solve = cmd->add_flag("--solve", solve_,
-                              "Balance the door first, from the file's angles (tolerance "
-                              "0.1 N*m); exit status 3 when it does not balance");
-  solve->excludes(angles);
+  position_.AddTo(*cmd,
+                  "Balance the door first, from the file's angles (tolerance 0.1 N*m); exit "
+                  "status 3 when it does not balance");
   auto* png = cmd->add_option("--png", png_, "Write a PNG picture")->type_name("OUT.png");
   auto* svg = cmd->add_option("--svg", svg_, "Write an SVG picture")->type_name("OUT.svg");
   png->excludes(svg);
@@ -193,17 +184,9 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   }
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  AngleTriple a{board.RotX, board.RotY, board.RotZ};
-  if (!angles_.empty()) {
-    if (auto problem = ParseTriple(angles_, "--angles", a)) return Fail(err, *problem);
-  }
-
-  board.ComputeGeometry();
+  AngleTriple a{};
   std::optional<SolveResult> search;
-  if (solve_) search = board.Solve(a[0], a[1], a[2], kBalanceTolerance);
-  board.RotX = a[0];
-  board.RotY = a[1];
-  board.RotZ = a[2];
+  if (auto problem = position_.PlaceDoor(board, a, &search)) return Fail(err, *problem);
   const ThreeViewDrawing::Angles angleRad{a[0] * kDegree, a[1] * kDegree, a[2] * kDegree};
   board.Evaluate(angleRad[0], angleRad[1], angleRad[2]);
 

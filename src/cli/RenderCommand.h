@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DoorOptions.h"
+#include "cli/PositionOptions.h"
 
 // doortrim-cli render: the balance window's three views of the door (side, front, plan) as one
 // PNG or SVG picture, at given angles or in the balance position. The only command that
@@ -17,8 +18,7 @@ class RenderCommand : public CliCommand {
 
  private:
   DoorOptions door_;
-  std::vector<std::string> angles_;
-  bool solve_ = false;
+  PositionOptions position_;
   std::string png_;
   std::string svg_;
   bool points_ = false;

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DoorOptions.h"
+#include "cli/PositionOptions.h"
 
 // doortrim-cli report: the results report that the balance window's "Show Log File ..."
 // appends to the calculation log, for the door at given angles or in its balance position.
@@ -16,7 +17,6 @@ class ReportCommand : public CliCommand {
 
  private:
   DoorOptions door_;
-  std::vector<std::string> angles_;
-  bool solve_ = false;
+  PositionOptions position_;
   bool russian_ = false;
 };
