@@ -36,12 +36,12 @@ TTrawl_f::TTrawl_f(TBoard& board, HelpBrowser& help, QWidget* parent)
   // The horizontal angle at the top right, over the plan view; the vertical one at the
   // bottom left, over the side view.
   Label1 = AddLabel(Panel1, "Label1", "Bridle attack angle\n(horizontal projection), deg",
-                    QRect(268, 6, 148, 32));
+                    QRect(250, 6, 168, 32));
   Edit1 = new QLineEdit(Panel1);
   Edit1->setObjectName("Edit1");
-  Edit1->setGeometry(268, 40, 80, 22);
+  Edit1->setGeometry(250, 40, 80, 22);
   Label2 = AddLabel(Panel1, "Label2", "Bridle attack angle\n(vertical projection), deg",
-                    QRect(6, 236, 148, 32));
+                    QRect(6, 236, 168, 32));
   Edit2 = new QLineEdit(Panel1);
   Edit2->setObjectName("Edit2");
   Edit2->setGeometry(6, 270, 80, 22);
