@@ -177,4 +177,25 @@ TEST_F(DialogLeak, HelpWindow) {
   EXPECT_FALSE(app_->Help().isVisible());
 }
 
+// Every dialog button of the main window: each dialog opens, is closed with Cancel (the
+// balance window with OK), and the main window runs its geometry update after it.
+TEST_F(DialogLeak, EveryDialogButton) {
+  for (const char* button :
+       {"Button1", "Button4", "Button5", "Button6", "Button7", "Button8", "Button9", "Button10"}) {
+    SCOPED_TRACE(button);
+    int shown = 0;
+    Repeat([&] {
+      AnswerNextModal([&](QWidget* modal) {
+        ++shown;
+        auto* cancel = modal->findChild<QPushButton*>("CancelBtn");
+        auto* ok = modal->findChild<QPushButton*>("OKBtn");
+        (cancel ? cancel : ok)->click();
+      });
+      main_->findChild<QPushButton*>(button)->click();
+    });
+    EXPECT_EQ(shown, Cycles());
+  }
+  EXPECT_FALSE(app_->Board.Modified);
+}
+
 }  // namespace

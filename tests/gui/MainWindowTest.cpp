@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -264,6 +265,53 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   EXPECT_TRUE(main_->isVisible());
   EXPECT_TRUE(app_->Board.Modified);
   EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
+}
+
+// The whole path by keyboard: Ctrl+O (the file is chosen in its dialog), a dialog changed and
+// confirmed with the keys, Alt+X, and the "Save Data?" question answered with its keys.
+TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
+  const QString path = WriteDoor("keys.brd", 9000, true);
+  QApplication::setActiveWindow(main_);
+  AnswerFileDialog(path);
+  QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
+  EXPECT_EQ(app_->Board.G, 9000);
+
+  // Influence of Trawl: type the angle, Tab on, and press OK with the space bar.
+  auto* trawl = Find<QPushButton>("Button6");
+  trawl->setFocus();
+  AnswerNextModal([](QWidget* modal) {
+    auto* angle = modal->findChild<QLineEdit*>("Edit1");
+    angle->setFocus();
+    angle->selectAll();
+    QTest::keyClicks(angle, "12");
+    QTest::keyClick(angle, Qt::Key_Tab);
+    auto* ok = modal->findChild<QPushButton*>("OKBtn");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Space);
+  });
+  QTest::keyClick(trawl, Qt::Key_Space);
+  EXPECT_EQ(app_->Board.BridleAngleH, 12);
+  EXPECT_TRUE(app_->Board.Modified);
+
+  // The offscreen platform activates no window by itself once a dialog has closed.
+  QApplication::setActiveWindow(main_);
+  QString question;
+  AnswerNextModal([&question](QWidget* modal) {
+    question = qobject_cast<QMessageBox*>(modal)->text();
+    QTest::keyClick(modal, Qt::Key_Escape);  // Cancel
+  });
+  QTest::keyClick(main_, Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(question, "Save Data?");
+  EXPECT_TRUE(main_->isVisible());
+
+  QApplication::setActiveWindow(main_);
+  AnswerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Y); });  // Yes
+  QTest::keyClick(main_, Qt::Key_X, Qt::AltModifier);
+  EXPECT_FALSE(main_->isVisible());
+  TBoard reread;
+  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
+  EXPECT_EQ(reread.BridleAngleH, 12);
 }
 
 TEST_F(MainWindow, HelpAndAbout) {
