@@ -2,6 +2,15 @@
 
 #include <QApplication>
 
+#include "gui/ModalAnswer.h"
+
+namespace {
+// Ends the modal-window watches a test left running when it finished.
+class ModalWatchCleaner : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override { CancelModalAnswers(); }
+};
+}  // namespace
+
 // One application object for all widget tests, on the offscreen platform unless the caller
 // chose another.
 int main(int argc, char** argv) {
@@ -10,5 +19,6 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("DoorTrim");
+  ::testing::UnitTest::GetInstance()->listeners().Append(new ModalWatchCleaner);
   return RUN_ALL_TESTS();
 }

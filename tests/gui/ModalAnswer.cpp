@@ -4,26 +4,40 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <memory>
+
+namespace {
+const char* const kWatchName = "ModalAnswerWatch";
+}
 
 void AnswerNextModal(std::function<void(QWidget* modal)> answer, int timeoutMs) {
+  // The watch is a timer owned by the application, so a watch that never fires is deleted
+  // with it (or by CancelModalAnswers) instead of keeping its closure alive.
+  auto* watch = new QTimer(qApp);
+  watch->setObjectName(kWatchName);
+  watch->setInterval(10);
   auto remaining = std::make_shared<int>(timeoutMs);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [answer, remaining, poll]() {
+  QObject::connect(watch, &QTimer::timeout, watch, [watch, answer, remaining]() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal->isVisible()) {
+      watch->stop();
+      watch->deleteLater();
       answer(modal);
-      *poll = nullptr;  // break the self-reference
       return;
     }
-    *remaining -= 10;
+    *remaining -= watch->interval();
     if (*remaining <= 0) {
-      *poll = nullptr;
-      return;
+      watch->stop();
+      watch->deleteLater();
     }
-    QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  });
+  watch->start();
+}
+
+void CancelModalAnswers() {
+  for (QTimer* watch : qApp->findChildren<QTimer*>(kWatchName, Qt::FindDirectChildrenOnly)) {
+    watch->stop();
+    delete watch;
+  }
 }
 
 void AnswerMessageBox(int standardButton, QString* text, int timeoutMs) {

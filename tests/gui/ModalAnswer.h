@@ -11,6 +11,10 @@ class QWidget;
 // modal appears, for at most timeoutMs.
 void AnswerNextModal(std::function<void(QWidget* modal)> answer, int timeoutMs = 5000);
 
+// Drops every watch still waiting for a modal window. The test runner calls it after each
+// test, so no watch (and no reference it holds into a finished test) outlives its test.
+void CancelModalAnswers();
+
 // Convenience for message boxes: remembers the box's text in *text (when given) and presses
 // the given QMessageBox::StandardButton, or accepts the box when it has no such button.
 void AnswerMessageBox(int standardButton, QString* text = nullptr, int timeoutMs = 5000);
