@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "gui/ModalAnswer.h"
+#include "gui/TestHangWatchdog.h"
 
 namespace {
 // Ends the modal-window watches a test left running when it finished.
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("DoorTrim");
-  ::testing::UnitTest::GetInstance()->listeners().Append(new ModalWatchCleaner);
+  auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
+  listeners.Append(new ModalWatchCleaner);
+  // Far above the slowest test (the 1000-step relaxation, about 15 s under the sanitizers).
+  const int hangSeconds = qEnvironmentVariableIntValue("DOORTRIM_TEST_HANG_SECONDS");
+  listeners.Append(new TestHangWatchdog(std::chrono::seconds(hangSeconds > 0 ? hangSeconds : 150)));
   return RUN_ALL_TESTS();
 }

@@ -32,8 +32,7 @@ void AnswerFileDialog(const QString& path) {
       dialog->reject();
       return;
     }
-    dialog->selectFile(path);
-    QMetaObject::invokeMethod(dialog, "accept");
+    ChooseInFileDialog(dialog, path);
   });
 }
 

@@ -1,9 +1,13 @@
 #include "gui/ModalAnswer.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace {
 const char* const kWatchName = "ModalAnswerWatch";
@@ -55,4 +59,21 @@ void AnswerMessageBox(int standardButton, QString* text, int timeoutMs) {
         }
       },
       timeoutMs);
+}
+
+void ChooseInFileDialog(QFileDialog* dialog, const QString& path) {
+  // Not selectFile(): once the dialog is shown it leaves the name box alone while the box
+  // has the focus, and whether it has it yet depends on timing.
+  auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
+  if (!nameBox) {
+    ADD_FAILURE() << "the file dialog has no file name box";
+    dialog->reject();
+    return;
+  }
+  nameBox->setText(path);
+  QMetaObject::invokeMethod(dialog, "accept");  // accept() is protected
+  if (dialog->isVisible()) {
+    ADD_FAILURE() << "the file dialog did not take " << path.toStdString();
+    dialog->reject();
+  }
 }

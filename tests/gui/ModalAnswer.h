@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 // Answers the next modal window the code under test opens: once it is the active modal
@@ -18,3 +19,8 @@ void CancelModalAnswers();
 // Convenience for message boxes: remembers the box's text in *text (when given) and presses
 // the given QMessageBox::StandardButton, or accepts the box when it has no such button.
 void AnswerMessageBox(int standardButton, QString* text = nullptr, int timeoutMs = 5000);
+
+// Chooses `path` in an open file dialog the way a user does, by typing it into the file name
+// box and accepting. A dialog that stays open (the path refused) is a test failure, and the
+// dialog is cancelled so the test goes on instead of waiting forever.
+void ChooseInFileDialog(QFileDialog* dialog, const QString& path);

@@ -399,8 +399,7 @@ class ProjectionsPictures : public Projections {
       if (answer.isEmpty()) {
         dialog->reject();
       } else {
-        dialog->selectFile(answer);
-        QMetaObject::invokeMethod(dialog, "accept");
+        ChooseInFileDialog(dialog, answer);
       }
     });
   }
