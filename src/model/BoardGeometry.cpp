@@ -79,9 +79,11 @@ void TBoard::CopyBodyToPositioned() {
 }
 
 void TBoard::TurnBodyToPositioned(const Rotation& turn) {
-  for (const auto& [body, pos] : kSinglePoints) this->*pos = turn.Apply(this->*body);
+  for (const auto& [body, pos] : kSinglePoints)
+    this->*pos = turn.Apply(this->*body);
   for (const auto& [body, pos] : kOutlines4) {
-    for (std::size_t i = 0; i < 4; ++i) (this->*pos)[i] = turn.Apply((this->*body)[i]);
+    for (std::size_t i = 0; i < 4; ++i)
+      (this->*pos)[i] = turn.Apply((this->*body)[i]);
   }
   // Only the attachment end of each bridle stub turns with the door.
   PosBracket[0] = turn.Apply(Bracket[0]);
