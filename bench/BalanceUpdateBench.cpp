@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "balance/BalanceUpdate.h"
 #include "balance/ThreeViewDrawing.h"
 #include "balance/ViewFlags.h"
 #include "editors/ScPic.h"
@@ -24,22 +25,27 @@ struct Surfaces {
   }
 };
 
+// The angles of the benchmarks, degrees: near the default door's balance position.
+constexpr long double kX = 7.2L, kY = -4.3L, kZ = 37.4L;
+
+// What the window's Update does: the evaluations with the stability steps, then the redraw.
+void Update(TBoard& board, Surfaces& views) {
+  benchmark::DoNotOptimize(EvaluateWithStability(board, kX, kY, kZ));
+  ViewFlags flags;
+  flags.Points = true;
+  const ThreeViewDrawing::Angles a{kX * kDegree, kY * kDegree, kZ * kDegree};
+  ThreeViewDrawing::RedrawBalanceViews(board, flags, a, *views.Side, *views.Plan, *views.Front);
+}
+
 // One Update of the balance window: the three one-degree steps for the stability figures, the
 // evaluation at the angles themselves, and the redraw of the three views. Arg: 1 bottom
-// trawling, 0 midwater. The angles are near the default door's balance position.
+// trawling, 0 midwater.
 void BM_BalanceUpdate(benchmark::State& state) {
   TBoard board;
   board.Bottom = state.range(0) != 0;
   Surfaces views;
-  ViewFlags flags;
-  flags.Points = true;
-  const ThreeViewDrawing::Angles a{7.2L * kDegree, -4.3L * kDegree, 37.4L * kDegree};
   for (auto _ : state) {
-    board.Evaluate(a[0] + kDegree, a[1], a[2]);
-    board.Evaluate(a[0], a[1] + kDegree, a[2]);
-    board.Evaluate(a[0], a[1], a[2] + kDegree);
-    board.Evaluate(a[0], a[1], a[2]);
-    ThreeViewDrawing::RedrawBalanceViews(board, flags, a, *views.Side, *views.Plan, *views.Front);
+    Update(board, views);
     benchmark::DoNotOptimize(views.Side->Picture().size());
   }
 }
@@ -54,15 +60,8 @@ BENCHMARK(BM_BalanceUpdate)
 void BM_BalanceUpdateAndPaint(benchmark::State& state) {
   TBoard board;
   Surfaces views;
-  ViewFlags flags;
-  flags.Points = true;
-  const ThreeViewDrawing::Angles a{7.2L * kDegree, -4.3L * kDegree, 37.4L * kDegree};
   for (auto _ : state) {
-    board.Evaluate(a[0] + kDegree, a[1], a[2]);
-    board.Evaluate(a[0], a[1] + kDegree, a[2]);
-    board.Evaluate(a[0], a[1], a[2] + kDegree);
-    board.Evaluate(a[0], a[1], a[2]);
-    ThreeViewDrawing::RedrawBalanceViews(board, flags, a, *views.Side, *views.Plan, *views.Front);
+    Update(board, views);
     for (const ScPic* pic : {views.Side.get(), views.Plan.get(), views.Front.get()})
       benchmark::DoNotOptimize(pic->Snapshot().constBits());
   }

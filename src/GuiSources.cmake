@@ -5,6 +5,8 @@ set(CMAKE_AUTORCC ON)
 add_library(doortrim_gui STATIC
   ${CMAKE_SOURCE_DIR}/resources/resources.qrc
   shell/UserLocale.cpp
+  shell/WindowPlacement.cpp
+  shell/ReactivationRefill.cpp
   shell/HelpBrowser.cpp
   shell/CalculatorLauncher.cpp
   editors/ScPic.cpp

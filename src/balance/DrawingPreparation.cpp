@@ -86,6 +86,14 @@ void ApplyForceArrowScale(TBoard& board, long double scale) {
   }
 }
 
+bool ScaleForceArrows(TBoard& board) {
+  ComputeMaxForce(board);
+  const long double scale = board.b / board.MaxForce / 3;
+  if (!(board.MaxForce > 0) || !std::isfinite(scale)) return false;
+  ApplyForceArrowScale(board, scale);
+  return true;
+}
+
 bool Hiden(const XYZ& p, const XYZ& viewPoint, const XYZ& a, const XYZ& b, const XYZ& c) {
   return Side(p, a, b, c) != Side(viewPoint, a, b, c);
 }

@@ -16,6 +16,9 @@ void ComputeBoundingBox(TBoard& board);
 void ComputeMaxForce(TBoard& board);
 // ForceScale := scale (m per N); the box grows to hold every force arrow tip.
 void ApplyForceArrowScale(TBoard& board, long double scale);
+// MaxForce, then the arrow scale of the views: the largest force component is drawn a third
+// of the chord long. False, and no scale applied, when there is no force to draw.
+bool ScaleForceArrows(TBoard& board);
 
 // Drawing levels of the five parts: 0 wing, 1 stringer, 2 bracket, 3 upper and 4 lower bridle
 // stub. A part of a higher level is painted earlier.

@@ -1,14 +1,12 @@
 #include "balance/TBDetail_f.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -18,6 +16,7 @@
 #include "shell/NumberFormat.h"
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
+#include "shell/WindowPlacement.h"
 
 namespace {
 
@@ -70,10 +69,6 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int cols, in
     }
   grid->resize(cols * colWidth + 2 * kFrame, rows * kRowHeight + 2 * kFrame);
   return grid;
-}
-
-QString Shown(const char* pattern, long double value, const NumberLocale& loc) {
-  return QString::fromStdString(FormatFloat(pattern, value, loc));
 }
 
 }  // namespace
@@ -226,9 +221,9 @@ void TBDetail_f::FormActivate() {
     const XYZ& f = ForceOfColumn(c).Force;
     const std::array<long double, kComponentCount> components = {f.X, f.Y, f.Z};
     for (int r = 0; r < kComponentCount; ++r)
-      StringGrid1->item(r, c)->setText(Shown(kWholeNewtons, components[r], loc));
+      StringGrid1->item(r, c)->setText(UserNumberText(kWholeNewtons, components[r], loc));
     sum = sum + f;
-    StringGrid3->item(0, c)->setText(Shown(kWholeNewtons, f.Length(), loc));
+    StringGrid3->item(0, c)->setText(UserNumberText(kWholeNewtons, f.Length(), loc));
   }
   const std::array<long double, kComponentCount> sums = {sum.X, sum.Y, sum.Z};
   for (int r = 0; r < kComponentCount; ++r)
@@ -268,17 +263,17 @@ void TBDetail_f::StringGrid1SelectCell(int col, int row) {
       break;
   }
   Label10->setText(arms[0].axis);
-  Edit1->setText(Shown(kMetresOrMoment, arms[0].distance, loc));
+  Edit1->setText(UserNumberText(kMetresOrMoment, arms[0].distance, loc));
   Label11->setText(arms[1].axis);
-  Edit2->setText(Shown(kMetresOrMoment, arms[1].distance, loc));
+  Edit2->setText(UserNumberText(kMetresOrMoment, arms[1].distance, loc));
   Label13->setText(arms[0].axis);
-  Edit4->setText(Shown(kMetresOrMoment, arms[0].moment, loc));
+  Edit4->setText(UserNumberText(kMetresOrMoment, arms[0].moment, loc));
   Label14->setText(arms[1].axis);
-  Edit5->setText(Shown(kMetresOrMoment, arms[1].moment, loc));
+  Edit5->setText(UserNumberText(kMetresOrMoment, arms[1].moment, loc));
 
-  Edit3->setText(Shown(kMetresOrMoment, p.X, loc));
-  Edit6->setText(Shown(kMetresOrMoment, p.Y, loc));
-  Edit7->setText(Shown(kMetresOrMoment, p.Z, loc));
+  Edit3->setText(UserNumberText(kMetresOrMoment, p.X, loc));
+  Edit6->setText(UserNumberText(kMetresOrMoment, p.Y, loc));
+  Edit7->setText(UserNumberText(kMetresOrMoment, p.Z, loc));
 
   StringGrid2->setCurrentCell(row, 0);
   StringGrid3->setCurrentCell(0, col < kForceCount ? col : kForceCount - 1);
@@ -289,12 +284,8 @@ void TBDetail_f::StringGrid1SelectCell(int col, int row) {
 void TBDetail_f::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
-  FRefillOnActivate = false;
+  CenterOnScreen(*this);
+  refill_.SetPending(false);
   FormActivate();
   StringGrid1->setFocus(Qt::OtherFocusReason);
 }
@@ -302,11 +293,5 @@ void TBDetail_f::showEvent(QShowEvent* event) {
 void TBDetail_f::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isVisible()) return;
-  if (isActiveWindow()) {
-    if (FRefillOnActivate) FormActivate();
-    FRefillOnActivate = false;
-  } else {
-    // At this point the newly active window is already known; none means another program.
-    FRefillOnActivate = QApplication::activeWindow() != nullptr;
-  }
+  if (refill_.OnActivationChange(*this)) FormActivate();
 }

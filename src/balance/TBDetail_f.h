@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "shell/ReactivationRefill.h"
+
 class QEvent;
 class QLabel;
 class QLineEdit;
@@ -55,7 +57,5 @@ class TBDetail_f : public QDialog {
   QLineEdit* AddEdit(const char* name, const QRect& geometry);
 
   const TBoard& Board;
-  // Set when the window lost the focus to another window of this program; coming back
-  // from another application keeps the user's selection.
-  bool FRefillOnActivate = false;
+  ReactivationRefill refill_;
 };

@@ -26,7 +26,6 @@
 #include "shell/CalculatorLauncher.h"
 #include "shell/DoorTrimApp.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberFormat.h"
 #include "shell/TAskAny.h"
 #include "shell/TEditF.h"
 #include "shell/TMain_f.h"
@@ -38,10 +37,6 @@ namespace {
 constexpr int kMaxRelaxationSteps = 1000;
 constexpr long double kRelaxationTolerance = 1.0L;  // N*m
 constexpr long double kSolverTolerance = 0.1L;      // N*m
-
-QString Format(const char* pattern, long double value) {
-  return QString::fromStdString(FormatFloat(pattern, value, UserNumberLocale()));
-}
 
 void DrainMessages() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -175,8 +170,8 @@ void TBalance_f::UpdateButtonClick() {
   UpdateKeelItems();
   if (stabilityOn_) {
     ui_.Edit7->SetAndShow(ui_.Edit7->Val());
-    ui_.Edit8->setText(Format("###.###", ui_.Edit8->Val()));
-    ui_.Edit9->setText(Format("###.###", ui_.Edit9->Val()));
+    ui_.Edit8->setText(UserNumberText("###.###", ui_.Edit8->Val()));
+    ui_.Edit9->setText(UserNumberText("###.###", ui_.Edit9->Val()));
   }
   board.RotX = ui_.Edit7->Val();
   board.RotY = ui_.Edit8->Val();
@@ -191,18 +186,18 @@ void TBalance_f::UpdateButtonClick() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.TotalMoment;
-  ui_.Edit4->setText(Format("######0.##", m.X / 1000));
-  ui_.Edit5->setText(Format("######0.##", m.Y / 1000));
-  ui_.Edit6->setText(Format("######0.##", m.Z / 1000));
+  ui_.Edit4->setText(UserNumberText("######0.##", m.X / 1000));
+  ui_.Edit5->setText(UserNumberText("######0.##", m.Y / 1000));
+  ui_.Edit6->setText(UserNumberText("######0.##", m.Z / 1000));
   if (stabilityOn_) {
-    ui_.Edit1->setText(Format("####0.####", stability.X / 1000));
-    ui_.Edit2->setText(Format("####0.####", stability.Y / 1000));
-    ui_.Edit3->setText(Format("####0.####", stability.Z / 1000));
+    ui_.Edit1->setText(UserNumberText("####0.####", stability.X / 1000));
+    ui_.Edit2->setText(UserNumberText("####0.####", stability.Y / 1000));
+    ui_.Edit3->setText(UserNumberText("####0.####", stability.Z / 1000));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Edit10->setText(Format("#########0.####", figures.ResistanceKN));
-    ui_.Edit11->setText(Format("#########0.####", figures.SpreadKN));
-    ui_.Edit12->setText(Format("#########0.####", figures.VerticalKN));
-    ui_.Edit13->setText(Format("#####0.###", figures.WingAttackDeg));
+    ui_.Edit10->setText(UserNumberText("#########0.####", figures.ResistanceKN));
+    ui_.Edit11->setText(UserNumberText("#########0.####", figures.SpreadKN));
+    ui_.Edit12->setText(UserNumberText("#########0.####", figures.VerticalKN));
+    ui_.Edit13->setText(UserNumberText("#####0.###", figures.WingAttackDeg));
   }
   FormPaint();
   update();

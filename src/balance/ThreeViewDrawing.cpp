@@ -344,16 +344,8 @@ void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
   // 1, 2. Region and arrow scale.
   ComputeBoundingBox(board);
   ViewFlags shown = flags;
-  if (flags.Forces) {
-    ComputeMaxForce(board);
-    const long double scale = board.b / board.MaxForce / 3;
-    // No force at all: nothing to scale and no arrow to draw.
-    if (board.MaxForce > 0 && std::isfinite(scale)) {
-      ApplyForceArrowScale(board, scale);
-    } else {
-      shown.Forces = false;
-    }
-  }
+  // No force at all: nothing to scale and no arrow to draw.
+  if (flags.Forces && !ScaleForceArrows(board)) shown.Forces = false;
 
   // 3.
   const XYZ& low = board.BoxLow;
@@ -372,21 +364,17 @@ void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
   front.Clear();
 
   // 5.
-  side.XMin = start.X;
-  side.XExtent = extent.X;
-  side.YMin = start.Z;
-  side.YExtent = extent.Z;
-  side.EqualizeScales();
-  plan.XMin = start.X;
-  plan.XExtent = extent.X;
-  plan.YMin = start.Y;
-  plan.YExtent = extent.Y;
-  plan.EqualizeScales();
-  front.XMin = start.Y;
-  front.XExtent = extent.Y;
-  front.YMin = start.Z;
-  front.YExtent = extent.Z;
-  front.EqualizeScales();
+  const auto frame = [](ScPic& view, long double xMin, long double xExtent, long double yMin,
+                        long double yExtent) {
+    view.XMin = xMin;
+    view.XExtent = xExtent;
+    view.YMin = yMin;
+    view.YExtent = yExtent;
+    view.EqualizeScales();
+  };
+  frame(side, start.X, extent.X, start.Z, extent.Z);
+  frame(plan, start.X, extent.X, start.Y, extent.Y);
+  frame(front, start.Y, extent.Y, start.Z, extent.Z);
 
   // 6. Shared axes get one range; the scales are not equalised again.
   side.XMin = std::min(side.XMin, plan.XMin);

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
 
@@ -15,6 +14,7 @@
 #include "shell/HelpBrowser.h"
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
+#include "shell/WindowPlacement.h"
 
 ScalarDialog::ScalarDialog(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
                            const QString& caption, QSize clientSize)
@@ -115,11 +115,7 @@ void ScalarDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // A window system's own show (restoring) is no new showing of the dialog.
   if (event->spontaneous()) return;
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CenterOnScreen(*this);
   FormShow();
   OKBtn->setFocus(Qt::OtherFocusReason);
 }

@@ -7,7 +7,6 @@
 #include <array>
 
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
 
@@ -28,7 +27,7 @@ constexpr int kRowTop = 16;
 constexpr int kRowStep = 34;
 
 QString Shown(long double value) {
-  return QString::fromStdString(FormatFloat(kCoordinateFormat, value, UserNumberLocale()));
+  return UserNumberText(kCoordinateFormat, value);
 }
 
 }  // namespace

@@ -29,7 +29,6 @@
 #include "model/ViewSettings.h"
 #include "shell/CalculatorLauncher.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberFormat.h"
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
 
@@ -168,8 +167,7 @@ void TProj_f::FillFields() {
   const NumberLocale locale = UserNumberLocale();
   for (int i = 0; i < kMainParamCount; ++i) {
     const long double value = board_.*kMainParams[i].Field;
-    ui_.Edits[i]->setText(
-        QString::fromStdString(FormatFloat(ProjUi::Rows[i].Shown, value, locale)));
+    ui_.Edits[i]->setText(UserNumberText(ProjUi::Rows[i].Shown, value, locale));
   }
 }
 
@@ -265,16 +263,8 @@ void TProj_f::Redraw() {
   flags.Points = Option(ProjUi::kPoints);
   flags.Forces = Option(ProjUi::kForces);
   flags.Labels = Option(ProjUi::kLabels);
-  if (flags.Forces) {
-    ComputeMaxForce(board_);
-    const long double scale = board_.b / board_.MaxForce / 3;
-    // With every force zero there is nothing to scale and no arrow to draw.
-    if (board_.MaxForce > 0 && std::isfinite(scale)) {
-      ApplyForceArrowScale(board_, scale);
-    } else {
-      flags.Forces = false;
-    }
-  }
+  // With every force zero there is nothing to scale and no arrow to draw.
+  if (flags.Forces && !ScaleForceArrows(board_)) flags.Forces = false;
 
   const XYZ& box = board_.BoxLow;
   const XYZ& size = board_.BoxSize;

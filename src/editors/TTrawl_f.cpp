@@ -1,6 +1,5 @@
 #include "editors/TTrawl_f.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -8,7 +7,6 @@
 #include <QPushButton>
 
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
 
@@ -21,7 +19,7 @@ constexpr int kWidth = 10;
 constexpr int kDecimals = 3;
 
 QString Shown(long double value) {
-  return QString::fromStdString(FormatFloat(kAngleFormat, value, UserNumberLocale()));
+  return UserNumberText(kAngleFormat, value);
 }
 
 }  // namespace
@@ -68,7 +66,7 @@ void TTrawl_f::FormActivate() {
 void TTrawl_f::FormShow() {
   FormActivate();
   ClearChanged();
-  FRefillOnActivate = true;
+  refill_.SetPending(true);
 }
 
 void TTrawl_f::StoreFields() {
@@ -80,11 +78,5 @@ void TTrawl_f::StoreFields() {
 void TTrawl_f::changeEvent(QEvent* event) {
   ScalarDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isVisible()) return;
-  if (isActiveWindow()) {
-    if (FRefillOnActivate) FormActivate();
-    FRefillOnActivate = false;
-  } else {
-    // The newly active window is already known here; none means another program.
-    FRefillOnActivate = QApplication::activeWindow() != nullptr;
-  }
+  if (refill_.OnActivationChange(*this)) FormActivate();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/ScalarDialog.h"
+#include "shell/ReactivationRefill.h"
 
 class QFrame;
 class QLabel;
@@ -30,7 +31,6 @@ class TTrawl_f : public ScalarDialog {
   // Writes both texts from the model.
   void FormActivate();
 
-  // Set from showing until the first activation, and when another window of this program
-  // took the activation; coming back from another application keeps the user's typing.
-  bool FRefillOnActivate = false;
+  // Pending from showing until the first activation, too.
+  ReactivationRefill refill_;
 };

@@ -22,7 +22,6 @@
 
 #include "model/TBoard.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberFormat.h"
 #include "shell/NumberText.h"
 #include "shell/TextRoutines.h"
 #include "shell/UserLocale.h"
@@ -183,7 +182,7 @@ void TableEditor::PlaceCorners(const QRect& graph) {
 }
 
 QString TableEditor::CornerText(long double value) {
-  return QString::fromStdString(FormatFloat(kCellPattern, value, UserNumberLocale()));
+  return UserNumberText(kCellPattern, value);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -254,8 +253,7 @@ void TableEditor::scatter() {
   for (int r = 0; r < rows; ++r) {
     QStringList texts;
     for (int c = 0; c < StringGrid1->columnCount(); ++c)
-      if (r < count)
-        texts << QString::fromStdString(FormatFloat(kCellPattern, TableValue(r, c), locale));
+      if (r < count) texts << UserNumberText(kCellPattern, TableValue(r, c), locale);
     SetRowTexts(r, texts);
   }
   --FQuiet;

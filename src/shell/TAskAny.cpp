@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "shell/NumberText.h"
 #include "shell/UserLocale.h"
+#include "shell/WindowPlacement.h"
 
 TAskAny::TAskAny(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -89,12 +89,7 @@ void TAskAny::reject() {
 
 void TAskAny::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // Centred on the screen.
-  if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CenterOnScreen(*this);
   Edit1->setFocus(Qt::OtherFocusReason);
 }
 

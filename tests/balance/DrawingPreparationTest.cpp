@@ -161,6 +161,24 @@ TEST(DrawingForces, ArrowScaleWidensTheBoxToEveryTip) {
   }
 }
 
+TEST(DrawingForces, ViewScaleIsAThirdOfTheChordOrNothingWithoutForces) {
+  TBoard board = EvaluatedDoor(8, -3, 33, true);
+  ComputeBoundingBox(board);
+  ASSERT_TRUE(ScaleForceArrows(board));
+  EXPECT_EQ(board.ForceScale, board.b / board.MaxForce / 3);
+
+  const long double before = board.ForceScale;
+  const XYZ low = board.BoxLow;
+  for (TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
+                    &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
+    f->Force = {};
+  }
+  EXPECT_FALSE(ScaleForceArrows(board));
+  EXPECT_EQ(board.MaxForce, 0);
+  EXPECT_EQ(board.ForceScale, before);
+  EXPECT_EQ(board.BoxLow.X, low.X);
+}
+
 TEST(DrawingForces, EveryArrowCountsWhateverModeAndStringer) {
   TBoard board = EvaluatedDoor(0, 0, 20, false);
   board.Fs = 0;
