@@ -47,6 +47,8 @@ std::optional<std::string> ParseReal(const std::string& text, const std::string&
   return std::nullopt;
 }
 
+namespace {
+
 std::optional<std::string> ParseTriple(const std::vector<std::string>& texts,
                                        const std::string& option, AngleTriple& out) {
   if (texts.size() != 3) return option + ": expected three numbers X Y Z";
@@ -54,4 +56,14 @@ std::optional<std::string> ParseTriple(const std::vector<std::string>& texts,
     if (auto problem = ParseReal(texts[i], option, out[i])) return problem;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> AnglesOrStored(const TBoard& board,
+                                          const std::vector<std::string>& texts,
+                                          const std::string& option, AngleTriple& out) {
+  out = {board.RotX, board.RotY, board.RotZ};
+  if (texts.empty()) return std::nullopt;
+  return ParseTriple(texts, option, out);
 }

@@ -28,10 +28,12 @@ struct DoorOptions {
 
 using AngleTriple = std::array<long double, 3>;
 
-// Reads three numbers given as separate arguments ("." decimal separator); names the option in
-// the message when one is malformed.
-std::optional<std::string> ParseTriple(const std::vector<std::string>& texts,
-                                       const std::string& option, AngleTriple& out);
+// The angles given for an option as three separate arguments ("." decimal separator), or
+// those stored in the door (RotX, RotY, RotZ) when the option was not given. A malformed
+// number is named with the option in the message.
+std::optional<std::string> AnglesOrStored(const TBoard& board,
+                                          const std::vector<std::string>& texts,
+                                          const std::string& option, AngleTriple& out);
 // Reads one number for an option.
 std::optional<std::string> ParseReal(const std::string& text, const std::string& option,
                                      long double& out);

@@ -21,10 +21,8 @@ void EvaluateCommand::AddTo(CLI::App& app) {
 int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  AngleTriple a{board.RotX, board.RotY, board.RotZ};
-  if (!angles_.empty()) {
-    if (auto problem = ParseTriple(angles_, "--angles", a)) return Fail(err, *problem);
-  }
+  AngleTriple a;
+  if (auto problem = AnglesOrStored(board, angles_, "--angles", a)) return Fail(err, *problem);
   board.RotX = a[0];
   board.RotY = a[1];
   board.RotZ = a[2];

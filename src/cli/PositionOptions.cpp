@@ -16,10 +16,7 @@ void PositionOptions::AddTo(CLI::App& command, const std::string& solveHelp) {
 
 std::optional<std::string> PositionOptions::PlaceDoor(TBoard& board, AngleTriple& angles,
                                                       std::optional<SolveResult>* search) const {
-  angles = {board.RotX, board.RotY, board.RotZ};
-  if (!Angles.empty()) {
-    if (auto problem = ParseTriple(Angles, "--angles", angles)) return problem;
-  }
+  if (auto problem = AnglesOrStored(board, Angles, "--angles", angles)) return problem;
   board.ComputeGeometry();  // --set changes the inputs the geometry is made of
   if (Solve) {
     const SolveResult result = board.Solve(angles[0], angles[1], angles[2], kBalanceTolerance);

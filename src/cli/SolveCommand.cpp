@@ -23,10 +23,8 @@ void SolveCommand::AddTo(CLI::App& app) {
 int SolveCommand::Run(std::ostream& out, std::ostream& err) {
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  AngleTriple a{board.RotX, board.RotY, board.RotZ};
-  if (!start_.empty()) {
-    if (auto problem = ParseTriple(start_, "--start", a)) return Fail(err, *problem);
-  }
+  AngleTriple a;
+  if (auto problem = AnglesOrStored(board, start_, "--start", a)) return Fail(err, *problem);
   long double tolerance = 0;
   if (auto problem = ParseReal(tolerance_, "--tolerance", tolerance)) return Fail(err, *problem);
   if (!(tolerance > 0)) return Fail(err, "--tolerance: must be greater than 0");
