@@ -364,17 +364,9 @@ void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
   front.Clear();
 
   // 5.
-  const auto frame = [](ScPic& view, long double xMin, long double xExtent, long double yMin,
-                        long double yExtent) {
-    view.XMin = xMin;
-    view.XExtent = xExtent;
-    view.YMin = yMin;
-    view.YExtent = yExtent;
-    view.EqualizeScales();
-  };
-  frame(side, start.X, extent.X, start.Z, extent.Z);
-  frame(plan, start.X, extent.X, start.Y, extent.Y);
-  frame(front, start.Y, extent.Y, start.Z, extent.Z);
+  side.SetEqualScaleRegion(start.X, extent.X, start.Z, extent.Z);
+  plan.SetEqualScaleRegion(start.X, extent.X, start.Y, extent.Y);
+  front.SetEqualScaleRegion(start.Y, extent.Y, start.Z, extent.Z);
 
   // 6. Shared axes get one range; the scales are not equalised again.
   side.XMin = std::min(side.XMin, plan.XMin);

@@ -327,6 +327,15 @@ void ScPic::Dot(long double x, long double y, int width, const QColor& colour) {
   canvas->setPen(saved);
 }
 
+void ScPic::SetEqualScaleRegion(long double xMin, long double xExtent, long double yMin,
+                                long double yExtent) {
+  XMin = xMin;
+  XExtent = xExtent;
+  YMin = yMin;
+  YExtent = yExtent;
+  EqualizeScales();
+}
+
 void ScPic::EqualizeScales() {
   if (XExtent == 0 && YExtent == 0) {
     XExtent = 1;

@@ -124,6 +124,9 @@ class ScPic : public QWidget {
   void FillQuad(long double x1, long double y1, long double x2, long double y2, long double x3,
                 long double y3, long double x4, long double y4);
   void EqualizeScales();
+  // The drawing region (lower-left corner and extents), widened to equal scales.
+  void SetEqualScaleRegion(long double xMin, long double xExtent, long double yMin,
+                           long double yExtent);
   void DrawGrid(int xDecimals, int yDecimals, long double xStep, long double yStep);
   // A dot: MoveTo and LineTo to the same point with a round pen of the given width and
   // colour. The pen is restored afterwards.

@@ -210,11 +210,7 @@ void TKGeom_f::PaintGrp() {
     zMax = width;
   }
   // 4.
-  ScPic1->XMin = -0.6L * width;
-  ScPic1->XExtent = 1.2L * width;
-  ScPic1->YMin = 0;
-  ScPic1->YExtent = 1.5L * zMax;
-  ScPic1->EqualizeScales();
+  ScPic1->SetEqualScaleRegion(-0.6L * width, 1.2L * width, 0, 1.5L * zMax);
   // 5.
   QPainter* canvas = ScPic1->DrawCanvas();
   canvas->fillRect(QRect(0, 0, ScPic1->width(), ScPic1->height()), canvas->brush());

@@ -279,20 +279,14 @@ void TProj_f::Redraw() {
   side.Clear();
 
   const ThreeViewDrawing::Angles unturned{0, 0, 0};
-  const auto range = [](ScPic& surface, long double hLow, long double hExtent, long double vLow,
-                        long double vExtent) {
-    surface.XMin = hLow;
-    surface.XExtent = hExtent;
-    surface.YMin = vLow;
-    surface.YExtent = vExtent;
-    surface.EqualizeScales();
-    surface.Clear();
-  };
-  range(front, low.Y, extent.Y, low.Z, extent.Z);
+  front.SetEqualScaleRegion(low.Y, extent.Y, low.Z, extent.Z);
+  front.Clear();
   ThreeViewDrawing::DrawYZ(board_, front, flags, false, unturned);
-  range(plan, low.X, extent.X, low.Y, extent.Y);
+  plan.SetEqualScaleRegion(low.X, extent.X, low.Y, extent.Y);
+  plan.Clear();
   ThreeViewDrawing::DrawXY(board_, plan, flags, false, unturned);
-  range(side, low.X, extent.X, low.Z, extent.Z);
+  side.SetEqualScaleRegion(low.X, extent.X, low.Z, extent.Z);
+  side.Clear();
   ThreeViewDrawing::DrawXZ(board_, side, flags, false, unturned);
 
   front.Finish();
