@@ -24,6 +24,7 @@ add_library(doortrim_gui STATIC
   balance/ThreeViewDrawing.cpp
   balance/TBDetail_f.cpp
   balance/BalanceUi.cpp
+  balance/BalanceViewLayout.cpp
   balance/TBalance_f.cpp
   shell/TSpinButton.cpp
   editors/ScalarDialog.cpp

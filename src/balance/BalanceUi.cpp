@@ -105,14 +105,16 @@ void BalanceUi::Build(QDialog& window) {
   auto* bottomLayout = new QHBoxLayout(bottom);
   bottomLayout->setContentsMargins(0, 0, 0, 0);
   bottomLayout->setSpacing(0);
+  // The plan view is kept as wide as the side view above it (BalanceViewLayout sets its
+  // maximum); it takes all the room up to that width before the gap beside the panel does.
   ScPic2 = View("ScPic2", bottom);
-  ScPic2->setFixedWidth(kSideViewWidth);
-  bottomLayout->addWidget(ScPic2);
+  ScPic2->setMaximumWidth(kSideViewWidth);
+  bottomLayout->addWidget(ScPic2, 1);
   Panel10 = new QWidget(bottom);
   Panel10->setObjectName("Panel10");
   Panel10->setFixedWidth(kControlPanelWidth);
   BuildControlPanel(Panel10);
-  bottomLayout->addStretch(1);
+  bottomLayout->addStretch(0);
   bottomLayout->addWidget(Panel10);
 
   Splitter2->addWidget(top);

@@ -8,13 +8,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
 
 #include "balance/BalanceFigures.h"
 #include "balance/BalanceUpdate.h"
+#include "balance/BalanceViewLayout.h"
 #include "balance/CalcLog.h"
 #include "balance/ReportTexts.h"
 #include "balance/ResultsReport.h"
@@ -53,6 +53,8 @@ TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
   setSizeGripEnabled(true);
   OpenTextFile = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
   ui_.Build(*this);
+  new BalanceViewLayout(*ui_.Splitter1, *ui_.ScPic1, *ui_.ScPic2, *ui_.ScPic3, *ui_.Panel10,
+                        [this] { ScheduleRedraw(); });
   ConnectCommands();
 
   // Creation: the angle fields from the model, empty result fields, menu checks from the
@@ -138,8 +140,6 @@ void TBalance_f::ConnectCommands() {
           [this] { app_.Calculator().RunCalculator(this); });
   connect(ui_.ShowLogFile1, &QAction::triggered, this, &TBalance_f::ShowLogFile);
   connect(ui_.ClearLogFile1, &QAction::triggered, this, &TBalance_f::ClearLogFile);
-  connect(ui_.Splitter1, &QSplitter::splitterMoved, this, &TBalance_f::Splitter1Moved);
-  connect(ui_.Splitter2, &QSplitter::splitterMoved, this, &TBalance_f::ScheduleRedraw);
 }
 
 void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
@@ -326,12 +326,6 @@ void TBalance_f::ClearLogFile() {
   }
 }
 
-void TBalance_f::Splitter1Moved() {
-  // The plan view below keeps the side view's width, so the shared x axis lines up.
-  ui_.ScPic2->setFixedWidth(ui_.ScPic1->width());
-  ScheduleRedraw();
-}
-
 void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
   QAction* items[5] = {ui_.MnuShHidden, ui_.MnuShPoints, ui_.MnuShForces, ui_.MnuShLabels,
                        ui_.MnuShProces};
@@ -374,11 +368,6 @@ void TBalance_f::changeEvent(QEvent* event) {
     ui_.MnuBottom->setChecked(app_.Board.Bottom);
     UpdateButtonClick();
   }
-}
-
-void TBalance_f::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  ScheduleRedraw();
 }
 
 void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {

@@ -48,7 +48,6 @@ class TBalance_f : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void done(int result) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -63,7 +62,6 @@ class TBalance_f : public QDialog {
   void ShowLogFile();
   void ClearLogFile();
   void AskSensitivity();
-  void Splitter1Moved();
   void ScheduleRedraw();
 
   DoorTrimApp& app_;
