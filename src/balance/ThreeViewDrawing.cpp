@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <QBrush>
 #include <QColor>
@@ -11,6 +14,8 @@
 #include <QString>
 
 #include "balance/DrawingPreparation.h"
+#include "balance/LabelPlacer.h"
+#include "balance/ViewLabels.h"
 #include "editors/ScPic.h"
 #include "model/Rotation.h"
 #include "model/TBoard.h"
@@ -29,30 +34,21 @@ const QColor kBlack(0, 0, 0);
 const char* const kLabelFontName = "MS SansSefif";
 constexpr int kLabelFontSize = 8;
 
-// Components this small get no label: they would only put stray text near the point.
-constexpr long double kLabelThreshold = 10;  // N
-// Below this stringer area the point S is not shown.
-constexpr long double kStringerAreaShown = 0.0001L;  // m^2
-
 // Row 0 of the keel table gives one dot, every other row two.
 constexpr int kKeelDotCapacity = 2 * KeelGeomTable::Capacity - 1;
 
 enum Part { kWing, kStringer, kBracket, kUpperStub, kLowerStub, kPartCount };
 
-// One of the three views: which world axes run across (H) and up (V), where it is seen from.
+// One of the three views: which world axes run across and up, where it is seen from.
 struct ViewLayout {
-  int H;  // 0 x, 1 y, 2 z
-  int V;
+  ViewAxes Axes;
   XYZ ViewPoint;
-  char HLetter;
-  char VLetter;
-  bool Plan;   // gravity has no component in this view's plane
   bool Front;  // measures the label font again for the force labels
 };
 
-const ViewLayout kSide{0, 2, XYZ(0, -1000, 0), 'x', 'z', false, false};
-const ViewLayout kPlan{0, 1, XYZ(0, 0, 1000), 'x', 'y', true, false};
-const ViewLayout kFront{1, 2, XYZ(1000, 0, 0), 'y', 'z', false, true};
+const ViewLayout kSide{kSideAxes, XYZ(0, -1000, 0), false};
+const ViewLayout kPlan{kPlanAxes, XYZ(0, 0, 1000), false};
+const ViewLayout kFront{kFrontAxes, XYZ(1000, 0, 0), true};
 
 long double Coord(const XYZ& p, int axis) {
   return axis == 0 ? p.X : (axis == 1 ? p.Y : p.Z);
@@ -64,8 +60,8 @@ class ViewPainter {
   ViewPainter(const TBoard& board, ScPic& surface, QPainter& canvas, const ViewLayout& view)
       : board_(board), surface_(surface), canvas_(canvas), view_(view) {}
 
-  long double H(const XYZ& p) const { return Coord(p, view_.H); }
-  long double V(const XYZ& p) const { return Coord(p, view_.V); }
+  long double H(const XYZ& p) const { return Coord(p, view_.Axes.H); }
+  long double V(const XYZ& p) const { return Coord(p, view_.Axes.V); }
 
   void SetPen(const QColor& colour, int width) {
     QPen pen = canvas_.pen();
@@ -160,8 +156,46 @@ class ViewPainter {
     Line(0, vmin + 97.5L * dv_, dh_, vmin + 95 * dv_);
     Line(0, vmin + 97.5L * dv_, -dh_, vmin + 95 * dv_);
     SetBrushStyle(Qt::NoBrush);
-    surface_.TextOut(QString(QChar(view_.HLetter)), hmin + 95 * dh_, -2 * dv_);
-    surface_.TextOut(QString(QChar(view_.VLetter)), 2 * dh_, vmin + 95 * dv_);
+    AxisLetter(view_.Axes.HLetter, hmin + 95 * dh_, -2 * dv_);
+    AxisLetter(view_.Axes.VLetter, 2 * dh_, vmin + 95 * dv_);
+  }
+
+  // An axis letter; the labels written later keep off it.
+  void AxisLetter(char letter, long double h, long double v) {
+    const QString text(QChar::fromLatin1(letter));
+    surface_.TextOut(text, h, v);
+    const long double width = surface_.WorldTextWidth(text);
+    const long double height = surface_.WorldTextHeight(text);
+    axisLetters_.push_back({std::min(h, h + width), std::max(h, h + width), std::min(v, v + height),
+                            std::max(v, v + height)});
+  }
+
+  // The placer of this view's labels, measuring in the label font, which is set by then.
+  LabelPlacer& Placer() {
+    if (!placer_) {
+      LabelPlacer::Region region{surface_.XMin, surface_.XExtent, surface_.YMin, surface_.YExtent};
+      LabelPlacer::Metrics metrics;
+      metrics.TextWidth = [this](const std::string& text) {
+        return surface_.WorldTextWidth(QString::fromStdString(text));
+      };
+      metrics.TextHeight = surface_.WorldTextHeight(QStringLiteral("A"));
+      metrics.GapH = std::fabs(surface_.WorldTextWidth(QStringLiteral("A"))) / 3;
+      metrics.GapV = std::fabs(metrics.TextHeight) / 3;
+      // A pixel between labels, so that rounding to pixels cannot make two of them touch.
+      metrics.PadH = std::fabs(surface_.PixelToX(1) - surface_.PixelToX(0));
+      metrics.PadV = std::fabs(surface_.PixelToY(1) - surface_.PixelToY(0));
+      placer_.emplace(region, std::move(metrics));
+      for (const LabelPlacer::Box& letter : axisLetters_)
+        placer_->Reserve(letter);
+    }
+    return *placer_;
+  }
+
+  void Write(const std::vector<LabelRequest>& labels) {
+    for (const LabelRequest& label : labels) {
+      const LabelPlacer::Corner at = Placer().Place(label);
+      surface_.TextOut(QString::fromStdString(label.Text), at.H, at.V);
+    }
   }
 
   void MeasureLetter() {
@@ -175,70 +209,42 @@ class ViewPainter {
     canvas_.setFont(font);
   }
 
-  void DrawPoint(const XYZ& p, const char* letter) {
-    Dot(H(p), V(p));
-    surface_.TextOut(QString::fromLatin1(letter), H(p) + a_ / 3, V(p) - t_ / 3);
-  }
-
   void DrawPoints() {
     SetPen(kMarks, 5);
     SetBrushStyle(Qt::NoBrush);
     UseLabelFont();
-    DrawPoint(board_.PosWingHydro, "W");
-    if (board_.Fs > kStringerAreaShown) DrawPoint(board_.PosStringerHydro, "S");
-    if (board_.Bottom) DrawPoint(board_.PosKeelOrigin, "K");
-    DrawPoint(board_.PosGravity, "G");
-    DrawPoint(board_.PosUpperBridle, "C0");
-    DrawPoint(board_.PosLowerBridle, "C1");
-  }
-
-  void Label(bool labels, long double component, const char* name, char axis, long double h,
-             long double v) {
-    if (!labels || !(std::fabs(component) > kLabelThreshold)) return;
-    surface_.TextOut(QString::fromLatin1(name) + QChar(axis), h, v);
+    const std::vector<LabelRequest> letters = PointLabels(board_, view_.Axes, a_, t_);
+    for (const LabelRequest& letter : letters)
+      Dot(letter.AnchorH, letter.AnchorV);
+    Write(letters);
   }
 
   // The L-shaped mark: from the tip of the vertical component to the point and on to the tip
   // of the horizontal one.
-  void LMark(const XYZ& p, const XYZ& f, const char* name, bool labels) {
+  void LMark(const XYZ& p, const XYZ& f) {
     const long double h = H(p);
     const long double v = V(p);
-    const long double fh = k_ * H(f);
-    const long double fv = k_ * V(f);
-    surface_.MoveTo(h, v + fv);
+    surface_.MoveTo(h, v + k_ * V(f));
     surface_.LineTo(h, v);
-    surface_.LineTo(h + fh, v);
-    Label(labels, V(f), name, view_.VLetter, h + a_ / 3, v + fv - t_ / 3);
-    Label(labels, H(f), name, view_.HLetter, h + fh + a_ / 3, v);
+    surface_.LineTo(h + k_ * H(f), v);
   }
 
-  void Gravity(bool labels) {
+  void Gravity() {
     const XYZ& p = board_.PosGravity;
-    const XYZ& f = board_.ForceGravity.Force;
-    const long double h = H(p);
-    const long double v = V(p);
-    const long double fv = k_ * V(f);
-    if (view_.Plan) {
-      Dot(h, v);
+    if (view_.Axes.Plan) {
+      Dot(H(p), V(p));
     } else {
-      Line(h, v, h, v + fv);
+      Line(H(p), V(p), H(p), V(p) + k_ * V(board_.ForceGravity.Force));
     }
-    Label(labels, V(f), "G", view_.VLetter, h + a_ / 3, v + fv - t_ / 3);
   }
 
-  void Bridle(const XYZ& p, const XYZ& f, const char* name, bool labels) {
-    if (view_.Plan) {
-      LMark(p, f, name, labels);
+  void Bridle(const XYZ& p, const XYZ& f) {
+    if (view_.Axes.Plan) {
+      LMark(p, f);
       return;
     }
-    const long double h = H(p);
-    const long double v = V(p);
-    const long double fh = k_ * H(f);
-    const long double fv = k_ * V(f);
-    Line(h, v, h + fh, v);
-    Label(labels, H(f), name, view_.HLetter, h + fh + a_ / 3, v);
-    Line(h, v, h, v + fv);
-    Label(labels, V(f), name, view_.VLetter, h, v + fv + a_ / 3);
+    Line(H(p), V(p), H(p) + k_ * H(f), V(p));
+    Line(H(p), V(p), H(p), V(p) + k_ * V(f));
   }
 
   void DrawForces(bool labels) {
@@ -247,12 +253,13 @@ class ViewPainter {
     UseLabelFont();
     if (view_.Front) MeasureLetter();
     k_ = board_.ForceScale;
-    LMark(board_.PosWingHydro, board_.ForceWing.Force, "W", labels);
-    LMark(board_.PosStringerHydro, board_.ForceStringer.Force, "S", labels);
-    if (board_.Bottom) LMark(board_.PosKeelOrigin, board_.ForceGround.Force, "K", labels);
-    Gravity(labels);
-    Bridle(board_.PosUpperBridle, board_.ForceUpperBridle.Force, "C0", labels);
-    Bridle(board_.PosLowerBridle, board_.ForceLowerBridle.Force, "C1", labels);
+    LMark(board_.PosWingHydro, board_.ForceWing.Force);
+    LMark(board_.PosStringerHydro, board_.ForceStringer.Force);
+    if (board_.Bottom) LMark(board_.PosKeelOrigin, board_.ForceGround.Force);
+    Gravity();
+    Bridle(board_.PosUpperBridle, board_.ForceUpperBridle.Force);
+    Bridle(board_.PosLowerBridle, board_.ForceLowerBridle.Force);
+    if (labels) Write(ForceLabels(board_, view_.Axes, a_, t_));
   }
 
   void DrawKeel(bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
@@ -297,6 +304,8 @@ class ViewPainter {
   long double a_ = 0;  // width of "A", world units
   long double t_ = 0;  // height of "A", world units along the vertical axis (negative)
   long double k_ = 0;  // arrow scale, m per N
+  std::vector<LabelPlacer::Box> axisLetters_;
+  std::optional<LabelPlacer> placer_;
 };
 
 void DrawView(const ViewLayout& view, const TBoard& board, ScPic& surface, const ViewFlags& flags,

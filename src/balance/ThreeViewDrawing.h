@@ -11,7 +11,8 @@ class TBoard;
 // (x-y) and front (y-z). Each view paints the wing and stringer as filled outlines, the bracket
 // and the bridle stubs as lines, nearer parts over farther ones, then the axes through the
 // warp attachment point, optionally the force application points and the force components
-// with their labels, and the keel as a row of dots.
+// with their labels, and the keel as a row of dots. A label that would run out of its view or
+// over another text moves to the nearest free place beside the point it names (LabelPlacer).
 class ThreeViewDrawing {
  public:
   using Angles = std::array<long double, 3>;
