@@ -41,10 +41,10 @@ const char* const kBuiltInPictures[ProjUi::kPageCount] = {
 constexpr int kShowBoxRight = 20;
 constexpr int kShowBoxAboveButtons = 180;
 
-// A dimensioned door picture of the program's resources; an empty picture while it has none.
-QPixmap BuiltInPicture(const char* path) {
+// A drawing at its own size on white; an empty picture when there is none to draw.
+QPixmap SvgPicture(const QString& path) {
   if (!QFile::exists(path)) return {};
-  QSvgRenderer renderer{QString::fromLatin1(path)};
+  QSvgRenderer renderer{path};
   const QSize size = renderer.defaultSize();
   if (!renderer.isValid() || size.isEmpty()) return {};
   QPixmap picture(size);
@@ -56,6 +56,25 @@ QPixmap BuiltInPicture(const char* path) {
 
 QString PathOf(const std::string& name) {
   return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+// The file a picture name of a door stands for: the file itself when it is there; otherwise,
+// for a plain file name, the program's own picture of that name, which is how the sample
+// doors name the pictures of their shapes. Empty when neither is found.
+QString PictureFile(const QString& name) {
+  if (name.isEmpty()) return {};
+  if (QFileInfo(name).isFile()) return name;
+  if (name.contains('/') || name.contains('\\')) return {};
+  const QString builtIn = QStringLiteral(":/pictures/") + name;
+  return QFileInfo(builtIn).isFile() ? builtIn : QString();
+}
+
+// Drawings are drawn at their own size (no image plug-in needed), anything else is read.
+QPixmap LoadPicture(const QString& path) {
+  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return SvgPicture(path);
+  QPixmap picture;
+  picture.load(path);
+  return picture;
 }
 
 }  // namespace
@@ -79,8 +98,9 @@ TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculato
   ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
 
   ConnectCommands();
-  SetPictures(BuiltInPicture(kBuiltInPictures[0]), BuiltInPicture(kBuiltInPictures[1]),
-              BuiltInPicture(kBuiltInPictures[2]));
+  SetPictures(SvgPicture(QString::fromLatin1(kBuiltInPictures[0])),
+              SvgPicture(QString::fromLatin1(kBuiltInPictures[1])),
+              SvgPicture(QString::fromLatin1(kBuiltInPictures[2])));
 
   FillFields();
   TabChanged();
@@ -325,9 +345,11 @@ bool TProj_f::LoadPictureFiles() {
                                                   &board_.SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QString path = PathOf(*names[page]);
+    const QString path = PictureFile(PathOf(*names[page]));
     // Anything missing or unreadable keeps the pictures shown now.
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !loaded[page].load(path)) return false;
+    if (path.isEmpty()) return false;
+    loaded[page] = LoadPicture(path);
+    if (loaded[page].isNull()) return false;
   }
   SetPictures(loaded[0], loaded[1], loaded[2]);
   TabChanged();

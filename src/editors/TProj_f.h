@@ -29,7 +29,8 @@ class TProj_f : public QDialog {
   // Shows the current tab's page and runs the showing sequence again.
   void TabChanged();
   // Loads the picture files the door names when all three exist and read as images, then
-  // runs TabChanged. Returns whether it did.
+  // runs TabChanged. Returns whether it did. A plain file name that is not found as a file
+  // names one of the program's own pictures ("oval_front.svg").
   bool LoadPictureFiles();
   // The selected tab and the five display options a data file carries.
   void ApplyViewSettings(const ViewSettings& view);

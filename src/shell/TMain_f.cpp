@@ -246,8 +246,13 @@ void TMain_f::RunCommand(Command command) {
 }
 
 void TMain_f::UpdateDialogButtons() {
-  for (Command keel : {Command::Ground, Command::KeelGeometry, Command::KeelOrigin}) {
+  // The picture beside each keel button is a label of its own: it greys out with the button.
+  const std::pair<Command, const char*> keelButtons[] = {{Command::Ground, "Image7"},
+                                                         {Command::KeelGeometry, "Image8"},
+                                                         {Command::KeelOrigin, "Image9"}};
+  for (const auto& [keel, picture] : keelButtons) {
     dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board.Bottom);
+    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board.Bottom);
   }
 }
 
