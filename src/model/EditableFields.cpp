@@ -52,7 +52,9 @@ std::optional<std::string> CheckFieldValue(std::string_view name, long double va
 std::optional<std::string> AssignField(TBoard& board, std::string_view assignment) {
   const std::size_t eq = assignment.find('=');
   if (eq == std::string_view::npos) {
-    return "'" + std::string(assignment) + "' is not of the form NAME=VALUE";
+    // Built by appending: "'" + std::string(...) trips a false -Wrestrict of GCC 12
+    // at -O3 (GCC bug 105329).
+    return std::string("'").append(assignment).append("' is not of the form NAME=VALUE");
   }
   const std::string_view name = assignment.substr(0, eq);
   const std::string_view text = assignment.substr(eq + 1);

@@ -452,7 +452,7 @@ TEST_F(DoorFileVariant, TablesOfTwoAndOfFullCapacityAreAccepted) {
   // Hydro: 101 rows at angles -10 .. 90.
   std::string hydro = "101";
   for (int i = 0; i < 101; ++i)
-    hydro += "\n" + std::to_string(i - 10) + " 0.5 0.5 0.4";
+    hydro.append("\n").append(std::to_string(i - 10)).append(" 0.5 0.5 0.4");
   Line(lines, 1) = hydro;
   for (int number = 2; number <= 8; ++number)
     Line(lines, number).clear();  // blank lines are skipped before the next count
