@@ -141,6 +141,10 @@ const BadFile kBadFiles[] = {
      "Ground table, row 3: Angle 10 must be greater than the previous row's 10"},
     {"bad_keel_depths_not_increasing.brd", 19,
      "KeelGeom table, row 3: Zi 0.05 must be greater than the previous row's 0.073"},
+    {"bad_keel_depths_negative.brd", 17,
+     "KeelGeom table, row 1: Zi -0.3 must not be negative (depths count up from the keel tip)"},
+    {"bad_keel_chord_negative.brd", 20, "KeelGeom table, row 4: Xi -2.342 must not be negative"},
+    {"bad_keel_thickness_negative.brd", 18, "KeelGeom table, row 2: Yi -0.11 must not be negative"},
     {"bad_hydro_overflow.brd", 3,
      "expected 4 numbers (Angle Cx Cy Cd), found '1e99999', which is too large (not a finite "
      "number)"},
