@@ -261,11 +261,10 @@ void TableEditor::scatter() {
 }
 
 // The strict reading of a cell that may reach the model: the whole trimmed text must be a
-// number in the user's notation, or else in the data file's notation with ".".
+// number, read with the separators as the entry fields read them.
 bool TableEditor::ReadCellStrict(int row, int column, long double& value) const {
   const std::string text = TrimBlanks(CellText(row, column).toStdString());
-  return ConvertStrict(text, value, UserNumberLocale()) ||
-         ConvertStrict(text, value, NumberLocale{});
+  return ConvertTyped(text, value, UserNumberLocale());
 }
 
 std::optional<TableProblem> TableEditor::gather() {
