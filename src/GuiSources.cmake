@@ -2,6 +2,13 @@
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
+# What the desktop program and the command-line program share of Qt Core, without widgets.
+add_library(doortrim_qtcore STATIC
+  shell/ReportDateTime.cpp
+)
+target_include_directories(doortrim_qtcore PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(doortrim_qtcore PUBLIC Qt6::Core)
+
 add_library(doortrim_gui STATIC
   ${CMAKE_SOURCE_DIR}/resources/resources.qrc
   shell/UserLocale.cpp
@@ -33,7 +40,7 @@ add_library(doortrim_gui STATIC
   editors/TKOrg_f.cpp
 )
 target_include_directories(doortrim_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(doortrim_gui PUBLIC doortrim_core
+target_link_libraries(doortrim_gui PUBLIC doortrim_core doortrim_qtcore
   Qt6::Widgets Qt6::Svg Qt6::SvgWidgets Qt6::PrintSupport Qt6::DBus)
 
 add_executable(doortrim shell/main.cpp)

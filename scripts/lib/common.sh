@@ -47,7 +47,7 @@ build_project() {
 # Configures and builds the libFuzzer targets with clang into build-fuzz/ (core only, no Qt).
 build_fuzz_targets() {
   CC=clang CXX=clang++ cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/build-fuzz" -G Ninja \
-    -DDOORTRIM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DDOORTRIM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOORTRIM_WERROR=ON >/dev/null
   cmake --build "$DOORTRIM_ROOT/build-fuzz" -j"$(nproc)"
 }
 

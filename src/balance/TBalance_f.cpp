@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +25,7 @@
 #include "shell/CalculatorLauncher.h"
 #include "shell/DoorTrimApp.h"
 #include "shell/HelpBrowser.h"
+#include "shell/ReportDateTime.h"
 #include "shell/TAskAny.h"
 #include "shell/TEditF.h"
 #include "shell/TMain_f.h"
@@ -306,11 +306,8 @@ void TBalance_f::AskSensitivity() {
 }
 
 void TBalance_f::ShowLogFile() {
-  const QLocale locale;
-  const QDateTime now = QDateTime::currentDateTime();
-  const std::string report = ResultsReportText(
-      app_.Board, LanguageIndex, locale.toString(now.date(), QLocale::ShortFormat).toStdString(),
-      locale.toString(now.time(), QLocale::LongFormat).toStdString());
+  const ReportDateTime now = ReportDateTime::Now();
+  const std::string report = ResultsReportText(app_.Board, LanguageIndex, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
     QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));

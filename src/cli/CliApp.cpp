@@ -10,6 +10,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SolveCommand.h"
+#include "shell/QuotedToken.h"
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"DoorTrim: balance position of a trawl otter board", "doortrim-cli"};
@@ -29,7 +30,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return false;
   };
   if (argc > 1 && argv[1][0] != '-' && !knownCommand(argv[1])) {
-    err << "doortrim-cli: unknown command '" << argv[1] << "' (try --help)\n";
+    err << "doortrim-cli: unknown command " << QuotedToken(argv[1]) << " (try --help)\n";
     return kExitUsage;
   }
   try {
@@ -39,7 +40,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   } catch (const CLI::CallForAllHelp& e) {
     return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    err << "doortrim-cli: " << e.what() << "\n";
+    err << "doortrim-cli: " << ReadableText(e.what()) << "\n";
     return kExitUsage;
   }
   for (const auto& command : commands) {

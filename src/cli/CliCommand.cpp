@@ -3,8 +3,11 @@
 #include <ostream>
 
 #include "cli/CliApp.h"
+#include "shell/QuotedToken.h"
 
 int CliCommand::Fail(std::ostream& err, const std::string& message) {
-  err << "doortrim-cli: " << message << "\n";
+  // Messages quote file names and arguments as the user gave them: shown readable, they stay
+  // valid UTF-8 whatever bytes those hold.
+  err << "doortrim-cli: " << ReadableText(message) << "\n";
   return kExitUsage;
 }

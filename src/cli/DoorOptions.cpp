@@ -6,6 +6,7 @@
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "shell/NumberText.h"
+#include "shell/QuotedToken.h"
 
 void DoorOptions::AddTo(CLI::App& command) {
   command.add_option("file", File, "Door data file to start from (default: the built-in door)")
@@ -42,7 +43,7 @@ std::optional<std::string> DoorOptions::ApplyTo(TBoard& board, ViewSettings* vie
 std::optional<std::string> ParseReal(const std::string& text, const std::string& option,
                                      long double& out) {
   if (!ConvertStrict(text, out)) {
-    return option + ": malformed number '" + text + "'";
+    return option + ": malformed number " + QuotedToken(text);
   }
   return std::nullopt;
 }

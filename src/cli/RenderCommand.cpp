@@ -31,6 +31,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "shell/NumberFormat.h"
+#include "shell/QuotedToken.h"
 
 namespace {
 
@@ -178,7 +179,7 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
     const auto parsed = ParseSize(size_);
     if (!parsed) {
       return Fail(err, "--size: expected WIDTHxHEIGHT in pixels, 1 to " + std::to_string(kMaxSide) +
-                           ", not '" + size_ + "'");
+                           ", not " + QuotedToken(size_));
     }
     size = *parsed;
   }
@@ -257,7 +258,8 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
     }
   }
   if (problem) {
-    err << "doortrim-cli: cannot write '" << path << "': " << *problem << "\n";
+    err << "doortrim-cli: cannot write " << QuotedToken(path) << ": " << ReadableText(*problem)
+        << "\n";
     return kExitNotSaved;
   }
   if (search && !search->Converged) {

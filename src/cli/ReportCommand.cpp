@@ -1,42 +1,13 @@
 #include "cli/ReportCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <clocale>
-#include <ctime>
 #include <ostream>
 
 #include "balance/BalanceUpdate.h"
 #include "balance/ResultsReport.h"
 #include "cli/CliApp.h"
 #include "model/TBoard.h"
-
-namespace {
-
-// The user's short date ("%x") and time ("%X") of now, in the regional formats the
-// environment names (LC_TIME, LC_ALL, LANG). The previous time locale is put back.
-struct DateAndTime {
-  std::string Date;
-  std::string Time;
-};
-
-DateAndTime Now() {
-  const char* current = std::setlocale(LC_TIME, nullptr);
-  const std::string previous = current ? current : "C";
-  std::setlocale(LC_TIME, "");
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  const auto format = [&local](const char* pattern) {
-    char text[128];
-    const std::size_t size = std::strftime(text, sizeof text, pattern, &local);
-    return std::string(text, size);
-  };
-  DateAndTime result{format("%x"), format("%X")};
-  std::setlocale(LC_TIME, previous.c_str());
-  return result;
-}
-
-}  // namespace
+#include "shell/ReportDateTime.h"
 
 void ReportCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(
@@ -61,7 +32,7 @@ int ReportCommand::Run(std::ostream& out, std::ostream& err) {
     status = kExitNotConverged;
   }
   EvaluateWithStability(board, a[0], a[1], a[2]);  // as the balance window's Update does
-  const DateAndTime now = Now();
+  const ReportDateTime now = ReportDateTime::Now();
   out << ResultsReportText(board, russian_ ? 1 : 0, now.Date, now.Time);
   return status;
 }

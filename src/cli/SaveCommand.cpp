@@ -6,6 +6,7 @@
 #include "cli/CliApp.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
+#include "shell/QuotedToken.h"
 
 void SaveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd =
@@ -22,7 +23,7 @@ int SaveCommand::Run(std::ostream&, std::ostream& err) {
   if (auto problem = door_.ApplyTo(board, &view)) return Fail(err, *problem);
   const DoorFileResult saved = board.SaveToFile(output_, view);
   if (!saved.Ok) {
-    err << "doortrim-cli: " << saved.Message << "\n";
+    err << "doortrim-cli: " << ReadableText(saved.Message) << "\n";
     return kExitNotSaved;
   }
   return kExitOk;

@@ -23,6 +23,7 @@
 #include "model/TBoard.h"
 #include "shell/HelpBrowser.h"
 #include "shell/NumberText.h"
+#include "shell/QuotedToken.h"
 #include "shell/TextRoutines.h"
 #include "shell/UserLocale.h"
 
@@ -261,11 +262,10 @@ void TableEditor::scatter() {
 }
 
 // The strict reading of a cell that may reach the model: the whole trimmed text must be a
-// number in the user's notation, or else in the data file's notation with ".".
+// number, read with the separators as the entry fields read them.
 bool TableEditor::ReadCellStrict(int row, int column, long double& value) const {
   const std::string text = TrimBlanks(CellText(row, column).toStdString());
-  return ConvertStrict(text, value, UserNumberLocale()) ||
-         ConvertStrict(text, value, NumberLocale{});
+  return ConvertTyped(text, value, UserNumberLocale());
 }
 
 std::optional<TableProblem> TableEditor::gather() {
@@ -278,9 +278,9 @@ std::optional<TableProblem> TableEditor::gather() {
       for (std::size_t c = 0; c < Columns.size(); ++c) {
         long double value = 0;
         if (!ReadCellStrict(r, static_cast<int>(c), value)) {
-          return TableProblem{r, "row " + std::to_string(r + 1) + ": " + Columns[c].Name + " \"" +
-                                     CellText(r, static_cast<int>(c)).toStdString() +
-                                     "\" is not a number"};
+          return TableProblem{r, "row " + std::to_string(r + 1) + ": " + Columns[c].Name + " " +
+                                     QuotedToken(CellText(r, static_cast<int>(c)).toStdString()) +
+                                     " is not a number"};
         }
         values[c][static_cast<std::size_t>(r)] = value;
       }

@@ -1,6 +1,7 @@
 #include "model/CoefTable.h"
 
 #include <cmath>
+#include <utility>
 
 #include "shell/NumberFormat.h"
 
@@ -44,7 +45,26 @@ std::optional<TableProblem> ValidateTable(const GroundTable& t) {
   return ValidateTable(t.Count, GroundTable::Capacity, {"Angle", t.Angle}, {{"Cx", t.Cx}});
 }
 
+// Depths count up from the keel tip, so the keel-ground computation brackets the sunk depth
+// between 0 and the last Zi and measures the side area down to the tip. A depth below the tip,
+// or a negative chord or thickness, gives the keel a negative area: the ground would then push
+// the door forward. With Zi[0] >= 0 and increasing depths the last Zi is positive as well.
 std::optional<TableProblem> ValidateTable(const KeelGeomTable& t) {
-  return ValidateTable(t.Count, KeelGeomTable::Capacity, {"Zi", t.Zi},
-                       {{"Xi", t.Xi}, {"Yi", t.Yi}});
+  if (auto problem = ValidateTable(t.Count, KeelGeomTable::Capacity, {"Zi", t.Zi},
+                                   {{"Xi", t.Xi}, {"Yi", t.Yi}})) {
+    return problem;
+  }
+  if (t.Zi[0] < 0) {
+    return TableProblem{0, RowText(0) + ": Zi " + FormatGeneral(t.Zi[0]) +
+                               " must not be negative (depths count up from the keel tip)"};
+  }
+  for (int row = 0; row < t.Count; ++row) {
+    for (const auto& [name, values] : {std::pair{"Xi", &t.Xi}, std::pair{"Yi", &t.Yi}}) {
+      if ((*values)[row] < 0) {
+        return TableProblem{row, RowText(row) + ": " + name + " " + FormatGeneral((*values)[row]) +
+                                     " must not be negative"};
+      }
+    }
+  }
+  return std::nullopt;
 }

@@ -63,4 +63,5 @@ std::optional<TableProblem> ValidateTable(const HydroCoefs<Cap>& t) {
                        {{"Cx", t.Cx}, {"Cy", t.Cy}, {"Cd", t.Cd}});
 }
 std::optional<TableProblem> ValidateTable(const GroundTable& t);
+// The keel table besides: depths from 0 up (Zi[0] >= 0), chords and thicknesses not negative.
 std::optional<TableProblem> ValidateTable(const KeelGeomTable& t);

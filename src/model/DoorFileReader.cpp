@@ -13,6 +13,7 @@
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "shell/NumberText.h"
+#include "shell/QuotedToken.h"
 
 namespace {
 
@@ -28,10 +29,6 @@ bool IsSeparator(char c) {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string Quoted(std::string_view token) {
-  return "'" + std::string(token) + "'";
 }
 
 // Sign, digits, optional "." and digits, optional exponent: the number syntax of the file.
@@ -102,10 +99,10 @@ std::string ConvertReal(std::string_view token, long double& out) {
     return "a token of " + std::to_string(token.size()) + " characters (at most " +
            std::to_string(kMaxRealLength) + " allowed)";
   }
-  if (!HasRealSyntax(token)) return Quoted(token);
+  if (!HasRealSyntax(token)) return QuotedToken(token);
   if (ConvertStrict(token, out)) return {};
-  if (IsAboveRange(token)) return Quoted(token) + ", which is too large (not a finite number)";
-  return Quoted(token) + ", which is too small (below the smallest normal number)";
+  if (IsAboveRange(token)) return QuotedToken(token) + ", which is too large (not a finite number)";
+  return QuotedToken(token) + ", which is too small (below the smallest normal number)";
 }
 
 std::string ConvertInteger(std::string_view token, int& out) {
@@ -117,11 +114,11 @@ std::string ConvertInteger(std::string_view token, int& out) {
   std::string_view digits = token;
   if (digits.starts_with('+')) {
     digits.remove_prefix(1);
-    if (digits.empty() || !IsDigit(digits[0])) return Quoted(token);
+    if (digits.empty() || !IsDigit(digits[0])) return QuotedToken(token);
   }
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
-  if (ec == std::errc::result_out_of_range) return Quoted(token) + ", which is out of range";
-  if (ec != std::errc{} || end != digits.data() + digits.size()) return Quoted(token);
+  if (ec == std::errc::result_out_of_range) return QuotedToken(token) + ", which is out of range";
+  if (ec != std::errc{} || end != digits.data() + digits.size()) return QuotedToken(token);
   return {};
 }
 
@@ -245,7 +242,7 @@ bool DoorFileReader::ReadDoor(TBoard& door, ViewSettings& view) {
       return false;
     }
     if (auto problem = CheckFieldValue(field.Name, door.*field.Field)) {
-      return Fail(recordLine_, *problem + ", found " + Quoted(lastTokens_[0]));
+      return Fail(recordLine_, *problem + ", found " + QuotedToken(lastTokens_[0]));
     }
   }
 
@@ -253,7 +250,7 @@ bool DoorFileReader::ReadDoor(TBoard& door, ViewSettings& view) {
     const std::array<long double*, 1> values{&(door.*field.Field)};
     if (!ReadReals(values, "1 number (" + std::string(field.Name) + ")")) return false;
     if (auto problem = CheckFieldValue(field.Name, door.*field.Field)) {
-      return Fail(recordLine_, *problem + ", found " + Quoted(lastTokens_[0]));
+      return Fail(recordLine_, *problem + ", found " + QuotedToken(lastTokens_[0]));
     }
   }
 
@@ -344,7 +341,7 @@ bool DoorFileReader::ReadRowCount(int& count, std::string_view table, int capaci
   const std::string problem = ConvertInteger(token, count);
   if (!problem.empty()) return FailExpected(what, problem);
   // A table needs two rows to be looked up in, and no more than it can hold.
-  if (count < 2 || count > capacity) return FailExpected(what, Quoted(token));
+  if (count < 2 || count > capacity) return FailExpected(what, QuotedToken(token));
   ++next_;
   return true;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/NumberText.h"
+#include "shell/QuotedToken.h"
 
 const std::array<EditableField, kMainParamCount> kMainParams = {{
     {"y0", &TBoard::y0},   {"yc0", &TBoard::yc0}, {"yc1", &TBoard::yc1}, {"yh", &TBoard::yh},
@@ -52,16 +53,16 @@ std::optional<std::string> CheckFieldValue(std::string_view name, long double va
 std::optional<std::string> AssignField(TBoard& board, std::string_view assignment) {
   const std::size_t eq = assignment.find('=');
   if (eq == std::string_view::npos) {
-    return "'" + std::string(assignment) + "' is not of the form NAME=VALUE";
+    return QuotedToken(assignment) + " is not of the form NAME=VALUE";
   }
   const std::string_view name = assignment.substr(0, eq);
   const std::string_view text = assignment.substr(eq + 1);
   const std::optional<EditableField> field = FindEditableField(name);
-  if (!field) return "unknown field '" + std::string(name) + "'";
+  if (!field) return "unknown field " + QuotedToken(name);
   if (text.empty()) return "missing value for " + std::string(name);
   long double value = 0;
   if (!ConvertStrict(text, value)) {
-    return "malformed number '" + std::string(text) + "' for " + std::string(name);
+    return "malformed number " + QuotedToken(text) + " for " + std::string(name);
   }
   if (auto problem = CheckFieldValue(name, value)) return problem;
   board.*(field->Field) = value;

@@ -61,7 +61,14 @@ std::optional<std::string> AtomicFileWriter::Replace(const std::string& path,
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     char suffix[40];
     std::snprintf(suffix, sizeof suffix, "%d-%llx-%u", static_cast<int>(::getpid()), seed, attempt);
-    tempPath = (folder / ("." + target.filename().string() + "." + suffix + ".tmp")).string();
+    // Built by appending: "." + std::string(...) trips a false -Wrestrict of GCC 12
+    // at -O3 (GCC bug 105329).
+    const std::string name = std::string(".")
+                                 .append(target.filename().string())
+                                 .append(".")
+                                 .append(suffix)
+                                 .append(".tmp");
+    tempPath = (folder / name).string();
     // 0666 lets the umask decide, as for any new file of the user's.
     fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) break;

@@ -35,14 +35,30 @@ bool ConvertNormalised(const std::string& normalised, long double& value) {
   return result.ec == std::errc{} && result.ptr == end;
 }
 
-// Reads digits from text[pos...] into `digits`, skipping thousands separators.
+// Whether the thousands separator at text[pos], right after a digit, really groups: exactly
+// three digits follow it, then a non-digit or the end. Where "." groups thousands, "0.6" and
+// "1030.5" are decimal numbers typed with a point, not 6 and 10305.
+bool GroupsThousandsAt(std::string_view text, std::size_t pos, const NumberLocale& loc) {
+  if (!HasAt(text, pos, loc.Thousands)) return false;
+  const std::size_t first = pos + loc.Thousands.size();
+  for (std::size_t i = first; i < first + 3; ++i) {
+    if (i >= text.size() || !IsAsciiDigit(text[i])) return false;
+  }
+  return first + 3 == text.size() || !IsAsciiDigit(text[first + 3]);
+}
+
+// Reads digits from text[pos...] into `digits`, skipping the thousands separators that group.
+// It stops at any other character, so a separator that does not group is left for the caller
+// to take as the decimal point.
 void ReadDigits(std::string_view text, std::size_t& pos, const NumberLocale& loc,
                 std::string& digits) {
+  bool afterDigit = false;
   while (pos < text.size()) {
     if (IsAsciiDigit(text[pos])) {
       digits += text[pos];
       ++pos;
-    } else if (HasAt(text, pos, loc.Thousands)) {
+      afterDigit = true;
+    } else if (afterDigit && GroupsThousandsAt(text, pos, loc)) {
       pos += loc.Thousands.size();
     } else {
       break;
@@ -99,6 +115,32 @@ bool ConvertStrict(std::string_view text, long double& out, const NumberLocale& 
   return true;
 }
 
+bool ConvertTyped(std::string_view text, long double& out, const NumberLocale& loc) {
+  if (ConvertStrict(text, out, loc)) return true;
+  // Rewritten into the "." notation: the user's decimal separator, or before it a "." or ","
+  // that does not group, becomes "."; thousands separators that group are dropped.
+  std::string normalised;
+  bool decimalSeen = false;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const bool afterDigit = pos > 0 && IsAsciiDigit(text[pos - 1]);
+    if (!decimalSeen && HasAt(text, pos, loc.Decimal)) {
+      normalised += '.';
+      pos += loc.Decimal.size();
+      decimalSeen = true;
+    } else if (!decimalSeen && afterDigit && GroupsThousandsAt(text, pos, loc)) {
+      pos += loc.Thousands.size();
+    } else if (!decimalSeen && (text[pos] == '.' || text[pos] == ',')) {
+      normalised += '.';
+      ++pos;
+      decimalSeen = true;
+    } else {
+      normalised += text[pos++];
+    }
+  }
+  return ConvertStrict(normalised, out, NumberLocale{".", ""});
+}
+
 long double ParseNumberLoose(std::string_view text, const NumberLocale& loc) {
   const std::size_t length = text.size();
   std::size_t pos = 0;
@@ -115,8 +157,8 @@ long double ParseNumberLoose(std::string_view text, const NumberLocale& loc) {
   ReadDigits(text, pos, loc, integerDigits);
 
   // The decimal point: the locale's separator, or any one character that cannot be part
-  // of a number, so a "." typed under a "," locale still works. A non-ASCII character is
-  // skipped whole, not byte by byte.
+  // of a number, so a "." typed under a "," locale still works, as does a thousands
+  // separator that does not group. A non-ASCII character is skipped whole, not byte by byte.
   if (pos < length) {
     if (HasAt(text, pos, loc.Decimal)) {
       pos += loc.Decimal.size();

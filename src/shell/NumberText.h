@@ -17,13 +17,23 @@
 bool ConvertStrict(std::string_view text, long double& out,
                    const NumberLocale& loc = NumberLocale{});
 
+// The reading of a field that takes a number only when the whole text is one: the strict
+// conversion, or else the same with the separators read as the lenient reading below reads
+// them: thousands separators that group are skipped, and a "." or "," that does not group,
+// before the user's decimal separator, is the decimal point. So where "." groups thousands
+// "1.250,5" gives 1250.5, "1030.5" 1030.5 and "0.6" 0.6, while "0.6kg" is refused.
+bool ConvertTyped(std::string_view text, long double& out, const NumberLocale& loc);
+
 // The lenient reading used when the strict one refuses a text: leading blanks and tabs,
-// an optional sign, integer digits (thousands separators skipped), one decimal point that
-// may be loc.Decimal or any character other than an ASCII letter or digit, fraction
-// digits, and an exponent after E, e, F or f; whatever follows is ignored. So "3.25kg"
-// gives 3.25, "1,250.5" 1250.5 and "2x5" 2. The digits read are converted in one step,
-// so the result is the correctly rounded value of what was read. Texts without digits,
-// and values too large or too small for the type, give 0; never infinity or NaN.
+// an optional sign, integer digits, one decimal point that may be loc.Decimal or any
+// character other than an ASCII letter or digit, fraction digits, and an exponent after E,
+// e, F or f; whatever follows is ignored. A thousands separator is skipped only where it
+// groups: after a digit, followed by exactly three digits and then a non-digit or the end;
+// anywhere else it is the decimal point. So "3.25kg" gives 3.25, "1,250.5" 1250.5, "2x5" 2,
+// and where "." groups thousands "1.250,5" gives 1250.5 but "0.6" 0.6. The digits read are
+// converted in one step, so the result is the correctly rounded value of what was read.
+// Texts without digits, and values too large or too small for the type, give 0; never
+// infinity or NaN.
 long double ParseNumberLoose(std::string_view text, const NumberLocale& loc = NumberLocale{});
 
 // A typed number: the blank-trimmed text by the strict conversion, else by the lenient

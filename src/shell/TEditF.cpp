@@ -177,7 +177,7 @@ void TEditF::Commit() {
   BusyScope busy(FBusy);
   long double value = 0;
   const std::string typed = TrimBlanks(text().toStdString());
-  const bool readable = ConvertStrict(typed, value, UserNumberLocale());
+  const bool readable = ConvertTyped(typed, value, UserNumberLocale());
   FVal = readable ? value : FValDefault;
   setText(DisplayText());  // also ends the user's unsaved typing
   Validate();

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QLocale>
+#include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
+#include "shell/ReportDateTime.h"
 
 namespace {
 
@@ -82,14 +84,6 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-std::string Today(const char* format) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  return std::string(text, std::strftime(text, sizeof text, format, &local));
-}
-
 TEST(CliReport, PrintsTheReportOfTheDoorAtTheGivenAngles) {
   const CliRun run = RunCliProgram({"report", "--angles", "-3.5", "2", "31.25"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
@@ -156,22 +150,35 @@ TEST(CliReport, AFailedSearchStillPrintsTheReportButSaysSo) {
   ExpectSameReport(run.Out, Expected(door));
 }
 
-TEST(CliReport, DateAndTimeFollowTheRegionalFormats) {
-  const ScopedEnv locale("LC_ALL", "C");
-  const std::string before = Today("%m/%d/%y");
+// The title line of the report printed under the regional settings `localeName`, checked
+// against the texts the balance window writes in its log for the same locale at a moment of
+// the run.
+void ExpectTheWindowsDateAndTime(const char* localeName, const QLocale& locale) {
+  const ScopedEnv environment("LC_ALL", localeName);
+  const QDateTime before = QDateTime::currentDateTime();
   const CliRun run = RunCliProgram({"report"});
-  const std::string after = Today("%m/%d/%y");
+  const QDateTime after = QDateTime::currentDateTime();
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
   ASSERT_GT(lines.size(), kTitleLine);
   const std::string& title = lines[kTitleLine];
-  std::smatch m;
-  ASSERT_TRUE(std::regex_match(
-      title, m,
-      std::regex(R"(Trawl Door Forces Calculation =============== (\d\d/\d\d/\d\d) === )"
-                 R"(\d\d:\d\d:\d\d)")))
-      << title;
-  EXPECT_TRUE(m[1] == before || m[1] == after) << title;
+  std::vector<std::string> expected;
+  for (QDateTime t = before.addMSecs(-before.time().msec()); t <= after; t = t.addSecs(1)) {
+    const ReportDateTime texts = ReportDateTime::Of(t, locale);
+    expected.push_back("Trawl Door Forces Calculation =============== " + texts.Date +
+                       " === " + texts.Time);
+  }
+  EXPECT_NE(std::find(expected.begin(), expected.end(), title), expected.end())
+      << title << "\nexpected " << expected.front();
+}
+
+TEST(CliReport, DateAndTimeAreTheBalanceWindowsInTheCLocale) {
+  ExpectTheWindowsDateAndTime("C", QLocale::c());
+}
+
+// The regional formats come from the settings' name, whatever locales the system has installed.
+TEST(CliReport, DateAndTimeAreTheBalanceWindowsInGerman) {
+  ExpectTheWindowsDateAndTime("de_DE.UTF-8", QLocale(QLocale::German, QLocale::Germany));
 }
 
 TEST(CliReport, BadArgumentsPrintNothingAndExit2) {

@@ -41,9 +41,11 @@ CliRun RunCliProgram(const std::vector<std::string>& args) {
   const std::string outPath = TempPath();
   const std::string errPath = TempPath();
   std::string command = Quote(DOORTRIM_CLI_PATH);
+  // Appended piece by piece: " " + std::string(...) trips a false -Wrestrict of GCC 12 at
+  // -O3 (GCC bug 105329).
   for (const std::string& a : args)
-    command += " " + Quote(a);
-  command += " >" + Quote(outPath) + " 2>" + Quote(errPath);
+    command.append(" ").append(Quote(a));
+  command.append(" >").append(Quote(outPath)).append(" 2>").append(Quote(errPath));
   const int status = std::system(command.c_str());
   CliRun run;
   run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -1,4 +1,4 @@
-// Fuzzes the routines that read and show the numbers users type: ConvertStrict,
+// Fuzzes the routines that read and show the numbers users type: ConvertStrict, ConvertTyped,
 // ParseNumberLoose, ReadNumber, CheckNumberText and FormatNumber. Besides not crashing:
 // - a number read from any text is finite, and a text starting with "-" never reads positive;
 // - no text shown is "nan" or "inf", only digits, "-", blanks and the decimal separator;
@@ -132,6 +132,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     Require(strict == kUntouched, "a refused text leaves ConvertStrict's result alone",
             Shown(rest));
+  }
+
+  long double whole = kUntouched;
+  if (ConvertTyped(text, whole, loc)) {
+    Require(std::isfinite(whole) && (whole == 0 || std::isnormal(whole)),
+            "ConvertTyped gives finite, normal numbers", Shown(rest));
+    Require(whole == strict || strict == kUntouched,
+            "ConvertTyped agrees with ConvertStrict where that takes the text", Shown(rest));
+    if (text.starts_with('-')) {
+      Require(whole <= 0, "a text starting with '-' never reads positive", Shown(rest));
+    }
+  } else {
+    Require(whole == kUntouched, "a refused text leaves ConvertTyped's result alone", Shown(rest));
+    Require(strict == kUntouched, "ConvertTyped takes whatever ConvertStrict takes", Shown(rest));
   }
 
   Require(std::isfinite(ParseNumberLoose(text, loc)), "ParseNumberLoose is finite", Shown(rest));

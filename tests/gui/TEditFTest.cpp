@@ -233,7 +233,10 @@ TEST(TEditFTest, ReadableTextIsTakenAndShownRounded) {
   field.Type("1e1");
   QTest::keyClick(field.Edit, Qt::Key_Return);
   EXPECT_EQ(field.Edit->Val(), 10.0L);
-  field.Type("3,5");  // not a number with the "." separator of the C locale
+  field.Type("3,5");  // a "," that groups nothing stands for the decimal point
+  QTest::keyClick(field.Edit, Qt::Key_Return);
+  EXPECT_EQ(field.Edit->Val(), 3.5L);
+  field.Type("3,5,1");  // but only once
   QTest::keyClick(field.Edit, Qt::Key_Return);
   EXPECT_EQ(field.Edit->Val(), 0.0L);
 }

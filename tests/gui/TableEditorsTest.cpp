@@ -565,6 +565,30 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   EXPECT_FALSE(e.Board.Modified);
 }
 
+TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
+  Editor<TKGeom_f> e;
+  // A keel whose first depth lies below its tip, as a door kept in memory may still hold it:
+  // the entry fields cannot produce one, but OK must not pass it on either.
+  SetKeel(e.Board, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
+  e.Open();
+  e.Add({"0.3", "2.5", "0.2"});
+  ASSERT_EQ(e.Column(0), QStringList({"-0.1", "0.1", "0.2", "0.3"}));
+  const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
+  EXPECT_TRUE(warning.contains("row 1: Zi -0.1 must not be negative")) << warning.toStdString();
+  EXPECT_TRUE(e.D->isVisible());
+  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_EQ(e.Board.KeelGeom.Count, 3);
+
+  e.ClickRow(0);
+  e.Button("Button3")->click();
+  e.Button("OKBtn")->click();
+  EXPECT_EQ(e.D->result(), QDialog::Accepted);
+  EXPECT_TRUE(e.Board.Modified);
+  ASSERT_EQ(e.Board.KeelGeom.Count, 3);
+  EXPECT_NEAR(e.Board.KeelGeom.Zi[0], 0.1, kValueTolerance);
+  EXPECT_NEAR(e.Board.KeelGeom.Zi[2], 0.3, kValueTolerance);
+}
+
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   Editor<THydro_f> e;
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});

@@ -133,6 +133,10 @@ const BadFile kBadFiles[] = {
      "expected a Ground row count from 2 to 101, found '102'"},
     {"bad_keel_count_negative.brd", 16, "expected a KeelGeom row count from 2 to 101, found '-6'"},
     {"bad_hydro_token.brd", 5, "expected 4 numbers (Angle Cx Cy Cd), found 'abc'"},
+    {"bad_hydro_token_invalid_utf8.brd", 4,
+     "expected 4 numbers (Angle Cx Cy Cd), found '0.27\\xFF'"},
+    {"bad_hydro_token_long.brd", 4,
+     "expected 4 numbers (Angle Cx Cy Cd), found '0.27000000000000000000000000000000000000\u2026'"},
     {"bad_hydro_short_row.brd", 5, "expected 4 numbers (Angle Cx Cy Cd), found only 3"},
     {"bad_hydro_infinity_word.brd", 4, "expected 4 numbers (Angle Cx Cy Cd), found 'inf'"},
     {"bad_hydro_angles_not_increasing.brd", 5,
@@ -141,6 +145,10 @@ const BadFile kBadFiles[] = {
      "Ground table, row 3: Angle 10 must be greater than the previous row's 10"},
     {"bad_keel_depths_not_increasing.brd", 19,
      "KeelGeom table, row 3: Zi 0.05 must be greater than the previous row's 0.073"},
+    {"bad_keel_depths_negative.brd", 17,
+     "KeelGeom table, row 1: Zi -0.3 must not be negative (depths count up from the keel tip)"},
+    {"bad_keel_chord_negative.brd", 20, "KeelGeom table, row 4: Xi -2.342 must not be negative"},
+    {"bad_keel_thickness_negative.brd", 18, "KeelGeom table, row 2: Yi -0.11 must not be negative"},
     {"bad_hydro_overflow.brd", 3,
      "expected 4 numbers (Angle Cx Cy Cd), found '1e99999', which is too large (not a finite "
      "number)"},
@@ -452,7 +460,7 @@ TEST_F(DoorFileVariant, TablesOfTwoAndOfFullCapacityAreAccepted) {
   // Hydro: 101 rows at angles -10 .. 90.
   std::string hydro = "101";
   for (int i = 0; i < 101; ++i)
-    hydro += "\n" + std::to_string(i - 10) + " 0.5 0.5 0.4";
+    hydro.append("\n").append(std::to_string(i - 10)).append(" 0.5 0.5 0.4");
   Line(lines, 1) = hydro;
   for (int number = 2; number <= 8; ++number)
     Line(lines, number).clear();  // blank lines are skipped before the next count

@@ -144,8 +144,9 @@ TEST(DoorFileRoundTrip, FullTablesOfRandomValues) {
     door.Ground.Angle[i] = i / 7.0L;
     door.Ground.Cx[i] = value(random);
     door.KeelGeom.Zi[i] = i * 1e-3L / 3;
-    door.KeelGeom.Xi[i] = value(random);
-    door.KeelGeom.Yi[i] = value(random);
+    // A keel's chord and thickness are never negative.
+    door.KeelGeom.Xi[i] = std::fabs(value(random));
+    door.KeelGeom.Yi[i] = std::fabs(value(random));
   }
   for (const EditableField& field : kMainParams)
     door.*field.Field = value(random);

@@ -1,13 +1,16 @@
 // Properties of the mechanics and the data file over 10,000 random valid doors, each in a
 // random position: the evaluation is finite, its totals follow from the six forces by the sign
-// rules of the mechanics, and a saved door loads back bit for bit.
+// rules of the mechanics, the ground never pushes the door forward, and a saved door loads
+// back bit for bit.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
 #include "RandomDoor.h"
+#include "model/CoefTable.h"
 #include "model/DoorCompare.h"
 #include "model/DoorFileReader.h"
 #include "model/DoorFileWriter.h"
@@ -92,6 +95,69 @@ TEST(DoorProperties, EvaluationIsFiniteAndItsTotalsFollowTheSignRules) {
   // Both modes were drawn, so the keel on the ground was part of it.
   EXPECT_GT(bottom, kDoors / 3);
   EXPECT_LT(bottom, kDoors * 2 / 3);
+}
+
+TEST(DoorProperties, RandomDoorsPassTheTableChecks) {
+  RandomDoor random(20240903);
+  for (int i = 0; i < kDoors; ++i) {
+    const TBoard door = random.Door();
+    SCOPED_TRACE(testing::Message() << "door " << i);
+    const auto hydro = ValidateTable(door.Hydro);
+    const auto ground = ValidateTable(door.Ground);
+    const auto keel = ValidateTable(door.KeelGeom);
+    ASSERT_FALSE(hydro) << hydro->Message;
+    ASSERT_FALSE(ground) << ground->Message;
+    ASSERT_FALSE(keel) << keel->Message;
+  }
+}
+
+// A keel table drawn without regard to the rules: depths may start below the tip, chords and
+// thicknesses may be negative.
+KeelGeomTable AnyKeel(RandomDoor& random) {
+  KeelGeomTable keel;
+  keel.Count = random.Integer(2, 8);
+  long double depth = random.Uniform(-0.3L, 0.3L);
+  for (int i = 0; i < keel.Count; ++i) {
+    keel.Zi[i] = depth;
+    keel.Xi[i] = random.Uniform(-0.2L, 3);
+    keel.Yi[i] = random.Uniform(-0.02L, 0.3L);
+    depth += random.Uniform(0.01L, 0.15L);
+  }
+  return keel;
+}
+
+// The ground only resists the towing: whatever keel the table check lets through, the ground
+// force never pushes the door forward. The rotation about Z stays within the Ground table's
+// angles, where its coefficients are interpolated from the table's non-negative values rather
+// than extrapolated.
+TEST(DoorProperties, GroundNeverPushesTheDoorForwardWithAnyKeelTheCheckAccepts) {
+  RandomDoor random(20240904);
+  int accepted = 0;
+  int refused = 0;
+  for (int i = 0; i < kDoors; ++i) {
+    TBoard door = random.Door();
+    door.Bottom = true;
+    if (i % 2 == 1) {
+      door.KeelGeom = AnyKeel(random);
+      if (ValidateTable(door.KeelGeom)) {
+        ++refused;
+        continue;
+      }
+      ++accepted;
+      door.ComputeGeometry();
+    }
+    const GroundTable& g = door.Ground;
+    const long double x = random.Uniform(-90, 90);
+    const long double y = random.Uniform(-90, 90);
+    const long double z = random.Uniform(std::max<long double>(g.Angle[0], -90),
+                                         std::min<long double>(g.Angle[g.Count - 1], 90));
+    door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
+    SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
+    ASSERT_LE(door.ForceGround.Force.X, 0.0L);
+  }
+  // Both kinds of drawn keel were met often enough to mean something.
+  EXPECT_GT(accepted, kDoors / 20);
+  EXPECT_GT(refused, kDoors / 20);
 }
 
 // A door loaded from `text` into a fresh model that holds what the file does not carry.

@@ -74,7 +74,9 @@ TBoard RandomDoor::Door() {
     ground.Cx[i] = Uniform(0, 20);
   KeelGeomTable& keel = door.KeelGeom;
   keel.Count = Integer(2, kTableCapacity);
-  IncreasingKeys(*this, keel.Zi, keel.Count, 0, 0.001L, 0.6L / keel.Count);
+  // Depths count up from the keel tip: the first row is the tip itself or lies above it.
+  const long double firstDepth = Integer(0, 1) == 1 ? 0 : Uniform(0, 0.05L);
+  IncreasingKeys(*this, keel.Zi, keel.Count, firstDepth, 0.001L, 0.6L / keel.Count);
   for (int i = 0; i < keel.Count; ++i) {
     keel.Xi[i] = Uniform(0, 3);
     keel.Yi[i] = Uniform(0, 0.3L);

@@ -8,7 +8,8 @@
 
 // Random but valid doors for the property tests, from a fixed seed so that every run sees
 // the same doors: every main parameter, environment value and range in a plausible span,
-// tables of 2 to full capacity rows with strictly increasing keys, either trawling mode.
+// tables of 2 to full capacity rows with strictly increasing keys (a keel from its tip down,
+// chords and thicknesses not negative), either trawling mode.
 // Values use all the bits of a long double, so a save that rounds cannot pass.
 class RandomDoor {
  public:

@@ -121,7 +121,8 @@ TEST(ParseNumberLooseTest, Exponents) {
   EXPECT_TRUE(IsNear(ParseNumberLoose("1.5E-2"), 0.015L, kTol));
   EXPECT_TRUE(IsNear(ParseNumberLoose("2f3"), 2000.0L, kTol));
   EXPECT_TRUE(IsNear(ParseNumberLoose("2F+1"), 20.0L, kTol));
-  EXPECT_TRUE(IsNear(ParseNumberLoose("2e1,0"), 2e10L, kTol * 2e10L));
+  EXPECT_TRUE(IsNear(ParseNumberLoose("2e1,000"), 2e1000L, kTol * 2e1000L));
+  EXPECT_EQ(ParseNumberLoose("2e1,0"), 20.0L);  // ",0" groups nothing and ends the exponent
   // The exponent letter needs a character after it.
   EXPECT_EQ(ParseNumberLoose("2e"), 2.0L);
   EXPECT_EQ(ParseNumberLoose("2e+"), 2.0L);
@@ -137,8 +138,8 @@ TEST(ParseNumberLooseTest, DigitsAreConvertedExactly) {
 TEST(ParseNumberLooseTest, CommaDecimalPointGroupedLocale) {
   EXPECT_TRUE(IsNear(ParseNumberLoose("1.250,5", kCommaLocale), 1250.5L, kTol));
   EXPECT_TRUE(IsNear(ParseNumberLoose("3,25kg", kCommaLocale), 3.25L, kTol));
-  // There the point groups thousands and is skipped.
-  EXPECT_EQ(ParseNumberLoose("1.5", kCommaLocale), 15.0L);
+  // There the point groups thousands only before three digits: elsewhere it is the decimal point.
+  EXPECT_TRUE(IsNear(ParseNumberLoose("1.5", kCommaLocale), 1.5L, kTol));
 }
 
 TEST(ParseNumberLooseTest, MultiByteThousandsSeparator) {
@@ -177,6 +178,96 @@ TEST(ParseNumberLooseTest, StopsAtTheEndOfItsInput) {
   EXPECT_EQ(ParseNumberLoose(std::string_view(spaced.data(), 3), kSpaceLocale), 1.0L);
 }
 
+// --- Separators where "." or a blank groups thousands -----------------------------------
+
+// German: decimal comma, point between thousands.
+const NumberLocale kGerman{",", "."};
+// Russian: decimal comma, thousands apart by a no-break space, or by the narrow one that
+// newer locale data use.
+const NumberLocale kRussian{",", "\u00a0"};
+const NumberLocale kRussianNarrow{",", "\u202f"};
+
+struct TypedCase {
+  const char* Locale;
+  const NumberLocale* Loc;
+  const char* Text;
+  long double Value;
+  bool WholeNumber;  // ConvertTyped takes the text (else only the lenient reading does)
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) {
+  *os << c.Locale << " '" << c.Text << "'";
+}
+
+class GroupedLocale : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(GroupedLocale, ReadNumberAndCheckNumberTextTakeTheTypedValue) {
+  const TypedCase& c = GetParam();
+  EXPECT_TRUE(IsNear(ReadNumber(c.Text, *c.Loc), c.Value, kTol * std::fabs(c.Value)));
+  // A plain field left with the text keeps the value, within a (-1e9, 1e9) check.
+  const std::string shown = CheckNumberText(c.Text, 20, 7, -1e9L, 1e9L, 42, true, *c.Loc);
+  EXPECT_TRUE(IsNear(ReadNumber(shown, *c.Loc), c.Value, 1e-7L)) << shown;
+}
+
+TEST_P(GroupedLocale, ConvertTypedTakesOnlyWholeNumbers) {
+  const TypedCase& c = GetParam();
+  long double value = -99;
+  EXPECT_EQ(ConvertTyped(c.Text, value, *c.Loc), c.WholeNumber);
+  if (c.WholeNumber) {
+    EXPECT_TRUE(IsNear(value, c.Value, kTol * std::fabs(c.Value)));
+  } else {
+    EXPECT_EQ(value, -99.0L);  // left alone
+  }
+}
+
+const TypedCase kTypedCases[] = {
+    // A point that is not followed by exactly three digits is the decimal point.
+    {"de", &kGerman, "0.6", 0.6L, true},
+    {"de", &kGerman, "-0.6", -0.6L, true},
+    {"de", &kGerman, "1030.5", 1030.5L, true},
+    {"de", &kGerman, "1.5", 1.5L, true},
+    {"de", &kGerman, "1.25", 1.25L, true},
+    {"de", &kGerman, "1.2345", 1.2345L, true},
+    {"de", &kGerman, ".500", 0.5L, true},  // no digit before it: nothing to group
+    {"de", &kGerman, "0.6kg", 0.6L, false},
+    // A point before exactly three digits groups them.
+    {"de", &kGerman, "1.250,5", 1250.5L, true},
+    {"de", &kGerman, "1.250", 1250, true},
+    {"de", &kGerman, "-1.234.567,25", -1234567.25L, true},
+    {"de", &kGerman, "1.250kg", 1250, false},
+    // The locale's own notation.
+    {"de", &kGerman, "0,6", 0.6L, true},
+    {"de", &kGerman, "1030,5", 1030.5L, true},
+    {"ru", &kRussian, "0.6", 0.6L, true},
+    {"ru", &kRussian, "0,6", 0.6L, true},
+    {"ru", &kRussian, "1030.5", 1030.5L, true},
+    {"ru", &kRussian, "1\u00a0250,5", 1250.5L, true},
+    {"ru", &kRussian, "-12\u00a0345\u00a0678,9", -12345678.9L, true},
+    {"ru", &kRussian, "1\u00a0250.5", 1250.5L, true},
+    {"ru", &kRussian, "1.250", 1.25L, true},  // "." never groups there
+    {"ru narrow", &kRussianNarrow, "1\u202f250,5", 1250.5L, true},
+    {"ru narrow", &kRussianNarrow, "0.6", 0.6L, true},
+    // Where "," groups thousands, the same rule holds the other way round.
+    {"C", &kPointLocale, "1,250.5", 1250.5L, true},
+    {"C", &kPointLocale, "1,250", 1250, true},
+    {"C", &kPointLocale, "0,6", 0.6L, true},
+    {"C", &kPointLocale, "1,2345", 1.2345L, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, GroupedLocale, ::testing::ValuesIn(kTypedCases));
+
+TEST(ConvertTypedTest, RefusesWhatIsNotOneNumber) {
+  for (const char* text : {"", "abc", "1,2,3", "1.2.3", "1..5", "1e", "1\u00a025,5", "0.6 m"}) {
+    long double value = 7;
+    EXPECT_FALSE(ConvertTyped(text, value, kRussian)) << text;
+    EXPECT_EQ(value, 7.0L);
+  }
+  long double value = 0;
+  EXPECT_FALSE(ConvertTyped("1.2.3", value, kGerman));
+  EXPECT_TRUE(ConvertTyped("1.234.567", value, kGerman));
+  EXPECT_EQ(value, 1234567.0L);
+}
+
 // --- Reading typed numbers -------------------------------------------------------------
 
 TEST(ReadNumberTest, EmptyAndBlankTexts) {
@@ -194,9 +285,9 @@ TEST(ReadNumberTest, FallsBackToTheLenientReading) {
 
 TEST(ReadNumberTest, FollowsTheLocale) {
   EXPECT_TRUE(IsNear(ReadNumber("12.5", kPointLocale), 12.5L, kTol));
-  EXPECT_EQ(ReadNumber("12,5", kPointLocale), 125.0L);
+  EXPECT_TRUE(IsNear(ReadNumber("12,5", kPointLocale), 12.5L, kTol));
   EXPECT_TRUE(IsNear(ReadNumber("12,5", kCommaLocale), 12.5L, kTol));
-  EXPECT_EQ(ReadNumber("12.5", kCommaLocale), 125.0L);
+  EXPECT_TRUE(IsNear(ReadNumber("12.5", kCommaLocale), 12.5L, kTol));
   EXPECT_TRUE(IsNear(ReadNumber("12.5", kSpaceLocale), 12.5L, kTol));
   EXPECT_TRUE(IsNear(ReadNumber(" -1\u00a0000,25 ", kSpaceLocale), -1000.25L, kTol));
   EXPECT_TRUE(IsNear(ReadNumber("1e-3", kCommaLocale), 1e-3L, kTol));

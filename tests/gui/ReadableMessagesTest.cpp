@@ -1,0 +1,47 @@
+// The windows quote what a user or a file gave them readably: a damaged byte shows as \xNN,
+// never as a replacement character or as nothing.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+#include <memory>
+
+#include "gui/ModalAnswer.h"
+#include "shell/DoorTrimApp.h"
+#include "shell/TMain_f.h"
+
+namespace {
+
+const QString kData = DOORTRIM_TEST_DATA;
+
+TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
+  auto app = std::make_unique<DoorTrimApp>();
+  TMain_f& main = app->Main();
+  main.show();
+  QApplication::processEvents();
+
+  const QString path = kData + "/bad_hydro_token_invalid_utf8.brd";
+  QString message;
+  AnswerNextModal([path, &message](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+    // The box about the damaged file comes once the dialog has chosen it.
+    AnswerMessageBox(QMessageBox::Ok, &message);
+    ChooseInFileDialog(dialog, path);
+  });
+  main.findChild<QAction*>("Open1")->trigger();
+
+  EXPECT_TRUE(message.contains("line 4")) << message.toStdString();
+  EXPECT_TRUE(message.contains("found '0.27\\xFF'")) << message.toStdString();
+  EXPECT_FALSE(message.contains(QChar::ReplacementCharacter)) << message.toStdString();
+  EXPECT_EQ(app->Board.Hydro.Cx[2], TBoard().Hydro.Cx[2]);  // the door stays as it was
+
+  app->Board.Modified = false;
+  main.close();
+}
+
+}  // namespace
