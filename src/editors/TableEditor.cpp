@@ -292,6 +292,7 @@ std::optional<TableProblem> TableEditor::gather() {
 // Commands
 
 void TableEditor::Button1Click() {
+  CheckPendingField();
   FChanged = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
@@ -362,6 +363,7 @@ void TableEditor::StringGrid1Click() {
 }
 
 void TableEditor::OKBtnClick() {
+  CheckPendingField();
   if (FChanged) {
     // Nothing reaches the model before the whole grid makes a sound table.
     if (const std::optional<TableProblem> problem = gather()) {
@@ -391,6 +393,12 @@ void TableEditor::CheckField(int column) {
   const std::string text = CheckNumberText(field->text().toStdString(), check.Width, check.Decimals,
                                            lower, upper, check.Fallback, true, UserNumberLocale());
   field->setText(QString::fromStdString(text));
+}
+
+void TableEditor::CheckPendingField() {
+  const QWidget* pending = focusWidget();
+  for (std::size_t c = 0; c < EntryFields.size(); ++c)
+    if (EntryFields[c] == pending) CheckField(static_cast<int>(c));
 }
 
 QString TableEditor::Message(const char* english, const char* russian) const {

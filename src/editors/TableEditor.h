@@ -164,6 +164,9 @@ class TableEditor : public QDialog {
   void SelectRow(int row);
   void MoveRow(int from, int to);
   void CheckField(int column);
+  // Add or OK reached without leaving the entry field being typed in (Enter, a shortcut):
+  // that field gets the check leaving it would have given, before its text is used.
+  void CheckPendingField();
   bool ReadCellStrict(int row, int column, long double& value) const;
   void WarnRefused(const TableProblem& problem);
   bool GridEventFilter(QEvent* event);

@@ -247,18 +247,18 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
   Editor<THydro_f> e;
   SetHydro(e.Board,
-           {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
+           {{5, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   e.Add({"25", "0.4", "0.75", "0.36"});
-  EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "25", "30"}));
+  EXPECT_EQ(e.Column(0), QStringList({"5", "10", "20", "25", "30"}));
   EXPECT_EQ(e.Row(3), QStringList({"25", "0.4", "0.75", "0.36"}));
   EXPECT_EQ(e.Grid()->currentRow(), 3);
   EXPECT_TRUE(e.Grid()->selectionModel()->isRowSelected(3, QModelIndex()));
 
   // Below the first key and above the last.
-  e.Add({"-5", "0.1", "0.1", "0.1"});
+  e.Add({"2", "0.1", "0.1", "0.1"});
   e.Add({"45", "0.1", "0.1", "0.1"});
-  EXPECT_EQ(e.Column(0), QStringList({"-5", "0", "10", "20", "25", "30", "45"}));
+  EXPECT_EQ(e.Column(0), QStringList({"2", "5", "10", "20", "25", "30", "45"}));
   EXPECT_EQ(e.Grid()->currentRow(), 6);
 }
 
@@ -320,19 +320,19 @@ TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
   HydroTable& t = e.Board.Hydro;
   t.Count = 99;
   for (int i = 0; i < t.Count; ++i) {
-    t.Angle[i] = i;
+    t.Angle[i] = i * 0.5L;
     t.Cx[i] = 0.5;
     t.Cy[i] = 0.5;
     t.Cd[i] = 0.5;
   }
   e.Open();
-  e.Add({"99.5", "1", "1", "0.5"});  // the 100th row is still taken
+  e.Add({"60", "1", "1", "0.5"});  // the 100th row is still taken
   ASSERT_EQ(e.Grid()->rowCount(), 100);
 
-  e.Type(1, "150");
+  e.Type(1, "70");
   EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Ok), "Overflow. Point ignored.");
   EXPECT_EQ(e.Grid()->rowCount(), 100);
-  EXPECT_FALSE(e.Column(0).contains("150"));
+  EXPECT_FALSE(e.Column(0).contains("70"));
 }
 
 TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
