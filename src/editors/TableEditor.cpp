@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -448,21 +447,15 @@ void TableEditor::showEvent(QShowEvent* event) {
     FChanged = false;
     scatter();
     PaintGrp();
+    FRefill.SetPending(true);
   }
   QDialog::showEvent(event);
 }
 
 void TableEditor::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      if (!FLostToOwnWindow && isVisible()) StringGrid1Click();
-      FLostToOwnWindow = false;
-    } else {
-      // Our own message boxes are children of this dialog.
-      FLostToOwnWindow = false;
-      for (QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget())
-        if (w == this) FLostToOwnWindow = true;
-    }
+  if (event->type() == QEvent::ActivationChange && isVisible() &&
+      FRefill.OnActivationChange(*this)) {
+    StringGrid1Click();
   }
   QDialog::changeEvent(event);
 }

@@ -12,6 +12,7 @@
 
 #include "editors/ScPic.h"
 #include "model/CoefTable.h"
+#include "shell/ReactivationRefill.h"
 
 class HelpBrowser;
 class QEvent;
@@ -179,7 +180,7 @@ class TableEditor : public QDialog {
   int FRowBeforePress = -1;
   int FDragRow = -1;
   bool FDragged = false;
-  // The dialog lost the activation to a window of its own (a message box): coming back
-  // from it is no new activation.
-  bool FLostToOwnWindow = false;
+  // Activation acts as a grid click, on the first after showing and on a return from
+  // another window of the program.
+  ReactivationRefill FRefill;
 };
