@@ -352,18 +352,22 @@ bool TMain_f::SaveAs() {
 }
 
 void TMain_f::closeEvent(QCloseEvent* event) {
-  if (!app_.Board.Modified) {
-    event->accept();
+  if (!MayClose()) {
+    event->ignore();
     return;
   }
+  event->accept();
+  // The program ends with its main window, whatever other windows (help, a log) are open.
+  // Queued, so that this window has closed before the others are.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool TMain_f::MayClose() {
+  if (!app_.Board.Modified) return true;
   const auto answer = QMessageBox::question(
       this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.
-  if (answer == QMessageBox::No || (answer == QMessageBox::Yes && Save())) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());
 }
 
 void TMain_f::changeEvent(QEvent* event) {

@@ -74,6 +74,8 @@ class TMain_f : public QMainWindow {
   void UpdateDialogButtons();
   void ShowModeFromModel();
   void UpdateCaption();
+  // The close question: whether the window may close (saving first when the user says so).
+  bool MayClose();
   bool WriteTo(const QString& path);
   void ReportFileError(const DoorFileResult& result, const QString& title);
 

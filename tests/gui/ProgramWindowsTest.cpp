@@ -1,0 +1,102 @@
+// The program's own windows as a whole: the main window ends the program, whatever else is
+// open.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "gui/ModalAnswer.h"
+#include "shell/DoorTrimApp.h"
+#include "shell/HelpBrowser.h"
+#include "shell/TMain_f.h"
+
+namespace {
+
+// Far above the time the program takes to end; only reached when it does not.
+constexpr int kEndGuardMs = 10000;
+
+// Runs the program's event loop as main() does, with `steps` run once it is going. Returns
+// whether the loop ended by itself rather than by the guard.
+bool EndsWhile(const std::function<void()>& steps) {
+  bool guarded = false;
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&guarded] {
+    guarded = true;
+    QApplication::exit(1);
+  });
+  guard.start(kEndGuardMs);
+  QTimer::singleShot(0, steps);
+  QApplication::exec();
+  return !guarded;
+}
+
+class ProgramWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_.Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
+  }
+  void TearDown() override {
+    app_.Board.Modified = false;
+    app_.Main().close();
+  }
+
+  // F1 in the main window opens the help, which then has the focus.
+  void OpenHelp() {
+    QApplication::setActiveWindow(&app_.Main());
+    QTest::keyClick(&app_.Main(), Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app_.Help()));
+    QApplication::setActiveWindow(&app_.Main());
+  }
+
+  DoorTrimApp app_;
+};
+
+TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
+  struct Way {
+    const char* Name;
+    std::function<void(TMain_f&)> Close;
+  };
+  const Way ways[] = {
+      {"Exit button",
+       [](TMain_f& main) {
+         QTest::mouseClick(main.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+       }},
+      {"Alt+X", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.Name);
+    app_.Main().show();
+    const bool ended = EndsWhile([&] {
+      OpenHelp();
+      way.Close(app_.Main());
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(app_.Main().isVisible());
+  }
+}
+
+TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
+  app_.Board.Modified = true;
+  QString question;
+  const bool ended = EndsWhile([&] {
+    OpenHelp();
+    AnswerMessageBox(QMessageBox::Cancel, &question);
+    QTest::keyClick(&app_.Main(), Qt::Key_X, Qt::AltModifier);
+    // Cancel keeps the program; No ends it without saving.
+    EXPECT_TRUE(app_.Main().isVisible());
+    QApplication::setActiveWindow(&app_.Main());
+    AnswerMessageBox(QMessageBox::No);
+    QTest::keyClick(&app_.Main(), Qt::Key_X, Qt::AltModifier);
+  });
+  EXPECT_EQ(question, "Save Data?");
+  EXPECT_TRUE(ended);
+}
+
+}  // namespace
