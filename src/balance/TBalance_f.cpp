@@ -30,6 +30,7 @@
 #include "shell/TEditF.h"
 #include "shell/TMain_f.h"
 #include "shell/TSpinButton.h"
+#include "shell/TextFileWindow.h"
 #include "shell/UserLocale.h"
 
 namespace {
@@ -51,7 +52,9 @@ TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
   setSizeGripEnabled(true);
-  OpenTextFile = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+  OpenTextFile = [](const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  };
   ui_.Build(*this);
   ConnectCommands();
 
@@ -316,7 +319,11 @@ void TBalance_f::ShowLogFile() {
     QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));
     return;
   }
-  if (OpenTextFile) OpenTextFile(QDir::current().absoluteFilePath(kCalcLogName));
+  const QString path = QDir::current().absoluteFilePath(kCalcLogName);
+  if (OpenTextFile && OpenTextFile(path)) return;
+  if (!logWindow_) logWindow_ = new TextFileWindow(this);
+  if (!logWindow_->ShowFile(path))
+    QMessageBox::critical(this, "Show Log File", "The log " + path + " could not be read.");
 }
 
 void TBalance_f::ClearLogFile() {
