@@ -99,4 +99,19 @@ TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
   EXPECT_TRUE(ended);
 }
 
+// Each title once, as the program gives it. A desktop adds the application's display name
+// to every window title when the program has set one; the program must not set it.
+TEST(WindowTitles, TheDesktopAddsNoNameToTheTitles) {
+  DoorTrimApp::NameTheApplication();  // as the program starts
+  EXPECT_EQ(QApplication::applicationName(), "DoorTrim");
+  // Without a display name of its own, the application's one follows its name.
+  QApplication::setApplicationName("DoorTrimTitleProbe");
+  const QString displayName = QApplication::applicationDisplayName();
+  DoorTrimApp::NameTheApplication();
+  EXPECT_EQ(displayName, "DoorTrimTitleProbe");
+
+  HelpBrowser help;
+  EXPECT_EQ(help.windowTitle(), "DoorTrim Help");
+}
+
 }  // namespace
