@@ -187,6 +187,9 @@ void TProj_f::RefreshGeom(int row) {
 }
 
 void TProj_f::OKBtnClick() {
+  // OK reached without leaving the field typed in (Enter, a shortcut): the field is left now.
+  const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
+  if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
   if (fieldsChanged_) {
     board_.Modified = true;
     const NumberLocale locale = UserNumberLocale();

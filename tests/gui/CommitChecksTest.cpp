@@ -19,9 +19,11 @@
 #include "editors/THydro_f.h"
 #include "editors/TKGeom_f.h"
 #include "editors/TKOrg_f.h"
+#include "editors/TProj_f.h"
 #include "editors/TTrawl_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
+#include "shell/CalculatorLauncher.h"
 #include "shell/HelpBrowser.h"
 
 namespace {
@@ -33,8 +35,26 @@ DialogFactory Make() {
   return [](TBoard& board, HelpBrowser& help) { return std::make_unique<Dialog>(board, help); };
 }
 
-// The two keys a keyboard offers for Enter.
-const Qt::Key kEnterKeys[] = {Qt::Key_Return, Qt::Key_Enter};
+DialogFactory MakeProjections() {
+  static CalculatorLauncher calculator;
+  return [](TBoard& board, HelpBrowser& help) {
+    return std::make_unique<TProj_f>(board, help, calculator);
+  };
+}
+
+// The ways of pressing OK that leave the focus in the field: the two Enter keys, and OK
+// pressed by the program, as a shortcut presses it.
+struct Press {
+  const char* Name;
+  bool ByEnter;
+  std::function<void(QDialog&, QLineEdit*)> Do;
+};
+const Press kPresses[] = {
+    {"Return", true, [](QDialog&, QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }},
+    {"Enter", true, [](QDialog&, QLineEdit* field) { QTest::keyClick(field, Qt::Key_Enter); }},
+    {"OK pressed", false,
+     [](QDialog& dialog, QLineEdit*) { dialog.findChild<QPushButton*>("OKBtn")->click(); }},
+};
 
 QLineEdit* Field(QDialog& dialog, const QString& name) {
   auto* field = dialog.findChild<QLineEdit*>(name);
@@ -68,9 +88,10 @@ void TypeAndLeave(QLineEdit* field, const QString& text) {
   QTest::keyClick(field, Qt::Key_Tab);
 }
 
-// --- Scalar dialogs: Enter presses OK -----------------------------------------------------------
+// --- Parameter dialogs: Enter presses OK
+// -----------------------------------------------------------
 
-struct ScalarCase {
+struct FieldCase {
   const char* Dialog;
   DialogFactory Create;
   const char* FieldName;
@@ -78,10 +99,11 @@ struct ScalarCase {
   long double TBoard::*Stored;
   long double Expected;  // what leaving the field would have made of the text
   bool Complains;        // the field says so in a message box
+  bool EnterPressesOk = true;
 };
 
-const std::vector<ScalarCase>& ScalarCases() {
-  static const std::vector<ScalarCase> cases = {
+const std::vector<FieldCase>& FieldCases() {
+  static const std::vector<FieldCase> cases = {
       {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &TBoard::BridleAngleH, 10, false},
       {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &TBoard::BridleAngleV, -5, false},
       {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &TBoard::xk, 1, false},
@@ -89,15 +111,19 @@ const std::vector<ScalarCase>& ScalarCases() {
       {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &TBoard::zk, 0, false},
       {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &TBoard::WaterDensity, 1000, true},
       {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &TBoard::GroundCoef, 0.35L, false},
+      // Enter does nothing in the projections dialog.
+      {"Projections", MakeProjections(), "Edit_x0", "20", &TBoard::x0, 1.12L, false, false},
+      {"Projections", MakeProjections(), "Edit_G", "-5", &TBoard::G, 11513, false, false},
   };
   return cases;
 }
 
-TEST(CommitChecks, EnterInAScalarDialogStoresWhatLeavingTheFieldGives) {
-  for (const ScalarCase& c : ScalarCases()) {
-    for (const Qt::Key key : kEnterKeys) {
+TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
+  for (const FieldCase& c : FieldCases()) {
+    for (const Press& press : kPresses) {
+      if (press.ByEnter && !c.EnterPressesOk) continue;
       SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
-                                      << (key == Qt::Key_Return ? " + Return" : " + Enter"));
+                                      << " + " << press.Name);
       TBoard board;
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(board, help);
@@ -107,7 +133,7 @@ TEST(CommitChecks, EnterInAScalarDialogStoresWhatLeavingTheFieldGives) {
         ASSERT_NE(field, nullptr);
         TypeInto(field, c.Typed);
         if (c.Complains) AnswerMessageBox(QMessageBox::Ok, &complaint);
-        QTest::keyClick(field, key);
+        press.Do(*dialog, field);
       });
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
@@ -116,18 +142,6 @@ TEST(CommitChecks, EnterInAScalarDialogStoresWhatLeavingTheFieldGives) {
           << complaint.toStdString();
     }
   }
-}
-
-// OK pressed from the program (as a shortcut presses it) while the field still has the focus.
-TEST(CommitChecks, OkPressedWithoutLeavingTheFieldChecksItToo) {
-  TBoard board;
-  HelpBrowser help;
-  TTrawl_f dialog(board, help);
-  RunModal(dialog, [&] {
-    TypeInto(dialog.Edit1, "0");
-    dialog.OKBtn->click();
-  });
-  EXPECT_NEAR(board.BridleAngleH, 10, kExact);
 }
 
 // --- Table editors: Enter presses Add --------------------------------------------------------
@@ -255,7 +269,7 @@ const std::vector<TableCase>& TableCases() {
 
 TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
   for (const TableCase& c : TableCases()) {
-    for (const Qt::Key key : kEnterKeys) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
       SCOPED_TRACE(testing::Message() << c.Dialog << " field " << c.BadField << " typed "
                                       << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
                                       << (key == Qt::Key_Return ? " + Return" : " + Enter"));
