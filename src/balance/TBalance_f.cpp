@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTimer>
 #include <QUrl>
@@ -371,6 +372,8 @@ void TBalance_f::showEvent(QShowEvent* event) {
   app_.Flags.ShowLabels = ui_.MnuShLabels->isChecked();
   app_.Flags.ShowProcess = ui_.MnuShProces->isChecked();
   QDialog::showEvent(event);
+  // The window is there to balance the door: its button has the focus, not a result field.
+  if (!event->spontaneous()) ui_.SpeedButton1->setFocus(Qt::OtherFocusReason);
 }
 
 void TBalance_f::changeEvent(QEvent* event) {

@@ -361,6 +361,14 @@ void TProj_f::keyPressEvent(QKeyEvent* event) {
     ui_.CancelBtn->click();
     return;
   }
+  // F1 explains the page shown: the part of the topic about its fields.
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    static constexpr const char* kPageTopics[ProjUi::kPageCount] = {
+        "doors_proj#front", "doors_proj#plan", "doors_proj#side"};
+    const int page = std::clamp(ui_.TabSet1->currentIndex(), 0, ProjUi::kPageCount - 1);
+    help_.ShowTopic(kPageTopics[page]);
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 

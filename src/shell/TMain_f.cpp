@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -198,11 +199,11 @@ void TMain_f::BuildPanels() {
   QPushButton* balance = AddButton(results, 0, "Image10", "Button10", "Balance", "balance",
                                    "Calculate forces and moments");
 
-  auto* exit = new QPushButton("Exit", right);
-  exit->setObjectName("BitBtn1");
-  exit->setGeometry(58, 240, kButtonWidth, kButtonHeight);
-  exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  connect(exit, &QPushButton::clicked, this, &QWidget::close);
+  exitButton_ = new QPushButton("Exit", right);
+  exitButton_->setObjectName("BitBtn1");
+  exitButton_->setGeometry(58, 240, kButtonWidth, kButtonHeight);
+  exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
 
   dialogButtons_ = {projections,    hydro,          envir,          trawl,
                     keelButtons[0], keelButtons[1], keelButtons[2], balance};
@@ -360,6 +361,15 @@ void TMain_f::closeEvent(QCloseEvent* event) {
   // The program ends with its main window, whatever other windows (help, a log) are open.
   // Queued, so that this window has closed before the others are.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void TMain_f::keyPressEvent(QKeyEvent* event) {
+  // Exit is the window's cancel button: Escape presses it.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    exitButton_->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 bool TMain_f::MayClose() {

@@ -62,6 +62,7 @@ class TMain_f : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -85,4 +86,5 @@ class TMain_f : public QMainWindow {
   QRadioButton* midwaterButton_ = nullptr;
   QDialog& DialogOf(Command command);
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command
+  QPushButton* exitButton_ = nullptr;
 };

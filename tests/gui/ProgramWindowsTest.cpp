@@ -1,12 +1,16 @@
-// The program's own windows as a whole: the main window ends the program, whatever else is
-// open.
+// The program's windows as a whole: the main window ends the program whatever else is open,
+// titles appear once, and the keys that close, explain and start work.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 
@@ -69,6 +73,8 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
          QTest::mouseClick(main.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
        }},
       {"Alt+X", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
+      // Exit is the window's cancel button.
+      {"Escape", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_Escape); }},
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.Name);
@@ -88,7 +94,7 @@ TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
   const bool ended = EndsWhile([&] {
     OpenHelp();
     AnswerMessageBox(QMessageBox::Cancel, &question);
-    QTest::keyClick(&app_.Main(), Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(app_.Main().focusWidget(), Qt::Key_Escape);
     // Cancel keeps the program; No ends it without saving.
     EXPECT_TRUE(app_.Main().isVisible());
     QApplication::setActiveWindow(&app_.Main());
@@ -97,6 +103,56 @@ TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
   });
   EXPECT_EQ(question, "Save Data?");
   EXPECT_TRUE(ended);
+}
+
+TEST_F(ProgramWindows, EscapeClosesTheHelp) {
+  OpenHelp();
+  QApplication::setActiveWindow(&app_.Help());
+  QTest::keyClick(app_.Help().findChild<QTextBrowser*>("HelpText"), Qt::Key_Escape);
+  EXPECT_FALSE(app_.Help().isVisible());
+  EXPECT_TRUE(app_.Main().isVisible());
+}
+
+// F1 on a page of the projections dialog explains that page; Escape takes the help away again.
+TEST_F(ProgramWindows, F1OnAProjectionsPageOpensItsPartOfTheHelp) {
+  const char* const anchors[] = {"front", "plan", "side"};
+  QStringList opened;
+  QStringList stillOpen;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* tabs = modal->findChild<QTabBar*>("TabSet1");
+    ASSERT_NE(tabs, nullptr);
+    for (int page = 0; page < tabs->count(); ++page) {
+      QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(page).center());
+      QTest::keyClick(modal, Qt::Key_F1);
+      if (!QTest::qWaitForWindowActive(&app_.Help())) break;
+      auto* text = app_.Help().findChild<QTextBrowser*>("HelpText");
+      opened << text->source().toString();
+      QTest::keyClick(text, Qt::Key_Escape);
+      if (app_.Help().isVisible()) stillOpen << anchors[page];
+    }
+    modal->findChild<QPushButton*>("CancelBtn")->click();
+  });
+  QTest::mouseClick(app_.Main().findChild<QPushButton*>("Button1"), Qt::LeftButton);
+
+  QFile page(":/help/doors_proj.html");
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(page.readAll());
+  ASSERT_EQ(opened.size(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(opened[i], QString("qrc:/help/doors_proj.html#") + anchors[i]);
+    EXPECT_TRUE(html.contains(QString("name=\"%1\"").arg(anchors[i]))) << anchors[i];
+  }
+  EXPECT_TRUE(stillOpen.isEmpty()) << stillOpen.join(" ").toStdString();
+}
+
+TEST_F(ProgramWindows, TheBalanceWindowOpensWithTheFocusOnBalance) {
+  QString focused;
+  AnswerNextModal([&](QWidget* modal) {
+    if (QWidget* focus = QApplication::focusWidget()) focused = focus->objectName();
+    qobject_cast<QDialog*>(modal)->accept();
+  });
+  QTest::mouseClick(app_.Main().findChild<QPushButton*>("Button10"), Qt::LeftButton);
+  EXPECT_EQ(focused, "SpeedButton1");
 }
 
 // Each title once, as the program gives it. A desktop adds the application's display name
