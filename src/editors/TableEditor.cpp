@@ -319,7 +319,7 @@ void TableEditor::Button1Click() {
       } else if (rowKey == key) {
         const QMessageBox::StandardButton answer = QMessageBox::question(
             this, windowTitle(),
-            Message("Point already exist. Replace?", "Такая точка уже есть. Заменитиь?"),
+            Message("Point already exists. Replace?", "Такая точка уже есть. Заменить?"),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer == QMessageBox::Ok) {
           SetRowTexts(r, entries);

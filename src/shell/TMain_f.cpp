@@ -118,7 +118,7 @@ void TMain_f::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu("Help");
   help->setObjectName("Help1");
-  QAction* contents = help->addAction("Contens", this, [this] { app_.Help().ShowTopic("doors"); });
+  QAction* contents = help->addAction("Contents", this, [this] { app_.Help().ShowTopic("doors"); });
   contents->setObjectName("N2");
   contents->setShortcut(QKeySequence(Qt::Key_F1));
   QAction* about = help->addAction("About ...", this, [this] { app_.About().exec(); });
@@ -180,7 +180,7 @@ void TMain_f::BuildPanels() {
   QPushButton* envir = AddButton(environment, 0, "Image5", "Button5", "Environment", "environment",
                                  "Water and ground density, ground coefficient");
   QPushButton* trawl = AddButton(environment, 1, "Image6", "Button6", "Influence of Trawl", "trawl",
-                                 "Attack angle of brdle");
+                                 "Attack angle of bridle");
 
   auto* keel = new QGroupBox("Keel", right);
   keel->setObjectName("GroupBox4");

@@ -196,7 +196,7 @@ TEST(TableEditorsLayout, HydrodynamicEditor) {
     EXPECT_NE(e.Button(name), nullptr) << name;
   EXPECT_EQ(e.LabelText("Label1"), "Angle");
   EXPECT_EQ(e.D->findChild<QLabel*>("Label4")->toolTip(),
-            "Coefficient of Hydrodynamical Force Applicatoin Point");
+            "Coefficient of Hydrodynamical Force Application Point");
   EXPECT_EQ(e.Graph()->ImageType(), ScPic::itMetafile);
   // The entry fields stand over their columns.
   for (int c = 0; c < 4; ++c) {
@@ -223,6 +223,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   EXPECT_EQ(keel.D->size(), QSize(473, 425));
   EXPECT_TRUE(keel.Button("Button1")->isDefault());
   EXPECT_EQ(keel.LabelText("Label2"), "Xi=f(Zi)");
+  EXPECT_EQ(keel.D->findChild<QLabel*>("Label1")->toolTip(), "Depth of keel in ground, [m]");
   auto* splitter = keel.D->findChild<QSplitter*>("Splitter1");
   ASSERT_NE(splitter, nullptr);
   EXPECT_EQ(splitter->sizes().value(1), 145);
@@ -233,6 +234,8 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   Editor<TGround_f> ground;
   ground.D = std::make_unique<TGround_f>(ground.Board, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
+  EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
+            "Coefficient of Ground-dynamical Resistance Force");
   EXPECT_EQ(ground.D->windowTitle(), "Ground-dynamical coefficients");
   EXPECT_EQ(ground.D->size(), QSize(446, 326));
   EXPECT_EQ(ground.D->minimumSize(), ground.D->maximumSize());
@@ -272,8 +275,11 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   const QStringList before = e.Column(1);
   e.Type(1, "20");
   e.Type(2, "0.9");
+  e.D->LanguageIndex = 1;
+  EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Cancel), "Такая точка уже есть. Заменить?");
+  e.D->LanguageIndex = 0;
   const QString question = e.PressAnswering("Button1", QMessageBox::Cancel);
-  EXPECT_EQ(question, "Point already exist. Replace?");
+  EXPECT_EQ(question, "Point already exists. Replace?");
   EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "30"}));
   EXPECT_EQ(e.Column(1), before);
   // Coming back from the question is no new activation: the typed texts stay.
