@@ -15,6 +15,7 @@ add_library(doortrim_gui STATIC
   shell/WindowPlacement.cpp
   shell/ReactivationRefill.cpp
   shell/HelpBrowser.cpp
+  shell/TextFileWindow.cpp
   shell/CalculatorLauncher.cpp
   editors/ScPic.cpp
   editors/TableEditor.cpp

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
@@ -30,6 +31,7 @@
 #include "shell/TEditF.h"
 #include "shell/TMain_f.h"
 #include "shell/TSpinButton.h"
+#include "shell/TextFileWindow.h"
 #include "shell/UserLocale.h"
 
 namespace {
@@ -51,7 +53,9 @@ TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
   setSizeGripEnabled(true);
-  OpenTextFile = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+  OpenTextFile = [](const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  };
   ui_.Build(*this);
   new BalanceViewLayout(*ui_.Splitter1, *ui_.ScPic1, *ui_.ScPic2, *ui_.ScPic3, *ui_.Panel10,
                         [this] { ScheduleRedraw(); });
@@ -313,7 +317,11 @@ void TBalance_f::ShowLogFile() {
     QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));
     return;
   }
-  if (OpenTextFile) OpenTextFile(QDir::current().absoluteFilePath(kCalcLogName));
+  const QString path = QDir::current().absoluteFilePath(kCalcLogName);
+  if (OpenTextFile && OpenTextFile(path)) return;
+  if (!logWindow_) logWindow_ = new TextFileWindow(this);
+  if (!logWindow_->ShowFile(path))
+    QMessageBox::critical(this, "Show Log File", "The log " + path + " could not be read.");
 }
 
 void TBalance_f::ClearLogFile() {
@@ -355,6 +363,8 @@ void TBalance_f::showEvent(QShowEvent* event) {
   app_.Flags.ShowLabels = ui_.MnuShLabels->isChecked();
   app_.Flags.ShowProcess = ui_.MnuShProces->isChecked();
   QDialog::showEvent(event);
+  // The window is there to balance the door: its button has the focus, not a result field.
+  if (!event->spontaneous()) ui_.SpeedButton1->setFocus(Qt::OtherFocusReason);
 }
 
 void TBalance_f::changeEvent(QEvent* event) {

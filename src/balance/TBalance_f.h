@@ -9,6 +9,7 @@
 
 class DoorTrimApp;
 class QAction;
+class TextFileWindow;
 struct ViewSettings;
 
 // The balance window: the door in a position given by three rotation angles, its moments,
@@ -37,8 +38,9 @@ class TBalance_f : public QDialog {
   // 1 Russian.
   int LanguageIndex = 0;
 
-  // Opens a text file for the user; the desktop's default text editor unless replaced.
-  std::function<void(const QString& path)> OpenTextFile;
+  // Opens a text file in the desktop's text editor; false when the desktop cannot. The log
+  // is then shown in the program's own text window.
+  std::function<bool(const QString& path)> OpenTextFile;
 
   const BalanceUi& Ui() const { return ui_; }
   bool BalanceRunning() const { return balanceRunning_; }
@@ -71,4 +73,5 @@ class TBalance_f : public QDialog {
   bool balanceRunning_ = false;
   int relaxationSteps_ = 0;
   bool redrawPending_ = false;
+  TextFileWindow* logWindow_ = nullptr;  // made when first needed
 };

@@ -13,6 +13,7 @@
 #include "model/TBoard.h"
 #include "shell/HelpBrowser.h"
 #include "shell/NumberText.h"
+#include "shell/TEditF.h"
 #include "shell/UserLocale.h"
 #include "shell/WindowPlacement.h"
 
@@ -103,7 +104,16 @@ QLabel* ScalarDialog::AddLabel(QWidget* parent, const char* name, const QString&
   return label;
 }
 
+void ScalarDialog::CheckPendingField() {
+  QWidget* pending = focusWidget();
+  for (const ExitCheck& check : FExitChecks)
+    if (check.Field == pending) ApplyCheck(check);
+  // A validated field checks itself when it commits.
+  if (auto* validated = qobject_cast<TEditF*>(pending)) validated->Commit();
+}
+
 void ScalarDialog::OKBtnClick() {
+  CheckPendingField();
   if (FChanged) {
     Board.Modified = true;
     StoreFields();

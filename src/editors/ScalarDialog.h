@@ -73,6 +73,9 @@ class ScalarDialog : public QDialog {
     long double Fallback;
   };
   void ApplyCheck(const ExitCheck& check);
+  // OK reached without leaving the field being typed in (Enter, a shortcut): that field gets
+  // the check leaving it would have given, before anything is stored.
+  void CheckPendingField();
 
   std::vector<ExitCheck> FExitChecks;
   bool FChanged = false;

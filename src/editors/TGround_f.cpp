@@ -23,7 +23,7 @@ constexpr int kButtonWidth = 66;
 std::vector<TableEditor::Column> GroundColumns() {
   return {
       {"Angle", "Angle", "Attack angle of keel, [degree]", "0", true, 5, 2, 0, 90, 0},
-      {"Cx", "Cx", "Coefficient of Groung-dynamical Resistance Force", "0.1", true, 6, 3, 0, 90, 0},
+      {"Cx", "Cx", "Coefficient of Ground-dynamical Resistance Force", "0.1", true, 6, 3, 0, 90, 0},
   };
 }
 

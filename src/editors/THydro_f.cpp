@@ -33,7 +33,7 @@ std::vector<TableEditor::Column> HydroColumns() {
        true},
       {"Cy", "Cy", "Coefficient of Hydrodynamical Spread Force", "0.01", true, 5, 3, 0, 5, 0.5,
        true},
-      {"Cd", "Cd", "Coefficient of Hydrodynamical Force Applicatoin Point", "0.5", true, 5, 3, 0, 1,
+      {"Cd", "Cd", "Coefficient of Hydrodynamical Force Application Point", "0.5", true, 5, 3, 0, 1,
        0.5, true},
   };
 }

@@ -29,7 +29,7 @@ constexpr int kGraphPaneHeight = 145;
 // A keel table starts at the tip, depth 0 and chord 0: the entry checks take their ends in.
 std::vector<TableEditor::Column> KeelColumns() {
   return {
-      {"Zi", "Zi", "Depth of keel in groung, [m]", "0", true, 6, 3, 0, 10, 0.01, true},
+      {"Zi", "Zi", "Depth of keel in ground, [m]", "0", true, 6, 3, 0, 10, 0.01, true},
       {"Xi=f(Zi)", "Xi", "Chord of keel for given depth, [m]", "0.1", true, 6, 3, 0, 10, 0.5, true},
       {"Yi=f(Zi)", "Yi", "Thickness of keel for given depth, [m]", "0.01", true, 6, 3, 0, 10, 0.1,
        true},

@@ -207,6 +207,9 @@ void TProj_f::RefreshGeom(int row) {
 }
 
 void TProj_f::OKBtnClick() {
+  // OK reached without leaving the field typed in (Enter, a shortcut): the field is left now.
+  const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
+  if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
   if (fieldsChanged_) {
     board_.Modified = true;
     const NumberLocale locale = UserNumberLocale();
@@ -378,6 +381,14 @@ void TProj_f::keyPressEvent(QKeyEvent* event) {
   // Escape presses Cancel (restoring the snapshot); the title-bar close button does not.
   if (event->matches(QKeySequence::Cancel)) {
     ui_.CancelBtn->click();
+    return;
+  }
+  // F1 explains the page shown: the part of the topic about its fields.
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    static constexpr const char* kPageTopics[ProjUi::kPageCount] = {
+        "doors_proj#front", "doors_proj#plan", "doors_proj#side"};
+    const int page = std::clamp(ui_.TabSet1->currentIndex(), 0, ProjUi::kPageCount - 1);
+    help_.ShowTopic(kPageTopics[page]);
     return;
   }
   QDialog::keyPressEvent(event);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -292,6 +291,7 @@ std::optional<TableProblem> TableEditor::gather() {
 // Commands
 
 void TableEditor::Button1Click() {
+  CheckPendingField();
   FChanged = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
@@ -319,7 +319,7 @@ void TableEditor::Button1Click() {
       } else if (rowKey == key) {
         const QMessageBox::StandardButton answer = QMessageBox::question(
             this, windowTitle(),
-            Message("Point already exist. Replace?", "Такая точка уже есть. Заменитиь?"),
+            Message("Point already exists. Replace?", "Такая точка уже есть. Заменить?"),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
         if (answer == QMessageBox::Ok) {
           SetRowTexts(r, entries);
@@ -362,6 +362,7 @@ void TableEditor::StringGrid1Click() {
 }
 
 void TableEditor::OKBtnClick() {
+  CheckPendingField();
   if (FChanged) {
     // Nothing reaches the model before the whole grid makes a sound table.
     if (const std::optional<TableProblem> problem = gather()) {
@@ -391,6 +392,12 @@ void TableEditor::CheckField(int column) {
   const std::string text = CheckNumberText(field->text().toStdString(), check.Width, check.Decimals,
                                            lower, upper, check.Fallback, true, UserNumberLocale());
   field->setText(QString::fromStdString(text));
+}
+
+void TableEditor::CheckPendingField() {
+  const QWidget* pending = focusWidget();
+  for (std::size_t c = 0; c < EntryFields.size(); ++c)
+    if (EntryFields[c] == pending) CheckField(static_cast<int>(c));
 }
 
 QString TableEditor::Message(const char* english, const char* russian) const {
@@ -440,21 +447,15 @@ void TableEditor::showEvent(QShowEvent* event) {
     FChanged = false;
     scatter();
     PaintGrp();
+    FRefill.SetPending(true);
   }
   QDialog::showEvent(event);
 }
 
 void TableEditor::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) {
-      if (!FLostToOwnWindow && isVisible()) StringGrid1Click();
-      FLostToOwnWindow = false;
-    } else {
-      // Our own message boxes are children of this dialog.
-      FLostToOwnWindow = false;
-      for (QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget())
-        if (w == this) FLostToOwnWindow = true;
-    }
+  if (event->type() == QEvent::ActivationChange && isVisible() &&
+      FRefill.OnActivationChange(*this)) {
+    StringGrid1Click();
   }
   QDialog::changeEvent(event);
 }

@@ -12,6 +12,7 @@
 
 #include "editors/ScPic.h"
 #include "model/CoefTable.h"
+#include "shell/ReactivationRefill.h"
 
 class HelpBrowser;
 class QEvent;
@@ -164,6 +165,9 @@ class TableEditor : public QDialog {
   void SelectRow(int row);
   void MoveRow(int from, int to);
   void CheckField(int column);
+  // Add or OK reached without leaving the entry field being typed in (Enter, a shortcut):
+  // that field gets the check leaving it would have given, before its text is used.
+  void CheckPendingField();
   bool ReadCellStrict(int row, int column, long double& value) const;
   void WarnRefused(const TableProblem& problem);
   bool GridEventFilter(QEvent* event);
@@ -176,7 +180,7 @@ class TableEditor : public QDialog {
   int FRowBeforePress = -1;
   int FDragRow = -1;
   bool FDragged = false;
-  // The dialog lost the activation to a window of its own (a message box): coming back
-  // from it is no new activation.
-  bool FLostToOwnWindow = false;
+  // Activation acts as a grid click, on the first after showing and on a return from
+  // another window of the program.
+  ReactivationRefill FRefill;
 };

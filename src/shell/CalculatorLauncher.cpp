@@ -58,9 +58,8 @@ CalculatorLauncher::CalculatorLauncher(QStringList candidates, ExecutableLookup 
 }
 
 CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messageParent) {
-  if (IsRunning()) {
-    return BringForward() ? Outcome::BroughtForward : Outcome::AlreadyRunning;
-  }
+  if (IsRunning() && BringForward()) return Outcome::BroughtForward;
+  // No window of the earlier calculator to be found: forget it and start another.
   pid_ = 0;
   startTime_.clear();
 

@@ -8,8 +8,10 @@
 class QWidget;
 
 // The "Run Calculator" command: starts the desktop calculator, or brings forward the one it
-// started earlier if that still runs, so repeated presses never pile up calculators. The
-// calculator runs detached (it outlives DoorTrim), but its process is remembered.
+// started earlier if that still runs, so repeated presses do not pile up calculators. When
+// the earlier one's window cannot be brought forward, a new one is started: the command
+// always gives the user a calculator. The calculator runs detached (it outlives DoorTrim),
+// but its process is remembered.
 class CalculatorLauncher : public QObject {
   Q_OBJECT
 
@@ -21,7 +23,6 @@ class CalculatorLauncher : public QObject {
   enum class Outcome {
     Started,         // a calculator was started
     BroughtForward,  // the running calculator's window was activated
-    AlreadyRunning,  // it runs, but its window could not be brought forward
     NotFound,        // no calculator is installed; the user was told so
     FailedToStart,   // one was found but could not be started; the user was told so
   };

@@ -1,5 +1,7 @@
 #include "shell/DoorTrimApp.h"
 
+#include <QCoreApplication>
+
 #include "balance/TBDetail_f.h"
 #include "balance/TBalance_f.h"
 #include "editors/TEnvir_f.h"
@@ -33,6 +35,10 @@ DoorTrimApp::DoorTrimApp() {
   korg_ = std::make_unique<TKOrg_f>(Board, *help_);
   about_ = std::make_unique<TAboutBox>();
   askAny_ = std::make_unique<TAskAny>();
+}
+
+void DoorTrimApp::NameTheApplication() {
+  QCoreApplication::setApplicationName("DoorTrim");
 }
 
 void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {

@@ -31,6 +31,11 @@ class DoorTrimApp {
   DoorTrimApp();
   ~DoorTrimApp();
   DoorTrimApp(const DoorTrimApp&) = delete;
+
+  // Gives the application its name, before any window exists. No display name is set: the
+  // desktop would add it to every window title, which already says what it is.
+  static void NameTheApplication();
+
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
   TBoard Board;

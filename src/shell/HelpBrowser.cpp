@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QRegularExpression>
@@ -125,4 +126,13 @@ void HelpBrowser::BringToFront() {
   show();
   raise();
   activateWindow();
+}
+
+void HelpBrowser::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the help, as it closes a dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }

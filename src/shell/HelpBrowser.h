@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QTextBrowser;
 class QToolButton;
@@ -26,6 +27,9 @@ class HelpBrowser : public QWidget {
   // The page that the resource path of a topic names, or an empty string when the program
   // has no such topic.
   static QString TopicResource(const QString& topic);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BringToFront();

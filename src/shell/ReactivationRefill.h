@@ -4,7 +4,9 @@ class QWidget;
 
 // Decides when a dialog refills its fields from the door on becoming active again: only when
 // another window of this program was active in between, since that window may have changed
-// the door. Coming back from another application keeps what the user typed or selected.
+// the door. Coming back from another application, from the help window or from a window the
+// dialog opened itself (its message boxes and file dialogs) keeps what the user typed or
+// selected.
 class ReactivationRefill {
  public:
   // Whether the next activation refills (set by a dialog that wants one on its first).

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -117,7 +118,7 @@ void TMain_f::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu("Help");
   help->setObjectName("Help1");
-  QAction* contents = help->addAction("Contens", this, [this] { app_.Help().ShowTopic("doors"); });
+  QAction* contents = help->addAction("Contents", this, [this] { app_.Help().ShowTopic("doors"); });
   contents->setObjectName("N2");
   contents->setShortcut(QKeySequence(Qt::Key_F1));
   QAction* about = help->addAction("About ...", this, [this] { app_.About().exec(); });
@@ -179,7 +180,7 @@ void TMain_f::BuildPanels() {
   QPushButton* envir = AddButton(environment, 0, "Image5", "Button5", "Environment", "environment",
                                  "Water and ground density, ground coefficient");
   QPushButton* trawl = AddButton(environment, 1, "Image6", "Button6", "Influence of Trawl", "trawl",
-                                 "Attack angle of brdle");
+                                 "Attack angle of bridle");
 
   auto* keel = new QGroupBox("Keel", right);
   keel->setObjectName("GroupBox4");
@@ -198,11 +199,11 @@ void TMain_f::BuildPanels() {
   QPushButton* balance = AddButton(results, 0, "Image10", "Button10", "Balance", "balance",
                                    "Calculate forces and moments");
 
-  auto* exit = new QPushButton("Exit", right);
-  exit->setObjectName("BitBtn1");
-  exit->setGeometry(58, 240, kButtonWidth, kButtonHeight);
-  exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  connect(exit, &QPushButton::clicked, this, &QWidget::close);
+  exitButton_ = new QPushButton("Exit", right);
+  exitButton_->setObjectName("BitBtn1");
+  exitButton_->setGeometry(58, 240, kButtonWidth, kButtonHeight);
+  exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
 
   dialogButtons_ = {projections,    hydro,          envir,          trawl,
                     keelButtons[0], keelButtons[1], keelButtons[2], balance};
@@ -357,18 +358,31 @@ bool TMain_f::SaveAs() {
 }
 
 void TMain_f::closeEvent(QCloseEvent* event) {
-  if (!app_.Board.Modified) {
-    event->accept();
+  if (!MayClose()) {
+    event->ignore();
     return;
   }
+  event->accept();
+  // The program ends with its main window, whatever other windows (help, a log) are open.
+  // Queued, so that this window has closed before the others are.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void TMain_f::keyPressEvent(QKeyEvent* event) {
+  // Exit is the window's cancel button: Escape presses it.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    exitButton_->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool TMain_f::MayClose() {
+  if (!app_.Board.Modified) return true;
   const auto answer = QMessageBox::question(
       this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.
-  if (answer == QMessageBox::No || (answer == QMessageBox::Yes && Save())) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());
 }
 
 void TMain_f::changeEvent(QEvent* event) {

@@ -62,6 +62,7 @@ class TMain_f : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -74,6 +75,8 @@ class TMain_f : public QMainWindow {
   void UpdateDialogButtons();
   void ShowModeFromModel();
   void UpdateCaption();
+  // The close question: whether the window may close (saving first when the user says so).
+  bool MayClose();
   bool WriteTo(const QString& path);
   void ReportFileError(const DoorFileResult& result, const QString& title);
 
@@ -83,4 +86,5 @@ class TMain_f : public QMainWindow {
   QRadioButton* midwaterButton_ = nullptr;
   QDialog& DialogOf(Command command);
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command
+  QPushButton* exitButton_ = nullptr;
 };

@@ -5,8 +5,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName("DoorTrim");
-  QApplication::setApplicationDisplayName("DoorTrim");
+  DoorTrimApp::NameTheApplication();
   DoorTrimApp app;
   app.Main().show();
   return QApplication::exec();

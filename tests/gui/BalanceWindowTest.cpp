@@ -38,7 +38,10 @@ class BalanceWindow : public ::testing::Test {
     QDir::setCurrent(dir_.path());  // the log file is written beside the program's work
     app_ = std::make_unique<DoorTrimApp>();
     window_ = &app_->Balance();
-    window_->OpenTextFile = [this](const QString& path) { opened_ << path; };
+    window_->OpenTextFile = [this](const QString& path) {
+      opened_ << path;
+      return true;
+    };
     window_->show();
     QApplication::processEvents();
   }

@@ -84,7 +84,7 @@ TEST_F(CalculatorLauncherTest, NoCalculatorInstalledSaysWhatToInstall) {
   EXPECT_FALSE(launcher.IsRunning());
 }
 
-TEST_F(CalculatorLauncherTest, StartsTheFirstInstalledCalculatorOnlyOnceWhileItRuns) {
+TEST_F(CalculatorLauncherTest, StartsTheFirstInstalledCalculatorAndAnotherOnceItHasEnded) {
   CalculatorLauncher launcher({"no-such-calculator", "fakecalc", "othercalc"},
                               Knowing({{"fakecalc", WriteCalculator("fakecalc")},
                                        {"othercalc", WriteCalculator("othercalc")}}));
@@ -93,17 +93,42 @@ TEST_F(CalculatorLauncherTest, StartsTheFirstInstalledCalculatorOnlyOnceWhileItR
   ASSERT_TRUE(WaitForStarts(1));
   EXPECT_TRUE(launcher.IsRunning());
 
-  // Without a window manager helper the running one is left alone; nothing new starts.
-  EXPECT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::AlreadyRunning);
-  QTest::qWait(300);
-  EXPECT_EQ(Starts(), 1);
-
   // Once it has ended, the command starts a calculator again.
   Stop();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !launcher.IsRunning(); }, 5000));
   AllowNextRun();
   EXPECT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::Started);
   EXPECT_TRUE(WaitForStarts(2));
+}
+
+// The earlier calculator still runs, but its window cannot be raised: without a window
+// manager helper, or when the helper finds no window of it. The user gets a new one.
+TEST_F(CalculatorLauncherTest, CalculatorWhoseWindowCannotBeRaisedIsStartedAgain) {
+  const QString noWindows = WriteScript("wmctrl",
+                                        "if [ \"$1\" = \"-l\" ]; then\n"
+                                        "  echo \"0x01200007  0 1 host Terminal\"\n"
+                                        "fi\n");
+  struct Desktop {
+    const char* Name;
+    QMap<QString, QString> Helpers;
+  };
+  const Desktop desktops[] = {{"no wmctrl", {}}, {"no window of it", {{"wmctrl", noWindows}}}};
+  for (const Desktop& desktop : desktops) {
+    SCOPED_TRACE(desktop.Name);
+    QFile::remove(Path("starts"));
+    // A script of its own: the calculator of the case before still runs its script.
+    const QString name = QString("calc-") + desktop.Name;
+    QMap<QString, QString> programs = desktop.Helpers;
+    programs.insert(name, WriteCalculator(name));
+    CalculatorLauncher launcher({name}, Knowing(programs));
+    ASSERT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::Started);
+    ASSERT_TRUE(WaitForStarts(1));
+    ASSERT_TRUE(launcher.IsRunning());
+
+    EXPECT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::Started);
+    EXPECT_TRUE(WaitForStarts(2));
+    EXPECT_TRUE(launcher.IsRunning());
+  }
 }
 
 TEST_F(CalculatorLauncherTest, RunningCalculatorIsBroughtForwardThroughTheWindowManager) {

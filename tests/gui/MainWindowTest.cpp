@@ -97,7 +97,7 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
     EXPECT_FALSE(label->pixmap().isNull()) << image;
     EXPECT_FALSE(label->toolTip().isEmpty()) << image;
   }
-  EXPECT_EQ(Find<QLabel>("Image6")->toolTip(), "Attack angle of brdle");
+  EXPECT_EQ(Find<QLabel>("Image6")->toolTip(), "Attack angle of bridle");
   for (const char* action :
        {"Open1", "Save1", "SaveAs1", "Language1", "English1", "Russian1", "Norwegian1", "Exit1",
         "Oval1", "Vshape1", "Spherical1", "Rectangular1", "N2", "A1"}) {
@@ -108,6 +108,7 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
   EXPECT_EQ(Action("SaveAs1")->shortcut(), QKeySequence("Ctrl+A"));
   EXPECT_EQ(Action("Exit1")->shortcut(), QKeySequence("Alt+X"));
   EXPECT_EQ(Action("N2")->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(Action("N2")->text(), "Contents");
 }
 
 TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {

@@ -196,7 +196,7 @@ TEST(TableEditorsLayout, HydrodynamicEditor) {
     EXPECT_NE(e.Button(name), nullptr) << name;
   EXPECT_EQ(e.LabelText("Label1"), "Angle");
   EXPECT_EQ(e.D->findChild<QLabel*>("Label4")->toolTip(),
-            "Coefficient of Hydrodynamical Force Applicatoin Point");
+            "Coefficient of Hydrodynamical Force Application Point");
   EXPECT_EQ(e.Graph()->ImageType(), ScPic::itMetafile);
   // The entry fields stand over their columns.
   for (int c = 0; c < 4; ++c) {
@@ -223,6 +223,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   EXPECT_EQ(keel.D->size(), QSize(473, 425));
   EXPECT_TRUE(keel.Button("Button1")->isDefault());
   EXPECT_EQ(keel.LabelText("Label2"), "Xi=f(Zi)");
+  EXPECT_EQ(keel.D->findChild<QLabel*>("Label1")->toolTip(), "Depth of keel in ground, [m]");
   auto* splitter = keel.D->findChild<QSplitter*>("Splitter1");
   ASSERT_NE(splitter, nullptr);
   EXPECT_EQ(splitter->sizes().value(1), 145);
@@ -233,6 +234,8 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   Editor<TGround_f> ground;
   ground.D = std::make_unique<TGround_f>(ground.Board, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
+  EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
+            "Coefficient of Ground-dynamical Resistance Force");
   EXPECT_EQ(ground.D->windowTitle(), "Ground-dynamical coefficients");
   EXPECT_EQ(ground.D->size(), QSize(446, 326));
   EXPECT_EQ(ground.D->minimumSize(), ground.D->maximumSize());
@@ -247,18 +250,18 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
   Editor<THydro_f> e;
   SetHydro(e.Board,
-           {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
+           {{5, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   e.Add({"25", "0.4", "0.75", "0.36"});
-  EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "25", "30"}));
+  EXPECT_EQ(e.Column(0), QStringList({"5", "10", "20", "25", "30"}));
   EXPECT_EQ(e.Row(3), QStringList({"25", "0.4", "0.75", "0.36"}));
   EXPECT_EQ(e.Grid()->currentRow(), 3);
   EXPECT_TRUE(e.Grid()->selectionModel()->isRowSelected(3, QModelIndex()));
 
   // Below the first key and above the last.
-  e.Add({"-5", "0.1", "0.1", "0.1"});
+  e.Add({"2", "0.1", "0.1", "0.1"});
   e.Add({"45", "0.1", "0.1", "0.1"});
-  EXPECT_EQ(e.Column(0), QStringList({"-5", "0", "10", "20", "25", "30", "45"}));
+  EXPECT_EQ(e.Column(0), QStringList({"2", "5", "10", "20", "25", "30", "45"}));
   EXPECT_EQ(e.Grid()->currentRow(), 6);
 }
 
@@ -272,8 +275,11 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   const QStringList before = e.Column(1);
   e.Type(1, "20");
   e.Type(2, "0.9");
+  e.D->LanguageIndex = 1;
+  EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Cancel), "Такая точка уже есть. Заменить?");
+  e.D->LanguageIndex = 0;
   const QString question = e.PressAnswering("Button1", QMessageBox::Cancel);
-  EXPECT_EQ(question, "Point already exist. Replace?");
+  EXPECT_EQ(question, "Point already exists. Replace?");
   EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "30"}));
   EXPECT_EQ(e.Column(1), before);
   // Coming back from the question is no new activation: the typed texts stay.
@@ -320,19 +326,19 @@ TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
   HydroTable& t = e.Board.Hydro;
   t.Count = 99;
   for (int i = 0; i < t.Count; ++i) {
-    t.Angle[i] = i;
+    t.Angle[i] = i * 0.5L;
     t.Cx[i] = 0.5;
     t.Cy[i] = 0.5;
     t.Cd[i] = 0.5;
   }
   e.Open();
-  e.Add({"99.5", "1", "1", "0.5"});  // the 100th row is still taken
+  e.Add({"60", "1", "1", "0.5"});  // the 100th row is still taken
   ASSERT_EQ(e.Grid()->rowCount(), 100);
 
-  e.Type(1, "150");
+  e.Type(1, "70");
   EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Ok), "Overflow. Point ignored.");
   EXPECT_EQ(e.Grid()->rowCount(), 100);
-  EXPECT_FALSE(e.Column(0).contains("150"));
+  EXPECT_FALSE(e.Column(0).contains("70"));
 }
 
 TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {

@@ -1,0 +1,303 @@
+// Enter (or any other way of pressing OK or Add without leaving the field typed in) must give
+// the field the same check that leaving it gives, before anything reaches the door.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "TestTolerances.h"
+#include "editors/TEnvir_f.h"
+#include "editors/THydro_f.h"
+#include "editors/TKGeom_f.h"
+#include "editors/TKOrg_f.h"
+#include "editors/TProj_f.h"
+#include "editors/TTrawl_f.h"
+#include "gui/ModalAnswer.h"
+#include "model/TBoard.h"
+#include "shell/CalculatorLauncher.h"
+#include "shell/HelpBrowser.h"
+
+namespace {
+
+using DialogFactory = std::function<std::unique_ptr<QDialog>(TBoard&, HelpBrowser&)>;
+
+template <class Dialog>
+DialogFactory Make() {
+  return [](TBoard& board, HelpBrowser& help) { return std::make_unique<Dialog>(board, help); };
+}
+
+DialogFactory MakeProjections() {
+  static CalculatorLauncher calculator;
+  return [](TBoard& board, HelpBrowser& help) {
+    return std::make_unique<TProj_f>(board, help, calculator);
+  };
+}
+
+// The ways of pressing OK that leave the focus in the field: the two Enter keys, and OK
+// pressed by the program, as a shortcut presses it.
+struct Press {
+  const char* Name;
+  bool ByEnter;
+  std::function<void(QDialog&, QLineEdit*)> Do;
+};
+const Press kPresses[] = {
+    {"Return", true, [](QDialog&, QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }},
+    {"Enter", true, [](QDialog&, QLineEdit* field) { QTest::keyClick(field, Qt::Key_Enter); }},
+    {"OK pressed", false,
+     [](QDialog& dialog, QLineEdit*) { dialog.findChild<QPushButton*>("OKBtn")->click(); }},
+};
+
+QLineEdit* Field(QDialog& dialog, const QString& name) {
+  auto* field = dialog.findChild<QLineEdit*>(name);
+  EXPECT_NE(field, nullptr) << name.toStdString();
+  return field;
+}
+
+// Shows `dialog` modally and runs `steps` on it once it is active; a dialog the steps left
+// open is cancelled, so a failed step cannot hang the test.
+int RunModal(QDialog& dialog, const std::function<void()>& steps) {
+  AnswerNextModal([&dialog, steps](QWidget* modal) {
+    EXPECT_EQ(modal, &dialog);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    steps();
+    if (dialog.isVisible()) dialog.reject();
+  });
+  return dialog.exec();
+}
+
+// Clicks into the field and types over its text, staying in it.
+void TypeInto(QLineEdit* field, const QString& text) {
+  QTest::mouseClick(field, Qt::LeftButton);
+  ASSERT_TRUE(field->hasFocus());
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+// Types into the field and leaves it with Tab, as a user fills the fields that are right.
+void TypeAndLeave(QLineEdit* field, const QString& text) {
+  TypeInto(field, text);
+  QTest::keyClick(field, Qt::Key_Tab);
+}
+
+// --- Parameter dialogs: Enter presses OK
+// -----------------------------------------------------------
+
+struct FieldCase {
+  const char* Dialog;
+  DialogFactory Create;
+  const char* FieldName;
+  const char* Typed;
+  long double TBoard::*Stored;
+  long double Expected;  // what leaving the field would have made of the text
+  bool Complains;        // the field says so in a message box
+  bool EnterPressesOk = true;
+};
+
+const std::vector<FieldCase>& FieldCases() {
+  static const std::vector<FieldCase> cases = {
+      {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &TBoard::BridleAngleH, 10, false},
+      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &TBoard::BridleAngleV, -5, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &TBoard::xk, 1, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &TBoard::yk, 0, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &TBoard::zk, 0, false},
+      {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &TBoard::WaterDensity, 1000, true},
+      {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &TBoard::GroundCoef, 0.35L, false},
+      // Enter does nothing in the projections dialog.
+      {"Projections", MakeProjections(), "Edit_x0", "20", &TBoard::x0, 1.12L, false, false},
+      {"Projections", MakeProjections(), "Edit_G", "-5", &TBoard::G, 11513, false, false},
+  };
+  return cases;
+}
+
+TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
+  for (const FieldCase& c : FieldCases()) {
+    for (const Press& press : kPresses) {
+      if (press.ByEnter && !c.EnterPressesOk) continue;
+      SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
+                                      << " + " << press.Name);
+      TBoard board;
+      HelpBrowser help;
+      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+      QString complaint;
+      const int result = RunModal(*dialog, [&] {
+        QLineEdit* field = Field(*dialog, c.FieldName);
+        ASSERT_NE(field, nullptr);
+        TypeInto(field, c.Typed);
+        if (c.Complains) AnswerMessageBox(QMessageBox::Ok, &complaint);
+        press.Do(*dialog, field);
+      });
+      EXPECT_EQ(result, QDialog::Accepted);
+      EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
+      EXPECT_TRUE(board.Modified);
+      EXPECT_EQ(complaint.contains("Value is out of range"), c.Complains)
+          << complaint.toStdString();
+    }
+  }
+}
+
+// --- Table editors: Enter presses Add --------------------------------------------------------
+
+using Rows = std::vector<std::vector<long double>>;
+
+void SetHydro(TBoard& board, const Rows& rows) {
+  HydroTable& t = board.Hydro;
+  t.Count = static_cast<int>(rows.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    t.Angle[r] = rows[r][0];
+    t.Cx[r] = rows[r][1];
+    t.Cy[r] = rows[r][2];
+    t.Cd[r] = rows[r][3];
+  }
+}
+
+void SetKeel(TBoard& board, const Rows& rows) {
+  KeelGeomTable& t = board.KeelGeom;
+  t.Count = static_cast<int>(rows.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    t.Zi[r] = rows[r][0];
+    t.Xi[r] = rows[r][1];
+    t.Yi[r] = rows[r][2];
+  }
+}
+
+// The model's row as the table editor would write it, found by its key; empty when the key
+// is not in the table.
+std::vector<long double> HydroRow(const TBoard& board, long double key) {
+  const HydroTable& t = board.Hydro;
+  for (int r = 0; r < t.Count; ++r)
+    if (std::abs(t.Angle[r] - key) < kExact) return {t.Angle[r], t.Cx[r], t.Cy[r], t.Cd[r]};
+  return {};
+}
+
+std::vector<long double> KeelRow(const TBoard& board, long double key) {
+  const KeelGeomTable& t = board.KeelGeom;
+  for (int r = 0; r < t.Count; ++r)
+    if (std::abs(t.Zi[r] - key) < kExact) return {t.Zi[r], t.Xi[r], t.Yi[r]};
+  return {};
+}
+
+struct TableCase {
+  const char* Dialog;
+  DialogFactory Create;
+  std::function<void(TBoard&)> Fill;
+  std::vector<const char*> Entries;  // one text per field; the field `BadField` is typed last
+  int BadField;                      // 1-based
+  std::function<std::vector<long double>(const TBoard&, long double)> Row;
+  std::vector<long double> Expected;  // the row stored, the checked value in its place
+  bool AsksToReplace;                 // the checked key is one the table holds already
+};
+
+const std::vector<TableCase>& TableCases() {
+  static const auto hydro = [](TBoard& b) {
+    SetHydro(
+        b, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
+  };
+  static const auto keel = [](TBoard& b) {
+    SetKeel(b, {{0, 0, 0}, {0.1, 0.2, 0.02}, {0.2, 0.3, 0.03}, {0.3, 0.35, 0.04}});
+  };
+  static const std::vector<TableCase> cases = {
+      // Angles outside 0 .. 90 give 0, a key the table holds: the row of 0 is replaced.
+      {"Hydrodynamic",
+       Make<THydro_f>(),
+       hydro,
+       {"95", "0.15", "0.05", "0.45"},
+       1,
+       HydroRow,
+       {0, 0.15, 0.05, 0.45},
+       true},
+      {"Hydrodynamic",
+       Make<THydro_f>(),
+       hydro,
+       {"25", "7", "0.75", "0.36"},
+       2,
+       HydroRow,
+       {25, 0.5, 0.75, 0.36},
+       false},
+      {"Hydrodynamic",
+       Make<THydro_f>(),
+       hydro,
+       {"25", "0.4", "-1", "0.36"},
+       3,
+       HydroRow,
+       {25, 0.4, 0.5, 0.36},
+       false},
+      {"Hydrodynamic",
+       Make<THydro_f>(),
+       hydro,
+       {"25", "0.4", "0.75", "1.5"},
+       4,
+       HydroRow,
+       {25, 0.4, 0.75, 0.5},
+       false},
+      // Depths below the tip give 0.01, between the first two rows.
+      {"Keel geometry",
+       Make<TKGeom_f>(),
+       keel,
+       {"-0.3", "0.05", "0.005"},
+       1,
+       KeelRow,
+       {0.01, 0.05, 0.005},
+       false},
+      {"Keel geometry",
+       Make<TKGeom_f>(),
+       keel,
+       {"0.05", "12", "0.005"},
+       2,
+       KeelRow,
+       {0.05, 0.5, 0.005},
+       false},
+      {"Keel geometry",
+       Make<TKGeom_f>(),
+       keel,
+       {"0.05", "0.1", "-1"},
+       3,
+       KeelRow,
+       {0.05, 0.1, 0.1},
+       false},
+  };
+  return cases;
+}
+
+TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
+  for (const TableCase& c : TableCases()) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+      SCOPED_TRACE(testing::Message() << c.Dialog << " field " << c.BadField << " typed "
+                                      << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
+                                      << (key == Qt::Key_Return ? " + Return" : " + Enter"));
+      TBoard board;
+      c.Fill(board);
+      HelpBrowser help;
+      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+      QString question;
+      const int result = RunModal(*dialog, [&] {
+        for (std::size_t f = 0; f < c.Entries.size(); ++f) {
+          if (static_cast<int>(f) + 1 == c.BadField) continue;
+          TypeAndLeave(Field(*dialog, QString("Edit%1").arg(f + 1)), c.Entries[f]);
+        }
+        QLineEdit* bad = Field(*dialog, QString("Edit%1").arg(c.BadField));
+        TypeInto(bad, c.Entries[static_cast<std::size_t>(c.BadField - 1)]);
+        if (c.AsksToReplace) AnswerMessageBox(QMessageBox::Ok, &question);
+        QTest::keyClick(bad, key);
+        // OK with the mouse writes the grid into the model.
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+      });
+      EXPECT_EQ(result, QDialog::Accepted);
+      EXPECT_EQ(!question.isEmpty(), c.AsksToReplace) << question.toStdString();
+      const std::vector<long double> row = c.Row(board, c.Expected[0]);
+      ASSERT_EQ(row.size(), c.Expected.size());
+      for (std::size_t i = 0; i < row.size(); ++i)
+        EXPECT_NEAR(row[i], c.Expected[i], kExact) << "column " << i;
+    }
+  }
+}
+
+}  // namespace
