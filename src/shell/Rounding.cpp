@@ -45,28 +45,6 @@ long double RoundTo(int decimals, long double x) {
   return RoundHalfEven(x / power) * power;
 }
 
-long double MinOf(long double a, long double b) {
-  return b < a ? b : a;
-}
-
-long double MaxOf(long double a, long double b) {
-  return b > a ? b : a;
-}
-
-long double MinOf4(long double a, long double b, long double c, long double d) {
-  return MinOf(MinOf(a, b), MinOf(c, d));
-}
-
-long double MaxOf4(long double a, long double b, long double c, long double d) {
-  return MaxOf(MaxOf(a, b), MaxOf(c, d));
-}
-
-int DeadBandSign(long double band, long double value) {
-  if (std::isnan(value)) return 0;
-  if (band > std::fabs(value)) return 0;
-  return value >= 0.0L ? 1 : -1;
-}
-
 void RangeMinMax(std::span<const long double> values, int first, int last, long double& min,
                  long double& max) {
   min = 0.0L;

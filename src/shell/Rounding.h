@@ -2,7 +2,7 @@
 
 #include <span>
 
-// Rounding, minimum and maximum, and the step rule of the graph axes.
+// Rounding, the extremes of a range of values and the step rule of the graph axes.
 
 // x rounded to the nearest integer, halves to the even neighbour. Infinities and NaN
 // come back unchanged.
@@ -12,15 +12,6 @@ long double RoundHalfEven(long double x);
 // RoundTo(2, 0.125) is 0.12, RoundTo(2, 0.375) is 0.38. A value whose scaled form does
 // not fit the type already has no digits to drop and is returned unchanged.
 long double RoundTo(int decimals, long double x);
-
-long double MinOf(long double a, long double b);
-long double MaxOf(long double a, long double b);
-long double MinOf4(long double a, long double b, long double c, long double d);
-long double MaxOf4(long double a, long double b, long double c, long double d);
-
-// 0 inside the dead band (band > |value|), otherwise +1 for value >= 0 and -1 below.
-// A NaN value has no sign and gives 0.
-int DeadBandSign(long double band, long double value);
 
 // The minimum and maximum of values[first..last], both ends included. Indices outside
 // the array are clamped to it; a range that holds no element gives min = max = 0.

@@ -20,20 +20,9 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
-bool IsBlank(std::string_view text) {
-  for (char c : text) {
-    if (!IsBlankChar(c)) return false;
-  }
-  return true;
-}
-
 std::string RepeatChar(char ch, int count) {
   if (count <= 0) return {};
   return std::string(static_cast<std::size_t>(count), ch);
-}
-
-std::string IfThenText(bool condition, std::string_view a, std::string_view b) {
-  return std::string(condition ? a : b);
 }
 
 std::string ExtractField(std::string_view text, int n, std::string_view separators) {

@@ -9,14 +9,8 @@
 // The text without leading and trailing blanks and tabs.
 std::string TrimBlanks(std::string_view text);
 
-// True when the text is empty or holds only blanks and tabs.
-bool IsBlank(std::string_view text);
-
 // The character repeated count times; empty for count <= 0.
 std::string RepeatChar(char ch, int count);
-
-// a when the condition holds, else b.
-std::string IfThenText(bool condition, std::string_view a, std::string_view b);
 
 // The n-th field, counting from 1, of text. A field is a maximal run of characters that
 // are not in separators (each byte of separators is one separator), so leading, trailing

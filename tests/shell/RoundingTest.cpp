@@ -66,43 +66,6 @@ TEST(RoundToTest, ExtremeScalesStayFinite) {
   EXPECT_TRUE(std::isnan(RoundTo(2, kNaN)));
 }
 
-TEST(MinMaxTest, TwoValues) {
-  EXPECT_EQ(MinOf(1.0L, 2.0L), 1.0L);
-  EXPECT_EQ(MinOf(2.0L, -1.0L), -1.0L);
-  EXPECT_EQ(MaxOf(1.0L, 2.0L), 2.0L);
-  EXPECT_EQ(MaxOf(2.0L, -1.0L), 2.0L);
-  EXPECT_EQ(MinOf(3.0L, 3.0L), 3.0L);
-}
-
-TEST(MinMaxTest, FourValuesWhereverTheExtremeSits) {
-  EXPECT_EQ(MinOf4(-5.0L, 1.0L, 2.0L, 3.0L), -5.0L);
-  EXPECT_EQ(MinOf4(1.0L, -5.0L, 2.0L, 3.0L), -5.0L);
-  EXPECT_EQ(MinOf4(1.0L, 2.0L, -5.0L, 3.0L), -5.0L);
-  EXPECT_EQ(MinOf4(1.0L, 2.0L, 3.0L, -5.0L), -5.0L);
-  EXPECT_EQ(MaxOf4(9.0L, 1.0L, 2.0L, 3.0L), 9.0L);
-  EXPECT_EQ(MaxOf4(1.0L, 9.0L, 2.0L, 3.0L), 9.0L);
-  EXPECT_EQ(MaxOf4(1.0L, 2.0L, 9.0L, 3.0L), 9.0L);
-  EXPECT_EQ(MaxOf4(1.0L, 2.0L, 3.0L, 9.0L), 9.0L);
-}
-
-TEST(DeadBandSignTest, ZeroInsideTheBand) {
-  EXPECT_EQ(DeadBandSign(1.0L, 0.5L), 0);
-  EXPECT_EQ(DeadBandSign(1.0L, -0.5L), 0);
-  EXPECT_EQ(DeadBandSign(1.0L, 0.0L), 0);
-}
-
-TEST(DeadBandSignTest, SignOnAndOutsideTheEdge) {
-  EXPECT_EQ(DeadBandSign(1.0L, 1.0L), 1);
-  EXPECT_EQ(DeadBandSign(1.0L, -1.0L), -1);
-  EXPECT_EQ(DeadBandSign(0.5L, -2.0L), -1);
-  EXPECT_EQ(DeadBandSign(0.0L, 0.0L), 1);
-  EXPECT_EQ(DeadBandSign(-1.0L, 0.0L), 1);
-}
-
-TEST(DeadBandSignTest, NaNHasNoSign) {
-  EXPECT_EQ(DeadBandSign(0.0L, kNaN), 0);
-}
-
 TEST(RangeMinMaxTest, InclusiveRange) {
   const std::vector<long double> values{4.0L, -2.0L, 7.0L, 3.0L, -9.0L};
   long double min = 0.0L;

@@ -24,24 +24,11 @@ TEST(TrimBlanksTest, KeepsOtherWhiteSpaceAndMultiByteCharacters) {
   EXPECT_EQ(TrimBlanks(" \u00a0x\u00a0 "), "\u00a0x\u00a0");
 }
 
-TEST(IsBlankTest, BlankOnlyForEmptyOrBlanksAndTabs) {
-  EXPECT_TRUE(IsBlank(""));
-  EXPECT_TRUE(IsBlank(" \t  "));
-  EXPECT_FALSE(IsBlank(" x "));
-  EXPECT_FALSE(IsBlank("\n"));
-  EXPECT_FALSE(IsBlank("\u00a0"));
-}
-
 TEST(RepeatCharTest, RepeatsOrGivesEmpty) {
   EXPECT_EQ(RepeatChar('#', 3), "###");
   EXPECT_EQ(RepeatChar('-', 79), std::string(79, '-'));
   EXPECT_EQ(RepeatChar('#', 0), "");
   EXPECT_EQ(RepeatChar('#', -4), "");
-}
-
-TEST(IfThenTextTest, ChoosesByCondition) {
-  EXPECT_EQ(IfThenText(true, "yes", "no"), "yes");
-  EXPECT_EQ(IfThenText(false, "yes", "no"), "no");
 }
 
 TEST(ExtractFieldTest, CountsFieldsFromOne) {
