@@ -40,12 +40,17 @@ void TBoard::Position(long double alpha, long double beta, long double gamma) {
   StringerNormalDir = stringerNormal.AngleInYZ();
 
   // The centres of pressure move along the chord with the attack angle, whatever its sign.
-  PtWingHydro.X =
+  // They are results of this position: the body-frame points keep what the inputs give.
+  XYZ wingHydro = PtWingHydro;
+  wingHydro.X =
       x0 - b * Interpolate(Hydro.Count, Hydro.Angle, Hydro.Cd, std::fabs(WingAttack) / kDegree);
-  PtStringerHydro.X = x0 - bs * Interpolate(StringerHydro.Count, StringerHydro.Angle,
-                                            StringerHydro.Cd, std::fabs(StringerAttack) / kDegree);
+  XYZ stringerHydro = PtStringerHydro;
+  stringerHydro.X = x0 - bs * Interpolate(StringerHydro.Count, StringerHydro.Angle,
+                                          StringerHydro.Cd, std::fabs(StringerAttack) / kDegree);
 
   TurnBodyToPositioned(turn);
+  PosWingHydro = turn.Apply(wingHydro);
+  PosStringerHydro = turn.Apply(stringerHydro);
   // The bridles keep their direction in the water when the door turns.
   const XYZ stub = BridleDirection() * BridleStubLength();
   PosUpperBridleLine[1] = PosUpperBridleLine[0] - stub;
@@ -65,7 +70,7 @@ void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
   ForceLowerBridle.Set(PosLowerBridle, -pull, -pull * std::tan(ah), -pull * std::tan(av));
 
   const long double wingSpread = WingSpread();
-  // Positioning turned the application points already (PosWingHydro is PtWingHydro turned).
+  // Positioning turned the application points already.
   ForceWing.Set(PosWingHydro, -WingResistance(), wingSpread * std::cos(WingNormalDir),
                 wingSpread * std::sin(WingNormalDir));
   const long double stringerSpread = StringerSpread();
@@ -78,9 +83,8 @@ void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
     PosKeelOrigin = keel.ContactPoint();
     ForceGround.Set(PosKeelOrigin, keel.GroundResistance(), 0, keel.GroundNormalForce());
   } else {
-    // No ground: a zero force at the turned keel origin.
-    PtKeelOrigin.Z = zk - z0;
-    ForceGround.SetRotated(PtKeelOrigin, 0, 0, 0, alpha, beta, gamma);
+    // No ground: a zero force at the keel origin, which positioning turned already.
+    ForceGround.Set(PosKeelOrigin, 0, 0, 0);
   }
 
   const TForce* forces[] = {&ForceWing,        &ForceStringer,    &ForceGravity,

@@ -42,7 +42,7 @@ XYZ TBoard::BridleDirection() const {
 }
 
 void TBoard::ComputeGeometry() {
-  PtWingHydro = {x0, y0 + yh, zh - z0};  // X is replaced at every evaluation
+  PtWingHydro = {x0, y0 + yh, zh - z0};  // positioning moves X along the chord
   PtStringerHydro = {x0, y0 + ys, zs - z0};
   PtGravity = {x0 - xg, y0 + yg, zg - z0};
   PtUpperBridle = {x0 - xc0, y0 + yc0, zc0 - z0};

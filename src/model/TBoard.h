@@ -73,8 +73,9 @@ class TBoard {
   std::array<XYZ, 2> Bracket{};  // warp point and its foot on the wing plane
   std::array<XYZ, 2> UpperBridleLine{}, LowerBridleLine{};
 
-  // The same points turned to RotX, RotY, RotZ by the last evaluation. In bottom trawling
-  // PosKeelOrigin holds the ground contact point.
+  // The same points turned to RotX, RotY, RotZ by the last evaluation. PosWingHydro and
+  // PosStringerHydro stand where the attack angles move the centres of pressure along the
+  // chord. In bottom trawling PosKeelOrigin holds the ground contact point.
   XYZ PosWingHydro, PosStringerHydro, PosGravity, PosUpperBridle, PosLowerBridle, PosKeelOrigin;
   std::array<XYZ, 4> PosWingOutline{}, PosWingAxes{}, PosStringerOutline{};
   std::array<XYZ, 2> PosBracket{}, PosUpperBridleLine{}, PosLowerBridleLine{};
@@ -96,7 +97,8 @@ class TBoard {
   void ComputeGeometry();
   // Orientation only: attack angles, normal directions, application points, positioned points.
   void Position(long double alpha, long double beta, long double gamma);
-  // Positions the door and computes the six forces, their sum and the moments.
+  // Positions the door and computes the six forces, their sum and the moments. Writes results
+  // only: the inputs and the body-frame points stay as they are.
   void Evaluate(long double alpha, long double beta, long double gamma);
   // Searches the balance angles (degrees, in/out) until |Mx|+|My|+|Mz| < tolerance or 500
   // iterations pass; the angles reached are also stored in RotX, RotY, RotZ.

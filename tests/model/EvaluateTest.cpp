@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "TestTolerances.h"
+#include "model/DoorCompare.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 
@@ -122,6 +123,20 @@ TEST(Evaluate, TotalsFollowTheSignRules) {
     }
     ExpectVector(board.TotalForce, sum.X, sum.Y, sum.Z, 1e-9L);
     ExpectVector(board.TotalMoment, moment.X, moment.Y, moment.Z, 1e-9L);
+  }
+}
+
+// Evaluating writes results only, so that reading the inputs afterwards, or evaluating again,
+// sees the door as it was given.
+TEST(Evaluate, LeavesInputsAndBodyFramePointsAsTheyWere) {
+  for (const bool bottom : {true, false}) {
+    TBoard board;
+    board.Bottom = bottom;
+    // Changed after the geometry was computed: evaluating must not fold it into the body points.
+    board.zk = 0.05L;
+    const TBoard before = board;
+    board.Evaluate(0.12L, -0.07L, 0.6L);
+    ExpectSameDoor(before, board, bottom ? "bottom" : "midwater");
   }
 }
 
