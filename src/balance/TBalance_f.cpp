@@ -21,6 +21,7 @@
 #include "balance/TBDetail_f.h"
 #include "balance/ThreeViewDrawing.h"
 #include "editors/ScPic.h"
+#include "model/BalanceSearch.h"
 #include "model/PlaneMath.h"
 #include "model/ViewSettings.h"
 #include "shell/CalculatorLauncher.h"
@@ -265,18 +266,15 @@ void TBalance_f::RunRelaxation(long double x, long double y, long double z) {
   TBoard& board = app_.Board;
   stabilityOn_ = false;
   relaxationSteps_ = 0;
+  BalanceSearch search(board, x, y, z, kRelaxationTolerance);
   for (int i = 0; i < kMaxRelaxationSteps && balanceRunning_; ++i) {
-    board.Evaluate(x * kDegree, y * kDegree, z * kDegree);
-    const XYZ m = board.TotalMoment;
-    if (std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z) < kRelaxationTolerance) break;
-    x += kDegree * m.X / board.Sensitivity;
-    y += kDegree * m.Y / board.Sensitivity;
-    z += kDegree * m.Z / board.Sensitivity;
+    if (search.Step()) break;
     ++relaxationSteps_;
-    ShowAngles(x, y, z);
+    ShowAngles(search.X(), search.Y(), search.Z());
     // An angle beyond +-90 is refused by its field, which says so and takes its default; the
     // search stops there rather than asking the user again at every step.
-    const bool refused = ui_.Edit7->Val() != x || ui_.Edit8->Val() != y || ui_.Edit9->Val() != z;
+    const bool refused = ui_.Edit7->Val() != search.X() || ui_.Edit8->Val() != search.Y() ||
+                         ui_.Edit9->Val() != search.Z();
     UpdateButtonClick();
     if (refused) break;
     DrainMessages();
