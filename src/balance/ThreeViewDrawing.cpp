@@ -35,7 +35,7 @@ const char* const kLabelFontName = "MS SansSefif";
 constexpr int kLabelFontSize = 8;
 
 // Row 0 of the keel table gives one dot, every other row two.
-constexpr int kKeelDotCapacity = 2 * KeelGeomTable::Capacity - 1;
+constexpr int kKeelDotCapacity = 2 * kTableCapacity - 1;
 
 enum Part { kWing, kStringer, kBracket, kUpperStub, kLowerStub, kPartCount };
 
@@ -266,15 +266,15 @@ class ViewPainter {
     SetPen(kBlack, 3);
     const Rotation turn =
         keelRotation ? Rotation(angleRad[0], angleRad[1], angleRad[2]) : Rotation(0, 0, 0);
-    const KeelGeomTable& keel = board_.KeelGeom;
-    const int rows = std::clamp(keel.Count, 0, KeelGeomTable::Capacity);
+    const CoefTable& keel = board_.KeelGeom;
+    const int rows = std::clamp(keel.Count, 0, keel.Capacity());
     if (rows == 0) return;
     std::array<XYZ, kKeelDotCapacity> dots;
     const long double y = board_.y0 + board_.yk;
     for (int i = rows - 1; i >= 0; --i) {
       const long double x = board_.x0 - board_.xk;
-      const long double z = board_.zk - board_.z0 + keel.Zi[i];
-      const long double half = keel.Xi[i] / 2;
+      const long double z = board_.zk - board_.z0 + keel.At(i, kKeelZi);
+      const long double half = keel.At(i, kKeelXi) / 2;
       // Fore at 2i, aft at 2i - 1; row 0 has one slot and keeps the aft point.
       dots[2 * i] = turn.Apply(XYZ(x + half, y, z));
       dots[std::max(2 * i - 1, 0)] = turn.Apply(XYZ(x - half, y, z));

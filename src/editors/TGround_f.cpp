@@ -63,27 +63,8 @@ TGround_f::TGround_f(TBoard& board, HelpBrowser& help, QWidget* parent)
   FinishCreation();
 }
 
-int TGround_f::TableCount() const {
-  return Board.Ground.Count;
-}
-
-long double TGround_f::TableValue(int row, int column) const {
-  const auto i = static_cast<std::size_t>(row);
-  return column == 0 ? Board.Ground.Angle[i] : Board.Ground.Cx[i];
-}
-
-std::optional<TableProblem> TGround_f::StoreTable(
-    int rows, const std::vector<std::vector<long double>>& columns) {
-  GroundTable scratch;
-  scratch.Count = rows;
-  for (int r = 0; r < std::min(rows, GroundTable::Capacity); ++r) {
-    const auto i = static_cast<std::size_t>(r);
-    scratch.Angle[i] = columns[0][i];
-    scratch.Cx[i] = columns[1][i];
-  }
-  if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  Board.Ground = scratch;
-  return std::nullopt;
+CoefTable& TGround_f::ModelTable() const {
+  return Board.Ground;
 }
 
 void TGround_f::PaintGrp() {

@@ -22,10 +22,7 @@ class TGround_f : public TableEditor {
   QLabel* LabelAxis = nullptr;
 
  protected:
-  int TableCount() const override;
-  long double TableValue(int row, int column) const override;
-  std::optional<TableProblem> StoreTable(
-      int rows, const std::vector<std::vector<long double>>& columns) override;
+  CoefTable& ModelTable() const override;
   void MarkSelectedRow() override { PaintPnt(); }
 
  private:

@@ -91,38 +91,8 @@ void THydro_f::Layout() {
     legend[i]->setGeometry(graph.right() + 6, graph.top() + static_cast<int>(i) * 20, 28, 18);
 }
 
-int THydro_f::TableCount() const {
-  return Board.Hydro.Count;
-}
-
-long double THydro_f::TableValue(int row, int column) const {
-  const HydroTable& t = Board.Hydro;
-  switch (column) {
-    case 0:
-      return t.Angle[static_cast<std::size_t>(row)];
-    case 1:
-      return t.Cx[static_cast<std::size_t>(row)];
-    case 2:
-      return t.Cy[static_cast<std::size_t>(row)];
-    default:
-      return t.Cd[static_cast<std::size_t>(row)];
-  }
-}
-
-std::optional<TableProblem> THydro_f::StoreTable(
-    int rows, const std::vector<std::vector<long double>>& columns) {
-  HydroTable scratch;
-  scratch.Count = rows;
-  for (int r = 0; r < std::min(rows, HydroTable::Capacity); ++r) {
-    const auto i = static_cast<std::size_t>(r);
-    scratch.Angle[i] = columns[0][i];
-    scratch.Cx[i] = columns[1][i];
-    scratch.Cy[i] = columns[2][i];
-    scratch.Cd[i] = columns[3][i];
-  }
-  if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  Board.Hydro = scratch;
-  return std::nullopt;
+CoefTable& THydro_f::ModelTable() const {
+  return Board.Hydro;
 }
 
 void THydro_f::PaintGrp() {

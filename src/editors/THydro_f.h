@@ -21,10 +21,7 @@ class THydro_f : public TableEditor {
   QLabel* LabelAxis = nullptr;
 
  protected:
-  int TableCount() const override;
-  long double TableValue(int row, int column) const override;
-  std::optional<TableProblem> StoreTable(
-      int rows, const std::vector<std::vector<long double>>& columns) override;
+  CoefTable& ModelTable() const override;
   // The whole graph is redrawn: it marks the selected row.
   void MarkSelectedRow() override { PaintGrp(); }
   void resizeEvent(QResizeEvent* event) override;

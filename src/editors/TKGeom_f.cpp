@@ -152,36 +152,8 @@ void TKGeom_f::LayoutGraphPane() {
   LabelThickness->setGeometry(graph.right() + 6, graph.top() + 20, 70, 18);
 }
 
-int TKGeom_f::TableCount() const {
-  return Board.KeelGeom.Count;
-}
-
-long double TKGeom_f::TableValue(int row, int column) const {
-  const KeelGeomTable& t = Board.KeelGeom;
-  const auto i = static_cast<std::size_t>(row);
-  switch (column) {
-    case 0:
-      return t.Zi[i];
-    case 1:
-      return t.Xi[i];
-    default:
-      return t.Yi[i];
-  }
-}
-
-std::optional<TableProblem> TKGeom_f::StoreTable(
-    int rows, const std::vector<std::vector<long double>>& columns) {
-  KeelGeomTable scratch;
-  scratch.Count = rows;
-  for (int r = 0; r < std::min(rows, KeelGeomTable::Capacity); ++r) {
-    const auto i = static_cast<std::size_t>(r);
-    scratch.Zi[i] = columns[0][i];
-    scratch.Xi[i] = columns[1][i];
-    scratch.Yi[i] = columns[2][i];
-  }
-  if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  Board.KeelGeom = scratch;
-  return std::nullopt;
+CoefTable& TKGeom_f::ModelTable() const {
+  return Board.KeelGeom;
 }
 
 void TKGeom_f::PaintGrp() {

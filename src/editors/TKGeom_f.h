@@ -37,10 +37,7 @@ class TKGeom_f : public TableEditor {
   static constexpr char kSketchResource[] = ":/pictures/keel_scheme.svg";
 
  protected:
-  int TableCount() const override;
-  long double TableValue(int row, int column) const override;
-  std::optional<TableProblem> StoreTable(
-      int rows, const std::vector<std::vector<long double>>& columns) override;
+  CoefTable& ModelTable() const override;
   void MarkSelectedRow() override { PaintPnt(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include <QEvent>
@@ -148,6 +149,16 @@ void TableEditor::BuildGraph(QWidget* graphHost, ScPic::TImageType imageType) {
   LabelXMax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+int TableEditor::TableColumn(int gridColumn) const {
+  const int column = ModelTable().ColumnIndex(Columns[static_cast<std::size_t>(gridColumn)].Name);
+  if (column < 0) {
+    throw std::logic_error(std::string("the ") + std::string(ModelTable().Name()) +
+                           " table has no column " +
+                           Columns[static_cast<std::size_t>(gridColumn)].Name);
+  }
+  return column;
+}
+
 void TableEditor::FinishCreation() {
   scatter();
   PaintGrp();
@@ -245,7 +256,8 @@ void TableEditor::MoveRow(int from, int to) {
 
 void TableEditor::scatter() {
   const NumberLocale locale = UserNumberLocale();
-  const int count = std::clamp(TableCount(), 0, kTableCapacity);
+  const CoefTable& table = ModelTable();
+  const int count = std::clamp(table.Count, 0, table.Capacity());
   const int rows = std::max(1, count);
   const int selected = StringGrid1->currentRow();
   ++FQuiet;
@@ -253,7 +265,7 @@ void TableEditor::scatter() {
   for (int r = 0; r < rows; ++r) {
     QStringList texts;
     for (int c = 0; c < StringGrid1->columnCount(); ++c)
-      if (r < count) texts << UserNumberText(kCellPattern, TableValue(r, c), locale);
+      if (r < count) texts << UserNumberText(kCellPattern, table.At(r, TableColumn(c)), locale);
     SetRowTexts(r, texts);
   }
   --FQuiet;
@@ -269,9 +281,10 @@ bool TableEditor::ReadCellStrict(int row, int column, long double& value) const 
 
 std::optional<TableProblem> TableEditor::gather() {
   const int rows = RowCount();
-  std::vector<std::vector<long double>> values(
-      Columns.size(), std::vector<long double>(static_cast<std::size_t>(rows), 0.0L));
-  // Too few rows is the table check's to report; their cells need not be read.
+  CoefTable scratch(ModelTable().Shape());
+  scratch.Count = rows;
+  // Too few rows is the table check's to report; their cells need not be read. So are rows
+  // beyond the capacity, which the table cannot take.
   if (rows >= 2) {
     for (int r = 0; r < rows; ++r)
       for (std::size_t c = 0; c < Columns.size(); ++c) {
@@ -281,10 +294,12 @@ std::optional<TableProblem> TableEditor::gather() {
                                      QuotedToken(CellText(r, static_cast<int>(c)).toStdString()) +
                                      " is not a number"};
         }
-        values[c][static_cast<std::size_t>(r)] = value;
+        if (r < scratch.Capacity()) scratch.At(r, TableColumn(static_cast<int>(c))) = value;
       }
   }
-  return StoreTable(rows, values);
+  if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
+  ModelTable() = scratch;
+  return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------------------

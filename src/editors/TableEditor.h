@@ -32,8 +32,9 @@ class TableEditor : public QDialog {
   Q_OBJECT
 
  public:
-  // One grid column: header text over its entry field, the name used in messages, the hint,
-  // the initial text of the entry field and the check applied when the field is left.
+  // One grid column: header text over its entry field, the name of the table column it shows
+  // (also used in messages), the hint, the initial text of the entry field and the check
+  // applied when the field is left.
   struct Column {
     const char* Header;
     const char* Name;
@@ -98,13 +99,8 @@ class TableEditor : public QDialog {
   TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
               const QString& caption, std::vector<Column> columns);
 
-  // The model table as the grid sees it.
-  virtual int TableCount() const = 0;
-  virtual long double TableValue(int row, int column) const = 0;
-  // Builds the scratch table of `rows` rows from the columns read out of the grid, runs the
-  // table check on it and, when it passes, makes it the model table.
-  virtual std::optional<TableProblem> StoreTable(
-      int rows, const std::vector<std::vector<long double>>& columns) = 0;
+  // The model table being edited; each grid column shows the table column of its Name.
+  virtual CoefTable& ModelTable() const = 0;
   // The mark of the selected row after a grid click.
   virtual void MarkSelectedRow() = 0;
 
@@ -161,6 +157,8 @@ class TableEditor : public QDialog {
   const std::vector<Column> Columns;
 
  private:
+  // The table column shown in a grid column.
+  int TableColumn(int gridColumn) const;
   void SetRowTexts(int row, const QStringList& texts);
   void SelectRow(int row);
   void MoveRow(int from, int to);

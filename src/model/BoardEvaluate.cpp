@@ -11,23 +11,19 @@ long double TBoard::DynamicPressure() const {
 }
 
 long double TBoard::WingResistance() const {
-  return Interpolate(Hydro.Count, Hydro.Angle, Hydro.Cx, WingAttack / kDegree) * DynamicPressure() *
-         F;
+  return Interpolate(Hydro, kHydroCx, WingAttack / kDegree) * DynamicPressure() * F;
 }
 
 long double TBoard::WingSpread() const {
-  return Interpolate(Hydro.Count, Hydro.Angle, Hydro.Cy, WingAttack / kDegree) * DynamicPressure() *
-         F;
+  return Interpolate(Hydro, kHydroCy, WingAttack / kDegree) * DynamicPressure() * F;
 }
 
 long double TBoard::StringerResistance() const {
-  const StringerHydroTable& t = StringerHydro;
-  return Interpolate(t.Count, t.Angle, t.Cx, StringerAttack / kDegree) * DynamicPressure() * Fs;
+  return Interpolate(StringerHydro, kHydroCx, StringerAttack / kDegree) * DynamicPressure() * Fs;
 }
 
 long double TBoard::StringerSpread() const {
-  const StringerHydroTable& t = StringerHydro;
-  return Interpolate(t.Count, t.Angle, t.Cy, StringerAttack / kDegree) * DynamicPressure() * Fs;
+  return Interpolate(StringerHydro, kHydroCy, StringerAttack / kDegree) * DynamicPressure() * Fs;
 }
 
 void TBoard::Position(long double alpha, long double beta, long double gamma) {
@@ -42,11 +38,10 @@ void TBoard::Position(long double alpha, long double beta, long double gamma) {
   // The centres of pressure move along the chord with the attack angle, whatever its sign.
   // They are results of this position: the body-frame points keep what the inputs give.
   XYZ wingHydro = PtWingHydro;
-  wingHydro.X =
-      x0 - b * Interpolate(Hydro.Count, Hydro.Angle, Hydro.Cd, std::fabs(WingAttack) / kDegree);
+  wingHydro.X = x0 - b * Interpolate(Hydro, kHydroCd, std::fabs(WingAttack) / kDegree);
   XYZ stringerHydro = PtStringerHydro;
-  stringerHydro.X = x0 - bs * Interpolate(StringerHydro.Count, StringerHydro.Angle,
-                                          StringerHydro.Cd, std::fabs(StringerAttack) / kDegree);
+  stringerHydro.X =
+      x0 - bs * Interpolate(StringerHydro, kHydroCd, std::fabs(StringerAttack) / kDegree);
 
   TurnBodyToPositioned(turn);
   PosWingHydro = turn.Apply(wingHydro);

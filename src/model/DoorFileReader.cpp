@@ -126,26 +126,6 @@ std::string CountWord(std::size_t n) {
   return std::to_string(n) + (n == 1 ? " number" : " numbers");
 }
 
-std::array<long double*, 4> RowOf(HydroTable& t, int i) {
-  return {&t.Angle[i], &t.Cx[i], &t.Cy[i], &t.Cd[i]};
-}
-std::array<long double*, 2> RowOf(GroundTable& t, int i) {
-  return {&t.Angle[i], &t.Cx[i]};
-}
-std::array<long double*, 3> RowOf(KeelGeomTable& t, int i) {
-  return {&t.Zi[i], &t.Xi[i], &t.Yi[i]};
-}
-
-std::string ColumnNames(const HydroTable&) {
-  return "Angle Cx Cy Cd";
-}
-std::string ColumnNames(const GroundTable&) {
-  return "Angle Cx";
-}
-std::string ColumnNames(const KeelGeomTable&) {
-  return "Zi Xi Yi";
-}
-
 constexpr std::array<std::string_view, 5> kProjectionSwitchNames = {"scheme", "hidden lines",
                                                                     "points", "forces", "labels"};
 constexpr std::array<std::string_view, 5> kBalanceSwitchNames = {
@@ -228,8 +208,7 @@ DoorFileReader::DoorFileReader(const std::string& path, std::string_view text) :
 }
 
 bool DoorFileReader::ReadDoor(TBoard& door, ViewSettings& view) {
-  if (!ReadTable("Hydro", door.Hydro) || !ReadTable("Ground", door.Ground) ||
-      !ReadTable("KeelGeom", door.KeelGeom)) {
+  if (!ReadTable(door.Hydro) || !ReadTable(door.Ground) || !ReadTable(door.KeelGeom)) {
     return false;
   }
 
@@ -290,17 +269,21 @@ bool DoorFileReader::ReadDoor(TBoard& door, ViewSettings& view) {
   return true;
 }
 
-template <typename Table>
-bool DoorFileReader::ReadTable(std::string_view name, Table& table) {
+bool DoorFileReader::ReadTable(CoefTable& table) {
+  const std::string_view name = table.Name();
   int count = 0;
-  if (!ReadRowCount(count, name, Table::Capacity)) return false;
+  if (!ReadRowCount(count, name, table.Capacity())) return false;
   const int countLine = recordLine_;
-  table = Table{};
+  table.Clear();
   table.Count = count;
   std::vector<int> rowLines(static_cast<std::size_t>(count));
-  const std::string what = CountWord(RowOf(table, 0).size()) + " (" + ColumnNames(table) + ")";
+  const auto columns = static_cast<std::size_t>(table.ColumnCount());
+  const std::string what = CountWord(columns) + " (" + table.ColumnNames() + ")";
+  std::array<long double*, kMaxTableColumns> row{};
   for (int i = 0; i < count; ++i) {
-    if (!ReadReals(RowOf(table, i), what)) return false;
+    for (std::size_t c = 0; c < columns; ++c)
+      row[c] = &table.At(i, static_cast<int>(c));
+    if (!ReadReals(std::span(row).first(columns), what)) return false;
     rowLines[static_cast<std::size_t>(i)] = recordLine_;
   }
   if (auto problem = ValidateTable(table)) {

@@ -10,6 +10,7 @@
 #include "model/DoorFileResult.h"
 #include "model/ViewSettings.h"
 
+class CoefTable;
 class TBoard;
 
 // Reads the .brd door data file: the three editable tables, the 23 main parameters with
@@ -37,8 +38,7 @@ class DoorFileReader {
   DoorFileReader(const std::string& path, std::string_view text);
 
   bool ReadDoor(TBoard& door, ViewSettings& view);
-  template <typename Table>
-  bool ReadTable(std::string_view name, Table& table);
+  bool ReadTable(CoefTable& table);
 
   // One record of `values.size()` reals described by `what` ("4 numbers (Angle Cx Cy Cd)").
   bool ReadReals(std::span<long double* const> values, const std::string& what);

@@ -1,6 +1,8 @@
 #include "model/DoorFileWriter.h"
 
+#include <array>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "model/CoefTable.h"
@@ -38,6 +40,13 @@ class Lines {
     }
     text_ += "  # " + comment + "\n";
   }
+  void TableRow(const CoefTable& table, int row, const std::string& comment) {
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      if (c > 0) text_ += ' ';
+      text_ += FormatRoundTrip(table.At(row, c));
+    }
+    text_ += "  # " + comment + "\n";
+  }
   void Integer(int value, const std::string& comment) {
     text_ += std::to_string(value) + "  # " + comment + "\n";
   }
@@ -48,8 +57,13 @@ class Lines {
   std::string text_;
 };
 
-std::string Row(const char* table, int i) {
+std::string Row(std::string_view table, int i) {
   return std::string(table) + " row " + std::to_string(i + 1);
+}
+
+// The tables a door data file holds, in their order there.
+std::array<const CoefTable*, 3> FileTables(const TBoard& door) {
+  return {&door.Hydro, &door.Ground, &door.KeelGeom};
 }
 
 }  // namespace
@@ -60,20 +74,10 @@ DoorFileWriter::DoorFileWriter(DiskIo io) : writer_(std::move(io)) {}
 
 std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
   Lines out;
-  const HydroTable& hydro = door.Hydro;
-  out.Integer(hydro.Count, "Hydro rows: Angle Cx Cy Cd");
-  for (int i = 0; i < hydro.Count; ++i) {
-    out.Record({hydro.Angle[i], hydro.Cx[i], hydro.Cy[i], hydro.Cd[i]}, Row("Hydro", i));
-  }
-  const GroundTable& ground = door.Ground;
-  out.Integer(ground.Count, "Ground rows: Angle Cx");
-  for (int i = 0; i < ground.Count; ++i) {
-    out.Record({ground.Angle[i], ground.Cx[i]}, Row("Ground", i));
-  }
-  const KeelGeomTable& keel = door.KeelGeom;
-  out.Integer(keel.Count, "KeelGeom rows: Zi Xi Yi");
-  for (int i = 0; i < keel.Count; ++i) {
-    out.Record({keel.Zi[i], keel.Xi[i], keel.Yi[i]}, Row("KeelGeom", i));
+  for (const CoefTable* table : FileTables(door)) {
+    out.Integer(table->Count, std::string(table->Name()) + " rows: " + table->ColumnNames());
+    for (int i = 0; i < table->Count; ++i)
+      out.TableRow(*table, i, Row(table->Name(), i));
   }
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const Range& r = door.Ranges[i];
@@ -104,33 +108,20 @@ std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
 
 std::optional<std::string> DoorFileWriter::Unwritable(const TBoard& door,
                                                       const ViewSettings& view) {
-  const auto tableProblem = [](const char* table, const TableProblem& problem) {
-    return std::string(table) + (problem.Row >= 0 ? " table, " : " table: ") + problem.Message;
-  };
-  if (auto problem = ValidateTable(door.Hydro)) return tableProblem("Hydro", *problem);
-  if (auto problem = ValidateTable(door.Ground)) return tableProblem("Ground", *problem);
-  if (auto problem = ValidateTable(door.KeelGeom)) return tableProblem("KeelGeom", *problem);
+  for (const CoefTable* table : FileTables(door)) {
+    if (auto problem = ValidateTable(*table)) {
+      return std::string(table->Name()) + (problem->Row >= 0 ? " table, " : " table: ") +
+             problem->Message;
+    }
+  }
   // A table value of tiny magnitude passes the table check but would not read back.
-  const auto tinyIn =
-      [](const char* table, int count,
-         std::initializer_list<const long double*> columns) -> std::optional<std::string> {
-    for (int i = 0; i < count; ++i) {
-      for (const long double* column : columns) {
-        if (!Readable(column[i])) return CheckReadable(Row(table, i), column[i]);
+  for (const CoefTable* table : FileTables(door)) {
+    for (int i = 0; i < table->Count; ++i) {
+      for (int c = 0; c < table->ColumnCount(); ++c) {
+        const long double value = table->At(i, c);
+        if (!Readable(value)) return CheckReadable(Row(table->Name(), i), value);
       }
     }
-    return std::nullopt;
-  };
-  const HydroTable& h = door.Hydro;
-  if (auto problem =
-          tinyIn("Hydro", h.Count, {h.Angle.data(), h.Cx.data(), h.Cy.data(), h.Cd.data()})) {
-    return problem;
-  }
-  const GroundTable& g = door.Ground;
-  if (auto problem = tinyIn("Ground", g.Count, {g.Angle.data(), g.Cx.data()})) return problem;
-  const KeelGeomTable& k = door.KeelGeom;
-  if (auto problem = tinyIn("KeelGeom", k.Count, {k.Zi.data(), k.Xi.data(), k.Yi.data()})) {
-    return problem;
   }
 
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {

@@ -2,9 +2,14 @@
 
 #include <span>
 
+class CoefTable;
+
 // Linear look-up in a table with rows 0 .. n-1 and increasing arguments xs. Outside the
 // table the end segments are extended (no clamping). A table that cannot interpolate never
 // divides by zero or reads past its columns: no rows give 0, one row gives its value, and
 // a segment of zero width gives the value at its start.
 long double Interpolate(int n, std::span<const long double> xs, std::span<const long double> ys,
                         long double x);
+
+// The same look-up of one column of a coefficient table against its key column.
+long double Interpolate(const CoefTable& table, int column, long double key);

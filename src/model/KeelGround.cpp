@@ -24,22 +24,21 @@ long double KeelGround::GroundNormalForce() const {
 }
 
 long double KeelGround::Residual(long double z, long double normalForce) const {
-  const KeelGeomTable& k = board_.KeelGeom;
-  const long double deepest = k.Zi[std::max(0, k.Count - 1)];
+  const CoefTable& k = board_.KeelGeom;
+  const long double deepest = k.At(std::max(0, k.Count - 1), kKeelZi);
   if (z < kShallowestDepth) return deepest;
-  const long double section =
-      Interpolate(k.Count, k.Zi, k.Xi, z) * Interpolate(k.Count, k.Zi, k.Yi, z);
+  const long double section = Interpolate(k, kKeelXi, z) * Interpolate(k, kKeelYi, z);
   // A keel without cross-section at this depth carries nothing: it sinks further.
   if (!(section > 0)) return deepest;
   return normalForce * board_.GroundCoef * kCubicCmToCubicM / section - z;
 }
 
 long double KeelGround::PenetrationDepth() const {
-  const KeelGeomTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.KeelGeom;
   if (k.Count < 2) return 0;
   const long double n = GroundNormalForce();
   long double lo = 0;
-  long double hi = k.Zi[k.Count - 1];
+  long double hi = k.At(k.Count - 1, kKeelZi);
   const long double fLo = Residual(lo, n);
   const long double fHi = Residual(hi, n);
   const bool decreasing = fHi < fLo;
@@ -60,19 +59,18 @@ long double KeelGround::PenetrationDepth() const {
 }
 
 long double KeelGround::KeelSideArea(long double z) const {
-  const KeelGeomTable& k = board_.KeelGeom;
-  if (k.Count < 2 || !(z > k.Zi[0])) return 0;
-  return z * Interpolate(k.Count, k.Zi, k.Xi, z) / 2;
+  const CoefTable& k = board_.KeelGeom;
+  if (k.Count < 2 || !(z > k.At(0, kKeelZi))) return 0;
+  return z * Interpolate(k, kKeelXi, z) / 2;
 }
 
 long double KeelGround::GroundResistance() const {
-  const GroundTable& g = board_.Ground;
-  const long double cx = Interpolate(g.Count, g.Angle, g.Cx, gamma_ / kDegree);
+  const long double cx = Interpolate(board_.Ground, kGroundCx, gamma_ / kDegree);
   return -cx * board_.GroundDensity * board_.v * board_.v * KeelSideArea(PenetrationDepth()) / 2;
 }
 
 std::vector<XYZ> KeelGround::Outline() const {
-  const KeelGeomTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.KeelGeom;
   const int n = k.Count;
   std::vector<XYZ> outline;
   if (n < 1) return outline;
@@ -81,9 +79,9 @@ std::vector<XYZ> KeelGround::Outline() const {
   const long double base = board_.zk - board_.z0;
   outline.reserve(2 * n - 1);
   for (int i = n - 1; i >= 1; --i)
-    outline.push_back({cx + k.Xi[i] / 2, cy, base + k.Zi[i]});
+    outline.push_back({cx + k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)});
   for (int i = 0; i < n; ++i)
-    outline.push_back({cx - k.Xi[i] / 2, cy, base + k.Zi[i]});
+    outline.push_back({cx - k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)});
   return outline;
 }
 

@@ -4,15 +4,16 @@
 
 namespace {
 
-template <int Cap, std::size_t N>
-void FillHydro(HydroCoefs<Cap>& t, const long double (&rows)[N][4]) {
-  static_assert(N <= static_cast<std::size_t>(Cap));
+// Rows as they stand in the shape's column order.
+template <std::size_t N, std::size_t C>
+void Fill(CoefTable& t, const long double (&rows)[N][C]) {
+  // The default tables fit the smallest capacity.
+  static_assert(N <= static_cast<std::size_t>(kStringerTableCapacity) && C <= kMaxTableColumns);
+  t.Clear();
   t.Count = static_cast<int>(N);
   for (std::size_t i = 0; i < N; ++i) {
-    t.Angle[i] = rows[i][0];
-    t.Cx[i] = rows[i][1];
-    t.Cy[i] = rows[i][2];
-    t.Cd[i] = rows[i][3];
+    for (std::size_t c = 0; c < C; ++c)
+      t.At(static_cast<int>(i), static_cast<int>(c)) = rows[i][c];
   }
 }
 
@@ -67,19 +68,10 @@ TBoard::TBoard() {
 
 void TBoard::SetDefaults() {
   Bottom = true;
-  FillHydro(Hydro, kHydroRows);
-  FillHydro(StringerHydro, kStringerRows);
-  Ground.Count = static_cast<int>(std::size(kGroundRows));
-  for (int i = 0; i < Ground.Count; ++i) {
-    Ground.Angle[i] = kGroundRows[i][0];
-    Ground.Cx[i] = kGroundRows[i][1];
-  }
-  KeelGeom.Count = static_cast<int>(std::size(kKeelRows));
-  for (int i = 0; i < KeelGeom.Count; ++i) {
-    KeelGeom.Zi[i] = kKeelRows[i][0];
-    KeelGeom.Xi[i] = kKeelRows[i][1];
-    KeelGeom.Yi[i] = kKeelRows[i][2];
-  }
+  Fill(Hydro, kHydroRows);
+  Fill(StringerHydro, kStringerRows);
+  Fill(Ground, kGroundRows);
+  Fill(KeelGeom, kKeelRows);
 
   y0 = 0.6L;
   yc0 = 0.095L;

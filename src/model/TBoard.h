@@ -26,11 +26,11 @@ class TBoard {
  public:
   TBoard();
 
-  // Coefficient tables.
-  HydroTable Hydro;
-  StringerHydroTable StringerHydro;  // only the creation defaults; no dialog or file edits it
-  GroundTable Ground;
-  KeelGeomTable KeelGeom;
+  // Coefficient tables; their columns are named in CoefTable.h (kHydroCx, kKeelZi, ...).
+  CoefTable Hydro{kHydroShape};
+  CoefTable StringerHydro{kStringerHydroShape};  // only the creation defaults; nothing edits it
+  CoefTable Ground{kGroundShape};
+  CoefTable KeelGeom{kKeelGeomShape};
 
   // The 23 main parameters, in their stored order. Points are given as abscissa (from the
   // leading edge, aft positive), ordinate (from the wing plane) and applicate (from the lower

@@ -21,11 +21,15 @@ class Differ {
   void Real(long double a, long double b, const std::string& name) {
     if (first_.empty() && !SameBits(a, b)) first_ = name;
   }
-  template <std::size_t N>
-  void Column(const std::array<long double, N>& a, const std::array<long double, N>& b,
-              const std::string& name) {
-    for (std::size_t i = 0; i < N; ++i)
-      Real(a[i], b[i], name + "[" + std::to_string(i) + "]");
+  // The count and every column over all rows, used or not.
+  void Table(const CoefTable& a, const CoefTable& b) {
+    const std::string table(a.Name());
+    Equal(a.Count, b.Count, table + ".Count");
+    for (int c = 0; c < a.ColumnCount(); ++c) {
+      const std::string name = table + "." + std::string(a.ColumnName(c));
+      for (int i = 0; i < a.Capacity(); ++i)
+        Real(a.At(i, c), b.At(i, c), name + "[" + std::to_string(i) + "]");
+    }
   }
   void Point(const XYZ& a, const XYZ& b, const std::string& name) {
     Real(a.X, b.X, name + ".X");
@@ -51,18 +55,9 @@ class Differ {
 
 std::string DoorDifference(const TBoard& a, const TBoard& b) {
   Differ d;
-  d.Equal(a.Hydro.Count, b.Hydro.Count, "Hydro.Count");
-  d.Column(a.Hydro.Angle, b.Hydro.Angle, "Hydro.Angle");
-  d.Column(a.Hydro.Cx, b.Hydro.Cx, "Hydro.Cx");
-  d.Column(a.Hydro.Cy, b.Hydro.Cy, "Hydro.Cy");
-  d.Column(a.Hydro.Cd, b.Hydro.Cd, "Hydro.Cd");
-  d.Equal(a.Ground.Count, b.Ground.Count, "Ground.Count");
-  d.Column(a.Ground.Angle, b.Ground.Angle, "Ground.Angle");
-  d.Column(a.Ground.Cx, b.Ground.Cx, "Ground.Cx");
-  d.Equal(a.KeelGeom.Count, b.KeelGeom.Count, "KeelGeom.Count");
-  d.Column(a.KeelGeom.Zi, b.KeelGeom.Zi, "KeelGeom.Zi");
-  d.Column(a.KeelGeom.Xi, b.KeelGeom.Xi, "KeelGeom.Xi");
-  d.Column(a.KeelGeom.Yi, b.KeelGeom.Yi, "KeelGeom.Yi");
+  d.Table(a.Hydro, b.Hydro);
+  d.Table(a.Ground, b.Ground);
+  d.Table(a.KeelGeom, b.KeelGeom);
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const std::string name(kMainParams[i].Name);
     d.Real(a.*kMainParams[i].Field, b.*kMainParams[i].Field, name);

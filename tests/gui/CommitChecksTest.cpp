@@ -149,39 +149,41 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
 using Rows = std::vector<std::vector<long double>>;
 
 void SetHydro(TBoard& board, const Rows& rows) {
-  HydroTable& t = board.Hydro;
+  CoefTable& t = board.Hydro;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    t.Angle[r] = rows[r][0];
-    t.Cx[r] = rows[r][1];
-    t.Cy[r] = rows[r][2];
-    t.Cd[r] = rows[r][3];
+    t.At(r, kHydroAngle) = rows[r][0];
+    t.At(r, kHydroCx) = rows[r][1];
+    t.At(r, kHydroCy) = rows[r][2];
+    t.At(r, kHydroCd) = rows[r][3];
   }
 }
 
 void SetKeel(TBoard& board, const Rows& rows) {
-  KeelGeomTable& t = board.KeelGeom;
+  CoefTable& t = board.KeelGeom;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    t.Zi[r] = rows[r][0];
-    t.Xi[r] = rows[r][1];
-    t.Yi[r] = rows[r][2];
+    t.At(r, kKeelZi) = rows[r][0];
+    t.At(r, kKeelXi) = rows[r][1];
+    t.At(r, kKeelYi) = rows[r][2];
   }
 }
 
 // The model's row as the table editor would write it, found by its key; empty when the key
 // is not in the table.
 std::vector<long double> HydroRow(const TBoard& board, long double key) {
-  const HydroTable& t = board.Hydro;
+  const CoefTable& t = board.Hydro;
   for (int r = 0; r < t.Count; ++r)
-    if (std::abs(t.Angle[r] - key) < kExact) return {t.Angle[r], t.Cx[r], t.Cy[r], t.Cd[r]};
+    if (std::abs(t.At(r, kHydroAngle) - key) < kExact)
+      return {t.At(r, kHydroAngle), t.At(r, kHydroCx), t.At(r, kHydroCy), t.At(r, kHydroCd)};
   return {};
 }
 
 std::vector<long double> KeelRow(const TBoard& board, long double key) {
-  const KeelGeomTable& t = board.KeelGeom;
+  const CoefTable& t = board.KeelGeom;
   for (int r = 0; r < t.Count; ++r)
-    if (std::abs(t.Zi[r] - key) < kExact) return {t.Zi[r], t.Xi[r], t.Yi[r]};
+    if (std::abs(t.At(r, kKeelZi) - key) < kExact)
+      return {t.At(r, kKeelZi), t.At(r, kKeelXi), t.At(r, kKeelYi)};
   return {};
 }
 

@@ -83,8 +83,8 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.Hydro.Count, hydroRows + 1);
-  EXPECT_EQ(door.Hydro.Angle[3], 25);
-  EXPECT_EQ(door.Hydro.Cy[3], 0.75L);
+  EXPECT_EQ(door.Hydro.At(3, kHydroAngle), 25);
+  EXPECT_EQ(door.Hydro.At(3, kHydroCy), 0.75L);
   EXPECT_TRUE(door.Modified);
 
   Through("Button5", [](QWidget* d) {
@@ -113,7 +113,7 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.Ground.Count, groundRows + 1);
-  EXPECT_EQ(door.Ground.Angle[2], 15);
+  EXPECT_EQ(door.Ground.At(2, kGroundAngle), 15);
   EXPECT_TRUE(door.Modified);
 
   const int keelRows = door.KeelGeom.Count;

@@ -491,11 +491,11 @@ TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
   }
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
-  const KeelGeomTable& keel = board_.KeelGeom;
+  const CoefTable& keel = board_.KeelGeom;
   ASSERT_GT(keel.Count, 0);
   for (int i = 0; i < keel.Count; ++i) {
     const long double y = board_.y0 + board_.yk;
-    const long double z = board_.zk - board_.z0 + keel.Zi[i];
+    const long double z = board_.zk - board_.z0 + keel.At(i, kKeelZi);
     EXPECT_TRUE(probe.HasDot(kBlack, Pixel(front, y, z), 3, kDotTol)) << "row " << i;
   }
 }

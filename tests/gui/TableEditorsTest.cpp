@@ -48,36 +48,36 @@ const QColor kSilver(192, 192, 192);
 using Rows = std::initializer_list<std::initializer_list<long double>>;
 
 void SetHydro(TBoard& board, Rows rows) {
-  HydroTable& t = board.Hydro;
+  CoefTable& t = board.Hydro;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
-    t.Angle[t.Count] = v[0];
-    t.Cx[t.Count] = v[1];
-    t.Cy[t.Count] = v[2];
-    t.Cd[t.Count] = v[3];
+    t.At(t.Count, kHydroAngle) = v[0];
+    t.At(t.Count, kHydroCx) = v[1];
+    t.At(t.Count, kHydroCy) = v[2];
+    t.At(t.Count, kHydroCd) = v[3];
     ++t.Count;
   }
 }
 
 void SetKeel(TBoard& board, Rows rows) {
-  KeelGeomTable& t = board.KeelGeom;
+  CoefTable& t = board.KeelGeom;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
-    t.Zi[t.Count] = v[0];
-    t.Xi[t.Count] = v[1];
-    t.Yi[t.Count] = v[2];
+    t.At(t.Count, kKeelZi) = v[0];
+    t.At(t.Count, kKeelXi) = v[1];
+    t.At(t.Count, kKeelYi) = v[2];
     ++t.Count;
   }
 }
 
 void SetGround(TBoard& board, Rows rows) {
-  GroundTable& t = board.Ground;
+  CoefTable& t = board.Ground;
   t.Count = 0;
   for (const auto& row : rows) {
-    t.Angle[t.Count] = row.begin()[0];
-    t.Cx[t.Count] = row.begin()[1];
+    t.At(t.Count, kGroundAngle) = row.begin()[0];
+    t.At(t.Count, kGroundCx) = row.begin()[1];
     ++t.Count;
   }
 }
@@ -292,7 +292,7 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
-  EXPECT_NEAR(e.Board.Hydro.Cx[0], 0.123, kGridTolerance);
+  EXPECT_NEAR(e.Board.Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
   EXPECT_EQ(e.Board.Hydro.Count, 4);
 }
 
@@ -323,13 +323,13 @@ TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
 
 TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
   Editor<THydro_f> e;
-  HydroTable& t = e.Board.Hydro;
+  CoefTable& t = e.Board.Hydro;
   t.Count = 99;
   for (int i = 0; i < t.Count; ++i) {
-    t.Angle[i] = i * 0.5L;
-    t.Cx[i] = 0.5;
-    t.Cy[i] = 0.5;
-    t.Cd[i] = 0.5;
+    t.At(i, kHydroAngle) = i * 0.5L;
+    t.At(i, kHydroCx) = 0.5;
+    t.At(i, kHydroCy) = 0.5;
+    t.At(i, kHydroCd) = 0.5;
   }
   e.Open();
   e.Add({"60", "1", "1", "0.5"});  // the 100th row is still taken
@@ -374,9 +374,10 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
   // The mark is on screen at once: white dots on the row's four points.
   const ScPic& pic = *e.Graph();
   const PictureProbe probe(pic.Picture());
-  const long double z = e.Board.KeelGeom.Zi[2];
-  for (const long double x : {e.Board.KeelGeom.Xi[2] / 2, -e.Board.KeelGeom.Xi[2] / 2,
-                              e.Board.KeelGeom.Yi[2] / 2, -e.Board.KeelGeom.Yi[2] / 2})
+  const long double z = e.Board.KeelGeom.At(2, kKeelZi);
+  for (const long double x :
+       {e.Board.KeelGeom.At(2, kKeelXi) / 2, -e.Board.KeelGeom.At(2, kKeelXi) / 2,
+        e.Board.KeelGeom.At(2, kKeelYi) / 2, -e.Board.KeelGeom.At(2, kKeelYi) / 2})
     EXPECT_TRUE(probe.HasDot(kWhite, Pixel(pic, x, z), 3)) << probe.Dump().toStdString();
 
   // Clicking the selected row again refills edited fields.
@@ -466,7 +467,7 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   EXPECT_EQ(boxes, 0);
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_FALSE(e.Board.Modified);
-  EXPECT_EQ(e.Board.Hydro.Cx[0], 0.1234L);
+  EXPECT_EQ(e.Board.Hydro.At(0, kHydroCx), 0.1234L);
   EXPECT_EQ(e.Board.Hydro.Count, 2);
 }
 
@@ -492,11 +493,11 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
-  const KeelGeomTable& t = e.Board.KeelGeom;
+  const CoefTable& t = e.Board.KeelGeom;
   ASSERT_EQ(t.Count, 3);
-  EXPECT_NEAR(t.Zi[2], 0.2, kValueTolerance);
-  EXPECT_NEAR(t.Xi[2], 2.0, kValueTolerance);
-  EXPECT_NEAR(t.Yi[2], 0.15, kValueTolerance);
+  EXPECT_NEAR(t.At(2, kKeelZi), 0.2, kValueTolerance);
+  EXPECT_NEAR(t.At(2, kKeelXi), 2.0, kValueTolerance);
+  EXPECT_NEAR(t.At(2, kKeelYi), 0.15, kValueTolerance);
 }
 
 TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
@@ -510,7 +511,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Board.Modified);
   EXPECT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.Angle[0], 0);
+  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 0);
 
   e.Add({"50", "1", "1", "0.4"});
   e.Button("OKBtn")->click();
@@ -518,8 +519,8 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
   ASSERT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.Angle[0], 10);
-  EXPECT_EQ(e.Board.Hydro.Angle[1], 50);
+  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 10);
+  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 50);
 }
 
 TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
@@ -537,7 +538,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Board.Modified);
   EXPECT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.Angle[2], 20.0004L);
+  EXPECT_EQ(e.Board.Hydro.At(2, kHydroAngle), 20.0004L);
 
   e.ClickRow(2);
   e.Button("Button3")->click();
@@ -545,8 +546,8 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
   ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.Angle[1], 20);
-  EXPECT_EQ(e.Board.Hydro.Angle[3], 40);
+  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 20);
+  EXPECT_EQ(e.Board.Hydro.At(3, kHydroAngle), 40);
 }
 
 TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
@@ -567,7 +568,7 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 2:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_EQ(e.Board.Ground.Angle[0], 0);
+  EXPECT_EQ(e.Board.Ground.At(0, kGroundAngle), 0);
   EXPECT_FALSE(e.Board.Modified);
 }
 
@@ -591,8 +592,8 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
   ASSERT_EQ(e.Board.KeelGeom.Count, 3);
-  EXPECT_NEAR(e.Board.KeelGeom.Zi[0], 0.1, kValueTolerance);
-  EXPECT_NEAR(e.Board.KeelGeom.Zi[2], 0.3, kValueTolerance);
+  EXPECT_NEAR(e.Board.KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
+  EXPECT_NEAR(e.Board.KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
 }
 
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
@@ -625,7 +626,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Board.Modified);
   ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_NEAR(e.Board.Hydro.Cx[3], 0.7, kValueTolerance);
+  EXPECT_NEAR(e.Board.Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
 }
 
 TEST(TableEditorsOk, HelpOpensTheTopic) {

@@ -327,13 +327,13 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
     // Keel dots: both ends of every row but the tip's, turned with the door when asked.
     const Rotation turn =
         keelRotation ? Rotation(angles[0], angles[1], angles[2]) : Rotation(0, 0, 0);
-    const KeelGeomTable& keel = board.KeelGeom;
+    const CoefTable& keel = board.KeelGeom;
     int expected = 0;
     for (int i = 0; i < keel.Count; ++i) {
       for (int end : {-1, 1}) {
         if (i == 0 && end == 1) continue;
-        const XYZ body{board.x0 - board.xk + end * keel.Xi[i] / 2, board.y0 + board.yk,
-                       board.zk - board.z0 + keel.Zi[i]};
+        const XYZ body{board.x0 - board.xk + end * keel.At(i, kKeelXi) / 2, board.y0 + board.yk,
+                       board.zk - board.z0 + keel.At(i, kKeelZi)};
         const QPointF at = Pixel(*views.Side, View::Side, turn.Apply(body));
         EXPECT_TRUE(probe.HasDot(kBlack, at, 3, kDotTol)) << "row " << i << " end " << end;
         ++expected;

@@ -4,11 +4,70 @@
 
 #include <array>
 #include <limits>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "TestTolerances.h"
+#include "model/Interpolate.h"
 #include "model/TBoard.h"
 
 namespace {
+
+struct ShapeCase {
+  const TableShape* Shape;
+  int Capacity;
+  std::vector<std::string_view> Columns;
+};
+
+class CoefTableShape : public ::testing::TestWithParam<ShapeCase> {};
+
+// A value written through a column's name reads back through its index, and the other way.
+TEST_P(CoefTableShape, ColumnsAnswerByIndexAndByName) {
+  const ShapeCase& c = GetParam();
+  CoefTable t(*c.Shape);
+  ASSERT_EQ(t.ColumnCount(), static_cast<int>(c.Columns.size()));
+  EXPECT_EQ(t.Capacity(), c.Capacity);
+  for (int column = 0; column < t.ColumnCount(); ++column) {
+    const std::string_view name = c.Columns[static_cast<std::size_t>(column)];
+    EXPECT_EQ(t.ColumnName(column), name);
+    EXPECT_EQ(t.ColumnIndex(name), column);
+    EXPECT_EQ(t.Column(column).size(), static_cast<std::size_t>(c.Capacity));
+    t.At(c.Capacity - 1, name) = column + 0.5L;
+    EXPECT_EQ(t.At(c.Capacity - 1, column), column + 0.5L);
+    EXPECT_EQ(t.Column(column)[static_cast<std::size_t>(c.Capacity - 1)], column + 0.5L);
+  }
+  EXPECT_EQ(t.ColumnIndex("Cq"), -1);
+  EXPECT_THROW(t.At(0, "Cq"), std::invalid_argument);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, CoefTableShape,
+    ::testing::Values(ShapeCase{&kHydroShape, 101, {"Angle", "Cx", "Cy", "Cd"}},
+                      ShapeCase{&kStringerHydroShape, 16, {"Angle", "Cx", "Cy", "Cd"}},
+                      ShapeCase{&kGroundShape, 101, {"Angle", "Cx"}},
+                      ShapeCase{&kKeelGeomShape, 101, {"Zi", "Xi", "Yi"}}),
+    [](const auto& info) { return std::string(info.param.Shape->Name); });
+
+TEST(CoefTable, ClearEmptiesEveryRow) {
+  TBoard board;
+  CoefTable& t = board.Hydro;
+  t.Clear();
+  EXPECT_EQ(t.Count, 0);
+  for (int column = 0; column < t.ColumnCount(); ++column) {
+    for (const long double value : t.Column(column))
+      EXPECT_EQ(value, 0);
+  }
+}
+
+TEST(CoefTable, InterpolatesAColumnAgainstTheKey) {
+  const TBoard board;  // Hydro: (10, Cx 0.12, Cy 0.23, Cd 0.3), (20, 0.27, 0.6, 0.35)
+  EXPECT_NEAR(Interpolate(board.Hydro, kHydroCx, 15), (0.12L + 0.27L) / 2, kExact);
+  EXPECT_NEAR(Interpolate(board.Hydro, kHydroCd, 12), 0.3L + 0.2L * 0.05L, kExact);
+  // Keel: (0.146, Xi 2.0), (0.214, Xi 2.342); a look-up by depth.
+  EXPECT_NEAR(Interpolate(board.KeelGeom, kKeelXi, 0.18L), 2.0L + 0.5L * 0.342L, kExact);
+}
 
 TEST(ValidateTable, DefaultTablesAreSound) {
   const TBoard board;
@@ -19,7 +78,7 @@ TEST(ValidateTable, DefaultTablesAreSound) {
 }
 
 TEST(ValidateTable, RowCountMustAllowInterpolation) {
-  GroundTable t;
+  CoefTable t(kGroundShape);
   t.Count = 1;
   auto problem = ValidateTable(t);
   ASSERT_TRUE(problem);
@@ -27,7 +86,7 @@ TEST(ValidateTable, RowCountMustAllowInterpolation) {
   EXPECT_NE(problem->Message.find("at least 2 rows"), std::string::npos);
   t.Count = 0;
   EXPECT_TRUE(ValidateTable(t));
-  t.Count = GroundTable::Capacity + 1;
+  t.Count = t.Capacity() + 1;
   problem = ValidateTable(t);
   ASSERT_TRUE(problem);
   EXPECT_NE(problem->Message.find("at most 101 rows"), std::string::npos);
@@ -35,7 +94,7 @@ TEST(ValidateTable, RowCountMustAllowInterpolation) {
 
 TEST(ValidateTable, KeysMustStrictlyIncrease) {
   TBoard board;
-  board.Hydro.Angle[3] = board.Hydro.Angle[2];  // 20, 20
+  board.Hydro.At(3, kHydroAngle) = board.Hydro.At(2, kHydroAngle);  // 20, 20
   const auto problem = ValidateTable(board.Hydro);
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->Row, 3);
@@ -44,13 +103,13 @@ TEST(ValidateTable, KeysMustStrictlyIncrease) {
 
 TEST(ValidateTable, ValuesMustBeFinite) {
   TBoard board;
-  board.KeelGeom.Yi[2] = std::numeric_limits<long double>::quiet_NaN();
+  board.KeelGeom.At(2, kKeelYi) = std::numeric_limits<long double>::quiet_NaN();
   auto problem = ValidateTable(board.KeelGeom);
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->Row, 2);
   EXPECT_EQ(problem->Message, "row 3: Yi is not a finite number");
-  board.KeelGeom.Yi[2] = 0.1L;
-  board.KeelGeom.Zi[0] = -std::numeric_limits<long double>::infinity();
+  board.KeelGeom.At(2, kKeelYi) = 0.1L;
+  board.KeelGeom.At(0, kKeelZi) = -std::numeric_limits<long double>::infinity();
   problem = ValidateTable(board.KeelGeom);
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->Row, 0);
@@ -59,7 +118,7 @@ TEST(ValidateTable, ValuesMustBeFinite) {
 struct KeelCase {
   const char* What;
   int Row;
-  int Column;  // 0 Zi, 1 Xi, 2 Yi
+  int Column;
   long double Value;
   int ProblemRow;  // -1: accepted
   const char* Message;
@@ -71,9 +130,8 @@ class KeelTable : public ::testing::TestWithParam<KeelCase> {};
 TEST_P(KeelTable, DepthsStartAtTheTipAndWidthsAreNotNegative) {
   const KeelCase& c = GetParam();
   TBoard board;
-  KeelGeomTable& t = board.KeelGeom;
-  std::array<std::array<long double, KeelGeomTable::Capacity>*, 3> columns{&t.Zi, &t.Xi, &t.Yi};
-  (*columns[c.Column])[c.Row] = c.Value;
+  CoefTable& t = board.KeelGeom;
+  t.At(c.Row, c.Column) = c.Value;
   const auto problem = ValidateTable(t);
   if (c.ProblemRow < 0) {
     EXPECT_FALSE(problem) << problem->Message;
@@ -85,15 +143,16 @@ TEST_P(KeelTable, DepthsStartAtTheTipAndWidthsAreNotNegative) {
 }
 
 const KeelCase kKeelCases[] = {
-    {"TipBelowZero", 0, 0, -0.01L, 0,
+    {"TipBelowZero", 0, kKeelZi, -0.01L, 0,
      "row 1: Zi -0.01 must not be negative (depths count up from the keel tip)"},
-    {"TipAboveZero", 0, 0, 0.02L, -1, ""},
-    {"NegativeChordAtTheTip", 0, 1, -0.5L, 0, "row 1: Xi -0.5 must not be negative"},
-    {"NegativeChordLater", 4, 1, -2.623L, 4, "row 5: Xi -2.623 must not be negative"},
-    {"NegativeThicknessInTheLastRow", 5, 2, -0.22L, 5, "row 6: Yi -0.22 must not be negative"},
-    {"ZeroChordAndThicknessAnywhere", 3, 1, 0, -1, ""},
+    {"TipAboveZero", 0, kKeelZi, 0.02L, -1, ""},
+    {"NegativeChordAtTheTip", 0, kKeelXi, -0.5L, 0, "row 1: Xi -0.5 must not be negative"},
+    {"NegativeChordLater", 4, kKeelXi, -2.623L, 4, "row 5: Xi -2.623 must not be negative"},
+    {"NegativeThicknessInTheLastRow", 5, kKeelYi, -0.22L, 5,
+     "row 6: Yi -0.22 must not be negative"},
+    {"ZeroChordAndThicknessAnywhere", 3, kKeelXi, 0, -1, ""},
     // The first problem found is reported: the order of the depths comes first.
-    {"DepthsOutOfOrderBeforeSign", 1, 0, -0.5L, 1,
+    {"DepthsOutOfOrderBeforeSign", 1, kKeelZi, -0.5L, 1,
      "row 2: Zi -0.5 must be greater than the previous row's 0"},
 };
 

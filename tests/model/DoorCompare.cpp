@@ -13,12 +13,16 @@ namespace {
 // x87 extended reals keep 10 bytes of value in a wider slot; the rest is padding.
 constexpr std::size_t kValueBytes = LDBL_MANT_DIG == 64 ? 10 : sizeof(long double);
 
-template <std::size_t N>
-void ExpectSameColumn(const std::array<long double, N>& expected,
-                      const std::array<long double, N>& actual, const std::string& name) {
-  for (std::size_t i = 0; i < N; ++i) {
-    EXPECT_TRUE(SameBits(expected[i], actual[i]))
-        << name << "[" << i << "]: " << expected[i] << " vs " << actual[i];
+// The count and every column over all rows, used or not.
+void ExpectSameTable(const CoefTable& expected, const CoefTable& actual) {
+  const std::string table(expected.Name());
+  EXPECT_EQ(expected.Count, actual.Count) << table << ".Count";
+  for (int c = 0; c < expected.ColumnCount(); ++c) {
+    for (int i = 0; i < expected.Capacity(); ++i) {
+      EXPECT_TRUE(SameBits(expected.At(i, c), actual.At(i, c)))
+          << table << "." << expected.ColumnName(c) << "[" << i << "]: " << expected.At(i, c)
+          << " vs " << actual.At(i, c);
+    }
   }
 }
 
@@ -43,23 +47,10 @@ bool SameBits(long double a, long double b) {
 
 void ExpectSameDoor(const TBoard& e, const TBoard& a, const std::string& what) {
   SCOPED_TRACE(what);
-  EXPECT_EQ(e.Hydro.Count, a.Hydro.Count);
-  ExpectSameColumn(e.Hydro.Angle, a.Hydro.Angle, "Hydro.Angle");
-  ExpectSameColumn(e.Hydro.Cx, a.Hydro.Cx, "Hydro.Cx");
-  ExpectSameColumn(e.Hydro.Cy, a.Hydro.Cy, "Hydro.Cy");
-  ExpectSameColumn(e.Hydro.Cd, a.Hydro.Cd, "Hydro.Cd");
-  EXPECT_EQ(e.StringerHydro.Count, a.StringerHydro.Count);
-  ExpectSameColumn(e.StringerHydro.Angle, a.StringerHydro.Angle, "StringerHydro.Angle");
-  ExpectSameColumn(e.StringerHydro.Cx, a.StringerHydro.Cx, "StringerHydro.Cx");
-  ExpectSameColumn(e.StringerHydro.Cy, a.StringerHydro.Cy, "StringerHydro.Cy");
-  ExpectSameColumn(e.StringerHydro.Cd, a.StringerHydro.Cd, "StringerHydro.Cd");
-  EXPECT_EQ(e.Ground.Count, a.Ground.Count);
-  ExpectSameColumn(e.Ground.Angle, a.Ground.Angle, "Ground.Angle");
-  ExpectSameColumn(e.Ground.Cx, a.Ground.Cx, "Ground.Cx");
-  EXPECT_EQ(e.KeelGeom.Count, a.KeelGeom.Count);
-  ExpectSameColumn(e.KeelGeom.Zi, a.KeelGeom.Zi, "KeelGeom.Zi");
-  ExpectSameColumn(e.KeelGeom.Xi, a.KeelGeom.Xi, "KeelGeom.Xi");
-  ExpectSameColumn(e.KeelGeom.Yi, a.KeelGeom.Yi, "KeelGeom.Yi");
+  ExpectSameTable(e.Hydro, a.Hydro);
+  ExpectSameTable(e.StringerHydro, a.StringerHydro);
+  ExpectSameTable(e.Ground, a.Ground);
+  ExpectSameTable(e.KeelGeom, a.KeelGeom);
 
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const EditableField& f = kMainParams[i];

@@ -309,7 +309,7 @@ TEST(LoadFromFile, ReplacesTheDoorClearsModifiedAndRecomputesGeometry) {
 
   // Values as written in the sample.
   EXPECT_EQ(door.Hydro.Count, 11);
-  EXPECT_EQ(door.Hydro.Cy[5], 1.45L);
+  EXPECT_EQ(door.Hydro.At(5, kHydroCy), 1.45L);
   EXPECT_EQ(door.y0, 0.72L);
   EXPECT_EQ(door.x0, 0.9L);
   EXPECT_EQ(door.G, 13500);
@@ -330,7 +330,7 @@ TEST(LoadFromFile, ReplacesTheDoorClearsModifiedAndRecomputesGeometry) {
 
 TEST(LoadFromFile, KeepsWhatTheFileDoesNotCarry) {
   TBoard door;
-  door.StringerHydro.Cy[2] = -0.5L;
+  door.StringerHydro.At(2, kHydroCy) = -0.5L;
   door.bs = 2.75L;
   door.Sensitivity = 250;
   door.RotX = 3;
@@ -338,7 +338,7 @@ TEST(LoadFromFile, KeepsWhatTheFileDoesNotCarry) {
   door.RotZ = 35;
   ASSERT_TRUE(door.LoadFromFile(kSamples + "/spherical.brd").Ok);
   EXPECT_EQ(door.StringerHydro.Count, TBoard().StringerHydro.Count);
-  EXPECT_EQ(door.StringerHydro.Cy[2], -0.5L);
+  EXPECT_EQ(door.StringerHydro.At(2, kHydroCy), -0.5L);
   EXPECT_EQ(door.bs, 2.75L);
   EXPECT_EQ(door.Sensitivity, 250);
   EXPECT_EQ(door.RotX, 3);
@@ -471,10 +471,10 @@ TEST_F(DoorFileVariant, TablesOfTwoAndOfFullCapacityAreAccepted) {
   const DoorFileResult result = Load(JoinLines(lines));
   ASSERT_TRUE(result.Ok) << result.Message;
   EXPECT_EQ(door_.Hydro.Count, 101);
-  EXPECT_EQ(door_.Hydro.Angle[100], 90);
+  EXPECT_EQ(door_.Hydro.At(100, kHydroAngle), 90);
   EXPECT_EQ(door_.Ground.Count, 2);
-  EXPECT_EQ(door_.Ground.Cx[1], 5.86L);
-  EXPECT_EQ(door_.Ground.Cx[2], 0);  // rows past the count are cleared
+  EXPECT_EQ(door_.Ground.At(1, kGroundCx), 5.86L);
+  EXPECT_EQ(door_.Ground.At(2, kGroundCx), 0);  // rows past the count are cleared
 }
 
 TEST_F(DoorFileVariant, PictureNamesAreWholeLinesWithTheirBlanks) {

@@ -119,8 +119,8 @@ TEST(DoorFileRoundTrip, AwkwardValuesComeBackBitForBit) {
   door.WaterDensity = 3.14159265358979323846264338327950288L;
   door.BridleAngleH = std::nextafter(90.0L, 0.0L);
   door.BridleAngleV = -std::nextafter(90.0L, 0.0L);
-  door.Hydro.Cx[2] = std::nextafter(0.27L, 1.0L);
-  door.KeelGeom.Yi[5] = 0.22L / 3;
+  door.Hydro.At(2, kHydroCx) = std::nextafter(0.27L, 1.0L);
+  door.KeelGeom.At(5, kKeelYi) = 0.22L / 3;
   door.Bottom = false;
   door.FrontPicture = "  with blanks.bmp ";
   door.PlanPicture = "plan #1.bmp";
@@ -137,16 +137,16 @@ TEST(DoorFileRoundTrip, FullTablesOfRandomValues) {
   TBoard door;
   door.Hydro.Count = door.Ground.Count = door.KeelGeom.Count = kTableCapacity;
   for (int i = 0; i < kTableCapacity; ++i) {
-    door.Hydro.Angle[i] = i * 0.9L - 45 + value(random) * 1e-9L;
-    door.Hydro.Cx[i] = value(random);
-    door.Hydro.Cy[i] = value(random) / 3;
-    door.Hydro.Cd[i] = value(random) * 1e-7L;
-    door.Ground.Angle[i] = i / 7.0L;
-    door.Ground.Cx[i] = value(random);
-    door.KeelGeom.Zi[i] = i * 1e-3L / 3;
+    door.Hydro.At(i, kHydroAngle) = i * 0.9L - 45 + value(random) * 1e-9L;
+    door.Hydro.At(i, kHydroCx) = value(random);
+    door.Hydro.At(i, kHydroCy) = value(random) / 3;
+    door.Hydro.At(i, kHydroCd) = value(random) * 1e-7L;
+    door.Ground.At(i, kGroundAngle) = i / 7.0L;
+    door.Ground.At(i, kGroundCx) = value(random);
+    door.KeelGeom.At(i, kKeelZi) = i * 1e-3L / 3;
     // A keel's chord and thickness are never negative.
-    door.KeelGeom.Xi[i] = std::fabs(value(random));
-    door.KeelGeom.Yi[i] = std::fabs(value(random));
+    door.KeelGeom.At(i, kKeelXi) = std::fabs(value(random));
+    door.KeelGeom.At(i, kKeelYi) = std::fabs(value(random));
   }
   for (const EditableField& field : kMainParams)
     door.*field.Field = value(random);
@@ -222,7 +222,8 @@ struct Unwritable {
 
 TEST(DoorFileSave, RefusesADoorThatWouldNotReadBack) {
   const Unwritable cases[] = {
-      {"keys", [](TBoard& d, ViewSettings&) { d.Hydro.Angle[3] = d.Hydro.Angle[2]; },
+      {"keys",
+       [](TBoard& d, ViewSettings&) { d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle); },
        "Hydro table, row 4: Angle 20 must be greater than the previous row's 20"},
       {"one row", [](TBoard& d, ViewSettings&) { d.Ground.Count = 1; },
        "Ground table: the table needs at least 2 rows, it has 1"},

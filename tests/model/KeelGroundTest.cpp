@@ -23,9 +23,9 @@ void SetKeel(TBoard& board, std::initializer_list<std::array<long double, 3>> ro
   board.KeelGeom.Count = 0;
   for (const auto& r : rows) {
     const int i = board.KeelGeom.Count++;
-    board.KeelGeom.Zi[i] = r[0];
-    board.KeelGeom.Xi[i] = r[1];
-    board.KeelGeom.Yi[i] = r[2];
+    board.KeelGeom.At(i, kKeelZi) = r[0];
+    board.KeelGeom.At(i, kKeelXi) = r[1];
+    board.KeelGeom.At(i, kKeelYi) = r[2];
   }
 }
 
@@ -60,7 +60,7 @@ TEST(KeelGround, HeavyDoorSinksTheWholeKeel) {
   board.G = 1e9L;
   board.Position(0, 0, 0);
   const KeelGround keel(board, 0, 0, 0);
-  EXPECT_EQ(keel.PenetrationDepth(), board.KeelGeom.Zi[board.KeelGeom.Count - 1]);
+  EXPECT_EQ(keel.PenetrationDepth(), board.KeelGeom.At(board.KeelGeom.Count - 1, kKeelZi));
 }
 
 TEST(KeelGround, LiftReducesTheNormalForce) {

@@ -32,10 +32,10 @@ struct Peak {
   long double Angle = 0;
 };
 
-Peak LiftPeak(const HydroTable& t) {
-  Peak peak{t.Cy[0], t.Angle[0]};
+Peak LiftPeak(const CoefTable& t) {
+  Peak peak{t.At(0, kHydroCy), t.At(0, kHydroAngle)};
   for (int i = 1; i < t.Count; ++i) {
-    if (t.Cy[i] > peak.Cy) peak = {t.Cy[i], t.Angle[i]};
+    if (t.At(i, kHydroCy) > peak.Cy) peak = {t.At(i, kHydroCy), t.At(i, kHydroAngle)};
   }
   return peak;
 }
@@ -81,13 +81,13 @@ TEST(SampleDoors, CurvedAndVDoorsLiftMoreThanTheFlatOne) {
   EXPECT_LE(flat.Cy, 1.2L);
   EXPECT_GE(flat.Angle, 30);
   EXPECT_LE(flat.Angle, 45);
-  EXPECT_EQ(LoadSample("rectangular").Hydro.Cy[0], 0);  // no camber, no lift head-on
+  EXPECT_EQ(LoadSample("rectangular").Hydro.At(0, kHydroCy), 0);  // no camber, no lift head-on
 
   for (const char* name : {"oval", "vshape", "spherical"}) {
     SCOPED_TRACE(name);
     const TBoard door = LoadSample(name);
     EXPECT_GT(LiftPeak(door.Hydro).Cy, flat.Cy);
-    EXPECT_GT(door.Hydro.Cy[0], 0);  // curved plates lift even head-on
+    EXPECT_GT(door.Hydro.At(0, kHydroCy), 0);  // curved plates lift even head-on
   }
   // The most curved door stalls earliest.
   EXPECT_LT(LiftPeak(LoadSample("spherical").Hydro).Angle, flat.Angle);

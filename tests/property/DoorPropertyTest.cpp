@@ -113,14 +113,14 @@ TEST(DoorProperties, RandomDoorsPassTheTableChecks) {
 
 // A keel table drawn without regard to the rules: depths may start below the tip, chords and
 // thicknesses may be negative.
-KeelGeomTable AnyKeel(RandomDoor& random) {
-  KeelGeomTable keel;
+CoefTable AnyKeel(RandomDoor& random) {
+  CoefTable keel(kKeelGeomShape);
   keel.Count = random.Integer(2, 8);
   long double depth = random.Uniform(-0.3L, 0.3L);
   for (int i = 0; i < keel.Count; ++i) {
-    keel.Zi[i] = depth;
-    keel.Xi[i] = random.Uniform(-0.2L, 3);
-    keel.Yi[i] = random.Uniform(-0.02L, 0.3L);
+    keel.At(i, kKeelZi) = depth;
+    keel.At(i, kKeelXi) = random.Uniform(-0.2L, 3);
+    keel.At(i, kKeelYi) = random.Uniform(-0.02L, 0.3L);
     depth += random.Uniform(0.01L, 0.15L);
   }
   return keel;
@@ -146,11 +146,12 @@ TEST(DoorProperties, GroundNeverPushesTheDoorForwardWithAnyKeelTheCheckAccepts) 
       ++accepted;
       door.ComputeGeometry();
     }
-    const GroundTable& g = door.Ground;
+    const CoefTable& g = door.Ground;
     const long double x = random.Uniform(-90, 90);
     const long double y = random.Uniform(-90, 90);
-    const long double z = random.Uniform(std::max<long double>(g.Angle[0], -90),
-                                         std::min<long double>(g.Angle[g.Count - 1], 90));
+    const long double z =
+        random.Uniform(std::max<long double>(g.At(0, kGroundAngle), -90),
+                       std::min<long double>(g.At(g.Count - 1, kGroundAngle), 90));
     door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
     SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
     ASSERT_LE(door.ForceGround.Force.X, 0.0L);

@@ -22,13 +22,12 @@ constexpr Span kMainSpans[kMainParamCount] = {
 constexpr Span kEnvironmentSpans[] = {{1000, 1050}, {1200, 2200}, {0.05L, 2},    {-60, 60},
                                       {-45, 45},    {0, 3},       {-0.5L, 0.5L}, {-0.5L, 0.5L}};
 
-// Strictly increasing keys from `first`, each step at least `minStep`.
-template <std::size_t N>
-void IncreasingKeys(RandomDoor& r, std::array<long double, N>& keys, int count, long double first,
-                    long double minStep, long double maxStep) {
+// Strictly increasing keys in the table's rows in use from `first`, each step at least `minStep`.
+void IncreasingKeys(RandomDoor& r, CoefTable& table, long double first, long double minStep,
+                    long double maxStep) {
   long double key = first;
-  for (int i = 0; i < count; ++i) {
-    keys[i] = key;
+  for (int i = 0; i < table.Count; ++i) {
+    table.At(i, 0) = key;
     key += r.Uniform(minStep, maxStep);
   }
 }
@@ -56,30 +55,30 @@ TBoard RandomDoor::Door() {
         Uniform(kEnvironmentSpans[i].Low, kEnvironmentSpans[i].High);
 
   // Rows past the count stay zero, as after a load.
-  door.Hydro = {};
-  door.Ground = {};
-  door.KeelGeom = {};
-  HydroTable& hydro = door.Hydro;
+  door.Hydro.Clear();
+  door.Ground.Clear();
+  door.KeelGeom.Clear();
+  CoefTable& hydro = door.Hydro;
   hydro.Count = Integer(2, kTableCapacity);
-  IncreasingKeys(*this, hydro.Angle, hydro.Count, Uniform(-90, 0), 0.1L, 180.0L / hydro.Count);
+  IncreasingKeys(*this, hydro, Uniform(-90, 0), 0.1L, 180.0L / hydro.Count);
   for (int i = 0; i < hydro.Count; ++i) {
-    hydro.Cx[i] = Uniform(0, 2.5L);
-    hydro.Cy[i] = Uniform(-1, 2);
-    hydro.Cd[i] = Uniform(0, 1);
+    hydro.At(i, kHydroCx) = Uniform(0, 2.5L);
+    hydro.At(i, kHydroCy) = Uniform(-1, 2);
+    hydro.At(i, kHydroCd) = Uniform(0, 1);
   }
-  GroundTable& ground = door.Ground;
+  CoefTable& ground = door.Ground;
   ground.Count = Integer(2, kTableCapacity);
-  IncreasingKeys(*this, ground.Angle, ground.Count, Uniform(-90, 0), 0.1L, 180.0L / ground.Count);
+  IncreasingKeys(*this, ground, Uniform(-90, 0), 0.1L, 180.0L / ground.Count);
   for (int i = 0; i < ground.Count; ++i)
-    ground.Cx[i] = Uniform(0, 20);
-  KeelGeomTable& keel = door.KeelGeom;
+    ground.At(i, kGroundCx) = Uniform(0, 20);
+  CoefTable& keel = door.KeelGeom;
   keel.Count = Integer(2, kTableCapacity);
   // Depths count up from the keel tip: the first row is the tip itself or lies above it.
   const long double firstDepth = Integer(0, 1) == 1 ? 0 : Uniform(0, 0.05L);
-  IncreasingKeys(*this, keel.Zi, keel.Count, firstDepth, 0.001L, 0.6L / keel.Count);
+  IncreasingKeys(*this, keel, firstDepth, 0.001L, 0.6L / keel.Count);
   for (int i = 0; i < keel.Count; ++i) {
-    keel.Xi[i] = Uniform(0, 3);
-    keel.Yi[i] = Uniform(0, 0.3L);
+    keel.At(i, kKeelXi) = Uniform(0, 3);
+    keel.At(i, kKeelYi) = Uniform(0, 0.3L);
   }
   door.ComputeGeometry();
   return door;
