@@ -149,6 +149,11 @@ TEST_F(ProgramWindows, TheBalanceWindowOpensWithTheFocusOnBalance) {
   QString focused;
   bool enterStartedBalance = true;
   AnswerNextModal([&](QWidget* modal) {
+    // The window becomes the active modal one before the desktop hands it the focus.
+    QTest::qWaitFor([modal] {
+      QWidget* focus = QApplication::focusWidget();
+      return focus != nullptr && modal->isAncestorOf(focus);
+    });
     if (QWidget* focus = QApplication::focusWidget()) focused = focus->objectName();
     // Enter still presses Update, the window's default button, not the focused Balance.
     auto* balance = modal->findChild<QPushButton*>("SpeedButton1");
