@@ -150,7 +150,7 @@ TEST_F(ProgramWindows, TheBalanceWindowOpensWithTheFocusOnBalance) {
   bool enterStartedBalance = true;
   AnswerNextModal([&](QWidget* modal) {
     // The window becomes the active modal one before the desktop hands it the focus.
-    QTest::qWaitFor([modal] {
+    (void)QTest::qWaitFor([modal] {
       QWidget* focus = QApplication::focusWidget();
       return focus != nullptr && modal->isAncestorOf(focus);
     });
