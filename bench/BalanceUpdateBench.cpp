@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <memory>
 
-#include "balance/BalanceUpdate.h"
 #include "balance/ThreeViewDrawing.h"
-#include "balance/ViewFlags.h"
+#include "drawing/ViewFlags.h"
 #include "editors/ScPic.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "report/BalanceUpdate.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <array>
 
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
-#include "shell/NumberText.h"
+#include "numbers/NumberFormat.h"
+#include "numbers/NumberText.h"
 #include "shell/UserLocale.h"
 #include "shell/WindowPlacement.h"
 

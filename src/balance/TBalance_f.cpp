@@ -12,17 +12,17 @@
 #include <QUrl>
 #include <cmath>
 
-#include "balance/BalanceFigures.h"
-#include "balance/BalanceUpdate.h"
 #include "balance/BalanceViewLayout.h"
-#include "balance/CalcLog.h"
-#include "balance/ReportTexts.h"
-#include "balance/ResultsReport.h"
 #include "balance/TBDetail_f.h"
 #include "balance/ThreeViewDrawing.h"
 #include "editors/ScPic.h"
 #include "model/PlaneMath.h"
 #include "model/ViewSettings.h"
+#include "report/BalanceFigures.h"
+#include "report/BalanceUpdate.h"
+#include "report/CalcLog.h"
+#include "report/ReportTexts.h"
+#include "report/ResultsReport.h"
 #include "shell/CalculatorLauncher.h"
 #include "shell/DoorTrimApp.h"
 #include "shell/HelpBrowser.h"

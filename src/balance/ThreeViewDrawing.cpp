@@ -13,9 +13,9 @@
 #include <QPen>
 #include <QString>
 
-#include "balance/DrawingPreparation.h"
-#include "balance/LabelPlacer.h"
-#include "balance/ViewLabels.h"
+#include "drawing/DrawingPreparation.h"
+#include "drawing/LabelPlacer.h"
+#include "drawing/ViewLabels.h"
 #include "editors/ScPic.h"
 #include "model/Rotation.h"
 #include "model/TBoard.h"

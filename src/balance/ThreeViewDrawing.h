@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "balance/ViewFlags.h"
+#include "drawing/ViewFlags.h"
 
 class ScPic;
 class TBoard;

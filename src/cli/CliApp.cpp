@@ -10,7 +10,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/SolveCommand.h"
-#include "shell/QuotedToken.h"
+#include "numbers/QuotedToken.h"
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"DoorTrim: balance position of a trawl otter board", "doortrim-cli"};

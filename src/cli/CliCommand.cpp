@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/CliApp.h"
-#include "shell/QuotedToken.h"
+#include "numbers/QuotedToken.h"
 
 int CliCommand::Fail(std::ostream& err, const std::string& message) {
   // Messages quote file names and arguments as the user gave them: shown readable, they stay

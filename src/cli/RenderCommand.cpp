@@ -25,13 +25,13 @@
 #include <QtGlobal>
 
 #include "balance/ThreeViewDrawing.h"
-#include "balance/ViewFlags.h"
 #include "cli/CliApp.h"
+#include "drawing/ViewFlags.h"
 #include "editors/ScPic.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
-#include "shell/QuotedToken.h"
+#include "numbers/NumberFormat.h"
+#include "numbers/QuotedToken.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "balance/BalanceUpdate.h"
-#include "balance/ResultsReport.h"
 #include "cli/CliApp.h"
 #include "model/TBoard.h"
+#include "report/BalanceUpdate.h"
+#include "report/ResultsReport.h"
 #include "shell/ReportDateTime.h"
 
 void ReportCommand::AddTo(CLI::App& app) {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "balance/ResultSummary.h"
 #include "cli/ResultJson.h"
+#include "report/ResultSummary.h"
 
 void PrintResult(const TBoard& board, const SolveResult* search, bool json, std::ostream& out) {
   if (json) {

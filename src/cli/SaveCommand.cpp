@@ -6,7 +6,7 @@
 #include "cli/CliApp.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/QuotedToken.h"
+#include "numbers/QuotedToken.h"
 
 void SaveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd =

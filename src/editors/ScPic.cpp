@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "shell/NumberText.h"
-#include "shell/Rounding.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
 #include "shell/UserLocale.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <QSvgRenderer>
 
 #include "model/TBoard.h"
+#include "numbers/NumberText.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
 #include "shell/TEditF.h"
 #include "shell/UserLocale.h"
 #include "shell/WindowPlacement.h"

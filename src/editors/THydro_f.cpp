@@ -9,7 +9,7 @@
 #include <QResizeEvent>
 
 #include "model/TBoard.h"
-#include "shell/Rounding.h"
+#include "numbers/Rounding.h"
 
 namespace {
 

@@ -21,15 +21,15 @@
 #include <cmath>
 #include <string>
 
-#include "balance/DrawingPreparation.h"
 #include "balance/ThreeViewDrawing.h"
+#include "drawing/DrawingPreparation.h"
 #include "editors/ScPic.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
+#include "numbers/NumberText.h"
 #include "shell/CalculatorLauncher.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
 #include "shell/UserLocale.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "model/TBoard.h"
-#include "shell/NumberText.h"
+#include "numbers/NumberText.h"
 #include "shell/UserLocale.h"
 
 namespace {

@@ -20,10 +20,10 @@
 #include <QTableWidget>
 
 #include "model/TBoard.h"
+#include "numbers/NumberText.h"
+#include "numbers/QuotedToken.h"
+#include "numbers/TextRoutines.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
-#include "shell/QuotedToken.h"
-#include "shell/TextRoutines.h"
 #include "shell/UserLocale.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "shell/NumberText.h"
+#include "numbers/NumberText.h"
 #include "shell/UserLocale.h"
 #include "shell/WindowPlacement.h"
 

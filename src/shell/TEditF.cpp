@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "shell/NumberFormat.h"
-#include "shell/NumberText.h"
-#include "shell/Rounding.h"
-#include "shell/TextRoutines.h"
+#include "numbers/NumberFormat.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
+#include "numbers/TextRoutines.h"
 #include "shell/UserLocale.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "model/DoorFileResult.h"
+#include "io/DoorFileResult.h"
 
 class DoorTrimApp;
 class QAction;

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "shell/NumberFormat.h"
+#include "numbers/NumberFormat.h"
 
 NumberLocale UserNumberLocale() {
   const QLocale locale;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "shell/NumberLocale.h"
+#include "numbers/NumberLocale.h"
 
 // The decimal and thousands separators of the user's locale, for reading and showing the
 // numbers users type.

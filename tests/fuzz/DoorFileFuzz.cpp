@@ -16,8 +16,8 @@
 
 #include "DoorDifference.h"
 #include "FuzzCheck.h"
-#include "model/DoorFileReader.h"
-#include "model/DoorFileWriter.h"
+#include "io/DoorFileReader.h"
+#include "io/DoorFileWriter.h"
 #include "model/TBoard.h"
 
 namespace {

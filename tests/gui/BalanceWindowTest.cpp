@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "balance/BalanceFigures.h"
 #include "balance/TBalance_f.h"
 #include "editors/ScPic.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
+#include "report/BalanceFigures.h"
 #include "shell/DoorTrimApp.h"
 #include "shell/HelpBrowser.h"
 #include "shell/TEditF.h"

@@ -25,8 +25,8 @@
 #include "gui/ModalAnswer.h"
 #include "gui/PictureProbe.h"
 #include "model/TBoard.h"
+#include "numbers/NumberText.h"
 #include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
 
 namespace {
 

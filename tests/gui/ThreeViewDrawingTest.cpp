@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "balance/ViewFlags.h"
+#include "drawing/ViewFlags.h"
 #include "editors/ScPic.h"
 #include "gui/PictureProbe.h"
 #include "model/PlaneMath.h"

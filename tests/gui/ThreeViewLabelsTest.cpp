@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "balance/ThreeViewDrawing.h"
-#include "balance/ViewFlags.h"
+#include "drawing/ViewFlags.h"
 #include "editors/ScPic.h"
 #include "gui/PictureProbe.h"
 #include "model/PlaneMath.h"
