@@ -4,11 +4,16 @@
 #include <array>
 #include <functional>
 
-#include "balance/BalanceUi.h"
-#include "shell/DisplayFlags.h"
+#include "BalanceUi.h"
+#include "DisplayFlags.h"
 
-class DoorTrimApp;
+class CalculatorLauncher;
+class DoorCommands;
+class HelpBrowser;
 class QAction;
+class TAskAny;
+class TBDetail_f;
+class TBoard;
 class TextFileWindow;
 struct ViewSettings;
 
@@ -19,7 +24,18 @@ class TBalance_f : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TBalance_f(DoorTrimApp& app);
+  // What the window uses besides the door and the display flags: the help, the calculator,
+  // the enter-a-value dialog of its solver sensitivity, the details window, and the commands
+  // of its Dialogs menu and Bottom Case item, which the main window carries out.
+  struct Services {
+    HelpBrowser& Help;
+    CalculatorLauncher& Calculator;
+    TAskAny& AskAny;
+    TBDetail_f& Details;
+    DoorCommands& Commands;
+  };
+
+  TBalance_f(TBoard& board, DisplayFlags& flags, const Services& services);
 
   // Evaluates the door at the angles of the fields, refreshes every result field and
   // redraws the three views.
@@ -66,7 +82,9 @@ class TBalance_f : public QDialog {
   void AskSensitivity();
   void ScheduleRedraw();
 
-  DoorTrimApp& app_;
+  TBoard& board_;
+  DisplayFlags& flags_;
+  const Services services_;
   BalanceUi ui_;
   std::array<long double, 3> angleRad_{0, 0, 0};
   bool stabilityOn_ = true;

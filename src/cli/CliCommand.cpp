@@ -1,8 +1,8 @@
-#include "cli/CliCommand.h"
+#include "CliCommand.h"
 
 #include <ostream>
 
-#include "cli/CliApp.h"
+#include "CliApp.h"
 #include "numbers/QuotedToken.h"
 
 int CliCommand::Fail(std::ostream& err, const std::string& message) {

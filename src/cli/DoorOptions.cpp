@@ -1,4 +1,4 @@
-#include "cli/DoorOptions.h"
+#include "DoorOptions.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,4 +1,4 @@
-#include "cli/ResultJson.h"
+#include "ResultJson.h"
 
 #include "model/TBoard.h"
 #include "report/BalanceFigures.h"

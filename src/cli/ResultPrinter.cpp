@@ -1,8 +1,8 @@
-#include "cli/ResultPrinter.h"
+#include "ResultPrinter.h"
 
 #include <ostream>
 
-#include "cli/ResultJson.h"
+#include "ResultJson.h"
 #include "report/ResultSummary.h"
 
 void PrintResult(const TBoard& board, const SolveResult* search, bool json, std::ostream& out) {

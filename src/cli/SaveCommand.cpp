@@ -1,9 +1,9 @@
-#include "cli/SaveCommand.h"
+#include "SaveCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "cli/CliApp.h"
+#include "CliApp.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "numbers/QuotedToken.h"

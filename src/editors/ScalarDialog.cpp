@@ -1,4 +1,4 @@
-#include "editors/ScalarDialog.h"
+#include "ScalarDialog.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -10,12 +10,12 @@
 #include <QShowEvent>
 #include <QSvgRenderer>
 
+#include "HelpBrowser.h"
+#include "TEditF.h"
+#include "UserLocale.h"
+#include "WindowPlacement.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TEditF.h"
-#include "shell/UserLocale.h"
-#include "shell/WindowPlacement.h"
 
 ScalarDialog::ScalarDialog(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
                            const QString& caption, QSize clientSize)

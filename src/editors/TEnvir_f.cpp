@@ -1,4 +1,4 @@
-#include "editors/TEnvir_f.h"
+#include "TEnvir_f.h"
 
 #include <QColor>
 #include <QFrame>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <initializer_list>
 
+#include "TEditF.h"
 #include "model/TBoard.h"
-#include "shell/TEditF.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ScalarDialog.h"
+#include "ScalarDialog.h"
 
 class QFrame;
 class QLabel;

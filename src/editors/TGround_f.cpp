@@ -1,4 +1,4 @@
-#include "editors/TGround_f.h"
+#include "TGround_f.h"
 
 #include <algorithm>
 

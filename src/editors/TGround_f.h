@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 // "Ground-dynamical coefficients" (form "Ground_f"): the keel-ground resistance coefficient
 // against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A fixed dialog.

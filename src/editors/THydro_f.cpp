@@ -1,4 +1,4 @@
-#include "editors/THydro_f.h"
+#include "THydro_f.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 class QResizeEvent;
 

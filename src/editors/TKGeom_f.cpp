@@ -1,4 +1,4 @@
-#include "editors/TKGeom_f.h"
+#include "TKGeom_f.h"
 
 #include <algorithm>
 #include <array>

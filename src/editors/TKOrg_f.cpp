@@ -1,4 +1,4 @@
-#include "editors/TKOrg_f.h"
+#include "TKOrg_f.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <array>
 
+#include "UserLocale.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
-#include "shell/UserLocale.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/TProj_f.h"
+#include "TProj_f.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,22 +15,22 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "balance/ThreeViewDrawing.h"
+#include "CalculatorLauncher.h"
+#include "DoorPictures.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "ThreeViewDrawing.h"
+#include "UserLocale.h"
 #include "drawing/DrawingPreparation.h"
-#include "editors/ScPic.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "numbers/NumberText.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
-#include "shell/UserLocale.h"
 
 namespace {
 
@@ -41,47 +41,16 @@ const char* const kBuiltInPictures[ProjUi::kPageCount] = {
 constexpr int kShowBoxRight = 20;
 constexpr int kShowBoxAboveButtons = 180;
 
-// A drawing at its own size on white; an empty picture when there is none to draw.
-QPixmap SvgPicture(const QString& path) {
-  if (!QFile::exists(path)) return {};
-  QSvgRenderer renderer{path};
-  const QSize size = renderer.defaultSize();
-  if (!renderer.isValid() || size.isEmpty()) return {};
-  QPixmap picture(size);
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  renderer.render(&painter);
-  return picture;
-}
-
 QString PathOf(const std::string& name) {
   return QFile::decodeName(QByteArray::fromStdString(name));
-}
-
-// The file a picture name of a door stands for: the file itself when it is there; otherwise,
-// for a plain file name, the program's own picture of that name, which is how the sample
-// doors name the pictures of their shapes. Empty when neither is found.
-QString PictureFile(const QString& name) {
-  if (name.isEmpty()) return {};
-  if (QFileInfo(name).isFile()) return name;
-  if (name.contains('/') || name.contains('\\')) return {};
-  const QString builtIn = QStringLiteral(":/pictures/") + name;
-  return QFileInfo(builtIn).isFile() ? builtIn : QString();
-}
-
-// Drawings are drawn at their own size (no image plug-in needed), anything else is read.
-QPixmap LoadPicture(const QString& path) {
-  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return SvgPicture(path);
-  QPixmap picture;
-  picture.load(path);
-  return picture;
 }
 
 }  // namespace
 
 TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculator, QWidget* parent)
     : QDialog(parent), board_(board), help_(help), calculator_(calculator) {
-  // The built-in pictures live in the GUI library, which a static link does not register.
+  // The built-in pictures are compiled into the widgets library, which a static link does not
+  // register.
   Q_INIT_RESOURCE(resources);
 
   setObjectName("Proj_f");
@@ -98,9 +67,9 @@ TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculato
   ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
 
   ConnectCommands();
-  SetPictures(SvgPicture(QString::fromLatin1(kBuiltInPictures[0])),
-              SvgPicture(QString::fromLatin1(kBuiltInPictures[1])),
-              SvgPicture(QString::fromLatin1(kBuiltInPictures[2])));
+  SetPictures(DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[0])),
+              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[1])),
+              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[2])));
 
   FillFields();
   TabChanged();
@@ -348,10 +317,10 @@ bool TProj_f::LoadPictureFiles() {
                                                   &board_.SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QString path = PictureFile(PathOf(*names[page]));
+    const QString path = DoorPictures::PictureFile(PathOf(*names[page]));
     // Anything missing or unreadable keeps the pictures shown now.
     if (path.isEmpty()) return false;
-    loaded[page] = LoadPicture(path);
+    loaded[page] = DoorPictures::LoadPicture(path);
     if (loaded[page].isNull()) return false;
   }
   SetPictures(loaded[0], loaded[1], loaded[2]);

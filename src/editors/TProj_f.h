@@ -6,7 +6,7 @@
 #include <QSize>
 #include <array>
 
-#include "editors/ProjUi.h"
+#include "ProjUi.h"
 
 class CalculatorLauncher;
 class HelpBrowser;

@@ -1,4 +1,4 @@
-#include "editors/TTrawl_f.h"
+#include "TTrawl_f.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "UserLocale.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
-#include "shell/UserLocale.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/ScalarDialog.h"
-#include "shell/ReactivationRefill.h"
+#include "ReactivationRefill.h"
+#include "ScalarDialog.h"
 
 class QFrame;
 class QLabel;

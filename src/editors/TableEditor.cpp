@@ -1,4 +1,4 @@
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 #include <cmath>
 
@@ -19,12 +19,12 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include "HelpBrowser.h"
+#include "UserLocale.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 #include "numbers/TextRoutines.h"
-#include "shell/HelpBrowser.h"
-#include "shell/UserLocale.h"
 
 namespace {
 
@@ -137,7 +137,7 @@ void TableEditor::BuildButtons(QWidget* buttonHost) {
 }
 
 void TableEditor::BuildGraph(QWidget* graphHost, ScPic::TImageType imageType) {
-  ScPic1 = new ScPic(imageType, ScPic::pfDevice, graphHost);
+  ScPic1 = new ScPic(imageType, graphHost);
   ScPic1->setObjectName("ScPic1");
   LabelXMin = AddLabel(graphHost, "LabelXMin", "0");
   LabelYMin = AddLabel(graphHost, "LabelYMin", "0");

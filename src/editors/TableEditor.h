@@ -10,9 +10,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "editors/ScPic.h"
+#include "ReactivationRefill.h"
+#include "ScPic.h"
 #include "model/CoefTable.h"
-#include "shell/ReactivationRefill.h"
 
 class HelpBrowser;
 class QEvent;

@@ -14,16 +14,16 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "balance/TBalance_f.h"
-#include "editors/ScPic.h"
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TMain_f.h"
+#include "TSpinButton.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
 #include "report/BalanceFigures.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TEditF.h"
-#include "shell/TMain_f.h"
-#include "shell/TSpinButton.h"
 
 namespace {
 

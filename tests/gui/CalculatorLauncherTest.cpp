@@ -1,4 +1,4 @@
-#include "shell/CalculatorLauncher.h"
+#include "CalculatorLauncher.h"
 
 #include <gtest/gtest.h>
 

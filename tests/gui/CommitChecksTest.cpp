@@ -14,17 +14,17 @@
 #include <memory>
 #include <vector>
 
+#include "CalculatorLauncher.h"
+#include "HelpBrowser.h"
+#include "TEnvir_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TKOrg_f.h"
+#include "TProj_f.h"
+#include "TTrawl_f.h"
 #include "TestTolerances.h"
-#include "editors/TEnvir_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
-#include "editors/TKOrg_f.h"
-#include "editors/TProj_f.h"
-#include "editors/TTrawl_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
 
 namespace {
 

@@ -17,12 +17,12 @@
 #include <functional>
 #include <memory>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TAboutBox.h"
+#include "TAskAny.h"
+#include "TMain_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAboutBox.h"
-#include "shell/TAskAny.h"
-#include "shell/TMain_f.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>

@@ -12,12 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "balance/TBalance_f.h"
-#include "editors/TProj_f.h"
+#include "DoorTrimApp.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TMain_f.h"
+#include "TProj_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TEditF.h"
-#include "shell/TMain_f.h"
 
 namespace {
 

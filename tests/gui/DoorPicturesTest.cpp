@@ -15,10 +15,10 @@
 #include <memory>
 #include <vector>
 
-#include "editors/TProj_f.h"
+#include "DoorTrimApp.h"
+#include "TMain_f.h"
+#include "TProj_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TMain_f.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <QTest>
 #include <functional>
 
+#include "HelpBrowser.h"
+#include "TAskAny.h"
+#include "TEditF.h"
+#include "TEnvir_f.h"
+#include "TKOrg_f.h"
 #include "TestTolerances.h"
-#include "editors/TEnvir_f.h"
-#include "editors/TKOrg_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAskAny.h"
-#include "shell/TEditF.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <functional>
 #include <memory>
 
-#include "editors/TGround_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
-#include "editors/TTrawl_f.h"
+#include "HelpBrowser.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TTrawl_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TAboutBox.h"
+#include "TMain_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAboutBox.h"
-#include "shell/TMain_f.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TMain_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TMain_f.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/TProj_f.h"
+#include "TProj_f.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "CalculatorLauncher.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
 #include "TestTolerances.h"
-#include "editors/ScPic.h"
 #include "gui/ModalAnswer.h"
-#include "gui/PictureProbe.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
+#include "render/PictureProbe.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QString>
 #include <memory>
 
+#include "DoorTrimApp.h"
+#include "TMain_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TMain_f.h"
 
 namespace {
 

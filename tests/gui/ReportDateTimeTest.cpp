@@ -1,7 +1,7 @@
 // The date and time that head a results report: the user's short date and long time, the
 // same in the balance window's log as in the command-line report (tests/cli).
 
-#include "shell/ReportDateTime.h"
+#include "ReportDateTime.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "balance/TBalance_f.h"
-#include "shell/DoorTrimApp.h"
+#include "DoorTrimApp.h"
+#include "TBalance_f.h"
 
 namespace {
 

@@ -13,13 +13,13 @@
 #include <functional>
 #include <memory>
 
-#include "editors/TEnvir_f.h"
-#include "editors/TKOrg_f.h"
-#include "editors/TTrawl_f.h"
+#include "HelpBrowser.h"
+#include "TEditF.h"
+#include "TEnvir_f.h"
+#include "TKOrg_f.h"
+#include "TTrawl_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TEditF.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/TEditF.h"
+#include "TEditF.h"
 
 #include <gtest/gtest.h>
 

@@ -18,15 +18,15 @@
 #include <memory>
 #include <vector>
 
-#include "editors/ScPic.h"
-#include "editors/TGround_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
 #include "gui/ModalAnswer.h"
-#include "gui/PictureProbe.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
-#include "shell/HelpBrowser.h"
+#include "render/PictureProbe.h"
 
 namespace {
 
