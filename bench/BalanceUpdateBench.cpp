@@ -17,6 +17,7 @@ struct Surfaces {
   std::unique_ptr<ScaledCanvas> Side = Make(344, 347);
   std::unique_ptr<ScaledCanvas> Plan = Make(344, 198);
   std::unique_ptr<ScaledCanvas> Front = Make(201, 347);
+  ViewScale Scale;
 
   static std::unique_ptr<ScaledCanvas> Make(int width, int height) {
     auto canvas = std::make_unique<ScaledCanvas>(ScaledCanvas::itMetafile);
@@ -35,7 +36,8 @@ void Update(TBoard& board, Surfaces& views) {
   ViewFlags flags;
   flags.Points = true;
   const ThreeViewDrawing::Angles a{kX * kDegree, kY * kDegree, kZ * kDegree};
-  ThreeViewDrawing::RedrawBalanceViews(board, flags, a, *views.Side, *views.Plan, *views.Front);
+  ThreeViewDrawing::RedrawBalanceViews(board, views.Scale, flags, a, *views.Side, *views.Plan,
+                                       *views.Front);
 }
 
 // One Update of the balance window: the three one-degree steps for the stability figures, the

@@ -25,17 +25,17 @@ DoorTrimApp::DoorTrimApp() {
   main_ = std::make_unique<TMain_f>(*this);
   help_ = std::make_unique<HelpBrowser>();
   calculator_ = std::make_unique<CalculatorLauncher>();
-  proj_ = std::make_unique<TProj_f>(Board, *help_, *calculator_);
-  detail_ = std::make_unique<TBDetail_f>(Board);
+  proj_ = std::make_unique<TProj_f>(Document, *help_, *calculator_);
+  detail_ = std::make_unique<TBDetail_f>(Board());
   askAny_ = std::make_unique<TAskAny>();
   balance_ = std::make_unique<TBalance_f>(
-      Board, Flags, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
-  hydro_ = std::make_unique<THydro_f>(Board, *help_);
-  envir_ = std::make_unique<TEnvir_f>(Board, *help_);
-  trawl_ = std::make_unique<TTrawl_f>(Board, *help_);
-  ground_ = std::make_unique<TGround_f>(Board, *help_);
-  kgeom_ = std::make_unique<TKGeom_f>(Board, *help_);
-  korg_ = std::make_unique<TKOrg_f>(Board, *help_);
+      Document, Flags, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
+  hydro_ = std::make_unique<THydro_f>(Document, *help_);
+  envir_ = std::make_unique<TEnvir_f>(Document, *help_);
+  trawl_ = std::make_unique<TTrawl_f>(Document, *help_);
+  ground_ = std::make_unique<TGround_f>(Document, *help_);
+  kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
+  korg_ = std::make_unique<TKOrg_f>(Document, *help_);
   about_ = std::make_unique<TAboutBox>();
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DisplayFlags.h"
+#include "DoorDocument.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 
@@ -22,9 +23,9 @@ class TAskAny;
 class HelpBrowser;
 class CalculatorLauncher;
 
-// Everything the desktop program keeps for its whole run: the one door model, the display
-// flags, the view settings a data file carries, and every window, each created once. Windows
-// reach each other and the door through it.
+// Everything the desktop program keeps for its whole run: the document with the one door
+// model, the display flags, the view settings a data file carries, and every window, each
+// created once. It gives each window what that window works with.
 class DoorTrimApp {
  public:
   // Creates the door model, then every window, main window first.
@@ -38,10 +39,11 @@ class DoorTrimApp {
 
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
-  TBoard Board;
+  DoorDocument Document;
   DisplayFlags Flags;
   ViewSettings View;
 
+  TBoard& Board() { return Document.Board(); }
   TMain_f& Main() { return *main_; }
   TProj_f& Proj() { return *proj_; }
   TBalance_f& Balance() { return *balance_; }

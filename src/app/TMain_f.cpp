@@ -233,7 +233,7 @@ bool TMain_f::CommandEnabled(Command command) const {
 
 void TMain_f::RunCommand(Command command) {
   if (!CommandEnabled(command)) return;
-  if (command == Command::Balance) app_.Board.Bottom = bottomButton_->isChecked();
+  if (command == Command::Balance) app_.Board().Bottom = bottomButton_->isChecked();
   if (command == Command::Environment) app_.Envir().AdaptToMode(bottomButton_->isChecked());
   RunDialog(DialogOf(command));
 }
@@ -244,8 +244,8 @@ void TMain_f::UpdateDialogButtons() {
                                                          {Command::KeelGeometry, "Image8"},
                                                          {Command::KeelOrigin, "Image9"}};
   for (const auto& [keel, picture] : keelButtons) {
-    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board.Bottom);
-    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board.Bottom);
+    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board().Bottom);
+    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board().Bottom);
   }
 }
 
@@ -271,13 +271,13 @@ void TMain_f::ShowDoorShape(const QString& shape) {
 
 void TMain_f::RadioButton1Click() {
   bottomButton_->setChecked(true);
-  app_.Board.Bottom = true;
+  app_.Board().Bottom = true;
   UpdateDialogButtons();
 }
 
 void TMain_f::RadioButton2Click() {
   midwaterButton_->setChecked(true);
-  app_.Board.Bottom = false;
+  app_.Board().Bottom = false;
   UpdateDialogButtons();
 }
 
@@ -290,7 +290,7 @@ void TMain_f::SetBottomTrawling(bool bottom) {
 }
 
 void TMain_f::ShowModeFromModel() {
-  if (app_.Board.Bottom) {
+  if (app_.Board().Bottom) {
     RadioButton1Click();
   } else {
     RadioButton2Click();
@@ -303,14 +303,14 @@ void TMain_f::UpdateCaption() {
 
 int TMain_f::RunDialog(QDialog& dialog) {
   const int result = dialog.exec();
-  app_.Board.ComputeGeometry();
+  app_.Board().ComputeGeometry();
   return result;
 }
 
 bool TMain_f::OpenFile(const QString& path) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ViewSettings view;
-  const DoorFileResult result = app_.Board.LoadFromFile(fullPath.toStdString(), &view);
+  const DoorFileResult result = app_.Document.Load(fullPath.toStdString(), &view);
   if (!result) {
     ReportFileError(result, "Open Data File");
     return false;
@@ -327,13 +327,11 @@ void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title
 }
 
 bool TMain_f::WriteTo(const QString& path) {
-  const DoorFileResult result =
-      app_.Board.SaveToFile(path.toStdString(), app_.CollectViewSettings());
+  const DoorFileResult result = app_.Document.Save(path.toStdString(), app_.CollectViewSettings());
   if (!result) {
     ReportFileError(result, "Save Data");
     return false;
   }
-  app_.Board.Modified = false;
   return true;
 }
 
@@ -378,7 +376,7 @@ void TMain_f::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMain_f::MayClose() {
-  if (!app_.Board.Modified) return true;
+  if (!app_.Document.IsModified()) return true;
   const auto answer = QMessageBox::question(
       this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.

@@ -15,6 +15,7 @@
 #include "BalanceViewLayout.h"
 #include "CalculatorLauncher.h"
 #include "DoorCommands.h"
+#include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "ReportDateTime.h"
 #include "ScPic.h"
@@ -46,8 +47,8 @@ void DrainMessages() {
 
 }  // namespace
 
-TBalance_f::TBalance_f(TBoard& board, DisplayFlags& flags, const Services& services)
-    : board_(board), flags_(flags), services_(services) {
+TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
+    : board_(document.Board()), flags_(flags), services_(services) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -215,7 +216,7 @@ void TBalance_f::FormPaint() {
   flags.Points = flags_.ShowPoints;
   flags.Forces = flags_.ShowForces;
   flags.Labels = flags_.ShowLabels;
-  ThreeViewDrawing::RedrawBalanceViews(board_, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
+  ThreeViewDrawing::RedrawBalanceViews(board_, scale_, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
                                        *ui_.ScPic3);
 }
 

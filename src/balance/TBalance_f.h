@@ -6,9 +6,11 @@
 
 #include "BalanceUi.h"
 #include "DisplayFlags.h"
+#include "drawing/ViewScale.h"
 
 class CalculatorLauncher;
 class DoorCommands;
+class DoorDocument;
 class HelpBrowser;
 class QAction;
 class TAskAny;
@@ -35,7 +37,7 @@ class TBalance_f : public QDialog {
     DoorCommands& Commands;
   };
 
-  TBalance_f(TBoard& board, DisplayFlags& flags, const Services& services);
+  TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services);
 
   // Evaluates the door at the angles of the fields, refreshes every result field and
   // redraws the three views.
@@ -59,6 +61,8 @@ class TBalance_f : public QDialog {
   std::function<bool(const QString& path)> OpenTextFile;
 
   const BalanceUi& Ui() const { return ui_; }
+  // The scale of the last drawing of the three views.
+  const ViewScale& Scale() const { return scale_; }
   bool BalanceRunning() const { return balanceRunning_; }
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
@@ -82,10 +86,11 @@ class TBalance_f : public QDialog {
   void AskSensitivity();
   void ScheduleRedraw();
 
-  TBoard& board_;
+  TBoard& board_;  // the document's door
   DisplayFlags& flags_;
   const Services services_;
   BalanceUi ui_;
+  ViewScale scale_;
   std::array<long double, 3> angleRad_{0, 0, 0};
   bool stabilityOn_ = true;
   bool balanceRunning_ = false;

@@ -214,7 +214,8 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   const auto side = Surface(kSideRect);
   const auto front = Surface(kFrontRect);
   const auto plan = Surface(kPlanRect);
-  ThreeViewDrawing::RedrawBalanceViews(board, flags, angleRad, *side, *plan, *front);
+  ViewScale scale;
+  ThreeViewDrawing::RedrawBalanceViews(board, scale, flags, angleRad, *side, *plan, *front);
 
   QString state;
   if (search) {

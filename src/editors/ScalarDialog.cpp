@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QSvgRenderer>
 
+#include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "TEditF.h"
 #include "UserLocale.h"
@@ -17,11 +18,12 @@
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
 
-ScalarDialog::ScalarDialog(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
-                           const QString& caption, QSize clientSize)
+ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent,
+                           const char* name, const QString& caption, QSize clientSize)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Board(board),
+      Document(document),
+      Board(document.Board()),
       Help(help) {
   setObjectName(name);
   setWindowTitle(caption);
@@ -115,7 +117,7 @@ void ScalarDialog::CheckPendingField() {
 void ScalarDialog::OKBtnClick() {
   CheckPendingField();
   if (FChanged) {
-    Board.Modified = true;
+    Document.MarkModified();
     StoreFields();
   }
   accept();

@@ -8,7 +8,7 @@ class TGround_f : public TableEditor {
   Q_OBJECT
 
  public:
-  TGround_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   void PaintGrp() override;
   // Draws the previously marked row's point again as an ordinary one and marks the selected

@@ -12,7 +12,7 @@ class TKGeom_f : public TableEditor {
   Q_OBJECT
 
  public:
-  TKGeom_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TKGeom_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   void PaintGrp() override;
   // Draws the previously marked row's points again as ordinary ones and marks the selected

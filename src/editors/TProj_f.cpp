@@ -21,12 +21,12 @@
 #include <string>
 
 #include "CalculatorLauncher.h"
+#include "DoorDocument.h"
 #include "DoorPictures.h"
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
-#include "drawing/DrawingPreparation.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -47,8 +47,13 @@ QString PathOf(const std::string& name) {
 
 }  // namespace
 
-TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculator, QWidget* parent)
-    : QDialog(parent), board_(board), help_(help), calculator_(calculator) {
+TProj_f::TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& calculator,
+                 QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      board_(document.Board()),
+      help_(help),
+      calculator_(calculator) {
   // The built-in pictures are compiled into the widgets library, which a static link does not
   // register.
   Q_INIT_RESOURCE(resources);
@@ -180,7 +185,7 @@ void TProj_f::OKBtnClick() {
   const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
   if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
   if (fieldsChanged_) {
-    board_.Modified = true;
+    document_.MarkModified();
     const NumberLocale locale = UserNumberLocale();
     for (int i = 0; i < kMainParamCount; ++i)
       board_.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
@@ -249,41 +254,13 @@ void TProj_f::FitPictures() {
 
 void TProj_f::Redraw() {
   board_.Position(0, 0, 0);
-  ComputeBoundingBox(board_);
   ViewFlags flags;
   flags.Hidden = Option(ProjUi::kHidden);
   flags.Points = Option(ProjUi::kPoints);
   flags.Forces = Option(ProjUi::kForces);
   flags.Labels = Option(ProjUi::kLabels);
-  // With every force zero there is nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board_)) flags.Forces = false;
-
-  const XYZ& box = board_.BoxLow;
-  const XYZ& size = board_.BoxSize;
-  const XYZ low(box.X - 0.1L * size.X, box.Y - 0.1L * size.Y, box.Z - 0.1L * size.Z);
-  const XYZ extent(1.2L * size.X, 1.2L * size.Y, 1.2L * size.Z);
-
-  ScPic& front = *ui_.Surfaces[0];
-  ScPic& plan = *ui_.Surfaces[1];
-  ScPic& side = *ui_.Surfaces[2];
-  front.Clear();
-  plan.Clear();
-  side.Clear();
-
-  const ThreeViewDrawing::Angles unturned{0, 0, 0};
-  front.SetEqualScaleRegion(low.Y, extent.Y, low.Z, extent.Z);
-  front.Clear();
-  ThreeViewDrawing::DrawYZ(board_, front, flags, false, unturned);
-  plan.SetEqualScaleRegion(low.X, extent.X, low.Y, extent.Y);
-  plan.Clear();
-  ThreeViewDrawing::DrawXY(board_, plan, flags, false, unturned);
-  side.SetEqualScaleRegion(low.X, extent.X, low.Z, extent.Z);
-  side.Clear();
-  ThreeViewDrawing::DrawXZ(board_, side, flags, false, unturned);
-
-  front.Finish();
-  plan.Finish();
-  side.Finish();
+  ThreeViewDrawing::RedrawDoorViews(board_, scale_, flags, *ui_.Surfaces[0], *ui_.Surfaces[1],
+                                    *ui_.Surfaces[2]);
 }
 
 void TProj_f::OpenPicturesClick() {

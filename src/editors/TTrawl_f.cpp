@@ -24,8 +24,8 @@ QString Shown(long double value) {
 
 }  // namespace
 
-TTrawl_f::TTrawl_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(board, help, parent, "Trawl_f", "Influence of trawl", QSize(438, 355)) {
+TTrawl_f::TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : ScalarDialog(document, help, parent, "Trawl_f", "Influence of trawl", QSize(438, 355)) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(9, 8, 420, 300);

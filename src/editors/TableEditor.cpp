@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "UserLocale.h"
 #include "model/TBoard.h"
@@ -36,11 +37,12 @@ QString Numbered(const char* prefix, int number) {
 
 }  // namespace
 
-TableEditor::TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
-                         const QString& caption, std::vector<Column> columns)
+TableEditor::TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent,
+                         const char* name, const QString& caption, std::vector<Column> columns)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Board(board),
+      Document(document),
+      Board(document.Board()),
       Help(help),
       Columns(std::move(columns)) {
   setObjectName(name);
@@ -369,7 +371,7 @@ void TableEditor::OKBtnClick() {
       WarnRefused(*problem);
       return;
     }
-    Board.Modified = true;
+    Document.MarkModified();
   }
   accept();
 }

@@ -14,6 +14,7 @@
 #include "ScPic.h"
 #include "model/CoefTable.h"
 
+class DoorDocument;
 class HelpBrowser;
 class QEvent;
 class QLabel;
@@ -95,7 +96,7 @@ class TableEditor : public QDialog {
   QLabel* LabelXMax = nullptr;  // under the horizontal axis, at its end
 
  protected:
-  TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
+  TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
               const QString& caption, std::vector<Column> columns);
 
   // The model table as the grid sees it.
@@ -156,7 +157,8 @@ class TableEditor : public QDialog {
 
   QString Message(const char* english, const char* russian) const;
 
-  TBoard& Board;
+  DoorDocument& Document;
+  TBoard& Board;  // the document's door
   HelpBrowser& Help;
   const std::vector<Column> Columns;
 

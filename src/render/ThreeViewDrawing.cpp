@@ -57,8 +57,9 @@ long double Coord(const XYZ& p, int axis) {
 // Draws one view on one surface; a short-lived helper of a single drawing call.
 class ViewPainter {
  public:
-  ViewPainter(const TBoard& board, ScaledCanvas& surface, QPainter& canvas, const ViewLayout& view)
-      : board_(board), surface_(surface), canvas_(canvas), view_(view) {}
+  ViewPainter(const TBoard& board, long double forceScale, ScaledCanvas& surface, QPainter& canvas,
+              const ViewLayout& view)
+      : board_(board), forceScale_(forceScale), surface_(surface), canvas_(canvas), view_(view) {}
 
   long double H(const XYZ& p) const { return Coord(p, view_.Axes.H); }
   long double V(const XYZ& p) const { return Coord(p, view_.Axes.V); }
@@ -252,14 +253,14 @@ class ViewPainter {
     SetBrushStyle(Qt::NoBrush);
     UseLabelFont();
     if (view_.Front) MeasureLetter();
-    k_ = board_.ForceScale;
+    k_ = forceScale_;
     LMark(board_.PosWingHydro, board_.ForceWing.Force);
     LMark(board_.PosStringerHydro, board_.ForceStringer.Force);
     if (board_.Bottom) LMark(board_.PosKeelOrigin, board_.ForceGround.Force);
     Gravity();
     Bridle(board_.PosUpperBridle, board_.ForceUpperBridle.Force);
     Bridle(board_.PosLowerBridle, board_.ForceLowerBridle.Force);
-    if (labels) Write(ForceLabels(board_, view_.Axes, a_, t_));
+    if (labels) Write(ForceLabels(board_, forceScale_, view_.Axes, a_, t_));
   }
 
   void DrawKeel(bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
@@ -296,6 +297,7 @@ class ViewPainter {
 
  private:
   const TBoard& board_;
+  const long double forceScale_;  // m per N
   ScaledCanvas& surface_;
   QPainter& canvas_;
   const ViewLayout& view_;
@@ -308,12 +310,13 @@ class ViewPainter {
   std::optional<LabelPlacer> placer_;
 };
 
-void DrawView(const ViewLayout& view, const TBoard& board, ScaledCanvas& surface,
-              const ViewFlags& flags, bool keelRotation, const ThreeViewDrawing::Angles& angleRad) {
+void DrawView(const ViewLayout& view, const TBoard& board, const ViewScale& scale,
+              ScaledCanvas& surface, const ViewFlags& flags, bool keelRotation,
+              const ThreeViewDrawing::Angles& angleRad) {
   QPainter* canvas = surface.DrawCanvas();
   // A recording that could not be opened loses this drawing silently.
   if (canvas == nullptr || !canvas->isActive()) return;
-  ViewPainter(board, surface, *canvas, view).Draw(flags, keelRotation, angleRad);
+  ViewPainter(board, scale.ForceScale, surface, *canvas, view).Draw(flags, keelRotation, angleRad);
 }
 
 // The region shown along one axis: the box with a tenth of its size as margin on each side.
@@ -332,33 +335,34 @@ void RegionAxis(long double low, long double size, long double fallback, long do
 
 }  // namespace
 
-void ThreeViewDrawing::DrawXZ(const TBoard& board, ScaledCanvas& surface, const ViewFlags& flags,
-                              bool keelRotation, const Angles& angleRad) {
-  DrawView(kSide, board, surface, flags, keelRotation, angleRad);
+void ThreeViewDrawing::DrawXZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+                              const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
+  DrawView(kSide, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::DrawXY(const TBoard& board, ScaledCanvas& surface, const ViewFlags& flags,
-                              bool keelRotation, const Angles& angleRad) {
-  DrawView(kPlan, board, surface, flags, keelRotation, angleRad);
+void ThreeViewDrawing::DrawXY(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+                              const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
+  DrawView(kPlan, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::DrawYZ(const TBoard& board, ScaledCanvas& surface, const ViewFlags& flags,
-                              bool keelRotation, const Angles& angleRad) {
-  DrawView(kFront, board, surface, flags, keelRotation, angleRad);
+void ThreeViewDrawing::DrawYZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+                              const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
+  DrawView(kFront, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
-                                          const Angles& angleRad, ScaledCanvas& side,
-                                          ScaledCanvas& plan, ScaledCanvas& front) {
+void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
+                                          const ViewFlags& flags, const Angles& angleRad,
+                                          ScaledCanvas& side, ScaledCanvas& plan,
+                                          ScaledCanvas& front) {
   // 1, 2. Region and arrow scale.
-  ComputeBoundingBox(board);
+  ComputeBoundingBox(board, scale);
   ViewFlags shown = flags;
   // No force at all: nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board)) shown.Forces = false;
+  if (flags.Forces && !ScaleForceArrows(board, scale)) shown.Forces = false;
 
   // 3.
-  const XYZ& low = board.BoxLow;
-  const XYZ& size = board.BoxSize;
+  const XYZ& low = scale.BoxLow;
+  const XYZ& size = scale.BoxSize;
   long double fallback = 1.2L * std::max({size.X, size.Y, size.Z});
   if (!(fallback > 0) || !std::isfinite(fallback)) fallback = 1;
   XYZ start;
@@ -392,10 +396,43 @@ void ThreeViewDrawing::RedrawBalanceViews(TBoard& board, const ViewFlags& flags,
   front.XExtent = plan.YExtent;
 
   // 7, 8.
-  DrawXZ(board, side, shown, true, angleRad);
-  DrawXY(board, plan, shown, true, angleRad);
-  DrawYZ(board, front, shown, true, angleRad);
+  DrawXZ(board, scale, side, shown, true, angleRad);
+  DrawXY(board, scale, plan, shown, true, angleRad);
+  DrawYZ(board, scale, front, shown, true, angleRad);
   side.Finish();
   plan.Finish();
   front.Finish();
+}
+
+void ThreeViewDrawing::RedrawDoorViews(const TBoard& board, ViewScale& scale,
+                                       const ViewFlags& flags, ScaledCanvas& front,
+                                       ScaledCanvas& plan, ScaledCanvas& side) {
+  ComputeBoundingBox(board, scale);
+  ViewFlags shown = flags;
+  // With every force zero there is nothing to scale and no arrow to draw.
+  if (shown.Forces && !ScaleForceArrows(board, scale)) shown.Forces = false;
+
+  const XYZ& box = scale.BoxLow;
+  const XYZ& size = scale.BoxSize;
+  const XYZ low(box.X - 0.1L * size.X, box.Y - 0.1L * size.Y, box.Z - 0.1L * size.Z);
+  const XYZ extent(1.2L * size.X, 1.2L * size.Y, 1.2L * size.Z);
+
+  front.Clear();
+  plan.Clear();
+  side.Clear();
+
+  const Angles unturned{0, 0, 0};
+  front.SetEqualScaleRegion(low.Y, extent.Y, low.Z, extent.Z);
+  front.Clear();
+  DrawYZ(board, scale, front, shown, false, unturned);
+  plan.SetEqualScaleRegion(low.X, extent.X, low.Y, extent.Y);
+  plan.Clear();
+  DrawXY(board, scale, plan, shown, false, unturned);
+  side.SetEqualScaleRegion(low.X, extent.X, low.Z, extent.Z);
+  side.Clear();
+  DrawXZ(board, scale, side, shown, false, unturned);
+
+  front.Finish();
+  plan.Finish();
+  side.Finish();
 }

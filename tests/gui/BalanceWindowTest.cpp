@@ -47,7 +47,7 @@ class BalanceWindow : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Board.Modified = false;
+    app_->Document.SetModified(false);
     app_.reset();
     QDir::setCurrent(previousDir_);
   }
@@ -125,17 +125,17 @@ TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
   EXPECT_NEAR(Number("Edit11"), figures.SpreadKN, 0.0001);
   EXPECT_NEAR(Number("Edit12"), figures.VerticalKN, 0.0001);
   EXPECT_NEAR(Number("Edit13"), figures.WingAttackDeg, 0.001);
-  EXPECT_EQ(app_->Board.RotZ, 30);
+  EXPECT_EQ(app_->Board().RotZ, 30);
 }
 
 TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
   SetAngles(0, 0, 20);
   const double bottom = Number("Edit10");
-  const long double ground = app_->Board.ForceGround.Force.X / 1000;
+  const long double ground = app_->Board().ForceGround.Force.X / 1000;
   EXPECT_LT(ground, -0.01L);
   app_->Main().RadioButton2Click();
   window_->UpdateButtonClick();
-  EXPECT_EQ(app_->Board.ForceGround.Force.X, 0);
+  EXPECT_EQ(app_->Board().ForceGround.Force.X, 0);
   // The wing and stringer do not depend on the mode; only the ground's share goes.
   EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
 }
@@ -143,9 +143,9 @@ TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
 TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
   SetAngles(0, 0, 10);
   Find<TSpinButton>("SpinButton3")->UpButton()->click();
-  EXPECT_EQ(app_->Board.RotZ, 11);
+  EXPECT_EQ(app_->Board().RotZ, 11);
   Find<TSpinButton>("SpinButton1")->DownButton()->click();
-  EXPECT_EQ(app_->Board.RotX, -1);
+  EXPECT_EQ(app_->Board().RotX, -1);
 }
 
 TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
@@ -159,7 +159,7 @@ TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
   EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
       << message.toStdString();
   EXPECT_EQ(x->Val(), 0);
-  EXPECT_EQ(app_->Board.RotX, 0);
+  EXPECT_EQ(app_->Board().RotX, 0);
 }
 
 TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
@@ -196,11 +196,11 @@ TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   EXPECT_FALSE(window_->BalanceRunning());
   // The door turned towards its balance position about Z, and the fields hold where it got.
   EXPECT_GT(Angle("Edit9")->Val(), 0);
-  EXPECT_EQ(app_->Board.RotZ, Angle("Edit9")->Val());
+  EXPECT_EQ(app_->Board().RotZ, Angle("Edit9")->Val());
 }
 
 TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps) {
-  app_->Board.Sensitivity = 1e7L;  // steps far too small to get anywhere
+  app_->Board().Sensitivity = 1e7L;  // steps far too small to get anywhere
   Action("MnuShProces")->trigger();
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   EXPECT_EQ(window_->RelaxationSteps(), 1000);
@@ -208,7 +208,7 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps)
 }
 
 TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
-  app_->Board.Sensitivity = 0.01L;  // steps of thousands of degrees
+  app_->Board().Sensitivity = 0.01L;  // steps of thousands of degrees
   Action("MnuShProces")->trigger();
   int boxes = 0;
   QString message;
@@ -238,29 +238,30 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
 
 TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
   window_->UpdateButtonClick();
-  const long double scale = app_->Board.ForceScale;
-  EXPECT_NEAR(scale, app_->Board.b / app_->Board.MaxForce / 3, 1e-15L);
+  const long double scale = window_->Scale().ForceScale;
+  EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();
   EXPECT_FALSE(app_->Flags.ShowForces);
   EXPECT_FALSE(Action("PopShForces")->isChecked());
-  app_->Board.ForceScale = 123;  // a redraw without forces must not touch it
+  // A longer chord asks for longer arrows; a redraw without forces must not rescale them.
+  app_->Board().b *= 2;
   Action("MnuShLabels")->trigger();
-  EXPECT_EQ(app_->Board.ForceScale, 123);
+  EXPECT_EQ(window_->Scale().ForceScale, scale);
   Action("PopShForces")->trigger();  // the pop-up twin switches it back on
   EXPECT_TRUE(app_->Flags.ShowForces);
   EXPECT_TRUE(Action("MnuShForces")->isChecked());
-  EXPECT_NEAR(app_->Board.ForceScale, scale, 1e-15L);
+  EXPECT_NEAR(window_->Scale().ForceScale, 2 * scale, 1e-15L);
 }
 
 TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
   auto* bottom = app_->Main().findChild<QRadioButton*>("RadioButton1");
   auto* midwater = app_->Main().findChild<QRadioButton*>("RadioButton2");
   Action("MnuBottom")->trigger();
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_TRUE(midwater->isChecked());
   EXPECT_FALSE(Action("PopBottom")->isChecked());
   Action("PopBottom")->trigger();
-  EXPECT_TRUE(app_->Board.Bottom);
+  EXPECT_TRUE(app_->Board().Bottom);
   EXPECT_TRUE(bottom->isChecked());
   EXPECT_TRUE(Action("MnuBottom")->isChecked());
 
@@ -283,7 +284,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board.Sensitivity, 250);
+  EXPECT_EQ(app_->Board().Sensitivity, 250);
   AnswerNextModal([](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>("Edit1");
     edit->selectAll();
@@ -291,7 +292,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board.Sensitivity, 50);  // below the minimum: the default
+  EXPECT_EQ(app_->Board().Sensitivity, 50);  // below the minimum: the default
 }
 
 TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
@@ -345,7 +346,7 @@ TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
   });
   balance->click();
   EXPECT_TRUE(shown);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CalculatorLauncher.h"
+#include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "TEnvir_f.h"
 #include "THydro_f.h"
@@ -28,17 +29,19 @@
 
 namespace {
 
-using DialogFactory = std::function<std::unique_ptr<QDialog>(TBoard&, HelpBrowser&)>;
+using DialogFactory = std::function<std::unique_ptr<QDialog>(DoorDocument&, HelpBrowser&)>;
 
 template <class Dialog>
 DialogFactory Make() {
-  return [](TBoard& board, HelpBrowser& help) { return std::make_unique<Dialog>(board, help); };
+  return [](DoorDocument& document, HelpBrowser& help) {
+    return std::make_unique<Dialog>(document, help);
+  };
 }
 
 DialogFactory MakeProjections() {
   static CalculatorLauncher calculator;
-  return [](TBoard& board, HelpBrowser& help) {
-    return std::make_unique<TProj_f>(board, help, calculator);
+  return [](DoorDocument& document, HelpBrowser& help) {
+    return std::make_unique<TProj_f>(document, help, calculator);
   };
 }
 
@@ -124,9 +127,10 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       if (press.ByEnter && !c.EnterPressesOk) continue;
       SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
                                       << " + " << press.Name);
-      TBoard board;
+      DoorDocument document;
+      TBoard& board = document.Board();
       HelpBrowser help;
-      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+      const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       QString complaint;
       const int result = RunModal(*dialog, [&] {
         QLineEdit* field = Field(*dialog, c.FieldName);
@@ -137,7 +141,7 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       });
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
-      EXPECT_TRUE(board.Modified);
+      EXPECT_TRUE(document.IsModified());
       EXPECT_EQ(complaint.contains("Value is out of range"), c.Complains)
           << complaint.toStdString();
     }
@@ -273,10 +277,11 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       SCOPED_TRACE(testing::Message() << c.Dialog << " field " << c.BadField << " typed "
                                       << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
                                       << (key == Qt::Key_Return ? " + Return" : " + Enter"));
-      TBoard board;
+      DoorDocument document;
+      TBoard& board = document.Board();
       c.Fill(board);
       HelpBrowser help;
-      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+      const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       QString question;
       const int result = RunModal(*dialog, [&] {
         for (std::size_t f = 0; f < c.Entries.size(); ++f) {

@@ -46,7 +46,7 @@ class MainWindow : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Board.Modified = false;  // let the window go without asking
+    app_->Document.SetModified(false);  // let the window go without asking
     main_->close();
     app_.reset();
   }
@@ -135,19 +135,19 @@ TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
 TEST_F(MainWindow, ModeButtonsSetTheModel) {
   EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_FALSE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
-  EXPECT_TRUE(app_->Board.Bottom);
+  EXPECT_TRUE(app_->Board().Bottom);
 }
 
 TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   const QString path = WriteDoor("midwater.brd", 9000, false);
   AnswerFileDialog(path);
   Action("Open1")->trigger();
-  EXPECT_EQ(app_->Board.G, 9000);
-  EXPECT_FALSE(app_->Board.Bottom);
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Document.IsModified());
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
   EXPECT_EQ(main_->FileName(), path);
@@ -157,7 +157,7 @@ TEST_F(MainWindow, OpenCancelledChangesNothing) {
   AnswerFileDialog("");
   Action("Open1")->trigger();
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_EQ(app_->Board.G, 11513);
+  EXPECT_EQ(app_->Board().G, 11513);
 }
 
 TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
@@ -174,19 +174,19 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   EXPECT_FALSE(main_->OpenFile(bad));
   EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
   EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
-  EXPECT_EQ(app_->Board.G, 9000);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + good);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
 }
 
 TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
-  app_->Board.G = 12345;
-  app_->Board.Modified = true;
+  app_->Board().G = 12345;
+  app_->Document.SetModified(true);
   const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
   AnswerFileDialog(path);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_FALSE(app_->Document.IsModified());
   EXPECT_EQ(main_->FileName(), path + ".brd");
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
   TBoard reread;
@@ -194,10 +194,10 @@ TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
   EXPECT_EQ(reread.G, 12345);
 
   // A second Save writes to the same file without asking.
-  app_->Board.G = 222;
-  app_->Board.Modified = true;
+  app_->Board().G = 222;
+  app_->Document.SetModified(true);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_FALSE(app_->Document.IsModified());
   ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
   EXPECT_EQ(reread.G, 222);
 }
@@ -208,20 +208,20 @@ TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
 }
 
 TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
-  app_->Board.Modified = true;
+  app_->Document.SetModified(true);
   QString message;
   AnswerMessageBox(QMessageBox::Cancel, &message);
   main_->close();
   EXPECT_EQ(message, "Save Data?");
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board.G = 1;
-  app_->Board.Modified = true;
+  app_->Board().G = 1;
+  app_->Document.SetModified(true);
   AnswerMessageBox(QMessageBox::No);
   main_->close();
   EXPECT_FALSE(main_->isVisible());
@@ -233,8 +233,8 @@ TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
 TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board.G = 7777;
-  app_->Board.Modified = true;
+  app_->Board().G = 7777;
+  app_->Document.SetModified(true);
   AnswerMessageBox(QMessageBox::Yes);
   main_->close();
   EXPECT_FALSE(main_->isVisible());
@@ -244,12 +244,12 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
 }
 
 TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
-  app_->Board.Modified = true;
+  app_->Document.SetModified(true);
   AnswerMessageBox(QMessageBox::Yes);
   QTimer::singleShot(200, [] { AnswerFileDialog(""); });
   main_->close();
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
@@ -257,13 +257,13 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   const QString path = WriteDoor("sub/door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
-  app_->Board.Modified = true;
+  app_->Document.SetModified(true);
   QString error;
   AnswerMessageBox(QMessageBox::Yes);
   QTimer::singleShot(300, [&error] { AnswerMessageBox(QMessageBox::Ok, &error); });
   main_->close();
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
   EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
 }
 
@@ -275,7 +275,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   AnswerFileDialog(path);
   QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
-  EXPECT_EQ(app_->Board.G, 9000);
+  EXPECT_EQ(app_->Board().G, 9000);
 
   // Influence of Trawl: type the angle, Tab on, and press OK with the space bar.
   auto* trawl = Find<QPushButton>("Button6");
@@ -291,8 +291,8 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
     QTest::keyClick(ok, Qt::Key_Space);
   });
   QTest::keyClick(trawl, Qt::Key_Space);
-  EXPECT_EQ(app_->Board.BridleAngleH, 12);
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_EQ(app_->Board().BridleAngleH, 12);
+  EXPECT_TRUE(app_->Document.IsModified());
 
   // The offscreen platform activates no window by itself once a dialog has closed.
   QApplication::setActiveWindow(main_);

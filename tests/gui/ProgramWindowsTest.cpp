@@ -47,7 +47,7 @@ class ProgramWindows : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
   void TearDown() override {
-    app_.Board.Modified = false;
+    app_.Document.SetModified(false);
     app_.Main().close();
   }
 
@@ -89,7 +89,7 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 }
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
-  app_.Board.Modified = true;
+  app_.Document.SetModified(true);
   QString question;
   const bool ended = EndsWhile([&] {
     OpenHelp();

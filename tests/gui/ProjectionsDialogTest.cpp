@@ -1,3 +1,4 @@
+#include "DoorDocument.h"
 #include "TProj_f.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ const char* const kPageNames[3] = {"PageFront", "PagePlan", "PageSide"};
 class Projections : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog_ = std::make_unique<TProj_f>(board_, help_, calculator_);
+    dialog_ = std::make_unique<TProj_f>(document_, help_, calculator_);
     dialog_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   }
@@ -102,7 +103,8 @@ class Projections : public ::testing::Test {
     return QPointF(surface.XToPixel(h), surface.YToPixel(v));
   }
 
-  TBoard board_;
+  DoorDocument document_;
+  TBoard& board_ = document_.Board();
   HelpBrowser help_;
   // No calculator is ever found, so running one only shows the message.
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
@@ -214,7 +216,7 @@ TEST_F(Projections, OkWithoutChangesWritesNothing) {
   QTest::mouseClick(Find<QPushButton>("OKBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
   for (const EditableField& param : kMainParams)
     EXPECT_NEAR(board_.*param.Field, before.*param.Field, kExact) << param.Name;
 }
@@ -227,7 +229,7 @@ TEST_F(Projections, OkAfterAChangeElsewhereStoresTheShownValues) {
   EXPECT_EQ(Field("x0")->text(), "1.235");
   EXPECT_TRUE(dialog_->FieldsChanged());
   Find<QPushButton>("OKBtn")->click();
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
   EXPECT_NEAR(board_.x0, 1.235L, kExact);
   EXPECT_NEAR(board_.R, 30000, kExact);
 }
@@ -240,7 +242,7 @@ TEST_F(Projections, TypingSetsFieldsChangedAndOkStoresTheField) {
   EXPECT_TRUE(dialog_->FieldsChanged());
   const long double typed = field->text().toDouble();
   Find<QPushButton>("OKBtn")->click();
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
   EXPECT_NEAR(board_.y0, typed, kTypedTol);
 }
 
@@ -252,7 +254,7 @@ TEST_F(Projections, CancelRestoresTheValuesOfTheLastShowing) {
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
   EXPECT_NEAR(board_.x0, x0, kExact);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(Projections, ATabChangeRenewsTheSnapshot) {
@@ -284,11 +286,10 @@ TEST_F(Projections, EscapePressesCancel) {
 
 TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
   EXPECT_FALSE(Action("ShowForces1")->isChecked());
-  board_.ForceScale = 123;
-  board_.MaxForce = 456;
   dialog_->Redraw();
-  EXPECT_NEAR(board_.ForceScale, 123, kExact);
-  EXPECT_NEAR(board_.MaxForce, 456, kExact);
+  const ViewScale untouched;
+  EXPECT_EQ(dialog_->Scale().ForceScale, untouched.ForceScale);
+  EXPECT_EQ(dialog_->Scale().MaxForce, untouched.MaxForce);
 
   Action("ShowForces1")->trigger();
   const TBoard door = Evaluated(TBoard());
@@ -298,8 +299,8 @@ TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
-  EXPECT_NEAR(board_.MaxForce, largest, kReferenceTol);
-  EXPECT_NEAR(board_.ForceScale, board_.b / board_.MaxForce / 3, kScaleTol);
+  EXPECT_NEAR(dialog_->Scale().MaxForce, largest, kReferenceTol);
+  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.b / dialog_->Scale().MaxForce / 3, kScaleTol);
   // The arrows are drawn: the gravity component is a red line down from G in the front view.
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());

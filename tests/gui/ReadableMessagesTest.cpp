@@ -38,9 +38,9 @@ TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   EXPECT_TRUE(message.contains("line 4")) << message.toStdString();
   EXPECT_TRUE(message.contains("found '0.27\\xFF'")) << message.toStdString();
   EXPECT_FALSE(message.contains(QChar::ReplacementCharacter)) << message.toStdString();
-  EXPECT_EQ(app->Board.Hydro.Cx[2], TBoard().Hydro.Cx[2]);  // the door stays as it was
+  EXPECT_EQ(app->Board().Hydro.Cx[2], TBoard().Hydro.Cx[2]);  // the door stays as it was
 
-  app->Board.Modified = false;
+  app->Document.SetModified(false);
   main.close();
 }
 

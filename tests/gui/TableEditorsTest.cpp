@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "TGround_f.h"
@@ -85,12 +86,13 @@ void SetGround(TBoard& board, Rows rows) {
 // A board and a help window for one dialog, shown and active as the main window shows it.
 template <class Dialog>
 struct Editor {
-  TBoard Board;
+  DoorDocument Document;
+  TBoard& Board = Document.Board();
   HelpBrowser Help;
   std::unique_ptr<Dialog> D;
 
   void Open() {
-    D = std::make_unique<Dialog>(Board, Help);
+    D = std::make_unique<Dialog>(Document, Help);
     D->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(D.get()));
     D->activateWindow();
@@ -232,7 +234,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   keel.D->hide();
 
   Editor<TGround_f> ground;
-  ground.D = std::make_unique<TGround_f>(ground.Board, ground.Help);
+  ground.D = std::make_unique<TGround_f>(ground.Document, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
   EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
             "Coefficient of Ground-dynamical Resistance Force");
@@ -291,7 +293,7 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   // Declining still counts as a change: OK writes the grid back.
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   EXPECT_NEAR(e.Board.Hydro.Cx[0], 0.123, kGridTolerance);
   EXPECT_EQ(e.Board.Hydro.Count, 4);
 }
@@ -465,7 +467,7 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   const int boxes = BoxesDuring([&] { e.Button("OKBtn")->click(); });
   EXPECT_EQ(boxes, 0);
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Cx[0], 0.1234L);
   EXPECT_EQ(e.Board.Hydro.Count, 2);
 }
@@ -477,7 +479,7 @@ TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
   e.Add({"20", "3"});
   e.Button("CancelBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Rejected);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Ground.Count, 2);
   e.D->show();
   EXPECT_EQ(e.Column(0), QStringList({"0", "10"}));
@@ -491,7 +493,7 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
   e.Add({"0.2", "2", "0.15"});
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   const KeelGeomTable& t = e.Board.KeelGeom;
   ASSERT_EQ(t.Count, 3);
   EXPECT_NEAR(t.Zi[2], 0.2, kValueTolerance);
@@ -508,7 +510,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("at least 2 rows")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 2);
   EXPECT_EQ(e.Board.Hydro.Angle[0], 0);
 
@@ -516,7 +518,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   e.Button("OKBtn")->click();
   EXPECT_FALSE(e.D->isVisible());
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 2);
   EXPECT_EQ(e.Board.Hydro.Angle[0], 10);
   EXPECT_EQ(e.Board.Hydro.Angle[1], 50);
@@ -535,7 +537,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 3:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_EQ(e.Board.Hydro.Angle[2], 20.0004L);
 
@@ -543,7 +545,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_EQ(e.Board.Hydro.Angle[1], 20);
   EXPECT_EQ(e.Board.Hydro.Angle[3], 40);
@@ -568,7 +570,7 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   EXPECT_TRUE(warning.contains("row 2:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_EQ(e.Board.Ground.Angle[0], 0);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
 }
 
 TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
@@ -582,14 +584,14 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 1: Zi -0.1 must not be negative")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.KeelGeom.Count, 3);
 
   e.ClickRow(0);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.KeelGeom.Count, 3);
   EXPECT_NEAR(e.Board.KeelGeom.Zi[0], 0.1, kValueTolerance);
   EXPECT_NEAR(e.Board.KeelGeom.Zi[2], 0.3, kValueTolerance);
@@ -608,7 +610,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   EXPECT_TRUE(warning.contains("row 4:")) << warning.toStdString();
   EXPECT_TRUE(warning.contains("abc")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 3);
 
   // A cell that the lenient reading would take ("0.5x") is refused as well.
@@ -623,7 +625,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   e.PressAnswering("Button1", QMessageBox::Ok);
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_NEAR(e.Board.Hydro.Cx[3], 0.7, kValueTolerance);
 }

@@ -49,8 +49,11 @@ struct Views {
     canvas->Loaded();
     return canvas;
   }
-  void Redraw(TBoard& board, const ViewFlags& flags, const Angles& angles) {
-    ThreeViewDrawing::RedrawBalanceViews(board, flags, angles, *Side, *Plan, *Front);
+  // The drawing state the balance window keeps from one drawing to the next.
+  ViewScale Scale;
+
+  void Redraw(const TBoard& board, const ViewFlags& flags, const Angles& angles) {
+    ThreeViewDrawing::RedrawBalanceViews(board, Scale, flags, angles, *Side, *Plan, *Front);
   }
 };
 
@@ -316,7 +319,7 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
     views.Redraw(board, flags, Radians(0, 0, 0));  // sets the ranges
     const Angles angles = Radians(5, -6, 32);
     views.Side->Clear();
-    ThreeViewDrawing::DrawXZ(board, *views.Side, flags, keelRotation, angles);
+    ThreeViewDrawing::DrawXZ(board, views.Scale, *views.Side, flags, keelRotation, angles);
     views.Side->Finish();
     PictureProbe probe(views.Side->Picture());
     EXPECT_EQ(probe.FindText("K"), nullptr);
@@ -363,7 +366,7 @@ TEST(ThreeViewForces, LMarkOfTheWingForce) {
   views.Redraw(board, ViewFlags{}, Radians(2, 3, 30));
   const ScaledCanvas& plan = *views.Plan;
   PictureProbe probe(plan.Picture());
-  const long double k = board.ForceScale;
+  const long double k = views.Scale.ForceScale;
   const XYZ& w = board.PosWingHydro;
   const XYZ& f = board.ForceWing.Force;
   const QPointF point = Pixel(plan, View::Plan, w);
@@ -431,21 +434,21 @@ TEST(ThreeViewForces, PlanViewGravityIsADotWithoutLabel) {
   const XYZ& g = board.PosGravity;
   const QPointF from = Pixel(*views.Side, View::Side, g);
   const QPointF to(views.Side->XToPixel(g.X),
-                   views.Side->YToPixel(g.Z + board.ForceScale * board.ForceGravity.Force.Z));
+                   views.Side->YToPixel(g.Z + views.Scale.ForceScale * board.ForceGravity.Force.Z));
   EXPECT_TRUE(side.HasLine(kRed, from, to));
   EXPECT_NE(side.FindText("Gz"), nullptr);
 }
 
 TEST(ThreeViewForces, ForcesOffKeepTheScaleAndDrawNoArrows) {
   TBoard board = DoorAt(2, 3, 30);
-  board.ForceScale = 0.125L;
-  board.MaxForce = 7;
   Views views;
+  views.Scale.ForceScale = 0.125L;
+  views.Scale.MaxForce = 7;
   ViewFlags flags;
   flags.Forces = false;
   views.Redraw(board, flags, Radians(2, 3, 30));
-  EXPECT_EQ(board.ForceScale, 0.125L);
-  EXPECT_EQ(board.MaxForce, 7);
+  EXPECT_EQ(views.Scale.ForceScale, 0.125L);
+  EXPECT_EQ(views.Scale.MaxForce, 7);
   for (const ScaledCanvas* pic : {views.Side.get(), views.Plan.get(), views.Front.get()}) {
     PictureProbe probe(pic->Picture());
     EXPECT_TRUE(probe.LinesOf(kRed).empty());
@@ -466,7 +469,7 @@ TEST(ThreeViewRegion, OriginAndEveryArrowTipAreShown) {
       const ScaledCanvas& side = *views.Side;
       const ScaledCanvas& plan = *views.Plan;
       const ScaledCanvas& front = *views.Front;
-      const XYZ& size = board.BoxSize;
+      const XYZ& size = views.Scale.BoxSize;
       // The warp point lies at least a tenth of the box from every edge.
       EXPECT_GE(0 - side.XMin, 0.1L * size.X - kWorldTol);
       EXPECT_GE(side.XMin + side.XExtent, 0.1L * size.X - kWorldTol);
@@ -476,9 +479,9 @@ TEST(ThreeViewRegion, OriginAndEveryArrowTipAreShown) {
       EXPECT_GE(plan.YMin + plan.YExtent, 0.1L * size.Y - kWorldTol);
 
       // The longest component is a third of the chord.
-      EXPECT_NEAR(board.MaxForce * board.ForceScale, board.b / 3, kWorldTol);
+      EXPECT_NEAR(views.Scale.MaxForce * views.Scale.ForceScale, board.b / 3, kWorldTol);
       for (const Arrow& arrow : Arrows(board)) {
-        const XYZ tip = arrow.Point + arrow.Force * board.ForceScale;
+        const XYZ tip = arrow.Point + arrow.Force * views.Scale.ForceScale;
         EXPECT_TRUE(Inside(tip.X, side.XMin, side.XExtent)) << a.X << " " << a.Y << " " << a.Z;
         EXPECT_TRUE(Inside(tip.Z, side.YMin, side.YExtent));
         EXPECT_TRUE(Inside(tip.X, plan.XMin, plan.XExtent));
@@ -528,13 +531,13 @@ TEST(ThreeViewDegenerate, NoForcesDrawNoArrowsButTheDoor) {
     board.Evaluate(3 * kDegree, -2 * kDegree, 20 * kDegree);
     for (const Arrow& arrow : Arrows(board))
       ASSERT_EQ(arrow.Force, XYZ{});
-    board.ForceScale = 0.25L;
     Views views;
+    views.Scale.ForceScale = 0.25L;
     ViewFlags flags;
     flags.Points = true;
     views.Redraw(board, flags, Radians(3, -2, 20));
-    EXPECT_EQ(board.MaxForce, 0);
-    EXPECT_EQ(board.ForceScale, 0.25L);  // no scale step without a force
+    EXPECT_EQ(views.Scale.MaxForce, 0);
+    EXPECT_EQ(views.Scale.ForceScale, 0.25L);  // no scale step without a force
     for (const ScaledCanvas* pic : {views.Side.get(), views.Plan.get(), views.Front.get()}) {
       EXPECT_TRUE(std::isfinite(pic->XMin) && std::isfinite(pic->XExtent));
       EXPECT_TRUE(std::isfinite(pic->YMin) && std::isfinite(pic->YExtent));

@@ -58,7 +58,8 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
     front.SetSurfaceSize({201, 347});
     ViewFlags flags;
     flags.Points = door.Points;
-    ThreeViewDrawing::RedrawBalanceViews(board, flags, angles, side, plan, front);
+    ViewScale scale;
+    ThreeViewDrawing::RedrawBalanceViews(board, scale, flags, angles, side, plan, front);
 
     for (const auto& [name, view] :
          {std::pair{"side", &side}, std::pair{"plan", &plan}, std::pair{"front", &front}}) {

@@ -74,7 +74,6 @@ void ExpectSameDoor(const TBoard& e, const TBoard& a, const std::string& what) {
   EXPECT_TRUE(SameBits(e.bs, a.bs)) << "bs";
 
   EXPECT_EQ(e.Bottom, a.Bottom);
-  EXPECT_EQ(e.Modified, a.Modified);
   EXPECT_EQ(e.FrontPicture, a.FrontPicture);
   EXPECT_EQ(e.PlanPicture, a.PlanPicture);
   EXPECT_EQ(e.SidePicture, a.SidePicture);

@@ -10,6 +10,6 @@ bool SameBits(long double a, long double b);
 
 // Expects every field a door data file or a load can touch to hold the same bits in both doors:
 // the four tables (all rows, used or not), the main parameters and their ranges, the
-// environment, bs, mode, Modified, the picture names, the rotation angles, Sensitivity and the
+// environment, bs, mode, the picture names, the rotation angles, Sensitivity and the
 // body-frame geometry. `what` names the comparison in failure messages.
 void ExpectSameDoor(const TBoard& expected, const TBoard& actual, const std::string& what);

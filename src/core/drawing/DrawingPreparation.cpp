@@ -32,7 +32,7 @@ struct ForceAt {
 
 }  // namespace
 
-void ComputeBoundingBox(TBoard& board) {
+void ComputeBoundingBox(const TBoard& board, ViewScale& view) {
   const XYZ origin;
   const std::initializer_list<const XYZ*> points = {
       &board.PosWingOutline[0],     &board.PosWingOutline[1],     &board.PosWingOutline[2],
@@ -47,25 +47,25 @@ void ComputeBoundingBox(TBoard& board) {
       low = std::min(low, Coord(*p, axis));
       high = std::max(high, Coord(*p, axis));
     }
-    Coord(board.BoxLow, axis) = low;
-    Coord(board.BoxSize, axis) = high - low;
+    Coord(view.BoxLow, axis) = low;
+    Coord(view.BoxSize, axis) = high - low;
   }
 }
 
-void ComputeMaxForce(TBoard& board) {
+void ComputeMaxForce(const TBoard& board, ViewScale& view) {
   long double largest = 0;
   for (const TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
                           &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
-  board.MaxForce = largest;
+  view.MaxForce = largest;
 }
 
-void ApplyForceArrowScale(TBoard& board, long double scale) {
-  board.ForceScale = scale;
-  const XYZ low = board.BoxLow;
-  const XYZ high = board.BoxLow + board.BoxSize;
+void ApplyForceArrowScale(const TBoard& board, ViewScale& view, long double scale) {
+  view.ForceScale = scale;
+  const XYZ low = view.BoxLow;
+  const XYZ high = view.BoxLow + view.BoxSize;
   // Every force counts, whatever the mode and the stringer area.
   const ForceAt arrows[] = {{&board.PosWingHydro, &board.ForceWing.Force},
                             {&board.PosStringerHydro, &board.ForceStringer.Force},
@@ -81,16 +81,16 @@ void ApplyForceArrowScale(TBoard& board, long double scale) {
       newLow = std::min(newLow, tip);
       newHigh = std::max(newHigh, tip);
     }
-    Coord(board.BoxLow, axis) = newLow;
-    Coord(board.BoxSize, axis) = newHigh - newLow;
+    Coord(view.BoxLow, axis) = newLow;
+    Coord(view.BoxSize, axis) = newHigh - newLow;
   }
 }
 
-bool ScaleForceArrows(TBoard& board) {
-  ComputeMaxForce(board);
-  const long double scale = board.b / board.MaxForce / 3;
-  if (!(board.MaxForce > 0) || !std::isfinite(scale)) return false;
-  ApplyForceArrowScale(board, scale);
+bool ScaleForceArrows(const TBoard& board, ViewScale& view) {
+  ComputeMaxForce(board, view);
+  const long double scale = board.b / view.MaxForce / 3;
+  if (!(view.MaxForce > 0) || !std::isfinite(scale)) return false;
+  ApplyForceArrowScale(board, view, scale);
   return true;
 }
 

@@ -80,9 +80,9 @@ std::vector<LabelRequest> PointLabels(const TBoard& board, const ViewAxes& view,
   return list.Take();
 }
 
-std::vector<LabelRequest> ForceLabels(const TBoard& board, const ViewAxes& view, long double a,
-                                      long double t) {
-  const long double k = board.ForceScale;
+std::vector<LabelRequest> ForceLabels(const TBoard& board, long double forceScale,
+                                      const ViewAxes& view, long double a, long double t) {
+  const long double k = forceScale;
   LabelList list(view, a, t);
   list.LMark(board.PosWingHydro, board.ForceWing.Force, k, "W");
   list.LMark(board.PosStringerHydro, board.ForceStringer.Force, k, "S");

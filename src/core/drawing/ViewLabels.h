@@ -33,7 +33,7 @@ std::vector<LabelRequest> PointLabels(const TBoard& board, const ViewAxes& view,
 
 // The labels of the force components drawn in the view, in drawing order: wing, stringer,
 // ground (bottom trawling), gravity, upper and lower bridle; each names its arrow tip. Only
-// components larger than kLabelThreshold are labelled. The arrows are ForceScale long per
-// newton; `a` and `t` as above.
-std::vector<LabelRequest> ForceLabels(const TBoard& board, const ViewAxes& view, long double a,
-                                      long double t);
+// components larger than kLabelThreshold are labelled. The arrows are forceScale long per
+// newton (m/N); `a` and `t` as above.
+std::vector<LabelRequest> ForceLabels(const TBoard& board, long double forceScale,
+                                      const ViewAxes& view, long double a, long double t);

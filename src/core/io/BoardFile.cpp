@@ -24,7 +24,6 @@ DoorFileResult TBoard::LoadFromFile(const std::string& path, ViewSettings* view)
   FrontPicture = std::move(parsed->FrontPicture);
   PlanPicture = std::move(parsed->PlanPicture);
   SidePicture = std::move(parsed->SidePicture);
-  Modified = false;
   ComputeGeometry();
   if (view) *view = settings;
   return result;

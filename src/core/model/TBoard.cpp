@@ -118,7 +118,4 @@ void TBoard::SetDefaults() {
   RotX = RotY = RotZ = 0;
   WingAttack = StringerAttack = 0;
   WingNormalDir = StringerNormalDir = 0;
-  MaxForce = 1.0L;
-  ForceScale = 1.0L;
-  Modified = false;
 }

@@ -61,7 +61,6 @@ class TBoard {
   bool Bottom = true;
   long double RotX = 0, RotY = 0, RotZ = 0;  // degrees
   long double Sensitivity = 100;             // divisor of every solver step
-  bool Modified = false;
   std::string FrontPicture, PlanPicture, SidePicture;
 
   // Body-frame points, recomputed by ComputeGeometry. Arrays hold the numbered points of the
@@ -86,11 +85,6 @@ class TBoard {
   long double WingAttack = 0, StringerAttack = 0;        // radians
   long double WingNormalDir = 0, StringerNormalDir = 0;  // radians, from +Y towards +Z
 
-  // Written by the three-view drawing.
-  XYZ BoxLow, BoxSize;
-  long double MaxForce = 1;
-  long double ForceScale = 1;
-
   void SetDefaults();
   // Recomputes the body-frame points from the inputs and resets the positioned points to them.
   void ComputeGeometry();
@@ -106,12 +100,12 @@ class TBoard {
   // Loads a door data file, all or nothing: on any problem the door is left exactly as it was
   // and the result names the file, the line and what was expected there. On success the
   // tables, main parameters with their ranges, environment, mode and picture names are
-  // replaced, Modified is cleared and the geometry recomputed; the window settings of the file
+  // replaced and the geometry recomputed; the window settings of the file
   // (balance angles included) go to *view. StringerHydro, bs, Sensitivity and RotX/Y/Z are
   // not part of the file and stay as they are.
   DoorFileResult LoadFromFile(const std::string& path, ViewSettings* view = nullptr);
   // Writes the door and the given window settings; the previous file is replaced only once the
-  // new one is completely on disk. Modified is left to the caller.
+  // new one is completely on disk.
   DoorFileResult SaveToFile(const std::string& path, const ViewSettings& view) const;
 
   // Hydrodynamic forces of the plates at the attack angles of the last positioning:

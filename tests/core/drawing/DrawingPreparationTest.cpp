@@ -43,10 +43,10 @@ std::vector<Arrow> Arrows(const TBoard& board) {
 }
 
 // Every point inside the box, and on each of the six faces at least one of them.
-void ExpectTightBox(const TBoard& board, const std::vector<XYZ>& points) {
+void ExpectTightBox(const ViewScale& view, const std::vector<XYZ>& points) {
   for (int axis = 0; axis < 3; ++axis) {
-    const long double low = Coord(board.BoxLow, axis);
-    const long double high = low + Coord(board.BoxSize, axis);
+    const long double low = Coord(view.BoxLow, axis);
+    const long double high = low + Coord(view.BoxSize, axis);
     long double seenLow = Coord(points.front(), axis);
     long double seenHigh = seenLow;
     for (const XYZ& p : points) {
@@ -73,8 +73,9 @@ TBoard EvaluatedDoor(long double x, long double y, long double z, bool bottom = 
 TEST(DrawingBox, HoldsTheOutlinesBracketStubsAndOrigin) {
   for (const XYZ& angles : {XYZ{0, 0, 0}, XYZ{12, -7, 35}, XYZ{-40, 25, -60}}) {
     TBoard board = EvaluatedDoor(angles.X, angles.Y, angles.Z);
-    ComputeBoundingBox(board);
-    ExpectTightBox(board, BoxPoints(board));
+    ViewScale view;
+    ComputeBoundingBox(board, view);
+    ExpectTightBox(view, BoxPoints(board));
   }
 }
 
@@ -90,23 +91,25 @@ TEST(DrawingBox, OriginStretchesTheBoxWhenTheDoorLiesAwayFromIt) {
     for (XYZ& p : *pair)
       p = p + shift;
   }
-  ComputeBoundingBox(board);
-  EXPECT_EQ(board.BoxLow, XYZ{});
-  ExpectTightBox(board, BoxPoints(board));
+  ViewScale view;
+  ComputeBoundingBox(board, view);
+  EXPECT_EQ(view.BoxLow, XYZ{});
+  ExpectTightBox(view, BoxPoints(board));
 }
 
 TEST(DrawingBox, ApplicationPointsAndWingLinesStayOut) {
   TBoard board = EvaluatedDoor(0, 0, 30);
-  ComputeBoundingBox(board);
-  const XYZ low = board.BoxLow;
-  const XYZ size = board.BoxSize;
+  ViewScale view;
+  ComputeBoundingBox(board, view);
+  const XYZ low = view.BoxLow;
+  const XYZ size = view.BoxSize;
   board.PosGravity = {100, 100, 100};
   board.PosWingHydro = {-100, -100, -100};
   board.PosKeelOrigin = {50, -50, 50};
   board.PosWingAxes[0] = {-70, 70, -70};
-  ComputeBoundingBox(board);
-  EXPECT_EQ(board.BoxLow, low);
-  EXPECT_EQ(board.BoxSize, size);
+  ComputeBoundingBox(board, view);
+  EXPECT_EQ(view.BoxLow, low);
+  EXPECT_EQ(view.BoxSize, size);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -120,36 +123,39 @@ TEST(DrawingForces, MaximumIsTheLargestAbsoluteComponent) {
   board.ForceUpperBridle.Force = {-7350, -1969, -643};
   board.ForceLowerBridle.Force = {-7350, -1969, -643};
   board.ForceGround.Force = {40, 0, 9000};
-  ComputeMaxForce(board);
-  EXPECT_EQ(board.MaxForce, 11513);
+  ViewScale view;
+  ComputeMaxForce(board, view);
+  EXPECT_EQ(view.MaxForce, 11513);
 
   board.ForceGround.Force = {0, -12000.5L, 0};
-  ComputeMaxForce(board);
-  EXPECT_EQ(board.MaxForce, 12000.5L);
+  ComputeMaxForce(board, view);
+  EXPECT_EQ(view.MaxForce, 12000.5L);
 }
 
 TEST(DrawingForces, MaximumOfNoForcesIsZero) {
-  TBoard board;  // MaxForce starts at 1
+  TBoard board;
   for (TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
                     &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
     f->Force = {};
   }
-  ComputeMaxForce(board);
-  EXPECT_EQ(board.MaxForce, 0);
+  ViewScale view;  // MaxForce starts at 1
+  ComputeMaxForce(board, view);
+  EXPECT_EQ(view.MaxForce, 0);
 }
 
 TEST(DrawingForces, ArrowScaleWidensTheBoxToEveryTip) {
   for (bool bottom : {true, false}) {
     TBoard board = EvaluatedDoor(8, -3, 33, bottom);
-    ComputeBoundingBox(board);
-    std::vector<XYZ> held = {board.BoxLow, board.BoxLow + board.BoxSize};
-    ComputeMaxForce(board);
-    const long double scale = board.b / board.MaxForce / 3;
-    ApplyForceArrowScale(board, scale);
-    EXPECT_EQ(board.ForceScale, scale);
+    ViewScale view;
+    ComputeBoundingBox(board, view);
+    std::vector<XYZ> held = {view.BoxLow, view.BoxLow + view.BoxSize};
+    ComputeMaxForce(board, view);
+    const long double scale = board.b / view.MaxForce / 3;
+    ApplyForceArrowScale(board, view, scale);
+    EXPECT_EQ(view.ForceScale, scale);
     for (const Arrow& arrow : Arrows(board))
       held.push_back(arrow.Point + arrow.Force * scale);
-    ExpectTightBox(board, held);
+    ExpectTightBox(view, held);
 
     // The largest component is drawn a third of the chord long.
     long double longest = 0;
@@ -163,33 +169,35 @@ TEST(DrawingForces, ArrowScaleWidensTheBoxToEveryTip) {
 
 TEST(DrawingForces, ViewScaleIsAThirdOfTheChordOrNothingWithoutForces) {
   TBoard board = EvaluatedDoor(8, -3, 33, true);
-  ComputeBoundingBox(board);
-  ASSERT_TRUE(ScaleForceArrows(board));
-  EXPECT_EQ(board.ForceScale, board.b / board.MaxForce / 3);
+  ViewScale view;
+  ComputeBoundingBox(board, view);
+  ASSERT_TRUE(ScaleForceArrows(board, view));
+  EXPECT_EQ(view.ForceScale, board.b / view.MaxForce / 3);
 
-  const long double before = board.ForceScale;
-  const XYZ low = board.BoxLow;
+  const long double before = view.ForceScale;
+  const XYZ low = view.BoxLow;
   for (TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
                     &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
     f->Force = {};
   }
-  EXPECT_FALSE(ScaleForceArrows(board));
-  EXPECT_EQ(board.MaxForce, 0);
-  EXPECT_EQ(board.ForceScale, before);
-  EXPECT_EQ(board.BoxLow.X, low.X);
+  EXPECT_FALSE(ScaleForceArrows(board, view));
+  EXPECT_EQ(view.MaxForce, 0);
+  EXPECT_EQ(view.ForceScale, before);
+  EXPECT_EQ(view.BoxLow.X, low.X);
 }
 
 TEST(DrawingForces, EveryArrowCountsWhateverModeAndStringer) {
   TBoard board = EvaluatedDoor(0, 0, 20, false);
   board.Fs = 0;
-  ComputeBoundingBox(board);
+  ViewScale view;
+  ComputeBoundingBox(board, view);
   // Forces that the views would not draw still widen the box.
   board.ForceGround.Force = {0, 0, -5000};
   board.ForceStringer.Force = {0, 8000, 0};
   const long double scale = 0.001L;
-  ApplyForceArrowScale(board, scale);
-  EXPECT_LE(board.BoxLow.Z, board.PosKeelOrigin.Z - 5 + kGeometryTol);
-  EXPECT_GE(board.BoxLow.Y + board.BoxSize.Y, board.PosStringerHydro.Y + 8 - kGeometryTol);
+  ApplyForceArrowScale(board, view, scale);
+  EXPECT_LE(view.BoxLow.Z, board.PosKeelOrigin.Z - 5 + kGeometryTol);
+  EXPECT_GE(view.BoxLow.Y + view.BoxSize.Y, board.PosStringerHydro.Y + 8 - kGeometryTol);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -140,10 +140,10 @@ long double Coord(const XYZ& p, int axis) {
 }
 
 // The region a view shows: the drawing box with a tenth of its size as margin.
-LabelPlacer::Region RegionOf(const TBoard& board, const ViewAxes& axes) {
-  const long double h = Coord(board.BoxSize, axes.H);
-  const long double v = Coord(board.BoxSize, axes.V);
-  return {Coord(board.BoxLow, axes.H) - h / 10, 1.2L * h, Coord(board.BoxLow, axes.V) - v / 10,
+LabelPlacer::Region RegionOf(const ViewScale& scale, const ViewAxes& axes) {
+  const long double h = Coord(scale.BoxSize, axes.H);
+  const long double v = Coord(scale.BoxSize, axes.V);
+  return {Coord(scale.BoxLow, axes.H) - h / 10, 1.2L * h, Coord(scale.BoxLow, axes.V) - v / 10,
           1.2L * v};
 }
 
@@ -163,18 +163,20 @@ TEST(ViewLabels, NoLabelCoversAnotherOrLeavesItsView) {
     }
     board.Bottom = door.Bottom;
     board.Evaluate(door.Angles.X * kDegree, door.Angles.Y * kDegree, door.Angles.Z * kDegree);
-    ComputeBoundingBox(board);
-    ASSERT_TRUE(ScaleForceArrows(board));
+    ViewScale scale;
+    ComputeBoundingBox(board, scale);
+    ASSERT_TRUE(ScaleForceArrows(board, scale));
     for (const ViewCase& view : views) {
       SCOPED_TRACE(std::string(door.File) + (door.Bottom ? " bottom " : " midwater ") + view.Name +
                    " at " + std::to_string(static_cast<double>(door.Angles.Z)));
-      const LabelPlacer::Region region = RegionOf(board, *view.Axes);
+      const LabelPlacer::Region region = RegionOf(scale, *view.Axes);
       // Label text about as large against the view as the window's label font.
       const long double line = region.VExtent / 25;
       const long double charWidth = 0.6L * line;
       LabelPlacer placer(region, TestMetrics(charWidth, line));
       std::vector<LabelRequest> labels = PointLabels(board, *view.Axes, charWidth, -line);
-      const std::vector<LabelRequest> forces = ForceLabels(board, *view.Axes, charWidth, -line);
+      const std::vector<LabelRequest> forces =
+          ForceLabels(board, scale.ForceScale, *view.Axes, charWidth, -line);
       labels.insert(labels.end(), forces.begin(), forces.end());
       ASSERT_GE(labels.size(), 8u);
 

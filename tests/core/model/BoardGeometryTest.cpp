@@ -22,7 +22,6 @@ TEST(BoardDefaults, DerivedInputs) {
   EXPECT_EQ(board.bs, 3.4L);
   EXPECT_EQ(board.Sensitivity, 100);
   EXPECT_TRUE(board.Bottom);
-  EXPECT_FALSE(board.Modified);
   EXPECT_EQ(board.Hydro.Count, 7);
   EXPECT_EQ(board.StringerHydro.Count, 9);
   EXPECT_EQ(board.Ground.Count, 6);

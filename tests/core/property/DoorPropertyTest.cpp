@@ -169,7 +169,6 @@ TBoard LoadedFrom(const std::string& text, const TBoard& saved, ViewSettings& vi
   loaded.RotX = saved.RotX;
   loaded.RotY = saved.RotY;
   loaded.RotZ = saved.RotZ;
-  loaded.Modified = saved.Modified;
   const DoorFileResult read = DoorFileReader::ReadText("door.brd", text, loaded, view);
   EXPECT_TRUE(read.Ok) << read.Message;
   loaded.ComputeGeometry();
@@ -203,8 +202,7 @@ TEST(DoorProperties, SaveThenLoadIsBitIdentical) {
       ViewSettings reloadedView;
       const DoorFileResult read = reloaded.LoadFromFile(path, &reloadedView);
       ASSERT_TRUE(read.Ok) << read.Message;
-      TBoard expected = door;
-      expected.Modified = false;
+      const TBoard& expected = door;
       ExpectSameDoor(expected, reloaded, "loaded from the saved file");
       EXPECT_EQ(reloadedView, view);
       EXPECT_EQ(TempFolder::ReadBytes(path), text);
