@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -18,7 +17,9 @@
 #include "CalculatorLauncher.h"
 #include "DoorPictures.h"
 #include "DoorTrimApp.h"
+#include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "MessageBoxes.h"
 #include "TAboutBox.h"
 #include "TBalance_f.h"
 #include "TEnvir_f.h"
@@ -66,14 +67,13 @@ void TMain_f::BuildMenus() {
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
   QAction* open = file->addAction("&Open", this, [this] {
-    QFileDialog dialog(this, "Open Data File", QFileInfo(fileName_).path(), kFileFilter);
-    dialog.setObjectName("OpenDialog1");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-      OpenFile(dialog.selectedFiles().first());
-    }
+    FileDialogRequest request;
+    request.Parent = this;
+    request.ObjectName = "OpenDialog1";
+    request.Title = "Open Data File";
+    request.Directory = QFileInfo(fileName_).path();
+    request.NameFilter = kFileFilter;
+    if (const std::optional<QString> path = FileDialogs::Choose(request)) OpenFile(*path);
   });
   open->setObjectName("Open1");
   open->setShortcut(QKeySequence("Ctrl+O"));
@@ -323,7 +323,7 @@ bool TMain_f::OpenFile(const QString& path) {
 }
 
 void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title) {
-  QMessageBox::critical(this, title, QString::fromStdString(result.Message));
+  MessageBoxes::Critical(this, title, QString::fromStdString(result.Message));
 }
 
 bool TMain_f::WriteTo(const QString& path) {
@@ -341,14 +341,17 @@ bool TMain_f::Save() {
 }
 
 bool TMain_f::SaveAs() {
-  QFileDialog dialog(this, "Save Data As", fileName_, kFileFilter);
-  dialog.setObjectName("SaveDialog1");
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix("brd");
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  const QString path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+  FileDialogRequest request;
+  request.Parent = this;
+  request.ObjectName = "SaveDialog1";
+  request.Title = "Save Data As";
+  request.Directory = fileName_;
+  request.NameFilter = kFileFilter;
+  request.DefaultSuffix = "brd";
+  request.Kind = FileDialogRequest::Mode::Save;
+  const std::optional<QString> chosen = FileDialogs::Choose(request);
+  if (!chosen) return false;
+  const QString path = QFileInfo(*chosen).absoluteFilePath();
   if (!WriteTo(path)) return false;
   fileName_ = path;
   UpdateCaption();
@@ -377,7 +380,7 @@ void TMain_f::keyPressEvent(QKeyEvent* event) {
 
 bool TMain_f::MayClose() {
   if (!app_.Document.IsModified()) return true;
-  const auto answer = QMessageBox::question(
+  const auto answer = MessageBoxes::Question(
       this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.
   return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());

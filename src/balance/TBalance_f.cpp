@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "DoorCommands.h"
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
+#include "MessageBoxes.h"
 #include "ReportDateTime.h"
 #include "ScPic.h"
 #include "TAskAny.h"
@@ -312,20 +312,20 @@ void TBalance_f::ShowLogFile() {
   const std::string report = ResultsReportText(board_, LanguageIndex, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
-    QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));
+    MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
   if (OpenTextFile && OpenTextFile(path)) return;
   if (!logWindow_) logWindow_ = new TextFileWindow(this);
   if (!logWindow_->ShowFile(path))
-    QMessageBox::critical(this, "Show Log File", "The log " + path + " could not be read.");
+    MessageBoxes::Critical(this, "Show Log File", "The log " + path + " could not be read.");
 }
 
 void TBalance_f::ClearLogFile() {
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
-    QMessageBox::critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
+    MessageBoxes::Critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
   }
 }
 

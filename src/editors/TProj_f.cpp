@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -23,6 +22,7 @@
 #include "CalculatorLauncher.h"
 #include "DoorDocument.h"
 #include "DoorPictures.h"
+#include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "ThreeViewDrawing.h"
@@ -273,18 +273,16 @@ void TProj_f::OpenPicturesClick() {
       {"Open bitmap for Plan View", &TBoard::PlanPicture},
       {"Open bitmap for Side View", &TBoard::SidePicture}};
   for (const Request& request : requests) {
-    QFileDialog dialog(this, request.Title);
-    dialog.setObjectName("OpenDialog1");
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter("Bitmap (*.bmp);;All files (*)");
-    dialog.setDefaultSuffix("bmp");
-    const QString current = PathOf(board_.*request.Name);
-    if (!current.isEmpty()) dialog.selectFile(current);
+    FileDialogRequest dialog;
+    dialog.Parent = this;
+    dialog.ObjectName = "OpenDialog1";
+    dialog.Title = request.Title;
+    dialog.NameFilter = "Bitmap (*.bmp);;All files (*)";
+    dialog.DefaultSuffix = "bmp";
+    dialog.SelectedFile = PathOf(board_.*request.Name);
     // A dismissed dialog leaves the name as it was.
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      board_.*request.Name = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog))
+      board_.*request.Name = QFile::encodeName(*chosen).toStdString();
   }
   LoadPictureFiles();
 }

@@ -21,6 +21,7 @@
 
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
+#include "MessageBoxes.h"
 #include "UserLocale.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
@@ -297,9 +298,9 @@ void TableEditor::Button1Click() {
   FChanged = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
-    QMessageBox::information(
+    MessageBoxes::Information(
         this, windowTitle(),
-        Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."), QMessageBox::Ok);
+        Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."));
     return;
   }
   const long double key = ReadNumber(EntryFields[0]->text().toStdString(), UserNumberLocale());
@@ -319,7 +320,7 @@ void TableEditor::Button1Click() {
         --FQuiet;
         target = r;
       } else if (rowKey == key) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
+        const QMessageBox::StandardButton answer = MessageBoxes::Question(
             this, windowTitle(),
             Message("Point already exists. Replace?", "Такая точка уже есть. Заменить?"),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
@@ -377,9 +378,9 @@ void TableEditor::OKBtnClick() {
 }
 
 void TableEditor::WarnRefused(const TableProblem& problem) {
-  QMessageBox::warning(this, windowTitle(),
-                       Message("The table is not accepted:", "Таблица не принята:") + "\n" +
-                           QString::fromStdString(problem.Message));
+  MessageBoxes::Warning(this, windowTitle(),
+                        Message("The table is not accepted:", "Таблица не принята:") + "\n" +
+                            QString::fromStdString(problem.Message));
 }
 
 void TableEditor::CheckField(int column) {

@@ -1,7 +1,6 @@
 #include "CalculatorLauncher.h"
 
 #include <QFile>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <utility>
@@ -9,6 +8,8 @@
 #ifdef Q_OS_UNIX
 #include <signal.h>
 #endif
+
+#include "MessageBoxes.h"
 
 namespace {
 
@@ -69,10 +70,10 @@ CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messagePa
     if (!path.isEmpty()) break;
   }
   if (path.isEmpty()) {
-    QMessageBox::information(messageParent, "Run Calculator",
-                             "No calculator program was found. Install one of: "
-                             "gnome-calculator, kcalc, galculator, qalculate-gtk, mate-calc "
-                             "or xcalc.");
+    MessageBoxes::Information(messageParent, "Run Calculator",
+                              "No calculator program was found. Install one of: "
+                              "gnome-calculator, kcalc, galculator, qalculate-gtk, mate-calc "
+                              "or xcalc.");
     return Outcome::NotFound;
   }
 
@@ -80,8 +81,8 @@ CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messagePa
   process.setProgram(path);
   qint64 pid = 0;
   if (!process.startDetached(&pid) || pid <= 0) {
-    QMessageBox::warning(messageParent, "Run Calculator",
-                         QString("The calculator %1 could not be started.").arg(path));
+    MessageBoxes::Warning(messageParent, "Run Calculator",
+                          QString("The calculator %1 could not be started.").arg(path));
     return Outcome::FailedToStart;
   }
   pid_ = pid;

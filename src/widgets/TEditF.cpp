@@ -2,11 +2,11 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPaintEvent>
 
 #include <string>
 
+#include "MessageBoxes.h"
 #include "UserLocale.h"
 #include "numbers/NumberFormat.h"
 #include "numbers/NumberText.h"
@@ -93,7 +93,7 @@ bool TEditF::Validate() {
   BusyScope busy(FBusy);
   FVal = FValDefault;
   ShowVal();  // the text follows Val before the message box takes the focus
-  QMessageBox::critical(this, "Error", OutOfRangeMessage(), QMessageBox::Ok, QMessageBox::Ok);
+  MessageBoxes::Critical(this, "Error", OutOfRangeMessage());
   ShowVal();
   update();
   selectAll();
@@ -190,7 +190,7 @@ void TEditF::keyPressEvent(QKeyEvent* event) {
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FBusy == 0) {
     Commit();
   } else if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    QMessageBox::information(this, "Information", RangeMessage(), QMessageBox::Ok, QMessageBox::Ok);
+    MessageBoxes::Information(this, "Information", RangeMessage());
   }
   // Standard handling: QLineEdit ignores Return/Enter, so a dialog's default button
   // still sees it.

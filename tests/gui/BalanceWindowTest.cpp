@@ -21,6 +21,7 @@
 #include "TEditF.h"
 #include "TMain_f.h"
 #include "TSpinButton.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
 #include "report/BalanceFigures.h"
@@ -29,6 +30,8 @@ namespace {
 
 constexpr long double kAngleTol = 0.01L;  // degrees
 constexpr double kTextTol = 0.006;        // a field rounded to 2 decimals
+// Relaxation steps taken before the test presses Balance a second time to stop it.
+constexpr int kStepsBeforeSecondPress = 10;
 
 class BalanceWindow : public ::testing::Test {
  protected:
@@ -149,13 +152,15 @@ TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
 }
 
 TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   TEditF* x = Angle("Edit7");
   x->setFocus();
   x->selectAll();
   QTest::keyClicks(x, "95");
   QTest::keyClick(x, Qt::Key_Return);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
       << message.toStdString();
   EXPECT_EQ(x->Val(), 0);
@@ -188,8 +193,16 @@ TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
 
 TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   Action("MnuShProces")->trigger();
-  QTimer::singleShot(300, [this] { Find<QPushButton>("SpeedButton1")->click(); });
+  // The second press comes while the relaxation runs, once it has taken a few steps.
+  QTimer press;
+  QObject::connect(&press, &QTimer::timeout, [this, &press] {
+    if (window_->RelaxationSteps() < kStepsBeforeSecondPress) return;
+    press.stop();
+    Find<QPushButton>("SpeedButton1")->click();
+  });
+  press.start(0);
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_FALSE(press.isActive());
   EXPECT_GT(window_->RelaxationSteps(), 0);
   EXPECT_LT(window_->RelaxationSteps(), 1000);
   EXPECT_FALSE(Find<QPushButton>("SpeedButton1")->isChecked());
@@ -210,25 +223,12 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps)
 TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
   app_->Board().Sensitivity = 0.01L;  // steps of thousands of degrees
   Action("MnuShProces")->trigger();
-  int boxes = 0;
-  QString message;
-  std::function<void()> answer = [&] {
-    AnswerNextModal(
-        [&](QWidget* modal) {
-          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++boxes;
-            message = box->text();
-            box->accept();
-            answer();  // there may be one per angle field
-          }
-        },
-        300);
-  };
-  answer();
+  MessageBoxScript boxes;  // one box per angle field that refuses its angle, each answered Ok
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   EXPECT_EQ(window_->RelaxationSteps(), 1);
-  EXPECT_GE(boxes, 1);
-  EXPECT_LE(boxes, 3);
+  EXPECT_GE(boxes.Asked().size(), 1u);
+  EXPECT_LE(boxes.Asked().size(), 3u);
+  const QString message = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Value is out of range: [-90..90]")) << message.toStdString();
   for (const char* name : {"Edit7", "Edit8", "Edit9"}) {
     EXPECT_LE(std::fabs(Angle(name)->Val()), 90) << name;
@@ -307,15 +307,19 @@ TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
   EXPECT_EQ(opened_.front(), QDir(dir_.path()).absoluteFilePath("Calc_brd.log"));
   Action("ClearLogFile1")->trigger();
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
-  Action("ClearLogFile1")->trigger();  // a missing log is no error: no message box waits
+  MessageBoxScript boxes;
+  Action("ClearLogFile1")->trigger();  // a missing log is no error
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
+  EXPECT_TRUE(boxes.Asked().empty());
 }
 
 TEST_F(BalanceWindow, UnwritableLogIsReportedAndNothingIsOpened) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("Calc_brd.log"));  // a folder where the log belongs
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   Action("ShowLogFile1")->trigger();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Calc_brd.log")) << message.toStdString();
   EXPECT_TRUE(opened_.isEmpty());
 }

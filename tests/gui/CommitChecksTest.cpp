@@ -24,6 +24,7 @@
 #include "TProj_f.h"
 #include "TTrawl_f.h"
 #include "TestTolerances.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
 
@@ -131,14 +132,15 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       TBoard& board = document.Board();
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
-      QString complaint;
+      MessageBoxScript boxes;
       const int result = RunModal(*dialog, [&] {
         QLineEdit* field = Field(*dialog, c.FieldName);
         ASSERT_NE(field, nullptr);
         TypeInto(field, c.Typed);
-        if (c.Complains) AnswerMessageBox(QMessageBox::Ok, &complaint);
         press.Do(*dialog, field);
       });
+      EXPECT_EQ(boxes.Asked().size(), c.Complains ? 1u : 0u);
+      const QString complaint = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
       EXPECT_TRUE(document.IsModified());
@@ -282,7 +284,8 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       c.Fill(board);
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
-      QString question;
+      MessageBoxScript boxes;
+      if (c.AsksToReplace) boxes.Answer(QMessageBox::Ok);
       const int result = RunModal(*dialog, [&] {
         for (std::size_t f = 0; f < c.Entries.size(); ++f) {
           if (static_cast<int>(f) + 1 == c.BadField) continue;
@@ -290,13 +293,12 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
         }
         QLineEdit* bad = Field(*dialog, QString("Edit%1").arg(c.BadField));
         TypeInto(bad, c.Entries[static_cast<std::size_t>(c.BadField - 1)]);
-        if (c.AsksToReplace) AnswerMessageBox(QMessageBox::Ok, &question);
         QTest::keyClick(bad, key);
         // OK with the mouse writes the grid into the model.
         QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
       });
       EXPECT_EQ(result, QDialog::Accepted);
-      EXPECT_EQ(!question.isEmpty(), c.AsksToReplace) << question.toStdString();
+      EXPECT_EQ(boxes.Asked().size(), c.AsksToReplace ? 1u : 0u);
       const std::vector<long double> row = c.Row(board, c.Expected[0]);
       ASSERT_EQ(row.size(), c.Expected.size());
       for (std::size_t i = 0; i < row.size(); ++i)

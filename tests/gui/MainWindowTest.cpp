@@ -13,17 +13,20 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <optional>
+#include <vector>
 
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
 #include "TAboutBox.h"
 #include "TMain_f.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
 
-// Answers the next file dialog with the given path (or cancels it for an empty path).
+// Answers the next real file dialog with the given path (or cancels it for an empty path).
 void AnswerFileDialog(const QString& path) {
   AnswerNextModal([path](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -143,8 +146,13 @@ TEST_F(MainWindow, ModeButtonsSetTheModel) {
 
 TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   const QString path = WriteDoor("midwater.brd", 9000, false);
-  AnswerFileDialog(path);
+  FileDialogScript files;
+  files.Choose(path);
   Action("Open1")->trigger();
+  ASSERT_EQ(files.Asked().size(), 1u);
+  EXPECT_EQ(files.Asked()[0].ObjectName, "OpenDialog1");
+  EXPECT_EQ(files.Asked()[0].Title, "Open Data File");
+  EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Open);
   EXPECT_EQ(app_->Board().G, 9000);
   EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_FALSE(app_->Document.IsModified());
@@ -154,8 +162,10 @@ TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
 }
 
 TEST_F(MainWindow, OpenCancelledChangesNothing) {
-  AnswerFileDialog("");
+  FileDialogScript files;
+  files.Choose(std::nullopt);
   Action("Open1")->trigger();
+  EXPECT_EQ(files.Asked().size(), 1u);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
   EXPECT_EQ(app_->Board().G, 11513);
 }
@@ -169,9 +179,12 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   file.write("7\n0 0.1 0.01 abc\n");
   file.close();
 
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   EXPECT_FALSE(main_->OpenFile(bad));
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_EQ(boxes.Asked()[0].Icon, QMessageBox::Critical);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
   EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
   EXPECT_EQ(app_->Board().G, 9000);
@@ -180,6 +193,7 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
 }
 
+// Through the real file dialog, which adds the suffix to a name typed without one.
 TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
   app_->Board().G = 12345;
   app_->Document.SetModified(true);
@@ -203,16 +217,19 @@ TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
 }
 
 TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
+  MessageBoxScript boxes;
   main_->close();
   EXPECT_FALSE(main_->isVisible());
+  EXPECT_TRUE(boxes.Asked().empty());
 }
 
 TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
   app_->Document.SetModified(true);
-  QString message;
-  AnswerMessageBox(QMessageBox::Cancel, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
   main_->close();
-  EXPECT_EQ(message, "Save Data?");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
+  EXPECT_EQ(boxes.Asked()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_TRUE(main_->isVisible());
   EXPECT_TRUE(app_->Document.IsModified());
 }
@@ -222,8 +239,10 @@ TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   ASSERT_TRUE(main_->OpenFile(path));
   app_->Board().G = 1;
   app_->Document.SetModified(true);
-  AnswerMessageBox(QMessageBox::No);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::No);
   main_->close();
+  EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
@@ -235,8 +254,10 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   ASSERT_TRUE(main_->OpenFile(path));
   app_->Board().G = 7777;
   app_->Document.SetModified(true);
-  AnswerMessageBox(QMessageBox::Yes);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
   main_->close();
+  EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
@@ -245,9 +266,14 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
 
 TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
   app_->Document.SetModified(true);
-  AnswerMessageBox(QMessageBox::Yes);
-  QTimer::singleShot(200, [] { AnswerFileDialog(""); });
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
+  FileDialogScript files;
+  files.Choose(std::nullopt);
   main_->close();
+  ASSERT_EQ(files.Asked().size(), 1u);
+  EXPECT_EQ(files.Asked()[0].ObjectName, "SaveDialog1");
+  EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Save);
   EXPECT_TRUE(main_->isVisible());
   EXPECT_TRUE(app_->Document.IsModified());
 }
@@ -258,17 +284,20 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   ASSERT_TRUE(main_->OpenFile(path));
   ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
   app_->Document.SetModified(true);
-  QString error;
-  AnswerMessageBox(QMessageBox::Yes);
-  QTimer::singleShot(300, [&error] { AnswerMessageBox(QMessageBox::Ok, &error); });
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
+  boxes.Answer(QMessageBox::Ok);
   main_->close();
   EXPECT_TRUE(main_->isVisible());
   EXPECT_TRUE(app_->Document.IsModified());
+  ASSERT_EQ(boxes.Asked().size(), 2u);
+  const QString error = boxes.Asked()[1].Text;
   EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
 }
 
-// The whole path by keyboard: Ctrl+O (the file is chosen in its dialog), a dialog changed and
-// confirmed with the keys, Alt+X, and the "Save Data?" question answered with its keys.
+// The whole path by keyboard, through the real file dialog and message box: Ctrl+O (the file is
+// chosen in its dialog), a dialog changed and confirmed with the keys, Alt+X, and the
+// "Save Data?" question answered with its keys.
 TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   const QString path = WriteDoor("keys.brd", 9000, true);
   QApplication::setActiveWindow(main_);

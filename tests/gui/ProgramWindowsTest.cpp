@@ -17,6 +17,7 @@
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
 #include "TMain_f.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
@@ -90,18 +91,18 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
   app_.Document.SetModified(true);
-  QString question;
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
+  boxes.Answer(QMessageBox::No);
   const bool ended = EndsWhile([&] {
     OpenHelp();
-    AnswerMessageBox(QMessageBox::Cancel, &question);
     QTest::keyClick(app_.Main().focusWidget(), Qt::Key_Escape);
     // Cancel keeps the program; No ends it without saving.
     EXPECT_TRUE(app_.Main().isVisible());
     QApplication::setActiveWindow(&app_.Main());
-    AnswerMessageBox(QMessageBox::No);
     QTest::keyClick(&app_.Main(), Qt::Key_X, Qt::AltModifier);
   });
-  EXPECT_EQ(question, "Save Data?");
+  EXPECT_EQ(boxes.Texts(), (std::vector<QString>{"Save Data?", "Save Data?"}));
   EXPECT_TRUE(ended);
 }
 

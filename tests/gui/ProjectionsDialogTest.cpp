@@ -26,7 +26,8 @@
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "TestTolerances.h"
-#include "gui/ModalAnswer.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -387,27 +388,20 @@ class ProjectionsPictures : public Projections {
     EXPECT_TRUE(image.save(path, "BMP"));
     return path;
   }
-  // Answers the three file dialogs in turn: a path to choose, or an empty one to cancel.
-  void AnswerFileDialogs(QStringList answers) {
-    if (answers.isEmpty()) return;
-    AnswerNextModal([this, answers](QWidget* modal) mutable {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      titles_ << dialog->windowTitle();
-      filters_ = dialog->nameFilters();
-      const QString answer = answers.takeFirst();
-      AnswerFileDialogs(answers);
-      if (answer.isEmpty()) {
-        dialog->reject();
-      } else {
-        ChooseInFileDialog(dialog, answer);
-      }
-    });
+  // Chooses in the three file dialogs in turn: a path, or an empty one to cancel.
+  void ChooseInFileDialogs(const QStringList& answers) {
+    for (const QString& answer : answers)
+      files_.Choose(answer.isEmpty() ? std::nullopt : std::optional<QString>(answer));
+  }
+  QStringList Titles() const {
+    QStringList titles;
+    for (const FileDialogRequest& request : files_.Asked())
+      titles << request.Title;
+    return titles;
   }
 
   QTemporaryDir dir_;
-  QStringList titles_;
-  QStringList filters_;
+  FileDialogScript files_;
 };
 
 TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
@@ -415,11 +409,16 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
   board_.SidePicture = dir_.filePath("missing.bmp").toStdString();
-  AnswerFileDialogs({front, plan, QString()});
+  ChooseInFileDialogs({front, plan, QString()});
   Action("OpenPictures1")->trigger();
-  EXPECT_EQ(titles_, (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
-                                  "Open bitmap for Side View"}));
-  EXPECT_EQ(filters_, (QStringList{"Bitmap (*.bmp)", "All files (*)"}));
+  EXPECT_EQ(Titles(), (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
+                                   "Open bitmap for Side View"}));
+  ASSERT_EQ(files_.Asked().size(), 3u);
+  EXPECT_EQ(files_.Asked()[2].NameFilter.split(";;"),
+            (QStringList{"Bitmap (*.bmp)", "All files (*)"}));
+  EXPECT_EQ(files_.Asked()[2].Kind, FileDialogRequest::Mode::Open);
+  // Each dialog offers the picture the door names now.
+  EXPECT_EQ(files_.Asked()[2].SelectedFile, dir_.filePath("missing.bmp"));
   EXPECT_EQ(QString::fromStdString(board_.FrontPicture), front);
   EXPECT_EQ(QString::fromStdString(board_.PlanPicture), plan);
   EXPECT_EQ(QString::fromStdString(board_.SidePicture), dir_.filePath("missing.bmp"));
@@ -431,7 +430,7 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsAllThreeWhenTheyExist) {
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
   const QString side = Bitmap("side.bmp", {470, 300});
-  AnswerFileDialogs({front, plan, side});
+  ChooseInFileDialogs({front, plan, side});
   Action("PopOpenPictures")->trigger();
   EXPECT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(200, 300));
   EXPECT_EQ(Find<QLabel>("Image2")->pixmap().size(), QSize(420, 240));
@@ -519,10 +518,11 @@ TEST_F(Projections, HelpAndCalculator) {
   dialog_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   EXPECT_EQ(Action("RunCalculator1")->shortcut(), QKeySequence("Ctrl+F1"));
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(dialog_.get(), Qt::Key_F1, Qt::ControlModifier);
-  EXPECT_TRUE(message.startsWith("No calculator")) << message.toStdString();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.startsWith("No calculator"))
+      << boxes.Asked()[0].Text.toStdString();
 }
 
 }  // namespace

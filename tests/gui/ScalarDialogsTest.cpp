@@ -19,7 +19,7 @@
 #include "TEnvir_f.h"
 #include "TKOrg_f.h"
 #include "TTrawl_f.h"
-#include "gui/ModalAnswer.h"
+#include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
 
 namespace {
@@ -47,15 +47,12 @@ int RunModal(QDialog& dialog, std::function<void()> answer) {
   return dialog.exec();
 }
 
-// Replaces the text of `field` as a user would and leaves it with Tab; `beforeLeaving`
-// runs just before the Tab (to get ready for a message box that leaving opens).
-void TypeAndLeave(QLineEdit* field, const QString& typed,
-                  const std::function<void()>& beforeLeaving = {}) {
+// Replaces the text of `field` as a user would and leaves it with Tab.
+void TypeAndLeave(QLineEdit* field, const QString& typed) {
   QTest::mouseClick(field, Qt::LeftButton);
   ASSERT_TRUE(field->hasFocus());
   field->selectAll();
   QTest::keyClicks(field, typed);
-  if (beforeLeaving) beforeLeaving();
   QTest::keyClick(field, Qt::Key_Tab);
   EXPECT_FALSE(field->hasFocus());
 }
@@ -189,8 +186,7 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   document_.SetModified(false);
   TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(false);
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
   int waterTop = 0;
   const int result = RunModal(dialog, [&] {
@@ -204,6 +200,8 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_TRUE(onlyWaterRow);
   EXPECT_EQ(waterTop, 124);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
   EXPECT_NEAR(board_.WaterDensity, 1030, kTol);
   EXPECT_NEAR(board_.GroundDensity, 2000, kTol);
@@ -215,13 +213,15 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   board_.WaterDensity = 1025;
   TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(true);
-  QString message;
+  MessageBoxScript boxes;
   QString shownAfter;
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "20000", [&] { AnswerMessageBox(QMessageBox::Ok, &message); });
+    TypeAndLeave(dialog.Edit1, "20000");
     shownAfter = dialog.Edit1->text();
     dialog.OKBtn->click();
   });
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.startsWith("Density of Water, [kg/m^3]\r\r")) << message.toStdString();
   EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
       << message.toStdString();

@@ -24,6 +24,7 @@
 #include "TGround_f.h"
 #include "THydro_f.h"
 #include "TKGeom_f.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
@@ -125,8 +126,16 @@ struct Editor {
     const QPoint at = grid->visualRect(grid->model()->index(row, 0)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
-  // Answers the message box the click opens and returns its text.
+  // Answers the one message box the click opens and returns its text.
   QString PressAnswering(const char* button, QMessageBox::StandardButton answer) const {
+    MessageBoxScript boxes;
+    boxes.Answer(answer);
+    Button(button)->click();
+    EXPECT_EQ(boxes.Asked().size(), 1u);
+    return boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
+  }
+  // The same through the real message box, as the user sees it.
+  QString PressAnsweringTheRealBox(const char* button, QMessageBox::StandardButton answer) const {
     QString text;
     AnswerMessageBox(answer, &text);
     Button(button)->click();
@@ -155,18 +164,12 @@ struct Editor {
   }
 };
 
-// Runs `action` and counts the message boxes it opens (each one is accepted).
+// Runs `action` and counts the message boxes it opens (each one answered as its close
+// button would).
 int BoxesDuring(const std::function<void()>& action) {
-  auto count = std::make_shared<int>(0);
-  AnswerNextModal(
-      [count](QWidget* modal) {
-        if (qobject_cast<QMessageBox*>(modal)) ++*count;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) box->accept();
-      },
-      200);
+  MessageBoxScript boxes;
   action();
-  QTest::qWait(250);
-  return *count;
+  return static_cast<int>(boxes.Asked().size());
 }
 
 QPointF Pixel(const ScPic& pic, long double x, long double y) {
@@ -507,7 +510,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   e.Open();
   e.ClickRow(0);
   e.Button("Button3")->click();
-  const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
+  const QString warning = e.PressAnsweringTheRealBox("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("at least 2 rows")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
