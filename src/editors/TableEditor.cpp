@@ -416,25 +416,15 @@ void TableEditor::ShowEmptyGraph() {
 
 void TableEditor::PlotCurve(std::span<const WorldPoint> points, const QColor& colour,
                             const std::function<void(const WorldPoint&)>& afterDot) {
-  QPainter* canvas = ScPic1->DrawCanvas();
-  const QPen pen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i > 0) {
-      canvas->setPen(pen);
-      ScPic1->MoveTo(points[i - 1].X, points[i - 1].Y);
-      ScPic1->LineTo(points[i].X, points[i].Y);
-    }
-    PlainDot(points[i].X, points[i].Y, colour);
-    if (i > 0 && afterDot) afterDot(points[i]);
-  }
+  GraphPlot::Curve(*ScPic1, points, colour, afterDot);
 }
 
 void TableEditor::PlainDot(long double x, long double y, const QColor& colour) {
-  ScPic1->Dot(x, y, 5, colour);
+  GraphPlot::PlainDot(*ScPic1, x, y, colour);
 }
 
 void TableEditor::MarkDot(long double x, long double y) {
-  ScPic1->Dot(x, y, 3, Qt::white);
+  GraphPlot::MarkDot(*ScPic1, x, y);
 }
 
 long double TableEditor::Largest(const std::vector<long double>& values) {
