@@ -1,27 +1,29 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <memory>
 
-#include "balance/BalanceUpdate.h"
-#include "balance/ThreeViewDrawing.h"
-#include "balance/ViewFlags.h"
-#include "editors/ScPic.h"
+#include "ScaledCanvas.h"
+#include "ThreeViewDrawing.h"
+#include "drawing/ViewFlags.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "report/BalanceUpdate.h"
 
 namespace {
 
 // The balance window's three surfaces at their design sizes.
 struct Surfaces {
-  std::unique_ptr<ScPic> Side = Make(344, 347);
-  std::unique_ptr<ScPic> Plan = Make(344, 198);
-  std::unique_ptr<ScPic> Front = Make(201, 347);
+  std::unique_ptr<ScaledCanvas> Side = Make(344, 347);
+  std::unique_ptr<ScaledCanvas> Plan = Make(344, 198);
+  std::unique_ptr<ScaledCanvas> Front = Make(201, 347);
+  ViewScale Scale;
 
-  static std::unique_ptr<ScPic> Make(int width, int height) {
-    auto pic = std::make_unique<ScPic>(ScPic::itMetafile, ScPic::pfDevice);
-    pic->resize(width, height);
-    return pic;
+  static std::unique_ptr<ScaledCanvas> Make(int width, int height) {
+    auto canvas = std::make_unique<ScaledCanvas>(ScaledCanvas::itMetafile);
+    canvas->SetSurfaceSize({width, height});
+    canvas->Loaded();
+    return canvas;
   }
 };
 
@@ -34,7 +36,8 @@ void Update(TBoard& board, Surfaces& views) {
   ViewFlags flags;
   flags.Points = true;
   const ThreeViewDrawing::Angles a{kX * kDegree, kY * kDegree, kZ * kDegree};
-  ThreeViewDrawing::RedrawBalanceViews(board, flags, a, *views.Side, *views.Plan, *views.Front);
+  ThreeViewDrawing::RedrawBalanceViews(board, views.Scale, flags, a, *views.Side, *views.Plan,
+                                       *views.Front);
 }
 
 // One Update of the balance window: the three one-degree steps for the stability figures, the
@@ -62,7 +65,7 @@ void BM_BalanceUpdateAndPaint(benchmark::State& state) {
   Surfaces views;
   for (auto _ : state) {
     Update(board, views);
-    for (const ScPic* pic : {views.Side.get(), views.Plan.get(), views.Front.get()})
+    for (const ScaledCanvas* pic : {views.Side.get(), views.Plan.get(), views.Front.get()})
       benchmark::DoNotOptimize(pic->Snapshot().constBits());
   }
 }
@@ -73,12 +76,12 @@ BENCHMARK(BM_BalanceUpdateAndPaint)
 
 }  // namespace
 
-// Widgets need their application object, on the offscreen platform unless one is chosen.
+// Fonts need the application object, on the offscreen platform unless one is chosen.
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -1,4 +1,4 @@
-#include "balance/BalanceUi.h"
+#include "BalanceUi.h"
 
 #include <QAction>
 #include <QDialog>
@@ -13,9 +13,9 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "editors/ScPic.h"
-#include "shell/TEditF.h"
-#include "shell/TSpinButton.h"
+#include "ScPic.h"
+#include "TEditF.h"
+#include "TSpinButton.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ QLineEdit* ReadOnlyField(const char* name, QWidget* parent) {
 }
 
 ScPic* View(const char* name, QWidget* parent) {
-  auto* view = new ScPic(ScPic::itMetafile, ScPic::pfDevice, parent);
+  auto* view = new ScPic(ScPic::itMetafile, parent);
   view->setObjectName(name);
   view->setMinimumSize(kMinimumView, kMinimumView);
   return view;

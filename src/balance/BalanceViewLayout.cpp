@@ -1,4 +1,4 @@
-#include "balance/BalanceViewLayout.h"
+#include "BalanceViewLayout.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "editors/ScPic.h"
+#include "ScPic.h"
 
 BalanceViewLayout::BalanceViewLayout(QSplitter& sideSplitter, ScPic& side, ScPic& plan,
                                      ScPic& front, QWidget& controlPanel,

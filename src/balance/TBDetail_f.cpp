@@ -1,4 +1,4 @@
-#include "balance/TBDetail_f.h"
+#include "TBDetail_f.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -12,11 +12,11 @@
 #include <QTableWidget>
 #include <array>
 
+#include "UserLocale.h"
+#include "WindowPlacement.h"
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
-#include "shell/NumberText.h"
-#include "shell/UserLocale.h"
-#include "shell/WindowPlacement.h"
+#include "numbers/NumberFormat.h"
+#include "numbers/NumberText.h"
 
 namespace {
 

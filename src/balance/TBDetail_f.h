@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "shell/ReactivationRefill.h"
+#include "ReactivationRefill.h"
 
 class QEvent;
 class QLabel;

@@ -1,39 +1,40 @@
-#include "balance/TBalance_f.h"
+#include "TBalance_f.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
 
-#include "balance/BalanceFigures.h"
-#include "balance/BalanceUpdate.h"
-#include "balance/BalanceViewLayout.h"
-#include "balance/CalcLog.h"
-#include "balance/ReportTexts.h"
-#include "balance/ResultsReport.h"
-#include "balance/TBDetail_f.h"
-#include "balance/ThreeViewDrawing.h"
-#include "editors/ScPic.h"
+#include "BalanceViewLayout.h"
+#include "CalculatorLauncher.h"
+#include "DoorCommands.h"
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "MessageBoxes.h"
+#include "ReportDateTime.h"
+#include "ScPic.h"
+#include "TAskAny.h"
+#include "TBDetail_f.h"
+#include "TEditF.h"
+#include "TSpinButton.h"
+#include "TextFileWindow.h"
+#include "ThreeViewDrawing.h"
+#include "UserLocale.h"
 #include "model/BalanceSearch.h"
 #include "model/PlaneMath.h"
+#include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/ReportDateTime.h"
-#include "shell/TAskAny.h"
-#include "shell/TEditF.h"
-#include "shell/TMain_f.h"
-#include "shell/TSpinButton.h"
-#include "shell/TextFileWindow.h"
-#include "shell/UserLocale.h"
+#include "report/BalanceFigures.h"
+#include "report/BalanceUpdate.h"
+#include "report/CalcLog.h"
+#include "report/ReportTexts.h"
+#include "report/ResultsReport.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ void DrainMessages() {
 
 }  // namespace
 
-TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
+TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
+    : board_(document.Board()), flags_(flags), services_(services) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -64,20 +66,20 @@ TBalance_f::TBalance_f(DoorTrimApp& app) : app_(app) {
 
   // Creation: the angle fields from the model, empty result fields, menu checks from the
   // flags, then one Update so the fields are filled before the first showing.
-  ui_.Edit7->SetAndShow(app_.Board.RotX);
-  ui_.Edit8->SetAndShow(app_.Board.RotY);
-  ui_.Edit9->SetAndShow(app_.Board.RotZ);
-  angleRad_ = {app_.Board.RotX * kDegree, app_.Board.RotY * kDegree, app_.Board.RotZ * kDegree};
+  ui_.Edit7->SetAndShow(board_.RotX);
+  ui_.Edit8->SetAndShow(board_.RotY);
+  ui_.Edit9->SetAndShow(board_.RotZ);
+  angleRad_ = {board_.RotX * kDegree, board_.RotY * kDegree, board_.RotZ * kDegree};
   for (QLineEdit* field : {ui_.Edit1, ui_.Edit2, ui_.Edit3, ui_.Edit4, ui_.Edit5, ui_.Edit6,
                            ui_.Edit10, ui_.Edit11, ui_.Edit12, ui_.Edit13}) {
     field->clear();
   }
-  ui_.MnuBottom->setChecked(app_.Board.Bottom);
-  ui_.MnuShHidden->setChecked(app_.Flags.ShowHidden);
-  ui_.MnuShPoints->setChecked(app_.Flags.ShowPoints);
-  ui_.MnuShForces->setChecked(app_.Flags.ShowForces);
-  ui_.MnuShLabels->setChecked(app_.Flags.ShowLabels);
-  ui_.MnuShProces->setChecked(app_.Flags.ShowProcess);
+  ui_.MnuBottom->setChecked(board_.Bottom);
+  ui_.MnuShHidden->setChecked(flags_.ShowHidden);
+  ui_.MnuShPoints->setChecked(flags_.ShowPoints);
+  ui_.MnuShForces->setChecked(flags_.ShowForces);
+  ui_.MnuShLabels->setChecked(flags_.ShowLabels);
+  ui_.MnuShProces->setChecked(flags_.ShowProcess);
   stabilityOn_ = true;
   UpdateButtonClick();
 }
@@ -87,9 +89,9 @@ void TBalance_f::ConnectCommands() {
   connect(ui_.SpeedButton1, &QPushButton::clicked, this, &TBalance_f::SpeedButton1Click);
   connect(ui_.OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(ui_.HelpBtn, &QPushButton::clicked, this,
-          [this] { app_.Help().ShowTopic("doors_balance"); });
-  connect(ui_.Button3, &QPushButton::clicked, this, [this] { app_.Detail().exec(); });
-  connect(ui_.MnuDetail, &QAction::triggered, this, [this] { app_.Detail().exec(); });
+          [this] { services_.Help.ShowTopic("doors_balance"); });
+  connect(ui_.Button3, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
+  connect(ui_.MnuDetail, &QAction::triggered, this, [this] { services_.Details.exec(); });
   // The single-variable search and the printed report are not part of this version.
   ui_.SolveButton->setEnabled(false);
   ui_.Print2->setEnabled(false);
@@ -109,7 +111,7 @@ void TBalance_f::ConnectCommands() {
   }
 
   // The door's input dialogs are the main window's commands; the views follow at once.
-  using Command = TMain_f::Command;
+  using Command = DoorCommands::Command;
   const std::pair<QAction*, Command> dialogs[] = {
       {ui_.MnuFront, Command::Projections},  {ui_.PopFront, Command::Projections},
       {ui_.MnuHydro, Command::Hydrodynamic}, {ui_.PopHydro, Command::Hydrodynamic},
@@ -120,7 +122,7 @@ void TBalance_f::ConnectCommands() {
       {ui_.MnuKPos, Command::KeelOrigin},    {ui_.PopKPos, Command::KeelOrigin}};
   for (const auto& [item, command] : dialogs) {
     connect(item, &QAction::triggered, this, [this, c = command] {
-      app_.Main().RunCommand(c);
+      services_.Commands.RunCommand(c);
       UpdateButtonClick();
     });
   }
@@ -142,7 +144,7 @@ void TBalance_f::ConnectCommands() {
 
   connect(ui_.SolverSensitivity, &QAction::triggered, this, &TBalance_f::AskSensitivity);
   connect(ui_.RunCalculator1, &QAction::triggered, this,
-          [this] { app_.Calculator().RunCalculator(this); });
+          [this] { services_.Calculator.RunCalculator(this); });
   connect(ui_.ShowLogFile1, &QAction::triggered, this, &TBalance_f::ShowLogFile);
   connect(ui_.ClearLogFile1, &QAction::triggered, this, &TBalance_f::ClearLogFile);
 }
@@ -152,7 +154,7 @@ void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool Display
   // one used); the pop-up twin follows it, and the flag takes it.
   const auto apply = [this, item, twin, flag] {
     twin->setChecked(item->isChecked());
-    app_.Flags.*flag = item->isChecked();
+    flags_.*flag = item->isChecked();
     if (flag != &DisplayFlags::ShowProcess) FormPaint();
   };
   connect(item, &QAction::triggered, this, apply);
@@ -166,12 +168,12 @@ void TBalance_f::UpdateKeelItems() {
   // The keel dialogs are reachable only in bottom trawling, as in the main window.
   for (QAction* item :
        {ui_.MnuGround, ui_.MnuKGeom, ui_.MnuKPos, ui_.PopGround, ui_.PopKGeom, ui_.PopKPos}) {
-    item->setEnabled(app_.Board.Bottom);
+    item->setEnabled(board_.Bottom);
   }
 }
 
 void TBalance_f::UpdateButtonClick() {
-  TBoard& board = app_.Board;
+  TBoard& board = board_;
   UpdateKeelItems();
   if (stabilityOn_) {
     ui_.Edit7->SetAndShow(ui_.Edit7->Val());
@@ -211,11 +213,11 @@ void TBalance_f::UpdateButtonClick() {
 void TBalance_f::FormPaint() {
   redrawPending_ = false;
   ViewFlags flags;
-  flags.Hidden = app_.Flags.ShowHidden;
-  flags.Points = app_.Flags.ShowPoints;
-  flags.Forces = app_.Flags.ShowForces;
-  flags.Labels = app_.Flags.ShowLabels;
-  ThreeViewDrawing::RedrawBalanceViews(app_.Board, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
+  flags.Hidden = flags_.ShowHidden;
+  flags.Points = flags_.ShowPoints;
+  flags.Forces = flags_.ShowForces;
+  flags.Labels = flags_.ShowLabels;
+  ThreeViewDrawing::RedrawBalanceViews(board_, scale_, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
                                        *ui_.ScPic3);
 }
 
@@ -252,7 +254,7 @@ void TBalance_f::SpeedButton1Click() {
   const long double x = ui_.Edit7->Val();
   const long double y = ui_.Edit8->Val();
   const long double z = ui_.Edit9->Val();
-  if (app_.Flags.ShowProcess) {
+  if (flags_.ShowProcess) {
     RunRelaxation(x, y, z);
   } else {
     RunSolver(x, y, z);
@@ -263,7 +265,7 @@ void TBalance_f::SpeedButton1Click() {
 }
 
 void TBalance_f::RunRelaxation(long double x, long double y, long double z) {
-  TBoard& board = app_.Board;
+  TBoard& board = board_;
   stabilityOn_ = false;
   relaxationSteps_ = 0;
   BalanceSearch search(board, x, y, z, kRelaxationTolerance);
@@ -284,7 +286,7 @@ void TBalance_f::RunRelaxation(long double x, long double y, long double z) {
 }
 
 void TBalance_f::RunSolver(long double x, long double y, long double z) {
-  app_.Board.Solve(x, y, z, kSolverTolerance, DrainMessages);
+  board_.Solve(x, y, z, kSolverTolerance, DrainMessages);
   ShowAngles(x, y, z);
   UpdateButtonClick();
 }
@@ -293,39 +295,35 @@ void TBalance_f::MnuBottomClick() {
   const bool bottom = !ui_.MnuBottom->isChecked();
   ui_.MnuBottom->setChecked(bottom);
   ui_.PopBottom->setChecked(bottom);
-  if (bottom) {
-    app_.Main().RadioButton1Click();
-  } else {
-    app_.Main().RadioButton2Click();
-  }
+  services_.Commands.SetBottomTrawling(bottom);
   UpdateButtonClick();
 }
 
 void TBalance_f::AskSensitivity() {
-  app_.AskAny().Ask(QString::fromStdString(SolverSensitivityCaption(LanguageIndex)),
-                    QString::fromStdString(SolverSensitivityPrompt(LanguageIndex)),
-                    app_.Board.Sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
+  services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(LanguageIndex)),
+                       QString::fromStdString(SolverSensitivityPrompt(LanguageIndex)),
+                       board_.Sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
 }
 
 void TBalance_f::ShowLogFile() {
   const ReportDateTime now = ReportDateTime::Now();
-  const std::string report = ResultsReportText(app_.Board, LanguageIndex, now.Date, now.Time);
+  const std::string report = ResultsReportText(board_, LanguageIndex, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
-    QMessageBox::critical(this, "Show Log File", QString::fromStdString(written.Message));
+    MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
   if (OpenTextFile && OpenTextFile(path)) return;
   if (!logWindow_) logWindow_ = new TextFileWindow(this);
   if (!logWindow_->ShowFile(path))
-    QMessageBox::critical(this, "Show Log File", "The log " + path + " could not be read.");
+    MessageBoxes::Critical(this, "Show Log File", "The log " + path + " could not be read.");
 }
 
 void TBalance_f::ClearLogFile() {
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
-    QMessageBox::critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
+    MessageBoxes::Critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
   }
 }
 
@@ -334,15 +332,15 @@ void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
                        ui_.MnuShProces};
   for (int i = 0; i < 5; ++i)
     items[i]->setChecked(view.BalanceSwitches[i]);
-  app_.Flags.ShowHidden = view.BalanceSwitches[0];
-  app_.Flags.ShowPoints = view.BalanceSwitches[1];
-  app_.Flags.ShowForces = view.BalanceSwitches[2];
-  app_.Flags.ShowLabels = view.BalanceSwitches[3];
-  app_.Flags.ShowProcess = view.BalanceSwitches[4];
+  flags_.ShowHidden = view.BalanceSwitches[0];
+  flags_.ShowPoints = view.BalanceSwitches[1];
+  flags_.ShowForces = view.BalanceSwitches[2];
+  flags_.ShowLabels = view.BalanceSwitches[3];
+  flags_.ShowProcess = view.BalanceSwitches[4];
   ShowAngles(view.Angles[0], view.Angles[1], view.Angles[2]);
-  app_.Board.RotX = ui_.Edit7->Val();
-  app_.Board.RotY = ui_.Edit8->Val();
-  app_.Board.RotZ = ui_.Edit9->Val();
+  board_.RotX = ui_.Edit7->Val();
+  board_.RotY = ui_.Edit8->Val();
+  board_.RotZ = ui_.Edit9->Val();
 }
 
 void TBalance_f::CollectViewSettings(ViewSettings& view) const {
@@ -355,11 +353,11 @@ void TBalance_f::CollectViewSettings(ViewSettings& view) const {
 
 void TBalance_f::showEvent(QShowEvent* event) {
   // Showing: the display items' checks become the flags.
-  app_.Flags.ShowHidden = ui_.MnuShHidden->isChecked();
-  app_.Flags.ShowPoints = ui_.MnuShPoints->isChecked();
-  app_.Flags.ShowForces = ui_.MnuShForces->isChecked();
-  app_.Flags.ShowLabels = ui_.MnuShLabels->isChecked();
-  app_.Flags.ShowProcess = ui_.MnuShProces->isChecked();
+  flags_.ShowHidden = ui_.MnuShHidden->isChecked();
+  flags_.ShowPoints = ui_.MnuShPoints->isChecked();
+  flags_.ShowForces = ui_.MnuShForces->isChecked();
+  flags_.ShowLabels = ui_.MnuShLabels->isChecked();
+  flags_.ShowProcess = ui_.MnuShProces->isChecked();
   QDialog::showEvent(event);
   // The window is there to balance the door: its button has the focus, not a result field.
   if (!event->spontaneous()) ui_.SpeedButton1->setFocus(Qt::OtherFocusReason);
@@ -369,8 +367,8 @@ void TBalance_f::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !balanceRunning_) {
     // The mode may have changed in the main window: both Bottom Case items follow it.
-    ui_.PopBottom->setChecked(app_.Board.Bottom);
-    ui_.MnuBottom->setChecked(app_.Board.Bottom);
+    ui_.PopBottom->setChecked(board_.Bottom);
+    ui_.MnuBottom->setChecked(board_.Bottom);
     UpdateButtonClick();
   }
 }

@@ -4,11 +4,18 @@
 #include <array>
 #include <functional>
 
-#include "balance/BalanceUi.h"
-#include "shell/DisplayFlags.h"
+#include "BalanceUi.h"
+#include "DisplayFlags.h"
+#include "drawing/ViewScale.h"
 
-class DoorTrimApp;
+class CalculatorLauncher;
+class DoorCommands;
+class DoorDocument;
+class HelpBrowser;
 class QAction;
+class TAskAny;
+class TBDetail_f;
+class TBoard;
 class TextFileWindow;
 struct ViewSettings;
 
@@ -19,7 +26,18 @@ class TBalance_f : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TBalance_f(DoorTrimApp& app);
+  // What the window uses besides the door and the display flags: the help, the calculator,
+  // the enter-a-value dialog of its solver sensitivity, the details window, and the commands
+  // of its Dialogs menu and Bottom Case item, which the main window carries out.
+  struct Services {
+    HelpBrowser& Help;
+    CalculatorLauncher& Calculator;
+    TAskAny& AskAny;
+    TBDetail_f& Details;
+    DoorCommands& Commands;
+  };
+
+  TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services);
 
   // Evaluates the door at the angles of the fields, refreshes every result field and
   // redraws the three views.
@@ -43,6 +61,8 @@ class TBalance_f : public QDialog {
   std::function<bool(const QString& path)> OpenTextFile;
 
   const BalanceUi& Ui() const { return ui_; }
+  // The scale of the last drawing of the three views.
+  const ViewScale& Scale() const { return scale_; }
   bool BalanceRunning() const { return balanceRunning_; }
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
@@ -66,8 +86,11 @@ class TBalance_f : public QDialog {
   void AskSensitivity();
   void ScheduleRedraw();
 
-  DoorTrimApp& app_;
+  TBoard& board_;  // the document's door
+  DisplayFlags& flags_;
+  const Services services_;
   BalanceUi ui_;
+  ViewScale scale_;
   std::array<long double, 3> angleRad_{0, 0, 0};
   bool stabilityOn_ = true;
   bool balanceRunning_ = false;

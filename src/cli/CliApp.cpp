@@ -1,16 +1,16 @@
-#include "cli/CliApp.h"
+#include "CliApp.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 #include <vector>
 
-#include "cli/EvaluateCommand.h"
-#include "cli/RenderCommand.h"
-#include "cli/ReportCommand.h"
-#include "cli/SaveCommand.h"
-#include "cli/SolveCommand.h"
-#include "shell/QuotedToken.h"
+#include "EvaluateCommand.h"
+#include "RenderCommand.h"
+#include "ReportCommand.h"
+#include "SaveCommand.h"
+#include "SolveCommand.h"
+#include "numbers/QuotedToken.h"
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"DoorTrim: balance position of a trawl otter board", "doortrim-cli"};

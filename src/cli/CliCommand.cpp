@@ -1,9 +1,9 @@
-#include "cli/CliCommand.h"
+#include "CliCommand.h"
 
 #include <ostream>
 
-#include "cli/CliApp.h"
-#include "shell/QuotedToken.h"
+#include "CliApp.h"
+#include "numbers/QuotedToken.h"
 
 int CliCommand::Fail(std::ostream& err, const std::string& message) {
   // Messages quote file names and arguments as the user gave them: shown readable, they stay

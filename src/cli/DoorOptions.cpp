@@ -1,12 +1,12 @@
-#include "cli/DoorOptions.h"
+#include "DoorOptions.h"
 
 #include <CLI/CLI.hpp>
 
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/NumberText.h"
-#include "shell/QuotedToken.h"
+#include "numbers/NumberText.h"
+#include "numbers/QuotedToken.h"
 
 void DoorOptions::AddTo(CLI::App& command) {
   command.add_option("file", File, "Door data file to start from (default: the built-in door)")

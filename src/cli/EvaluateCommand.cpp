@@ -1,9 +1,9 @@
-#include "cli/EvaluateCommand.h"
+#include "EvaluateCommand.h"
 
 #include <CLI/CLI.hpp>
 
-#include "cli/CliApp.h"
-#include "cli/ResultPrinter.h"
+#include "CliApp.h"
+#include "ResultPrinter.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 

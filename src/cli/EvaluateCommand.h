@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliCommand.h"
-#include "cli/DoorOptions.h"
+#include "CliCommand.h"
+#include "DoorOptions.h"
 
 // doortrim-cli evaluate: forces and moments of the door at given angles.
 class EvaluateCommand : public CliCommand {

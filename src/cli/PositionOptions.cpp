@@ -1,4 +1,4 @@
-#include "cli/PositionOptions.h"
+#include "PositionOptions.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/DoorOptions.h"
+#include "DoorOptions.h"
 #include "model/SolveResult.h"
 
 namespace CLI {

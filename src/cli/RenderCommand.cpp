@@ -1,4 +1,4 @@
-#include "cli/RenderCommand.h"
+#include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -8,11 +8,11 @@
 #include <ostream>
 #include <utility>
 
-#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QMessageLogContext>
@@ -24,14 +24,14 @@
 #include <QSvgGenerator>
 #include <QtGlobal>
 
-#include "balance/ThreeViewDrawing.h"
-#include "balance/ViewFlags.h"
-#include "cli/CliApp.h"
-#include "editors/ScPic.h"
+#include "CliApp.h"
+#include "ScaledCanvas.h"
+#include "ThreeViewDrawing.h"
+#include "drawing/ViewFlags.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "shell/NumberFormat.h"
-#include "shell/QuotedToken.h"
+#include "numbers/NumberFormat.h"
+#include "numbers/QuotedToken.h"
 
 namespace {
 
@@ -75,10 +75,11 @@ QString Number(long double value) {
 }
 
 // The surfaces are never shown: they only record their pictures.
-std::unique_ptr<ScPic> Surface(const QRect& rect) {
-  auto pic = std::make_unique<ScPic>(ScPic::itMetafile, ScPic::pfDevice);
-  pic->resize(rect.size());
-  return pic;
+std::unique_ptr<ScaledCanvas> Surface(const QRect& rect) {
+  auto canvas = std::make_unique<ScaledCanvas>(ScaledCanvas::itMetafile);
+  canvas->SetSurfaceSize(rect.size());
+  canvas->Loaded();
+  return canvas;
 }
 
 void PaintLegend(QPainter& painter, const TBoard& board, const QString& state) {
@@ -101,8 +102,9 @@ void PaintLegend(QPainter& painter, const TBoard& board, const QString& state) {
 }
 
 // The page in its own 550 x 550 units, scaled to the device.
-void PaintPage(QPainter& painter, const PageSize& size, const TBoard& board, const ScPic& side,
-               const ScPic& front, const ScPic& plan, const QString& state) {
+void PaintPage(QPainter& painter, const PageSize& size, const TBoard& board,
+               const ScaledCanvas& side, const ScaledCanvas& front, const ScaledCanvas& plan,
+               const QString& state) {
   painter.fillRect(QRect(0, 0, size.Width, size.Height), Qt::white);
   painter.scale(static_cast<qreal>(size.Width) / kPageWidth,
                 static_cast<qreal>(size.Height) / kPageHeight);
@@ -142,15 +144,15 @@ void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
   }
 }
 
-// Qt needs its application object for widgets and fonts; only this command makes one, so the
-// other commands never load a platform.
-std::unique_ptr<QApplication> StartQt(int& argc, char** argv) {
+// Qt needs its application object for fonts; only this command makes one, so the other
+// commands never load a platform. No widget is made: the views are drawn on plain canvases.
+std::unique_ptr<QGuiApplication> StartQt(int& argc, char** argv) {
   if (QCoreApplication::instance() != nullptr) return nullptr;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
-  return std::make_unique<QApplication>(argc, argv);
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace
@@ -199,9 +201,9 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   int argc = 1;
   char name[] = "doortrim-cli";
   char* argv[] = {name, nullptr};
-  const std::unique_ptr<QApplication> qt = StartQt(argc, argv);
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-    return Fail(err, "render: drawing needs a Qt widget application");
+  const std::unique_ptr<QGuiApplication> qt = StartQt(argc, argv);
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    return Fail(err, "render: drawing needs a Qt GUI application");
   }
 
   ViewFlags flags;
@@ -212,7 +214,8 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   const auto side = Surface(kSideRect);
   const auto front = Surface(kFrontRect);
   const auto plan = Surface(kPlanRect);
-  ThreeViewDrawing::RedrawBalanceViews(board, flags, angleRad, *side, *plan, *front);
+  ViewScale scale;
+  ThreeViewDrawing::RedrawBalanceViews(board, scale, flags, angleRad, *side, *plan, *front);
 
   QString state;
   if (search) {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliCommand.h"
-#include "cli/DoorOptions.h"
-#include "cli/PositionOptions.h"
+#include "CliCommand.h"
+#include "DoorOptions.h"
+#include "PositionOptions.h"
 
 // doortrim-cli render: the balance window's three views of the door (side, front, plan) as one
 // PNG or SVG picture, at given angles or in the balance position. The only command that

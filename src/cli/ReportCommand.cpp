@@ -1,13 +1,13 @@
-#include "cli/ReportCommand.h"
+#include "ReportCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "balance/BalanceUpdate.h"
-#include "balance/ResultsReport.h"
-#include "cli/CliApp.h"
+#include "CliApp.h"
+#include "ReportDateTime.h"
 #include "model/TBoard.h"
-#include "shell/ReportDateTime.h"
+#include "report/BalanceUpdate.h"
+#include "report/ResultsReport.h"
 
 void ReportCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(

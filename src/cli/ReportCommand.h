@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliCommand.h"
-#include "cli/DoorOptions.h"
-#include "cli/PositionOptions.h"
+#include "CliCommand.h"
+#include "DoorOptions.h"
+#include "PositionOptions.h"
 
 // doortrim-cli report: the results report that the balance window's "Show Log File ..."
 // appends to the calculation log, for the door at given angles or in its balance position.

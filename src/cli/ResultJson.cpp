@@ -1,7 +1,7 @@
-#include "cli/ResultJson.h"
+#include "ResultJson.h"
 
-#include "balance/BalanceFigures.h"
 #include "model/TBoard.h"
+#include "report/BalanceFigures.h"
 
 namespace {
 using Json = nlohmann::ordered_json;

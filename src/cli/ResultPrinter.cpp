@@ -1,9 +1,9 @@
-#include "cli/ResultPrinter.h"
+#include "ResultPrinter.h"
 
 #include <ostream>
 
-#include "balance/ResultSummary.h"
-#include "cli/ResultJson.h"
+#include "ResultJson.h"
+#include "report/ResultSummary.h"
 
 void PrintResult(const TBoard& board, const SolveResult* search, bool json, std::ostream& out) {
   if (json) {

@@ -1,12 +1,12 @@
-#include "cli/SaveCommand.h"
+#include "SaveCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "cli/CliApp.h"
+#include "CliApp.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/QuotedToken.h"
+#include "numbers/QuotedToken.h"
 
 void SaveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd =

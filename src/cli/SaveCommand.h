@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "cli/CliCommand.h"
-#include "cli/DoorOptions.h"
+#include "CliCommand.h"
+#include "DoorOptions.h"
 
 // doortrim-cli save: writes the door, with any changes, to a door data file.
 class SaveCommand : public CliCommand {

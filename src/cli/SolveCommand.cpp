@@ -1,9 +1,9 @@
-#include "cli/SolveCommand.h"
+#include "SolveCommand.h"
 
 #include <CLI/CLI.hpp>
 
-#include "cli/CliApp.h"
-#include "cli/ResultPrinter.h"
+#include "CliApp.h"
+#include "ResultPrinter.h"
 #include "model/TBoard.h"
 
 void SolveCommand::AddTo(CLI::App& app) {

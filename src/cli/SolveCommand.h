@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliCommand.h"
-#include "cli/DoorOptions.h"
+#include "CliCommand.h"
+#include "DoorOptions.h"
 
 // doortrim-cli solve: searches the balance angles of the door.
 class SolveCommand : public CliCommand {

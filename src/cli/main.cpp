@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/CliApp.h"
+#include "CliApp.h"
 
 int main(int argc, char** argv) {
   return RunCli(argc, argv, std::cout, std::cerr);

@@ -1,4 +1,4 @@
-#include "editors/ProjUi.h"
+#include "ProjUi.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editors/ScPic.h"
+#include "ScPic.h"
 #include "model/EditableFields.h"
 
 namespace {
@@ -170,7 +170,7 @@ void ProjUi::BuildPage(int page) {
   image->setObjectName(kImageNames[page]);
   image->setScaledContents(true);
   image->setContextMenuPolicy(Qt::CustomContextMenu);
-  ScPic* surface = Surfaces[page] = new ScPic(ScPic::itMetafile, ScPic::pf8bit, area);
+  ScPic* surface = Surfaces[page] = new ScPic(ScPic::itMetafile, area);
   surface->setObjectName(kSurfaceNames[page]);
   surface->setContextMenuPolicy(Qt::CustomContextMenu);
   surface->setVisible(false);  // Scheme starts off: the pictures are shown

@@ -1,4 +1,4 @@
-#include "editors/ScalarDialog.h"
+#include "ScalarDialog.h"
 
 #include <QFile>
 #include <QFocusEvent>
@@ -10,18 +10,20 @@
 #include <QShowEvent>
 #include <QSvgRenderer>
 
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "TEditF.h"
+#include "UserLocale.h"
+#include "WindowPlacement.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
-#include "shell/TEditF.h"
-#include "shell/UserLocale.h"
-#include "shell/WindowPlacement.h"
+#include "numbers/NumberText.h"
 
-ScalarDialog::ScalarDialog(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
-                           const QString& caption, QSize clientSize)
+ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent,
+                           const char* name, const QString& caption, QSize clientSize)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Board(board),
+      Document(document),
+      Board(document.Board()),
       Help(help) {
   setObjectName(name);
   setWindowTitle(caption);
@@ -115,7 +117,7 @@ void ScalarDialog::CheckPendingField() {
 void ScalarDialog::OKBtnClick() {
   CheckPendingField();
   if (FChanged) {
-    Board.Modified = true;
+    Document.MarkModified();
     StoreFields();
   }
   accept();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+class DoorDocument;
 class HelpBrowser;
 class QEvent;
 class QLabel;
@@ -32,7 +33,7 @@ class ScalarDialog : public QDialog {
   static constexpr char kHelpTopic[] = "doors_hydro";
 
  protected:
-  ScalarDialog(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
+  ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
                const QString& caption, QSize clientSize);
 
   // Showing: fill the fields from the model (and clear the flag, in the dialog's order).
@@ -60,7 +61,8 @@ class ScalarDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-  TBoard& Board;
+  DoorDocument& Document;
+  TBoard& Board;  // the document's door
   HelpBrowser& Help;
 
  private:

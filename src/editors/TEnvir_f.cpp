@@ -1,4 +1,4 @@
-#include "editors/TEnvir_f.h"
+#include "TEnvir_f.h"
 
 #include <QColor>
 #include <QFrame>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <initializer_list>
 
+#include "TEditF.h"
 #include "model/TBoard.h"
-#include "shell/TEditF.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ void Colour(QLabel* label, const QColor& background, const QColor& text) {
 
 }  // namespace
 
-TEnvir_f::TEnvir_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(board, help, parent, "Envir_f", "Environment", QSize(313, 227)) {
+TEnvir_f::TEnvir_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : ScalarDialog(document, help, parent, "Envir_f", "Environment", QSize(313, 227)) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(8, 13, kPictureSize, kPictureSize);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ScalarDialog.h"
+#include "ScalarDialog.h"
 
 class QFrame;
 class QLabel;
@@ -13,7 +13,7 @@ class TEnvir_f : public ScalarDialog {
   Q_OBJECT
 
  public:
-  TEnvir_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TEnvir_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   // Bottom trawling shows the bottom picture and all three rows with the water row high
   // up in the water band; midwater trawling shows the midwater picture and only the water

@@ -1,4 +1,4 @@
-#include "editors/TGround_f.h"
+#include "TGround_f.h"
 
 #include <algorithm>
 
@@ -29,8 +29,8 @@ std::vector<TableEditor::Column> GroundColumns() {
 
 }  // namespace
 
-TGround_f::TGround_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : TableEditor(board, help, parent, "Ground_f", "Ground-dynamical coefficients",
+TGround_f::TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : TableEditor(document, help, parent, "Ground_f", "Ground-dynamical coefficients",
                   GroundColumns()) {
   setFixedSize(kClientWidth, kClientHeight);
   BuildGrid(this);

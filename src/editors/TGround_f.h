@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 // "Ground-dynamical coefficients" (form "Ground_f"): the keel-ground resistance coefficient
 // against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A fixed dialog.
@@ -8,7 +8,7 @@ class TGround_f : public TableEditor {
   Q_OBJECT
 
  public:
-  TGround_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   void PaintGrp() override;
   // Draws the previously marked row's point again as an ordinary one and marks the selected

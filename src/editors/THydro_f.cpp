@@ -1,4 +1,4 @@
-#include "editors/THydro_f.h"
+#include "THydro_f.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <QResizeEvent>
 
 #include "model/TBoard.h"
-#include "shell/Rounding.h"
+#include "numbers/Rounding.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ std::vector<TableEditor::Column> HydroColumns() {
 
 }  // namespace
 
-THydro_f::THydro_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : TableEditor(board, help, parent, "Hydro_f", "Hydrodynamic coefficients", HydroColumns()) {
+THydro_f::THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : TableEditor(document, help, parent, "Hydro_f", "Hydrodynamic coefficients", HydroColumns()) {
   BuildGrid(this);
   BuildButtons(this);
   BuildGraph(this, ScPic::itMetafile);

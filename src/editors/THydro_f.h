@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 class QResizeEvent;
 
@@ -10,7 +10,7 @@ class THydro_f : public TableEditor {
   Q_OBJECT
 
  public:
-  THydro_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   // Also asked for by the printed report, to print the picture.
   void PaintGrp() override;

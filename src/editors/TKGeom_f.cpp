@@ -1,4 +1,4 @@
-#include "editors/TKGeom_f.h"
+#include "TKGeom_f.h"
 
 #include <algorithm>
 #include <array>
@@ -38,8 +38,8 @@ std::vector<TableEditor::Column> KeelColumns() {
 
 }  // namespace
 
-TKGeom_f::TKGeom_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : TableEditor(board, help, parent, "KGeom_f", "Geometry of keel", KeelColumns()) {
+TKGeom_f::TKGeom_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : TableEditor(document, help, parent, "KGeom_f", "Geometry of keel", KeelColumns()) {
   Splitter1 = new QSplitter(Qt::Vertical, this);
   Splitter1->setObjectName("Splitter1");
   Splitter1->setChildrenCollapsible(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 class QSplitter;
 class QWidget;
@@ -12,7 +12,7 @@ class TKGeom_f : public TableEditor {
   Q_OBJECT
 
  public:
-  TKGeom_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TKGeom_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   void PaintGrp() override;
   // Draws the previously marked row's points again as ordinary ones and marks the selected

@@ -1,4 +1,4 @@
-#include "editors/TKOrg_f.h"
+#include "TKOrg_f.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <array>
 
+#include "UserLocale.h"
 #include "model/TBoard.h"
-#include "shell/NumberText.h"
-#include "shell/UserLocale.h"
+#include "numbers/NumberText.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ QString Shown(long double value) {
 
 }  // namespace
 
-TKOrg_f::TKOrg_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(board, help, parent, "KOrg_f", "Keel position", QSize(407, 266)) {
+TKOrg_f::TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : ScalarDialog(document, help, parent, "KOrg_f", "Keel position", QSize(407, 266)) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(8, 8, kPictureSize, kPictureSize);

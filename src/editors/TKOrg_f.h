@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/ScalarDialog.h"
+#include "ScalarDialog.h"
 
 class QFrame;
 class QLabel;
@@ -11,7 +11,7 @@ class TKOrg_f : public ScalarDialog {
   Q_OBJECT
 
  public:
-  TKOrg_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   QFrame* Panel1 = nullptr;
   QLabel* Image1 = nullptr;

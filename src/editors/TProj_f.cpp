@@ -1,10 +1,9 @@
-#include "editors/TProj_f.h"
+#include "TProj_f.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -15,22 +14,23 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "balance/DrawingPreparation.h"
-#include "balance/ThreeViewDrawing.h"
-#include "editors/ScPic.h"
+#include "CalculatorLauncher.h"
+#include "DoorDocument.h"
+#include "DoorPictures.h"
+#include "FileDialogs.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "ThreeViewDrawing.h"
+#include "UserLocale.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
-#include "shell/UserLocale.h"
+#include "numbers/NumberText.h"
 
 namespace {
 
@@ -41,47 +41,21 @@ const char* const kBuiltInPictures[ProjUi::kPageCount] = {
 constexpr int kShowBoxRight = 20;
 constexpr int kShowBoxAboveButtons = 180;
 
-// A drawing at its own size on white; an empty picture when there is none to draw.
-QPixmap SvgPicture(const QString& path) {
-  if (!QFile::exists(path)) return {};
-  QSvgRenderer renderer{path};
-  const QSize size = renderer.defaultSize();
-  if (!renderer.isValid() || size.isEmpty()) return {};
-  QPixmap picture(size);
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  renderer.render(&painter);
-  return picture;
-}
-
 QString PathOf(const std::string& name) {
   return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-// The file a picture name of a door stands for: the file itself when it is there; otherwise,
-// for a plain file name, the program's own picture of that name, which is how the sample
-// doors name the pictures of their shapes. Empty when neither is found.
-QString PictureFile(const QString& name) {
-  if (name.isEmpty()) return {};
-  if (QFileInfo(name).isFile()) return name;
-  if (name.contains('/') || name.contains('\\')) return {};
-  const QString builtIn = QStringLiteral(":/pictures/") + name;
-  return QFileInfo(builtIn).isFile() ? builtIn : QString();
-}
-
-// Drawings are drawn at their own size (no image plug-in needed), anything else is read.
-QPixmap LoadPicture(const QString& path) {
-  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return SvgPicture(path);
-  QPixmap picture;
-  picture.load(path);
-  return picture;
-}
-
 }  // namespace
 
-TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculator, QWidget* parent)
-    : QDialog(parent), board_(board), help_(help), calculator_(calculator) {
-  // The built-in pictures live in the GUI library, which a static link does not register.
+TProj_f::TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& calculator,
+                 QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      board_(document.Board()),
+      help_(help),
+      calculator_(calculator) {
+  // The built-in pictures are compiled into the widgets library, which a static link does not
+  // register.
   Q_INIT_RESOURCE(resources);
 
   setObjectName("Proj_f");
@@ -98,9 +72,9 @@ TProj_f::TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculato
   ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
 
   ConnectCommands();
-  SetPictures(SvgPicture(QString::fromLatin1(kBuiltInPictures[0])),
-              SvgPicture(QString::fromLatin1(kBuiltInPictures[1])),
-              SvgPicture(QString::fromLatin1(kBuiltInPictures[2])));
+  SetPictures(DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[0])),
+              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[1])),
+              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[2])));
 
   FillFields();
   TabChanged();
@@ -211,7 +185,7 @@ void TProj_f::OKBtnClick() {
   const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
   if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
   if (fieldsChanged_) {
-    board_.Modified = true;
+    document_.MarkModified();
     const NumberLocale locale = UserNumberLocale();
     for (int i = 0; i < kMainParamCount; ++i)
       board_.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
@@ -280,41 +254,13 @@ void TProj_f::FitPictures() {
 
 void TProj_f::Redraw() {
   board_.Position(0, 0, 0);
-  ComputeBoundingBox(board_);
   ViewFlags flags;
   flags.Hidden = Option(ProjUi::kHidden);
   flags.Points = Option(ProjUi::kPoints);
   flags.Forces = Option(ProjUi::kForces);
   flags.Labels = Option(ProjUi::kLabels);
-  // With every force zero there is nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board_)) flags.Forces = false;
-
-  const XYZ& box = board_.BoxLow;
-  const XYZ& size = board_.BoxSize;
-  const XYZ low(box.X - 0.1L * size.X, box.Y - 0.1L * size.Y, box.Z - 0.1L * size.Z);
-  const XYZ extent(1.2L * size.X, 1.2L * size.Y, 1.2L * size.Z);
-
-  ScPic& front = *ui_.Surfaces[0];
-  ScPic& plan = *ui_.Surfaces[1];
-  ScPic& side = *ui_.Surfaces[2];
-  front.Clear();
-  plan.Clear();
-  side.Clear();
-
-  const ThreeViewDrawing::Angles unturned{0, 0, 0};
-  front.SetEqualScaleRegion(low.Y, extent.Y, low.Z, extent.Z);
-  front.Clear();
-  ThreeViewDrawing::DrawYZ(board_, front, flags, false, unturned);
-  plan.SetEqualScaleRegion(low.X, extent.X, low.Y, extent.Y);
-  plan.Clear();
-  ThreeViewDrawing::DrawXY(board_, plan, flags, false, unturned);
-  side.SetEqualScaleRegion(low.X, extent.X, low.Z, extent.Z);
-  side.Clear();
-  ThreeViewDrawing::DrawXZ(board_, side, flags, false, unturned);
-
-  front.Finish();
-  plan.Finish();
-  side.Finish();
+  ThreeViewDrawing::RedrawDoorViews(board_, scale_, flags, *ui_.Surfaces[0], *ui_.Surfaces[1],
+                                    *ui_.Surfaces[2]);
 }
 
 void TProj_f::OpenPicturesClick() {
@@ -327,18 +273,16 @@ void TProj_f::OpenPicturesClick() {
       {"Open bitmap for Plan View", &TBoard::PlanPicture},
       {"Open bitmap for Side View", &TBoard::SidePicture}};
   for (const Request& request : requests) {
-    QFileDialog dialog(this, request.Title);
-    dialog.setObjectName("OpenDialog1");
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter("Bitmap (*.bmp);;All files (*)");
-    dialog.setDefaultSuffix("bmp");
-    const QString current = PathOf(board_.*request.Name);
-    if (!current.isEmpty()) dialog.selectFile(current);
+    FileDialogRequest dialog;
+    dialog.Parent = this;
+    dialog.ObjectName = "OpenDialog1";
+    dialog.Title = request.Title;
+    dialog.NameFilter = "Bitmap (*.bmp);;All files (*)";
+    dialog.DefaultSuffix = "bmp";
+    dialog.SelectedFile = PathOf(board_.*request.Name);
     // A dismissed dialog leaves the name as it was.
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      board_.*request.Name = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog))
+      board_.*request.Name = QFile::encodeName(*chosen).toStdString();
   }
   LoadPictureFiles();
 }
@@ -348,10 +292,10 @@ bool TProj_f::LoadPictureFiles() {
                                                   &board_.SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QString path = PictureFile(PathOf(*names[page]));
+    const QString path = DoorPictures::PictureFile(PathOf(*names[page]));
     // Anything missing or unreadable keeps the pictures shown now.
     if (path.isEmpty()) return false;
-    loaded[page] = LoadPicture(path);
+    loaded[page] = DoorPictures::LoadPicture(path);
     if (loaded[page].isNull()) return false;
   }
   SetPictures(loaded[0], loaded[1], loaded[2]);

@@ -6,9 +6,11 @@
 #include <QSize>
 #include <array>
 
-#include "editors/ProjUi.h"
+#include "ProjUi.h"
+#include "drawing/ViewScale.h"
 
 class CalculatorLauncher;
+class DoorDocument;
 class HelpBrowser;
 class TBoard;
 struct ViewSettings;
@@ -21,7 +23,7 @@ class TProj_f : public QDialog {
   Q_OBJECT
 
  public:
-  TProj_f(TBoard& board, HelpBrowser& help, CalculatorLauncher& calculator,
+  TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& calculator,
           QWidget* parent = nullptr);
 
   // Replaces the three door pictures (front, plan, side); the caller then runs TabChanged.
@@ -51,6 +53,8 @@ class TProj_f : public QDialog {
   void SetFieldsChanged() { fieldsChanged_ = true; }
 
   const ProjUi& Ui() const { return ui_; }
+  // The scale of the last drawing of the three views.
+  const ViewScale& Scale() const { return scale_; }
 
   // Where a picture of that size goes in an area of that size: as large as fits with its
   // aspect ratio kept, centred along the other direction. Empty for an empty picture or area.
@@ -70,10 +74,12 @@ class TProj_f : public QDialog {
   void ShowPage(int page);
   void CentrePictures();
 
-  TBoard& board_;
+  DoorDocument& document_;
+  TBoard& board_;  // the document's door
   HelpBrowser& help_;
   CalculatorLauncher& calculator_;
   ProjUi ui_;
+  ViewScale scale_;
   std::array<QPixmap, ProjUi::kPageCount> pictures_;
   std::array<long double, kMainParamCount> snapshot_{};
   bool fieldsChanged_ = false;

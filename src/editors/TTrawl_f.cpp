@@ -1,4 +1,4 @@
-#include "editors/TTrawl_f.h"
+#include "TTrawl_f.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "UserLocale.h"
 #include "model/TBoard.h"
-#include "shell/NumberText.h"
-#include "shell/UserLocale.h"
+#include "numbers/NumberText.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ QString Shown(long double value) {
 
 }  // namespace
 
-TTrawl_f::TTrawl_f(TBoard& board, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(board, help, parent, "Trawl_f", "Influence of trawl", QSize(438, 355)) {
+TTrawl_f::TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
+    : ScalarDialog(document, help, parent, "Trawl_f", "Influence of trawl", QSize(438, 355)) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(9, 8, 420, 300);

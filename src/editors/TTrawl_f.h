@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/ScalarDialog.h"
-#include "shell/ReactivationRefill.h"
+#include "ReactivationRefill.h"
+#include "ScalarDialog.h"
 
 class QFrame;
 class QLabel;
@@ -12,7 +12,7 @@ class TTrawl_f : public ScalarDialog {
   Q_OBJECT
 
  public:
-  TTrawl_f(TBoard& board, HelpBrowser& help, QWidget* parent = nullptr);
+  TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   QFrame* Panel1 = nullptr;
   QLabel* Image1 = nullptr;

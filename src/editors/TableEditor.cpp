@@ -1,4 +1,4 @@
-#include "editors/TableEditor.h"
+#include "TableEditor.h"
 
 #include <cmath>
 
@@ -20,12 +20,14 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "MessageBoxes.h"
+#include "UserLocale.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
-#include "shell/QuotedToken.h"
-#include "shell/TextRoutines.h"
-#include "shell/UserLocale.h"
+#include "numbers/NumberText.h"
+#include "numbers/QuotedToken.h"
+#include "numbers/TextRoutines.h"
 
 namespace {
 
@@ -37,11 +39,12 @@ QString Numbered(const char* prefix, int number) {
 
 }  // namespace
 
-TableEditor::TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
-                         const QString& caption, std::vector<Column> columns)
+TableEditor::TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent,
+                         const char* name, const QString& caption, std::vector<Column> columns)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Board(board),
+      Document(document),
+      Board(document.Board()),
       Help(help),
       Columns(std::move(columns)) {
   setObjectName(name);
@@ -138,7 +141,7 @@ void TableEditor::BuildButtons(QWidget* buttonHost) {
 }
 
 void TableEditor::BuildGraph(QWidget* graphHost, ScPic::TImageType imageType) {
-  ScPic1 = new ScPic(imageType, ScPic::pfDevice, graphHost);
+  ScPic1 = new ScPic(imageType, graphHost);
   ScPic1->setObjectName("ScPic1");
   LabelXMin = AddLabel(graphHost, "LabelXMin", "0");
   LabelYMin = AddLabel(graphHost, "LabelYMin", "0");
@@ -310,9 +313,9 @@ void TableEditor::Button1Click() {
   FChanged = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
-    QMessageBox::information(
+    MessageBoxes::Information(
         this, windowTitle(),
-        Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."), QMessageBox::Ok);
+        Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."));
     return;
   }
   const long double key = ReadNumber(EntryFields[0]->text().toStdString(), UserNumberLocale());
@@ -332,7 +335,7 @@ void TableEditor::Button1Click() {
         --FQuiet;
         target = r;
       } else if (rowKey == key) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(
+        const QMessageBox::StandardButton answer = MessageBoxes::Question(
             this, windowTitle(),
             Message("Point already exists. Replace?", "Такая точка уже есть. Заменить?"),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
@@ -384,15 +387,15 @@ void TableEditor::OKBtnClick() {
       WarnRefused(*problem);
       return;
     }
-    Board.Modified = true;
+    Document.MarkModified();
   }
   accept();
 }
 
 void TableEditor::WarnRefused(const TableProblem& problem) {
-  QMessageBox::warning(this, windowTitle(),
-                       Message("The table is not accepted:", "Таблица не принята:") + "\n" +
-                           QString::fromStdString(problem.Message));
+  MessageBoxes::Warning(this, windowTitle(),
+                        Message("The table is not accepted:", "Таблица не принята:") + "\n" +
+                            QString::fromStdString(problem.Message));
 }
 
 void TableEditor::CheckField(int column) {
@@ -428,25 +431,15 @@ void TableEditor::ShowEmptyGraph() {
 
 void TableEditor::PlotCurve(std::span<const WorldPoint> points, const QColor& colour,
                             const std::function<void(const WorldPoint&)>& afterDot) {
-  QPainter* canvas = ScPic1->DrawCanvas();
-  const QPen pen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (i > 0) {
-      canvas->setPen(pen);
-      ScPic1->MoveTo(points[i - 1].X, points[i - 1].Y);
-      ScPic1->LineTo(points[i].X, points[i].Y);
-    }
-    PlainDot(points[i].X, points[i].Y, colour);
-    if (i > 0 && afterDot) afterDot(points[i]);
-  }
+  GraphPlot::Curve(*ScPic1, points, colour, afterDot);
 }
 
 void TableEditor::PlainDot(long double x, long double y, const QColor& colour) {
-  ScPic1->Dot(x, y, 5, colour);
+  GraphPlot::PlainDot(*ScPic1, x, y, colour);
 }
 
 void TableEditor::MarkDot(long double x, long double y) {
-  ScPic1->Dot(x, y, 3, Qt::white);
+  GraphPlot::MarkDot(*ScPic1, x, y);
 }
 
 long double TableEditor::Largest(const std::vector<long double>& values) {

@@ -10,10 +10,12 @@
 #include <QString>
 #include <QStringList>
 
-#include "editors/ScPic.h"
+#include "GraphPlot.h"
+#include "ReactivationRefill.h"
+#include "ScPic.h"
 #include "model/CoefTable.h"
-#include "shell/ReactivationRefill.h"
 
+class DoorDocument;
 class HelpBrowser;
 class QEvent;
 class QLabel;
@@ -49,10 +51,7 @@ class TableEditor : public QDialog {
     bool IncludeEnds = false;  // ... unless the ends are values the table itself holds
   };
 
-  struct WorldPoint {
-    long double X;
-    long double Y;
-  };
+  using WorldPoint = GraphPlot::WorldPoint;
 
   static constexpr int kColumnWidth = 46;
   static constexpr int kRowHeight = 16;
@@ -96,7 +95,7 @@ class TableEditor : public QDialog {
   QLabel* LabelXMax = nullptr;  // under the horizontal axis, at its end
 
  protected:
-  TableEditor(TBoard& board, HelpBrowser& help, QWidget* parent, const char* name,
+  TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
               const QString& caption, std::vector<Column> columns);
 
   // The model table being edited; each grid column shows the table column of its Name.
@@ -136,12 +135,9 @@ class TableEditor : public QDialog {
   // Metafile graphs: ends the drawing after a clear when there is nothing to plot, so that
   // an old graph does not stay on screen.
   void ShowEmptyGraph();
-  // A curve: a polyline of width 2 through the points with a dot of width 5 at every point,
-  // the first point getting only its dot. `afterDot` runs after the dot of every point but
-  // the first; the polyline goes on from the point afterwards.
+  // The graph's curves and dots (GraphPlot) on the graph.
   void PlotCurve(std::span<const WorldPoint> points, const QColor& colour,
                  const std::function<void(const WorldPoint&)>& afterDot = {});
-  // A point of a curve as an ordinary dot and as a marked one (a white dot over it).
   void PlainDot(long double x, long double y, const QColor& colour);
   void MarkDot(long double x, long double y);
   static long double Largest(const std::vector<long double>& values);
@@ -152,7 +148,8 @@ class TableEditor : public QDialog {
 
   QString Message(const char* english, const char* russian) const;
 
-  TBoard& Board;
+  DoorDocument& Document;
+  TBoard& Board;  // the document's door
   HelpBrowser& Help;
   const std::vector<Column> Columns;
 

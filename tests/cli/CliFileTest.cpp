@@ -8,7 +8,7 @@
 
 #include "cli/CliRunner.h"
 #include "model/TBoard.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
-#include "model/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

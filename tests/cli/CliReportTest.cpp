@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "balance/ResultsReport.h"
+#include "ReportDateTime.h"
 #include "cli/CliRunner.h"
 #include "model/EditableFields.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/ReportDateTime.h"
+#include "report/ResultsReport.h"
 
 namespace {
 

@@ -68,7 +68,6 @@ std::string DoorDifference(const TBoard& a, const TBoard& b) {
   for (const EditableField& f : kEnvironmentFields)
     d.Real(a.*f.Field, b.*f.Field, std::string(f.Name));
   d.Equal(a.Bottom, b.Bottom, "Bottom");
-  d.Equal(a.Modified, b.Modified, "Modified");
   d.Equal(a.FrontPicture, b.FrontPicture, "FrontPicture");
   d.Equal(a.PlanPicture, b.PlanPicture, "PlanPicture");
   d.Equal(a.SidePicture, b.SidePicture, "SidePicture");

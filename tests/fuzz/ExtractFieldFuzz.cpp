@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "shell/TextRoutines.h"
+#include "numbers/TextRoutines.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "shell/NumberText.h"
-#include "shell/TextRoutines.h"
+#include "numbers/NumberText.h"
+#include "numbers/TextRoutines.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <optional>
 
-#include "balance/BalanceViewLayout.h"
-#include "balance/TBalance_f.h"
-#include "editors/ScPic.h"
-#include "gui/PictureProbe.h"
-#include "shell/DoorTrimApp.h"
+#include "BalanceViewLayout.h"
+#include "DoorTrimApp.h"
+#include "ScPic.h"
+#include "TBalance_f.h"
+#include "render/PictureProbe.h"
 
 namespace {
 

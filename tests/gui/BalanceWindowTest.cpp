@@ -14,21 +14,24 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "balance/BalanceFigures.h"
-#include "balance/TBalance_f.h"
-#include "editors/ScPic.h"
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TMain_f.h"
+#include "TSpinButton.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TEditF.h"
-#include "shell/TMain_f.h"
-#include "shell/TSpinButton.h"
+#include "report/BalanceFigures.h"
 
 namespace {
 
 constexpr long double kAngleTol = 0.01L;  // degrees
 constexpr double kTextTol = 0.006;        // a field rounded to 2 decimals
+// Relaxation steps taken before the test presses Balance a second time to stop it.
+constexpr int kStepsBeforeSecondPress = 10;
 
 class BalanceWindow : public ::testing::Test {
  protected:
@@ -47,7 +50,7 @@ class BalanceWindow : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Board.Modified = false;
+    app_->Document.SetModified(false);
     app_.reset();
     QDir::setCurrent(previousDir_);
   }
@@ -125,17 +128,17 @@ TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
   EXPECT_NEAR(Number("Edit11"), figures.SpreadKN, 0.0001);
   EXPECT_NEAR(Number("Edit12"), figures.VerticalKN, 0.0001);
   EXPECT_NEAR(Number("Edit13"), figures.WingAttackDeg, 0.001);
-  EXPECT_EQ(app_->Board.RotZ, 30);
+  EXPECT_EQ(app_->Board().RotZ, 30);
 }
 
 TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
   SetAngles(0, 0, 20);
   const double bottom = Number("Edit10");
-  const long double ground = app_->Board.ForceGround.Force.X / 1000;
+  const long double ground = app_->Board().ForceGround.Force.X / 1000;
   EXPECT_LT(ground, -0.01L);
   app_->Main().RadioButton2Click();
   window_->UpdateButtonClick();
-  EXPECT_EQ(app_->Board.ForceGround.Force.X, 0);
+  EXPECT_EQ(app_->Board().ForceGround.Force.X, 0);
   // The wing and stringer do not depend on the mode; only the ground's share goes.
   EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
 }
@@ -143,23 +146,25 @@ TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
 TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
   SetAngles(0, 0, 10);
   Find<TSpinButton>("SpinButton3")->UpButton()->click();
-  EXPECT_EQ(app_->Board.RotZ, 11);
+  EXPECT_EQ(app_->Board().RotZ, 11);
   Find<TSpinButton>("SpinButton1")->DownButton()->click();
-  EXPECT_EQ(app_->Board.RotX, -1);
+  EXPECT_EQ(app_->Board().RotX, -1);
 }
 
 TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   TEditF* x = Angle("Edit7");
   x->setFocus();
   x->selectAll();
   QTest::keyClicks(x, "95");
   QTest::keyClick(x, Qt::Key_Return);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
       << message.toStdString();
   EXPECT_EQ(x->Val(), 0);
-  EXPECT_EQ(app_->Board.RotX, 0);
+  EXPECT_EQ(app_->Board().RotX, 0);
 }
 
 TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
@@ -188,19 +193,27 @@ TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
 
 TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   Action("MnuShProces")->trigger();
-  QTimer::singleShot(300, [this] { Find<QPushButton>("SpeedButton1")->click(); });
+  // The second press comes while the relaxation runs, once it has taken a few steps.
+  QTimer press;
+  QObject::connect(&press, &QTimer::timeout, [this, &press] {
+    if (window_->RelaxationSteps() < kStepsBeforeSecondPress) return;
+    press.stop();
+    Find<QPushButton>("SpeedButton1")->click();
+  });
+  press.start(0);
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_FALSE(press.isActive());
   EXPECT_GT(window_->RelaxationSteps(), 0);
   EXPECT_LT(window_->RelaxationSteps(), 1000);
   EXPECT_FALSE(Find<QPushButton>("SpeedButton1")->isChecked());
   EXPECT_FALSE(window_->BalanceRunning());
   // The door turned towards its balance position about Z, and the fields hold where it got.
   EXPECT_GT(Angle("Edit9")->Val(), 0);
-  EXPECT_EQ(app_->Board.RotZ, Angle("Edit9")->Val());
+  EXPECT_EQ(app_->Board().RotZ, Angle("Edit9")->Val());
 }
 
 TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps) {
-  app_->Board.Sensitivity = 1e7L;  // steps far too small to get anywhere
+  app_->Board().Sensitivity = 1e7L;  // steps far too small to get anywhere
   Action("MnuShProces")->trigger();
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   EXPECT_EQ(window_->RelaxationSteps(), 1000);
@@ -208,27 +221,14 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps)
 }
 
 TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
-  app_->Board.Sensitivity = 0.01L;  // steps of thousands of degrees
+  app_->Board().Sensitivity = 0.01L;  // steps of thousands of degrees
   Action("MnuShProces")->trigger();
-  int boxes = 0;
-  QString message;
-  std::function<void()> answer = [&] {
-    AnswerNextModal(
-        [&](QWidget* modal) {
-          if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++boxes;
-            message = box->text();
-            box->accept();
-            answer();  // there may be one per angle field
-          }
-        },
-        300);
-  };
-  answer();
+  MessageBoxScript boxes;  // one box per angle field that refuses its angle, each answered Ok
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   EXPECT_EQ(window_->RelaxationSteps(), 1);
-  EXPECT_GE(boxes, 1);
-  EXPECT_LE(boxes, 3);
+  EXPECT_GE(boxes.Asked().size(), 1u);
+  EXPECT_LE(boxes.Asked().size(), 3u);
+  const QString message = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Value is out of range: [-90..90]")) << message.toStdString();
   for (const char* name : {"Edit7", "Edit8", "Edit9"}) {
     EXPECT_LE(std::fabs(Angle(name)->Val()), 90) << name;
@@ -238,29 +238,30 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
 
 TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
   window_->UpdateButtonClick();
-  const long double scale = app_->Board.ForceScale;
-  EXPECT_NEAR(scale, app_->Board.b / app_->Board.MaxForce / 3, 1e-15L);
+  const long double scale = window_->Scale().ForceScale;
+  EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();
   EXPECT_FALSE(app_->Flags.ShowForces);
   EXPECT_FALSE(Action("PopShForces")->isChecked());
-  app_->Board.ForceScale = 123;  // a redraw without forces must not touch it
+  // A longer chord asks for longer arrows; a redraw without forces must not rescale them.
+  app_->Board().b *= 2;
   Action("MnuShLabels")->trigger();
-  EXPECT_EQ(app_->Board.ForceScale, 123);
+  EXPECT_EQ(window_->Scale().ForceScale, scale);
   Action("PopShForces")->trigger();  // the pop-up twin switches it back on
   EXPECT_TRUE(app_->Flags.ShowForces);
   EXPECT_TRUE(Action("MnuShForces")->isChecked());
-  EXPECT_NEAR(app_->Board.ForceScale, scale, 1e-15L);
+  EXPECT_NEAR(window_->Scale().ForceScale, 2 * scale, 1e-15L);
 }
 
 TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
   auto* bottom = app_->Main().findChild<QRadioButton*>("RadioButton1");
   auto* midwater = app_->Main().findChild<QRadioButton*>("RadioButton2");
   Action("MnuBottom")->trigger();
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_TRUE(midwater->isChecked());
   EXPECT_FALSE(Action("PopBottom")->isChecked());
   Action("PopBottom")->trigger();
-  EXPECT_TRUE(app_->Board.Bottom);
+  EXPECT_TRUE(app_->Board().Bottom);
   EXPECT_TRUE(bottom->isChecked());
   EXPECT_TRUE(Action("MnuBottom")->isChecked());
 
@@ -283,7 +284,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board.Sensitivity, 250);
+  EXPECT_EQ(app_->Board().Sensitivity, 250);
   AnswerNextModal([](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>("Edit1");
     edit->selectAll();
@@ -291,7 +292,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board.Sensitivity, 50);  // below the minimum: the default
+  EXPECT_EQ(app_->Board().Sensitivity, 50);  // below the minimum: the default
 }
 
 TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
@@ -306,15 +307,19 @@ TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
   EXPECT_EQ(opened_.front(), QDir(dir_.path()).absoluteFilePath("Calc_brd.log"));
   Action("ClearLogFile1")->trigger();
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
-  Action("ClearLogFile1")->trigger();  // a missing log is no error: no message box waits
+  MessageBoxScript boxes;
+  Action("ClearLogFile1")->trigger();  // a missing log is no error
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
+  EXPECT_TRUE(boxes.Asked().empty());
 }
 
 TEST_F(BalanceWindow, UnwritableLogIsReportedAndNothingIsOpened) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("Calc_brd.log"));  // a folder where the log belongs
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   Action("ShowLogFile1")->trigger();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Calc_brd.log")) << message.toStdString();
   EXPECT_TRUE(opened_.isEmpty());
 }
@@ -345,7 +350,7 @@ TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
   });
   balance->click();
   EXPECT_TRUE(shown);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
 }
 
 }  // namespace

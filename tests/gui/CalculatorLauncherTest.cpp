@@ -1,14 +1,16 @@
-#include "shell/CalculatorLauncher.h"
+#include "CalculatorLauncher.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <vector>
 
-#include "gui/ModalAnswer.h"
+#include "gui/MessageBoxScript.h"
 
 namespace {
 
@@ -24,9 +26,9 @@ class CalculatorLauncherTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
   void TearDown() override {
-    // Let every stand-in still running end.
+    // Every stand-in still running ends before its folder goes.
     Stop();
-    QTest::qWait(150);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Running() == 0; }, 5000));
   }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -42,12 +44,19 @@ class CalculatorLauncherTest : public ::testing::Test {
 
   QString WriteCalculator(const QString& name) {
     return WriteScript(name,
+                       "touch \"$d/running.$$\"\n"
                        "echo $$ > \"$d/pid\"\n"
                        "echo started >> \"$d/starts\"\n"
                        "i=0\n"
                        "while [ ! -f \"$d/stop\" ] && [ $i -lt 200 ]; do\n"
                        "  sleep 0.05; i=$((i+1))\n"
-                       "done\n");
+                       "done\n"
+                       "rm -f \"$d/running.$$\"\n");
+  }
+
+  // Stand-ins started and not yet ended.
+  int Running() const {
+    return static_cast<int>(QDir(dir_.path()).entryList({"running.*"}, QDir::Files).size());
   }
 
   int Starts() const {
@@ -77,10 +86,11 @@ class CalculatorLauncherTest : public ::testing::Test {
 
 TEST_F(CalculatorLauncherTest, NoCalculatorInstalledSaysWhatToInstall) {
   CalculatorLauncher launcher(CalculatorLauncher::DefaultCandidates(), Knowing({}));
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   EXPECT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::NotFound);
-  EXPECT_EQ(message, kNoCalculatorMessage);
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{kNoCalculatorMessage});
+  EXPECT_EQ(boxes.Asked()[0].Icon, QMessageBox::Information);
   EXPECT_FALSE(launcher.IsRunning());
 }
 
@@ -139,8 +149,14 @@ TEST_F(CalculatorLauncherTest, RunningCalculatorIsBroughtForwardThroughTheWindow
                                      "else\n"
                                      "  echo \"$*\" >> \"$d/activated\"\n"
                                      "fi\n");
-  CalculatorLauncher launcher(
-      {"fakecalc"}, Knowing({{"fakecalc", WriteCalculator("fakecalc")}, {"wmctrl", wmctrl}}));
+  // Counts how often the calculator is looked up: once per start.
+  int calculatorLookups = 0;
+  const CalculatorLauncher::ExecutableLookup knowing =
+      Knowing({{"fakecalc", WriteCalculator("fakecalc")}, {"wmctrl", wmctrl}});
+  CalculatorLauncher launcher({"fakecalc"}, [&](const QString& name) {
+    if (name == "fakecalc") ++calculatorLookups;
+    return knowing(name);
+  });
   ASSERT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::Started);
   ASSERT_TRUE(WaitForStarts(1));
 
@@ -148,17 +164,19 @@ TEST_F(CalculatorLauncherTest, RunningCalculatorIsBroughtForwardThroughTheWindow
   QFile activated(Path("activated"));
   ASSERT_TRUE(activated.open(QIODevice::ReadOnly));
   EXPECT_EQ(activated.readAll().trimmed(), "-i -a 0x03400003");
-  QTest::qWait(200);
+  EXPECT_EQ(calculatorLookups, 1);  // no second calculator was started
   EXPECT_EQ(Starts(), 1);
 }
 
 TEST_F(CalculatorLauncherTest, CalculatorThatCannotStartIsReported) {
   const QString broken = WriteScript("brokencalc", "exit 0\n", /*executable=*/false);
   CalculatorLauncher launcher({"brokencalc"}, Knowing({{"brokencalc", broken}}));
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   EXPECT_EQ(launcher.RunCalculator(), CalculatorLauncher::Outcome::FailedToStart);
-  EXPECT_TRUE(message.contains(broken));
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_EQ(boxes.Asked()[0].Icon, QMessageBox::Warning);
+  EXPECT_TRUE(boxes.Asked()[0].Text.contains(broken));
   EXPECT_FALSE(launcher.IsRunning());
 }
 

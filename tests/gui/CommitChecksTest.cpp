@@ -14,31 +14,35 @@
 #include <memory>
 #include <vector>
 
+#include "CalculatorLauncher.h"
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "TEnvir_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TKOrg_f.h"
+#include "TProj_f.h"
+#include "TTrawl_f.h"
 #include "TestTolerances.h"
-#include "editors/TEnvir_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
-#include "editors/TKOrg_f.h"
-#include "editors/TProj_f.h"
-#include "editors/TTrawl_f.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
 
 namespace {
 
-using DialogFactory = std::function<std::unique_ptr<QDialog>(TBoard&, HelpBrowser&)>;
+using DialogFactory = std::function<std::unique_ptr<QDialog>(DoorDocument&, HelpBrowser&)>;
 
 template <class Dialog>
 DialogFactory Make() {
-  return [](TBoard& board, HelpBrowser& help) { return std::make_unique<Dialog>(board, help); };
+  return [](DoorDocument& document, HelpBrowser& help) {
+    return std::make_unique<Dialog>(document, help);
+  };
 }
 
 DialogFactory MakeProjections() {
   static CalculatorLauncher calculator;
-  return [](TBoard& board, HelpBrowser& help) {
-    return std::make_unique<TProj_f>(board, help, calculator);
+  return [](DoorDocument& document, HelpBrowser& help) {
+    return std::make_unique<TProj_f>(document, help, calculator);
   };
 }
 
@@ -124,20 +128,22 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       if (press.ByEnter && !c.EnterPressesOk) continue;
       SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
                                       << " + " << press.Name);
-      TBoard board;
+      DoorDocument document;
+      TBoard& board = document.Board();
       HelpBrowser help;
-      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
-      QString complaint;
+      const std::unique_ptr<QDialog> dialog = c.Create(document, help);
+      MessageBoxScript boxes;
       const int result = RunModal(*dialog, [&] {
         QLineEdit* field = Field(*dialog, c.FieldName);
         ASSERT_NE(field, nullptr);
         TypeInto(field, c.Typed);
-        if (c.Complains) AnswerMessageBox(QMessageBox::Ok, &complaint);
         press.Do(*dialog, field);
       });
+      EXPECT_EQ(boxes.Asked().size(), c.Complains ? 1u : 0u);
+      const QString complaint = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
-      EXPECT_TRUE(board.Modified);
+      EXPECT_TRUE(document.IsModified());
       EXPECT_EQ(complaint.contains("Value is out of range"), c.Complains)
           << complaint.toStdString();
     }
@@ -275,11 +281,13 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       SCOPED_TRACE(testing::Message() << c.Dialog << " field " << c.BadField << " typed "
                                       << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
                                       << (key == Qt::Key_Return ? " + Return" : " + Enter"));
-      TBoard board;
+      DoorDocument document;
+      TBoard& board = document.Board();
       c.Fill(board);
       HelpBrowser help;
-      const std::unique_ptr<QDialog> dialog = c.Create(board, help);
-      QString question;
+      const std::unique_ptr<QDialog> dialog = c.Create(document, help);
+      MessageBoxScript boxes;
+      if (c.AsksToReplace) boxes.Answer(QMessageBox::Ok);
       const int result = RunModal(*dialog, [&] {
         for (std::size_t f = 0; f < c.Entries.size(); ++f) {
           if (static_cast<int>(f) + 1 == c.BadField) continue;
@@ -287,13 +295,12 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
         }
         QLineEdit* bad = Field(*dialog, QString("Edit%1").arg(c.BadField));
         TypeInto(bad, c.Entries[static_cast<std::size_t>(c.BadField - 1)]);
-        if (c.AsksToReplace) AnswerMessageBox(QMessageBox::Ok, &question);
         QTest::keyClick(bad, key);
         // OK with the mouse writes the grid into the model.
         QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
       });
       EXPECT_EQ(result, QDialog::Accepted);
-      EXPECT_EQ(!question.isEmpty(), c.AsksToReplace) << question.toStdString();
+      EXPECT_EQ(boxes.Asked().size(), c.AsksToReplace ? 1u : 0u);
       const std::vector<long double> row = c.Row(board, c.Expected[0]);
       ASSERT_EQ(row.size(), c.Expected.size());
       for (std::size_t i = 0; i < row.size(); ++i)

@@ -17,12 +17,12 @@
 #include <functional>
 #include <memory>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TAboutBox.h"
+#include "TAskAny.h"
+#include "TMain_f.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAboutBox.h"
-#include "shell/TAskAny.h"
-#include "shell/TMain_f.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -55,7 +55,7 @@ class DialogLeak : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Board.Modified = false;
+    app_->Document.SetModified(false);
     main_->close();
     app_.reset();
   }
@@ -195,7 +195,7 @@ TEST_F(DialogLeak, EveryDialogButton) {
     });
     EXPECT_EQ(shown, Cycles());
   }
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_FALSE(app_->Document.IsModified());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -15,10 +14,10 @@
 #include <memory>
 #include <vector>
 
-#include "editors/TProj_f.h"
-#include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TMain_f.h"
+#include "DoorTrimApp.h"
+#include "TMain_f.h"
+#include "TProj_f.h"
+#include "gui/FileDialogScript.h"
 
 namespace {
 
@@ -82,7 +81,7 @@ class DoorPictures : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main_));
   }
   void TearDown() override {
-    app_->Board.Modified = false;  // let the window go without asking
+    app_->Document.SetModified(false);  // let the window go without asking
     app_->Proj().hide();
     main_->close();
     app_.reset();
@@ -100,12 +99,10 @@ class DoorPictures : public ::testing::Test {
   }
 
   void OpenByTheFileMenu(const QString& path) {
-    AnswerNextModal([path](QWidget* modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      ChooseInFileDialog(dialog, path);
-    });
+    FileDialogScript files;
+    files.Choose(path);
     Action("Open1")->trigger();
+    EXPECT_EQ(files.Asked().size(), 1u);
   }
 
   // Every text of the three pictures the dialog shows, drawn from those resources, is large

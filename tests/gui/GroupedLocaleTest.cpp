@@ -12,14 +12,15 @@
 #include <QTest>
 #include <functional>
 
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "TAskAny.h"
+#include "TEditF.h"
+#include "TEnvir_f.h"
+#include "TKOrg_f.h"
 #include "TestTolerances.h"
-#include "editors/TEnvir_f.h"
-#include "editors/TKOrg_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAskAny.h"
-#include "shell/TEditF.h"
 
 namespace {
 
@@ -76,14 +77,15 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
   }
 
   DefaultLocale locale_;
-  TBoard board_;
+  DoorDocument document_;
+  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 };
 
 TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
   board_.xk = 1;
   board_.yk = 0.2L;
-  TKOrg_f dialog(board_, help_);
+  TKOrg_f dialog(document_, help_);
   QString x, y;
   RunModal(dialog, [&] {
     TypeAndLeave(dialog.Edit1, "0.6");  // within the field's (0, 10) either way
@@ -102,7 +104,7 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
   board_.WaterDensity = 1025;
   board_.GroundDensity = 1500;
   board_.Bottom = true;
-  TEnvir_f dialog(board_, help_);
+  TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(true);
   long double water = 0;
   long double ground = 0;

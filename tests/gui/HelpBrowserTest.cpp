@@ -1,5 +1,5 @@
+#include "HelpBrowser.h"
 #include "gui/ModalAnswer.h"
-#include "shell/HelpBrowser.h"
 
 #include <gtest/gtest.h>
 

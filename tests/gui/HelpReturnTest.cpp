@@ -12,26 +12,27 @@
 #include <functional>
 #include <memory>
 
-#include "editors/TGround_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
-#include "editors/TTrawl_f.h"
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TTrawl_f.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
 
 namespace {
 
 struct Case {
   const char* Dialog;
-  std::function<std::unique_ptr<QDialog>(TBoard&, HelpBrowser&)> Create;
+  std::function<std::unique_ptr<QDialog>(DoorDocument&, HelpBrowser&)> Create;
   const char* FieldName;
   const char* Typed;  // a value the field's check keeps
 };
 
 template <class Dialog>
-std::unique_ptr<QDialog> Make(TBoard& board, HelpBrowser& help) {
-  return std::make_unique<Dialog>(board, help);
+std::unique_ptr<QDialog> Make(DoorDocument& document, HelpBrowser& help) {
+  return std::make_unique<Dialog>(document, help);
 }
 
 const Case kCases[] = {
@@ -56,9 +57,9 @@ bool Reactivate(QWidget& window) {
 TEST(HelpReturn, ComingBackFromHelpKeepsTheTypedText) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.Dialog);
-    TBoard board;
+    DoorDocument document;
     HelpBrowser help;
-    const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+    const std::unique_ptr<QDialog> dialog = c.Create(document, help);
     auto* field = dialog->findChild<QLineEdit*>(c.FieldName);
     ASSERT_NE(field, nullptr);
     QString afterHelp;
@@ -80,9 +81,9 @@ TEST(HelpReturn, ComingBackFromHelpKeepsTheTypedText) {
 TEST(HelpReturn, ComingBackFromAnotherWindowOfTheProgramRefills) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.Dialog);
-    TBoard board;
+    DoorDocument document;
     HelpBrowser help;
-    const std::unique_ptr<QDialog> dialog = c.Create(board, help);
+    const std::unique_ptr<QDialog> dialog = c.Create(document, help);
     auto* field = dialog->findChild<QLineEdit*>(c.FieldName);
     ASSERT_NE(field, nullptr);
     QWidget other;

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "balance/TBalance_f.h"
+#include "DoorTrimApp.h"
+#include "TBalance_f.h"
+#include "TextFileWindow.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TextFileWindow.h"
 
 namespace {
 

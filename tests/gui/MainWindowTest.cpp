@@ -13,17 +13,20 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <optional>
+#include <vector>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TAboutBox.h"
+#include "TMain_f.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TAboutBox.h"
-#include "shell/TMain_f.h"
 
 namespace {
 
-// Answers the next file dialog with the given path (or cancels it for an empty path).
+// Answers the next real file dialog with the given path (or cancels it for an empty path).
 void AnswerFileDialog(const QString& path) {
   AnswerNextModal([path](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -46,7 +49,7 @@ class MainWindow : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Board.Modified = false;  // let the window go without asking
+    app_->Document.SetModified(false);  // let the window go without asking
     main_->close();
     app_.reset();
   }
@@ -135,29 +138,36 @@ TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
 TEST_F(MainWindow, ModeButtonsSetTheModel) {
   EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_FALSE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
-  EXPECT_TRUE(app_->Board.Bottom);
+  EXPECT_TRUE(app_->Board().Bottom);
 }
 
 TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   const QString path = WriteDoor("midwater.brd", 9000, false);
-  AnswerFileDialog(path);
+  FileDialogScript files;
+  files.Choose(path);
   Action("Open1")->trigger();
-  EXPECT_EQ(app_->Board.G, 9000);
-  EXPECT_FALSE(app_->Board.Bottom);
-  EXPECT_FALSE(app_->Board.Modified);
+  ASSERT_EQ(files.Asked().size(), 1u);
+  EXPECT_EQ(files.Asked()[0].ObjectName, "OpenDialog1");
+  EXPECT_EQ(files.Asked()[0].Title, "Open Data File");
+  EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Open);
+  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Document.IsModified());
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
   EXPECT_EQ(main_->FileName(), path);
 }
 
 TEST_F(MainWindow, OpenCancelledChangesNothing) {
-  AnswerFileDialog("");
+  FileDialogScript files;
+  files.Choose(std::nullopt);
   Action("Open1")->trigger();
+  EXPECT_EQ(files.Asked().size(), 1u);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_EQ(app_->Board.G, 11513);
+  EXPECT_EQ(app_->Board().G, 11513);
 }
 
 TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
@@ -169,24 +179,28 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   file.write("7\n0 0.1 0.01 abc\n");
   file.close();
 
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   EXPECT_FALSE(main_->OpenFile(bad));
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_EQ(boxes.Asked()[0].Icon, QMessageBox::Critical);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
   EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
-  EXPECT_EQ(app_->Board.G, 9000);
-  EXPECT_FALSE(app_->Board.Bottom);
+  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_FALSE(app_->Board().Bottom);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + good);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
 }
 
+// Through the real file dialog, which adds the suffix to a name typed without one.
 TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
-  app_->Board.G = 12345;
-  app_->Board.Modified = true;
+  app_->Board().G = 12345;
+  app_->Document.SetModified(true);
   const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
   AnswerFileDialog(path);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_FALSE(app_->Document.IsModified());
   EXPECT_EQ(main_->FileName(), path + ".brd");
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
   TBoard reread;
@@ -194,36 +208,41 @@ TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
   EXPECT_EQ(reread.G, 12345);
 
   // A second Save writes to the same file without asking.
-  app_->Board.G = 222;
-  app_->Board.Modified = true;
+  app_->Board().G = 222;
+  app_->Document.SetModified(true);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Board.Modified);
+  EXPECT_FALSE(app_->Document.IsModified());
   ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
   EXPECT_EQ(reread.G, 222);
 }
 
 TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
+  MessageBoxScript boxes;
   main_->close();
   EXPECT_FALSE(main_->isVisible());
+  EXPECT_TRUE(boxes.Asked().empty());
 }
 
 TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
-  app_->Board.Modified = true;
-  QString message;
-  AnswerMessageBox(QMessageBox::Cancel, &message);
+  app_->Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
   main_->close();
-  EXPECT_EQ(message, "Save Data?");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
+  EXPECT_EQ(boxes.Asked()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board.G = 1;
-  app_->Board.Modified = true;
-  AnswerMessageBox(QMessageBox::No);
+  app_->Board().G = 1;
+  app_->Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::No);
   main_->close();
+  EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
@@ -233,10 +252,12 @@ TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
 TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board.G = 7777;
-  app_->Board.Modified = true;
-  AnswerMessageBox(QMessageBox::Yes);
+  app_->Board().G = 7777;
+  app_->Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
   main_->close();
+  EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
@@ -244,12 +265,17 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
 }
 
 TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
-  app_->Board.Modified = true;
-  AnswerMessageBox(QMessageBox::Yes);
-  QTimer::singleShot(200, [] { AnswerFileDialog(""); });
+  app_->Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
+  FileDialogScript files;
+  files.Choose(std::nullopt);
   main_->close();
+  ASSERT_EQ(files.Asked().size(), 1u);
+  EXPECT_EQ(files.Asked()[0].ObjectName, "SaveDialog1");
+  EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Save);
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
@@ -257,25 +283,28 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   const QString path = WriteDoor("sub/door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
-  app_->Board.Modified = true;
-  QString error;
-  AnswerMessageBox(QMessageBox::Yes);
-  QTimer::singleShot(300, [&error] { AnswerMessageBox(QMessageBox::Ok, &error); });
+  app_->Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Yes);
+  boxes.Answer(QMessageBox::Ok);
   main_->close();
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_TRUE(app_->Document.IsModified());
+  ASSERT_EQ(boxes.Asked().size(), 2u);
+  const QString error = boxes.Asked()[1].Text;
   EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
 }
 
-// The whole path by keyboard: Ctrl+O (the file is chosen in its dialog), a dialog changed and
-// confirmed with the keys, Alt+X, and the "Save Data?" question answered with its keys.
+// The whole path by keyboard, through the real file dialog and message box: Ctrl+O (the file is
+// chosen in its dialog), a dialog changed and confirmed with the keys, Alt+X, and the
+// "Save Data?" question answered with its keys.
 TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   const QString path = WriteDoor("keys.brd", 9000, true);
   QApplication::setActiveWindow(main_);
   AnswerFileDialog(path);
   QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
-  EXPECT_EQ(app_->Board.G, 9000);
+  EXPECT_EQ(app_->Board().G, 9000);
 
   // Influence of Trawl: type the angle, Tab on, and press OK with the space bar.
   auto* trawl = Find<QPushButton>("Button6");
@@ -291,8 +320,8 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
     QTest::keyClick(ok, Qt::Key_Space);
   });
   QTest::keyClick(trawl, Qt::Key_Space);
-  EXPECT_EQ(app_->Board.BridleAngleH, 12);
-  EXPECT_TRUE(app_->Board.Modified);
+  EXPECT_EQ(app_->Board().BridleAngleH, 12);
+  EXPECT_TRUE(app_->Document.IsModified());
 
   // The offscreen platform activates no window by itself once a dialog has closed.
   QApplication::setActiveWindow(main_);

@@ -14,10 +14,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TMain_f.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TMain_f.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class ProgramWindows : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
   void TearDown() override {
-    app_.Board.Modified = false;
+    app_.Document.SetModified(false);
     app_.Main().close();
   }
 
@@ -89,19 +90,19 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 }
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
-  app_.Board.Modified = true;
-  QString question;
+  app_.Document.SetModified(true);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
+  boxes.Answer(QMessageBox::No);
   const bool ended = EndsWhile([&] {
     OpenHelp();
-    AnswerMessageBox(QMessageBox::Cancel, &question);
     QTest::keyClick(app_.Main().focusWidget(), Qt::Key_Escape);
     // Cancel keeps the program; No ends it without saving.
     EXPECT_TRUE(app_.Main().isVisible());
     QApplication::setActiveWindow(&app_.Main());
-    AnswerMessageBox(QMessageBox::No);
     QTest::keyClick(&app_.Main(), Qt::Key_X, Qt::AltModifier);
   });
-  EXPECT_EQ(question, "Save Data?");
+  EXPECT_EQ(boxes.Texts(), (std::vector<QString>{"Save Data?", "Save Data?"}));
   EXPECT_TRUE(ended);
 }
 

@@ -1,4 +1,5 @@
-#include "editors/TProj_f.h"
+#include "DoorDocument.h"
+#include "TProj_f.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,16 @@
 #include <cstdlib>
 #include <memory>
 
+#include "CalculatorLauncher.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
 #include "TestTolerances.h"
-#include "editors/ScPic.h"
-#include "gui/ModalAnswer.h"
-#include "gui/PictureProbe.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "shell/CalculatorLauncher.h"
-#include "shell/HelpBrowser.h"
+#include "render/PictureProbe.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ const char* const kPageNames[3] = {"PageFront", "PagePlan", "PageSide"};
 class Projections : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog_ = std::make_unique<TProj_f>(board_, help_, calculator_);
+    dialog_ = std::make_unique<TProj_f>(document_, help_, calculator_);
     dialog_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   }
@@ -102,7 +104,8 @@ class Projections : public ::testing::Test {
     return QPointF(surface.XToPixel(h), surface.YToPixel(v));
   }
 
-  TBoard board_;
+  DoorDocument document_;
+  TBoard& board_ = document_.Board();
   HelpBrowser help_;
   // No calculator is ever found, so running one only shows the message.
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
@@ -214,7 +217,7 @@ TEST_F(Projections, OkWithoutChangesWritesNothing) {
   QTest::mouseClick(Find<QPushButton>("OKBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
   for (const EditableField& param : kMainParams)
     EXPECT_NEAR(board_.*param.Field, before.*param.Field, kExact) << param.Name;
 }
@@ -227,7 +230,7 @@ TEST_F(Projections, OkAfterAChangeElsewhereStoresTheShownValues) {
   EXPECT_EQ(Field("x0")->text(), "1.235");
   EXPECT_TRUE(dialog_->FieldsChanged());
   Find<QPushButton>("OKBtn")->click();
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
   EXPECT_NEAR(board_.x0, 1.235L, kExact);
   EXPECT_NEAR(board_.R, 30000, kExact);
 }
@@ -240,7 +243,7 @@ TEST_F(Projections, TypingSetsFieldsChangedAndOkStoresTheField) {
   EXPECT_TRUE(dialog_->FieldsChanged());
   const long double typed = field->text().toDouble();
   Find<QPushButton>("OKBtn")->click();
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
   EXPECT_NEAR(board_.y0, typed, kTypedTol);
 }
 
@@ -252,7 +255,7 @@ TEST_F(Projections, CancelRestoresTheValuesOfTheLastShowing) {
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
   EXPECT_NEAR(board_.x0, x0, kExact);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(Projections, ATabChangeRenewsTheSnapshot) {
@@ -284,11 +287,10 @@ TEST_F(Projections, EscapePressesCancel) {
 
 TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
   EXPECT_FALSE(Action("ShowForces1")->isChecked());
-  board_.ForceScale = 123;
-  board_.MaxForce = 456;
   dialog_->Redraw();
-  EXPECT_NEAR(board_.ForceScale, 123, kExact);
-  EXPECT_NEAR(board_.MaxForce, 456, kExact);
+  const ViewScale untouched;
+  EXPECT_EQ(dialog_->Scale().ForceScale, untouched.ForceScale);
+  EXPECT_EQ(dialog_->Scale().MaxForce, untouched.MaxForce);
 
   Action("ShowForces1")->trigger();
   const TBoard door = Evaluated(TBoard());
@@ -298,8 +300,8 @@ TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
-  EXPECT_NEAR(board_.MaxForce, largest, kReferenceTol);
-  EXPECT_NEAR(board_.ForceScale, board_.b / board_.MaxForce / 3, kScaleTol);
+  EXPECT_NEAR(dialog_->Scale().MaxForce, largest, kReferenceTol);
+  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.b / dialog_->Scale().MaxForce / 3, kScaleTol);
   // The arrows are drawn: the gravity component is a red line down from G in the front view.
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
@@ -386,27 +388,20 @@ class ProjectionsPictures : public Projections {
     EXPECT_TRUE(image.save(path, "BMP"));
     return path;
   }
-  // Answers the three file dialogs in turn: a path to choose, or an empty one to cancel.
-  void AnswerFileDialogs(QStringList answers) {
-    if (answers.isEmpty()) return;
-    AnswerNextModal([this, answers](QWidget* modal) mutable {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      titles_ << dialog->windowTitle();
-      filters_ = dialog->nameFilters();
-      const QString answer = answers.takeFirst();
-      AnswerFileDialogs(answers);
-      if (answer.isEmpty()) {
-        dialog->reject();
-      } else {
-        ChooseInFileDialog(dialog, answer);
-      }
-    });
+  // Chooses in the three file dialogs in turn: a path, or an empty one to cancel.
+  void ChooseInFileDialogs(const QStringList& answers) {
+    for (const QString& answer : answers)
+      files_.Choose(answer.isEmpty() ? std::nullopt : std::optional<QString>(answer));
+  }
+  QStringList Titles() const {
+    QStringList titles;
+    for (const FileDialogRequest& request : files_.Asked())
+      titles << request.Title;
+    return titles;
   }
 
   QTemporaryDir dir_;
-  QStringList titles_;
-  QStringList filters_;
+  FileDialogScript files_;
 };
 
 TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
@@ -414,11 +409,16 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
   board_.SidePicture = dir_.filePath("missing.bmp").toStdString();
-  AnswerFileDialogs({front, plan, QString()});
+  ChooseInFileDialogs({front, plan, QString()});
   Action("OpenPictures1")->trigger();
-  EXPECT_EQ(titles_, (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
-                                  "Open bitmap for Side View"}));
-  EXPECT_EQ(filters_, (QStringList{"Bitmap (*.bmp)", "All files (*)"}));
+  EXPECT_EQ(Titles(), (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
+                                   "Open bitmap for Side View"}));
+  ASSERT_EQ(files_.Asked().size(), 3u);
+  EXPECT_EQ(files_.Asked()[2].NameFilter.split(";;"),
+            (QStringList{"Bitmap (*.bmp)", "All files (*)"}));
+  EXPECT_EQ(files_.Asked()[2].Kind, FileDialogRequest::Mode::Open);
+  // Each dialog offers the picture the door names now.
+  EXPECT_EQ(files_.Asked()[2].SelectedFile, dir_.filePath("missing.bmp"));
   EXPECT_EQ(QString::fromStdString(board_.FrontPicture), front);
   EXPECT_EQ(QString::fromStdString(board_.PlanPicture), plan);
   EXPECT_EQ(QString::fromStdString(board_.SidePicture), dir_.filePath("missing.bmp"));
@@ -430,7 +430,7 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsAllThreeWhenTheyExist) {
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
   const QString side = Bitmap("side.bmp", {470, 300});
-  AnswerFileDialogs({front, plan, side});
+  ChooseInFileDialogs({front, plan, side});
   Action("PopOpenPictures")->trigger();
   EXPECT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(200, 300));
   EXPECT_EQ(Find<QLabel>("Image2")->pixmap().size(), QSize(420, 240));
@@ -518,10 +518,11 @@ TEST_F(Projections, HelpAndCalculator) {
   dialog_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   EXPECT_EQ(Action("RunCalculator1")->shortcut(), QKeySequence("Ctrl+F1"));
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(dialog_.get(), Qt::Key_F1, Qt::ControlModifier);
-  EXPECT_TRUE(message.startsWith("No calculator")) << message.toStdString();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.startsWith("No calculator"))
+      << boxes.Asked()[0].Text.toStdString();
 }
 
 }  // namespace

@@ -5,14 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 #include <memory>
 
-#include "gui/ModalAnswer.h"
-#include "shell/DoorTrimApp.h"
-#include "shell/TMain_f.h"
+#include "DoorTrimApp.h"
+#include "TMain_f.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 
 namespace {
 
@@ -25,23 +25,21 @@ TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   QApplication::processEvents();
 
   const QString path = kData + "/bad_hydro_token_invalid_utf8.brd";
-  QString message;
-  AnswerNextModal([path, &message](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
-    // The box about the damaged file comes once the dialog has chosen it.
-    AnswerMessageBox(QMessageBox::Ok, &message);
-    ChooseInFileDialog(dialog, path);
-  });
+  FileDialogScript files;
+  files.Choose(path);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
   main.findChild<QAction*>("Open1")->trigger();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
 
   EXPECT_TRUE(message.contains("line 4")) << message.toStdString();
   EXPECT_TRUE(message.contains("found '0.27\\xFF'")) << message.toStdString();
   EXPECT_FALSE(message.contains(QChar::ReplacementCharacter)) << message.toStdString();
-  EXPECT_EQ(app->Board.Hydro.At(2, kHydroCx),
+  EXPECT_EQ(app->Board().Hydro.At(2, kHydroCx),
             TBoard().Hydro.At(2, kHydroCx));  // the door stays as it was
 
-  app->Board.Modified = false;
+  app->Document.SetModified(false);
   main.close();
 }
 

@@ -1,7 +1,7 @@
 // The date and time that head a results report: the user's short date and long time, the
 // same in the balance window's log as in the command-line report (tests/cli).
 
-#include "shell/ReportDateTime.h"
+#include "ReportDateTime.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "balance/TBalance_f.h"
-#include "shell/DoorTrimApp.h"
+#include "DoorTrimApp.h"
+#include "TBalance_f.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TEST(ReportDateTimeInTheLog, TheBalanceWindowWritesTheUsersDateAndTime) {
     const QDateTime before = QDateTime::currentDateTime();
     window.findChild<QAction*>("ShowLogFile1")->trigger();
     const QDateTime after = QDateTime::currentDateTime();
-    app->Board.Modified = false;
+    app->Document.SetModified(false);
 
     QFile log(dir.filePath("Calc_brd.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));

@@ -1,4 +1,4 @@
-#include "editors/ScPic.h"
+#include "ScPic.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <memory>
 #include <set>
 
-#include "gui/PictureProbe.h"
+#include "render/PictureProbe.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
 
 std::unique_ptr<ScPic> MakePic(ScPic::TImageType type, int width, int height,
-                               ScPic::TPixelFormat format = ScPic::pfDevice) {
-  auto pic = std::make_unique<ScPic>(type, format);
+                               bool monochrome = false) {
+  auto pic = std::make_unique<ScPic>(type);
+  pic->SetMonochrome(monochrome);
   pic->resize(width, height);
   return pic;
 }
@@ -80,7 +81,7 @@ std::set<int> HorizontalRows(const PictureProbe& probe, const QColor& colour) {
 TEST(ScPicMapping, Creation) {
   ScPic pic;
   EXPECT_EQ(pic.ImageType(), ScPic::itBitmap);
-  EXPECT_EQ(pic.PixelFormat(), ScPic::pfDevice);
+  EXPECT_FALSE(pic.Monochrome());
   EXPECT_EQ(pic.XMin, 0);
   EXPECT_EQ(pic.XExtent, 1);
   EXPECT_EQ(pic.YMin, 0);
@@ -572,7 +573,7 @@ TEST(ScPicBitmap, ClearFitsAndWhitens) {
 }
 
 TEST(ScPicBitmap, OneBitBitmapIsMonochromeAndNotCleared) {
-  auto pic = MakePic(ScPic::itBitmap, 60, 40, ScPic::pf1bit);
+  auto pic = MakePic(ScPic::itBitmap, 60, 40, true);
   pic->XExtent = 59;
   pic->YExtent = 39;
   pic->Clear();
@@ -587,13 +588,13 @@ TEST(ScPicBitmap, OneBitBitmapIsMonochromeAndNotCleared) {
   EXPECT_EQ(At(pic->Snapshot(), 30, 19), kBlack);
 }
 
-TEST(ScPicBitmap, PixelFormatSwitchesAnExistingBitmap) {
+TEST(ScPicBitmap, MonochromeSwitchesAnExistingBitmap) {
   auto pic = MakePic(ScPic::itBitmap, 60, 40);
   pic->Clear();
   EXPECT_NE(pic->Image().depth(), 1);
-  pic->SetPixelFormat(ScPic::pf1bit);
+  pic->SetMonochrome(true);
   EXPECT_EQ(pic->Image().format(), QImage::Format_Mono);
-  pic->SetPixelFormat(ScPic::pf8bit);
+  pic->SetMonochrome(false);
   EXPECT_NE(pic->Image().depth(), 1);
 }
 

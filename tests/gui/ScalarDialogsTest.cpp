@@ -13,13 +13,14 @@
 #include <functional>
 #include <memory>
 
-#include "editors/TEnvir_f.h"
-#include "editors/TKOrg_f.h"
-#include "editors/TTrawl_f.h"
-#include "gui/ModalAnswer.h"
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "TEditF.h"
+#include "TEnvir_f.h"
+#include "TKOrg_f.h"
+#include "TTrawl_f.h"
+#include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/TEditF.h"
 
 namespace {
 
@@ -46,15 +47,12 @@ int RunModal(QDialog& dialog, std::function<void()> answer) {
   return dialog.exec();
 }
 
-// Replaces the text of `field` as a user would and leaves it with Tab; `beforeLeaving`
-// runs just before the Tab (to get ready for a message box that leaving opens).
-void TypeAndLeave(QLineEdit* field, const QString& typed,
-                  const std::function<void()>& beforeLeaving = {}) {
+// Replaces the text of `field` as a user would and leaves it with Tab.
+void TypeAndLeave(QLineEdit* field, const QString& typed) {
   QTest::mouseClick(field, Qt::LeftButton);
   ASSERT_TRUE(field->hasFocus());
   field->selectAll();
   QTest::keyClicks(field, typed);
-  if (beforeLeaving) beforeLeaving();
   QTest::keyClick(field, Qt::Key_Tab);
   EXPECT_FALSE(field->hasFocus());
 }
@@ -72,7 +70,8 @@ bool ShownOn(QWidget* widget, QWidget& dialog) {
 
 class ScalarDialogs : public ::testing::Test {
  protected:
-  TBoard board_;
+  DoorDocument document_;
+  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 
   // The three buttons, OK focused while shown, the dialog centred, and Help opening the
@@ -116,7 +115,7 @@ class ScalarDialogs : public ::testing::Test {
 
 TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
   board_.WaterDensity = 1025;
-  TEnvir_f dialog(board_, help_);
+  TEnvir_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
   EXPECT_EQ(dialog.size(), QSize(313, 227));
@@ -162,7 +161,7 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
 }
 
 TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
-  TEnvir_f dialog(board_, help_);
+  TEnvir_f dialog(document_, help_);
   for (const bool bottom : {false, true}) {
     dialog.AdaptToMode(bottom);
     EXPECT_EQ(ShownOn(dialog.Image1, dialog), bottom);
@@ -184,11 +183,10 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   board_.WaterDensity = 1025;
   board_.GroundDensity = 20000;
   board_.GroundCoef = 0.5L;
-  board_.Modified = false;
-  TEnvir_f dialog(board_, help_);
+  document_.SetModified(false);
+  TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(false);
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
   int waterTop = 0;
   const int result = RunModal(dialog, [&] {
@@ -202,24 +200,28 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_TRUE(onlyWaterRow);
   EXPECT_EQ(waterTop, 124);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
   EXPECT_NEAR(board_.WaterDensity, 1030, kTol);
   EXPECT_NEAR(board_.GroundDensity, 2000, kTol);
   EXPECT_NEAR(board_.GroundCoef, 0.5, kTol);
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   board_.WaterDensity = 1025;
-  TEnvir_f dialog(board_, help_);
+  TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(true);
-  QString message;
+  MessageBoxScript boxes;
   QString shownAfter;
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "20000", [&] { AnswerMessageBox(QMessageBox::Ok, &message); });
+    TypeAndLeave(dialog.Edit1, "20000");
     shownAfter = dialog.Edit1->text();
     dialog.OKBtn->click();
   });
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.startsWith("Density of Water, [kg/m^3]\r\r")) << message.toStdString();
   EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
       << message.toStdString();
@@ -230,8 +232,8 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
 TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
   board_.WaterDensity = 1025;
   board_.GroundDensity = 1800;
-  board_.Modified = false;
-  TEnvir_f dialog(board_, help_);
+  document_.SetModified(false);
+  TEnvir_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(dialog.Edit1, "1050");
     TypeAndLeave(dialog.Edit2, "1900");
@@ -240,13 +242,13 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(board_.WaterDensity, 1025.0L);
   EXPECT_EQ(board_.GroundDensity, 1800.0L);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 // --- Influence of trawl ----------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, TrawlLayout) {
-  TTrawl_f dialog(board_, help_);
+  TTrawl_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Trawl_f");
   EXPECT_EQ(dialog.windowTitle(), "Influence of trawl");
   EXPECT_EQ(dialog.size(), QSize(438, 355));
@@ -270,8 +272,8 @@ TEST_F(ScalarDialogs, TrawlLayout) {
 TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   board_.BridleAngleH = 15;
   board_.BridleAngleV = 5;
-  board_.Modified = false;
-  TTrawl_f dialog(board_, help_);
+  document_.SetModified(false);
+  TTrawl_f dialog(document_, help_);
   QStringList horizontal, vertical;
   RunModal(dialog, [&] {
     for (const char* typed : {"90", "89", "0", "45.5"}) {
@@ -288,15 +290,15 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
   EXPECT_NEAR(board_.BridleAngleH, 45.5, kTol);
   EXPECT_NEAR(board_.BridleAngleV, -30, kTol);
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   // More decimals than shown: storing the shown texts would round them.
   board_.BridleAngleH = 12.34567L;
   board_.BridleAngleV = -7.89012L;
-  board_.Modified = false;
-  TTrawl_f dialog(board_, help_);
+  document_.SetModified(false);
+  TTrawl_f dialog(document_, help_);
   board_.BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
@@ -309,25 +311,25 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   EXPECT_EQ(shownV, "-7.89");
   EXPECT_EQ(board_.BridleAngleH, 23.45678L);
   EXPECT_EQ(board_.BridleAngleV, -7.89012L);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
   board_.BridleAngleH = 15;
-  board_.Modified = false;
-  TTrawl_f dialog(board_, help_);
+  document_.SetModified(false);
+  TTrawl_f dialog(document_, help_);
   RunModal(dialog, [&] {
     TypeAndLeave(dialog.Edit1, "30");
     dialog.CancelBtn->click();
   });
   EXPECT_EQ(board_.BridleAngleH, 15.0L);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 // --- Keel position ---------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, KeelLayout) {
-  TKOrg_f dialog(board_, help_);
+  TKOrg_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "KOrg_f");
   EXPECT_EQ(dialog.windowTitle(), "Keel position");
   EXPECT_EQ(dialog.size(), QSize(407, 266));
@@ -362,8 +364,8 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   board_.xk = 1.5L;
   board_.yk = 0.2L;
   board_.zk = 0.1L;
-  board_.Modified = false;
-  TKOrg_f dialog(board_, help_);
+  document_.SetModified(false);
+  TKOrg_f dialog(document_, help_);
   QString x, y, z;
   RunModal(dialog, [&] {
     TypeAndLeave(dialog.Edit2, "-0.5");
@@ -380,46 +382,46 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   EXPECT_NEAR(board_.xk, 1, kTol);
   EXPECT_NEAR(board_.yk, 0, kTol);
   EXPECT_NEAR(board_.zk, 0.25, kTol);
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
   board_.xk = 1.5L;
   board_.yk = 0.2L;
   board_.zk = 0.1L;
-  TKOrg_f dialog(board_, help_);
+  TKOrg_f dialog(document_, help_);
   // A data file read since the dialog was created.
   board_.xk = 2.34567L;
   board_.yk = 0.1237L;
   board_.zk = 0.5L;
-  board_.Modified = false;
+  document_.SetModified(false);
   RunModal(dialog, [&] { dialog.OKBtn->click(); });
   EXPECT_NEAR(board_.xk, 2.346, kTol);
   EXPECT_NEAR(board_.yk, 0.124, kTol);
   EXPECT_NEAR(board_.zk, 0.5, kTol);
-  EXPECT_TRUE(board_.Modified);
+  EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
   board_.xk = 2.34567L;
-  board_.Modified = false;
-  TKOrg_f dialog(board_, help_);
+  document_.SetModified(false);
+  TKOrg_f dialog(document_, help_);
   RunModal(dialog, [&] { dialog.OKBtn->click(); });
   EXPECT_EQ(board_.xk, 2.34567L);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
   board_.xk = 1.5L;
-  board_.Modified = false;
-  TKOrg_f dialog(board_, help_);
+  document_.SetModified(false);
+  TKOrg_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(dialog.Edit1, "3");
     dialog.CancelBtn->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(board_.xk, 1.5L);
-  EXPECT_FALSE(board_.Modified);
+  EXPECT_FALSE(document_.IsModified());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/TAskAny.h"
+#include "TAskAny.h"
 
 #include <gtest/gtest.h>
 

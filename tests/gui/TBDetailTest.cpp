@@ -1,4 +1,4 @@
-#include "balance/TBDetail_f.h"
+#include "TBDetail_f.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <string>
 
+#include "UserLocale.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "shell/UserLocale.h"
 
 namespace {
 

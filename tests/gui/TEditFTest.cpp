@@ -1,4 +1,4 @@
-#include "shell/TEditF.h"
+#include "TEditF.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
@@ -53,28 +54,26 @@ struct RotationField {
   }
 };
 
-// Counts the modal windows that open while it polls (each answered with OK), so a test can
-// assert that no message box, or exactly one, appeared. Call Settle() before reading.
-struct BoxCounter {
+// Answers every real message box that opens (with OK) and counts them. A modal box opens and
+// closes within the action that shows it, so once the action has returned the count is
+// complete: no waiting for a box that might still come.
+struct RealBoxCounter {
   std::shared_ptr<int> Count = std::make_shared<int>(0);
   std::shared_ptr<QStringList> Texts = std::make_shared<QStringList>();
 
-  explicit BoxCounter(int expectedBoxes = 2) {
-    for (int i = 0; i < expectedBoxes; ++i) {
-      auto count = Count;
-      auto texts = Texts;
-      AnswerNextModal(
-          [count, texts](QWidget* modal) {
-            ++*count;
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-              texts->append(box->text());
-              box->button(QMessageBox::Ok)->click();
-            }
-          },
-          400);
-    }
+  RealBoxCounter() { Watch(Count, Texts); }
+
+ private:
+  static void Watch(std::shared_ptr<int> count, std::shared_ptr<QStringList> texts) {
+    AnswerNextModal([count, texts](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return;
+      ++*count;
+      texts->append(box->text());
+      Watch(count, texts);  // a second box would open while this one closes
+      box->button(QMessageBox::Ok)->click();
+    });
   }
-  static void Settle() { QTest::qWait(500); }
 };
 
 TEST(TEditFTest, DefaultsAtCreation) {
@@ -108,11 +107,10 @@ TEST(TEditFTest, EnterWithValueOutOfRangeShowsErrorAndFallsBackToDefault) {
   RotationField field;
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
   field.Type("95");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_Return);
 
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..90]"});
   EXPECT_EQ(field.Edit->Val(), 0.0L);
   EXPECT_EQ(field.Edit->text(), "0");
   EXPECT_TRUE(field.WholeTextSelected());
@@ -120,6 +118,7 @@ TEST(TEditFTest, EnterWithValueOutOfRangeShowsErrorAndFallsBackToDefault) {
   EXPECT_EQ(inputs.at(0).at(0).value<TEditF*>(), field.Edit);
 }
 
+// Through the real box, as the user sees it.
 TEST(TEditFTest, ErrorMessageIsACriticalBoxWithOk) {
   RotationField field;
   field.Type("-95");
@@ -145,20 +144,20 @@ TEST(TEditFTest, ErrorMessageStartsWithTheHint) {
   RotationField field;
   field.Edit->setToolTip("Rotation about x");
   field.Type("95");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  EXPECT_EQ(message, "Rotation about x\r\rPanel6 : Edit7Value is out of range: [-90..90]");
+  EXPECT_EQ(
+      boxes.Texts(),
+      std::vector<QString>{"Rotation about x\r\rPanel6 : Edit7Value is out of range: [-90..90]"});
 }
 
 TEST(TEditFTest, UpperEndIsAcceptedWhenIncluded) {
   RotationField field;
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
-  BoxCounter boxes;
+  MessageBoxScript boxes;
   field.Type("90");
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  BoxCounter::Settle();
-  EXPECT_EQ(*boxes.Count, 0);
+  EXPECT_TRUE(boxes.Asked().empty());
   EXPECT_EQ(field.Edit->Val(), 90.0L);
   EXPECT_EQ(field.Edit->text(), "90");
   EXPECT_EQ(inputs.count(), 1);
@@ -172,10 +171,9 @@ TEST(TEditFTest, UpperEndIsRefusedWhenExcluded) {
   RotationField field;
   field.Edit->setValMaxIncl(false);
   field.Type("90");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..90[");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..90["});
   EXPECT_EQ(field.Edit->Val(), 0.0L);
 }
 
@@ -183,10 +181,9 @@ TEST(TEditFTest, LowerEndIsRefusedWhenExcluded) {
   RotationField field;
   field.Edit->setValMinIncl(false);
   field.Type("-90");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: ]-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: ]-90..90]"});
   EXPECT_EQ(field.Edit->Val(), 0.0L);
 }
 
@@ -195,11 +192,10 @@ TEST(TEditFTest, UnreadableTextGivesTheDefaultSilentlyAndSelectsIt) {
   field.Edit->setValDefault(12.5);
   field.Edit->SetAndShow(45);
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
-  BoxCounter boxes;
+  MessageBoxScript boxes;
   field.Type("abc");
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  BoxCounter::Settle();
-  EXPECT_EQ(*boxes.Count, 0);
+  EXPECT_TRUE(boxes.Asked().empty());
   EXPECT_EQ(field.Edit->Val(), 12.5L);
   EXPECT_EQ(field.Edit->text(), "12.5");
   EXPECT_TRUE(field.WholeTextSelected());
@@ -214,10 +210,9 @@ TEST(TEditFTest, UnreadableTextWithADefaultOutOfRangeStillComplains) {
   field.Edit->EndLoading();
   field.Edit->setValCheck(true);
   field.Type("x");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..90]"});
   EXPECT_EQ(field.Edit->Val(), 100.0L);
 }
 
@@ -290,54 +285,49 @@ TEST(TEditFTest, SetAndShowValidates) {
   field.Edit->SetAndShow(30);
   EXPECT_EQ(field.Edit->Val(), 30.0L);
   EXPECT_EQ(field.Edit->text(), "30");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   field.Edit->SetAndShow(91);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..90]"});
   EXPECT_EQ(field.Edit->Val(), 0.0L);
   EXPECT_EQ(field.Edit->text(), "0");
 }
 
 TEST(TEditFTest, ValSetterValidatesAndUncheckedFieldTakesAnything) {
   RotationField field;
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   field.Edit->setVal(-200);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..90]"});
   EXPECT_EQ(field.Edit->Val(), 0.0L);
 
   field.Edit->setValCheck(false);
-  BoxCounter boxes;
+  MessageBoxScript unchecked;
   field.Edit->setVal(-200);
   field.Type("1000");
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  BoxCounter::Settle();
-  EXPECT_EQ(*boxes.Count, 0);
+  EXPECT_TRUE(unchecked.Asked().empty());
   EXPECT_EQ(field.Edit->Val(), 1000.0L);
   EXPECT_TRUE(field.Edit->Validate());
 }
 
 TEST(TEditFTest, ValMinAboveValMaxBecomesValMaxMinusOne) {
   RotationField field;
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   field.Edit->setValMin(100);
   EXPECT_EQ(field.Edit->ValMin(), 89.0L);
   // The default 0 lies below the new lower end: it moves to the midpoint.
   EXPECT_EQ(field.Edit->ValDefault(), 89.5L);
   // Val 0 is now out of range: the field complains and takes the default.
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [89..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [89..90]"});
   EXPECT_EQ(field.Edit->Val(), 89.5L);
 }
 
 TEST(TEditFTest, ValMaxBelowValMinBecomesValMinPlusOne) {
   RotationField field;
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   field.Edit->setValMax(-100);
   EXPECT_EQ(field.Edit->ValMax(), -89.0L);
   EXPECT_EQ(field.Edit->ValDefault(), -89.5L);
-  EXPECT_EQ(message, "Panel6 : Edit7Value is out of range: [-90..-89]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Panel6 : Edit7Value is out of range: [-90..-89]"});
   EXPECT_EQ(field.Edit->Val(), -89.5L);
 }
 
@@ -382,7 +372,7 @@ TEST(TEditFTest, ValMinOnlyLooksAtTheLowerEnd) {
 
 TEST(TEditFTest, NoRulesAndNoValidationWhileLoading) {
   RotationField field;
-  BoxCounter boxes;
+  MessageBoxScript boxes;
   field.Edit->BeginLoading();
   EXPECT_TRUE(field.Edit->Loading());
   field.Edit->setValMin(100);
@@ -390,8 +380,7 @@ TEST(TEditFTest, NoRulesAndNoValidationWhileLoading) {
   field.Edit->setValDefault(500);
   field.Edit->setVal(1000);
   field.Edit->EndLoading();
-  BoxCounter::Settle();
-  EXPECT_EQ(*boxes.Count, 0);
+  EXPECT_TRUE(boxes.Asked().empty());
   EXPECT_FALSE(field.Edit->Loading());
   EXPECT_EQ(field.Edit->ValMin(), 100.0L);
   EXPECT_EQ(field.Edit->ValMax(), 50.0L);
@@ -411,6 +400,7 @@ TEST(TEditFTest, IntervalUsesTheGeneralFormat) {
   EXPECT_EQ(edit.IntervalText(), "]0..0.35[");
 }
 
+// Through the real box, as the user sees it.
 TEST(TEditFTest, F1ShowsTheRangeWithoutHint) {
   RotationField field;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -433,18 +423,18 @@ TEST(TEditFTest, F1ShowsTheRangeWithoutHint) {
 TEST(TEditFTest, F1ShowsTheHintBeforeTheRange) {
   RotationField field;
   field.Edit->setToolTip("Rotation about x");
-  QString message;
-  AnswerMessageBox(QMessageBox::Ok, &message);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_F1);
-  EXPECT_EQ(message, "Rotation about x\r\rRange: [-90..90]");
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Rotation about x\r\rRange: [-90..90]"});
 }
 
 TEST(TEditFTest, F1DoesNotCommit) {
   RotationField field;
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
   field.Type("45");
-  AnswerMessageBox(QMessageBox::Ok);
+  MessageBoxScript boxes;
   QTest::keyClick(field.Edit, Qt::Key_F1);
+  EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_EQ(inputs.count(), 0);
   EXPECT_EQ(field.Edit->Val(), 0.0L);
 }
@@ -475,9 +465,8 @@ TEST(TEditFTest, LeavingWithValueOutOfRangeShowsOneMessageOnly) {
   field.Edit->setFocus();
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
   field.Type("95");
-  BoxCounter boxes(3);
+  RealBoxCounter boxes;  // the real box takes the focus, which must not commit again
   QTest::keyClick(field.Edit, Qt::Key_Tab);
-  BoxCounter::Settle();
   EXPECT_EQ(*boxes.Count, 1);
   ASSERT_EQ(boxes.Texts->size(), 1);
   EXPECT_EQ(boxes.Texts->at(0), "Panel6 : Edit7Value is out of range: [-90..90]");
@@ -492,9 +481,8 @@ TEST(TEditFTest, EnterWithValueOutOfRangeInFocusShowsOneMessageOnly) {
   field.Edit->setFocus();
   QSignalSpy inputs(field.Edit, &TEditF::OnInput);
   field.Type("-95");
-  BoxCounter boxes(3);
+  RealBoxCounter boxes;  // the real box takes the focus, which must not commit again
   QTest::keyClick(field.Edit, Qt::Key_Return);
-  BoxCounter::Settle();
   EXPECT_EQ(*boxes.Count, 1);
   EXPECT_EQ(field.Edit->Val(), 0.0L);
   EXPECT_EQ(inputs.count(), 1);

@@ -18,15 +18,17 @@
 #include <memory>
 #include <vector>
 
-#include "editors/ScPic.h"
-#include "editors/TGround_f.h"
-#include "editors/THydro_f.h"
-#include "editors/TKGeom_f.h"
+#include "DoorDocument.h"
+#include "HelpBrowser.h"
+#include "ScPic.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "gui/PictureProbe.h"
 #include "model/TBoard.h"
-#include "shell/HelpBrowser.h"
-#include "shell/NumberText.h"
+#include "numbers/NumberText.h"
+#include "render/PictureProbe.h"
 
 namespace {
 
@@ -85,12 +87,13 @@ void SetGround(TBoard& board, Rows rows) {
 // A board and a help window for one dialog, shown and active as the main window shows it.
 template <class Dialog>
 struct Editor {
-  TBoard Board;
+  DoorDocument Document;
+  TBoard& Board = Document.Board();
   HelpBrowser Help;
   std::unique_ptr<Dialog> D;
 
   void Open() {
-    D = std::make_unique<Dialog>(Board, Help);
+    D = std::make_unique<Dialog>(Document, Help);
     D->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(D.get()));
     D->activateWindow();
@@ -123,8 +126,16 @@ struct Editor {
     const QPoint at = grid->visualRect(grid->model()->index(row, 0)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
-  // Answers the message box the click opens and returns its text.
+  // Answers the one message box the click opens and returns its text.
   QString PressAnswering(const char* button, QMessageBox::StandardButton answer) const {
+    MessageBoxScript boxes;
+    boxes.Answer(answer);
+    Button(button)->click();
+    EXPECT_EQ(boxes.Asked().size(), 1u);
+    return boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
+  }
+  // The same through the real message box, as the user sees it.
+  QString PressAnsweringTheRealBox(const char* button, QMessageBox::StandardButton answer) const {
     QString text;
     AnswerMessageBox(answer, &text);
     Button(button)->click();
@@ -153,18 +164,12 @@ struct Editor {
   }
 };
 
-// Runs `action` and counts the message boxes it opens (each one is accepted).
+// Runs `action` and counts the message boxes it opens (each one answered as its close
+// button would).
 int BoxesDuring(const std::function<void()>& action) {
-  auto count = std::make_shared<int>(0);
-  AnswerNextModal(
-      [count](QWidget* modal) {
-        if (qobject_cast<QMessageBox*>(modal)) ++*count;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) box->accept();
-      },
-      200);
+  MessageBoxScript boxes;
   action();
-  QTest::qWait(250);
-  return *count;
+  return static_cast<int>(boxes.Asked().size());
 }
 
 QPointF Pixel(const ScPic& pic, long double x, long double y) {
@@ -232,7 +237,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   keel.D->hide();
 
   Editor<TGround_f> ground;
-  ground.D = std::make_unique<TGround_f>(ground.Board, ground.Help);
+  ground.D = std::make_unique<TGround_f>(ground.Document, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
   EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
             "Coefficient of Ground-dynamical Resistance Force");
@@ -291,7 +296,7 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   // Declining still counts as a change: OK writes the grid back.
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   EXPECT_NEAR(e.Board.Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
   EXPECT_EQ(e.Board.Hydro.Count, 4);
 }
@@ -466,7 +471,7 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   const int boxes = BoxesDuring([&] { e.Button("OKBtn")->click(); });
   EXPECT_EQ(boxes, 0);
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.At(0, kHydroCx), 0.1234L);
   EXPECT_EQ(e.Board.Hydro.Count, 2);
 }
@@ -478,7 +483,7 @@ TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
   e.Add({"20", "3"});
   e.Button("CancelBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Rejected);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Ground.Count, 2);
   e.D->show();
   EXPECT_EQ(e.Column(0), QStringList({"0", "10"}));
@@ -492,7 +497,7 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
   e.Add({"0.2", "2", "0.15"});
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   const CoefTable& t = e.Board.KeelGeom;
   ASSERT_EQ(t.Count, 3);
   EXPECT_NEAR(t.At(2, kKeelZi), 0.2, kValueTolerance);
@@ -506,10 +511,10 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   e.Open();
   e.ClickRow(0);
   e.Button("Button3")->click();
-  const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
+  const QString warning = e.PressAnsweringTheRealBox("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("at least 2 rows")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 2);
   EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 0);
 
@@ -517,7 +522,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   e.Button("OKBtn")->click();
   EXPECT_FALSE(e.D->isVisible());
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 2);
   EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 10);
   EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 50);
@@ -536,7 +541,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 3:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_EQ(e.Board.Hydro.At(2, kHydroAngle), 20.0004L);
 
@@ -544,7 +549,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 20);
   EXPECT_EQ(e.Board.Hydro.At(3, kHydroAngle), 40);
@@ -569,7 +574,7 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   EXPECT_TRUE(warning.contains("row 2:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_EQ(e.Board.Ground.At(0, kGroundAngle), 0);
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
 }
 
 TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
@@ -583,14 +588,14 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 1: Zi -0.1 must not be negative")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.KeelGeom.Count, 3);
 
   e.ClickRow(0);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.KeelGeom.Count, 3);
   EXPECT_NEAR(e.Board.KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
   EXPECT_NEAR(e.Board.KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
@@ -609,7 +614,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   EXPECT_TRUE(warning.contains("row 4:")) << warning.toStdString();
   EXPECT_TRUE(warning.contains("abc")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Board.Modified);
+  EXPECT_FALSE(e.Document.IsModified());
   EXPECT_EQ(e.Board.Hydro.Count, 3);
 
   // A cell that the lenient reading would take ("0.5x") is refused as well.
@@ -624,7 +629,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   e.PressAnswering("Button1", QMessageBox::Ok);
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Board.Modified);
+  EXPECT_TRUE(e.Document.IsModified());
   ASSERT_EQ(e.Board.Hydro.Count, 4);
   EXPECT_NEAR(e.Board.Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
 }

@@ -1,0 +1,59 @@
+#include "DoorTrimApp.h"
+
+#include <QCoreApplication>
+
+#include "CalculatorLauncher.h"
+#include "HelpBrowser.h"
+#include "TAboutBox.h"
+#include "TAskAny.h"
+#include "TBDetail_f.h"
+#include "TBalance_f.h"
+#include "TEnvir_f.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TKOrg_f.h"
+#include "TMain_f.h"
+#include "TProj_f.h"
+#include "TTrawl_f.h"
+
+DoorTrimApp::DoorTrimApp() {
+  // The pictures and help pages are compiled into the widgets library, which a static link
+  // does not register.
+  Q_INIT_RESOURCE(resources);
+  // The door model exists (a member) before any window; the main window is created first.
+  main_ = std::make_unique<TMain_f>(*this);
+  help_ = std::make_unique<HelpBrowser>();
+  calculator_ = std::make_unique<CalculatorLauncher>();
+  proj_ = std::make_unique<TProj_f>(Document, *help_, *calculator_);
+  detail_ = std::make_unique<TBDetail_f>(Board());
+  askAny_ = std::make_unique<TAskAny>();
+  balance_ = std::make_unique<TBalance_f>(
+      Document, Flags, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
+  hydro_ = std::make_unique<THydro_f>(Document, *help_);
+  envir_ = std::make_unique<TEnvir_f>(Document, *help_);
+  trawl_ = std::make_unique<TTrawl_f>(Document, *help_);
+  ground_ = std::make_unique<TGround_f>(Document, *help_);
+  kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
+  korg_ = std::make_unique<TKOrg_f>(Document, *help_);
+  about_ = std::make_unique<TAboutBox>();
+}
+
+void DoorTrimApp::NameTheApplication() {
+  QCoreApplication::setApplicationName("DoorTrim");
+}
+
+void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {
+  View = view;
+  proj_->LoadPictureFiles();  // only when all three pictures named in the file exist
+  proj_->ApplyViewSettings(view);
+  balance_->ApplyViewSettings(view);
+}
+
+ViewSettings DoorTrimApp::CollectViewSettings() {
+  proj_->CollectViewSettings(View);
+  balance_->CollectViewSettings(View);
+  return View;
+}
+
+DoorTrimApp::~DoorTrimApp() = default;

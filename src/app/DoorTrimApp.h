@@ -1,0 +1,82 @@
+#pragma once
+
+#include <memory>
+
+#include "DisplayFlags.h"
+#include "DoorDocument.h"
+#include "model/TBoard.h"
+#include "model/ViewSettings.h"
+
+class QDialog;
+class TBalance_f;
+class TEnvir_f;
+class TGround_f;
+class THydro_f;
+class TKGeom_f;
+class TKOrg_f;
+class TProj_f;
+class TTrawl_f;
+class TBDetail_f;
+class TMain_f;
+class TAboutBox;
+class TAskAny;
+class HelpBrowser;
+class CalculatorLauncher;
+
+// Everything the desktop program keeps for its whole run: the document with the one door
+// model, the display flags, the view settings a data file carries, and every window, each
+// created once. It gives each window what that window works with.
+class DoorTrimApp {
+ public:
+  // Creates the door model, then every window, main window first.
+  DoorTrimApp();
+  ~DoorTrimApp();
+  DoorTrimApp(const DoorTrimApp&) = delete;
+
+  // Gives the application its name, before any window exists. No display name is set: the
+  // desktop would add it to every window title, which already says what it is.
+  static void NameTheApplication();
+
+  DoorTrimApp& operator=(const DoorTrimApp&) = delete;
+
+  DoorDocument Document;
+  DisplayFlags Flags;
+  ViewSettings View;
+
+  TBoard& Board() { return Document.Board(); }
+  TMain_f& Main() { return *main_; }
+  TProj_f& Proj() { return *proj_; }
+  TBalance_f& Balance() { return *balance_; }
+  THydro_f& Hydro() { return *hydro_; }
+  TEnvir_f& Envir() { return *envir_; }
+  TTrawl_f& Trawl() { return *trawl_; }
+  TGround_f& Ground() { return *ground_; }
+  TKGeom_f& KGeom() { return *kgeom_; }
+  TKOrg_f& KOrg() { return *korg_; }
+  TBDetail_f& Detail() { return *detail_; }
+  TAboutBox& About() { return *about_; }
+  TAskAny& AskAny() { return *askAny_; }
+  HelpBrowser& Help() { return *help_; }
+  CalculatorLauncher& Calculator() { return *calculator_; }
+
+  // The window settings a door data file carries: applied to the windows after a file is
+  // read, collected from them before one is written.
+  void ApplyViewSettings(const ViewSettings& view);
+  ViewSettings CollectViewSettings();
+
+ private:
+  std::unique_ptr<TMain_f> main_;
+  std::unique_ptr<TProj_f> proj_;
+  std::unique_ptr<TBalance_f> balance_;
+  std::unique_ptr<TBDetail_f> detail_;
+  std::unique_ptr<THydro_f> hydro_;
+  std::unique_ptr<TEnvir_f> envir_;
+  std::unique_ptr<TTrawl_f> trawl_;
+  std::unique_ptr<TGround_f> ground_;
+  std::unique_ptr<TKGeom_f> kgeom_;
+  std::unique_ptr<TKOrg_f> korg_;
+  std::unique_ptr<TAboutBox> about_;
+  std::unique_ptr<TAskAny> askAny_;
+  std::unique_ptr<HelpBrowser> help_;
+  std::unique_ptr<CalculatorLauncher> calculator_;
+};

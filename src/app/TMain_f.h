@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <vector>
+
+#include "DoorCommands.h"
+#include "io/DoorFileResult.h"
+
+class DoorTrimApp;
+class QAction;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The main window: a small fixed switchboard. It holds the choice between bottom and midwater
+// trawling, opens every input dialog and the balance window, and keeps the door's file.
+// It carries out the door commands that the balance window's menus offer too.
+class TMain_f : public QMainWindow, public DoorCommands {
+  Q_OBJECT
+
+ public:
+  explicit TMain_f(DoorTrimApp& app);
+
+  // The file the door was last read from or saved to; empty for a new door.
+  const QString& FileName() const { return fileName_; }
+
+  // Reads a door data file into the model, as File > Open does after its dialog. On failure
+  // the loader's message is shown and door, caption and mode stay as they were.
+  bool OpenFile(const QString& path);
+  // Stores the door in its file; without a file name yet, asks for one as Save As does.
+  bool Save();
+  // Asks for a file name and stores the door there.
+  bool SaveAs();
+
+  // Shows a dialog modally and recomputes the derived geometry when it closes, whatever its
+  // result: every dialog button does this.
+  int RunDialog(QDialog& dialog);
+
+  // Runs a dialog button's command: shows its dialog modally, then recomputes the geometry.
+  // A command whose button is disabled (the keel dialogs in midwater) does nothing.
+  void RunCommand(Command command) override;
+  bool CommandEnabled(Command command) const;
+
+  // Shows one of the door shapes of the Picture menu in the projections dialog.
+  void ShowDoorShape(const QString& shape);
+
+  void RadioButton1Click();  // bottom trawling
+  void RadioButton2Click();  // midwater trawling
+  void SetBottomTrawling(bool bottom) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildPanels();
+  QPushButton* AddButton(QGroupBox* group, int row, const QString& imageName,
+                         const QString& buttonName, const QString& caption, const QString& icon,
+                         const QString& hint);
+  // The keel buttons are enabled only in bottom trawling.
+  void UpdateDialogButtons();
+  void ShowModeFromModel();
+  void UpdateCaption();
+  // The close question: whether the window may close (saving first when the user says so).
+  bool MayClose();
+  bool WriteTo(const QString& path);
+  void ReportFileError(const DoorFileResult& result, const QString& title);
+
+  DoorTrimApp& app_;
+  QString fileName_;
+  QRadioButton* bottomButton_ = nullptr;
+  QRadioButton* midwaterButton_ = nullptr;
+  QDialog& DialogOf(Command command);
+  std::vector<QPushButton*> dialogButtons_;  // in the order of Command
+  QPushButton* exitButton_ = nullptr;
+};

@@ -1,0 +1,170 @@
+#include "io/DoorFileWriter.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+#include "model/CoefTable.h"
+#include "model/EditableFields.h"
+#include "model/TBoard.h"
+#include "numbers/NumberFormat.h"
+
+namespace {
+
+constexpr const char* kProjectionSwitchNames[] = {"scheme", "hidden lines", "points", "forces",
+                                                  "labels"};
+constexpr const char* kBalanceSwitchNames[] = {"show hidden", "show points", "show forces",
+                                               "show labels", "show process"};
+constexpr const char* kAxisNames[] = {"X", "Y", "Z"};
+
+// What the reader accepts: finite, and zero or of normal magnitude.
+bool Readable(long double value) {
+  return std::isfinite(value) && (value == 0 || std::isnormal(value));
+}
+
+std::optional<std::string> CheckReadable(const std::string& name, long double value) {
+  if (!std::isfinite(value)) return name + " is not a finite number";
+  if (!Readable(value)) return name + " is too small (below the smallest normal number)";
+  return std::nullopt;
+}
+
+class Lines {
+ public:
+  void Record(std::initializer_list<long double> values, const std::string& comment) {
+    bool first = true;
+    for (const long double v : values) {
+      if (!first) text_ += ' ';
+      text_ += FormatRoundTrip(v);
+      first = false;
+    }
+    text_ += "  # " + comment + "\n";
+  }
+  void TableRow(const CoefTable& table, int row, const std::string& comment) {
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      if (c > 0) text_ += ' ';
+      text_ += FormatRoundTrip(table.At(row, c));
+    }
+    text_ += "  # " + comment + "\n";
+  }
+  void Integer(int value, const std::string& comment) {
+    text_ += std::to_string(value) + "  # " + comment + "\n";
+  }
+  void Bare(const std::string& line) { text_ += line + "\n"; }
+  std::string Take() { return std::move(text_); }
+
+ private:
+  std::string text_;
+};
+
+std::string Row(std::string_view table, int i) {
+  return std::string(table) + " row " + std::to_string(i + 1);
+}
+
+// The tables a door data file holds, in their order there.
+std::array<const CoefTable*, 3> FileTables(const TBoard& door) {
+  return {&door.Hydro, &door.Ground, &door.KeelGeom};
+}
+
+}  // namespace
+
+DoorFileWriter::DoorFileWriter() = default;
+
+DoorFileWriter::DoorFileWriter(DiskIo io) : writer_(std::move(io)) {}
+
+std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
+  Lines out;
+  for (const CoefTable* table : FileTables(door)) {
+    out.Integer(table->Count, std::string(table->Name()) + " rows: " + table->ColumnNames());
+    for (int i = 0; i < table->Count; ++i)
+      out.TableRow(*table, i, Row(table->Name(), i));
+  }
+  for (std::size_t i = 0; i < kMainParams.size(); ++i) {
+    const Range& r = door.Ranges[i];
+    out.Record({door.*kMainParams[i].Field, r.From, r.To, r.Step},
+               std::string(kMainParams[i].Name) + " From To Step");
+  }
+  for (const EditableField& field : kEnvironmentFields) {
+    out.Record({door.*field.Field}, std::string(field.Name));
+  }
+  out.Integer(door.Bottom ? 1 : 0, "trawling mode: 1 bottom, 0 midwater");
+  out.Bare(door.FrontPicture);
+  out.Bare(door.PlanPicture);
+  out.Bare(door.SidePicture);
+  out.Integer(view.ViewTab, "view tab");
+  for (std::size_t i = 0; i < view.ProjectionSwitches.size(); ++i) {
+    out.Integer(view.ProjectionSwitches[i] ? 1 : 0,
+                std::string("projections switch: ") + kProjectionSwitchNames[i]);
+  }
+  for (std::size_t i = 0; i < view.BalanceSwitches.size(); ++i) {
+    out.Integer(view.BalanceSwitches[i] ? 1 : 0,
+                std::string("balance switch: ") + kBalanceSwitchNames[i]);
+  }
+  for (std::size_t i = 0; i < view.Angles.size(); ++i) {
+    out.Record({view.Angles[i]}, std::string("balance angle ") + kAxisNames[i] + ", degrees");
+  }
+  return out.Take();
+}
+
+std::optional<std::string> DoorFileWriter::Unwritable(const TBoard& door,
+                                                      const ViewSettings& view) {
+  for (const CoefTable* table : FileTables(door)) {
+    if (auto problem = ValidateTable(*table)) {
+      return std::string(table->Name()) + (problem->Row >= 0 ? " table, " : " table: ") +
+             problem->Message;
+    }
+  }
+  // A table value of tiny magnitude passes the table check but would not read back.
+  for (const CoefTable* table : FileTables(door)) {
+    for (int i = 0; i < table->Count; ++i) {
+      for (int c = 0; c < table->ColumnCount(); ++c) {
+        const long double value = table->At(i, c);
+        if (!Readable(value)) return CheckReadable(Row(table->Name(), i), value);
+      }
+    }
+  }
+
+  for (std::size_t i = 0; i < kMainParams.size(); ++i) {
+    const std::string name(kMainParams[i].Name);
+    const long double value = door.*kMainParams[i].Field;
+    if (auto problem = CheckFieldValue(name, value)) return problem;
+    if (auto problem = CheckReadable(name, value)) return problem;
+    const Range& r = door.Ranges[i];
+    if (auto problem = CheckReadable(name + " range From", r.From)) return problem;
+    if (auto problem = CheckReadable(name + " range To", r.To)) return problem;
+    if (auto problem = CheckReadable(name + " range Step", r.Step)) return problem;
+  }
+  for (const EditableField& field : kEnvironmentFields) {
+    const long double value = door.*field.Field;
+    if (auto problem = CheckFieldValue(field.Name, value)) return problem;
+    if (auto problem = CheckReadable(std::string(field.Name), value)) return problem;
+  }
+  for (std::size_t i = 0; i < view.Angles.size(); ++i) {
+    if (auto problem =
+            CheckReadable(std::string("balance angle ") + kAxisNames[i], view.Angles[i])) {
+      return problem;
+    }
+  }
+  const std::pair<const char*, const std::string*> pictures[] = {
+      {"front", &door.FrontPicture}, {"plan", &door.PlanPicture}, {"side", &door.SidePicture}};
+  for (const auto& [which, name] : pictures) {
+    if (name->find_first_of("\r\n") != std::string::npos) {
+      return std::string("the ") + which + " picture file name holds a line break";
+    }
+  }
+  return std::nullopt;
+}
+
+DoorFileResult DoorFileWriter::Save(const std::string& path, const TBoard& door,
+                                    const ViewSettings& view) const {
+  DoorFileResult result;
+  const auto fail = [&](const std::string& why) {
+    result.Message = path + ": not saved: " + why;
+    return result;
+  };
+  if (path.empty()) return fail("no file name given");
+  if (auto problem = Unwritable(door, view)) return fail(*problem);
+  if (auto problem = writer_.Replace(path, Text(door, view))) return fail(*problem);
+  result.Ok = true;
+  return result;
+}

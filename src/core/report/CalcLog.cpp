@@ -1,0 +1,85 @@
+#include "report/CalcLog.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+std::string Errno(const std::string& what) {
+  return what + ": " + std::strerror(errno);
+}
+
+CalcLogResult Failed(const std::string& path, const std::string& what, const std::string& why) {
+  CalcLogResult result;
+  result.Message = path + ": " + what + ": " + why;
+  return result;
+}
+
+// The log's present content: empty when there is no log yet. Anything else that keeps the
+// file from being read is a reason not to touch it.
+std::optional<std::string> ReadLog(const std::string& path, std::string& content) {
+  content.clear();
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    return Errno("cannot read it");
+  }
+  if (S_ISDIR(st.st_mode)) return "it is a folder";
+  if (!S_ISREG(st.st_mode)) return "it is not a regular file";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Errno("cannot read it");
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const std::string why = Errno("cannot read it");
+      ::close(fd);
+      return why;
+    }
+    if (got == 0) break;
+    content.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return std::nullopt;
+}
+
+}  // namespace
+
+CalcLogResult AppendToCalcLog(const std::string& path, const std::string& text) {
+  return AppendToCalcLog(path, text, AtomicFileWriter());
+}
+
+// The text is stored as it comes, UTF-8: the encoding of the system the program runs on, in
+// which the Russian labels read correctly in any editor. Appending rewrites the whole file
+// through a temporary one, so a failure part-way never leaves a cut report or a damaged log.
+CalcLogResult AppendToCalcLog(const std::string& path, const std::string& text,
+                              const AtomicFileWriter& writer) {
+  constexpr const char* kWhat = "the report was not added to the log";
+  std::string content;
+  if (auto problem = ReadLog(path, content)) return Failed(path, kWhat, *problem);
+  content += text;
+  if (auto problem = writer.Replace(path, content)) return Failed(path, kWhat, *problem);
+  CalcLogResult result;
+  result.Ok = true;
+  return result;
+}
+
+CalcLogResult ClearCalcLog(const std::string& path) {
+  constexpr const char* kWhat = "the log was not deleted";
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    return Failed(path, kWhat, "it is a folder");
+  }
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+    return Failed(path, kWhat, Errno("cannot delete it"));
+  }
+  CalcLogResult result;
+  result.Ok = true;
+  return result;
+}

@@ -1,0 +1,436 @@
+#include "ScaledCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include "UserLocale.h"
+#include "numbers/NumberText.h"
+#include "numbers/Rounding.h"
+
+namespace {
+
+// No grid draws more lines than this on one axis (a step that is tiny against the range,
+// or one so small that adding it no longer changes the tick, would loop for ever).
+constexpr int kMaxTicks = 4096;
+
+const QColor kSilver(192, 192, 192);
+
+// v rounded half to even, as a pixel coordinate: NaN gives 0 and everything is clamped to
+// the pixel limit before rounding.
+int PixelOf(long double v) {
+  if (std::isnan(v)) return 0;
+  const long double limit = ScaledCanvas::PixelLimit;
+  v = std::clamp(v, -limit, limit);
+  return static_cast<int>(RoundHalfEven(v));
+}
+
+// The offset part of a mapping; a quotient that is not a number (0/0 with a zero extent)
+// counts as no offset.
+long double Finite(long double v) {
+  return std::isnan(v) ? 0.0L : v;
+}
+
+QVector<QRgb> MonoPalette() {
+  return {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+}
+
+}  // namespace
+
+ScaledCanvas::ScaledCanvas() = default;
+
+ScaledCanvas::ScaledCanvas(TImageType imageType) : m_imageType(imageType) {}
+
+ScaledCanvas::~ScaledCanvas() {
+  DiscardCanvas();
+}
+
+void ScaledCanvas::SetImageType(TImageType type) {
+  if (type == m_imageType) return;
+  DiscardCanvas();
+  m_image = QImage();
+  m_shown = QPicture();
+  m_recording = QPicture();
+  m_imageType = type;
+  SurfaceChanged();
+}
+
+void ScaledCanvas::SetMonochrome(bool monochrome) {
+  m_monochrome = monochrome;
+  if (m_imageType != itBitmap || m_image.isNull()) return;
+  if (monochrome == (m_image.depth() == 1)) return;
+  ReplaceImage(
+      monochrome ? m_image.convertToFormat(QImage::Format_Mono, MonoPalette(), Qt::ThresholdDither)
+                 : m_image.convertToFormat(QImage::Format_RGB32));
+  SurfaceChanged();
+}
+
+void ScaledCanvas::Loaded() {
+  if (m_imageType == itMetafile) {
+    DrawCanvas();
+  } else {
+    SetMonochrome(m_monochrome);
+  }
+}
+
+bool ScaledCanvas::IsRecording() const {
+  return m_imageType == itMetafile && m_painter != nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Canvas
+
+void ScaledCanvas::InitCanvas() {
+  m_painter->setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  m_painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
+  m_painter->setFont(SurfaceFont());
+  m_painter->setBackground(QBrush(Qt::white));
+  m_painter->setBackgroundMode(Qt::TransparentMode);
+  m_textColor = Qt::black;
+  m_penPos = QPoint(0, 0);
+}
+
+ScaledCanvas::CanvasState ScaledCanvas::SaveCanvas() const {
+  CanvasState state;
+  state.pen = m_painter->pen();
+  state.brush = m_painter->brush();
+  state.font = m_painter->font();
+  state.background = m_painter->background();
+  state.backgroundMode = m_painter->backgroundMode();
+  return state;
+}
+
+void ScaledCanvas::RestoreCanvas(const CanvasState& state) {
+  m_painter->setPen(state.pen);
+  m_painter->setBrush(state.brush);
+  m_painter->setFont(state.font);
+  m_painter->setBackground(state.background);
+  m_painter->setBackgroundMode(state.backgroundMode);
+}
+
+QImage ScaledCanvas::NewImage(int width, int height) const {
+  width = std::max(1, width);
+  height = std::max(1, height);
+  if (m_monochrome) {
+    QImage image(width, height, QImage::Format_Mono);
+    image.setColorTable(MonoPalette());
+    image.fill(1);  // white
+    return image;
+  }
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+// Installs another bitmap; an open bitmap painter moves to it with its pen, brush and font.
+void ScaledCanvas::ReplaceImage(QImage image) {
+  const bool hadPainter = m_painter != nullptr;
+  CanvasState state;
+  if (hadPainter) {
+    state = SaveCanvas();
+    m_painter->end();
+    m_painter.reset();
+  }
+  m_image = std::move(image);
+  if (hadPainter) {
+    m_painter = std::make_unique<QPainter>();
+    m_painter->begin(&m_image);
+    RestoreCanvas(state);
+  }
+}
+
+// Ends the open canvas without showing anything it recorded.
+void ScaledCanvas::DiscardCanvas() {
+  if (m_painter) {
+    if (m_painter->isActive()) m_painter->end();
+    m_painter.reset();
+  }
+  m_recording = QPicture();
+}
+
+QPainter* ScaledCanvas::DrawCanvas() {
+  if (m_imageType == itMetafile) {
+    if (!m_painter) {
+      m_recording = QPicture();
+      m_painter = std::make_unique<QPainter>();
+      // When the recording cannot be opened the painter stays inactive: the drawing in
+      // progress is silently lost and Finish keeps the previous picture.
+      if (m_painter->begin(&m_recording)) InitCanvas();
+    }
+  } else {
+    if (m_image.isNull()) {
+      DiscardCanvas();
+      m_image = NewImage(Width(), Height());
+    }
+    if (!m_painter) {
+      m_painter = std::make_unique<QPainter>();
+      if (m_painter->begin(&m_image)) InitCanvas();
+    }
+  }
+  return m_painter.get();
+}
+
+void ScaledCanvas::Finish() {
+  if (m_imageType == itMetafile && m_painter) {
+    const bool recorded = m_painter->isActive();
+    if (recorded) m_painter->end();
+    m_painter.reset();
+    if (recorded) m_shown = m_recording;
+    m_recording = QPicture();
+  }
+  SurfaceChanged();
+}
+
+void ScaledCanvas::Clear() {
+  const int w = Width();
+  const int h = Height();
+  // 1. Fit the bitmap to the control (a metafile plays 1:1 at any size).
+  if (m_imageType == itBitmap && !m_image.isNull() &&
+      m_image.size() != QSize(std::max(1, w), std::max(1, h))) {
+    QImage fitted = NewImage(w, h);
+    {
+      QPainter copier(&fitted);
+      copier.drawImage(0, 0, m_image);
+    }
+    ReplaceImage(std::move(fitted));
+  }
+  // 2.
+  if (m_imageType == itMetafile) {
+    Finish();
+  } else {
+    DrawCanvas();
+    if (m_image.depth() == 1) {
+      SurfaceChanged();
+      return;
+    }
+  }
+  // 3. The white rectangle over the whole control; pen and brush are left as they were.
+  QPainter* canvas = DrawCanvas();
+  canvas->fillRect(QRect(0, 0, w, h), Qt::white);
+  if (m_imageType == itBitmap) SurfaceChanged();
+}
+
+QFontMetrics ScaledCanvas::CanvasFontMetrics() const {
+  if (m_painter && m_painter->isActive()) return m_painter->fontMetrics();
+  const QPaintDevice* device = MetricsDevice();
+  return device ? QFontMetrics(SurfaceFont(), device) : QFontMetrics(SurfaceFont());
+}
+
+// ---------------------------------------------------------------------------------------
+// Mappings
+
+int ScaledCanvas::XToPixel(long double x) const {
+  const long double span = static_cast<long double>(Width() - MarginLeft - MarginRight - 1);
+  const long double offset = Finite(span * (x - XMin) / XExtent);
+  return PixelOf(MarginLeft + std::clamp(offset, -2.0L * PixelLimit, 2.0L * PixelLimit));
+}
+
+int ScaledCanvas::YToPixel(long double y) const {
+  const long double a = static_cast<long double>(Height() - MarginBottom - 1);
+  const long double offset = Finite((y - YMin) * (a - MarginTop) / YExtent);
+  return PixelOf(a - std::clamp(offset, -2.0L * PixelLimit, 2.0L * PixelLimit));
+}
+
+long double ScaledCanvas::PixelToX(int column) const {
+  const int c = Width() - MarginLeft - MarginRight;
+  const long double offset = static_cast<long double>(column - MarginLeft) * XExtent;
+  if (c == 1) return XMin + offset;
+  return XMin + offset / static_cast<long double>(c - 1);
+}
+
+long double ScaledCanvas::PixelToY(int row) const {
+  const int h = Height() - MarginBottom;
+  const int d = h - MarginTop;
+  if (d == 1) return YMin;
+  return YMin + static_cast<long double>(h - row - 1) * YExtent / static_cast<long double>(d - 1);
+}
+
+QPoint ScaledCanvas::ToPixel(long double x, long double y) const {
+  return QPoint(XToPixel(x), YToPixel(y));
+}
+
+long double ScaledCanvas::WorldTextWidth(const QString& text) const {
+  return PixelToX(CanvasFontMetrics().horizontalAdvance(text)) - PixelToX(0);
+}
+
+long double ScaledCanvas::WorldTextHeight(const QString& text) const {
+  Q_UNUSED(text);  // every text of a font is one line high
+  return PixelToY(CanvasFontMetrics().height()) - PixelToY(0);
+}
+
+// ---------------------------------------------------------------------------------------
+// Drawing
+
+void ScaledCanvas::MoveTo(long double x, long double y) {
+  DrawCanvas();
+  m_penPos = ToPixel(x, y);
+}
+
+void ScaledCanvas::LineTo(long double x, long double y) {
+  QPainter* canvas = DrawCanvas();
+  const QPoint to = ToPixel(x, y);
+  // A zero-length line paints nothing with a round-capped pen; a point paints the dot.
+  if (to == m_penPos) {
+    canvas->drawPoint(to);
+  } else {
+    canvas->drawLine(m_penPos, to);
+  }
+  m_penPos = to;
+}
+
+void ScaledCanvas::Line(const QColor& colour, long double x1, long double y1, long double x2,
+                        long double y2) {
+  QPainter* canvas = DrawCanvas();
+  QPen pen = canvas->pen();
+  pen.setColor(colour);
+  canvas->setPen(pen);
+  MoveTo(x1, y1);
+  LineTo(x2, y2);
+}
+
+void ScaledCanvas::TextOut(const QString& text, long double x, long double y) {
+  TextAt(text, ToPixel(x, y));
+}
+
+// The text with its top-left corner at the pixel, in the text colour; as on a GDI
+// canvas the pen position moves to the end of the text.
+void ScaledCanvas::TextAt(const QString& text, QPoint topLeft) {
+  QPainter* canvas = DrawCanvas();
+  const QFontMetrics metrics = canvas->fontMetrics();
+  const QPen saved = canvas->pen();
+  canvas->setPen(QPen(m_textColor));
+  canvas->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+  canvas->setPen(saved);
+  m_penPos = QPoint(topLeft.x() + metrics.horizontalAdvance(text), topLeft.y());
+}
+
+void ScaledCanvas::FillQuad(long double x1, long double y1, long double x2, long double y2,
+                            long double x3, long double y3, long double x4, long double y4) {
+  QPainter* canvas = DrawCanvas();
+  const QPolygon quad({ToPixel(x1, y1), ToPixel(x2, y2), ToPixel(x3, y3), ToPixel(x4, y4)});
+  canvas->drawPolygon(quad);
+}
+
+void ScaledCanvas::Dot(long double x, long double y, int width, const QColor& colour) {
+  QPainter* canvas = DrawCanvas();
+  const QPen saved = canvas->pen();
+  canvas->setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  MoveTo(x, y);
+  LineTo(x, y);
+  canvas->setPen(saved);
+}
+
+void ScaledCanvas::SetEqualScaleRegion(long double xMin, long double xExtent, long double yMin,
+                                       long double yExtent) {
+  XMin = xMin;
+  XExtent = xExtent;
+  YMin = yMin;
+  YExtent = yExtent;
+  EqualizeScales();
+}
+
+void ScaledCanvas::EqualizeScales() {
+  if (XExtent == 0 && YExtent == 0) {
+    XExtent = 1;
+    YExtent = 1;
+  } else if (XExtent == 0) {
+    XExtent = YExtent;
+  } else if (YExtent == 0) {
+    YExtent = XExtent;
+  }
+  const long double pw = static_cast<long double>(Width() - MarginLeft - MarginRight);
+  const long double ph = static_cast<long double>(Height() - MarginBottom - MarginTop);
+  const long double sx = pw / XExtent;
+  const long double sy = ph / YExtent;
+  const long double ax = std::fabs(sx);
+  const long double ay = std::fabs(sy);
+  // An empty area or a non-finite extent has no scale to equalize.
+  if (!std::isfinite(ax) || !std::isfinite(ay) || ax == 0 || ay == 0) return;
+  if (std::fabs((ax - ay) / ax) <= 0.001L) return;
+  if (ax > ay) {
+    const long double extent = (sx < 0 ? -1.0L : 1.0L) * pw / ay;
+    XMin -= (extent - XExtent) / 2;
+    XExtent = extent;
+  } else {
+    const long double extent = (sy < 0 ? -1.0L : 1.0L) * ph / ax;
+    YMin -= (extent - YExtent) / 2;
+    YExtent = extent;
+  }
+}
+
+void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, long double yStep) {
+  QPainter* canvas = DrawCanvas();
+  // 1. Labels hide the lines beneath them: opaque text background in the brush colour.
+  const QBrush savedBackground = canvas->background();
+  const QBrush brush = canvas->brush();
+  canvas->setBackground(QBrush(brush.style() == Qt::NoBrush ? QColor(Qt::white) : brush.color()));
+  canvas->setBackgroundMode(Qt::OpaqueMode);
+
+  // 2.
+  const QFontMetrics metrics = canvas->fontMetrics();
+  const int h = metrics.height();
+  const int w0 = metrics.horizontalAdvance(QStringLiteral("0"));
+  const long double xEnd = XMin + XExtent;
+  const long double yEnd = YMin + YExtent;
+  const NumberLocale locale = UserNumberLocale();
+
+  auto usableStep = [](long double step, long double from, long double to) {
+    return std::isfinite(step) && step > 0 && std::isfinite(from) && std::isfinite(to);
+  };
+
+  // 3. The row of the x labels.
+  const long double yL = std::max(0.0L, YMin + 1.5L * (PixelToY(h) - PixelToY(0)));
+
+  // 4. x ticks; the first from a truncation toward zero.
+  if (usableStep(xStep, XMin, xEnd)) {
+    long double t = xStep * std::trunc(XMin / xStep + 1);
+    for (int n = 0; t < xEnd && n < kMaxTicks; ++n, t += xStep) {
+      Line(kSilver, t, YMin, t, yEnd);
+      const QString text = QString::fromStdString(FormatNumber(15, xDecimals, true, t, locale));
+      TextAt(text, QPoint(XToPixel(t) - metrics.horizontalAdvance(text) / 2, YToPixel(yL) + h / 2));
+    }
+  }
+
+  // 5. The column of the y labels.
+  const long double xL = std::max(0.0L, XMin);
+
+  // 6. y ticks.
+  if (usableStep(yStep, YMin, yEnd)) {
+    long double s = yStep * std::trunc(YMin / yStep + 1);
+    for (int n = 0; s < yEnd && n < kMaxTicks; ++n, s += yStep) {
+      Line(kSilver, XMin, s, xEnd, s);
+      const QString text = QString::fromStdString(FormatNumber(20, yDecimals, true, s, locale));
+      TextAt(text, QPoint(XToPixel(xL) + w0, YToPixel(s) - h / 2));
+    }
+  }
+
+  // 7. Axes.
+  Line(Qt::black, 0, YMin, 0, yEnd);
+  Line(Qt::black, XMin, 0, xEnd, 0);
+
+  // 8.
+  canvas->setBackgroundMode(Qt::TransparentMode);
+  canvas->setBackground(savedBackground);
+}
+
+// ---------------------------------------------------------------------------------------
+// Display
+
+void ScaledCanvas::RenderShown(QPainter& painter) const {
+  if (m_imageType == itMetafile) {
+    if (!m_shown.isNull()) painter.drawPicture(0, 0, m_shown);
+  } else if (!m_image.isNull()) {
+    painter.drawImage(0, 0, m_image);
+  }
+}
+
+QImage ScaledCanvas::Snapshot() const {
+  QImage image(std::max(1, Width()), std::max(1, Height()), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  RenderShown(painter);
+  return image;
+}

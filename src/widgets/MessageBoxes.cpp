@@ -1,0 +1,70 @@
+#include "MessageBoxes.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace {
+
+MessageBoxAnswerer* g_answerer = nullptr;
+
+QMessageBox::StandardButton Box(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton) {
+  MessageBoxRequest request;
+  request.Parent = parent;
+  request.Icon = icon;
+  request.Title = title;
+  request.Text = text;
+  request.Buttons = buttons;
+  request.DefaultButton = defaultButton;
+  return MessageBoxes::Show(request);
+}
+
+}  // namespace
+
+QMessageBox::StandardButton MessageBoxes::Show(const MessageBoxRequest& request) {
+  if (g_answerer != nullptr) return g_answerer->Answer(request);
+  // The box QMessageBox's own functions make: the buttons in their standard order, the
+  // default one given, or else the first that accepts.
+  QMessageBox box(request.Icon, request.Title, request.Text, QMessageBox::NoButton, request.Parent);
+  auto* buttonBox = box.findChild<QDialogButtonBox*>();
+  for (uint mask = QMessageBox::FirstButton; mask <= QMessageBox::LastButton; mask <<= 1) {
+    const uint standard = request.Buttons & mask;
+    if (standard == 0) continue;
+    QPushButton* button = box.addButton(static_cast<QMessageBox::StandardButton>(standard));
+    if (box.defaultButton() != nullptr) continue;
+    const bool chosen =
+        request.DefaultButton == QMessageBox::NoButton
+            ? buttonBox != nullptr && buttonBox->buttonRole(button) == QDialogButtonBox::AcceptRole
+            : standard == static_cast<uint>(request.DefaultButton);
+    if (chosen) box.setDefaultButton(button);
+  }
+  // Closed without a button (the window system's close, Escape without an escape button).
+  if (box.exec() == -1) return QMessageBox::Cancel;
+  return box.standardButton(box.clickedButton());
+}
+
+void MessageBoxes::Information(QWidget* parent, const QString& title, const QString& text) {
+  Box(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void MessageBoxes::Warning(QWidget* parent, const QString& title, const QString& text) {
+  Box(parent, QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void MessageBoxes::Critical(QWidget* parent, const QString& title, const QString& text) {
+  Box(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+QMessageBox::StandardButton MessageBoxes::Question(QWidget* parent, const QString& title,
+                                                   const QString& text,
+                                                   QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton) {
+  return Box(parent, QMessageBox::Question, title, text, buttons, defaultButton);
+}
+
+MessageBoxAnswerer* MessageBoxes::SetAnswerer(MessageBoxAnswerer* answerer) {
+  MessageBoxAnswerer* previous = g_answerer;
+  g_answerer = answerer;
+  return previous;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// What a message box asks: the window it belongs to, its kind (icon), title, text and the
+// buttons it offers.
+struct MessageBoxRequest {
+  QWidget* Parent = nullptr;
+  QMessageBox::Icon Icon = QMessageBox::Information;
+  QString Title;
+  QString Text;
+  QMessageBox::StandardButtons Buttons = QMessageBox::Ok;
+  QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
+};
+
+// Answers message boxes in place of the user, without showing them. Tests install one to
+// give the answer before the action and to see which boxes were asked for.
+class MessageBoxAnswerer {
+ public:
+  virtual ~MessageBoxAnswerer() = default;
+  // The button pressed on the box.
+  virtual QMessageBox::StandardButton Answer(const MessageBoxRequest& request) = 0;
+};
+
+// Every message box of the program goes through here. Without an answerer it shows the real
+// modal box, as QMessageBox's own functions do, and returns the button pressed.
+class MessageBoxes {
+ public:
+  static QMessageBox::StandardButton Show(const MessageBoxRequest& request);
+
+  static void Information(QWidget* parent, const QString& title, const QString& text);
+  static void Warning(QWidget* parent, const QString& title, const QString& text);
+  static void Critical(QWidget* parent, const QString& title, const QString& text);
+  static QMessageBox::StandardButton Question(
+      QWidget* parent, const QString& title, const QString& text,
+      QMessageBox::StandardButtons buttons,
+      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+  // Installs the answerer, or with nullptr goes back to showing the boxes; returns the one
+  // installed before.
+  static MessageBoxAnswerer* SetAnswerer(MessageBoxAnswerer* answerer);
+};

@@ -1,0 +1,215 @@
+// Properties of the mechanics and the data file over 10,000 random valid doors, each in a
+// random position: the evaluation is finite, its totals follow from the six forces by the sign
+// rules of the mechanics, the ground never pushes the door forward, and a saved door loads
+// back bit for bit.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "RandomDoor.h"
+#include "io/DoorFileReader.h"
+#include "io/DoorFileWriter.h"
+#include "model/CoefTable.h"
+#include "model/PlaneMath.h"
+#include "model/TBoard.h"
+#include "support/DoorCompare.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+constexpr int kDoors = 10000;
+// Sums of a few products: a handful of roundings, each at most one unit in the last place of
+// the largest term. Compared in long double: EXPECT_NEAR would round both sides to double.
+constexpr long double kSumTolerance = 16 * LDBL_EPSILON;
+
+bool Finite(const XYZ& v) {
+  return std::isfinite(v.X) && std::isfinite(v.Y) && std::isfinite(v.Z);
+}
+
+struct Checked {
+  XYZ Total;
+  XYZ Moment;
+  // Sums of the magnitudes of the terms, per axis, for the tolerances.
+  XYZ ForceScale;
+  XYZ MomentScale;
+};
+
+// The totals worked out again from the forces alone: the force sum, and the moments by the
+// cross product r x F, whose Y component the mechanics takes the other way round (a positive
+// turn about Y brings +X towards +Z).
+Checked FromTheForces(const TBoard& door) {
+  Checked c;
+  for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
+                          &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+    const XYZ& r = f->Point;
+    const XYZ& F = f->Force;
+    c.Total = c.Total + F;
+    const XYZ cross{r.Y * F.Z - r.Z * F.Y, r.Z * F.X - r.X * F.Z, r.X * F.Y - r.Y * F.X};
+    c.Moment = c.Moment + XYZ{cross.X, -cross.Y, cross.Z};
+    c.ForceScale = c.ForceScale + XYZ{std::fabs(F.X), std::fabs(F.Y), std::fabs(F.Z)};
+    c.MomentScale = c.MomentScale + XYZ{std::fabs(r.Y * F.Z) + std::fabs(r.Z * F.Y),
+                                        std::fabs(r.Z * F.X) + std::fabs(r.X * F.Z),
+                                        std::fabs(r.X * F.Y) + std::fabs(r.Y * F.X)};
+  }
+  return c;
+}
+
+TEST(DoorProperties, EvaluationIsFiniteAndItsTotalsFollowTheSignRules) {
+  RandomDoor random(20240901);
+  int bottom = 0;
+  for (int i = 0; i < kDoors; ++i) {
+    TBoard door = random.Door();
+    bottom += door.Bottom;
+    const long double x = random.Uniform(-90, 90);
+    const long double y = random.Uniform(-90, 90);
+    const long double z = random.Uniform(-90, 90);
+    door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
+    SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
+
+    ASSERT_TRUE(Finite(door.TotalForce));
+    ASSERT_TRUE(Finite(door.TotalMoment));
+    for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
+                            &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+      ASSERT_TRUE(Finite(f->Point) && Finite(f->Force));
+    }
+    ASSERT_TRUE(std::isfinite(door.WingAttack) && std::isfinite(door.StringerAttack));
+
+    const Checked c = FromTheForces(door);
+    EXPECT_LE(std::fabs(door.TotalForce.X - c.Total.X), kSumTolerance * c.ForceScale.X)
+        << "TotalForce.X";
+    EXPECT_LE(std::fabs(door.TotalForce.Y - c.Total.Y), kSumTolerance * c.ForceScale.Y)
+        << "TotalForce.Y";
+    EXPECT_LE(std::fabs(door.TotalForce.Z - c.Total.Z), kSumTolerance * c.ForceScale.Z)
+        << "TotalForce.Z";
+    EXPECT_LE(std::fabs(door.TotalMoment.X - c.Moment.X), kSumTolerance * c.MomentScale.X)
+        << "TotalMoment.X";
+    EXPECT_LE(std::fabs(door.TotalMoment.Y - c.Moment.Y), kSumTolerance * c.MomentScale.Y)
+        << "TotalMoment.Y";
+    EXPECT_LE(std::fabs(door.TotalMoment.Z - c.Moment.Z), kSumTolerance * c.MomentScale.Z)
+        << "TotalMoment.Z";
+    if (HasFailure()) break;  // one door's account is enough
+  }
+  // Both modes were drawn, so the keel on the ground was part of it.
+  EXPECT_GT(bottom, kDoors / 3);
+  EXPECT_LT(bottom, kDoors * 2 / 3);
+}
+
+TEST(DoorProperties, RandomDoorsPassTheTableChecks) {
+  RandomDoor random(20240903);
+  for (int i = 0; i < kDoors; ++i) {
+    const TBoard door = random.Door();
+    SCOPED_TRACE(testing::Message() << "door " << i);
+    const auto hydro = ValidateTable(door.Hydro);
+    const auto ground = ValidateTable(door.Ground);
+    const auto keel = ValidateTable(door.KeelGeom);
+    ASSERT_FALSE(hydro) << hydro->Message;
+    ASSERT_FALSE(ground) << ground->Message;
+    ASSERT_FALSE(keel) << keel->Message;
+  }
+}
+
+// A keel table drawn without regard to the rules: depths may start below the tip, chords and
+// thicknesses may be negative.
+CoefTable AnyKeel(RandomDoor& random) {
+  CoefTable keel(kKeelGeomShape);
+  keel.Count = random.Integer(2, 8);
+  long double depth = random.Uniform(-0.3L, 0.3L);
+  for (int i = 0; i < keel.Count; ++i) {
+    keel.At(i, kKeelZi) = depth;
+    keel.At(i, kKeelXi) = random.Uniform(-0.2L, 3);
+    keel.At(i, kKeelYi) = random.Uniform(-0.02L, 0.3L);
+    depth += random.Uniform(0.01L, 0.15L);
+  }
+  return keel;
+}
+
+// The ground only resists the towing: whatever keel the table check lets through, the ground
+// force never pushes the door forward. The rotation about Z stays within the Ground table's
+// angles, where its coefficients are interpolated from the table's non-negative values rather
+// than extrapolated.
+TEST(DoorProperties, GroundNeverPushesTheDoorForwardWithAnyKeelTheCheckAccepts) {
+  RandomDoor random(20240904);
+  int accepted = 0;
+  int refused = 0;
+  for (int i = 0; i < kDoors; ++i) {
+    TBoard door = random.Door();
+    door.Bottom = true;
+    if (i % 2 == 1) {
+      door.KeelGeom = AnyKeel(random);
+      if (ValidateTable(door.KeelGeom)) {
+        ++refused;
+        continue;
+      }
+      ++accepted;
+      door.ComputeGeometry();
+    }
+    const CoefTable& g = door.Ground;
+    const long double x = random.Uniform(-90, 90);
+    const long double y = random.Uniform(-90, 90);
+    const long double z =
+        random.Uniform(std::max<long double>(g.At(0, kGroundAngle), -90),
+                       std::min<long double>(g.At(g.Count - 1, kGroundAngle), 90));
+    door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
+    SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
+    ASSERT_LE(door.ForceGround.Force.X, 0.0L);
+  }
+  // Both kinds of drawn keel were met often enough to mean something.
+  EXPECT_GT(accepted, kDoors / 20);
+  EXPECT_GT(refused, kDoors / 20);
+}
+
+// A door loaded from `text` into a fresh model that holds what the file does not carry.
+TBoard LoadedFrom(const std::string& text, const TBoard& saved, ViewSettings& view) {
+  TBoard loaded;
+  loaded.StringerHydro = saved.StringerHydro;
+  loaded.bs = saved.bs;
+  loaded.Sensitivity = saved.Sensitivity;
+  loaded.RotX = saved.RotX;
+  loaded.RotY = saved.RotY;
+  loaded.RotZ = saved.RotZ;
+  const DoorFileResult read = DoorFileReader::ReadText("door.brd", text, loaded, view);
+  EXPECT_TRUE(read.Ok) << read.Message;
+  loaded.ComputeGeometry();
+  return loaded;
+}
+
+TEST(DoorProperties, SaveThenLoadIsBitIdentical) {
+  constexpr int kThroughTheDisk = 100;  // every 100th door also goes through a real file
+  RandomDoor random(20240902);
+  const TempFolder folder;
+  for (int i = 0; i < kDoors; ++i) {
+    const TBoard door = random.Door();
+    const ViewSettings view = random.View();
+    SCOPED_TRACE(testing::Message() << "door " << i);
+
+    const std::string text = DoorFileWriter::Text(door, view);
+    ViewSettings loadedView;
+    const TBoard loaded = LoadedFrom(text, door, loadedView);
+    ExpectSameDoor(door, loaded, "read from the saved text");
+    EXPECT_EQ(loadedView, view);
+    for (int axis = 0; axis < 3; ++axis)
+      EXPECT_TRUE(SameBits(loadedView.Angles[axis], view.Angles[axis]));
+
+    if (i % kThroughTheDisk == 0) {
+      const std::string path = folder.File("door.brd");
+      const DoorFileResult saved = door.SaveToFile(path, view);
+      ASSERT_TRUE(saved.Ok) << saved.Message;
+      TBoard reloaded;
+      reloaded.StringerHydro = door.StringerHydro;
+      reloaded.bs = door.bs;
+      ViewSettings reloadedView;
+      const DoorFileResult read = reloaded.LoadFromFile(path, &reloadedView);
+      ASSERT_TRUE(read.Ok) << read.Message;
+      const TBoard& expected = door;
+      ExpectSameDoor(expected, reloaded, "loaded from the saved file");
+      EXPECT_EQ(reloadedView, view);
+      EXPECT_EQ(TempFolder::ReadBytes(path), text);
+    }
+    if (HasFailure()) break;
+  }
+}
+
+}  // namespace
