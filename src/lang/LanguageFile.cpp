@@ -120,7 +120,7 @@ bool SectionReader::ReadCount(const std::string& section, int& count) {
   }
   result_.Line = LineNumber();
   const std::string what =
-      section.empty() ? std::string("the first section") : "section " + QuotedToken(section);
+      section.empty() ? std::string("an unnamed section") : "section " + QuotedToken(section);
   const std::string found = text.empty() ? std::string("an empty line") : QuotedToken(text);
   result_.Message = path_ + ": line " + std::to_string(result_.Line) +
                     ": expected the number of entries of " + what +
@@ -137,22 +137,21 @@ LanguageFile::Result SectionReader::Find(std::string_view form) {
 
   // A single-section file is applied whatever its name; in a multi-section file the names
   // are compared exactly, case and blanks included.
+  const auto notFound = [&] {
+    result_.Ok = true;
+    result_.Sections.push_back(LanguageFile::Section{std::string(form), false, 0, {}});
+    return result_;
+  };
   if (multiSection) {
     while (section.Name != form) {
+      // The end of the file while skipping a section, or right after a count: no section of
+      // that name.
       const auto skipped = 3 * static_cast<std::size_t>(section.Count);
-      if (skipped >= lines_.size() - next_) {
-        result_.Ok = true;  // the end of the file: no section of that name
-        result_.Sections.push_back(LanguageFile::Section{std::string(form), false, 0, {}});
-        return result_;
-      }
+      if (skipped >= lines_.size() - next_) return notFound();
       next_ += skipped;
       section.Name = ReadLine();
       if (!ReadCount(section.Name, section.Count)) return result_;
-      if (AtEnd()) {
-        result_.Ok = true;
-        result_.Sections.push_back(LanguageFile::Section{std::string(form), false, 0, {}});
-        return result_;
-      }
+      if (AtEnd()) return notFound();
     }
   }
 

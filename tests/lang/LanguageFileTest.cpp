@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string kData = DOORTRIM_TEST_DATA;
+const std::string kData = std::string(DOORTRIM_TEST_DATA) + "/lang";
 
 // Names of the entries of a section, in order.
 std::vector<std::string> Components(const LanguageFile::Section& section) {
