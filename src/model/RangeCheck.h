@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+
+class TBoard;
+
+// What is wrong with a range a user wants to keep or search: From and To must be finite and
+// To must lie above From. Equal ends make no range to search.
+enum class RangeFault { NotFinite, EqualEnds, Reversed };
+
+std::optional<RangeFault> CheckRange(long double from, long double to);
+
+// Keeps from and to as the range of main parameter paramIndex (stored order) and marks the
+// door modified, when CheckRange accepts them; otherwise returns the fault and changes nothing.
+std::optional<RangeFault> StoreRange(TBoard& door, int paramIndex, long double from,
+                                     long double to);
