@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "TestTolerances.h"
@@ -65,32 +64,6 @@ TEST(SingleVariableSearch, SameSignScansTwentyPointsAndKeepsTheFirstOfEqualMinim
   EXPECT_EQ(calls.Values.size(), expected.size());
 }
 
-TEST(SingleVariableSearch, ScanOfAnEmptyRangeKeepsFrom) {
-  Recorded calls;
-  SingleVariableSearch search(calls.Of([](long double v) { return v + 10; }), 5, 1);
-  search.Run();
-  EXPECT_EQ(search.SearchMethod(), Method::Scan);
-  EXPECT_EQ(search.Value(), 5);
-  EXPECT_EQ(search.Criterion(), 15);
-  EXPECT_EQ(search.Evaluations(), 2);
-}
-
-TEST(SingleVariableSearch, ChangeOfSignBisectsToTheTolerance) {
-  Recorded calls;
-  SingleVariableSearch search(calls.Of([](long double v) { return v * v - 2; }), 0, 2);
-  search.Run();
-  EXPECT_EQ(search.SearchMethod(), Method::Bisection);
-  EXPECT_TRUE(search.ReachedTolerance());
-  EXPECT_LT(std::fabs(search.Criterion()), SingleVariableSearch::kZeroTolerance);
-  EXPECT_NEAR(search.Value(), std::sqrt(2.0L), SingleVariableSearch::kZeroTolerance);
-  // Every halving before the last missed the tolerance.
-  ASSERT_EQ(calls.Values.size(), static_cast<std::size_t>(search.Evaluations()));
-  for (std::size_t i = 2; i + 1 < calls.Values.size(); ++i) {
-    const long double v = calls.Values[i];
-    EXPECT_GE(std::fabs(v * v - 2), SingleVariableSearch::kZeroTolerance) << v;
-  }
-}
-
 struct JumpCase {
   const char* name;
   long double (*criterion)(long double);
@@ -123,22 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Towards zero the halving could go on into the subnormal numbers.
         JumpCase{"HalvingLimit", StepAtZero, -1, 1, 0, true}),
     [](const auto& info) { return info.param.name; });
-
-TEST(SingleVariableSearch, KeepsTheBestValueSeenWhenTheToleranceIsOutOfReach) {
-  Recorded calls;
-  // Passes from -1 to +1 through small but never tiny values: best near 0.3 from below.
-  SingleVariableSearch search(
-      calls.Of([](long double v) { return v < 0.3L ? -0.01L - (0.3L - v) : 0.5L; }), 0, 1);
-  search.Run();
-  EXPECT_FALSE(search.ReachedTolerance());
-  long double smallest = std::numeric_limits<long double>::infinity();
-  for (const long double v : calls.Values) {
-    smallest = std::fmin(smallest, std::fabs(v < 0.3L ? -0.01L - (0.3L - v) : 0.5L));
-  }
-  EXPECT_EQ(std::fabs(search.Criterion()), smallest);
-  EXPECT_LT(search.Value(), 0.3L);
-  EXPECT_NEAR(search.Value(), 0.3L, kExact);
-}
 
 // The door at a tilted position in bottom trawling: the wing's lift carries part of the
 // weight and the keel the rest.
