@@ -10,6 +10,7 @@
 #include "ReportCommand.h"
 #include "SaveCommand.h"
 #include "SolveCommand.h"
+#include "VaryCommand.h"
 #include "numbers/QuotedToken.h"
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -21,6 +22,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<SaveCommand>());
   commands.push_back(std::make_unique<RenderCommand>());
   commands.push_back(std::make_unique<ReportCommand>());
+  commands.push_back(std::make_unique<VaryCommand>());
   for (const auto& command : commands)
     command->AddTo(app);
   const auto knownCommand = [&](const std::string& name) {
