@@ -3,7 +3,8 @@
 #include "TableEditor.h"
 
 // "Ground-dynamical coefficients" (form "Ground_f"): the keel-ground resistance coefficient
-// against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A fixed dialog.
+// against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A dialog of fixed
+// size.
 class TGround_f : public TableEditor {
   Q_OBJECT
 
@@ -16,15 +17,14 @@ class TGround_f : public TableEditor {
   void PaintPnt();
 
   // The row marked last; kept for the whole run.
-  int MarkedRow() const { return FMarkedRow; }
-
-  QLabel* LabelCx = nullptr;
-  QLabel* LabelAxis = nullptr;
+  int MarkedRow() const { return markedRow_; }
 
  protected:
   CoefTable& ModelTable() const override;
   void MarkSelectedRow() override { PaintPnt(); }
 
  private:
-  int FMarkedRow = 0;
+  QLabel* cxLegend_ = nullptr;
+  QLabel* axisTitle_ = nullptr;
+  int markedRow_ = 0;
 };

@@ -2,8 +2,6 @@
 
 #include "TableEditor.h"
 
-class QResizeEvent;
-
 // "Hydrodynamic coefficients" (form "Hydro_f"): the wing's Cx, Cy and Cd against the attack
 // angle, with their curves over -10..100 degrees.
 class THydro_f : public TableEditor {
@@ -15,17 +13,14 @@ class THydro_f : public TableEditor {
   // Also asked for by the printed report, to print the picture.
   void PaintGrp() override;
 
-  QLabel* LabelCx = nullptr;
-  QLabel* LabelCy = nullptr;
-  QLabel* LabelCd = nullptr;
-  QLabel* LabelAxis = nullptr;
-
  protected:
   CoefTable& ModelTable() const override;
   // The whole graph is redrawn: it marks the selected row.
   void MarkSelectedRow() override { PaintGrp(); }
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void Layout();
+  QLabel* cxLegend_ = nullptr;
+  QLabel* cyLegend_ = nullptr;
+  QLabel* cdLegend_ = nullptr;
+  QLabel* axisTitle_ = nullptr;
 };
