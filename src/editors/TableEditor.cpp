@@ -82,6 +82,8 @@ QGridLayout* TableEditor::BuildGrid(QWidget* gridHost) {
                              QString::fromUtf8(column.Header));
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(QString::fromUtf8(column.Hint));
+    // Headers wider than a column keep apart from their neighbours.
+    label->setContentsMargins(2, 0, 2, 0);
     label->installEventFilter(this);
     headerLabels_.push_back(label);
 

@@ -56,10 +56,12 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
     ASSERT_NE(QLocale().groupSeparator(), ",");
   }
 
-  // Runs `dialog` modally and lets `answer` act on it once it is the active modal window; a
+  // Runs `dialog` modally and lets `answer` act on it once it is the active window; a
   // dialog the answer left open is cancelled, so a failed step cannot hang the test.
   static int RunModal(QDialog& dialog, const std::function<void()>& answer) {
     AnswerNextModal([&dialog, answer](QWidget*) {
+      // A click gives the focus only to a field of the active window.
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
       answer();
       if (dialog.isVisible()) dialog.reject();
     });
