@@ -69,7 +69,7 @@ CoefTable& TGround_f::ModelTable() const {
   return board_.Ground;
 }
 
-void TGround_f::PaintGrp() {
+void TGround_f::DrawGraph() {
   // The bitmap fitted to the control, filled with the canvas brush.
   graph_->Clear();
   QPainter* canvas = graph_->DrawCanvas();
@@ -107,11 +107,11 @@ void TGround_f::PaintGrp() {
   yMinLabel_->setText(CornerText(graph_->YMin));
   yMaxLabel_->setText(CornerText(graph_->YMin + graph_->YExtent));
   xMaxLabel_->setText(CornerText(kAngleExtent));
-  PaintPnt();
+  MoveMark();
   graph_->Finish();
 }
 
-void TGround_f::PaintPnt() {
+void TGround_f::MoveMark() {
   const int rows = RowCount();
   if (rows <= 1) return;  // nothing is plotted, so nothing is marked
   // A row deleted since has no point to restore.

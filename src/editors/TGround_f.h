@@ -11,17 +11,17 @@ class TGround_f : public TableEditor {
  public:
   TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  void PaintGrp() override;
+  void DrawGraph() override;
   // Draws the previously marked row's point again as an ordinary one and marks the selected
   // row, over the bitmap as it stands.
-  void PaintPnt();
+  void MoveMark();
 
   // The row marked last; kept for the whole run.
   int MarkedRow() const { return markedRow_; }
 
  protected:
   CoefTable& ModelTable() const override;
-  void MarkSelectedRow() override { PaintPnt(); }
+  void MarkSelectedRow() override { MoveMark(); }
 
  private:
   QLabel* cxLegend_ = nullptr;

@@ -85,7 +85,7 @@ CoefTable& THydro_f::ModelTable() const {
   return board_.Hydro;
 }
 
-void THydro_f::PaintGrp() {
+void THydro_f::DrawGraph() {
   graph_->Clear();
   const int rows = RowCount();
   if (rows <= 1) {

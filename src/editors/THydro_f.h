@@ -11,12 +11,12 @@ class THydro_f : public TableEditor {
   THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   // Also asked for by the printed report, to print the picture.
-  void PaintGrp() override;
+  void DrawGraph() override;
 
  protected:
   CoefTable& ModelTable() const override;
   // The whole graph is redrawn: it marks the selected row.
-  void MarkSelectedRow() override { PaintGrp(); }
+  void MarkSelectedRow() override { DrawGraph(); }
 
  private:
   QLabel* cxLegend_ = nullptr;

@@ -124,7 +124,7 @@ CoefTable& TKGeom_f::ModelTable() const {
   return board_.KeelGeom;
 }
 
-void TKGeom_f::PaintGrp() {
+void TKGeom_f::DrawGraph() {
   graph_->Clear();
   const int rows = RowCount();
   if (rows <= 1) {
@@ -172,17 +172,17 @@ void TKGeom_f::PaintGrp() {
   // The corner values.
   yMaxLabel_->setText(CornerText(graph_->YExtent));
   xMaxLabel_->setText(CornerText(graph_->XExtent));
-  PaintPnt();
+  MoveMark();
   graph_->Finish();
   painting_ = false;
 }
 
-void TKGeom_f::PaintPnt() {
+void TKGeom_f::MoveMark() {
   const int rows = RowCount();
   if (rows <= 1) return;  // nothing is plotted, so nothing is marked
   if (!painting_) {
     // A recorded picture cannot be drawn over: the graph is recorded again with the mark.
-    PaintGrp();
+    DrawGraph();
     return;
   }
   auto points = [this](int row, auto draw) {

@@ -14,11 +14,11 @@ class TKGeom_f : public TableEditor {
  public:
   TKGeom_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  void PaintGrp() override;
+  void DrawGraph() override;
   // Draws the previously marked row's points again as ordinary ones and marks the selected
   // row. Outside a drawing of the whole graph it redraws the graph, so that the mark is
   // shown at once.
-  void PaintPnt();
+  void MoveMark();
 
   // The row marked last; kept for the whole run.
   int MarkedRow() const { return markedRow_; }
@@ -27,7 +27,7 @@ class TKGeom_f : public TableEditor {
 
  protected:
   CoefTable& ModelTable() const override;
-  void MarkSelectedRow() override { PaintPnt(); }
+  void MarkSelectedRow() override { MoveMark(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -222,8 +222,8 @@ int TableEditor::TableColumn(int gridColumn) const {
 }
 
 void TableEditor::FinishCreation() {
-  scatter();
-  PaintGrp();
+  FillGridFromTable();
+  DrawGraph();
   // Only from here on does a new size of the graph redraw it.
   graph_->installEventFilter(this);
   created_ = true;
@@ -296,7 +296,7 @@ void TableEditor::MoveRow(int from, int to) {
   SelectRow(to);
 }
 
-void TableEditor::scatter() {
+void TableEditor::FillGridFromTable() {
   const NumberLocale locale = UserNumberLocale();
   const CoefTable& table = ModelTable();
   const int count = std::clamp(table.Count, 0, table.Capacity());
@@ -321,7 +321,7 @@ bool TableEditor::ReadCellStrict(int row, int column, long double& value) const 
   return ConvertTyped(text, value, UserNumberLocale());
 }
 
-std::optional<TableProblem> TableEditor::gather() {
+std::optional<TableProblem> TableEditor::StoreGridInTable() {
   const int rows = RowCount();
   CoefTable scratch(ModelTable().Shape());
   scratch.Count = rows;
@@ -382,7 +382,7 @@ void TableEditor::onAddClicked() {
           SetRowTexts(r, entries);
           SelectRow(r);
         }
-        PaintGrp();
+        DrawGraph();
         return;
       }
     }
@@ -395,7 +395,7 @@ void TableEditor::onAddClicked() {
   }
   SetRowTexts(target, entries);
   SelectRow(target);
-  PaintGrp();
+  DrawGraph();
 }
 
 void TableEditor::onDeleteClicked() {
@@ -408,7 +408,7 @@ void TableEditor::onDeleteClicked() {
     --quiet_;
     SelectRow(std::min(selected, rows - 2));
   }
-  PaintGrp();
+  DrawGraph();
 }
 
 void TableEditor::onGridClicked() {
@@ -422,7 +422,7 @@ void TableEditor::onOkClicked() {
   CheckPendingField();
   if (changed_) {
     // Nothing reaches the model before the whole grid makes a sound table.
-    if (const std::optional<TableProblem> problem = gather()) {
+    if (const std::optional<TableProblem> problem = StoreGridInTable()) {
       WarnRefused(*problem);
       return;
     }
@@ -492,8 +492,8 @@ long double TableEditor::Largest(const std::vector<long double>& values) {
 void TableEditor::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     changed_ = false;
-    scatter();
-    PaintGrp();
+    FillGridFromTable();
+    DrawGraph();
     refill_.SetPending(true);
   }
   QDialog::showEvent(event);
@@ -519,7 +519,7 @@ bool TableEditor::eventFilter(QObject* watched, QEvent* event) {
   } else if (grid_ && watched == grid_->viewport()) {
     if (GridEventFilter(event)) return true;
   } else if (watched == graph_ && event->type() == QEvent::Resize && created_) {
-    PaintGrp();
+    DrawGraph();
   } else if (event->type() == QEvent::Resize &&
              std::find(headerLabels_.begin(), headerLabels_.end(), watched) !=
                  headerLabels_.end()) {
@@ -554,7 +554,7 @@ bool TableEditor::GridEventFilter(QEvent* event) {
       return true;
     }
     case QEvent::MouseButtonRelease:
-      if (dragged_) PaintGrp();
+      if (dragged_) DrawGraph();
       dragRow_ = -1;
       dragged_ = false;
       return false;

@@ -62,12 +62,12 @@ class TableEditor : public QDialog {
   static constexpr char kHelpTopic[] = "doors_hydro";
 
   // Fill the grid from the model table ("#0.###").
-  void scatter();
+  void FillGridFromTable();
   // Read the grid strictly into a scratch table; when that is a sound table, write it into
   // the model table. Returns what is wrong otherwise (the model is then left untouched).
-  std::optional<TableProblem> gather();
+  std::optional<TableProblem> StoreGridInTable();
   // Redraw the whole graph from the grid.
-  virtual void PaintGrp() = 0;
+  virtual void DrawGraph() = 0;
 
   // Add: insert the entry fields as a row in key order, or replace the row of that key.
   void onAddClicked();
@@ -94,7 +94,7 @@ class TableEditor : public QDialog {
 
   // Construction steps, in this order: the grid with its labels and fields in `gridHost`,
   // the buttons in `buttonHost`, the graph and its corner labels in `graphHost`; then,
-  // once the derived dialog is complete, FinishCreation (scatter, then PaintGrp).
+  // once the derived dialog is complete, FinishCreation (FillGridFromTable, then DrawGraph).
   // The grid and the graph come as layouts for the derived dialog to place.
   QGridLayout* BuildGrid(QWidget* gridHost);
   void BuildButtons(QWidget* buttonHost);
