@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ProjPagesLayout.h"
 #include "ScPic.h"
 #include "model/EditableFields.h"
 
@@ -23,7 +24,6 @@ namespace {
 constexpr int kClientWidth = 611;
 constexpr int kClientHeight = 400;
 constexpr int kFieldWidth = 72;
-constexpr int kMinimumArea = 80;
 
 enum Page { kFront, kPlan, kSide };
 
@@ -115,33 +115,31 @@ void ProjUi::Build(QDialog& window) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   BuildMenus(window);
-  layout->setMenuBar(MainMenu1);
+  layout->setMenuBar(MenuBar);
 
-  Notebook1 = new QWidget(&window);
-  Notebook1->setObjectName("Notebook1");
-  Notebook1->setMinimumSize(kMinimumArea, kMinimumArea);
-  layout->addWidget(Notebook1, 1);
-  for (int page = 0; page < kPageCount; ++page)
+  PageHost = new QWidget(&window);
+  PageHost->setObjectName("Notebook1");
+  PagesLayout = new ProjPagesLayout(PageHost);
+  layout->addWidget(PageHost, 1);
+  for (int page = 0; page < kPageCount; ++page) {
     BuildPage(page);
-  for (QWidget* column : Columns)
-    columnWidth_ = std::max(columnWidth_, column->sizeHint().width());
-  Notebook1->setMinimumSize(columnWidth_ + kMinimumArea,
-                            std::max(kMinimumArea, Columns[kPlan]->sizeHint().height()));
+    PagesLayout->AddPage({Pages[page], Areas[page], Columns[page], Images[page], Surfaces[page]});
+  }
 
   auto* bar = new QWidget(&window);
   bar->setObjectName("Panel1");
   auto* barLayout = new QHBoxLayout(bar);
   barLayout->setContentsMargins(4, 2, 4, 4);
-  TabSet1 = new QTabBar(bar);
-  TabSet1->setObjectName("TabSet1");
-  TabSet1->setShape(QTabBar::RoundedSouth);
-  TabSet1->setExpanding(false);
+  PageTabs = new QTabBar(bar);
+  PageTabs->setObjectName("TabSet1");
+  PageTabs->setShape(QTabBar::RoundedSouth);
+  PageTabs->setExpanding(false);
   // Clicking a tab takes the focus, so the field being edited is left (and stored) first.
-  TabSet1->setFocusPolicy(Qt::StrongFocus);
-  TabSet1->addTab("Front View");
-  TabSet1->addTab("Plan View");
-  TabSet1->addTab("Side View");
-  barLayout->addWidget(TabSet1, 1, Qt::AlignLeft | Qt::AlignTop);
+  PageTabs->setFocusPolicy(Qt::StrongFocus);
+  PageTabs->addTab("Front View");
+  PageTabs->addTab("Plan View");
+  PageTabs->addTab("Side View");
+  barLayout->addWidget(PageTabs, 1, Qt::AlignLeft | Qt::AlignTop);
   auto button = [bar, barLayout](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, bar);
     b->setObjectName(name);
@@ -150,17 +148,18 @@ void ProjUi::Build(QDialog& window) {
     barLayout->addWidget(b, 0, Qt::AlignTop);
     return b;
   };
-  OKBtn = button("OKBtn", "OK");
-  CancelBtn = button("CancelBtn", "Cancel");
-  HelpBtn = button("HelpBtn", "Help");
+  OkButton = button("OKBtn", "OK");
+  CancelButton = button("CancelBtn", "Cancel");
+  HelpButton = button("HelpBtn", "Help");
   layout->addWidget(bar);
 
   BuildShowBox(window);
+  layout->addWidget(ShowBox);
   window.resize(kClientWidth, kClientHeight);
 }
 
 void ProjUi::BuildPage(int page) {
-  QWidget* host = Pages[page] = new QWidget(Notebook1);
+  QWidget* host = Pages[page] = new QWidget(PageHost);
   host->setObjectName(kPageNames[page]);
 
   QWidget* area = Areas[page] = new QWidget(host);
@@ -208,71 +207,58 @@ void ProjUi::BuildPage(int page) {
   host->setVisible(page == 0);
 }
 
-void ProjUi::LayoutPages() {
-  const int width = Notebook1->width();
-  const int height = Notebook1->height();
-  const int areaWidth = std::max(0, width - columnWidth_);
-  for (int page = 0; page < kPageCount; ++page) {
-    Pages[page]->setGeometry(0, 0, width, height);
-    Areas[page]->setGeometry(0, 0, areaWidth, height);
-    Surfaces[page]->setGeometry(0, 0, areaWidth, height);
-    Columns[page]->setGeometry(areaWidth, 0, width - areaWidth, height);
-  }
-}
-
 void ProjUi::BuildShowBox(QDialog& window) {
-  GroupBox1 = new QGroupBox("Show", &window);
-  GroupBox1->setObjectName("GroupBox1");
-  auto* box = new QVBoxLayout(GroupBox1);
+  ShowBox = new QGroupBox("Show", &window);
+  ShowBox->setObjectName("GroupBox1");
+  auto* box = new QVBoxLayout(ShowBox);
   for (int i = 0; i < kOptionCount; ++i) {
-    QCheckBox* check = OptionBoxes[i] = new QCheckBox(kOptions[i].BoxCaption, GroupBox1);
+    QCheckBox* check = OptionBoxes[i] = new QCheckBox(kOptions[i].BoxCaption, ShowBox);
     check->setObjectName(kOptions[i].BoxName);
     check->setToolTip(kOptions[i].BoxHint);
     box->addWidget(check);
   }
-  GroupBox1->adjustSize();
   // The options are reached through the menus; the box only mirrors them.
-  GroupBox1->setVisible(false);
+  ShowBox->setVisible(false);
 }
 
 void ProjUi::BuildMenus(QDialog& window) {
-  MainMenu1 = new QMenuBar(&window);
-  MainMenu1->setObjectName("MainMenu1");
+  MenuBar = new QMenuBar(&window);
+  MenuBar->setObjectName("MainMenu1");
 
-  QMenu* views = MainMenu1->addMenu("Views");
+  QMenu* views = MenuBar->addMenu("Views");
   views->setObjectName("Views1");
   ViewItems[kFront] = AddItem(views, "FrontView1", "Front View");
   ViewItems[kPlan] = AddItem(views, "PlanView1", "Plan View");
   ViewItems[kSide] = AddItem(views, "SideView1", "Side View");
 
-  QMenu* variable = MainMenu1->addMenu("Variable");
+  QMenu* variable = MenuBar->addMenu("Variable");
   variable->setObjectName("Variable1");
-  SpecifyRange1 = AddItem(variable, "SpecifyRange1", "Specify a range...");
-  MarkVariable1 = AddItem(variable, "MarkVariable1", "Mark as single variable");
+  SpecifyRangeItem = AddItem(variable, "SpecifyRange1", "Specify a range...");
+  MarkVariableItem = AddItem(variable, "MarkVariable1", "Mark as single variable");
 
-  QMenu* options = MainMenu1->addMenu("Options");
+  QMenu* options = MenuBar->addMenu("Options");
   options->setObjectName("Options1");
   for (int i = 0; i < kOptionCount; ++i) {
     OptionItems[i] = AddItem(options, kOptions[i].MenuName, kOptions[i].MenuCaption, true);
     if (i == kScheme) options->addSeparator();
   }
   options->addSeparator();
-  OpenPictures1 = AddItem(options, "OpenPictures1", "Open pictures ...");
+  OpenPicturesItem = AddItem(options, "OpenPictures1", "Open pictures ...");
   options->addSeparator();
-  RunCalculator1 = AddItem(options, "RunCalculator1", "Run Calculator");
-  RunCalculator1->setShortcut(QKeySequence("Ctrl+F1"));
+  RunCalculatorItem = AddItem(options, "RunCalculator1", "Run Calculator");
+  RunCalculatorItem->setShortcut(QKeySequence("Ctrl+F1"));
 
-  PopupMenu1 = new QMenu(&window);
-  PopupMenu1->setObjectName("PopupMenu1");
+  PictureMenu = new QMenu(&window);
+  PictureMenu->setObjectName("PopupMenu1");
   for (int i = 0; i < kOptionCount; ++i) {
-    PopOptions[i] = AddItem(PopupMenu1, kOptions[i].PopName, kOptions[i].PopCaption, true);
-    if (i == kScheme) PopupMenu1->addSeparator();
+    PictureMenuOptions[i] = AddItem(PictureMenu, kOptions[i].PopName, kOptions[i].PopCaption, true);
+    if (i == kScheme) PictureMenu->addSeparator();
   }
-  PopupMenu1->addSeparator();
-  PopOpenPictures = AddItem(PopupMenu1, "PopOpenPictures", "Open pictures ...");
+  PictureMenu->addSeparator();
+  PictureMenuOpenPictures = AddItem(PictureMenu, "PopOpenPictures", "Open pictures ...");
 
-  PopupMenu2 = new QMenu(&window);
-  PopupMenu2->setObjectName("PopupMenu2");
-  PopRange = AddItem(PopupMenu2, "PopRange", "Specify a range ...");
-  PopMark = AddItem(PopupMenu2, "PopMark", "Mark as single variable");
+  FieldMenu = new QMenu(&window);
+  FieldMenu->setObjectName("PopupMenu2");
+  FieldMenuRange = AddItem(FieldMenu, "PopRange", "Specify a range ...");
+  FieldMenuMark = AddItem(FieldMenu, "PopMark", "Mark as single variable");
 }

@@ -15,10 +15,11 @@ class QMenuBar;
 class QPushButton;
 class QTabBar;
 class QWidget;
+class ProjPagesLayout;
 class ScPic;
 
 // The controls of the projections dialog, built once and named as the language files address
-// them. The dialog's behaviour lives in TProj_f; this only creates and places the controls.
+// them. The dialog's behaviour lives in TProj_f; this only creates the controls and lays them out.
 struct ProjUi {
   static constexpr int kPageCount = 3;  // front, plan, side
   static constexpr int kOptionCount = 5;
@@ -39,29 +40,27 @@ struct ProjUi {
   static const std::array<Row, kMainParamCount> Rows;
 
   void Build(QDialog& window);
-  // Places the pages, their picture areas and field columns inside the page host. Every page
-  // gets its geometry, shown or not, so that all picture areas keep the same size.
-  void LayoutPages();
 
-  QMenuBar* MainMenu1 = nullptr;
+  QMenuBar* MenuBar = nullptr;
   std::array<QAction*, kPageCount> ViewItems{};  // "Views": FrontView1, PlanView1, SideView1
-  QAction* SpecifyRange1 = nullptr;
-  QAction* MarkVariable1 = nullptr;
+  QAction* SpecifyRangeItem = nullptr;
+  QAction* MarkVariableItem = nullptr;
   std::array<QAction*, kOptionCount> OptionItems{};  // "Options" menu, in Option order
-  QAction* OpenPictures1 = nullptr;
-  QAction* RunCalculator1 = nullptr;
+  QAction* OpenPicturesItem = nullptr;
+  QAction* RunCalculatorItem = nullptr;
 
-  QMenu* PopupMenu1 = nullptr;  // context menu of the picture areas
-  std::array<QAction*, kOptionCount> PopOptions{};
-  QAction* PopOpenPictures = nullptr;
-  QMenu* PopupMenu2 = nullptr;  // context menu of the entry fields
-  QAction* PopRange = nullptr;
-  QAction* PopMark = nullptr;
+  QMenu* PictureMenu = nullptr;  // context menu of the picture areas
+  std::array<QAction*, kOptionCount> PictureMenuOptions{};
+  QAction* PictureMenuOpenPictures = nullptr;
+  QMenu* FieldMenu = nullptr;  // context menu of the entry fields
+  QAction* FieldMenuRange = nullptr;
+  QAction* FieldMenuMark = nullptr;
 
-  QGroupBox* GroupBox1 = nullptr;  // "Show": hidden third mirror of the options
+  QGroupBox* ShowBox = nullptr;  // "Show": hidden third mirror of the options
   std::array<QCheckBox*, kOptionCount> OptionBoxes{};
 
-  QWidget* Notebook1 = nullptr;  // the page host
+  QWidget* PageHost = nullptr;
+  ProjPagesLayout* PagesLayout = nullptr;
   std::array<QWidget*, kPageCount> Pages{};
   std::array<QWidget*, kPageCount> Areas{};    // picture areas
   std::array<QWidget*, kPageCount> Columns{};  // field columns
@@ -70,15 +69,13 @@ struct ProjUi {
   std::array<QLabel*, kMainParamCount> Labels{};
   std::array<QLineEdit*, kMainParamCount> Edits{};
 
-  QTabBar* TabSet1 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  QPushButton* HelpBtn = nullptr;
+  QTabBar* PageTabs = nullptr;
+  QPushButton* OkButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QPushButton* HelpButton = nullptr;
 
  private:
   void BuildMenus(QDialog& window);
   void BuildPage(int page);
   void BuildShowBox(QDialog& window);
-
-  int columnWidth_ = 0;
 };

@@ -1,8 +1,10 @@
 #include "ScalarDialog.h"
 
+#include <QBoxLayout>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -19,43 +21,63 @@
 #include "numbers/NumberText.h"
 
 ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent,
-                           const char* name, const QString& caption, QSize clientSize)
+                           const char* name, const QString& caption)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Document(document),
-      Board(document.Board()),
-      Help(help) {
+      document_(document),
+      board_(document.Board()),
+      help_(help) {
   setObjectName(name);
   setWindowTitle(caption);
-  setFixedSize(clientSize);
+  CreateButtons();
 }
 
-void ScalarDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help) {
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setGeometry(ok);
-  OKBtn->setDefault(true);
-  connect(OKBtn, &QPushButton::clicked, this, &ScalarDialog::OKBtnClick);
+void ScalarDialog::CreateButtons() {
+  okButton_ = new QPushButton("OK", this);
+  okButton_->setObjectName("OKBtn");
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &ScalarDialog::onOkClicked);
 
-  CancelBtn = new QPushButton("Cancel", this);
-  CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setGeometry(cancel);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  cancelButton_ = new QPushButton("Cancel", this);
+  cancelButton_->setObjectName("CancelBtn");
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-  HelpBtn = new QPushButton("Help", this);
-  HelpBtn->setObjectName("HelpBtn");
-  HelpBtn->setGeometry(help);
-  connect(HelpBtn, &QPushButton::clicked, this, [this] { Help.ShowTopic(kHelpTopic); });
+  helpButton_ = new QPushButton("Help", this);
+  helpButton_->setObjectName("HelpBtn");
+  connect(helpButton_, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
+}
+
+QBoxLayout* ScalarDialog::ButtonBox(QBoxLayout* box) {
+  box->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton* button : {okButton_, cancelButton_, helpButton_})
+    box->addWidget(button);
+  return box;
+}
+
+QBoxLayout* ScalarDialog::ButtonColumn() {
+  return ButtonBox(new QVBoxLayout);
+}
+
+QBoxLayout* ScalarDialog::ButtonRow() {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  return ButtonBox(row);
+}
+
+void ScalarDialog::SetFixedLayout(QLayout* root) {
+  setLayout(root);
+  root->setSizeConstraint(QLayout::SetFixedSize);
+  root->activate();
 }
 
 void ScalarDialog::WatchText(QLineEdit* field) {
   // textChanged is not emitted when setText writes the text the field already holds.
-  connect(field, &QLineEdit::textChanged, this, [this] { FChanged = true; });
+  connect(field, &QLineEdit::textChanged, this, [this] { changed_ = true; });
 }
 
 void ScalarDialog::CheckOnExit(QLineEdit* field, int width, int decimals, long double lower,
                                long double upper, long double fallback) {
-  FExitChecks.push_back({field, width, decimals, lower, upper, fallback});
+  exitChecks_.push_back({field, width, decimals, lower, upper, fallback});
   field->installEventFilter(this);
 }
 
@@ -73,7 +95,7 @@ bool ScalarDialog::eventFilter(QObject* watched, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
         reason != Qt::MenuBarFocusReason) {
-      for (const ExitCheck& check : FExitChecks)
+      for (const ExitCheck& check : exitChecks_)
         if (check.Field == watched) ApplyCheck(check);
     }
   }
@@ -81,8 +103,8 @@ bool ScalarDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QLabel* ScalarDialog::AddPicture(QWidget* parent, const char* name, const QString& resource,
-                                 const QRect& geometry) {
-  QPixmap pixmap(geometry.size());
+                                 QSize size) {
+  QPixmap pixmap(size);
   pixmap.fill(Qt::transparent);
   // Checked first so that a picture not yet among the resources gives no warning.
   if (QFile::exists(resource)) {
@@ -93,31 +115,29 @@ QLabel* ScalarDialog::AddPicture(QWidget* parent, const char* name, const QStrin
   }
   auto* picture = new QLabel(parent);
   picture->setObjectName(name);
-  picture->setGeometry(geometry);
   picture->setPixmap(pixmap);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return picture;
 }
 
-QLabel* ScalarDialog::AddLabel(QWidget* parent, const char* name, const QString& text,
-                               const QRect& geometry) {
+QLabel* ScalarDialog::AddLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setGeometry(geometry);
   return label;
 }
 
 void ScalarDialog::CheckPendingField() {
   QWidget* pending = focusWidget();
-  for (const ExitCheck& check : FExitChecks)
+  for (const ExitCheck& check : exitChecks_)
     if (check.Field == pending) ApplyCheck(check);
   // A validated field checks itself when it commits.
   if (auto* validated = qobject_cast<TEditF*>(pending)) validated->Commit();
 }
 
-void ScalarDialog::OKBtnClick() {
+void ScalarDialog::onOkClicked() {
   CheckPendingField();
-  if (FChanged) {
-    Document.MarkModified();
+  if (changed_) {
+    document_.MarkModified();
     StoreFields();
   }
   accept();
@@ -128,6 +148,6 @@ void ScalarDialog::showEvent(QShowEvent* event) {
   // A window system's own show (restoring) is no new showing of the dialog.
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
-  FormShow();
-  OKBtn->setFocus(Qt::OtherFocusReason);
+  FillFields();
+  okButton_->setFocus(Qt::OtherFocusReason);
 }

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -13,15 +15,27 @@
 namespace {
 
 constexpr int kPictureSize = 200;
-constexpr int kLabelLeft = 4;
-constexpr int kLabelWidth = 120;
-constexpr int kLabelHeight = 30;
-constexpr int kFieldLeft = 128;
 constexpr int kFieldWidth = 68;
-constexpr int kFieldHeight = 22;
-// The ground rows sit on the sea bed of the bottom picture.
+
+// The rows of the picture frame's grid. The picture spans them all; the gap rows put each
+// caption on its band of the picture: the water row in the water, the ground rows on the
+// sea bed of the bottom picture.
+enum Row {
+  kAboveWater,
+  kWaterRow,
+  kAboveGround,
+  kGroundDensityRow,
+  kBetweenGround,
+  kGroundCoefRow,
+  kBelow,
+  kRowCount
+};
+enum Column { kLeftEdge, kCaption, kGap, kField, kRightEdge, kColumnCount };
+constexpr int kWaterTopBottom = 68;
+constexpr int kWaterTopMidwater = 124;
 constexpr int kGroundDensityTop = 124;
 constexpr int kGroundCoefTop = 160;
+constexpr int kRowHeight = 30;
 
 const QColor kWaterColour(0, 64, 128);
 const QColor kGroundColour(128, 128, 128);
@@ -37,55 +51,81 @@ void Colour(QLabel* label, const QColor& background, const QColor& text) {
 }  // namespace
 
 TEnvir_f::TEnvir_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(document, help, parent, "Envir_f", "Environment", QSize(313, 227)) {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(8, 13, kPictureSize, kPictureSize);
+    : ScalarDialog(document, help, parent, "Envir_f", "Environment") {
+  pictureFrame_ = new QFrame(this);
+  pictureFrame_->setObjectName("Panel1");
+  rows_ = new QGridLayout(pictureFrame_);
+  rows_->setContentsMargins(0, 0, 0, 0);
+  rows_->setSpacing(0);
 
-  // The two pictures overlay each other; the labels and fields are created later, so
-  // they lie on top.
-  const QRect picture(0, 0, kPictureSize, kPictureSize);
-  Image1 = AddPicture(Panel1, "Image1", ":/pictures/envir_bottom.svg", picture);
-  Image2 = AddPicture(Panel1, "Image2", ":/pictures/envir_midwater.svg", picture);
+  // The two pictures overlay each other under the rows; the labels and fields are created
+  // later, so they lie on top.
+  const QSize picture(kPictureSize, kPictureSize);
+  bottomPicture_ = AddPicture(pictureFrame_, "Image1", ":/pictures/envir_bottom.svg", picture);
+  midwaterPicture_ = AddPicture(pictureFrame_, "Image2", ":/pictures/envir_midwater.svg", picture);
+  for (QLabel* image : {bottomPicture_, midwaterPicture_})
+    rows_->addWidget(image, 0, 0, kRowCount, kColumnCount);
 
   const QString waterHint = "Density of Water, [kg/m^3]";
   const QString densityHint = "Density of Ground, [kg/m^3]";
   const QString coefHint = "Coefficient of force out from ground,  [cm^3/newton]";
-  Label1 = AddLabel(Panel1, "Label1", "Water density, kg/m^3",
-                    QRect(kLabelLeft, kWaterTopBottom, kLabelWidth, kLabelHeight));
-  Label2 = AddLabel(Panel1, "Label2", "Ground density, kg/m^3",
-                    QRect(kLabelLeft, kGroundDensityTop, kLabelWidth, kLabelHeight));
-  Label3 = AddLabel(Panel1, "Label3", "Ground coefficient, cm^3/newton",
-                    QRect(kLabelLeft, kGroundCoefTop, kLabelWidth, kLabelHeight));
-  Label1->setToolTip(waterHint);
-  Label2->setToolTip(densityHint);
-  Label3->setToolTip(coefHint);
-  for (QLabel* label : {Label1, Label2, Label3})
-    label->setWordWrap(true);
+  waterDensityLabel_ = AddLabel(pictureFrame_, "Label1", "Water density, kg/m^3");
+  groundDensityLabel_ = AddLabel(pictureFrame_, "Label2", "Ground density, kg/m^3");
+  groundCoefLabel_ = AddLabel(pictureFrame_, "Label3", "Ground coefficient, cm^3/newton");
+  waterDensityLabel_->setToolTip(waterHint);
+  groundDensityLabel_->setToolTip(densityHint);
+  groundCoefLabel_->setToolTip(coefHint);
   // Each label sits on its part of the picture.
-  Colour(Label1, kWaterColour, Qt::white);
-  Colour(Label2, kGroundColour, Qt::black);
-  Colour(Label3, kGroundColour, Qt::black);
+  Colour(waterDensityLabel_, kWaterColour, Qt::white);
+  Colour(groundDensityLabel_, kGroundColour, Qt::black);
+  Colour(groundCoefLabel_, kGroundColour, Qt::black);
 
-  Edit1 = AddField("Edit1", kWaterTopBottom, waterHint, 10000, 1000, 3, 1034);
-  Edit2 = AddField("Edit2", kGroundDensityTop, densityHint, 10000, 2000, 3, 2000);
-  Edit3 = AddField("Edit3", kGroundCoefTop, coefHint, 100, 0.35L, 5, 0.35L);
+  waterDensity_ = AddField("Edit1", waterHint, 10000, 1000, 3, 1034);
+  groundDensity_ = AddField("Edit2", densityHint, 10000, 2000, 3, 2000);
+  groundCoef_ = AddField("Edit3", coefHint, 100, 0.35L, 5, 0.35L);
 
-  AddButtons(QRect(224, 13, 81, 27), QRect(224, 47, 81, 27), QRect(224, 81, 81, 27));
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit3);
-  setTabOrder(Edit3, OKBtn);
-  setTabOrder(OKBtn, CancelBtn);
-  setTabOrder(CancelBtn, HelpBtn);
+  const std::initializer_list<std::pair<QLabel*, TEditF*>> rowWidgets = {
+      {waterDensityLabel_, waterDensity_},
+      {groundDensityLabel_, groundDensity_},
+      {groundCoefLabel_, groundCoef_}};
+  int row = kWaterRow;
+  for (const auto& [label, field] : rowWidgets) {
+    label->setWordWrap(true);
+    label->setMinimumHeight(kRowHeight);
+    rows_->addWidget(label, row, kCaption);
+    rows_->addWidget(field, row, kField, Qt::AlignVCenter);
+    row += 2;
+  }
+  rows_->setColumnMinimumWidth(kLeftEdge, 4);
+  rows_->setColumnMinimumWidth(kGap, 4);
+  rows_->setColumnStretch(kRightEdge, 1);
+  rows_->setRowMinimumHeight(kAboveGround, kGroundDensityTop - kWaterTopBottom - kRowHeight);
+  rows_->setRowMinimumHeight(kBetweenGround, kGroundCoefTop - kGroundDensityTop - kRowHeight);
+  rows_->setRowStretch(kBelow, 1);
+
+  auto* root = new QHBoxLayout;
+  root->setContentsMargins(8, 13, 8, 8);
+  root->setSpacing(16);
+  root->addWidget(pictureFrame_, 0, Qt::AlignTop);
+  QBoxLayout* buttons = ButtonColumn();
+  buttons->addStretch(1);
+  root->addLayout(buttons);
+  SetFixedLayout(root);
+
+  setTabOrder(waterDensity_, groundDensity_);
+  setTabOrder(groundDensity_, groundCoef_);
+  setTabOrder(groundCoef_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+  setTabOrder(CancelButton(), HelpButton());
 
   AdaptToMode(true);
 }
 
-TEditF* TEnvir_f::AddField(const char* name, int top, const QString& hint, long double max,
+TEditF* TEnvir_f::AddField(const char* name, const QString& hint, long double max,
                            long double fallback, int precision, long double initial) {
-  auto* field = new TEditF(Panel1);
+  auto* field = new TEditF(pictureFrame_);
   field->setObjectName(name);
-  field->setGeometry(kFieldLeft, top, kFieldWidth, kFieldHeight);
+  field->setFixedWidth(kFieldWidth);
   field->setToolTip(hint);
   // Design values: set without the consistency rules and without validation.
   field->BeginLoading();
@@ -103,25 +143,24 @@ TEditF* TEnvir_f::AddField(const char* name, int top, const QString& hint, long 
 }
 
 void TEnvir_f::AdaptToMode(bool bottom) {
-  Image1->setVisible(bottom);
-  Image2->setVisible(!bottom);
-  for (QWidget* groundRow : std::initializer_list<QWidget*>{Label2, Label3, Edit2, Edit3})
+  bottomPicture_->setVisible(bottom);
+  midwaterPicture_->setVisible(!bottom);
+  for (QWidget* groundRow : std::initializer_list<QWidget*>{groundDensityLabel_, groundCoefLabel_,
+                                                            groundDensity_, groundCoef_})
     groundRow->setVisible(bottom);
-  const int top = bottom ? kWaterTopBottom : kWaterTopMidwater;
-  Label1->move(Label1->x(), top);
-  Edit1->move(Edit1->x(), top);
+  rows_->setRowMinimumHeight(kAboveWater, bottom ? kWaterTopBottom : kWaterTopMidwater);
 }
 
-void TEnvir_f::FormShow() {
+void TEnvir_f::FillFields() {
   ClearChanged();
-  Edit1->SetAndShow(Board.WaterDensity);
-  Edit2->SetAndShow(Board.GroundDensity);
-  Edit3->SetAndShow(Board.GroundCoef);
+  waterDensity_->SetAndShow(board_.WaterDensity);
+  groundDensity_->SetAndShow(board_.GroundDensity);
+  groundCoef_->SetAndShow(board_.GroundCoef);
 }
 
 void TEnvir_f::StoreFields() {
   // All three, also the ground rows hidden in midwater trawling.
-  Board.WaterDensity = Edit1->Val();
-  Board.GroundDensity = Edit2->Val();
-  Board.GroundCoef = Edit3->Val();
+  board_.WaterDensity = waterDensity_->Val();
+  board_.GroundDensity = groundDensity_->Val();
+  board_.GroundCoef = groundCoef_->Val();
 }

@@ -3,6 +3,7 @@
 #include "ScalarDialog.h"
 
 class QFrame;
+class QGridLayout;
 class QLabel;
 class TEditF;
 
@@ -20,25 +21,22 @@ class TEnvir_f : public ScalarDialog {
   // row, lower down. The main window calls this before each showing.
   void AdaptToMode(bool bottom);
 
-  // Tops of the water row in the picture panel.
-  static constexpr int kWaterTopBottom = 68;
-  static constexpr int kWaterTopMidwater = 124;
-
-  QFrame* Panel1 = nullptr;
-  QLabel* Image1 = nullptr;  // bottom trawling
-  QLabel* Image2 = nullptr;  // midwater trawling
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  TEditF* Edit1 = nullptr;  // water density, kg/m^3
-  TEditF* Edit2 = nullptr;  // ground density, kg/m^3
-  TEditF* Edit3 = nullptr;  // ground coefficient, cm^3/N
-
  protected:
-  void FormShow() override;
+  void FillFields() override;
   void StoreFields() override;
 
  private:
-  TEditF* AddField(const char* name, int top, const QString& hint, long double max,
-                   long double fallback, int precision, long double initial);
+  TEditF* AddField(const char* name, const QString& hint, long double max, long double fallback,
+                   int precision, long double initial);
+
+  QFrame* pictureFrame_ = nullptr;
+  QGridLayout* rows_ = nullptr;  // the rows over the picture
+  QLabel* bottomPicture_ = nullptr;
+  QLabel* midwaterPicture_ = nullptr;
+  QLabel* waterDensityLabel_ = nullptr;
+  QLabel* groundDensityLabel_ = nullptr;
+  QLabel* groundCoefLabel_ = nullptr;
+  TEditF* waterDensity_ = nullptr;   // kg/m^3
+  TEditF* groundDensity_ = nullptr;  // kg/m^3
+  TEditF* groundCoef_ = nullptr;     // cm^3/N
 };

@@ -3,28 +3,28 @@
 #include "TableEditor.h"
 
 // "Ground-dynamical coefficients" (form "Ground_f"): the keel-ground resistance coefficient
-// against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A fixed dialog.
+// against the keel's attack angle, drawn over 0..90 degrees on a bitmap. A dialog of fixed
+// size.
 class TGround_f : public TableEditor {
   Q_OBJECT
 
  public:
   TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  void PaintGrp() override;
+  void DrawGraph() override;
   // Draws the previously marked row's point again as an ordinary one and marks the selected
   // row, over the bitmap as it stands.
-  void PaintPnt();
+  void MoveMark();
 
   // The row marked last; kept for the whole run.
-  int MarkedRow() const { return FMarkedRow; }
-
-  QLabel* LabelCx = nullptr;
-  QLabel* LabelAxis = nullptr;
+  int MarkedRow() const { return markedRow_; }
 
  protected:
   CoefTable& ModelTable() const override;
-  void MarkSelectedRow() override { PaintPnt(); }
+  void MarkSelectedRow() override { MoveMark(); }
 
  private:
-  int FMarkedRow = 0;
+  QLabel* cxLegend_ = nullptr;
+  QLabel* axisTitle_ = nullptr;
+  int markedRow_ = 0;
 };

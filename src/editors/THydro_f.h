@@ -2,8 +2,6 @@
 
 #include "TableEditor.h"
 
-class QResizeEvent;
-
 // "Hydrodynamic coefficients" (form "Hydro_f"): the wing's Cx, Cy and Cd against the attack
 // angle, with their curves over -10..100 degrees.
 class THydro_f : public TableEditor {
@@ -13,19 +11,16 @@ class THydro_f : public TableEditor {
   THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
   // Also asked for by the printed report, to print the picture.
-  void PaintGrp() override;
-
-  QLabel* LabelCx = nullptr;
-  QLabel* LabelCy = nullptr;
-  QLabel* LabelCd = nullptr;
-  QLabel* LabelAxis = nullptr;
+  void DrawGraph() override;
 
  protected:
   CoefTable& ModelTable() const override;
   // The whole graph is redrawn: it marks the selected row.
-  void MarkSelectedRow() override { PaintGrp(); }
-  void resizeEvent(QResizeEvent* event) override;
+  void MarkSelectedRow() override { DrawGraph(); }
 
  private:
-  void Layout();
+  QLabel* cxLegend_ = nullptr;
+  QLabel* cyLegend_ = nullptr;
+  QLabel* cdLegend_ = nullptr;
+  QLabel* axisTitle_ = nullptr;
 };

@@ -14,38 +14,37 @@ class TKGeom_f : public TableEditor {
  public:
   TKGeom_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  void PaintGrp() override;
+  void DrawGraph() override;
   // Draws the previously marked row's points again as ordinary ones and marks the selected
   // row. Outside a drawing of the whole graph it redraws the graph, so that the mark is
   // shown at once.
-  void PaintPnt();
+  void MoveMark();
 
   // The row marked last; kept for the whole run.
-  int MarkedRow() const { return FMarkedRow; }
-
-  QSplitter* Splitter1 = nullptr;
-  QWidget* Panel1 = nullptr;  // grid, sketch and buttons
-  QWidget* Panel2 = nullptr;  // the graph pane
-  QLabel* LabelScheme = nullptr;
-  QLabel* Image1 = nullptr;  // the keel sketch
-  QLabel* LabelChord = nullptr;
-  QLabel* LabelThickness = nullptr;
-  QLabel* LabelDepth1 = nullptr;
-  QLabel* LabelDepth2 = nullptr;
-  QLabel* LabelDepth3 = nullptr;
+  int MarkedRow() const { return markedRow_; }
 
   static constexpr char kSketchResource[] = ":/pictures/keel_scheme.svg";
 
  protected:
   CoefTable& ModelTable() const override;
-  void MarkSelectedRow() override { PaintPnt(); }
+  void MarkSelectedRow() override { MoveMark(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void LayoutTop();
-  void LayoutGraphPane();
   void DrawSketch();
 
-  int FMarkedRow = 0;
-  bool FPainting = false;
+  QSplitter* splitter_ = nullptr;
+  QWidget* tablePane_ = nullptr;  // grid, sketch and buttons
+  QWidget* graphPane_ = nullptr;
+  QLabel* sketchTitle_ = nullptr;
+  QLabel* sketch_ = nullptr;
+  QLabel* chordLegend_ = nullptr;
+  QLabel* thicknessLegend_ = nullptr;
+  // "Depth in ground, [m]" in three lines left of the graph.
+  QLabel* depthTitle1_ = nullptr;
+  QLabel* depthTitle2_ = nullptr;
+  QLabel* depthTitle3_ = nullptr;
+
+  int markedRow_ = 0;
+  bool painting_ = false;
 };

@@ -1,10 +1,12 @@
 #include "TKOrg_f.h"
 
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
+#include <QVBoxLayout>
 
 #include "UserLocale.h"
 #include "model/TBoard.h"
@@ -21,10 +23,11 @@ constexpr long double kLower = 0;
 constexpr long double kUpper = 10;
 
 constexpr int kPictureSize = 250;
-constexpr int kColumnLeft = 268;
-constexpr int kFieldLeft = 320;
-constexpr int kRowTop = 16;
-constexpr int kRowStep = 34;
+constexpr int kFieldWidth = 79;
+
+// The model's keel origin, in the order of the rows.
+constexpr std::array<long double TBoard::*, 3> kCoordinates = {&TBoard::xk, &TBoard::yk,
+                                                               &TBoard::zk};
 
 QString Shown(long double value) {
   return UserNumberText(kCoordinateFormat, value);
@@ -33,12 +36,14 @@ QString Shown(long double value) {
 }  // namespace
 
 TKOrg_f::TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(document, help, parent, "KOrg_f", "Keel position", QSize(407, 266)) {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(8, 8, kPictureSize, kPictureSize);
-  Image1 = AddPicture(Panel1, "Image1", ":/pictures/keel_position.svg",
-                      QRect(0, 0, kPictureSize, kPictureSize));
+    : ScalarDialog(document, help, parent, "KOrg_f", "Keel position") {
+  pictureFrame_ = new QFrame(this);
+  pictureFrame_->setObjectName("Panel1");
+  picture_ = AddPicture(pictureFrame_, "Image1", ":/pictures/keel_position.svg",
+                        QSize(kPictureSize, kPictureSize));
+  auto* pictureLayout = new QVBoxLayout(pictureFrame_);
+  pictureLayout->setContentsMargins(0, 0, 0, 0);
+  pictureLayout->addWidget(picture_);
 
   struct Row {
     const char* label;
@@ -51,51 +56,55 @@ TKOrg_f::TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
       Row{"Label1", "X keel:", "Edit1", "Abscissa of keel origin point, [m]", 1},
       Row{"Label2", "Y keel:", "Edit2", "Ordinata of keel origin point, [m]", 0},
       Row{"Label3", "Z keel:", "Edit3", "Applicata of keel origin point, [m]", 0}};
-  std::array<QLabel*, 3> labels{};
-  std::array<QLineEdit*, 3> edits{};
+  auto* fields = new QGridLayout;
+  fields->setVerticalSpacing(12);
   for (std::size_t i = 0; i < kRows.size(); ++i) {
-    const int top = kRowTop + static_cast<int>(i) * kRowStep;
-    labels[i] = AddLabel(this, kRows[i].label, kRows[i].text,
-                         QRect(kColumnLeft, top, kFieldLeft - kColumnLeft - 2, 22));
-    labels[i]->setToolTip(kRows[i].hint);
-    edits[i] = new QLineEdit(this);
-    edits[i]->setObjectName(kRows[i].edit);
-    edits[i]->setGeometry(kFieldLeft, top, 79, 22);
-    edits[i]->setToolTip(kRows[i].hint);
-    WatchText(edits[i]);
-    CheckOnExit(edits[i], kWidth, kDecimals, kLower, kUpper, kRows[i].fallback);
+    QLabel* label = coordinateLabels_[i] = AddLabel(this, kRows[i].label, kRows[i].text);
+    label->setToolTip(kRows[i].hint);
+    QLineEdit* edit = coordinates_[i] = new QLineEdit(this);
+    edit->setObjectName(kRows[i].edit);
+    edit->setFixedWidth(kFieldWidth);
+    edit->setToolTip(kRows[i].hint);
+    WatchText(edit);
+    CheckOnExit(edit, kWidth, kDecimals, kLower, kUpper, kRows[i].fallback);
+    const int row = static_cast<int>(i);
+    fields->addWidget(label, row, 0);
+    fields->addWidget(edit, row, 1);
   }
-  Label1 = labels[0];
-  Label2 = labels[1];
-  Label3 = labels[2];
-  Edit1 = edits[0];
-  Edit2 = edits[1];
-  Edit3 = edits[2];
 
-  AddButtons(QRect(294, 161, 81, 27), QRect(294, 195, 81, 27), QRect(294, 229, 81, 27));
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit3);
-  setTabOrder(Edit3, OKBtn);
-  setTabOrder(OKBtn, CancelBtn);
-  setTabOrder(CancelBtn, HelpBtn);
+  // The fields at the top of a column right of the sketch, the buttons at its foot.
+  auto* column = new QVBoxLayout;
+  column->addLayout(fields);
+  column->addStretch(1);
+  column->addLayout(ButtonColumn());
+  auto* root = new QHBoxLayout;
+  root->setContentsMargins(8, 8, 8, 8);
+  root->setSpacing(10);
+  root->addWidget(pictureFrame_, 0, Qt::AlignTop);
+  root->addLayout(column);
+  SetFixedLayout(root);
+
+  setTabOrder(coordinates_[0], coordinates_[1]);
+  setTabOrder(coordinates_[1], coordinates_[2]);
+  setTabOrder(coordinates_[2], OkButton());
+  setTabOrder(OkButton(), CancelButton());
+  setTabOrder(CancelButton(), HelpButton());
 
   WriteTexts();
 }
 
 void TKOrg_f::WriteTexts() {
-  Edit1->setText(Shown(Board.xk));
-  Edit2->setText(Shown(Board.yk));
-  Edit3->setText(Shown(Board.zk));
+  for (std::size_t i = 0; i < coordinates_.size(); ++i)
+    coordinates_[i]->setText(Shown(board_.*kCoordinates[i]));
 }
 
-void TKOrg_f::FormShow() {
+void TKOrg_f::FillFields() {
   ClearChanged();
   WriteTexts();
 }
 
 void TKOrg_f::StoreFields() {
   const NumberLocale loc = UserNumberLocale();
-  Board.xk = ReadNumber(Edit1->text().toStdString(), loc);
-  Board.yk = ReadNumber(Edit2->text().toStdString(), loc);
-  Board.zk = ReadNumber(Edit3->text().toStdString(), loc);
+  for (std::size_t i = 0; i < coordinates_.size(); ++i)
+    board_.*kCoordinates[i] = ReadNumber(coordinates_[i]->text().toStdString(), loc);
 }

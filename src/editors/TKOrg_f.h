@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "ScalarDialog.h"
 
 class QFrame;
@@ -13,21 +15,18 @@ class TKOrg_f : public ScalarDialog {
  public:
   TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  QFrame* Panel1 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* Edit1 = nullptr;  // xk
-  QLineEdit* Edit2 = nullptr;  // yk
-  QLineEdit* Edit3 = nullptr;  // zk
-
  protected:
   // Clears the flag, then writes the texts: a model changed since the last showing leaves
   // the flag set, and OK then stores the shown values.
-  void FormShow() override;
+  void FillFields() override;
   void StoreFields() override;
 
  private:
   void WriteTexts();
+
+  QFrame* pictureFrame_ = nullptr;
+  QLabel* picture_ = nullptr;
+  std::array<QLabel*, 3> coordinateLabels_{};
+  // xk, yk, zk
+  std::array<QLineEdit*, 3> coordinates_{};
 };

@@ -24,6 +24,7 @@
 #include "DoorPictures.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "ProjPagesLayout.h"
 #include "ScPic.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
@@ -36,10 +37,6 @@ namespace {
 
 const char* const kBuiltInPictures[ProjUi::kPageCount] = {
     ":/pictures/proj_front.svg", ":/pictures/proj_plan.svg", ":/pictures/proj_side.svg"};
-
-// Space kept between the hidden "Show" box and the window's right and bottom edges.
-constexpr int kShowBoxRight = 20;
-constexpr int kShowBoxAboveButtons = 180;
 
 QString PathOf(const std::string& name) {
   return QFile::decodeName(QByteArray::fromStdString(name));
@@ -67,7 +64,7 @@ TProj_f::TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& 
   ui_.Build(*this);
 
   // Initial options: only the force application points are shown.
-  for (QAction* item : {ui_.OptionItems[ProjUi::kPoints], ui_.PopOptions[ProjUi::kPoints]})
+  for (QAction* item : {ui_.OptionItems[ProjUi::kPoints], ui_.PictureMenuOptions[ProjUi::kPoints]})
     item->setChecked(true);
   ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
 
@@ -81,43 +78,45 @@ TProj_f::TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& 
 }
 
 void TProj_f::ConnectCommands() {
-  ui_.Notebook1->installEventFilter(this);
-  connect(ui_.OKBtn, &QPushButton::clicked, this, &TProj_f::OKBtnClick);
-  connect(ui_.CancelBtn, &QPushButton::clicked, this, &TProj_f::CancelBtnClick);
-  connect(ui_.HelpBtn, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
-  connect(ui_.TabSet1, &QTabBar::currentChanged, this, &TProj_f::TabChanged);
+  // A new size of the pages draws the door again, at the surfaces' new size.
+  ui_.PagesLayout->SetOnPlaced([this] { Redraw(); });
+  connect(ui_.OkButton, &QPushButton::clicked, this, &TProj_f::onOkClicked);
+  connect(ui_.CancelButton, &QPushButton::clicked, this, &TProj_f::onCancelClicked);
+  connect(ui_.HelpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
+  connect(ui_.PageTabs, &QTabBar::currentChanged, this, &TProj_f::TabChanged);
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
     connect(ui_.ViewItems[page], &QAction::triggered, this,
-            [this, page] { ui_.TabSet1->setCurrentIndex(page); });
+            [this, page] { ui_.PageTabs->setCurrentIndex(page); });
   }
 
   // Ranges and the single variable come with the variable search, which this version lacks.
-  for (QAction* item : {ui_.SpecifyRange1, ui_.MarkVariable1, ui_.PopRange, ui_.PopMark})
+  for (QAction* item :
+       {ui_.SpecifyRangeItem, ui_.MarkVariableItem, ui_.FieldMenuRange, ui_.FieldMenuMark})
     item->setEnabled(false);
 
   for (int option = 0; option < ProjUi::kOptionCount; ++option) {
     const auto set = [this, option](bool on) { SetOption(option, on); };
     connect(ui_.OptionItems[option], &QAction::triggered, this, set);
-    connect(ui_.PopOptions[option], &QAction::triggered, this, set);
+    connect(ui_.PictureMenuOptions[option], &QAction::triggered, this, set);
     connect(ui_.OptionBoxes[option], &QCheckBox::toggled, this, set);
   }
-  connect(ui_.OpenPictures1, &QAction::triggered, this, &TProj_f::OpenPicturesClick);
-  connect(ui_.PopOpenPictures, &QAction::triggered, this, &TProj_f::OpenPicturesClick);
-  connect(ui_.RunCalculator1, &QAction::triggered, this,
+  connect(ui_.OpenPicturesItem, &QAction::triggered, this, &TProj_f::onOpenPicturesClicked);
+  connect(ui_.PictureMenuOpenPictures, &QAction::triggered, this, &TProj_f::onOpenPicturesClicked);
+  connect(ui_.RunCalculatorItem, &QAction::triggered, this,
           [this] { calculator_.RunCalculator(this); });
 
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
     for (QWidget* view : {ui_.Areas[page], static_cast<QWidget*>(ui_.Images[page]),
                           static_cast<QWidget*>(ui_.Surfaces[page])}) {
       connect(view, &QWidget::customContextMenuRequested, this,
-              [this, view](const QPoint& at) { ui_.PopupMenu1->popup(view->mapToGlobal(at)); });
+              [this, view](const QPoint& at) { ui_.PictureMenu->popup(view->mapToGlobal(at)); });
     }
   }
   for (QLineEdit* edit : ui_.Edits) {
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textChanged, this, [this] { fieldsChanged_ = true; });
     connect(edit, &QWidget::customContextMenuRequested, this,
-            [this, edit](const QPoint& at) { ui_.PopupMenu2->popup(edit->mapToGlobal(at)); });
+            [this, edit](const QPoint& at) { ui_.FieldMenu->popup(edit->mapToGlobal(at)); });
   }
 }
 
@@ -133,7 +132,7 @@ void TProj_f::SetPictures(const QPixmap& front, const QPixmap& plan, const QPixm
 }
 
 void TProj_f::TabChanged() {
-  ShowPage(ui_.TabSet1->currentIndex());
+  ShowPage(ui_.PageTabs->currentIndex());
   ShowingSequence();
 }
 
@@ -152,7 +151,6 @@ void TProj_f::ShowingSequence() {
     snapshot_[i] = board_.*kMainParams[i].Field;
   board_.ComputeGeometry();
   board_.Evaluate(0, 0, 0);
-  CentrePictures();
   FillFields();
   FitPictures();
 }
@@ -180,7 +178,7 @@ void TProj_f::RefreshGeom(int row) {
   Redraw();
 }
 
-void TProj_f::OKBtnClick() {
+void TProj_f::onOkClicked() {
   // OK reached without leaving the field typed in (Enter, a shortcut): the field is left now.
   const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
   if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
@@ -193,7 +191,7 @@ void TProj_f::OKBtnClick() {
   accept();
 }
 
-void TProj_f::CancelBtnClick() {
+void TProj_f::onCancelClicked() {
   for (int i = 0; i < kMainParamCount; ++i)
     board_.*kMainParams[i].Field = snapshot_[i];
   reject();
@@ -208,7 +206,7 @@ void TProj_f::SetOption(int option, bool on) {
   if (optionBusy_[option]) return;
   optionBusy_[option] = true;
   ui_.OptionItems[option]->setChecked(on);
-  ui_.PopOptions[option]->setChecked(on);
+  ui_.PictureMenuOptions[option]->setChecked(on);
   ui_.OptionBoxes[option]->setChecked(on);
   if (option == ProjUi::kScheme) {
     for (int page = 0; page < ProjUi::kPageCount; ++page) {
@@ -220,36 +218,13 @@ void TProj_f::SetOption(int option, bool on) {
   optionBusy_[option] = false;
 }
 
-void TProj_f::CentrePictures() {
-  for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QSize area = ui_.Areas[page]->size();
-    const QSize picture = pictures_[page].size();
-    ui_.Images[page]->setGeometry((area.width() - picture.width()) / 2,
-                                  (area.height() - picture.height()) / 2, picture.width(),
-                                  picture.height());
-  }
-}
-
 QRect TProj_f::FittedPicture(QSize picture, QSize area) {
-  if (picture.isEmpty() || area.isEmpty()) return {};
-  const long double ratio = static_cast<long double>(picture.width()) / picture.height();
-  const long double areaRatio = static_cast<long double>(area.width()) / area.height();
-  if (ratio >= areaRatio) {
-    const int height = static_cast<int>(area.width() / ratio);
-    return {0, (area.height() - height) / 2, area.width(), height};
-  }
-  const int width = static_cast<int>(ratio * area.height());
-  return {(area.width() - width) / 2, 0, width, area.height()};
+  return ProjPagesLayout::FittedPicture(picture, area);
 }
 
 void TProj_f::FitPictures() {
-  ui_.GroupBox1->move(width() - ui_.GroupBox1->width() - kShowBoxRight,
-                      height() - ui_.OKBtn->height() - kShowBoxAboveButtons);
-  // The pages share one size; the front page's area stands for all three.
-  const QSize area = ui_.Areas[0]->size();
-  for (int page = 0; page < ProjUi::kPageCount; ++page)
-    ui_.Images[page]->setGeometry(FittedPicture(pictures_[page].size(), area));
-  Redraw();
+  // Places the pictures of their present sizes, then draws.
+  ui_.PagesLayout->Replace();
 }
 
 void TProj_f::Redraw() {
@@ -263,7 +238,7 @@ void TProj_f::Redraw() {
                                     *ui_.Surfaces[2]);
 }
 
-void TProj_f::OpenPicturesClick() {
+void TProj_f::onOpenPicturesClicked() {
   struct Request {
     const char* Title;
     std::string TBoard::*Name;
@@ -305,13 +280,13 @@ bool TProj_f::LoadPictureFiles() {
 
 void TProj_f::ApplyViewSettings(const ViewSettings& view) {
   // Selecting another tab runs its showing sequence, as a click on it does.
-  ui_.TabSet1->setCurrentIndex(std::clamp(view.ViewTab, 0, ProjUi::kPageCount - 1));
+  ui_.PageTabs->setCurrentIndex(std::clamp(view.ViewTab, 0, ProjUi::kPageCount - 1));
   for (int option = 0; option < ProjUi::kOptionCount; ++option)
     SetOption(option, view.ProjectionSwitches[option]);
 }
 
 void TProj_f::CollectViewSettings(ViewSettings& view) const {
-  view.ViewTab = ui_.TabSet1->currentIndex();
+  view.ViewTab = ui_.PageTabs->currentIndex();
   for (int option = 0; option < ProjUi::kOptionCount; ++option)
     view.ProjectionSwitches[option] = ui_.OptionItems[option]->isChecked();
 }
@@ -324,14 +299,14 @@ void TProj_f::showEvent(QShowEvent* event) {
 void TProj_f::keyPressEvent(QKeyEvent* event) {
   // Escape presses Cancel (restoring the snapshot); the title-bar close button does not.
   if (event->matches(QKeySequence::Cancel)) {
-    ui_.CancelBtn->click();
+    ui_.CancelButton->click();
     return;
   }
   // F1 explains the page shown: the part of the topic about its fields.
   if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
     static constexpr const char* kPageTopics[ProjUi::kPageCount] = {
         "doors_proj#front", "doors_proj#plan", "doors_proj#side"};
-    const int page = std::clamp(ui_.TabSet1->currentIndex(), 0, ProjUi::kPageCount - 1);
+    const int page = std::clamp(ui_.PageTabs->currentIndex(), 0, ProjUi::kPageCount - 1);
     help_.ShowTopic(kPageTopics[page]);
     return;
   }
@@ -339,10 +314,7 @@ void TProj_f::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TProj_f::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui_.Notebook1 && event->type() == QEvent::Resize) {
-    ui_.LayoutPages();
-    FitPictures();
-  } else if (event->type() == QEvent::FocusOut) {
+  if (event->type() == QEvent::FocusOut) {
     // Only leaving a field for another control counts: not opening a menu or another window.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     const auto field = std::find(ui_.Edits.begin(), ui_.Edits.end(), watched);

@@ -40,11 +40,11 @@ class TProj_f : public QDialog {
   // Draws the door at rotation (0, 0, 0) on all three surfaces.
   void Redraw();
 
-  void OKBtnClick();
-  void CancelBtnClick();
+  void onOkClicked();
+  void onCancelClicked();
   // Asks for the three picture files and loads them when all three exist.
-  void OpenPicturesClick();
-  // Places the hidden "Show" box, fits the three pictures into the picture area and redraws.
+  void onOpenPicturesClicked();
+  // Fits the three pictures into their picture areas again and redraws.
   void FitPictures();
 
   bool Option(ProjUi::Option option) const;
@@ -72,7 +72,6 @@ class TProj_f : public QDialog {
   void RefreshGeom(int row);
   void SetOption(int option, bool on);
   void ShowPage(int page);
-  void CentrePictures();
 
   DoorDocument& document_;
   TBoard& board_;  // the document's door

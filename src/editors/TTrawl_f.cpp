@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "UserLocale.h"
 #include "model/TBoard.h"
@@ -18,65 +20,89 @@ constexpr char kAngleFormat[] = "#####0.###";
 constexpr int kWidth = 10;
 constexpr int kDecimals = 3;
 
+constexpr QSize kPictureSize(420, 300);
+constexpr int kFieldWidth = 80;
+
 QString Shown(long double value) {
   return UserNumberText(kAngleFormat, value);
+}
+
+// A caption with its field under it.
+QVBoxLayout* Captioned(QLabel* caption, QLineEdit* field) {
+  auto* pair = new QVBoxLayout;
+  pair->setSpacing(2);
+  pair->addWidget(caption);
+  pair->addWidget(field, 0, Qt::AlignLeft);
+  return pair;
 }
 
 }  // namespace
 
 TTrawl_f::TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
-    : ScalarDialog(document, help, parent, "Trawl_f", "Influence of trawl", QSize(438, 355)) {
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(9, 8, 420, 300);
-  Image1 = AddPicture(Panel1, "Image1", ":/pictures/trawl_influence.svg", QRect(0, 0, 420, 300));
+    : ScalarDialog(document, help, parent, "Trawl_f", "Influence of trawl") {
+  pictureFrame_ = new QFrame(this);
+  pictureFrame_->setObjectName("Panel1");
+  picture_ = AddPicture(pictureFrame_, "Image1", ":/pictures/trawl_influence.svg", kPictureSize);
 
-  // The horizontal angle at the top right, over the plan view; the vertical one at the
-  // bottom left, over the side view.
-  Label1 = AddLabel(Panel1, "Label1", "Bridle attack angle\n(horizontal projection), deg",
-                    QRect(250, 6, 168, 32));
-  Edit1 = new QLineEdit(Panel1);
-  Edit1->setObjectName("Edit1");
-  Edit1->setGeometry(250, 40, 80, 22);
-  Label2 = AddLabel(Panel1, "Label2", "Bridle attack angle\n(vertical projection), deg",
-                    QRect(6, 236, 168, 32));
-  Edit2 = new QLineEdit(Panel1);
-  Edit2->setObjectName("Edit2");
-  Edit2->setGeometry(6, 270, 80, 22);
+  horizontalAngleLabel_ =
+      AddLabel(pictureFrame_, "Label1", "Bridle attack angle\n(horizontal projection), deg");
+  horizontalAngle_ = new QLineEdit(pictureFrame_);
+  horizontalAngle_->setObjectName("Edit1");
+  verticalAngleLabel_ =
+      AddLabel(pictureFrame_, "Label2", "Bridle attack angle\n(vertical projection), deg");
+  verticalAngle_ = new QLineEdit(pictureFrame_);
+  verticalAngle_->setObjectName("Edit2");
+  for (QLineEdit* field : {horizontalAngle_, verticalAngle_})
+    field->setFixedWidth(kFieldWidth);
 
-  WatchText(Edit1);
-  WatchText(Edit2);
-  CheckOnExit(Edit1, kWidth, kDecimals, 0, 89, 10);
-  CheckOnExit(Edit2, kWidth, kDecimals, -89, 89, -5);
+  // The picture fills the frame; the horizontal angle sits at the top right, over the plan
+  // view, the vertical one at the bottom left, over the side view.
+  auto* grid = new QGridLayout(pictureFrame_);
+  grid->setContentsMargins(6, 6, 2, 8);
+  grid->addWidget(picture_, 0, 0, 3, 3);
+  grid->addLayout(Captioned(horizontalAngleLabel_, horizontalAngle_), 0, 2, Qt::AlignTop);
+  grid->addLayout(Captioned(verticalAngleLabel_, verticalAngle_), 2, 0, Qt::AlignBottom);
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(1, 1);
 
-  AddButtons(QRect(190, 318, 75, 27), QRect(272, 318, 75, 27), QRect(354, 318, 75, 27));
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, OKBtn);
-  setTabOrder(OKBtn, CancelBtn);
-  setTabOrder(CancelBtn, HelpBtn);
+  auto* root = new QVBoxLayout;
+  root->setContentsMargins(9, 8, 9, 10);
+  root->addWidget(pictureFrame_);
+  root->addLayout(ButtonRow());
+  SetFixedLayout(root);
 
-  FormActivate();
+  WatchText(horizontalAngle_);
+  WatchText(verticalAngle_);
+  CheckOnExit(horizontalAngle_, kWidth, kDecimals, 0, 89, 10);
+  CheckOnExit(verticalAngle_, kWidth, kDecimals, -89, 89, -5);
+
+  setTabOrder(horizontalAngle_, verticalAngle_);
+  setTabOrder(verticalAngle_, OkButton());
+  setTabOrder(OkButton(), CancelButton());
+  setTabOrder(CancelButton(), HelpButton());
+
+  WriteTexts();
 }
 
-void TTrawl_f::FormActivate() {
-  Edit1->setText(Shown(Board.BridleAngleH));
-  Edit2->setText(Shown(Board.BridleAngleV));
+void TTrawl_f::WriteTexts() {
+  horizontalAngle_->setText(Shown(board_.BridleAngleH));
+  verticalAngle_->setText(Shown(board_.BridleAngleV));
 }
 
-void TTrawl_f::FormShow() {
-  FormActivate();
+void TTrawl_f::FillFields() {
+  WriteTexts();
   ClearChanged();
   refill_.SetPending(true);
 }
 
 void TTrawl_f::StoreFields() {
   const NumberLocale loc = UserNumberLocale();
-  Board.BridleAngleH = ReadNumber(Edit1->text().toStdString(), loc);
-  Board.BridleAngleV = ReadNumber(Edit2->text().toStdString(), loc);
+  board_.BridleAngleH = ReadNumber(horizontalAngle_->text().toStdString(), loc);
+  board_.BridleAngleV = ReadNumber(verticalAngle_->text().toStdString(), loc);
 }
 
 void TTrawl_f::changeEvent(QEvent* event) {
   ScalarDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isVisible()) return;
-  if (refill_.OnActivationChange(*this)) FormActivate();
+  if (refill_.OnActivationChange(*this)) WriteTexts();
 }

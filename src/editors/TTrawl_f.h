@@ -14,22 +14,22 @@ class TTrawl_f : public ScalarDialog {
  public:
   TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent = nullptr);
 
-  QFrame* Panel1 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* Edit1 = nullptr;  // horizontal projection
-  QLineEdit* Edit2 = nullptr;  // vertical projection
-
  protected:
   // Writes the texts, then clears the flag: only typing sets it.
-  void FormShow() override;
+  void FillFields() override;
   void StoreFields() override;
   void changeEvent(QEvent* event) override;
 
  private:
   // Writes both texts from the model.
-  void FormActivate();
+  void WriteTexts();
+
+  QFrame* pictureFrame_ = nullptr;
+  QLabel* picture_ = nullptr;
+  QLabel* horizontalAngleLabel_ = nullptr;
+  QLabel* verticalAngleLabel_ = nullptr;
+  QLineEdit* horizontalAngle_ = nullptr;  // bridle angle in the horizontal projection
+  QLineEdit* verticalAngle_ = nullptr;    // bridle angle in the vertical projection
 
   // Pending from showing until the first activation, too.
   ReactivationRefill refill_;

@@ -8,6 +8,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
@@ -43,10 +46,10 @@ TableEditor::TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* par
                          const char* name, const QString& caption, std::vector<Column> columns)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Document(document),
-      Board(document.Board()),
-      Help(help),
-      Columns(std::move(columns)) {
+      document_(document),
+      board_(document.Board()),
+      help_(help),
+      columns_(std::move(columns)) {
   setObjectName(name);
   setWindowTitle(caption);
 }
@@ -71,54 +74,81 @@ QLabel* TableEditor::AddLabel(QWidget* parent, const char* name, const QString& 
   return label;
 }
 
-void TableEditor::BuildGrid(QWidget* gridHost) {
-  const int columns = static_cast<int>(Columns.size());
+QGridLayout* TableEditor::BuildGrid(QWidget* gridHost) {
+  const int columns = static_cast<int>(columns_.size());
   for (int c = 0; c < columns; ++c) {
-    const Column& column = Columns[c];
+    const Column& column = columns_[c];
     QLabel* label = AddLabel(gridHost, Numbered("Label", c + 1).toLatin1().constData(),
                              QString::fromUtf8(column.Header));
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(QString::fromUtf8(column.Hint));
-    HeaderLabels.push_back(label);
+    // Headers wider than a column keep apart from their neighbours.
+    label->setContentsMargins(2, 0, 2, 0);
+    label->installEventFilter(this);
+    headerLabels_.push_back(label);
 
     auto* field = new QLineEdit(QString::fromUtf8(column.InitialText), gridHost);
     field->setObjectName(Numbered("Edit", c + 1));
     field->setToolTip(QString::fromUtf8(column.Hint));
     field->installEventFilter(this);
-    EntryFields.push_back(field);
+    // As wide as its column, whatever the field would ask for.
+    field->setMinimumWidth(kColumnWidth);
+    field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    entryFields_.push_back(field);
   }
 
-  StringGrid1 = new QTableWidget(1, columns, gridHost);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->horizontalHeader()->hide();
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
-  StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
-  StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_ = new QTableWidget(1, columns, gridHost);
+  grid_->setObjectName("StringGrid1");
+  grid_->horizontalHeader()->hide();
+  grid_->verticalHeader()->hide();
+  grid_->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+  grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+  grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Always shown, so that the columns keep their places under the entry fields.
-  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setWordWrap(false);
-  StringGrid1->viewport()->installEventFilter(this);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setWordWrap(false);
+  grid_->viewport()->installEventFilter(this);
   for (int c = 0; c < columns; ++c)
-    StringGrid1->setColumnWidth(c, kColumnWidth);
+    grid_->setColumnWidth(c, kColumnWidth);
   SetRowTexts(0, QStringList());
+  // The grid takes the width of the columns over it and all the height it is given.
+  grid_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+  grid_->setMinimumHeight(kRowHeight + 2 * grid_->frameWidth());
+
+  // Header labels and entry fields over the grid's columns: a first layout column as wide as
+  // the grid's frame, a last one as wide as its frame and scroll bar.
+  auto* layout = new QGridLayout;
+  layout->setHorizontalSpacing(0);
+  layout->setVerticalSpacing(2);
+  const int frame = grid_->frameWidth();
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_);
+  layout->setColumnMinimumWidth(0, frame);
+  layout->setColumnMinimumWidth(columns + 1, frame + scrollBar);
+  for (int c = 0; c < columns; ++c) {
+    layout->setColumnMinimumWidth(c + 1, kColumnWidth);
+    layout->addWidget(headerLabels_[c], 0, c + 1);
+    layout->addWidget(entryFields_[c], 1, c + 1);
+  }
+  layout->addWidget(grid_, 2, 0, 1, columns + 2);
+  layout->setRowStretch(2, 1);
 
   // A new row reached by mouse or keyboard is a click; a press on the row already
   // selected is one as well (it changes no current cell).
-  connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+  connect(grid_, &QTableWidget::currentCellChanged, this,
           [this](int row, int, int previousRow, int) {
-            if (FQuiet == 0 && row >= 0 && row != previousRow) StringGrid1Click();
+            if (quiet_ == 0 && row >= 0 && row != previousRow) onGridClicked();
           });
-  connect(StringGrid1, &QTableWidget::cellPressed, this, [this](int row, int) {
-    if (FQuiet == 0 && row == FRowBeforePress) StringGrid1Click();
+  connect(grid_, &QTableWidget::cellPressed, this, [this](int row, int) {
+    if (quiet_ == 0 && row == rowBeforePress_) onGridClicked();
   });
+  return layout;
 }
 
 void TableEditor::BuildButtons(QWidget* buttonHost) {
@@ -127,72 +157,81 @@ void TableEditor::BuildButtons(QWidget* buttonHost) {
     button->setObjectName(name);
     return button;
   };
-  Button1 = add("Button1", "Add");
-  Button3 = add("Button3", "Delete");
-  OKBtn = add("OKBtn", "OK");
-  CancelBtn = add("CancelBtn", "Cancel");
-  HelpBtn = add("HelpBtn", "Help");
-  connect(Button1, &QPushButton::clicked, this, &TableEditor::Button1Click);
-  connect(Button3, &QPushButton::clicked, this, &TableEditor::Button3Click);
-  connect(OKBtn, &QPushButton::clicked, this, &TableEditor::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &TableEditor::reject);
-  connect(HelpBtn, &QPushButton::clicked, this,
-          [this] { Help.ShowTopic(QString::fromLatin1(kHelpTopic)); });
+  addButton_ = add("Button1", "Add");
+  deleteButton_ = add("Button3", "Delete");
+  okButton_ = add("OKBtn", "OK");
+  cancelButton_ = add("CancelBtn", "Cancel");
+  helpButton_ = add("HelpBtn", "Help");
+  connect(addButton_, &QPushButton::clicked, this, &TableEditor::onAddClicked);
+  connect(deleteButton_, &QPushButton::clicked, this, &TableEditor::onDeleteClicked);
+  connect(okButton_, &QPushButton::clicked, this, &TableEditor::onOkClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &TableEditor::reject);
+  connect(helpButton_, &QPushButton::clicked, this,
+          [this] { help_.ShowTopic(QString::fromLatin1(kHelpTopic)); });
 }
 
-void TableEditor::BuildGraph(QWidget* graphHost, ScPic::TImageType imageType) {
-  ScPic1 = new ScPic(imageType, graphHost);
-  ScPic1->setObjectName("ScPic1");
-  LabelXMin = AddLabel(graphHost, "LabelXMin", "0");
-  LabelYMin = AddLabel(graphHost, "LabelYMin", "0");
-  LabelYMax = AddLabel(graphHost, "LabelYMax", "1");
-  LabelXMax = AddLabel(graphHost, "LabelXMax", "1");
-  LabelYMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  LabelYMax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  LabelXMax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+QGridLayout* TableEditor::BuildGraph(QWidget* graphHost, ScPic::TImageType imageType) {
+  graph_ = new ScPic(imageType, graphHost);
+  graph_->setObjectName("ScPic1");
+  graph_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  xMinLabel_ = AddLabel(graphHost, "LabelXMin", "0");
+  yMinLabel_ = AddLabel(graphHost, "LabelYMin", "0");
+  yMaxLabel_ = AddLabel(graphHost, "LabelYMax", "1");
+  xMaxLabel_ = AddLabel(graphHost, "LabelXMax", "1");
+  yMinLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  yMaxLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  xMaxLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Room for the usual corner values, so that new values do not resize the graph.
+  constexpr int kCornerWidth = 48;
+  for (QLabel* corner : {xMinLabel_, yMinLabel_, yMaxLabel_, xMaxLabel_})
+    corner->setMinimumWidth(kCornerWidth);
+
+  auto* layout = new QGridLayout;
+  layout->setSpacing(4);
+  layout->addWidget(graph_, kGraphTopRow, kGraphColumn, 2, 1);
+  layout->addWidget(yMaxLabel_, kGraphTopRow, kCornerColumn, Qt::AlignTop | Qt::AlignRight);
+  layout->addWidget(yMinLabel_, kGraphBottomRow, kCornerColumn, Qt::AlignBottom | Qt::AlignRight);
+  auto* xCorners = new QHBoxLayout;
+  xCorners->setContentsMargins(0, 0, 0, 0);
+  xCorners->addWidget(xMinLabel_);
+  xCorners->addStretch(1);
+  xCorners->addWidget(xMaxLabel_);
+  layout->addLayout(xCorners, kXCornerRow, kGraphColumn);
+  layout->setColumnStretch(kGraphColumn, 1);
+  layout->setRowStretch(kGraphBottomRow, 1);
+  return layout;
+}
+
+QVBoxLayout* TableEditor::Stacked(std::initializer_list<QLabel*> labels) {
+  auto* stack = new QVBoxLayout;
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(2);
+  for (QLabel* label : labels)
+    stack->addWidget(label);
+  return stack;
 }
 
 int TableEditor::TableColumn(int gridColumn) const {
-  const int column = ModelTable().ColumnIndex(Columns[static_cast<std::size_t>(gridColumn)].Name);
+  const int column = ModelTable().ColumnIndex(columns_[static_cast<std::size_t>(gridColumn)].Name);
   if (column < 0) {
     throw std::logic_error(std::string("the ") + std::string(ModelTable().Name()) +
                            " table has no column " +
-                           Columns[static_cast<std::size_t>(gridColumn)].Name);
+                           columns_[static_cast<std::size_t>(gridColumn)].Name);
   }
   return column;
 }
 
 void TableEditor::FinishCreation() {
-  scatter();
-  PaintGrp();
+  FillGridFromTable();
+  DrawGraph();
   // Only from here on does a new size of the graph redraw it.
-  ScPic1->installEventFilter(this);
-  FCreated = true;
+  graph_->installEventFilter(this);
+  created_ = true;
 }
 
-int TableEditor::GridWidth() const {
-  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, StringGrid1);
-  return static_cast<int>(Columns.size()) * kColumnWidth + 2 * StringGrid1->frameWidth() +
-         scrollBar;
-}
-
-void TableEditor::PlaceGrid(int left, int top, int gridHeight) {
-  const int first = left + StringGrid1->frameWidth();
-  for (std::size_t c = 0; c < Columns.size(); ++c) {
-    const int x = first + static_cast<int>(c) * kColumnWidth;
-    HeaderLabels[c]->setGeometry(x, top - kAboveGrid, kColumnWidth, 18);
-    EntryFields[c]->setGeometry(x, top - kAboveGrid + 20, kColumnWidth, 22);
-  }
-  StringGrid1->setGeometry(left, top, GridWidth(), std::max(kRowHeight, gridHeight));
-}
-
-void TableEditor::PlaceCorners(const QRect& graph) {
-  constexpr int kWidth = 48;
-  constexpr int kHeight = 16;
-  LabelXMin->setGeometry(graph.left(), graph.bottom() + 3, kWidth, kHeight);
-  LabelXMax->setGeometry(graph.right() + 1 - kWidth, graph.bottom() + 3, kWidth, kHeight);
-  LabelYMax->setGeometry(graph.left() - kWidth - 4, graph.top(), kWidth, kHeight);
-  LabelYMin->setGeometry(graph.left() - kWidth - 4, graph.bottom() + 1 - kHeight, kWidth, kHeight);
+void TableEditor::MatchColumnWidths() {
+  for (std::size_t c = 0; c < headerLabels_.size(); ++c)
+    grid_->setColumnWidth(static_cast<int>(c), headerLabels_[c]->width());
 }
 
 QString TableEditor::CornerText(long double value) {
@@ -203,15 +242,15 @@ QString TableEditor::CornerText(long double value) {
 // Grid
 
 int TableEditor::RowCount() const {
-  return StringGrid1->rowCount();
+  return grid_->rowCount();
 }
 
 int TableEditor::SelectedRow() const {
-  return std::clamp(StringGrid1->currentRow(), 0, std::max(0, RowCount() - 1));
+  return std::clamp(grid_->currentRow(), 0, std::max(0, RowCount() - 1));
 }
 
 QString TableEditor::CellText(int row, int column) const {
-  const QTableWidgetItem* item = StringGrid1->item(row, column);
+  const QTableWidgetItem* item = grid_->item(row, column);
   return item ? item->text() : QString();
 }
 
@@ -227,51 +266,51 @@ std::vector<long double> TableEditor::ColumnValues(int column) const {
 }
 
 void TableEditor::SetRowTexts(int row, const QStringList& texts) {
-  for (int c = 0; c < StringGrid1->columnCount(); ++c) {
-    QTableWidgetItem* item = StringGrid1->item(row, c);
+  for (int c = 0; c < grid_->columnCount(); ++c) {
+    QTableWidgetItem* item = grid_->item(row, c);
     if (!item) {
       item = new QTableWidgetItem;
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      StringGrid1->setItem(row, c, item);
+      grid_->setItem(row, c, item);
     }
     item->setText(c < texts.size() ? texts[c] : QString());
   }
 }
 
 void TableEditor::SelectRow(int row) {
-  ++FQuiet;
-  StringGrid1->setCurrentCell(row, 0);
-  StringGrid1->selectRow(row);
-  --FQuiet;
+  ++quiet_;
+  grid_->setCurrentCell(row, 0);
+  grid_->selectRow(row);
+  --quiet_;
 }
 
 void TableEditor::MoveRow(int from, int to) {
   QStringList texts;
-  for (int c = 0; c < StringGrid1->columnCount(); ++c)
+  for (int c = 0; c < grid_->columnCount(); ++c)
     texts << CellText(from, c);
-  ++FQuiet;
-  StringGrid1->removeRow(from);
-  StringGrid1->insertRow(to);
+  ++quiet_;
+  grid_->removeRow(from);
+  grid_->insertRow(to);
   SetRowTexts(to, texts);
-  --FQuiet;
+  --quiet_;
   SelectRow(to);
 }
 
-void TableEditor::scatter() {
+void TableEditor::FillGridFromTable() {
   const NumberLocale locale = UserNumberLocale();
   const CoefTable& table = ModelTable();
   const int count = std::clamp(table.Count, 0, table.Capacity());
   const int rows = std::max(1, count);
-  const int selected = StringGrid1->currentRow();
-  ++FQuiet;
-  StringGrid1->setRowCount(rows);
+  const int selected = grid_->currentRow();
+  ++quiet_;
+  grid_->setRowCount(rows);
   for (int r = 0; r < rows; ++r) {
     QStringList texts;
-    for (int c = 0; c < StringGrid1->columnCount(); ++c)
+    for (int c = 0; c < grid_->columnCount(); ++c)
       if (r < count) texts << UserNumberText(kCellPattern, table.At(r, TableColumn(c)), locale);
     SetRowTexts(r, texts);
   }
-  --FQuiet;
+  --quiet_;
   SelectRow(std::clamp(selected, 0, rows - 1));
 }
 
@@ -282,7 +321,7 @@ bool TableEditor::ReadCellStrict(int row, int column, long double& value) const 
   return ConvertTyped(text, value, UserNumberLocale());
 }
 
-std::optional<TableProblem> TableEditor::gather() {
+std::optional<TableProblem> TableEditor::StoreGridInTable() {
   const int rows = RowCount();
   CoefTable scratch(ModelTable().Shape());
   scratch.Count = rows;
@@ -290,10 +329,10 @@ std::optional<TableProblem> TableEditor::gather() {
   // beyond the capacity, which the table cannot take.
   if (rows >= 2) {
     for (int r = 0; r < rows; ++r)
-      for (std::size_t c = 0; c < Columns.size(); ++c) {
+      for (std::size_t c = 0; c < columns_.size(); ++c) {
         long double value = 0;
         if (!ReadCellStrict(r, static_cast<int>(c), value)) {
-          return TableProblem{r, "row " + std::to_string(r + 1) + ": " + Columns[c].Name + " " +
+          return TableProblem{r, "row " + std::to_string(r + 1) + ": " + columns_[c].Name + " " +
                                      QuotedToken(CellText(r, static_cast<int>(c)).toStdString()) +
                                      " is not a number"};
         }
@@ -308,9 +347,9 @@ std::optional<TableProblem> TableEditor::gather() {
 // ---------------------------------------------------------------------------------------
 // Commands
 
-void TableEditor::Button1Click() {
+void TableEditor::onAddClicked() {
   CheckPendingField();
-  FChanged = true;
+  changed_ = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
     MessageBoxes::Information(
@@ -318,9 +357,9 @@ void TableEditor::Button1Click() {
         Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."));
     return;
   }
-  const long double key = ReadNumber(EntryFields[0]->text().toStdString(), UserNumberLocale());
+  const long double key = ReadNumber(entryFields_[0]->text().toStdString(), UserNumberLocale());
   QStringList entries;
-  for (const QLineEdit* field : EntryFields)
+  for (const QLineEdit* field : entryFields_)
     entries << field->text();
 
   int target = -1;
@@ -330,9 +369,9 @@ void TableEditor::Button1Click() {
     for (int r = 0; r < rows && target < 0; ++r) {
       const long double rowKey = CellValue(r, 0);
       if (rowKey > key) {
-        ++FQuiet;
-        StringGrid1->insertRow(r);
-        --FQuiet;
+        ++quiet_;
+        grid_->insertRow(r);
+        --quiet_;
         target = r;
       } else if (rowKey == key) {
         const QMessageBox::StandardButton answer = MessageBoxes::Question(
@@ -343,51 +382,51 @@ void TableEditor::Button1Click() {
           SetRowTexts(r, entries);
           SelectRow(r);
         }
-        PaintGrp();
+        DrawGraph();
         return;
       }
     }
     if (target < 0) {
-      ++FQuiet;
-      StringGrid1->insertRow(rows);
-      --FQuiet;
+      ++quiet_;
+      grid_->insertRow(rows);
+      --quiet_;
       target = rows;
     }
   }
   SetRowTexts(target, entries);
   SelectRow(target);
-  PaintGrp();
+  DrawGraph();
 }
 
-void TableEditor::Button3Click() {
-  FChanged = true;
+void TableEditor::onDeleteClicked() {
+  changed_ = true;
   const int rows = RowCount();
   if (rows > 1) {
     const int selected = SelectedRow();
-    ++FQuiet;
-    StringGrid1->removeRow(selected);
-    --FQuiet;
+    ++quiet_;
+    grid_->removeRow(selected);
+    --quiet_;
     SelectRow(std::min(selected, rows - 2));
   }
-  PaintGrp();
+  DrawGraph();
 }
 
-void TableEditor::StringGrid1Click() {
+void TableEditor::onGridClicked() {
   const int row = SelectedRow();
-  for (std::size_t c = 0; c < EntryFields.size(); ++c)
-    EntryFields[c]->setText(CellText(row, static_cast<int>(c)));
+  for (std::size_t c = 0; c < entryFields_.size(); ++c)
+    entryFields_[c]->setText(CellText(row, static_cast<int>(c)));
   MarkSelectedRow();
 }
 
-void TableEditor::OKBtnClick() {
+void TableEditor::onOkClicked() {
   CheckPendingField();
-  if (FChanged) {
+  if (changed_) {
     // Nothing reaches the model before the whole grid makes a sound table.
-    if (const std::optional<TableProblem> problem = gather()) {
+    if (const std::optional<TableProblem> problem = StoreGridInTable()) {
       WarnRefused(*problem);
       return;
     }
-    Document.MarkModified();
+    document_.MarkModified();
   }
   accept();
 }
@@ -399,9 +438,9 @@ void TableEditor::WarnRefused(const TableProblem& problem) {
 }
 
 void TableEditor::CheckField(int column) {
-  const Column& check = Columns[static_cast<std::size_t>(column)];
+  const Column& check = columns_[static_cast<std::size_t>(column)];
   if (!check.Checked) return;
-  QLineEdit* field = EntryFields[static_cast<std::size_t>(column)];
+  QLineEdit* field = entryFields_[static_cast<std::size_t>(column)];
   // Widening an open interval by the smallest step takes its ends in.
   const long double lower =
       check.IncludeEnds ? std::nextafter(check.Lower, -HUGE_VALL) : check.Lower;
@@ -414,32 +453,32 @@ void TableEditor::CheckField(int column) {
 
 void TableEditor::CheckPendingField() {
   const QWidget* pending = focusWidget();
-  for (std::size_t c = 0; c < EntryFields.size(); ++c)
-    if (EntryFields[c] == pending) CheckField(static_cast<int>(c));
+  for (std::size_t c = 0; c < entryFields_.size(); ++c)
+    if (entryFields_[c] == pending) CheckField(static_cast<int>(c));
 }
 
 QString TableEditor::Message(const char* english, const char* russian) const {
-  return QString::fromUtf8(LanguageIndex == 0 ? english : russian);
+  return QString::fromUtf8(languageIndex_ == 0 ? english : russian);
 }
 
 // ---------------------------------------------------------------------------------------
 // Drawing helpers
 
 void TableEditor::ShowEmptyGraph() {
-  ScPic1->Finish();
+  graph_->Finish();
 }
 
 void TableEditor::PlotCurve(std::span<const WorldPoint> points, const QColor& colour,
                             const std::function<void(const WorldPoint&)>& afterDot) {
-  GraphPlot::Curve(*ScPic1, points, colour, afterDot);
+  GraphPlot::Curve(*graph_, points, colour, afterDot);
 }
 
 void TableEditor::PlainDot(long double x, long double y, const QColor& colour) {
-  GraphPlot::PlainDot(*ScPic1, x, y, colour);
+  GraphPlot::PlainDot(*graph_, x, y, colour);
 }
 
 void TableEditor::MarkDot(long double x, long double y) {
-  GraphPlot::MarkDot(*ScPic1, x, y);
+  GraphPlot::MarkDot(*graph_, x, y);
 }
 
 long double TableEditor::Largest(const std::vector<long double>& values) {
@@ -452,18 +491,18 @@ long double TableEditor::Largest(const std::vector<long double>& values) {
 
 void TableEditor::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    FChanged = false;
-    scatter();
-    PaintGrp();
-    FRefill.SetPending(true);
+    changed_ = false;
+    FillGridFromTable();
+    DrawGraph();
+    refill_.SetPending(true);
   }
   QDialog::showEvent(event);
 }
 
 void TableEditor::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isVisible() &&
-      FRefill.OnActivationChange(*this)) {
-    StringGrid1Click();
+      refill_.OnActivationChange(*this)) {
+    onGridClicked();
   }
   QDialog::changeEvent(event);
 }
@@ -474,13 +513,17 @@ bool TableEditor::eventFilter(QObject* watched, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
         reason != Qt::MenuBarFocusReason && isVisible()) {
-      for (std::size_t c = 0; c < EntryFields.size(); ++c)
-        if (watched == EntryFields[c]) CheckField(static_cast<int>(c));
+      for (std::size_t c = 0; c < entryFields_.size(); ++c)
+        if (watched == entryFields_[c]) CheckField(static_cast<int>(c));
     }
-  } else if (StringGrid1 && watched == StringGrid1->viewport()) {
+  } else if (grid_ && watched == grid_->viewport()) {
     if (GridEventFilter(event)) return true;
-  } else if (watched == ScPic1 && event->type() == QEvent::Resize && FCreated) {
-    PaintGrp();
+  } else if (watched == graph_ && event->type() == QEvent::Resize && created_) {
+    DrawGraph();
+  } else if (event->type() == QEvent::Resize &&
+             std::find(headerLabels_.begin(), headerLabels_.end(), watched) !=
+                 headerLabels_.end()) {
+    MatchColumnWidths();
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -490,30 +533,30 @@ bool TableEditor::GridEventFilter(QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
-      FRowBeforePress = StringGrid1->currentRow();
-      FDragRow = mouse->button() == Qt::LeftButton
-                     ? StringGrid1->rowAt(static_cast<int>(mouse->position().y()))
+      rowBeforePress_ = grid_->currentRow();
+      dragRow_ = mouse->button() == Qt::LeftButton
+                     ? grid_->rowAt(static_cast<int>(mouse->position().y()))
                      : -1;
-      FDragged = false;
+      dragged_ = false;
       return false;
     }
     case QEvent::MouseMove: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
-      if (FDragRow < 0 || !(mouse->buttons() & Qt::LeftButton)) return false;
+      if (dragRow_ < 0 || !(mouse->buttons() & Qt::LeftButton)) return false;
       const int y = static_cast<int>(mouse->position().y());
-      int target = StringGrid1->rowAt(y);
+      int target = grid_->rowAt(y);
       if (target < 0) target = y < 0 ? 0 : RowCount() - 1;
-      if (target != FDragRow) {
-        MoveRow(FDragRow, target);
-        FDragRow = target;
-        FDragged = true;
+      if (target != dragRow_) {
+        MoveRow(dragRow_, target);
+        dragRow_ = target;
+        dragged_ = true;
       }
       return true;
     }
     case QEvent::MouseButtonRelease:
-      if (FDragged) PaintGrp();
-      FDragRow = -1;
-      FDragged = false;
+      if (dragged_) DrawGraph();
+      dragRow_ = -1;
+      dragged_ = false;
       return false;
     default:
       return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -18,12 +19,14 @@
 class DoorDocument;
 class HelpBrowser;
 class QEvent;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
 class TBoard;
+class QVBoxLayout;
 
 // What the three coefficient table editors share: a grid holding a working copy of one model
 // table as text, one entry field per column above it, Add (ordered insert or replace) and
@@ -53,46 +56,32 @@ class TableEditor : public QDialog {
 
   using WorldPoint = GraphPlot::WorldPoint;
 
-  static constexpr int kColumnWidth = 46;
+  static constexpr int kColumnWidth = 46;  // the narrowest a grid column gets
   static constexpr int kRowHeight = 16;
   static constexpr int kMaxRows = 100;  // Add refuses a new row from here on
   static constexpr char kHelpTopic[] = "doors_hydro";
 
   // Fill the grid from the model table ("#0.###").
-  void scatter();
+  void FillGridFromTable();
   // Read the grid strictly into a scratch table; when that is a sound table, write it into
   // the model table. Returns what is wrong otherwise (the model is then left untouched).
-  std::optional<TableProblem> gather();
+  std::optional<TableProblem> StoreGridInTable();
   // Redraw the whole graph from the grid.
-  virtual void PaintGrp() = 0;
+  virtual void DrawGraph() = 0;
 
   // Add: insert the entry fields as a row in key order, or replace the row of that key.
-  void Button1Click();
+  void onAddClicked();
   // Delete the selected row; the grid keeps at least one row.
-  void Button3Click();
+  void onDeleteClicked();
   // Copy the selected row into the entry fields and mark it on the graph.
-  void StringGrid1Click();
-  void OKBtnClick();
+  void onGridClicked();
+  void onOkClicked();
 
   // Whether Add or Delete was used since the dialog was last shown.
-  bool Changed() const { return FChanged; }
+  bool Changed() const { return changed_; }
 
   // Language of the messages this dialog builds: 0 English, otherwise Russian.
-  int LanguageIndex = 0;
-
-  QTableWidget* StringGrid1 = nullptr;
-  std::vector<QLabel*> HeaderLabels;    // Label1.. over the entry fields
-  std::vector<QLineEdit*> EntryFields;  // Edit1..
-  QPushButton* Button1 = nullptr;       // Add
-  QPushButton* Button3 = nullptr;       // Delete
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  QPushButton* HelpBtn = nullptr;
-  ScPic* ScPic1 = nullptr;
-  QLabel* LabelXMin = nullptr;  // under the horizontal axis, at its start
-  QLabel* LabelYMin = nullptr;  // left of the bottom
-  QLabel* LabelYMax = nullptr;  // top left
-  QLabel* LabelXMax = nullptr;  // under the horizontal axis, at its end
+  void SetLanguageIndex(int index) { languageIndex_ = index; }
 
  protected:
   TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
@@ -105,23 +94,24 @@ class TableEditor : public QDialog {
 
   // Construction steps, in this order: the grid with its labels and fields in `gridHost`,
   // the buttons in `buttonHost`, the graph and its corner labels in `graphHost`; then,
-  // once the derived dialog is complete, FinishCreation (scatter, then PaintGrp).
-  void BuildGrid(QWidget* gridHost);
+  // once the derived dialog is complete, FinishCreation (FillGridFromTable, then DrawGraph).
+  // The grid and the graph come as layouts for the derived dialog to place.
+  QGridLayout* BuildGrid(QWidget* gridHost);
   void BuildButtons(QWidget* buttonHost);
-  void BuildGraph(QWidget* graphHost, ScPic::TImageType imageType);
+  QGridLayout* BuildGraph(QWidget* graphHost, ScPic::TImageType imageType);
   void FinishCreation();
 
-  // Places the header labels, entry fields and grid with the grid's top-left corner at
-  // (left, top) and the given grid height.
-  void PlaceGrid(int left, int top, int gridHeight);
-  int GridWidth() const;
-  // Height of the header labels and entry fields above the grid.
-  static constexpr int kAboveGrid = 44;
+  // The cells of the graph's layout: the graph spans two rows, with the top corner label
+  // beside the first and the bottom one beside the second, the horizontal corner labels under
+  // it, then the axis title. A title column at the far left and a legend column at the right
+  // stay free for the dialog.
+  enum GraphColumn { kTitleColumn, kCornerColumn, kGraphColumn, kLegendColumn };
+  enum GraphRow { kGraphTopRow, kGraphBottomRow, kXCornerRow, kAxisTitleRow };
 
   static QLabel* AddLabel(QWidget* parent, const char* name, const QString& text,
                           const QColor& colour = QColor(), bool bold = false);
-  // The corner labels around a graph area.
-  void PlaceCorners(const QRect& graph);
+  // Labels one under the other, for a legend or a title beside the graph.
+  static QVBoxLayout* Stacked(std::initializer_list<QLabel*> labels);
   static QString CornerText(long double value);
 
   int RowCount() const;
@@ -148,10 +138,24 @@ class TableEditor : public QDialog {
 
   QString Message(const char* english, const char* russian) const;
 
-  DoorDocument& Document;
-  TBoard& Board;  // the document's door
-  HelpBrowser& Help;
-  const std::vector<Column> Columns;
+  DoorDocument& document_;
+  TBoard& board_;  // the document's door
+  HelpBrowser& help_;
+  const std::vector<Column> columns_;
+
+  QTableWidget* grid_ = nullptr;
+  std::vector<QLabel*> headerLabels_;    // over the entry fields
+  std::vector<QLineEdit*> entryFields_;  // one per grid column
+  QPushButton* addButton_ = nullptr;
+  QPushButton* deleteButton_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
+  ScPic* graph_ = nullptr;
+  QLabel* xMinLabel_ = nullptr;  // under the horizontal axis, at its start
+  QLabel* yMinLabel_ = nullptr;  // left of the bottom
+  QLabel* yMaxLabel_ = nullptr;  // top left
+  QLabel* xMaxLabel_ = nullptr;  // under the horizontal axis, at its end
 
  private:
   // The table column shown in a grid column.
@@ -166,16 +170,19 @@ class TableEditor : public QDialog {
   bool ReadCellStrict(int row, int column, long double& value) const;
   void WarnRefused(const TableProblem& problem);
   bool GridEventFilter(QEvent* event);
+  // Each grid column as wide as the header over it, which the layout sizes to its text.
+  void MatchColumnWidths();
 
-  bool FChanged = false;
-  bool FCreated = false;
+  int languageIndex_ = 0;
+  bool changed_ = false;
+  bool created_ = false;
   // Selection changes made by the program itself are no grid clicks.
-  int FQuiet = 0;
+  int quiet_ = 0;
   // The row under the mouse when a press began, and the row being dragged.
-  int FRowBeforePress = -1;
-  int FDragRow = -1;
-  bool FDragged = false;
+  int rowBeforePress_ = -1;
+  int dragRow_ = -1;
+  bool dragged_ = false;
   // Activation acts as a grid click, on the first after showing and on a return from
   // another window of the program.
-  ReactivationRefill FRefill;
+  ReactivationRefill refill_;
 };

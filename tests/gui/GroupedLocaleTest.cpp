@@ -56,10 +56,12 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
     ASSERT_NE(QLocale().groupSeparator(), ",");
   }
 
-  // Runs `dialog` modally and lets `answer` act on it once it is the active modal window; a
+  // Runs `dialog` modally and lets `answer` act on it once it is the active window; a
   // dialog the answer left open is cancelled, so a failed step cannot hang the test.
   static int RunModal(QDialog& dialog, const std::function<void()>& answer) {
     AnswerNextModal([&dialog, answer](QWidget*) {
+      // A click gives the focus only to a field of the active window.
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
       answer();
       if (dialog.isVisible()) dialog.reject();
     });
@@ -86,13 +88,16 @@ TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
   board_.xk = 1;
   board_.yk = 0.2L;
   TKOrg_f dialog(document_, help_);
+  auto* xField = dialog.findChild<QLineEdit*>("Edit1");
+  auto* yField = dialog.findChild<QLineEdit*>("Edit2");
+  ASSERT_TRUE(xField && yField);
   QString x, y;
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "0.6");  // within the field's (0, 10) either way
-    x = dialog.Edit1->text();
-    TypeAndLeave(dialog.Edit2, "1.5");
-    y = dialog.Edit2->text();
-    dialog.OKBtn->click();
+    TypeAndLeave(xField, "0.6");  // within the field's (0, 10) either way
+    x = xField->text();
+    TypeAndLeave(yField, "1.5");
+    y = yField->text();
+    dialog.findChild<QPushButton*>("OKBtn")->click();
   });
   EXPECT_EQ(x, QLocale().toString(0.6));
   EXPECT_EQ(y, QLocale().toString(1.5));
@@ -108,13 +113,16 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
   dialog.AdaptToMode(true);
   long double water = 0;
   long double ground = 0;
+  auto* waterField = dialog.findChild<TEditF*>("Edit1");
+  auto* groundField = dialog.findChild<TEditF*>("Edit2");
+  ASSERT_TRUE(waterField && groundField);
   const int result = RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "1030.5");
-    water = dialog.Edit1->Val();
+    TypeAndLeave(waterField, "1030.5");
+    water = waterField->Val();
     // 1 850,25 in the locale's own notation, with its group separator.
-    TypeAndLeave(dialog.Edit2, QLocale().toString(1850.25, 'f', 2));
-    ground = dialog.Edit2->Val();
-    dialog.OKBtn->click();
+    TypeAndLeave(groundField, QLocale().toString(1850.25, 'f', 2));
+    ground = groundField->Val();
+    dialog.findChild<QPushButton*>("OKBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_NEAR(water, 1030.5, kExact);

@@ -118,9 +118,6 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
   TEnvir_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
-  EXPECT_EQ(dialog.size(), QSize(313, 227));
-  EXPECT_EQ(Find<QLabel>(dialog, "Image1")->size(), QSize(200, 200));
-  EXPECT_EQ(Find<QLabel>(dialog, "Image2")->size(), QSize(200, 200));
 
   auto* water = Find<QLabel>(dialog, "Label1");
   EXPECT_TRUE(water->autoFillBackground());
@@ -154,27 +151,38 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
     EXPECT_EQ(field->Val(), e.initial) << e.name;
     EXPECT_EQ(field->toolTip(), e.hint) << e.name;
   }
-  EXPECT_EQ(dialog.Edit1->text(), "1034");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "Edit1")->text(), "1034");
 
   CheckCommonParts(dialog);
-  EXPECT_EQ(dialog.Edit1->Val(), 1025.0L);  // filled from the model when shown
+  EXPECT_EQ(Find<TEditF>(dialog, "Edit1")->Val(), 1025.0L);  // filled from the model when shown
 }
 
 TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
   TEnvir_f dialog(document_, help_);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  auto* waterLabel = Find<QLabel>(dialog, "Label1");
+  auto* waterField = Find<QLineEdit>(dialog, "Edit1");
+  int waterTop[2] = {0, 0};
   for (const bool bottom : {false, true}) {
     dialog.AdaptToMode(bottom);
-    EXPECT_EQ(ShownOn(dialog.Image1, dialog), bottom);
-    EXPECT_EQ(ShownOn(dialog.Image2, dialog), !bottom);
-    for (QWidget* groundRow :
-         std::initializer_list<QWidget*>{dialog.Label2, dialog.Label3, dialog.Edit2, dialog.Edit3})
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(ShownOn(Find<QLabel>(dialog, "Image1"), dialog), bottom);
+    EXPECT_EQ(ShownOn(Find<QLabel>(dialog, "Image2"), dialog), !bottom);
+    for (QWidget* groundRow : std::initializer_list<QWidget*>{
+             Find<QLabel>(dialog, "Label2"), Find<QLabel>(dialog, "Label3"),
+             Find<QLineEdit>(dialog, "Edit2"), Find<QLineEdit>(dialog, "Edit3")})
       EXPECT_EQ(ShownOn(groundRow, dialog), bottom) << groundRow->objectName().toStdString();
-    EXPECT_TRUE(ShownOn(dialog.Label1, dialog));
-    EXPECT_TRUE(ShownOn(dialog.Edit1, dialog));
-    const int top = bottom ? 68 : 124;
-    EXPECT_EQ(dialog.Label1->y(), top);
-    EXPECT_EQ(dialog.Edit1->y(), top);
+    EXPECT_TRUE(ShownOn(waterLabel, dialog));
+    EXPECT_TRUE(ShownOn(waterField, dialog));
+    // The field beside its caption, on one row.
+    const int fieldMiddle = waterField->geometry().center().y();
+    EXPECT_GE(fieldMiddle, waterLabel->geometry().top());
+    EXPECT_LE(fieldMiddle, waterLabel->geometry().bottom());
+    waterTop[bottom ? 1 : 0] = waterLabel->y();
   }
+  // Midwater trawling has no sea bed: the water row moves down into the middle.
+  EXPECT_GT(waterTop[0], waterTop[1]);
 }
 
 TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
@@ -188,18 +196,18 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   dialog.AdaptToMode(false);
   MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
-  int waterTop = 0;
   const int result = RunModal(dialog, [&] {
-    onlyWaterRow = dialog.Edit1->isVisible() && dialog.Label1->isVisible() &&
-                   !dialog.Edit2->isVisible() && !dialog.Edit3->isVisible() &&
-                   !dialog.Label2->isVisible() && !dialog.Label3->isVisible();
-    waterTop = dialog.Edit1->y();
-    TypeAndLeave(dialog.Edit1, "1030");
-    dialog.OKBtn->click();
+    onlyWaterRow = Find<QLineEdit>(dialog, "Edit1")->isVisible() &&
+                   Find<QLabel>(dialog, "Label1")->isVisible() &&
+                   !Find<QLineEdit>(dialog, "Edit2")->isVisible() &&
+                   !Find<QLineEdit>(dialog, "Edit3")->isVisible() &&
+                   !Find<QLabel>(dialog, "Label2")->isVisible() &&
+                   !Find<QLabel>(dialog, "Label3")->isVisible();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "1030");
+    Find<QPushButton>(dialog, "OKBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_TRUE(onlyWaterRow);
-  EXPECT_EQ(waterTop, 124);
   ASSERT_EQ(boxes.Asked().size(), 1u);
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
@@ -216,9 +224,9 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   MessageBoxScript boxes;
   QString shownAfter;
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "20000");
-    shownAfter = dialog.Edit1->text();
-    dialog.OKBtn->click();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "20000");
+    shownAfter = Find<QLineEdit>(dialog, "Edit1")->text();
+    Find<QPushButton>(dialog, "OKBtn")->click();
   });
   ASSERT_EQ(boxes.Asked().size(), 1u);
   const QString message = boxes.Asked()[0].Text;
@@ -235,9 +243,9 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
   document_.SetModified(false);
   TEnvir_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "1050");
-    TypeAndLeave(dialog.Edit2, "1900");
-    dialog.CancelBtn->click();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "1050");
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "1900");
+    Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(board_.WaterDensity, 1025.0L);
@@ -249,10 +257,10 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
 
 TEST_F(ScalarDialogs, TrawlLayout) {
   TTrawl_f dialog(document_, help_);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_EQ(dialog.objectName(), "Trawl_f");
   EXPECT_EQ(dialog.windowTitle(), "Influence of trawl");
-  EXPECT_EQ(dialog.size(), QSize(438, 355));
-  EXPECT_EQ(Find<QLabel>(dialog, "Image1")->size(), QSize(420, 300));
   // Horizontal projection top right, vertical bottom left, each under its caption.
   auto* horizontal = Find<QLineEdit>(dialog, "Edit1");
   auto* vertical = Find<QLineEdit>(dialog, "Edit2");
@@ -262,10 +270,13 @@ TEST_F(ScalarDialogs, TrawlLayout) {
   EXPECT_LT(h.y(), dialog.height() / 2);
   EXPECT_LT(v.x(), dialog.width() / 2);
   EXPECT_GT(v.y(), dialog.height() / 2);
-  EXPECT_EQ(dialog.Label1->text(), "Bridle attack angle\n(horizontal projection), deg");
-  EXPECT_EQ(dialog.Label2->text(), "Bridle attack angle\n(vertical projection), deg");
-  EXPECT_LT(dialog.Label1->geometry().bottom(), horizontal->y());
-  EXPECT_LT(dialog.Label2->geometry().bottom(), vertical->y());
+  EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text(),
+            "Bridle attack angle\n(horizontal projection), deg");
+  EXPECT_EQ(Find<QLabel>(dialog, "Label2")->text(),
+            "Bridle attack angle\n(vertical projection), deg");
+  EXPECT_LT(Find<QLabel>(dialog, "Label1")->geometry().bottom(), horizontal->y());
+  EXPECT_LT(Find<QLabel>(dialog, "Label2")->geometry().bottom(), vertical->y());
+  dialog.hide();
   CheckCommonParts(dialog);
 }
 
@@ -277,14 +288,14 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   QStringList horizontal, vertical;
   RunModal(dialog, [&] {
     for (const char* typed : {"90", "89", "0", "45.5"}) {
-      TypeAndLeave(dialog.Edit1, typed);
-      horizontal << dialog.Edit1->text();
+      TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), typed);
+      horizontal << Find<QLineEdit>(dialog, "Edit1")->text();
     }
     for (const char* typed : {"-89", "-30"}) {
-      TypeAndLeave(dialog.Edit2, typed);
-      vertical << dialog.Edit2->text();
+      TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), typed);
+      vertical << Find<QLineEdit>(dialog, "Edit2")->text();
     }
-    dialog.OKBtn->click();
+    Find<QPushButton>(dialog, "OKBtn")->click();
   });
   EXPECT_EQ(horizontal, QStringList({"10", "10", "10", "45.5"}));
   EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
@@ -302,9 +313,9 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   board_.BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
-    shownH = dialog.Edit1->text();
-    shownV = dialog.Edit2->text();
-    dialog.OKBtn->click();
+    shownH = Find<QLineEdit>(dialog, "Edit1")->text();
+    shownV = Find<QLineEdit>(dialog, "Edit2")->text();
+    Find<QPushButton>(dialog, "OKBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownH, "23.457");
@@ -319,8 +330,8 @@ TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
   document_.SetModified(false);
   TTrawl_f dialog(document_, help_);
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "30");
-    dialog.CancelBtn->click();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "30");
+    Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(board_.BridleAngleH, 15.0L);
   EXPECT_FALSE(document_.IsModified());
@@ -332,7 +343,6 @@ TEST_F(ScalarDialogs, KeelLayout) {
   TKOrg_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "KOrg_f");
   EXPECT_EQ(dialog.windowTitle(), "Keel position");
-  EXPECT_EQ(dialog.size(), QSize(407, 266));
   auto* picture = Find<QLabel>(dialog, "Image1");
   const int pictureRight = picture->mapTo(&dialog, QPoint(picture->width(), 0)).x();
   // The fields in a column right of the picture, each beside its label, the buttons below.
@@ -350,10 +360,12 @@ TEST_F(ScalarDialogs, KeelLayout) {
     EXPECT_GT(label->x(), pictureRight);
     EXPECT_GT(edit->x(), label->x());
     EXPECT_GT(edit->y(), lastTop);
-    EXPECT_EQ(edit->x(), dialog.Edit1->x());
+    EXPECT_EQ(edit->x(), Find<QLineEdit>(dialog, "Edit1")->x());
     lastTop = edit->y();
   }
-  for (QPushButton* button : {dialog.OKBtn, dialog.CancelBtn, dialog.HelpBtn}) {
+  for (QPushButton* button :
+       {Find<QPushButton>(dialog, "OKBtn"), Find<QPushButton>(dialog, "CancelBtn"),
+        Find<QPushButton>(dialog, "HelpBtn")}) {
     EXPECT_GT(button->x(), pictureRight);
     EXPECT_GT(button->y(), lastTop);
   }
@@ -368,13 +380,13 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   TKOrg_f dialog(document_, help_);
   QString x, y, z;
   RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit2, "-0.5");
-    y = dialog.Edit2->text();
-    TypeAndLeave(dialog.Edit1, "10");
-    x = dialog.Edit1->text();
-    TypeAndLeave(dialog.Edit3, "0.25");
-    z = dialog.Edit3->text();
-    dialog.OKBtn->click();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "-0.5");
+    y = Find<QLineEdit>(dialog, "Edit2")->text();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "10");
+    x = Find<QLineEdit>(dialog, "Edit1")->text();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit3"), "0.25");
+    z = Find<QLineEdit>(dialog, "Edit3")->text();
+    Find<QPushButton>(dialog, "OKBtn")->click();
   });
   EXPECT_EQ(y, "0");
   EXPECT_EQ(x, "1");
@@ -395,7 +407,7 @@ TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
   board_.yk = 0.1237L;
   board_.zk = 0.5L;
   document_.SetModified(false);
-  RunModal(dialog, [&] { dialog.OKBtn->click(); });
+  RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
   EXPECT_NEAR(board_.xk, 2.346, kTol);
   EXPECT_NEAR(board_.yk, 0.124, kTol);
   EXPECT_NEAR(board_.zk, 0.5, kTol);
@@ -406,7 +418,7 @@ TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
   board_.xk = 2.34567L;
   document_.SetModified(false);
   TKOrg_f dialog(document_, help_);
-  RunModal(dialog, [&] { dialog.OKBtn->click(); });
+  RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
   EXPECT_EQ(board_.xk, 2.34567L);
   EXPECT_FALSE(document_.IsModified());
 }
@@ -416,8 +428,8 @@ TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
   document_.SetModified(false);
   TKOrg_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
-    TypeAndLeave(dialog.Edit1, "3");
-    dialog.CancelBtn->click();
+    TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "3");
+    Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
   EXPECT_EQ(board_.xk, 1.5L);

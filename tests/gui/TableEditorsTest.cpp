@@ -242,7 +242,6 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
   EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
             "Coefficient of Ground-dynamical Resistance Force");
   EXPECT_EQ(ground.D->windowTitle(), "Ground-dynamical coefficients");
-  EXPECT_EQ(ground.D->size(), QSize(446, 326));
   EXPECT_EQ(ground.D->minimumSize(), ground.D->maximumSize());
   // Before any showing the fields hold their initial texts.
   EXPECT_EQ(ground.Fields(), QStringList({"0", "0.1"}));
@@ -280,9 +279,9 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   const QStringList before = e.Column(1);
   e.Type(1, "20");
   e.Type(2, "0.9");
-  e.D->LanguageIndex = 1;
+  e.D->SetLanguageIndex(1);
   EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Cancel), "Такая точка уже есть. Заменить?");
-  e.D->LanguageIndex = 0;
+  e.D->SetLanguageIndex(0);
   const QString question = e.PressAnswering("Button1", QMessageBox::Cancel);
   EXPECT_EQ(question, "Point already exists. Replace?");
   EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "30"}));

@@ -54,7 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, TextFit,
     ::testing::Values(
         WindowCase{"Projections", [](DoorTrimApp& a) -> QWidget& { return a.Proj(); }},
-        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }}),
+        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }},
+        WindowCase{"Environment", [](DoorTrimApp& a) -> QWidget& { return a.Envir(); }},
+        WindowCase{"Trawl", [](DoorTrimApp& a) -> QWidget& { return a.Trawl(); }},
+        WindowCase{"KeelOrigin", [](DoorTrimApp& a) -> QWidget& { return a.KOrg(); }},
+        WindowCase{"Hydrodynamic", [](DoorTrimApp& a) -> QWidget& { return a.Hydro(); }},
+        WindowCase{"Ground", [](DoorTrimApp& a) -> QWidget& { return a.Ground(); }},
+        WindowCase{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return info.param.Name; });
 
 }  // namespace
