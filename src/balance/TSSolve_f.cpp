@@ -166,6 +166,8 @@ bool TSSolve_f::Searching() const {
 }
 
 void TSSolve_f::Button2Click() {
+  fromCheck_->Apply();
+  toCheck_->Apply();
   const long double from = Read(Edit1);
   const long double to = Read(Edit2);
   if (!StoreRange(board_, variable_.Index, from, to)) {
@@ -186,9 +188,9 @@ void TSSolve_f::Evaluate() {
 
 void TSSolve_f::Button1Click() {
   if (Searching()) return;
-  // The ends as the dialog shows them, stored or not.
-  if (focusWidget() == Edit1) fromCheck_->Apply();
-  if (focusWidget() == Edit2) toCheck_->Apply();
+  // The ends as the dialog shows them, stored or not, checked as leaving them checks them.
+  fromCheck_->Apply();
+  toCheck_->Apply();
   const long double from = Read(Edit1);
   const long double to = Read(Edit2);
   const MomentCriterion criterion = criterion_;

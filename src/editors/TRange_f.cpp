@@ -83,9 +83,10 @@ void TRange_f::Prepare(const QString& description, long double from, long double
 }
 
 void TRange_f::OKBtnClick() {
-  // Enter in an end reaches OK without leaving the field: it gets its check first.
-  if (focusWidget() == Edit1) fromCheck_->Apply();
-  if (focusWidget() == Edit2) toCheck_->Apply();
+  // OK may come without leaving the end typed in (Enter, a shortcut): both ends get the check
+  // leaving them gives. A text shown by the dialog itself passes it unchanged.
+  fromCheck_->Apply();
+  toCheck_->Apply();
   done(rangeChanged_ ? kRangeChanged : Accepted);
 }
 
