@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <cmath>
 #include <memory>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "DoorTrimApp.h"
+#include "HelpBrowser.h"
 #include "SingleVariablePanel.h"
 #include "TBalance_f.h"
 #include "TEditF.h"
@@ -275,22 +277,6 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   EXPECT_TRUE(app_->Document.IsModified());
 }
 
-TEST_F(SingleVariable, RangeDialogCancelledKeepsTheRange) {
-  const int b = MainParamIndex("b");
-  app_->Board().Ranges[b] = Range{1, 4, 0};
-  ShowProjections();
-  AnswerNextModal([](QWidget* modal) {
-    auto* dialog = qobject_cast<TRange_f*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    Type(dialog->Edit1, "3");
-    QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
-  });
-  ContextCommand("b", "PopRange");
-  EXPECT_EQ(app_->Board().Ranges[b], (Range{1, 4, 0}));
-  EXPECT_FALSE(app_->Document.IsModified());
-}
-
 TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
   bool opened = false;
   AnswerNextModal([&opened](QWidget* modal) {
@@ -312,7 +298,7 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   app_->Board().Ranges[g] = Range{100, 20000, 0};
   Mark("G");
   balance_->show();
-  QString description, from, to, current;
+  QString description, from, to, current, helpPage;
   bool criterionOne = false;
   AnswerNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<TSSolve_f*>(modal);
@@ -323,6 +309,9 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
     current = dialog->Edit3->text();
     criterionOne =
         dialog->RadioButtons[0]->isChecked() && dialog->Criterion() == MomentCriterion::Sum;
+    QTest::mouseClick(dialog->HelpBtn, Qt::LeftButton);
+    if (auto* page = app_->Help().findChild<QTextBrowser*>(); page && app_->Help().isVisible())
+      helpPage = page->source().toString();
     QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
   });
   QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
@@ -331,6 +320,8 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   EXPECT_EQ(to, "20000");
   EXPECT_EQ(current, Field("G")->text());
   EXPECT_TRUE(criterionOne);
+  EXPECT_TRUE(helpPage.contains("doors_proj")) << helpPage.toStdString();
+  app_->Help().hide();
   // OK with the value unchanged changes nothing.
   EXPECT_FALSE(app_->Document.IsModified());
   balance_->hide();

@@ -17,7 +17,9 @@
 #include "TKOrg_f.h"
 #include "TMain_f.h"
 #include "TProj_f.h"
+#include "TRange_f.h"
 #include "TTrawl_f.h"
+#include "VariableBindings.h"
 #include "gui/TextFit.h"
 
 namespace {
@@ -54,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, TextFit,
     ::testing::Values(
         WindowCase{"Projections", [](DoorTrimApp& a) -> QWidget& { return a.Proj(); }},
-        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }}),
+        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }},
+        WindowCase{"Range",
+                   [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeDialog(); }}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return info.param.Name; });
 
 }  // namespace
