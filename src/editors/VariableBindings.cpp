@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <algorithm>
 #include <iterator>
@@ -52,25 +53,28 @@ VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document,
     if (edits_[i]) edits_[i]->installEventFilter(this);
   }
 
-  const auto command = [this](const char* name, const char* text, auto handler) {
-    if (QAction* item = FindAction(name, text)) {
+  const auto command = [this](const char* name, const char* menu, const char* text, auto handler) {
+    if (QAction* item = FindAction(name, menu, text)) {
       item->setEnabled(true);
       connect(item, &QAction::triggered, this, handler);
     }
   };
-  command("SpecifyRange1", "Specify a range...", [this] { SpecifyRangeClick(); });
-  command("MarkVariable1", "Mark as single variable", [this] { MarkVariableClick(); });
-  command("PopRange", "Specify a range ...", [this] { SpecifyRange(contextField_); });
-  command("PopMark", "Mark as single variable", [this] { MarkVariable(contextField_); });
+  command("SpecifyRange1", "Variable1", "Specify a range...", [this] { SpecifyRangeClick(); });
+  command("MarkVariable1", "Variable1", "Mark as single variable", [this] { MarkVariableClick(); });
+  command("PopRange", "PopupMenu2", "Specify a range ...", [this] { SpecifyRange(contextField_); });
+  command("PopMark", "PopupMenu2", "Mark as single variable",
+          [this] { MarkVariable(contextField_); });
 }
 
 VariableBindings::~VariableBindings() = default;
 
-QAction* VariableBindings::FindAction(const char* name, const char* text) const {
-  // By name; should the dialog ever rename its items, by caption in the Variable menu or the
-  // fields' context menu (the same caption is in both: a named one wins).
+QAction* VariableBindings::FindAction(const char* name, const char* menuName,
+                                      const char* text) const {
+  // By name; should the dialog ever rename its items, by caption in their menu.
   if (auto* item = projections_.findChild<QAction*>(name)) return item;
-  const QList<QAction*> items = projections_.findChildren<QAction*>();
+  const QMenu* menu = projections_.findChild<QMenu*>(menuName);
+  if (!menu) return nullptr;
+  const QList<QAction*> items = menu->actions();
   const auto found =
       std::find_if(items.begin(), items.end(), [text](QAction* a) { return a->text() == text; });
   return found == items.end() ? nullptr : *found;

@@ -61,7 +61,7 @@ class VariableBindings : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QAction* FindAction(const char* name, const char* text) const;
+  QAction* FindAction(const char* name, const char* menuName, const char* text) const;
   // The focused control when it is an entry field, else nullptr after the message.
   QLineEdit* FocusedField();
   void EditRange();
