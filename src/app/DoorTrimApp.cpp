@@ -4,6 +4,7 @@
 
 #include "CalculatorLauncher.h"
 #include "HelpBrowser.h"
+#include "SingleVariablePanel.h"
 #include "TAboutBox.h"
 #include "TAskAny.h"
 #include "TBDetail_f.h"
@@ -16,6 +17,7 @@
 #include "TMain_f.h"
 #include "TProj_f.h"
 #include "TTrawl_f.h"
+#include "VariableBindings.h"
 
 DoorTrimApp::DoorTrimApp() {
   // The pictures and help pages are compiled into the widgets library, which a static link
@@ -37,6 +39,14 @@ DoorTrimApp::DoorTrimApp() {
   kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
   korg_ = std::make_unique<TKOrg_f>(Document, *help_);
   about_ = std::make_unique<TAboutBox>();
+
+  // A variable marked in the projections dialog appears in the balance window's panel.
+  variables_ = new VariableBindings(*proj_, Document, *help_,
+                                    [proj = proj_.get()] { proj->SetFieldsChanged(); });
+  variablePanel_ = new SingleVariablePanel(
+      *balance_, Document, *help_, [balance = balance_.get()] { balance->UpdateButtonClick(); });
+  QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
+                   &SingleVariablePanel::ShowVariable);
 }
 
 void DoorTrimApp::NameTheApplication() {

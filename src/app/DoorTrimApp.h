@@ -22,6 +22,8 @@ class TAboutBox;
 class TAskAny;
 class HelpBrowser;
 class CalculatorLauncher;
+class SingleVariablePanel;
+class VariableBindings;
 
 // Everything the desktop program keeps for its whole run: the document with the one door
 // model, the display flags, the view settings a data file carries, and every window, each
@@ -58,6 +60,8 @@ class DoorTrimApp {
   TAskAny& AskAny() { return *askAny_; }
   HelpBrowser& Help() { return *help_; }
   CalculatorLauncher& Calculator() { return *calculator_; }
+  VariableBindings& Variables() { return *variables_; }
+  SingleVariablePanel& VariablePanel() { return *variablePanel_; }
 
   // The window settings a door data file carries: applied to the windows after a file is
   // read, collected from them before one is written.
@@ -79,4 +83,8 @@ class DoorTrimApp {
   std::unique_ptr<TAskAny> askAny_;
   std::unique_ptr<HelpBrowser> help_;
   std::unique_ptr<CalculatorLauncher> calculator_;
+  // Ranges and the single variable: attached to the projections dialog and the balance window,
+  // which own them.
+  VariableBindings* variables_ = nullptr;
+  SingleVariablePanel* variablePanel_ = nullptr;
 };

@@ -92,8 +92,7 @@ void TBalance_f::ConnectCommands() {
           [this] { services_.Help.ShowTopic("doors_balance"); });
   connect(ui_.Button3, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
   connect(ui_.MnuDetail, &QAction::triggered, this, [this] { services_.Details.exec(); });
-  // The single-variable search and the printed report are not part of this version.
-  ui_.SolveButton->setEnabled(false);
+  // The printed report is not part of this version.
   ui_.Print2->setEnabled(false);
   ui_.OKBtn->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.OKBtn, &QWidget::customContextMenuRequested, this,

@@ -89,11 +89,6 @@ void TProj_f::ConnectCommands() {
             [this, page] { ui_.PageTabs->setCurrentIndex(page); });
   }
 
-  // Ranges and the single variable come with the variable search, which this version lacks.
-  for (QAction* item :
-       {ui_.SpecifyRangeItem, ui_.MarkVariableItem, ui_.FieldMenuRange, ui_.FieldMenuMark})
-    item->setEnabled(false);
-
   for (int option = 0; option < ProjUi::kOptionCount; ++option) {
     const auto set = [this, option](bool on) { SetOption(option, on); };
     connect(ui_.OptionItems[option], &QAction::triggered, this, set);

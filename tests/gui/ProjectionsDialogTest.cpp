@@ -496,13 +496,6 @@ TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
   }
 }
 
-TEST_F(Projections, VariableCommandsAreOfferedDisabled) {
-  for (const char* name : {"SpecifyRange1", "MarkVariable1", "PopRange", "PopMark"})
-    EXPECT_FALSE(Action(name)->isEnabled()) << name;
-  EXPECT_EQ(Action("PopRange")->text(), "Specify a range ...");
-  EXPECT_EQ(Field("x0")->contextMenuPolicy(), Qt::CustomContextMenu);
-}
-
 TEST_F(Projections, HelpAndCalculator) {
   Find<QPushButton>("HelpBtn")->click();
   EXPECT_TRUE(help_.isVisible());

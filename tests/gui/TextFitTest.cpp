@@ -17,7 +17,9 @@
 #include "TKOrg_f.h"
 #include "TMain_f.h"
 #include "TProj_f.h"
+#include "TRange_f.h"
 #include "TTrawl_f.h"
+#include "VariableBindings.h"
 #include "gui/TextFit.h"
 
 namespace {
@@ -60,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"KeelOrigin", [](DoorTrimApp& a) -> QWidget& { return a.KOrg(); }},
         WindowCase{"Hydrodynamic", [](DoorTrimApp& a) -> QWidget& { return a.Hydro(); }},
         WindowCase{"Ground", [](DoorTrimApp& a) -> QWidget& { return a.Ground(); }},
-        WindowCase{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }}),
+        WindowCase{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }},
+        WindowCase{"Range",
+                   [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeDialog(); }}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return info.param.Name; });
 
 }  // namespace

@@ -1,0 +1,73 @@
+#include "SingleVariablePanel.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "DoorDocument.h"
+#include "TSSolve_f.h"
+#include "TSpinButton.h"
+#include "UserLocale.h"
+#include "model/TBoard.h"
+#include "numbers/NumberText.h"
+
+namespace {
+
+constexpr int kStepsPerRange = 100;
+constexpr char kStepFormat[] = "#0.##";
+constexpr char kFoundFormat[] = "###########0.#######";
+
+}  // namespace
+
+SingleVariablePanel::SingleVariablePanel(QDialog& balance, DoorDocument& document,
+                                         HelpBrowser& help, std::function<void()> update)
+    : QObject(&balance),
+      balance_(balance),
+      document_(document),
+      board_(document.Board()),
+      help_(help),
+      update_(std::move(update)),
+      panel_(balance.findChild<QWidget*>("Panel8")),
+      label_(balance.findChild<QLabel*>("Label21")),
+      edit_(balance.findChild<QLineEdit*>("Edit14")) {
+  if (auto* spin = balance.findChild<TSpinButton*>("SpinButton4")) {
+    connect(spin, &TSpinButton::UpClick, this, [this] { StepVariable(1); });
+    connect(spin, &TSpinButton::DownClick, this, [this] { StepVariable(-1); });
+  }
+  if (auto* solve = balance.findChild<QPushButton*>("SolveButton")) {
+    solve->setEnabled(true);
+    connect(solve, &QPushButton::clicked, this, &SingleVariablePanel::SolveButtonClick);
+  }
+}
+
+void SingleVariablePanel::ShowVariable(const TVarLink& variable) {
+  variable_ = variable;
+  if (edit_) edit_->setText(variable.Edit->text());
+  if (label_ && variable.Label) {
+    label_->setText(variable.Label->text());
+    label_->setToolTip(variable.Label->toolTip());
+  }
+  if (panel_) panel_->setVisible(true);
+}
+
+void SingleVariablePanel::StepVariable(int direction) {
+  if (!variable_.IsSet() || !edit_) return;
+  // The model takes what the field shows (a typed value too); the field shows the next one.
+  const long double shown = ReadNumber(edit_->text().toStdString(), UserNumberLocale());
+  if (*variable_.Value != shown) document_.MarkModified();
+  *variable_.Value = shown;
+  const long double step = (variable_.Range->To - variable_.Range->From) / kStepsPerRange;
+  edit_->setText(UserNumberText(kStepFormat, shown + direction * step));
+  board_.ComputeGeometry();
+  update_();
+}
+
+void SingleVariablePanel::SolveButtonClick() {
+  if (!variable_.IsSet()) return;
+  TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
+  dialog.LanguageIndex = LanguageIndex;
+  // The next spinner click stores what the panel shows: after OK, the value found.
+  if (dialog.exec() == QDialog::Accepted && edit_)
+    edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));
+}

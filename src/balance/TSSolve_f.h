@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "TVarLink.h"
+#include "model/MomentCriterion.h"
+
+class DoorDocument;
+class HelpBrowser;
+class NumberExitCheck;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QShowEvent;
+class QTimer;
+class SingleVariableSearch;
+class TBoard;
+
+// "Solve for single variable": searches the marked variable's range for the value that brings
+// a moment criterion of the door, in the balance window's position, to zero or as near to it as
+// the range allows. The search runs one evaluation per timer turn, showing each value and its
+// criterion, so the window stays responsive; its commands wait meanwhile, except Cancel, which
+// stops it. OK keeps the value found; Cancel puts back the value the dialog was shown with.
+class TSSolve_f : public QDialog {
+  Q_OBJECT
+
+ public:
+  // update is the balance window's Update: it evaluates the door at the window's angles and
+  // refreshes the window.
+  TSSolve_f(const TVarLink& variable, DoorDocument& document, HelpBrowser& help,
+            std::function<void()> update, QWidget* parent = nullptr);
+  ~TSSolve_f() override;
+
+  void Button1Click();  // Solve
+  void Button2Click();  // Store
+
+  // 1 "Sum of all moments" ... 4 "Moments around Z", from the radio buttons.
+  MomentCriterion Criterion() const { return criterion_; }
+  long double SavedValue() const { return savedValue_; }
+  bool Searching() const;
+  // Evaluations of the last search, its ends included.
+  int Evaluations() const { return evaluations_; }
+
+  // Language of the message this builds itself: 0 English, 1 Russian.
+  int LanguageIndex = 0;
+
+  QLabel* Label1 = nullptr;
+  QLineEdit* Edit1 = nullptr;      // From
+  QLineEdit* Edit2 = nullptr;      // To
+  QPushButton* Button2 = nullptr;  // Store
+  std::array<QRadioButton*, 4> RadioButtons{};
+  QLineEdit* Edit3 = nullptr;      // current value
+  QLineEdit* Edit4 = nullptr;      // criterion
+  QPushButton* Button1 = nullptr;  // Solve
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
+
+ signals:
+  void SearchFinished();
+
+ public slots:
+  void accept() override;  // OK
+  void reject() override;  // Cancel, Escape, the close button
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Build();
+  void StepSearch();
+  void ShowValue(long double value, long double criterion);
+  void SetCommandsEnabled(bool enabled);
+  void Evaluate();
+
+  TVarLink variable_;
+  DoorDocument& document_;
+  TBoard& board_;
+  HelpBrowser& help_;
+  std::function<void()> update_;
+  NumberExitCheck* fromCheck_ = nullptr;
+  NumberExitCheck* toCheck_ = nullptr;
+  QTimer* stepper_ = nullptr;
+  std::unique_ptr<SingleVariableSearch> search_;
+  MomentCriterion criterion_ = MomentCriterion::Sum;
+  long double savedValue_ = 0;
+  int evaluations_ = 0;
+};

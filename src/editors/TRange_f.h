@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class HelpBrowser;
+class NumberExitCheck;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QShowEvent;
+
+// The "Range" dialog: the description of one parameter above the two ends of its range. OK
+// closes with kRangeChanged when either end was edited since the dialog was shown, else with
+// the plain Accepted result; the caller reads the ends back from the two fields.
+class TRange_f : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRangeChanged = -1;
+
+  explicit TRange_f(HelpBrowser& help, QWidget* parent = nullptr);
+
+  // Fills the description and the two ends for the next showing.
+  void Prepare(const QString& description, long double from, long double to);
+  // Whether either end's text changed since the dialog was shown.
+  bool RangeChanged() const { return rangeChanged_; }
+
+  void OKBtnClick();
+
+  QLabel* Label3 = nullptr;
+  QLineEdit* Edit1 = nullptr;  // From
+  QLineEdit* Edit2 = nullptr;  // To
+  QPushButton* OKBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  HelpBrowser& help_;
+  NumberExitCheck* fromCheck_ = nullptr;
+  NumberExitCheck* toCheck_ = nullptr;
+  bool rangeChanged_ = false;
+};

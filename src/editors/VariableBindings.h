@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "TVarLink.h"
+#include "model/TBoard.h"
+
+class DoorDocument;
+class HelpBrowser;
+class QAction;
+class QDialog;
+class QEvent;
+class QLabel;
+class QLineEdit;
+class TRange_f;
+
+// The projections dialog's ranges and single variable. Attached to the dialog from outside: it
+// finds the 23 entry fields and their labels by name, runs the "Specify a range" and "Mark as
+// single variable" commands of the dialog's Variable menu and of the fields' context menu, and
+// colours the fields: lime while a field's range is edited, red for the marked variable.
+// Marking a variable is announced (VariableMarked) for the balance window's variable panel.
+class VariableBindings : public QObject {
+  Q_OBJECT
+
+ public:
+  // setFieldsChanged sets the dialog's changed flag, so that its OK marks the door modified.
+  VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help,
+                   std::function<void()> setFieldsChanged);
+  ~VariableBindings() override;
+
+  static const QColor kRangeColour;     // lime: the field whose range is being edited
+  static const QColor kVariableColour;  // red: the marked variable
+
+  // Binds link to the given control when it is one of the 23 entry fields; anything else
+  // leaves link as it was.
+  void Bind(TVarLink& link, const QObject* control) const;
+
+  // Edits the range of the field (none of the 23: nothing happens).
+  void SpecifyRange(QLineEdit* field);
+  // Marks the field as the single variable.
+  void MarkVariable(QLineEdit* field);
+  // The Variable menu's commands: they act on the focused entry field, or say that there is
+  // none.
+  void SpecifyRangeClick();
+  void MarkVariableClick();
+
+  const TVarLink& RangeTarget() const { return rangeTarget_; }
+  const TVarLink& ActiveVar() const { return activeVar_; }
+  TRange_f& RangeDialog() { return *rangeDialog_; }
+
+  // Language of the message this builds itself: 0 English, 1 Russian.
+  int LanguageIndex = 0;
+
+ signals:
+  void VariableMarked(const TVarLink& variable);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* FindAction(const char* name, const char* menuName, const char* text) const;
+  // The focused control when it is an entry field, else nullptr after the message.
+  QLineEdit* FocusedField();
+  void EditRange();
+
+  QDialog& projections_;
+  DoorDocument& document_;
+  TBoard& board_;
+  std::function<void()> setFieldsChanged_;
+  std::array<QLineEdit*, kMainParamCount> edits_{};
+  std::array<QLabel*, kMainParamCount> labels_{};
+  TRange_f* rangeDialog_ = nullptr;  // one for the dialog's life, owned by it
+  TVarLink rangeTarget_;
+  TVarLink activeVar_;
+  QLineEdit* contextField_ = nullptr;  // the field whose context menu was opened last
+};

@@ -1,0 +1,471 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <cmath>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "SingleVariablePanel.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TProj_f.h"
+#include "TRange_f.h"
+#include "TSSolve_f.h"
+#include "TSpinButton.h"
+#include "TestTolerances.h"
+#include "UserLocale.h"
+#include "VariableBindings.h"
+#include "gui/MessageBoxScript.h"
+#include "gui/ModalAnswer.h"
+#include "model/EditableFields.h"
+#include "model/MomentCriterion.h"
+#include "model/PlaneMath.h"
+#include "model/SingleVariableSearch.h"
+
+namespace {
+
+// A search ends long before this; it only keeps a broken one from stalling the run.
+constexpr int kSearchTimeoutMs = 120000;
+// The door tilted in bottom trawling: the wing's lift carries part of the weight, the keel in
+// the ground the rest.
+constexpr long double kTiltX = 7.18L, kTiltY = -4.29L, kTiltZ = 37.41L;
+
+const char* const kPageNames[3] = {"PageFront", "PagePlan", "PageSide"};
+
+QColor BaseColour(const QLineEdit* field) {
+  return field->palette().color(QPalette::Base);
+}
+
+// The whole program, so that the projections dialog and the balance window are joined as the
+// user finds them; the projections dialog is shown without a modal loop of its own.
+class SingleVariable : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<DoorTrimApp>();
+    proj_ = &app_->Proj();
+    balance_ = &app_->Balance();
+    standard_ = BaseColour(Field("x0"));
+  }
+  void TearDown() override {
+    proj_->hide();
+    app_->Document.SetModified(false);
+    app_.reset();
+  }
+
+  void ShowProjections() {
+    proj_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(proj_));
+  }
+
+  QLineEdit* Field(const char* param) {
+    return proj_->findChild<QLineEdit*>(QString("Edit_") + param);
+  }
+  // The balance window's moment about X: its Edit4, not the solve dialog's.
+  QLineEdit* MomentXField() {
+    return balance_->findChild<QWidget*>("Panel3")->findChild<QLineEdit*>("Edit4");
+  }
+  template <class T>
+  T* InBalance(const char* name) {
+    T* w = balance_->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+
+  void FocusField(const char* param) {
+    QLineEdit* field = Field(param);
+    auto* tabs = proj_->findChild<QTabBar*>("TabSet1");
+    for (int page = 0; page < 3; ++page) {
+      if (proj_->findChild<QWidget*>(kPageNames[page])->isAncestorOf(field) &&
+          tabs->currentIndex() != page) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+      }
+    }
+    field->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(field->hasFocus()) << param;
+  }
+
+  // Right-clicks the field and clicks the command of its context menu.
+  void ContextCommand(const char* param, const char* command) {
+    FocusField(param);
+    QLineEdit* field = Field(param);
+    const QPoint at = field->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &event);
+    auto* menu = proj_->findChild<QMenu*>("PopupMenu2");
+    ASSERT_NE(menu, nullptr);
+    QTRY_VERIFY(menu->isVisible());
+    QAction* item = proj_->findChild<QAction*>(command);
+    ASSERT_NE(item, nullptr) << command;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  }
+
+  void Mark(const char* param) {
+    ShowProjections();
+    ContextCommand(param, "PopMark");
+  }
+
+  void SetAngles(long double x, long double y, long double z) {
+    InBalance<TEditF>("Edit7")->SetAndShow(x);
+    InBalance<TEditF>("Edit8")->SetAndShow(y);
+    InBalance<TEditF>("Edit9")->SetAndShow(z);
+    balance_->UpdateButtonClick();
+  }
+
+  static void Type(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+  }
+
+  // A solve dialog for the marked variable, shown without a modal loop.
+  std::unique_ptr<TSSolve_f> OpenSolve() {
+    auto dialog = std::make_unique<TSSolve_f>(
+        app_->Variables().ActiveVar(), app_->Document, app_->Help(),
+        [this] { balance_->UpdateButtonClick(); }, balance_);
+    dialog->show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    return dialog;
+  }
+
+  // Types the range, picks the criterion, presses Solve and waits for the search to end.
+  void Solve(TSSolve_f& dialog, const char* from, const char* to, int criterion) {
+    Type(dialog.Edit1, from);
+    Type(dialog.Edit2, to);
+    // On the button's circle: a radio button takes clicks on its circle and caption only.
+    QRadioButton* choice = dialog.RadioButtons[criterion - 1];
+    const int middle = choice->height() / 2;
+    QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(middle, middle));
+    ASSERT_EQ(dialog.Criterion(), static_cast<MomentCriterion>(criterion));
+    QSignalSpy finished(&dialog, &TSSolve_f::SearchFinished);
+    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    // Meanwhile the dialog's commands wait; Cancel stays to stop the search.
+    EXPECT_FALSE(dialog.Button1->isEnabled());
+    EXPECT_FALSE(dialog.OKBtn->isEnabled());
+    EXPECT_FALSE(dialog.Button2->isEnabled());
+    EXPECT_TRUE(dialog.CancelBtn->isEnabled());
+    ASSERT_TRUE(finished.wait(kSearchTimeoutMs));
+    EXPECT_TRUE(dialog.Button1->isEnabled());
+    EXPECT_TRUE(dialog.OKBtn->isEnabled());
+  }
+
+  // The moment of the door, on its own, at the tilt with the value given to the field.
+  XYZ MomentWith(long double TBoard::*field, long double value) const {
+    TBoard door = app_->Board();
+    door.*field = value;
+    door.ComputeGeometry();
+    door.Evaluate(kTiltX * kDegree, kTiltY * kDegree, kTiltZ * kDegree);
+    return door.TotalMoment;
+  }
+
+  std::unique_ptr<DoorTrimApp> app_;
+  TProj_f* proj_ = nullptr;
+  TBalance_f* balance_ = nullptr;
+  QColor standard_;
+};
+
+TEST_F(SingleVariable, MarkingColoursTheFieldRedAndShowsItInTheBalancePanel) {
+  Mark("x0");
+  EXPECT_EQ(BaseColour(Field("x0")), VariableBindings::kVariableColour);
+  EXPECT_TRUE(InBalance<QWidget>("Panel8")->isVisibleTo(balance_));
+  EXPECT_EQ(InBalance<QLineEdit>("Edit14")->text(), Field("x0")->text());
+  EXPECT_EQ(InBalance<QLabel>("Label21")->text(), "x0:");
+  EXPECT_EQ(InBalance<QLabel>("Label21")->toolTip(), "Abscissa of Warp attachment point, [m]");
+
+  // The Variable menu marks the focused field; only one field is red at a time.
+  FocusField("zg");
+  proj_->findChild<QAction*>("MarkVariable1")->trigger();
+  EXPECT_EQ(BaseColour(Field("zg")), VariableBindings::kVariableColour);
+  EXPECT_EQ(BaseColour(Field("x0")), standard_);
+  EXPECT_EQ(app_->Variables().ActiveVar().Value, &app_->Board().zg);
+  EXPECT_EQ(InBalance<QLabel>("Label21")->text(), "zg:");
+}
+
+struct MenuCase {
+  const char* name;
+  const char* command;
+  int language;
+  const char* message;
+};
+
+void PrintTo(const MenuCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class VariableMenuWithoutField : public SingleVariable,
+                                 public ::testing::WithParamInterface<MenuCase> {};
+
+TEST_P(VariableMenuWithoutField, SaysToSelectAFieldFirst) {
+  ShowProjections();
+  app_->Variables().LanguageIndex = GetParam().language;
+  auto* ok = proj_->findChild<QPushButton*>("OKBtn");
+  ok->setFocus(Qt::MouseFocusReason);
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
+  proj_->findChild<QAction*>(GetParam().command)->trigger();
+  ASSERT_EQ(boxes.Texts(), std::vector<QString>{QString::fromUtf8(GetParam().message)});
+  EXPECT_FALSE(app_->Variables().ActiveVar().IsSet());
+  EXPECT_FALSE(app_->Variables().RangeTarget().IsSet());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, VariableMenuWithoutField,
+    ::testing::Values(MenuCase{"Range", "SpecifyRange1", 0, "Select an active variable at first."},
+                      MenuCase{"Mark", "MarkVariable1", 0, "Select an active variable at first."},
+                      MenuCase{"MarkRussian", "MarkVariable1", 1,
+                               "Сначала выберите поле, которое будет переменной"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnds) {
+  const int x0 = MainParamIndex("x0");
+  app_->Board().Ranges[x0].From = 0.123456789L;
+  app_->Board().Ranges[x0].To = 2;
+  ShowProjections();
+  ASSERT_FALSE(proj_->FieldsChanged());
+  QColor colourWhileOpen;
+  QString description;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<TRange_f*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    colourWhileOpen = BaseColour(Field("x0"));
+    description = dialog->Label3->text();
+    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  });
+  ContextCommand("x0", "PopRange");
+  EXPECT_EQ(colourWhileOpen, VariableBindings::kRangeColour);
+  EXPECT_EQ(description, "Abscissa of Warp attachment point, [m]");
+  EXPECT_EQ(BaseColour(Field("x0")), standard_);
+  // Rounded to the four decimals shown, but not a change of the user's.
+  EXPECT_NEAR(app_->Board().Ranges[x0].From, 0.1235L, kExact);
+  EXPECT_EQ(app_->Board().Ranges[x0].To, 2);
+  EXPECT_FALSE(proj_->FieldsChanged());
+  EXPECT_FALSE(app_->Document.IsModified());
+}
+
+TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
+  const int zh = MainParamIndex("zh");
+  ShowProjections();
+  AnswerNextModal([](QWidget* modal) {
+    auto* dialog = qobject_cast<TRange_f*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    Type(dialog->Edit1, "0.5");
+    Type(dialog->Edit2, "1e21");  // beyond what an end may be: becomes 0
+    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  });
+  FocusField("zh");
+  proj_->findChild<QAction*>("SpecifyRange1")->trigger();
+  EXPECT_EQ(app_->Board().Ranges[zh].From, 0.5L);
+  EXPECT_EQ(app_->Board().Ranges[zh].To, 0);
+  EXPECT_TRUE(proj_->FieldsChanged());
+  EXPECT_TRUE(app_->Document.IsModified());
+}
+
+TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
+  bool opened = false;
+  AnswerNextModal([&opened](QWidget* modal) {
+    opened = true;
+    modal->close();
+  });
+  const TBoard before = app_->Board();
+  balance_->show();
+  QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
+  // A dialog would have run its modal loop inside the click, and the watch would have seen it.
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(app_->Board().G, before.G);
+  balance_->hide();
+}
+
+TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
+  const int g = MainParamIndex("G");
+  app_->Board().Ranges[g] = Range{100, 20000, 0};
+  Mark("G");
+  balance_->show();
+  QString description, from, to, current, helpPage;
+  bool criterionOne = false;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<TSSolve_f*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    description = dialog->Label1->text();
+    from = dialog->Edit1->text();
+    to = dialog->Edit2->text();
+    current = dialog->Edit3->text();
+    criterionOne =
+        dialog->RadioButtons[0]->isChecked() && dialog->Criterion() == MomentCriterion::Sum;
+    QTest::mouseClick(dialog->HelpBtn, Qt::LeftButton);
+    if (auto* page = app_->Help().findChild<QTextBrowser*>(); page && app_->Help().isVisible())
+      helpPage = page->source().toString();
+    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  });
+  QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
+  EXPECT_EQ(description, "Force of gravity, [newton]");
+  EXPECT_EQ(from, "100");
+  EXPECT_EQ(to, "20000");
+  EXPECT_EQ(current, Field("G")->text());
+  EXPECT_TRUE(criterionOne);
+  EXPECT_TRUE(helpPage.contains("doors_proj")) << helpPage.toStdString();
+  app_->Help().hide();
+  // OK with the value unchanged changes nothing.
+  EXPECT_FALSE(app_->Document.IsModified());
+  balance_->hide();
+}
+
+struct StoreCase {
+  const char* name;
+  const char* from;
+  const char* to;
+  bool stored;
+};
+
+void PrintTo(const StoreCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SolveStore : public SingleVariable, public ::testing::WithParamInterface<StoreCase> {};
+
+TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
+  const int g = MainParamIndex("G");
+  app_->Board().Ranges[g] = Range{1000, 2000, 0};
+  Mark("G");
+  auto dialog = OpenSolve();
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Ok);
+  Type(dialog->Edit1, GetParam().from);
+  Type(dialog->Edit2, GetParam().to);
+  QTest::mouseClick(dialog->Button2, Qt::LeftButton);
+  if (GetParam().stored) {
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(app_->Board().Ranges[g].From, std::stold(GetParam().from));
+    EXPECT_EQ(app_->Board().Ranges[g].To, std::stold(GetParam().to));
+    EXPECT_TRUE(app_->Document.IsModified());
+  } else {
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<QString>{"Maximum less than minimum. Correct and try again."});
+    EXPECT_EQ(app_->Board().Ranges[g], (Range{1000, 2000, 0}));
+    EXPECT_FALSE(app_->Document.IsModified());
+    QTRY_VERIFY(dialog->Edit1->hasFocus());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, SolveStore,
+                         ::testing::Values(StoreCase{"EqualEnds", "5", "5", false},
+                                           StoreCase{"Reversed", "6", "5", false},
+                                           StoreCase{"InOrder", "5", "6", true}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("G");
+  const long double weight = app_->Board().G;
+  const QString fieldText = Field("G")->text();
+  const QString momentX = MomentXField()->text();
+  auto dialog = OpenSolve();
+  Solve(*dialog, "0", "20000", 2);  // moments around X
+
+  const long double found = app_->Board().G;
+  EXPECT_NE(found, weight);
+  EXPECT_LT(std::fabs(MomentWith(&TBoard::G, found).X), SingleVariableSearch::kZeroTolerance);
+  EXPECT_EQ(dialog->Edit3->text(), UserNumberText("###########0.#######", found));
+  EXPECT_EQ(MomentXField()->text(),
+            UserNumberText("######0.##", MomentWith(&TBoard::G, found).X / 1000));
+
+  QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(Field("G")->text(), fieldText);
+  EXPECT_EQ(MomentXField()->text(), momentX);
+  EXPECT_FALSE(app_->Document.IsModified());
+}
+
+TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("v");
+  auto dialog = OpenSolve();
+  Solve(*dialog, "0.5", "5", 3);  // moments around Y: positive at both ends
+  EXPECT_EQ(dialog->Evaluations(), 2 + SingleVariableSearch::kScanPoints);
+  const long double found = app_->Board().v;
+  const long double h = (5 - 0.5L) / SingleVariableSearch::kScanPoints;
+  const long double steps = (found - 0.5L) / h;
+  EXPECT_NEAR(steps, std::round(steps), kGeometryTol);
+  for (int i = 0; i < SingleVariableSearch::kScanPoints; ++i)
+    EXPECT_GE(std::fabs(MomentWith(&TBoard::v, 0.5L + i * h).Y),
+              std::fabs(MomentWith(&TBoard::v, found).Y));
+
+  QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  EXPECT_EQ(app_->Board().v, found);
+  EXPECT_TRUE(app_->Document.IsModified());
+}
+
+TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("G");
+  auto dialog = OpenSolve();
+  Solve(*dialog, "11000", "12000", 4);  // moments around Z: the keel's depth moves in steps
+  EXPECT_LE(dialog->Evaluations(), 2 + SingleVariableSearch::kMaxHalvings);
+  const long double found = app_->Board().G;
+  const long double moment = MomentWith(&TBoard::G, found).Z;
+  EXPECT_GE(std::fabs(moment), SingleVariableSearch::kZeroTolerance);
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 11000).Z));
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 12000).Z));
+}
+
+TEST_F(SingleVariable, CancelStopsARunningSearch) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("G");
+  const long double weight = app_->Board().G;
+  auto dialog = OpenSolve();
+  Type(dialog->Edit1, "0");
+  Type(dialog->Edit2, "20000");
+  QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+  // The window answers while the search runs: the values tried appear one by one.
+  QTRY_VERIFY(dialog->Evaluations() >= 3);
+  QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+  EXPECT_FALSE(dialog->Searching());
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(app_->Board().G, weight);
+}
+
+TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
+  const int g = MainParamIndex("G");
+  app_->Board().G = 2;
+  app_->Board().Ranges[g] = Range{0, 10, 0};
+  Mark("G");
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  ASSERT_EQ(shown->text(), "2");
+  auto* spin = InBalance<TSpinButton>("SpinButton4");
+  auto* vertical = InBalance<QLineEdit>("Edit12");
+  balance_->show();
+  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Board().G, 2);
+  EXPECT_EQ(shown->text(), "1.9");
+  EXPECT_FALSE(app_->Document.IsModified());
+  const QString verticalAtTwo = vertical->text();
+  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Board().G, 1.9L);
+  EXPECT_EQ(shown->text(), "1.8");
+  EXPECT_TRUE(app_->Document.IsModified());
+  // The balance window follows the lighter door.
+  EXPECT_NE(vertical->text(), verticalAtTwo);
+  QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Board().G, 1.8L);
+  EXPECT_EQ(shown->text(), "1.9");
+  balance_->hide();
+}
+
+}  // namespace
