@@ -31,6 +31,10 @@ class KeelGround {
   std::vector<XYZ> Outline() const;
 
  private:
+  // The outline one point at a time, without building it: the mechanics asks for it at every
+  // evaluation.
+  int OutlineCount() const;
+  XYZ OutlinePoint(int j) const;
   long double Residual(long double z, long double normalForce) const;
 
   const TBoard& board_;
