@@ -37,7 +37,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
   const CliRun run = RunCliProgram({"sweep", kSamples + "/oval.brd", "--vary", "v", "--from",
-                                    "1", "--to", "3", "--steps", "5", "--method", "newton",
+                                    "2", "--to", "3", "--steps", "5", "--method", "newton",
                                     "--csv"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
@@ -51,7 +51,7 @@ TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::vector<std::string> cells = SplitLine(lines[i]);
     ASSERT_EQ(cells.size(), expected.size()) << lines[i];
-    EXPECT_NEAR(std::stod(cells[0]), 1 + 0.5 * static_cast<double>(i - 1), kValueTol);
+    EXPECT_NEAR(std::stod(cells[0]), 2 + 0.25 * static_cast<double>(i - 1), kValueTol);
     EXPECT_EQ(cells[9], "1") << lines[i];
     EXPECT_LT(std::stod(cells[11]), 0.1);
   }

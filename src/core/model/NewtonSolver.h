@@ -26,7 +26,7 @@ class NewtonSolver {
   static constexpr int kMaxIterations = 60;
   static constexpr int kMaxRetries = 8;
   static constexpr long double kMaxStepDeg = 10;
-  static constexpr long double kMaxGrowth = 2;
+  static constexpr long double kMaxGrowth = 1;
   // Forward-difference step, degrees.
   static constexpr long double kDifferenceDeg = 1e-4L;
 
@@ -39,6 +39,9 @@ class NewtonSolver {
  private:
   using Angles = std::array<long double, 3>;
 
+  // One pass from theta (in/out); returns the moment sum reached. A careful pass measures the
+  // Jacobian at every step instead of carrying it on by Broyden's update.
+  long double Search(Angles& theta, bool careful, NewtonResult& result);
   // Evaluates at the angles; returns the moments and counts the evaluation.
   Angles MomentsAt(const Angles& angles);
 

@@ -85,7 +85,8 @@ TEST(NewtonSolver, OutOfIterationsSaysSo) {
   // No door balances to a moment sum this small.
   const NewtonResult n = NewtonSolver(door, 1e-30L).Solve(x, y, z);
   EXPECT_FALSE(n.Converged);
-  EXPECT_EQ(n.Iterations, NewtonSolver::kMaxIterations);
+  // A quick pass and a careful one, each to its limit.
+  EXPECT_EQ(n.Iterations, 2 * NewtonSolver::kMaxIterations);
   EXPECT_EQ(n.MomentSum, MomentSum(door));
   EXPECT_GT(n.MomentSum, 0);
 }
