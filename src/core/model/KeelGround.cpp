@@ -17,6 +17,9 @@ constexpr long double kCubicCmToCubicM = 1e-6L;
 KeelGround::KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma)
     : board_(board), gamma_(gamma), turn_(alpha, beta, gamma) {}
 
+KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& turn)
+    : board_(board), gamma_(gamma), turn_(turn) {}
+
 long double KeelGround::GroundNormalForce() const {
   const long double lifted = board_.WingSpread() * std::sin(board_.WingNormalDir) +
                              board_.StringerSpread() * std::sin(board_.StringerNormalDir);

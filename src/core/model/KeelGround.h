@@ -13,6 +13,8 @@ class TBoard;
 class KeelGround {
  public:
   KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma);
+  // The same with the turn by (alpha, beta, gamma) already worked out, as an evaluation has it.
+  KeelGround(const TBoard& board, long double gamma, const Rotation& turn);
 
   // Weight not carried by the hydrodynamic lift: max(0, G - vertical spread of wing and
   // stringer), N.
