@@ -10,6 +10,7 @@
 #include "ReportCommand.h"
 #include "SaveCommand.h"
 #include "SolveCommand.h"
+#include "SweepCommand.h"
 #include "VaryCommand.h"
 #include "numbers/QuotedToken.h"
 
@@ -23,6 +24,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<RenderCommand>());
   commands.push_back(std::make_unique<ReportCommand>());
   commands.push_back(std::make_unique<VaryCommand>());
+  commands.push_back(std::make_unique<SweepCommand>());
   for (const auto& command : commands)
     command->AddTo(app);
   const auto knownCommand = [&](const std::string& name) {

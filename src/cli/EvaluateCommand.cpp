@@ -5,6 +5,7 @@
 #include "CliApp.h"
 #include "ResultPrinter.h"
 #include "model/PlaneMath.h"
+#include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
 
 void EvaluateCommand::AddTo(CLI::App& app) {
@@ -27,7 +28,8 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   board.RotY = a[1];
   board.RotZ = a[2];
   board.ComputeGeometry();
-  board.Evaluate(a[0] * kDegree, a[1] * kDegree, a[2] * kDegree);
-  PrintResult(board, nullptr, json_, out);
+  // Ends with the evaluation at the angles themselves.
+  const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
+  PrintResult(board, nullptr, stability, json_, out);
   return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "ResultJson.h"
 
+#include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
 #include "report/BalanceFigures.h"
 
@@ -19,7 +20,8 @@ Json ForceJson(const TForce& f) {
 }
 }  // namespace
 
-Json ResultJson(const TBoard& board, const SolveResult* search) {
+Json ResultJson(const TBoard& board, const SolveResult* search,
+                const StabilityMatrix* stability) {
   const BalanceFigures figures = ComputeBalanceFigures(board);
   Json j = Json::object();
   j["mode"] = board.Bottom ? "bottom" : "midwater";
@@ -43,5 +45,22 @@ Json ResultJson(const TBoard& board, const SolveResult* search) {
     j["converged"] = search->Converged;
     j["left_angle_range"] = search->LeftAngleRange;
   }
+  if (stability) AddStabilityJson(j, *stability);
   return j;
+}
+
+void AddStabilityJson(Json& j, const StabilityMatrix& stability) {
+  Json matrix = Json::array();
+  for (const auto& row : stability.Derivatives().Rows) {
+    matrix.push_back(Json::array({static_cast<double>(row[0]), static_cast<double>(row[1]),
+                                  static_cast<double>(row[2])}));
+  }
+  j["stability_matrix"] = matrix;
+  Json eigenvalues = Json::array();
+  for (const auto& e : stability.Eigenvalues()) {
+    eigenvalues.push_back(
+        Json::array({static_cast<double>(e.real()), static_cast<double>(e.imag())}));
+  }
+  j["eigenvalues"] = eigenvalues;
+  j["stable"] = stability.Stable();
 }

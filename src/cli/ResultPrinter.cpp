@@ -3,12 +3,34 @@
 #include <ostream>
 
 #include "ResultJson.h"
+#include "model/StabilityMatrix.h"
+#include "numbers/NumberFormat.h"
 #include "report/ResultSummary.h"
 
-void PrintResult(const TBoard& board, const SolveResult* search, bool json, std::ostream& out) {
+namespace {
+std::string EigenvalueText(const Matrix3::Eigenvalue& e) {
+  constexpr std::string_view kPattern = "####0.0000";
+  if (e.imag() == 0) return FormatFloat(kPattern, e.real());
+  return FormatFloat(kPattern, e.real()) + (e.imag() < 0 ? " - " : " + ") +
+         FormatFloat(kPattern, std::abs(e.imag())) + "i";
+}
+}  // namespace
+
+void PrintResult(const TBoard& board, const SolveResult* search,
+                 const StabilityMatrix& stability, bool json, std::ostream& out,
+                 const nlohmann::ordered_json& extra) {
   if (json) {
-    out << ResultJson(board, search).dump() << "\n";
-  } else {
-    out << ResultSummary(board, search);
+    nlohmann::ordered_json j = ResultJson(board, search, &stability);
+    for (const auto& item : extra.items())
+      j[item.key()] = item.value();
+    out << j.dump() << "\n";
+    return;
   }
+  out << ResultSummary(board, search);
+  out << "Stability:            "
+      << (stability.Stable() ? "stable" : "NOT stable: a small turn is not turned back") << "\n";
+  out << "Eigenvalues [kN*m/deg]:";
+  for (const auto& e : stability.Eigenvalues())
+    out << "  " << EigenvalueText(e);
+  out << "\n";
 }

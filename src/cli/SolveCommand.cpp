@@ -1,10 +1,14 @@
 #include "SolveCommand.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 
 #include "CliApp.h"
 #include "ResultPrinter.h"
+#include "model/NewtonSolver.h"
+#include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
+#include "numbers/QuotedToken.h"
 
 void SolveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(Name(), "Search the balance angles of the door");
@@ -17,10 +21,17 @@ void SolveCommand::AddTo(CLI::App& app) {
   cmd->add_option("--tolerance", tolerance_, "Largest |Mx|+|My|+|Mz| accepted, N*m (default 0.1)");
   cmd->add_option("--sensitivity", sensitivity_,
                   "Divisor of every angle step; greater is finer and slower (default 100)");
+  cmd->add_option("--method", method_,
+                  "relax: the step-by-step relaxation (the default); newton: damped Newton "
+                  "steps, much faster, same tolerance")
+      ->type_name("relax|newton");
   cmd->add_flag("--json", json_, "Print one JSON object");
 }
 
 int SolveCommand::Run(std::ostream& out, std::ostream& err) {
+  if (method_ != "relax" && method_ != "newton") {
+    return Fail(err, "--method: " + QuotedToken(method_) + " is not one of relax, newton");
+  }
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
   AngleTriple a;
@@ -34,7 +45,22 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
     if (!(s > 0)) return Fail(err, "--sensitivity: must be greater than 0");
     board.Sensitivity = s;
   }
-  const SolveResult result = board.Solve(a[0], a[1], a[2], tolerance);
-  PrintResult(board, &result, json_, out);
+  nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+  extra["method"] = method_;
+  SolveResult result;
+  if (method_ == "newton") {
+    const NewtonResult newton = NewtonSolver(board, tolerance).Solve(a[0], a[1], a[2]);
+    result.Iterations = newton.Iterations;
+    result.Converged = newton.Converged;
+    result.LeftAngleRange = newton.LeftAngleRange;
+    extra["evaluations"] = newton.Evaluations;
+  } else {
+    result = board.Solve(a[0], a[1], a[2], tolerance);
+  }
+  const XYZ& m = board.TotalMoment;
+  extra["moment_sum"] = static_cast<double>(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z));
+  // Ends with the evaluation at the balance angles, so the door keeps their results.
+  const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
+  PrintResult(board, &result, stability, json_, out, extra);
   return result.Converged ? kExitOk : kExitNotConverged;
 }

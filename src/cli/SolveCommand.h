@@ -18,5 +18,6 @@ class SolveCommand : public CliCommand {
   std::vector<std::string> start_;
   std::string tolerance_ = "0.1";
   std::string sensitivity_;
+  std::string method_ = "relax";
   bool json_ = false;
 };

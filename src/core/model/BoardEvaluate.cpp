@@ -27,7 +27,10 @@ long double TBoard::StringerSpread() const {
 }
 
 void TBoard::Position(long double alpha, long double beta, long double gamma) {
-  const Rotation turn(alpha, beta, gamma);
+  PositionBy(Rotation(alpha, beta, gamma));
+}
+
+void TBoard::PositionBy(const Rotation& turn) {
   const XYZ wingNormal = turn.Apply({0, 1, 0});
   WingAttack = wingNormal.AngleToX() - kPi / 2;
   WingNormalDir = wingNormal.AngleInYZ();
@@ -53,7 +56,9 @@ void TBoard::Position(long double alpha, long double beta, long double gamma) {
 }
 
 void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
-  Position(alpha, beta, gamma);
+  // One set of sines and cosines for the whole evaluation, the keel's contact included.
+  const Rotation turn(alpha, beta, gamma);
+  PositionBy(turn);
 
   ForceGravity.Set(PosGravity, 0, 0, -G);
 
@@ -74,7 +79,7 @@ void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
                     stringerSpread * std::sin(StringerNormalDir));
 
   if (Bottom) {
-    const KeelGround keel(*this, alpha, beta, gamma);
+    const KeelGround keel(*this, gamma, turn);
     PosKeelOrigin = keel.ContactPoint();
     ForceGround.Set(PosKeelOrigin, keel.GroundResistance(), 0, keel.GroundNormalForce());
   } else {

@@ -17,6 +17,9 @@ constexpr long double kCubicCmToCubicM = 1e-6L;
 KeelGround::KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma)
     : board_(board), gamma_(gamma), turn_(alpha, beta, gamma) {}
 
+KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& turn)
+    : board_(board), gamma_(gamma), turn_(turn) {}
+
 long double KeelGround::GroundNormalForce() const {
   const long double lifted = board_.WingSpread() * std::sin(board_.WingNormalDir) +
                              board_.StringerSpread() * std::sin(board_.StringerNormalDir);
@@ -69,42 +72,53 @@ long double KeelGround::GroundResistance() const {
   return -cx * board_.GroundDensity * board_.v * board_.v * KeelSideArea(PenetrationDepth()) / 2;
 }
 
-std::vector<XYZ> KeelGround::Outline() const {
+int KeelGround::OutlineCount() const {
+  const int n = board_.KeelGeom.Count;
+  return n < 1 ? 0 : 2 * n - 1;
+}
+
+XYZ KeelGround::OutlinePoint(int j) const {
   const CoefTable& k = board_.KeelGeom;
   const int n = k.Count;
-  std::vector<XYZ> outline;
-  if (n < 1) return outline;
   const long double cx = board_.x0 - board_.xk;
   const long double cy = board_.y0 + board_.yk;
   const long double base = board_.zk - board_.z0;
-  outline.reserve(2 * n - 1);
-  for (int i = n - 1; i >= 1; --i)
-    outline.push_back({cx + k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)});
-  for (int i = 0; i < n; ++i)
-    outline.push_back({cx - k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)});
+  if (j < n - 1) {
+    const int i = n - 1 - j;  // down the fore edge
+    return {cx + k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)};
+  }
+  const int i = j - (n - 1);  // from the tip up the aft edge
+  return {cx - k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)};
+}
+
+std::vector<XYZ> KeelGround::Outline() const {
+  const int count = OutlineCount();
+  std::vector<XYZ> outline;
+  outline.reserve(static_cast<std::size_t>(count));
+  for (int j = 0; j < count; ++j)
+    outline.push_back(OutlinePoint(j));
   return outline;
 }
 
 XYZ KeelGround::ContactPoint() const {
-  const std::vector<XYZ> outline = Outline();
-  const int count = static_cast<int>(outline.size());
+  const int count = OutlineCount();
   if (count == 0) return turn_.Apply(board_.PtKeelOrigin);
   const int tip = (count - 1) / 2;
-  if (count < 3) return turn_.Apply(outline[tip]);
+  if (count < 3) return turn_.Apply(OutlinePoint(tip));
 
   long double lowest = 0;
   int lowestIndex = tip;
   for (int j = 0; j < count; ++j) {
-    const long double z = turn_.Apply(outline[j]).Z;
+    const long double z = turn_.Apply(OutlinePoint(j)).Z;
     if (z < lowest) {  // ties keep the earlier point
       lowest = z;
       lowestIndex = j;
     }
   }
   const int k = std::clamp(lowestIndex, 1, count - 2);
-  const XYZ p1 = turn_.Apply(outline[k - 1]);
-  const XYZ p2 = turn_.Apply(outline[k]);
-  const XYZ p3 = turn_.Apply(outline[k + 1]);
+  const XYZ p1 = turn_.Apply(OutlinePoint(k - 1));
+  const XYZ p2 = turn_.Apply(OutlinePoint(k));
+  const XYZ p3 = turn_.Apply(OutlinePoint(k + 1));
 
   // Fit against X where the three points have distinct abscissas and bend; otherwise use Y
   // as the parameter; a keel edge that offers neither rests on its lowest point.
@@ -124,5 +138,5 @@ XYZ KeelGround::ContactPoint() const {
       return {xOfY->At(y), y, zOfY->At(y)};
     }
   }
-  return turn_.Apply(outline[lowestIndex]);
+  return turn_.Apply(OutlinePoint(lowestIndex));
 }

@@ -13,6 +13,8 @@ class TBoard;
 class KeelGround {
  public:
   KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma);
+  // The same with the turn by (alpha, beta, gamma) already worked out, as an evaluation has it.
+  KeelGround(const TBoard& board, long double gamma, const Rotation& turn);
 
   // Weight not carried by the hydrodynamic lift: max(0, G - vertical spread of wing and
   // stringer), N.
@@ -31,6 +33,10 @@ class KeelGround {
   std::vector<XYZ> Outline() const;
 
  private:
+  // The outline one point at a time, without building it: the mechanics asks for it at every
+  // evaluation.
+  int OutlineCount() const;
+  XYZ OutlinePoint(int j) const;
   long double Residual(long double z, long double normalForce) const;
 
   const TBoard& board_;

@@ -123,6 +123,8 @@ class TBoard {
   XYZ BridleDirection() const;
 
  private:
+  // Position with the turn's sines and cosines already worked out.
+  void PositionBy(const Rotation& turn);
   void CopyBodyToPositioned();
   // Turns every body point except the outer ends of the bridle stubs.
   void TurnBodyToPositioned(const Rotation& turn);
