@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 
+#include "install/ProgramVersion.h"
+
 #include "CalculatorLauncher.h"
+#include "DesktopIntegration.h"
+#include "StartOptions.h"
 #include "HelpBrowser.h"
 #include "TAboutBox.h"
 #include "TAskAny.h"
@@ -37,10 +41,19 @@ DoorTrimApp::DoorTrimApp() {
   kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
   korg_ = std::make_unique<TKOrg_f>(Document, *help_);
   about_ = std::make_unique<TAboutBox>();
+  desktop_ = std::make_unique<DesktopIntegration>(*this);
 }
 
 void DoorTrimApp::NameTheApplication() {
   QCoreApplication::setApplicationName("DoorTrim");
+  // The user's settings are kept under these names (~/.config/DoorTrim/DoorTrim.conf).
+  QCoreApplication::setOrganizationName("DoorTrim");
+  QCoreApplication::setApplicationVersion(kProgramVersion);
+}
+
+void DoorTrimApp::Start(const StartOptions& options) {
+  main_->show();
+  if (options.File()) main_->OpenFile(*options.File());
 }
 
 void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {

@@ -22,6 +22,8 @@ class TAboutBox;
 class TAskAny;
 class HelpBrowser;
 class CalculatorLauncher;
+class DesktopIntegration;
+class StartOptions;
 
 // Everything the desktop program keeps for its whole run: the document with the one door
 // model, the display flags, the view settings a data file carries, and every window, each
@@ -36,6 +38,10 @@ class DoorTrimApp {
   // Gives the application its name, before any window exists. No display name is set: the
   // desktop would add it to every window title, which already says what it is.
   static void NameTheApplication();
+
+  // Shows the main window and opens the door file the command line names, if any.
+  void Start(const StartOptions& options);
+  DesktopIntegration& Desktop() { return *desktop_; }
 
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
@@ -79,4 +85,5 @@ class DoorTrimApp {
   std::unique_ptr<TAskAny> askAny_;
   std::unique_ptr<HelpBrowser> help_;
   std::unique_ptr<CalculatorLauncher> calculator_;
+  std::unique_ptr<DesktopIntegration> desktop_;
 };
