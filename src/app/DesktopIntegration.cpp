@@ -17,9 +17,11 @@ DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
   // Under File, after the commands that read and write a door.
   QMenu* file = main.findChild<QMenu*>("File1");
   menu_ = new RecentDoorsMenu(*recent_, open, &main);  // its messages belong to the window
-  QAction* language = main.findChild<QAction*>("Language1");
-  file->insertMenu(language, menu_);
-  file->insertSeparator(language);
+  if (file != nullptr) {
+    QAction* language = main.findChild<QAction*>("Language1");  // nullptr: at the end
+    file->insertMenu(language, menu_);
+    file->insertSeparator(language);
+  }
 
   drop_ = new DoorDropHandler(main, open);
 
