@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 
 #include "DoorDropHandler.h"
 #include "DoorTrimApp.h"
@@ -21,6 +22,8 @@ DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
     QAction* language = main.findChild<QAction*>("Language1");  // nullptr: at the end
     file->insertMenu(language, menu_);
     file->insertSeparator(language);
+  } else {
+    main.menuBar()->addMenu(menu_);
   }
 
   drop_ = new DoorDropHandler(main, open);

@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "install/ProgramVersion.h"
-
 #include "CalculatorLauncher.h"
 #include "DesktopIntegration.h"
-#include "StartOptions.h"
 #include "HelpBrowser.h"
+#include "StartOptions.h"
 #include "TAboutBox.h"
 #include "TAskAny.h"
 #include "TBDetail_f.h"
@@ -20,6 +18,7 @@
 #include "TMain_f.h"
 #include "TProj_f.h"
 #include "TTrawl_f.h"
+#include "install/ProgramVersion.h"
 
 DoorTrimApp::DoorTrimApp() {
   // The pictures and help pages are compiled into the widgets library, which a static link
