@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <memory>
 #include <optional>
+#include <ostream>
 
 #include "DesktopIntegration.h"
 #include "DoorTrimApp.h"
@@ -110,6 +111,11 @@ struct ArgumentsCase {
   const char* ErrorNames;  // a word the error must name; nullptr: no error
   bool TextOnly;
 };
+
+// Names each case after its command line in the test list.
+void PrintTo(const ArgumentsCase& c, std::ostream* out) {
+  *out << c.Arguments.join(' ').toStdString();
+}
 
 class StartArguments : public ::testing::TestWithParam<ArgumentsCase> {};
 
