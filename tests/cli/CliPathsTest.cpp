@@ -25,11 +25,4 @@ TEST(CliPaths, ProgramInItsBuildFolderFindsTheSourceResources) {
                          "Sample doors:   " + (resources / "doors").string() + "\n");
 }
 
-TEST(CliPaths, TakesNoArguments) {
-  const CliRun run = RunCliProgram({"paths", "door.brd"});
-  EXPECT_EQ(run.ExitCode, 2);
-  EXPECT_EQ(run.Out, "");
-  EXPECT_NE(run.Err.find("door.brd"), std::string::npos) << run.Err;
-}
-
 }  // namespace

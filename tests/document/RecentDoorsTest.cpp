@@ -57,15 +57,6 @@ TEST_F(RecentDoorsTest, RemovedFileLeavesTheOthersInOrder) {
   EXPECT_EQ(recent_.Paths(), QStringList({Door(3), Door(1)}));
 }
 
-TEST_F(RecentDoorsTest, SignalsEachChangeButNotARemovalOfAnUnlistedFile) {
-  int changes = 0;
-  QObject::connect(&recent_, &RecentDoors::changed, [&changes] { ++changes; });
-  recent_.Add(Door(1));
-  recent_.Remove(Door(1));
-  recent_.Remove(Door(2));
-  EXPECT_EQ(changes, 2);
-}
-
 TEST_F(RecentDoorsTest, ListIsThereForTheNextRunOfTheProgram) {
   recent_.Add(Door(1));
   recent_.Add(Door(2));

@@ -141,13 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ArgumentsCase{{"doortrim", "--data-folders"}, std::nullopt, nullptr, true},
                       ArgumentsCase{{"--version"}, std::nullopt, nullptr, false}));
 
-TEST(StartOptionsText, VersionAndDataFoldersAreAskedFor) {
-  EXPECT_TRUE(StartOptions::Parse({"doortrim", "-v"}).ShowVersion());
-  EXPECT_FALSE(StartOptions::Parse({"doortrim"}).ShowVersion());
-  EXPECT_TRUE(StartOptions::Parse({"doortrim", "--data-folders"}).ShowDataFolders());
-  EXPECT_TRUE(StartOptions::Parse({"doortrim", "-h"}).ShowHelp());
-}
-
 TEST_F(Desktop, RecentDoorsListOpenedAndSavedFilesNewestFirstUnderFile) {
   QMenu* menu = RecentMenu();
   ASSERT_NE(menu, nullptr);

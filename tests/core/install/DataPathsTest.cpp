@@ -62,11 +62,4 @@ TEST_F(DataPathsTest, IncompletePlacesAreSkipped) {
   EXPECT_TRUE(paths.Samples().empty());
 }
 
-TEST(DataPaths, TheseTestsFindTheSourceTreeTheyWereBuiltFrom) {
-  const DataPaths paths = DataPaths::ForRunningProgram();
-  ASSERT_TRUE(paths.Found());
-  EXPECT_EQ(paths.Languages(), fs::canonical(DOORTRIM_LANGUAGE_FILES));
-  EXPECT_EQ(paths.Samples(), fs::canonical(DOORTRIM_SAMPLE_DOORS));
-}
-
 }  // namespace
