@@ -10,6 +10,7 @@ DOORTRIM_PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core xvfb xauth dbus
   clang libclang-rt-14-dev llvm
+  desktop-file-utils shared-mime-info dpkg-dev file gzip groff-base
 )
 
 # Installs whatever of the given packages is missing (apt-get update once, then install).

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 
 #include "CalculatorLauncher.h"
+#include "DesktopIntegration.h"
 #include "HelpBrowser.h"
 #include "SingleVariablePanel.h"
+#include "StartOptions.h"
 #include "TAboutBox.h"
 #include "TAskAny.h"
 #include "TBDetail_f.h"
@@ -18,6 +20,7 @@
 #include "TProj_f.h"
 #include "TTrawl_f.h"
 #include "VariableBindings.h"
+#include "install/ProgramVersion.h"
 
 DoorTrimApp::DoorTrimApp() {
   // The pictures and help pages are compiled into the widgets library, which a static link
@@ -47,10 +50,19 @@ DoorTrimApp::DoorTrimApp() {
       *balance_, Document, *help_, [balance = balance_.get()] { balance->UpdateButtonClick(); });
   QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
                    &SingleVariablePanel::ShowVariable);
+  desktop_ = std::make_unique<DesktopIntegration>(*this);
 }
 
 void DoorTrimApp::NameTheApplication() {
   QCoreApplication::setApplicationName("DoorTrim");
+  // The user's settings are kept under these names (~/.config/DoorTrim/DoorTrim.conf).
+  QCoreApplication::setOrganizationName("DoorTrim");
+  QCoreApplication::setApplicationVersion(kProgramVersion);
+}
+
+void DoorTrimApp::Start(const StartOptions& options) {
+  main_->show();
+  if (options.File()) main_->OpenFile(*options.File());
 }
 
 void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {

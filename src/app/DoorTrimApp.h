@@ -24,6 +24,8 @@ class HelpBrowser;
 class CalculatorLauncher;
 class SingleVariablePanel;
 class VariableBindings;
+class DesktopIntegration;
+class StartOptions;
 
 // Everything the desktop program keeps for its whole run: the document with the one door
 // model, the display flags, the view settings a data file carries, and every window, each
@@ -38,6 +40,10 @@ class DoorTrimApp {
   // Gives the application its name, before any window exists. No display name is set: the
   // desktop would add it to every window title, which already says what it is.
   static void NameTheApplication();
+
+  // Shows the main window and opens the door file the command line names, if any.
+  void Start(const StartOptions& options);
+  DesktopIntegration& Desktop() { return *desktop_; }
 
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
@@ -87,4 +93,5 @@ class DoorTrimApp {
   // which own them.
   VariableBindings* variables_ = nullptr;
   SingleVariablePanel* variablePanel_ = nullptr;
+  std::unique_ptr<DesktopIntegration> desktop_;
 };

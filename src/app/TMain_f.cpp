@@ -29,6 +29,7 @@
 #include "TKOrg_f.h"
 #include "TProj_f.h"
 #include "TTrawl_f.h"
+#include "install/DataPaths.h"
 
 namespace {
 
@@ -71,7 +72,11 @@ void TMain_f::BuildMenus() {
     request.Parent = this;
     request.ObjectName = "OpenDialog1";
     request.Title = "Open Data File";
-    request.Directory = QFileInfo(fileName_).path();
+    // A new door starts the user among the sample doors.
+    request.Directory =
+        fileName_.isEmpty()
+            ? QString::fromStdString(DataPaths::ForRunningProgram().Samples().string())
+            : QFileInfo(fileName_).path();
     request.NameFilter = kFileFilter;
     if (const std::optional<QString> path = FileDialogs::Choose(request)) OpenFile(*path);
   });
@@ -320,6 +325,10 @@ bool TMain_f::OpenFile(const QString& path) {
   UpdateCaption();
   ShowModeFromModel();
   return true;
+}
+
+bool TMain_f::OpenAfterCloseQuestion(const QString& path) {
+  return MayClose() && OpenFile(path);
 }
 
 void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title) {

@@ -30,6 +30,10 @@ class TMain_f : public QMainWindow, public DoorCommands {
   // Reads a door data file into the model, as File > Open does after its dialog. On failure
   // the loader's message is shown and door, caption and mode stay as they were.
   bool OpenFile(const QString& path);
+  // Opens a door in place of the one open (a dropped file, a recent door): asks the close
+  // question first when the open door holds unsaved changes, and opens nothing when the
+  // user cancels or a save fails.
+  bool OpenAfterCloseQuestion(const QString& path);
   // Stores the door in its file; without a file name yet, asks for one as Save As does.
   bool Save();
   // Asks for a file name and stores the door there.

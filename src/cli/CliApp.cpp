@@ -6,17 +6,21 @@
 #include <vector>
 
 #include "EvaluateCommand.h"
+#include "PathsCommand.h"
 #include "RenderCommand.h"
 #include "ReportCommand.h"
 #include "SaveCommand.h"
 #include "SolveCommand.h"
 #include "SweepCommand.h"
 #include "VaryCommand.h"
+#include "install/ProgramVersion.h"
 #include "numbers/QuotedToken.h"
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"DoorTrim: balance position of a trawl otter board", "doortrim-cli"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("doortrim-cli ") + kProgramVersion,
+                       "Print the version and exit");
   std::vector<std::unique_ptr<CliCommand>> commands;
   commands.push_back(std::make_unique<EvaluateCommand>());
   commands.push_back(std::make_unique<SolveCommand>());
@@ -25,6 +29,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<ReportCommand>());
   commands.push_back(std::make_unique<VaryCommand>());
   commands.push_back(std::make_unique<SweepCommand>());
+  commands.push_back(std::make_unique<PathsCommand>());
   for (const auto& command : commands)
     command->AddTo(app);
   const auto knownCommand = [&](const std::string& name) {
@@ -43,6 +48,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return app.exit(e, out, err);  // prints the help of the command asked about
   } catch (const CLI::CallForAllHelp& e) {
     return app.exit(e, out, err);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e, out, err);  // prints the version
   } catch (const CLI::ParseError& e) {
     err << "doortrim-cli: " << ReadableText(e.what()) << "\n";
     return kExitUsage;

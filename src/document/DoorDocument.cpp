@@ -22,11 +22,14 @@ DoorFileResult DoorDocument::Load(const std::string& path, ViewSettings* view) {
   if (!result) return result;
   SetModified(false);
   emit changed();
+  emit fileUsed(QString::fromStdString(path));
   return result;
 }
 
 DoorFileResult DoorDocument::Save(const std::string& path, const ViewSettings& view) {
   DoorFileResult result = board_.SaveToFile(path, view);
-  if (result) SetModified(false);
+  if (!result) return result;
+  SetModified(false);
+  emit fileUsed(QString::fromStdString(path));
   return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <string>
 
 #include "io/DoorFileResult.h"
@@ -41,6 +42,8 @@ class DoorDocument : public QObject {
   // The door's data changed through the document: a window's changes, a file read.
   void changed();
   void modifiedChanged(bool modified);
+  // A door file was read or written successfully: the file the user works with.
+  void fileUsed(const QString& path);
 
  private:
   TBoard board_;

@@ -86,4 +86,17 @@ TEST(DoorDocument, WritingAFileLeavesTheDoorUnmodifiedUnlessItFails) {
   EXPECT_FALSE(document.IsModified());
 }
 
+TEST(DoorDocument, NamesEveryFileReadOrWrittenButNoneThatFailed) {
+  TempFolder folder;
+  DoorDocument document;
+  std::vector<std::string> used;
+  QObject::connect(&document, &DoorDocument::fileUsed,
+                   [&used](const QString& path) { used.push_back(path.toStdString()); });
+  ASSERT_TRUE(document.Load(kSamples + "/oval.brd").Ok);
+  EXPECT_FALSE(document.Load(folder.File("missing.brd")).Ok);
+  EXPECT_FALSE(document.Save(folder.File("no-such-folder/door.brd"), ViewSettings{}).Ok);
+  ASSERT_TRUE(document.Save(folder.File("door.brd"), ViewSettings{}).Ok);
+  EXPECT_EQ(used, (std::vector<std::string>{kSamples + "/oval.brd", folder.File("door.brd")}));
+}
+
 }  // namespace

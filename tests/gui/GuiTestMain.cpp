@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "gui/ModalAnswer.h"
 #include "gui/TestHangWatchdog.h"
@@ -20,6 +23,13 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("DoorTrim");
+  // The program keeps the recent doors in the user's settings: the tests keep theirs in a
+  // folder of this run, so the user's own settings are never read or written.
+  QTemporaryDir settingsFolder;
+  if (!settingsFolder.isValid()) return 1;
+  QStandardPaths::setTestModeEnabled(true);
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
   auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
   listeners.Append(new ModalWatchCleaner);
   // Far above the slowest test (the 1000-step relaxation, about 15 s under the sanitizers).
