@@ -37,6 +37,10 @@ DoorTrimApp::DoorTrimApp() {
   kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
   korg_ = std::make_unique<TKOrg_f>(Document, *help_);
   about_ = std::make_unique<TAboutBox>();
+  // While the balance window searches, the main window's commands that edit the door rest.
+  QObject::connect(
+      balance_.get(), &TBalance_f::searchRunningChanged, main_.get(),
+      [this](bool running) { main_->SetEditingLocked(running, TBalance_f::kSearchLockReason); });
 }
 
 void DoorTrimApp::NameTheApplication() {

@@ -54,7 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, TextFit,
     ::testing::Values(
         WindowCase{"Projections", [](DoorTrimApp& a) -> QWidget& { return a.Proj(); }},
-        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }}),
+        WindowCase{"EnterAValue", [](DoorTrimApp& a) -> QWidget& { return a.AskAny(); }},
+        WindowCase{"Main", [](DoorTrimApp& a) -> QWidget& { return a.Main(); }},
+        WindowCase{"Balance", [](DoorTrimApp& a) -> QWidget& { return a.Balance(); }},
+        WindowCase{"Details", [](DoorTrimApp& a) -> QWidget& { return a.Detail(); }},
+        WindowCase{"About", [](DoorTrimApp& a) -> QWidget& { return a.About(); }}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return info.param.Name; });
 
 }  // namespace
