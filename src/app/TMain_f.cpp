@@ -128,7 +128,7 @@ QPushButton* TMain_f::AddButton(QGroupBox* group, const QString& imageName,
                                 const QString& buttonName, const QString& caption,
                                 const QString& icon, const QString& hint) {
   auto* rows = static_cast<QGridLayout*>(group->layout());
-  const int row = rows->rowCount();
+  const int row = rows->count() / 2;  // each row holds a picture and a button
   auto* image = new QLabel(group);
   image->setObjectName(imageName);
   // The pictures are drawn for this size.

@@ -39,6 +39,14 @@
 namespace {
 
 constexpr int kMaxRelaxationSteps = 1000;
+
+// How the fields show their numbers: angles in degrees, moments in kN*m, stability in
+// kN*m per degree, forces in kN.
+constexpr char kAngleFormat[] = "###.###";
+constexpr char kMomentFormat[] = "######0.##";
+constexpr char kStabilityFormat[] = "####0.####";
+constexpr char kForceFormat[] = "#########0.####";
+constexpr char kAttackAngleFormat[] = "#####0.###";
 constexpr long double kSolverTolerance = 0.1L;  // N*m
 
 }  // namespace
@@ -189,8 +197,8 @@ void TBalance_f::onUpdateClicked() {
   UpdateKeelItems();
   if (stabilityOn_) {
     ui_.RotationX->SetAndShow(ui_.RotationX->Val());
-    ui_.RotationY->setText(UserNumberText("###.###", ui_.RotationY->Val()));
-    ui_.RotationZ->setText(UserNumberText("###.###", ui_.RotationZ->Val()));
+    ui_.RotationY->setText(UserNumberText(kAngleFormat, ui_.RotationY->Val()));
+    ui_.RotationZ->setText(UserNumberText(kAngleFormat, ui_.RotationZ->Val()));
   }
   board.RotX = ui_.RotationX->Val();
   board.RotY = ui_.RotationY->Val();
@@ -205,18 +213,18 @@ void TBalance_f::onUpdateClicked() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.TotalMoment;
-  ui_.MomentX->setText(UserNumberText("######0.##", m.X / 1000));
-  ui_.MomentY->setText(UserNumberText("######0.##", m.Y / 1000));
-  ui_.MomentZ->setText(UserNumberText("######0.##", m.Z / 1000));
+  ui_.MomentX->setText(UserNumberText(kMomentFormat, m.X / 1000));
+  ui_.MomentY->setText(UserNumberText(kMomentFormat, m.Y / 1000));
+  ui_.MomentZ->setText(UserNumberText(kMomentFormat, m.Z / 1000));
   if (stabilityOn_) {
-    ui_.StabilityX->setText(UserNumberText("####0.####", stability.X / 1000));
-    ui_.StabilityY->setText(UserNumberText("####0.####", stability.Y / 1000));
-    ui_.StabilityZ->setText(UserNumberText("####0.####", stability.Z / 1000));
+    ui_.StabilityX->setText(UserNumberText(kStabilityFormat, stability.X / 1000));
+    ui_.StabilityY->setText(UserNumberText(kStabilityFormat, stability.Y / 1000));
+    ui_.StabilityZ->setText(UserNumberText(kStabilityFormat, stability.Z / 1000));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Resistance->setText(UserNumberText("#########0.####", figures.ResistanceKN));
-    ui_.SpreadForce->setText(UserNumberText("#########0.####", figures.SpreadKN));
-    ui_.VerticalForce->setText(UserNumberText("#########0.####", figures.VerticalKN));
-    ui_.AttackAngle->setText(UserNumberText("#####0.###", figures.WingAttackDeg));
+    ui_.Resistance->setText(UserNumberText(kForceFormat, figures.ResistanceKN));
+    ui_.SpreadForce->setText(UserNumberText(kForceFormat, figures.SpreadKN));
+    ui_.VerticalForce->setText(UserNumberText(kForceFormat, figures.VerticalKN));
+    ui_.AttackAngle->setText(UserNumberText(kAttackAngleFormat, figures.WingAttackDeg));
   }
   RedrawViews();
   update();
