@@ -47,10 +47,14 @@ DoorTrimApp::DoorTrimApp() {
   variables_ = new VariableBindings(*proj_, Document, *help_,
                                     [proj = proj_.get()] { proj->SetFieldsChanged(); });
   variablePanel_ = new SingleVariablePanel(
-      *balance_, Document, *help_, [balance = balance_.get()] { balance->UpdateButtonClick(); });
+      *balance_, Document, *help_, [balance = balance_.get()] { balance->onUpdateClicked(); });
   QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
                    &SingleVariablePanel::ShowVariable);
   desktop_ = std::make_unique<DesktopIntegration>(*this);
+  // While the balance window searches, the main window's commands that edit the door rest.
+  QObject::connect(
+      balance_.get(), &TBalance_f::searchRunningChanged, main_.get(),
+      [this](bool running) { main_->SetEditingLocked(running, TBalance_f::kSearchLockReason); });
 }
 
 void DoorTrimApp::NameTheApplication() {

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "CalculatorLauncher.h"
 #include "DoorPictures.h"
@@ -35,11 +38,12 @@ namespace {
 
 constexpr int kClientWidth = 411;
 constexpr int kClientHeight = 292;
-constexpr int kPanelWidth = 205;
 constexpr int kPictureSize = 37;
 constexpr int kButtonWidth = 130;
 constexpr int kButtonHeight = 33;
-constexpr int kRowHeight = 42;
+constexpr int kGroupMargin = 6;
+constexpr int kColumnGap = 3;  // between the groups of a column
+constexpr int kRowGap = 3;     // between the rows of a group
 
 const char* const kFileFilter = "Otterboard Data Files (*.brd);;All Files (*)";
 
@@ -54,8 +58,9 @@ TMain_f::TMain_f(DoorTrimApp& app) : app_(app) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  adjustSize();
-  setFixedSize(sizeHint());
+  // A fixed window that still fits its contents: its size follows the layout's, so a longer
+  // caption widens it rather than being cut off.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   // Creation: the drawing options, then the mode buttons from the model.
   app_.Flags.ShowHidden = false;
@@ -81,6 +86,9 @@ void TMain_f::BuildMenus() {
     if (const std::optional<QString> path = FileDialogs::Choose(request)) OpenFile(*path);
   });
   open->setObjectName("Open1");
+  openItem_ = open;
+  // A command out of use says why in its tip.
+  file->setToolTipsVisible(true);
   open->setShortcut(QKeySequence("Ctrl+O"));
   QAction* save = file->addAction("&Save", this, [this] { Save(); });
   save->setObjectName("Save1");
@@ -121,86 +129,118 @@ void TMain_f::BuildMenus() {
   about->setObjectName("A1");
 }
 
-QPushButton* TMain_f::AddButton(QGroupBox* group, int row, const QString& imageName,
+QPushButton* TMain_f::AddButton(QGroupBox* group, const QString& imageName,
                                 const QString& buttonName, const QString& caption,
                                 const QString& icon, const QString& hint) {
-  const int top = 20 + row * kRowHeight;
+  auto* rows = static_cast<QGridLayout*>(group->layout());
+  const int row = rows->count() / 2;  // each row holds a picture and a button
   auto* image = new QLabel(group);
   image->setObjectName(imageName);
-  image->setGeometry(10, top, kPictureSize, kPictureSize);
+  // The pictures are drawn for this size.
+  image->setFixedSize(kPictureSize, kPictureSize);
   image->setPixmap(
       DoorPictures::DrawingAtSize(":/icons/" + icon + ".svg", {kPictureSize, kPictureSize}));
   image->setToolTip(hint);
   auto* button = new QPushButton(caption, group);
   button->setObjectName(buttonName);
-  button->setGeometry(52, top + 2, kButtonWidth, kButtonHeight);
+  button->setMinimumSize(kButtonWidth, kButtonHeight);
   button->setToolTip(hint);
+  rows->addWidget(image, row, 0);
+  rows->addWidget(button, row, 1);
   return button;
 }
+
+namespace {
+
+// A titled group whose rows are a picture and its button.
+QGroupBox* ButtonGroup(const QString& title, const char* name, QWidget* panel) {
+  auto* group = new QGroupBox(title, panel);
+  group->setObjectName(name);
+  auto* rows = new QGridLayout(group);
+  rows->setContentsMargins(kGroupMargin, kRowGap, kGroupMargin, kRowGap);
+  rows->setHorizontalSpacing(kGroupMargin);
+  rows->setVerticalSpacing(kRowGap);
+  rows->setColumnStretch(1, 1);
+  panel->layout()->addWidget(group);
+  return group;
+}
+
+QWidget* Column(const char* name, QWidget* client) {
+  auto* column = new QWidget(client);
+  column->setObjectName(name);
+  auto* groups = new QVBoxLayout(column);
+  groups->setContentsMargins(kGroupMargin, 2, kGroupMargin, 2);
+  groups->setSpacing(kColumnGap);
+  return column;
+}
+
+}  // namespace
 
 void TMain_f::BuildPanels() {
   auto* client = new QWidget(this);
   client->setObjectName("Client");
-  client->setFixedSize(kClientWidth, kClientHeight);
+  // The switchboard's design size; it grows only when longer captions need the room.
+  client->setMinimumSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
+  auto* columns = new QHBoxLayout(client);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->setSpacing(0);
 
-  auto* left = new QWidget(client);
-  left->setObjectName("Panel1");
-  left->setGeometry(0, 0, kPanelWidth, kClientHeight);
-  auto* right = new QWidget(client);
-  right->setObjectName("Panel2");
-  right->setGeometry(kPanelWidth, 0, kClientWidth - kPanelWidth, kClientHeight);
+  QWidget* left = Column("Panel1", client);
+  QWidget* right = Column("Panel2", client);
+  // Each column as wide as its groups need; the design size's spare room goes to both.
+  columns->addWidget(left);
+  columns->addWidget(right);
 
   auto* mode = new QGroupBox("Ground Interaction", left);
   mode->setObjectName("GroupBox1");
-  mode->setGeometry(6, 4, 193, 64);
+  auto* modeRows = new QVBoxLayout(mode);
+  modeRows->setContentsMargins(kGroupMargin, kRowGap, kGroupMargin, kRowGap);
+  modeRows->setSpacing(0);
   bottomButton_ = new QRadioButton("Bottom trawling", mode);
   bottomButton_->setObjectName("RadioButton1");
-  bottomButton_->setGeometry(12, 20, 170, 20);
   midwaterButton_ = new QRadioButton("Midwater trawling", mode);
   midwaterButton_->setObjectName("RadioButton2");
-  midwaterButton_->setGeometry(12, 40, 170, 20);
-  connect(bottomButton_, &QRadioButton::clicked, this, &TMain_f::RadioButton1Click);
-  connect(midwaterButton_, &QRadioButton::clicked, this, &TMain_f::RadioButton2Click);
+  modeRows->addWidget(bottomButton_);
+  modeRows->addWidget(midwaterButton_);
+  left->layout()->addWidget(mode);
+  connect(bottomButton_, &QRadioButton::clicked, this, &TMain_f::onBottomTrawlingClicked);
+  connect(midwaterButton_, &QRadioButton::clicked, this, &TMain_f::onMidwaterTrawlingClicked);
 
-  auto* geometry = new QGroupBox("Otterboard geometry", left);
-  geometry->setObjectName("GroupBox2");
-  geometry->setGeometry(6, 72, 193, 104);
-  QPushButton* projections = AddButton(geometry, 0, "Image1", "Button1", "Projections",
-                                       "projections", "Main points ordinates and gravity force");
-  QPushButton* hydro = AddButton(geometry, 1, "Image4", "Button4", "Hydrodynamic ", "hydrodynamic",
+  QGroupBox* geometry = ButtonGroup("Otterboard geometry", "GroupBox2", left);
+  QPushButton* projections = AddButton(geometry, "Image1", "Button1", "Projections", "projections",
+                                       "Main points ordinates and gravity force");
+  QPushButton* hydro = AddButton(geometry, "Image4", "Button4", "Hydrodynamic ", "hydrodynamic",
                                  "Dependence of hydrodynamical coefficients from attack angle");
 
-  auto* environment = new QGroupBox("Environment", left);
-  environment->setObjectName("GroupBox3");
-  environment->setGeometry(6, 180, 193, 104);
-  QPushButton* envir = AddButton(environment, 0, "Image5", "Button5", "Environment", "environment",
+  QGroupBox* environment = ButtonGroup("Environment", "GroupBox3", left);
+  QPushButton* envir = AddButton(environment, "Image5", "Button5", "Environment", "environment",
                                  "Water and ground density, ground coefficient");
-  QPushButton* trawl = AddButton(environment, 1, "Image6", "Button6", "Influence of Trawl", "trawl",
+  QPushButton* trawl = AddButton(environment, "Image6", "Button6", "Influence of Trawl", "trawl",
                                  "Attack angle of bridle");
+  static_cast<QVBoxLayout*>(left->layout())->addStretch(1);
 
-  auto* keel = new QGroupBox("Keel", right);
-  keel->setObjectName("GroupBox4");
-  keel->setGeometry(6, 4, 193, 146);
+  QGroupBox* keel = ButtonGroup("Keel", "GroupBox4", right);
   QPushButton* keelButtons[3];
-  keelButtons[0] = AddButton(keel, 0, "Image7", "Button7", "Ground", "ground",
+  keelButtons[0] = AddButton(keel, "Image7", "Button7", "Ground", "ground",
                              "Coefficients of keel-ground resistance");
   keelButtons[1] =
-      AddButton(keel, 1, "Image8", "Button8", "Keel Geometry", "keelgeometry", "Keel form");
-  keelButtons[2] = AddButton(keel, 2, "Image9", "Button9", "Origin of Keel", "keelorigin",
-                             "Keel-wing disposition");
+      AddButton(keel, "Image8", "Button8", "Keel Geometry", "keelgeometry", "Keel form");
+  keelButtons[2] =
+      AddButton(keel, "Image9", "Button9", "Origin of Keel", "keelorigin", "Keel-wing disposition");
 
-  auto* results = new QGroupBox("Results", right);
-  results->setObjectName("GroupBox5");
-  results->setGeometry(6, 154, 193, 62);
-  QPushButton* balance = AddButton(results, 0, "Image10", "Button10", "Balance", "balance",
+  QGroupBox* results = ButtonGroup("Results", "GroupBox5", right);
+  QPushButton* balance = AddButton(results, "Image10", "Button10", "Balance", "balance",
                                    "Calculate forces and moments");
 
   exitButton_ = new QPushButton("Exit", right);
   exitButton_->setObjectName("BitBtn1");
-  exitButton_->setGeometry(58, 240, kButtonWidth, kButtonHeight);
+  exitButton_->setMinimumSize(kButtonWidth, kButtonHeight);
   exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+  auto* rightGroups = static_cast<QVBoxLayout*>(right->layout());
+  rightGroups->addStretch(1);
+  rightGroups->addWidget(exitButton_, 0, Qt::AlignHCenter);
 
   dialogButtons_ = {projections,    hydro,          envir,          trawl,
                     keelButtons[0], keelButtons[1], keelButtons[2], balance};
@@ -244,6 +284,7 @@ void TMain_f::RunCommand(Command command) {
 }
 
 void TMain_f::UpdateDialogButtons() {
+  if (editingLocked_) return;  // the keel buttons follow the mode when the lock ends
   // The picture beside each keel button is a label of its own: it greys out with the button.
   const std::pair<Command, const char*> keelButtons[] = {{Command::Ground, "Image7"},
                                                          {Command::KeelGeometry, "Image8"},
@@ -251,6 +292,23 @@ void TMain_f::UpdateDialogButtons() {
   for (const auto& [keel, picture] : keelButtons) {
     dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board().Bottom);
     if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board().Bottom);
+  }
+}
+
+void TMain_f::SetEditingLocked(bool locked, const QString& reason) {
+  if (locked == editingLocked_) return;
+  if (locked) editingLock_ = std::make_unique<CommandLock>(reason);
+  std::vector<QObject*> commands(dialogButtons_.begin(), dialogButtons_.end());
+  commands.insert(commands.end(), {openItem_, bottomButton_, midwaterButton_});
+  // The keel pictures grey out with their buttons.
+  for (const char* picture : {"Image7", "Image8", "Image9"})
+    if (auto* image = findChild<QLabel*>(picture)) commands.push_back(image);
+  editingLocked_ = locked;
+  for (QObject* command : commands)
+    editingLock_->Set(command, locked);
+  if (!locked) {
+    editingLock_.reset();
+    UpdateDialogButtons();
   }
 }
 
@@ -274,13 +332,13 @@ void TMain_f::ShowDoorShape(const QString& shape) {
   }
 }
 
-void TMain_f::RadioButton1Click() {
+void TMain_f::onBottomTrawlingClicked() {
   bottomButton_->setChecked(true);
   app_.Board().Bottom = true;
   UpdateDialogButtons();
 }
 
-void TMain_f::RadioButton2Click() {
+void TMain_f::onMidwaterTrawlingClicked() {
   midwaterButton_->setChecked(true);
   app_.Board().Bottom = false;
   UpdateDialogButtons();
@@ -288,17 +346,17 @@ void TMain_f::RadioButton2Click() {
 
 void TMain_f::SetBottomTrawling(bool bottom) {
   if (bottom) {
-    RadioButton1Click();
+    onBottomTrawlingClicked();
   } else {
-    RadioButton2Click();
+    onMidwaterTrawlingClicked();
   }
 }
 
 void TMain_f::ShowModeFromModel() {
   if (app_.Board().Bottom) {
-    RadioButton1Click();
+    onBottomTrawlingClicked();
   } else {
-    RadioButton2Click();
+    onMidwaterTrawlingClicked();
   }
 }
 

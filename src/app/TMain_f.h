@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 #include <vector>
 
+#include "CommandLock.h"
 #include "DoorCommands.h"
 #include "io/DoorFileResult.h"
 
@@ -51,9 +53,14 @@ class TMain_f : public QMainWindow, public DoorCommands {
   // Shows one of the door shapes of the Picture menu in the projections dialog.
   void ShowDoorShape(const QString& shape);
 
-  void RadioButton1Click();  // bottom trawling
-  void RadioButton2Click();  // midwater trawling
+  void onBottomTrawlingClicked();
+  void onMidwaterTrawlingClicked();
   void SetBottomTrawling(bool bottom) override;
+
+  // While a search turns the door, the commands that would change it (open a file, switch
+  // the mode, open a dialog) are out of use and say so in their tips.
+  void SetEditingLocked(bool locked, const QString& reason);
+  bool EditingLocked() const { return editingLocked_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,9 +70,9 @@ class TMain_f : public QMainWindow, public DoorCommands {
  private:
   void BuildMenus();
   void BuildPanels();
-  QPushButton* AddButton(QGroupBox* group, int row, const QString& imageName,
-                         const QString& buttonName, const QString& caption, const QString& icon,
-                         const QString& hint);
+  // Adds a row of a picture and its button to a group of dialog buttons.
+  QPushButton* AddButton(QGroupBox* group, const QString& imageName, const QString& buttonName,
+                         const QString& caption, const QString& icon, const QString& hint);
   // The keel buttons are enabled only in bottom trawling.
   void UpdateDialogButtons();
   void ShowModeFromModel();
@@ -74,12 +81,15 @@ class TMain_f : public QMainWindow, public DoorCommands {
   bool MayClose();
   bool WriteTo(const QString& path);
   void ReportFileError(const DoorFileResult& result, const QString& title);
+  QDialog& DialogOf(Command command);
 
   DoorTrimApp& app_;
   QString fileName_;
   QRadioButton* bottomButton_ = nullptr;
   QRadioButton* midwaterButton_ = nullptr;
-  QDialog& DialogOf(Command command);
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command
   QPushButton* exitButton_ = nullptr;
+  QAction* openItem_ = nullptr;
+  bool editingLocked_ = false;
+  std::unique_ptr<CommandLock> editingLock_;  // the reason of the running search
 };

@@ -86,19 +86,19 @@ void BalanceUi::Build(QDialog& window) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   BuildMenus(window);
-  layout->setMenuBar(BalanceMenu);
+  layout->setMenuBar(MenuBar);
 
-  Splitter2 = new QSplitter(Qt::Vertical, &window);
-  Splitter2->setObjectName("Splitter2");
-  Splitter2->setHandleWidth(5);
-  Splitter2->setChildrenCollapsible(false);
-  layout->addWidget(Splitter2);
+  BandSplitter = new QSplitter(Qt::Vertical, &window);
+  BandSplitter->setObjectName("Splitter2");
+  BandSplitter->setHandleWidth(5);
+  BandSplitter->setChildrenCollapsible(false);
+  layout->addWidget(BandSplitter);
 
-  auto* top = new QWidget(Splitter2);
+  auto* top = new QWidget(BandSplitter);
   top->setObjectName("TopBand");
   BuildTopBand(top);
 
-  auto* bottom = new QWidget(Splitter2);
+  auto* bottom = new QWidget(BandSplitter);
   bottom->setObjectName("BottomBand");
   bottom->setAutoFillBackground(true);
   bottom->setStyleSheet("#BottomBand { background: white; }");
@@ -107,22 +107,24 @@ void BalanceUi::Build(QDialog& window) {
   bottomLayout->setSpacing(0);
   // The plan view is kept as wide as the side view above it (BalanceViewLayout sets its
   // maximum); it takes all the room up to that width before the gap beside the panel does.
-  ScPic2 = View("ScPic2", bottom);
-  ScPic2->setMaximumWidth(kSideViewWidth);
-  bottomLayout->addWidget(ScPic2, 1);
-  Panel10 = new QWidget(bottom);
-  Panel10->setObjectName("Panel10");
-  Panel10->setFixedWidth(kControlPanelWidth);
-  BuildControlPanel(Panel10);
+  PlanView = View("ScPic2", bottom);
+  PlanView->setMaximumWidth(kSideViewWidth);
+  bottomLayout->addWidget(PlanView, 1);
+  ControlPanel = new QWidget(bottom);
+  ControlPanel->setObjectName("Panel10");
+  // The panels keep their design widths unless longer texts need more.
+  ControlPanel->setMinimumWidth(kControlPanelWidth);
+  ControlPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  BuildControlPanel(ControlPanel);
   bottomLayout->addStretch(0);
-  bottomLayout->addWidget(Panel10);
+  bottomLayout->addWidget(ControlPanel);
 
-  Splitter2->addWidget(top);
-  Splitter2->addWidget(bottom);
-  Splitter2->setSizes({kTopBandHeight, kClientHeight - kTopBandHeight - 5});
-  Splitter2->setStretchFactor(0, 1);
-  Splitter2->setStretchFactor(1, 1);
-  window.resize(kClientWidth, kClientHeight + BalanceMenu->sizeHint().height());
+  BandSplitter->addWidget(top);
+  BandSplitter->addWidget(bottom);
+  BandSplitter->setSizes({kTopBandHeight, kClientHeight - kTopBandHeight - 5});
+  BandSplitter->setStretchFactor(0, 1);
+  BandSplitter->setStretchFactor(1, 1);
+  window.resize(kClientWidth, kClientHeight + MenuBar->sizeHint().height());
 }
 
 void BalanceUi::BuildTopBand(QWidget* band) {
@@ -131,34 +133,35 @@ void BalanceUi::BuildTopBand(QWidget* band) {
   auto* layout = new QHBoxLayout(band);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  Splitter1 = new QSplitter(Qt::Horizontal, band);
-  Splitter1->setObjectName("Splitter1");
-  Splitter1->setHandleWidth(5);
-  Splitter1->setChildrenCollapsible(false);
-  ScPic1 = View("ScPic1", Splitter1);
-  ScPic3 = View("ScPic3", Splitter1);
-  Splitter1->addWidget(ScPic1);
-  Splitter1->addWidget(ScPic3);
-  Splitter1->setSizes({kSideViewWidth, kClientWidth - kSideViewWidth - 5 - kResultPanelWidth});
-  layout->addWidget(Splitter1, 1);
+  ViewSplitter = new QSplitter(Qt::Horizontal, band);
+  ViewSplitter->setObjectName("Splitter1");
+  ViewSplitter->setHandleWidth(5);
+  ViewSplitter->setChildrenCollapsible(false);
+  SideView = View("ScPic1", ViewSplitter);
+  FrontView = View("ScPic3", ViewSplitter);
+  ViewSplitter->addWidget(SideView);
+  ViewSplitter->addWidget(FrontView);
+  ViewSplitter->setSizes({kSideViewWidth, kClientWidth - kSideViewWidth - 5 - kResultPanelWidth});
+  layout->addWidget(ViewSplitter, 1);
 
-  Panel3 = new QWidget(band);
-  Panel3->setObjectName("Panel3");
-  Panel3->setFixedWidth(kResultPanelWidth);
-  auto* panel = new QVBoxLayout(Panel3);
+  ResultPanel = new QWidget(band);
+  ResultPanel->setObjectName("Panel3");
+  ResultPanel->setMinimumWidth(kResultPanelWidth);
+  ResultPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  auto* panel = new QVBoxLayout(ResultPanel);
   panel->setContentsMargins(2, 2, 2, 2);
-  Edit1 = ReadOnlyField("Edit1", Panel3);
-  Edit2 = ReadOnlyField("Edit2", Panel3);
-  Edit3 = ReadOnlyField("Edit3", Panel3);
-  QWidget* stability[3] = {Edit1, Edit2, Edit3};
-  panel->addWidget(TripleGroup("Stability,\n[kN*m/deg]", "GroupBox1", Panel3, stability));
-  Edit4 = ReadOnlyField("Edit4", Panel3);
-  Edit5 = ReadOnlyField("Edit5", Panel3);
-  Edit6 = ReadOnlyField("Edit6", Panel3);
-  QWidget* moments[3] = {Edit4, Edit5, Edit6};
-  panel->addWidget(TripleGroup("Moments,\n[kN*m]", "GroupBox2", Panel3, moments));
+  StabilityX = ReadOnlyField("Edit1", ResultPanel);
+  StabilityY = ReadOnlyField("Edit2", ResultPanel);
+  StabilityZ = ReadOnlyField("Edit3", ResultPanel);
+  QWidget* stability[3] = {StabilityX, StabilityY, StabilityZ};
+  panel->addWidget(TripleGroup("Stability,\n[kN*m/deg]", "GroupBox1", ResultPanel, stability));
+  MomentX = ReadOnlyField("Edit4", ResultPanel);
+  MomentY = ReadOnlyField("Edit5", ResultPanel);
+  MomentZ = ReadOnlyField("Edit6", ResultPanel);
+  QWidget* moments[3] = {MomentX, MomentY, MomentZ};
+  panel->addWidget(TripleGroup("Moments,\n[kN*m]", "GroupBox2", ResultPanel, moments));
   panel->addStretch(1);
-  layout->addWidget(Panel3);
+  layout->addWidget(ResultPanel);
 }
 
 void BalanceUi::BuildControlPanel(QWidget* panel) {
@@ -184,53 +187,53 @@ void BalanceUi::BuildControlPanel(QWidget* panel) {
     spins[i] = new TSpinButton(panel);
     spins[i]->setObjectName(spinNames[i]);
   }
-  Edit7 = angles[0];
-  Edit8 = angles[1];
-  Edit9 = angles[2];
-  SpinButton1 = spins[0];
-  SpinButton2 = spins[1];
-  SpinButton3 = spins[2];
-  QWidget* angleFields[3] = {Edit7, Edit8, Edit9};
+  RotationX = angles[0];
+  RotationY = angles[1];
+  RotationZ = angles[2];
+  RotationXSpin = spins[0];
+  RotationYSpin = spins[1];
+  RotationZSpin = spins[2];
+  QWidget* angleFields[3] = {RotationX, RotationY, RotationZ};
   grid->addWidget(TripleGroup("Rotation, [deg]", "Panel6", panel, angleFields, spins), 0, 0);
 
   auto* forces = new QGroupBox("Forces, [kN]", panel);
   forces->setObjectName("GroupBox4");
   auto* forceGrid = new QGridLayout(forces);
   forceGrid->setContentsMargins(6, 6, 6, 6);
-  Edit10 = ReadOnlyField("Edit10", forces);
-  Edit11 = ReadOnlyField("Edit11", forces);
-  Edit12 = ReadOnlyField("Edit12", forces);
-  for (QLineEdit* field : {Edit10, Edit11, Edit12})
+  Resistance = ReadOnlyField("Edit10", forces);
+  SpreadForce = ReadOnlyField("Edit11", forces);
+  VerticalForce = ReadOnlyField("Edit12", forces);
+  for (QLineEdit* field : {Resistance, SpreadForce, VerticalForce})
     field->setMinimumWidth(72);
   forceGrid->addWidget(new QLabel("Resistance:", forces), 0, 0);
-  forceGrid->addWidget(Edit10, 0, 1);
+  forceGrid->addWidget(Resistance, 0, 1);
   forceGrid->addWidget(new QLabel("Spread force:", forces), 1, 0);
-  forceGrid->addWidget(Edit11, 1, 1);
+  forceGrid->addWidget(SpreadForce, 1, 1);
   forceGrid->addWidget(new QLabel("Vertical:", forces), 2, 0);
-  forceGrid->addWidget(Edit12, 2, 1);
+  forceGrid->addWidget(VerticalForce, 2, 1);
   grid->addWidget(forces, 0, 1);
 
   auto* attackRow = new QHBoxLayout();
   attackRow->addWidget(new QLabel("Attack angle, [deg]:", panel));
-  Edit13 = ReadOnlyField("Edit13", panel);
-  attackRow->addWidget(Edit13);
+  AttackAngle = ReadOnlyField("Edit13", panel);
+  attackRow->addWidget(AttackAngle);
   grid->addLayout(attackRow, 1, 0, 1, 2);
 
-  Panel8 = new QGroupBox("Variable", panel);
-  Panel8->setObjectName("Panel8");
-  auto* variable = new QHBoxLayout(Panel8);
+  VariableGroup = new QGroupBox("Variable", panel);
+  VariableGroup->setObjectName("Panel8");
+  auto* variable = new QHBoxLayout(VariableGroup);
   variable->setContentsMargins(6, 4, 6, 4);
-  Label21 = new QLabel(Panel8);
-  Label21->setObjectName("Label21");
-  Edit14 = new QLineEdit(Panel8);
-  Edit14->setObjectName("Edit14");
-  SpinButton4 = new TSpinButton(Panel8);
-  SpinButton4->setObjectName("SpinButton4");
-  variable->addWidget(Label21);
-  variable->addWidget(Edit14);
-  variable->addWidget(SpinButton4);
-  Panel8->setVisible(false);
-  grid->addWidget(Panel8, 2, 0, 1, 2);
+  VariableName = new QLabel(VariableGroup);
+  VariableName->setObjectName("Label21");
+  VariableValue = new QLineEdit(VariableGroup);
+  VariableValue->setObjectName("Edit14");
+  VariableSpin = new TSpinButton(VariableGroup);
+  VariableSpin->setObjectName("SpinButton4");
+  variable->addWidget(VariableName);
+  variable->addWidget(VariableValue);
+  variable->addWidget(VariableSpin);
+  VariableGroup->setVisible(false);
+  grid->addWidget(VariableGroup, 2, 0, 1, 2);
 
   auto* buttons = new QGridLayout();
   auto button = [panel](const char* name, const QString& caption) {
@@ -239,82 +242,86 @@ void BalanceUi::BuildControlPanel(QWidget* panel) {
     b->setAutoDefault(false);
     return b;
   };
-  SpeedButton1 = button("SpeedButton1", "Balance");
-  SpeedButton1->setCheckable(true);
+  BalanceButton = button("SpeedButton1", "Balance");
+  BalanceButton->setCheckable(true);
   SolveButton = button("SolveButton", "Solve");
   UpdateButton = button("UpdateButton", "Update");
   UpdateButton->setDefault(true);  // Enter presses it
-  Button3 = button("Button3", "Detail");
-  OKBtn = button("OKBtn", "OK");
-  HelpBtn = button("HelpBtn", "Help");
-  buttons->addWidget(SpeedButton1, 0, 0);
+  DetailButton = button("Button3", "Detail");
+  OkButton = button("OKBtn", "OK");
+  HelpButton = button("HelpBtn", "Help");
+  buttons->addWidget(BalanceButton, 0, 0);
   buttons->addWidget(SolveButton, 0, 1);
   buttons->addWidget(UpdateButton, 0, 2);
-  buttons->addWidget(Button3, 1, 0);
-  buttons->addWidget(OKBtn, 1, 1);
-  buttons->addWidget(HelpBtn, 1, 2);
+  buttons->addWidget(DetailButton, 1, 0);
+  buttons->addWidget(OkButton, 1, 1);
+  buttons->addWidget(HelpButton, 1, 2);
   grid->addLayout(buttons, 3, 0, 1, 2);
   grid->setRowStretch(4, 1);
 }
 
 void BalanceUi::BuildMenus(QDialog& window) {
-  BalanceMenu = new QMenuBar(&window);
-  BalanceMenu->setObjectName("BalanceMenu");
+  MenuBar = new QMenuBar(&window);
+  MenuBar->setObjectName("BalanceMenu");
 
-  QMenu* dialogs = BalanceMenu->addMenu("Dialogs");
+  QMenu* dialogs = MenuBar->addMenu("Dialogs");
   dialogs->setObjectName("Dialogs1");
-  MnuFront = AddItem(dialogs, "MnuFront", "Projections ...");
-  MnuHydro = AddItem(dialogs, "MnuHydro", "Hydrodynamic ...");
+  // A command out of use says why in its tip.
+  dialogs->setToolTipsVisible(true);
+  ProjectionsItem = AddItem(dialogs, "MnuFront", "Projections ...");
+  HydrodynamicItem = AddItem(dialogs, "MnuHydro", "Hydrodynamic ...");
   dialogs->addSeparator();
-  MnuEnvir = AddItem(dialogs, "MnuEnvir", "Environment ...");
-  MnuTrawl = AddItem(dialogs, "MnuTrawl", "Trawl ...");
+  EnvironmentItem = AddItem(dialogs, "MnuEnvir", "Environment ...");
+  TrawlItem = AddItem(dialogs, "MnuTrawl", "Trawl ...");
   dialogs->addSeparator();
-  MnuGround = AddItem(dialogs, "MnuGround", "Ground ...");
-  MnuKGeom = AddItem(dialogs, "MnuKGeom", "Keel form ...");
-  MnuKPos = AddItem(dialogs, "MnuKPos", "Keel position ...");
+  GroundItem = AddItem(dialogs, "MnuGround", "Ground ...");
+  KeelGeometryItem = AddItem(dialogs, "MnuKGeom", "Keel form ...");
+  KeelOriginItem = AddItem(dialogs, "MnuKPos", "Keel position ...");
   dialogs->addSeparator();
-  MnuDetail = AddItem(dialogs, "MnuDetail", "Detail ...");
+  DetailItem = AddItem(dialogs, "MnuDetail", "Detail ...");
 
-  QMenu* options = BalanceMenu->addMenu("Options");
+  QMenu* options = MenuBar->addMenu("Options");
   options->setObjectName("Options1");
-  MnuBottom = AddItem(options, "MnuBottom", "Bottom Case", true);
+  options->setToolTipsVisible(true);
+  BottomCaseItem = AddItem(options, "MnuBottom", "Bottom Case", true);
   options->addSeparator();
-  MnuShHidden = AddItem(options, "MnuShHidden", "Show hidden lines", true);
-  MnuShPoints = AddItem(options, "MnuShPoints", "Show force's application points", true);
-  MnuShForces = AddItem(options, "MnuShForces", "Show forces", true);
-  MnuShForces->setChecked(true);
-  MnuShLabels = AddItem(options, "MnuShLabels", "Show forces labels", true);
-  MnuShLabels->setChecked(true);
+  ShowHiddenItem = AddItem(options, "MnuShHidden", "Show hidden lines", true);
+  ShowPointsItem = AddItem(options, "MnuShPoints", "Show force's application points", true);
+  ShowForcesItem = AddItem(options, "MnuShForces", "Show forces", true);
+  ShowForcesItem->setChecked(true);
+  ShowLabelsItem = AddItem(options, "MnuShLabels", "Show forces labels", true);
+  ShowLabelsItem->setChecked(true);
   options->addSeparator();
-  MnuShProces = AddItem(options, "MnuShProces", "Show solving process", true);
-  SolverSensitivity = AddItem(options, "SolverSensitivity", "Solver sensitivity ...");
+  ShowProcessItem = AddItem(options, "MnuShProces", "Show solving process", true);
+  SensitivityItem = AddItem(options, "SolverSensitivity", "Solver sensitivity ...");
   options->addSeparator();
-  RunCalculator1 = AddItem(options, "RunCalculator1", "Run Calculator");
-  RunCalculator1->setShortcut(QKeySequence("Ctrl+F1"));
+  CalculatorItem = AddItem(options, "RunCalculator1", "Run Calculator");
+  CalculatorItem->setShortcut(QKeySequence("Ctrl+F1"));
 
-  QMenu* report = BalanceMenu->addMenu("Report");
+  QMenu* report = MenuBar->addMenu("Report");
   report->menuAction()->setObjectName("Print1");
-  ShowLogFile1 = AddItem(report, "ShowLogFile1", "Show Log File ...");
-  ClearLogFile1 = AddItem(report, "ClearLogFile1", "Clear Log File");
-  Print2 = BalanceMenu->addAction("Print");
-  Print2->setObjectName("Print2");
+  ShowLogItem = AddItem(report, "ShowLogFile1", "Show Log File ...");
+  ClearLogItem = AddItem(report, "ClearLogFile1", "Clear Log File");
+  PrintItem = MenuBar->addAction("Print");
+  PrintItem->setObjectName("Print2");
 
-  PopupMenu1 = new QMenu(&window);
-  PopupMenu1->setObjectName("PopupMenu1");
-  PopFront = AddItem(PopupMenu1, "PopFront", "Projections ...");
-  PopHydro = AddItem(PopupMenu1, "PopHydro", "Hydrodynamic ...");
-  PopEnvir = AddItem(PopupMenu1, "PopEnvir", "Environment ...");
-  PopTrawl = AddItem(PopupMenu1, "PopTrawl", "Trawl ...");
-  PopGround = AddItem(PopupMenu1, "PopGround", "Ground ...");
-  PopKGeom = AddItem(PopupMenu1, "PopKGeom", "Keel geometry ...");
-  PopKPos = AddItem(PopupMenu1, "PopKPos", "Keel position ...");
-  PopupMenu1->addSeparator();
-  PopBottom = AddItem(PopupMenu1, "PopBottom", "Bottom case", true);
-  PopBottom->setChecked(true);
-  PopupMenu1->addSeparator();
-  PopShHidden = AddItem(PopupMenu1, "PopShHidden", "Show hidden", true);
-  PopShPoints = AddItem(PopupMenu1, "PopShPoints", "Show points", true);
-  PopShForces = AddItem(PopupMenu1, "PopShForces", "Show forces", true);
-  PopShLabels = AddItem(PopupMenu1, "PopShLabels", "Show labels", true);
-  PopShProces = AddItem(PopupMenu1, "PopShProces", "Visualisation", true);
+  PopupMenu = new QMenu(&window);
+  PopupMenu->setObjectName("PopupMenu1");
+  PopupMenu->setToolTipsVisible(true);
+  PopProjectionsItem = AddItem(PopupMenu, "PopFront", "Projections ...");
+  PopHydrodynamicItem = AddItem(PopupMenu, "PopHydro", "Hydrodynamic ...");
+  PopEnvironmentItem = AddItem(PopupMenu, "PopEnvir", "Environment ...");
+  PopTrawlItem = AddItem(PopupMenu, "PopTrawl", "Trawl ...");
+  PopGroundItem = AddItem(PopupMenu, "PopGround", "Ground ...");
+  PopKeelGeometryItem = AddItem(PopupMenu, "PopKGeom", "Keel geometry ...");
+  PopKeelOriginItem = AddItem(PopupMenu, "PopKPos", "Keel position ...");
+  PopupMenu->addSeparator();
+  PopBottomCaseItem = AddItem(PopupMenu, "PopBottom", "Bottom case", true);
+  PopBottomCaseItem->setChecked(true);
+  PopupMenu->addSeparator();
+  PopShowHiddenItem = AddItem(PopupMenu, "PopShHidden", "Show hidden", true);
+  PopShowPointsItem = AddItem(PopupMenu, "PopShPoints", "Show points", true);
+  PopShowForcesItem = AddItem(PopupMenu, "PopShForces", "Show forces", true);
+  PopShowLabelsItem = AddItem(PopupMenu, "PopShLabels", "Show labels", true);
+  PopShowProcessItem = AddItem(PopupMenu, "PopShProces", "Visualisation", true);
 }

@@ -21,38 +21,42 @@ class TSpinButton;
 struct BalanceUi {
   void Build(QDialog& window);
 
-  ScPic* ScPic1 = nullptr;         // side view x-z
-  ScPic* ScPic2 = nullptr;         // plan view x-y
-  ScPic* ScPic3 = nullptr;         // front view y-z
-  QSplitter* Splitter1 = nullptr;  // between the side and front views
-  QSplitter* Splitter2 = nullptr;  // between the top and bottom bands
-  QWidget* Panel3 = nullptr;
-  QWidget* Panel10 = nullptr;
-  QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr;  // stability
-  QLineEdit *Edit4 = nullptr, *Edit5 = nullptr, *Edit6 = nullptr;  // moments
-  TEditF *Edit7 = nullptr, *Edit8 = nullptr, *Edit9 = nullptr;     // rotation
-  TSpinButton *SpinButton1 = nullptr, *SpinButton2 = nullptr, *SpinButton3 = nullptr;
-  QLineEdit *Edit10 = nullptr, *Edit11 = nullptr, *Edit12 = nullptr;  // forces
-  QLineEdit* Edit13 = nullptr;                                        // attack angle
-  QGroupBox* Panel8 = nullptr;                                        // the variable
-  QLabel* Label21 = nullptr;
-  QLineEdit* Edit14 = nullptr;
-  TSpinButton* SpinButton4 = nullptr;
-  QPushButton *SpeedButton1 = nullptr, *SolveButton = nullptr, *UpdateButton = nullptr;
-  QPushButton *Button3 = nullptr, *OKBtn = nullptr, *HelpBtn = nullptr;
+  ScPic* SideView = nullptr;          // side view x-z
+  ScPic* PlanView = nullptr;          // plan view x-y
+  ScPic* FrontView = nullptr;         // front view y-z
+  QSplitter* ViewSplitter = nullptr;  // between the side and front views
+  QSplitter* BandSplitter = nullptr;  // between the top and bottom bands
+  QWidget* ResultPanel = nullptr;
+  QWidget* ControlPanel = nullptr;
+  QLineEdit *StabilityX = nullptr, *StabilityY = nullptr, *StabilityZ = nullptr;  // stability
+  QLineEdit *MomentX = nullptr, *MomentY = nullptr, *MomentZ = nullptr;           // moments
+  TEditF *RotationX = nullptr, *RotationY = nullptr, *RotationZ = nullptr;        // rotation
+  TSpinButton *RotationXSpin = nullptr, *RotationYSpin = nullptr, *RotationZSpin = nullptr;
+  QLineEdit *Resistance = nullptr, *SpreadForce = nullptr, *VerticalForce = nullptr;  // forces
+  QLineEdit* AttackAngle = nullptr;    // attack angle
+  QGroupBox* VariableGroup = nullptr;  // the variable
+  QLabel* VariableName = nullptr;
+  QLineEdit* VariableValue = nullptr;
+  TSpinButton* VariableSpin = nullptr;
+  QPushButton *BalanceButton = nullptr, *SolveButton = nullptr, *UpdateButton = nullptr;
+  QPushButton *DetailButton = nullptr, *OkButton = nullptr, *HelpButton = nullptr;
 
-  QMenuBar* BalanceMenu = nullptr;
-  QAction *MnuFront = nullptr, *MnuHydro = nullptr, *MnuEnvir = nullptr, *MnuTrawl = nullptr;
-  QAction *MnuGround = nullptr, *MnuKGeom = nullptr, *MnuKPos = nullptr, *MnuDetail = nullptr;
-  QAction *MnuBottom = nullptr, *MnuShHidden = nullptr, *MnuShPoints = nullptr;
-  QAction *MnuShForces = nullptr, *MnuShLabels = nullptr, *MnuShProces = nullptr;
-  QAction *SolverSensitivity = nullptr, *RunCalculator1 = nullptr;
-  QAction *ShowLogFile1 = nullptr, *ClearLogFile1 = nullptr, *Print2 = nullptr;
-  QMenu* PopupMenu1 = nullptr;
-  QAction *PopFront = nullptr, *PopHydro = nullptr, *PopEnvir = nullptr, *PopTrawl = nullptr;
-  QAction *PopGround = nullptr, *PopKGeom = nullptr, *PopKPos = nullptr, *PopBottom = nullptr;
-  QAction *PopShHidden = nullptr, *PopShPoints = nullptr, *PopShForces = nullptr;
-  QAction *PopShLabels = nullptr, *PopShProces = nullptr;
+  QMenuBar* MenuBar = nullptr;
+  QAction *ProjectionsItem = nullptr, *HydrodynamicItem = nullptr, *EnvironmentItem = nullptr,
+          *TrawlItem = nullptr;
+  QAction *GroundItem = nullptr, *KeelGeometryItem = nullptr, *KeelOriginItem = nullptr,
+          *DetailItem = nullptr;
+  QAction *BottomCaseItem = nullptr, *ShowHiddenItem = nullptr, *ShowPointsItem = nullptr;
+  QAction *ShowForcesItem = nullptr, *ShowLabelsItem = nullptr, *ShowProcessItem = nullptr;
+  QAction *SensitivityItem = nullptr, *CalculatorItem = nullptr;
+  QAction *ShowLogItem = nullptr, *ClearLogItem = nullptr, *PrintItem = nullptr;
+  QMenu* PopupMenu = nullptr;
+  QAction *PopProjectionsItem = nullptr, *PopHydrodynamicItem = nullptr,
+          *PopEnvironmentItem = nullptr, *PopTrawlItem = nullptr;
+  QAction *PopGroundItem = nullptr, *PopKeelGeometryItem = nullptr, *PopKeelOriginItem = nullptr,
+          *PopBottomCaseItem = nullptr;
+  QAction *PopShowHiddenItem = nullptr, *PopShowPointsItem = nullptr, *PopShowForcesItem = nullptr;
+  QAction *PopShowLabelsItem = nullptr, *PopShowProcessItem = nullptr;
 
  private:
   void BuildMenus(QDialog& window);

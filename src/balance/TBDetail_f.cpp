@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,8 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "UserLocale.h"
@@ -26,22 +30,19 @@ constexpr char kMetresOrMoment[] = "#####0.###";
 constexpr int kForceCount = 6;
 constexpr int kComponentCount = 3;
 
-// Grid geometry: the force grid, its magnitudes below and its sums at the right share one
+// The grids' design: the force grid, its magnitudes below and its sums at the right share one
 // row height; the magnitudes use the force grid's columns so that they line up.
 constexpr int kRowHeight = 18;
 constexpr int kForceColumnWidth = 62;
 constexpr int kSumColumnWidth = 82;
 constexpr int kFrame = 1;
-constexpr int kGridLeft = 66;
-constexpr int kGridTop = 38;
-constexpr int kSumLeft = kGridLeft + kForceCount * kForceColumnWidth + 2 * kFrame + 8;
-constexpr int kMagnitudeTop = kGridTop + kComponentCount * kRowHeight + 2 * kFrame + 6;
-
-// Lower area: three blocks, each a two-line caption over rows of label + field.
-constexpr int kLowerTop = kMagnitudeTop + kRowHeight + 2 * kFrame + 8;
-constexpr int kFieldTop = kLowerTop + 34;
-constexpr int kFieldStep = 24;
-constexpr int kFieldHeight = 22;
+constexpr int kHeadingHeight = 34;
+constexpr int kMargin = 8;
+constexpr int kArmFieldWidth = 100;  // the point's and the lever arms' fields
+constexpr int kMomentFieldWidth = 110;
+// The window's design size; it grows only when longer texts need the room.
+constexpr int kDesignWidth = 540;
+constexpr int kDesignHeight = 240;
 
 QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int cols, int colWidth) {
   auto* grid = new QTableWidget(rows, cols, parent);
@@ -67,8 +68,17 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int cols, in
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       grid->setItem(r, c, item);
     }
-  grid->resize(cols * colWidth + 2 * kFrame, rows * kRowHeight + 2 * kFrame);
+  // Every cell shows without scrolling: the grid is exactly as large as its cells.
+  grid->setFixedSize(cols * colWidth + 2 * kFrame, rows * kRowHeight + 2 * kFrame);
   return grid;
+}
+
+// A column of labels, one per grid row, beside a grid.
+QVBoxLayout* RowHeadings() {
+  auto* rows = new QVBoxLayout;
+  rows->setContentsMargins(0, kFrame, 0, kFrame);
+  rows->setSpacing(0);
+  return rows;
 }
 
 }  // namespace
@@ -76,10 +86,51 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int cols, in
 TBDetail_f::TBDetail_f(const TBoard& board, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      Board(board) {
+      board_(board) {
   setObjectName("BDetail_f");
   setWindowTitle("Details");
-  setFixedSize(540, 240);
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  // A fixed window whose size follows its contents: a longer text widens it.
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  client_ = new QWidget(this);
+  client_->setObjectName("Client");
+  client_->setMinimumSize(kDesignWidth, kDesignHeight);
+  outer->addWidget(client_);
+  auto* layout = new QVBoxLayout(client_);
+  layout->setContentsMargins(kMargin, 2, kMargin, kMargin);
+
+  auto* table = new QGridLayout;
+  table->setHorizontalSpacing(0);
+  table->setVerticalSpacing(4);
+  BuildForceTable(table);
+  layout->addLayout(table);
+
+  auto* lower = new QHBoxLayout;
+  BuildLowerArea(lower);
+  layout->addLayout(lower, 1);
+
+  MatchColumnsToHeadings();
+  // A heading given a new text asks for a new layout: the columns follow it first.
+  client_->installEventFilter(this);
+  outer->activate();
+
+  setTabOrder(forceGrid_, pointX_);
+  setTabOrder(pointX_, pointY_);
+  setTabOrder(pointY_, pointZ_);
+  setTabOrder(pointZ_, firstArm_);
+  setTabOrder(firstArm_, secondArm_);
+  setTabOrder(secondArm_, firstMoment_);
+  setTabOrder(firstMoment_, secondMoment_);
+  setTabOrder(secondMoment_, okButton_);
+}
+
+void TBDetail_f::BuildForceTable(QGridLayout* table) {
+  // Columns: row headings, a gap, the force grid, a gap, the sums.
+  table->setColumnMinimumWidth(1, 4);
+  table->setColumnMinimumWidth(3, kMargin);
+  table->setColumnStretch(5, 1);
 
   // Column headings over the force grid, row headings at its left.
   static constexpr std::array<const char*, kForceCount> kHeadNames = {
@@ -88,110 +139,155 @@ TBDetail_f::TBDetail_f(const TBoard& board, QWidget* parent)
   static constexpr std::array<const char*, kForceCount> kHeadTexts = {
       "Hydro.\nWing",  "Hydro.\nStringer", "Upper\nBridle",
       "Lower\nBridle", "Ground",           "Gravity\nForce"};
-  for (int c = 0; c < kForceCount; ++c)
-    AddLabel(kHeadNames[c], kHeadTexts[c],
-             QRect(kGridLeft + kFrame + c * kForceColumnWidth, 2, kForceColumnWidth, 34),
-             Qt::AlignHCenter | Qt::AlignBottom);
+  auto* headings = new QHBoxLayout;
+  headings->setContentsMargins(kFrame, 0, kFrame, 0);
+  headings->setSpacing(0);
+  for (int c = 0; c < kForceCount; ++c) {
+    forceHeadings_[c] = AddLabel(kHeadNames[c], kHeadTexts[c], Qt::AlignHCenter | Qt::AlignBottom);
+    forceHeadings_[c]->setMinimumHeight(kHeadingHeight);
+    headings->addWidget(forceHeadings_[c]);
+  }
+  table->addLayout(headings, 0, 2);
+  sumHeading_ = AddLabel("LabelSum", "Sum", Qt::AlignHCenter | Qt::AlignBottom);
+  table->addWidget(sumHeading_, 0, 4);
+
   static constexpr std::array<const char*, kComponentCount> kRowNames = {
       "LabelForceX", "LabelForceY", "LabelForceZ"};
   static constexpr std::array<const char*, kComponentCount> kRowTexts = {"Force X", "Force Y",
                                                                          "Force Z"};
-  for (int r = 0; r < kComponentCount; ++r)
-    AddLabel(kRowNames[r], kRowTexts[r],
-             QRect(8, kGridTop + kFrame + r * kRowHeight, kGridLeft - 12, kRowHeight));
+  QVBoxLayout* rows = RowHeadings();
+  for (int r = 0; r < kComponentCount; ++r) {
+    QLabel* heading = AddLabel(kRowNames[r], kRowTexts[r]);
+    heading->setFixedHeight(kRowHeight);
+    rows->addWidget(heading);
+  }
+  table->addLayout(rows, 1, 0);
 
-  StringGrid1 = MakeGrid(this, "StringGrid1", kComponentCount, kForceCount, kForceColumnWidth);
-  StringGrid1->move(kGridLeft, kGridTop);
-  StringGrid1->setTabKeyNavigation(true);
-  connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
-    if (row >= 0 && col >= 0) StringGrid1SelectCell(col, row);
+  forceGrid_ = MakeGrid(client_, "StringGrid1", kComponentCount, kForceCount, kForceColumnWidth);
+  forceGrid_->setTabKeyNavigation(true);
+  connect(forceGrid_, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+    if (row >= 0 && col >= 0) onForceCellSelected(col, row);
   });
+  table->addWidget(forceGrid_, 1, 2, Qt::AlignLeft | Qt::AlignTop);
 
-  AddLabel("LabelSum", "Sum", QRect(kSumLeft, 2, kSumColumnWidth + 2 * kFrame, 34),
-           Qt::AlignHCenter | Qt::AlignBottom);
-  StringGrid2 = MakeGrid(this, "StringGrid2", kComponentCount, 1, kSumColumnWidth);
-  StringGrid2->move(kSumLeft, kGridTop);
-  StringGrid2->setEnabled(false);
+  sumGrid_ = MakeGrid(client_, "StringGrid2", kComponentCount, 1, kSumColumnWidth);
+  sumGrid_->setEnabled(false);
   {
     // Disabled only against input: the sums stay as legible as the forces.
-    QPalette palette = StringGrid2->palette();
+    QPalette palette = sumGrid_->palette();
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::HighlightedText})
       palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-    StringGrid2->setPalette(palette);
+    sumGrid_->setPalette(palette);
   }
+  table->addWidget(sumGrid_, 1, 4, Qt::AlignLeft | Qt::AlignTop);
 
-  AddLabel("Label3DForce", "3D Force", QRect(8, kMagnitudeTop, kGridLeft - 12, 20));
-  StringGrid3 = MakeGrid(this, "StringGrid3", 1, kForceCount, kForceColumnWidth);
-  StringGrid3->move(kGridLeft, kMagnitudeTop);
+  QVBoxLayout* magnitudeRow = RowHeadings();
+  QLabel* magnitude = AddLabel("Label3DForce", "3D Force");
+  magnitude->setFixedHeight(kRowHeight);
+  magnitudeRow->addWidget(magnitude);
+  table->addLayout(magnitudeRow, 2, 0);
+  magnitudeGrid_ = MakeGrid(client_, "StringGrid3", 1, kForceCount, kForceColumnWidth);
   // Display only: its current column follows the selection in the force grid.
-  StringGrid3->setFocusPolicy(Qt::NoFocus);
-  StringGrid3->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-  // Application point.
-  constexpr int kPointLeft = 8;
-  AddLabel("LabelPoint",
-           "Coordinates of force\napplication point, m:", QRect(kPointLeft, kLowerTop, 150, 32),
-           Qt::AlignLeft | Qt::AlignBottom);
-  static constexpr std::array<const char*, 3> kAxisNames = {"LabelX", "LabelY", "LabelZ"};
-  static constexpr std::array<const char*, 3> kAxisTexts = {"X:", "Y:", "Z:"};
-  static constexpr std::array<const char*, 3> kPointEdits = {"Edit3", "Edit6", "Edit7"};
-  std::array<QLineEdit*, 3> point{};
-  for (int i = 0; i < 3; ++i) {
-    const int top = kFieldTop + i * kFieldStep;
-    AddLabel(kAxisNames[i], kAxisTexts[i], QRect(kPointLeft, top, 18, kFieldHeight));
-    point[i] = AddEdit(kPointEdits[i], QRect(kPointLeft + 20, top, 100, kFieldHeight));
-  }
-  Edit3 = point[0];
-  Edit6 = point[1];
-  Edit7 = point[2];
-
-  // Lever arms.
-  constexpr int kArmLeft = 170;
-  AddLabel("LabelDistance", "Distance to axis, m:", QRect(kArmLeft, kLowerTop, 140, 32),
-           Qt::AlignLeft | Qt::AlignBottom);
-  Label10 = AddLabel("Label10", "Z:", QRect(kArmLeft, kFieldTop, 18, kFieldHeight));
-  Edit1 = AddEdit("Edit1", QRect(kArmLeft + 20, kFieldTop, 100, kFieldHeight));
-  Label11 = AddLabel("Label11", "Y:", QRect(kArmLeft, kFieldTop + kFieldStep, 18, kFieldHeight));
-  Edit2 = AddEdit("Edit2", QRect(kArmLeft + 20, kFieldTop + kFieldStep, 100, kFieldHeight));
-
-  // Moments.
-  constexpr int kMomentLeft = 318;
-  AddLabel("LabelMoment", "Moment around\naxis, newton*m:", QRect(kMomentLeft, kLowerTop, 130, 32),
-           Qt::AlignLeft | Qt::AlignBottom);
-  Label13 = AddLabel("Label13", "Z:", QRect(kMomentLeft, kFieldTop, 18, kFieldHeight));
-  Edit4 = AddEdit("Edit4", QRect(kMomentLeft + 20, kFieldTop, 110, kFieldHeight));
-  Label14 = AddLabel("Label14", "Y:", QRect(kMomentLeft, kFieldTop + kFieldStep, 18, kFieldHeight));
-  Edit5 = AddEdit("Edit5", QRect(kMomentLeft + 20, kFieldTop + kFieldStep, 110, kFieldHeight));
-
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setGeometry(452, 240 - 8 - 28, 80, 28);
-  OKBtn->setDefault(true);
-  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-  setTabOrder(StringGrid1, Edit3);
-  setTabOrder(Edit3, Edit6);
-  setTabOrder(Edit6, Edit7);
-  setTabOrder(Edit7, Edit1);
-  setTabOrder(Edit1, Edit2);
-  setTabOrder(Edit2, Edit4);
-  setTabOrder(Edit4, Edit5);
-  setTabOrder(Edit5, OKBtn);
+  magnitudeGrid_->setFocusPolicy(Qt::NoFocus);
+  magnitudeGrid_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  table->addWidget(magnitudeGrid_, 2, 2, Qt::AlignLeft | Qt::AlignTop);
 }
 
-QLabel* TBDetail_f::AddLabel(const char* name, const QString& text, const QRect& geometry,
-                             Qt::Alignment alignment) {
-  auto* label = new QLabel(text, this);
+void TBDetail_f::BuildLowerArea(QHBoxLayout* lower) {
+  lower->setSpacing(0);
+  // Three blocks, each a two-line caption over rows of an axis label and its field.
+  const auto block = [this, lower](const char* name, const QString& caption) {
+    auto* rows = new QGridLayout;
+    rows->setVerticalSpacing(2);
+    rows->addWidget(AddLabel(name, caption, Qt::AlignLeft | Qt::AlignBottom), 0, 0, 1, 2);
+    rows->setColumnStretch(1, 1);
+    lower->addLayout(rows);
+    return rows;
+  };
+  const auto row = [](QGridLayout* rows, QLabel* axis, QLineEdit* field) {
+    const int at = rows->rowCount();
+    rows->addWidget(axis, at, 0);
+    rows->addWidget(field, at, 1);
+  };
+
+  QGridLayout* point = block("LabelPoint", "Coordinates of force\napplication point, m:");
+  static constexpr std::array<const char*, 3> kAxisNames = {"LabelX", "LabelY", "LabelZ"};
+  static constexpr std::array<const char*, 3> kAxisTexts = {"X:", "Y:", "Z:"};
+  static constexpr std::array<const char*, 3> kPointFields = {"Edit3", "Edit6", "Edit7"};
+  std::array<QLineEdit*, 3> fields{};
+  for (int i = 0; i < 3; ++i) {
+    fields[i] = AddField(kPointFields[i], kArmFieldWidth);
+    row(point, AddLabel(kAxisNames[i], kAxisTexts[i]), fields[i]);
+  }
+  pointX_ = fields[0];
+  pointY_ = fields[1];
+  pointZ_ = fields[2];
+  point->setRowStretch(point->rowCount(), 1);
+  lower->addSpacing(kMargin);
+
+  QGridLayout* arms = block("LabelDistance", "Distance to axis, m:");
+  firstArmAxis_ = AddLabel("Label10", "Z:");
+  firstArm_ = AddField("Edit1", kArmFieldWidth);
+  row(arms, firstArmAxis_, firstArm_);
+  secondArmAxis_ = AddLabel("Label11", "Y:");
+  secondArm_ = AddField("Edit2", kArmFieldWidth);
+  row(arms, secondArmAxis_, secondArm_);
+  arms->setRowStretch(arms->rowCount(), 1);
+  lower->addSpacing(kMargin);
+
+  QGridLayout* moments = block("LabelMoment", "Moment around\naxis, newton*m:");
+  firstMomentAxis_ = AddLabel("Label13", "Z:");
+  firstMoment_ = AddField("Edit4", kMomentFieldWidth);
+  row(moments, firstMomentAxis_, firstMoment_);
+  secondMomentAxis_ = AddLabel("Label14", "Y:");
+  secondMoment_ = AddField("Edit5", kMomentFieldWidth);
+  row(moments, secondMomentAxis_, secondMoment_);
+  moments->setRowStretch(moments->rowCount(), 1);
+
+  okButton_ = new QPushButton("OK", client_);
+  okButton_->setObjectName("OKBtn");
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  lower->addStretch(1);
+  lower->addWidget(okButton_, 0, Qt::AlignBottom);
+}
+
+void TBDetail_f::MatchColumnsToHeadings() {
+  int total = 0;
+  for (int c = 0; c < kForceCount; ++c) {
+    const int width = std::max(kForceColumnWidth, forceHeadings_[c]->sizeHint().width());
+    forceHeadings_[c]->setFixedWidth(width);
+    forceGrid_->setColumnWidth(c, width);
+    magnitudeGrid_->setColumnWidth(c, width);
+    total += width;
+  }
+  forceGrid_->setFixedWidth(total + 2 * kFrame);
+  magnitudeGrid_->setFixedWidth(total + 2 * kFrame);
+  const int sumWidth = std::max(kSumColumnWidth, sumHeading_->sizeHint().width());
+  sumGrid_->setColumnWidth(0, sumWidth);
+  sumGrid_->setFixedWidth(sumWidth + 2 * kFrame);
+  sumHeading_->setFixedWidth(sumWidth + 2 * kFrame);
+}
+
+bool TBDetail_f::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::LayoutRequest) MatchColumnsToHeadings();
+  return QDialog::eventFilter(watched, event);
+}
+
+QLabel* TBDetail_f::AddLabel(const char* name, const QString& text, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, client_);
   label->setObjectName(name);
-  label->setGeometry(geometry);
   label->setAlignment(alignment);
   return label;
 }
 
-QLineEdit* TBDetail_f::AddEdit(const char* name, const QRect& geometry) {
-  auto* edit = new QLineEdit(this);
+QLineEdit* TBDetail_f::AddField(const char* name, int width) {
+  auto* edit = new QLineEdit(client_);
   edit->setObjectName(name);
-  edit->setGeometry(geometry);
+  // The design width, not the field's own wish for seventeen characters; more when there is
+  // room.
+  edit->setMinimumWidth(width);
+  edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   edit->setReadOnly(true);
   edit->setAlignment(Qt::AlignRight);
   return edit;
@@ -200,45 +296,44 @@ QLineEdit* TBDetail_f::AddEdit(const char* name, const QRect& geometry) {
 const TForce& TBDetail_f::ForceOfColumn(int col) const {
   switch (col) {
     case 0:
-      return Board.ForceWing;
+      return board_.ForceWing;
     case 1:
-      return Board.ForceStringer;
+      return board_.ForceStringer;
     case 2:
-      return Board.ForceUpperBridle;
+      return board_.ForceUpperBridle;
     case 3:
-      return Board.ForceLowerBridle;
+      return board_.ForceLowerBridle;
     case 4:
-      return Board.ForceGround;
+      return board_.ForceGround;
     default:
-      return Board.ForceGravity;
+      return board_.ForceGravity;
   }
 }
 
-void TBDetail_f::FormActivate() {
+void TBDetail_f::FillFromModel() {
   const NumberLocale loc = UserNumberLocale();
   XYZ sum;
   for (int c = 0; c < kForceCount; ++c) {
     const XYZ& f = ForceOfColumn(c).Force;
     const std::array<long double, kComponentCount> components = {f.X, f.Y, f.Z};
     for (int r = 0; r < kComponentCount; ++r)
-      StringGrid1->item(r, c)->setText(UserNumberText(kWholeNewtons, components[r], loc));
+      forceGrid_->item(r, c)->setText(UserNumberText(kWholeNewtons, components[r], loc));
     sum = sum + f;
-    StringGrid3->item(0, c)->setText(UserNumberText(kWholeNewtons, f.Length(), loc));
+    magnitudeGrid_->item(0, c)->setText(UserNumberText(kWholeNewtons, f.Length(), loc));
   }
   const std::array<long double, kComponentCount> sums = {sum.X, sum.Y, sum.Z};
   for (int r = 0; r < kComponentCount; ++r)
-    StringGrid2->item(r, 0)->setText(
-        QString::fromStdString(FormatNumber(15, 0, true, sums[r], loc)));
+    sumGrid_->item(r, 0)->setText(QString::fromStdString(FormatNumber(15, 0, true, sums[r], loc)));
 
   {
     // The handler runs below in any case, also when (0, 0) was already current.
-    const QSignalBlocker quiet(StringGrid1);
-    StringGrid1->setCurrentCell(0, 0);
+    const QSignalBlocker quiet(forceGrid_);
+    forceGrid_->setCurrentCell(0, 0);
   }
-  StringGrid1SelectCell(0, 0);
+  onForceCellSelected(0, 0);
 }
 
-void TBDetail_f::StringGrid1SelectCell(int col, int row) {
+void TBDetail_f::onForceCellSelected(int col, int row) {
   if (row < 0 || row >= kComponentCount) return;
   const TForce& force = ForceOfColumn(col);
   const XYZ& p = force.Point;
@@ -262,23 +357,23 @@ void TBDetail_f::StringGrid1SelectCell(int col, int row) {
       arms = {Arm{"X:", p.Y, force.MomentOfFz.X}, Arm{"Y:", p.X, force.MomentOfFz.Y}};
       break;
   }
-  Label10->setText(arms[0].axis);
-  Edit1->setText(UserNumberText(kMetresOrMoment, arms[0].distance, loc));
-  Label11->setText(arms[1].axis);
-  Edit2->setText(UserNumberText(kMetresOrMoment, arms[1].distance, loc));
-  Label13->setText(arms[0].axis);
-  Edit4->setText(UserNumberText(kMetresOrMoment, arms[0].moment, loc));
-  Label14->setText(arms[1].axis);
-  Edit5->setText(UserNumberText(kMetresOrMoment, arms[1].moment, loc));
+  firstArmAxis_->setText(arms[0].axis);
+  firstArm_->setText(UserNumberText(kMetresOrMoment, arms[0].distance, loc));
+  secondArmAxis_->setText(arms[1].axis);
+  secondArm_->setText(UserNumberText(kMetresOrMoment, arms[1].distance, loc));
+  firstMomentAxis_->setText(arms[0].axis);
+  firstMoment_->setText(UserNumberText(kMetresOrMoment, arms[0].moment, loc));
+  secondMomentAxis_->setText(arms[1].axis);
+  secondMoment_->setText(UserNumberText(kMetresOrMoment, arms[1].moment, loc));
 
-  Edit3->setText(UserNumberText(kMetresOrMoment, p.X, loc));
-  Edit6->setText(UserNumberText(kMetresOrMoment, p.Y, loc));
-  Edit7->setText(UserNumberText(kMetresOrMoment, p.Z, loc));
+  pointX_->setText(UserNumberText(kMetresOrMoment, p.X, loc));
+  pointY_->setText(UserNumberText(kMetresOrMoment, p.Y, loc));
+  pointZ_->setText(UserNumberText(kMetresOrMoment, p.Z, loc));
 
-  StringGrid2->setCurrentCell(row, 0);
-  StringGrid3->setCurrentCell(0, col < kForceCount ? col : kForceCount - 1);
-  StringGrid2->viewport()->update();
-  StringGrid3->viewport()->update();
+  sumGrid_->setCurrentCell(row, 0);
+  magnitudeGrid_->setCurrentCell(0, col < kForceCount ? col : kForceCount - 1);
+  sumGrid_->viewport()->update();
+  magnitudeGrid_->viewport()->update();
 }
 
 void TBDetail_f::showEvent(QShowEvent* event) {
@@ -286,12 +381,12 @@ void TBDetail_f::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
   refill_.SetPending(false);
-  FormActivate();
-  StringGrid1->setFocus(Qt::OtherFocusReason);
+  FillFromModel();
+  forceGrid_->setFocus(Qt::OtherFocusReason);
 }
 
 void TBDetail_f::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isVisible()) return;
-  if (refill_.OnActivationChange(*this)) FormActivate();
+  if (refill_.OnActivationChange(*this)) FillFromModel();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "ReactivationRefill.h"
 
 class QEvent;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,38 +27,45 @@ class TBDetail_f : public QDialog {
   explicit TBDetail_f(const TBoard& board, QWidget* parent = nullptr);
 
   // Fills the grids from the model and selects the X component of the wing force.
-  void FormActivate();
+  void FillFromModel();
   // Shows point, lever arms and moments of component `row` of force `col`, and highlights
   // the matching sum and magnitude. Any column above 4 stands for gravity.
-  void StringGrid1SelectCell(int col, int row);
-
-  QTableWidget* StringGrid1 = nullptr;  // forces: column = force, row = component
-  QTableWidget* StringGrid2 = nullptr;  // sums of the components
-  QTableWidget* StringGrid3 = nullptr;  // magnitudes
-  QLineEdit* Edit3 = nullptr;           // application point X
-  QLineEdit* Edit6 = nullptr;           // application point Y
-  QLineEdit* Edit7 = nullptr;           // application point Z
-  QLabel* Label10 = nullptr;
-  QLineEdit* Edit1 = nullptr;  // first lever arm
-  QLabel* Label11 = nullptr;
-  QLineEdit* Edit2 = nullptr;  // second lever arm
-  QLabel* Label13 = nullptr;
-  QLineEdit* Edit4 = nullptr;  // moment about the first axis
-  QLabel* Label14 = nullptr;
-  QLineEdit* Edit5 = nullptr;  // moment about the second axis
-  QPushButton* OKBtn = nullptr;
+  void onForceCellSelected(int col, int row);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The force of a grid column; columns outside 0..4 give gravity.
   const TForce& ForceOfColumn(int col) const;
-  QLabel* AddLabel(const char* name, const QString& text, const QRect& geometry,
+  QLabel* AddLabel(const char* name, const QString& text,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
-  QLineEdit* AddEdit(const char* name, const QRect& geometry);
+  QLineEdit* AddField(const char* name, int width);
+  void BuildForceTable(QGridLayout* table);
+  void BuildLowerArea(QHBoxLayout* lower);
+  // The grids' columns take the widths of their headings, which grow with a longer text.
+  void MatchColumnsToHeadings();
 
-  const TBoard& Board;
+  const TBoard& board_;
   ReactivationRefill refill_;
+  QWidget* client_ = nullptr;
+  std::array<QLabel*, 6> forceHeadings_{};
+  QLabel* sumHeading_ = nullptr;
+  QTableWidget* forceGrid_ = nullptr;      // column = force, row = component
+  QTableWidget* sumGrid_ = nullptr;        // sums of the components
+  QTableWidget* magnitudeGrid_ = nullptr;  // magnitude of each force
+  QLineEdit* pointX_ = nullptr;            // application point
+  QLineEdit* pointY_ = nullptr;
+  QLineEdit* pointZ_ = nullptr;
+  QLabel* firstArmAxis_ = nullptr;
+  QLineEdit* firstArm_ = nullptr;  // lever arm about the first of the two other axes
+  QLabel* secondArmAxis_ = nullptr;
+  QLineEdit* secondArm_ = nullptr;
+  QLabel* firstMomentAxis_ = nullptr;
+  QLineEdit* firstMoment_ = nullptr;  // moment about the first of the two other axes
+  QLabel* secondMomentAxis_ = nullptr;
+  QLineEdit* secondMoment_ = nullptr;
+  QPushButton* okButton_ = nullptr;
 };

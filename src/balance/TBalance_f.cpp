@@ -39,14 +39,20 @@
 namespace {
 
 constexpr int kMaxRelaxationSteps = 1000;
-constexpr long double kRelaxationTolerance = 1.0L;  // N*m
-constexpr long double kSolverTolerance = 0.1L;      // N*m
 
-void DrainMessages() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+// How the fields show their numbers: angles in degrees, moments in kN*m, stability in
+// kN*m per degree, forces in kN.
+constexpr char kAngleFormat[] = "###.###";
+constexpr char kMomentFormat[] = "######0.##";
+constexpr char kStabilityFormat[] = "####0.####";
+constexpr char kForceFormat[] = "#########0.####";
+constexpr char kAttackAngleFormat[] = "#####0.###";
+constexpr long double kSolverTolerance = 0.1L;  // N*m
 
 }  // namespace
+
+const QString TBalance_f::kSearchLockReason =
+    "Not while the balance search runs: it would change the door the search is turning.";
 
 TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
     : board_(document.Board()), flags_(flags), services_(services) {
@@ -56,54 +62,61 @@ TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Servic
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
   setSizeGripEnabled(true);
-  OpenTextFile = [](const QString& path) {
+  openTextFile_ = [](const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   };
   ui_.Build(*this);
-  new BalanceViewLayout(*ui_.Splitter1, *ui_.ScPic1, *ui_.ScPic2, *ui_.ScPic3, *ui_.Panel10,
-                        [this] { ScheduleRedraw(); });
+  new BalanceViewLayout(*ui_.ViewSplitter, *ui_.SideView, *ui_.PlanView, *ui_.FrontView,
+                        *ui_.ControlPanel, [this] { ScheduleRedraw(); });
   ConnectCommands();
+  relaxationTimer_.setSingleShot(true);
+  relaxationTimer_.setInterval(0);
+  connect(&relaxationTimer_, &QTimer::timeout, this, &TBalance_f::onRelaxationTick);
 
   // Creation: the angle fields from the model, empty result fields, menu checks from the
   // flags, then one Update so the fields are filled before the first showing.
-  ui_.Edit7->SetAndShow(board_.RotX);
-  ui_.Edit8->SetAndShow(board_.RotY);
-  ui_.Edit9->SetAndShow(board_.RotZ);
+  ui_.RotationX->SetAndShow(board_.RotX);
+  ui_.RotationY->SetAndShow(board_.RotY);
+  ui_.RotationZ->SetAndShow(board_.RotZ);
   angleRad_ = {board_.RotX * kDegree, board_.RotY * kDegree, board_.RotZ * kDegree};
-  for (QLineEdit* field : {ui_.Edit1, ui_.Edit2, ui_.Edit3, ui_.Edit4, ui_.Edit5, ui_.Edit6,
-                           ui_.Edit10, ui_.Edit11, ui_.Edit12, ui_.Edit13}) {
+  for (QLineEdit* field :
+       {ui_.StabilityX, ui_.StabilityY, ui_.StabilityZ, ui_.MomentX, ui_.MomentY, ui_.MomentZ,
+        ui_.Resistance, ui_.SpreadForce, ui_.VerticalForce, ui_.AttackAngle}) {
     field->clear();
   }
-  ui_.MnuBottom->setChecked(board_.Bottom);
-  ui_.MnuShHidden->setChecked(flags_.ShowHidden);
-  ui_.MnuShPoints->setChecked(flags_.ShowPoints);
-  ui_.MnuShForces->setChecked(flags_.ShowForces);
-  ui_.MnuShLabels->setChecked(flags_.ShowLabels);
-  ui_.MnuShProces->setChecked(flags_.ShowProcess);
+  ui_.BottomCaseItem->setChecked(board_.Bottom);
+  ui_.ShowHiddenItem->setChecked(flags_.ShowHidden);
+  ui_.ShowPointsItem->setChecked(flags_.ShowPoints);
+  ui_.ShowForcesItem->setChecked(flags_.ShowForces);
+  ui_.ShowLabelsItem->setChecked(flags_.ShowLabels);
+  ui_.ShowProcessItem->setChecked(flags_.ShowProcess);
   stabilityOn_ = true;
-  UpdateButtonClick();
+  onUpdateClicked();
 }
 
+TBalance_f::~TBalance_f() = default;
+
 void TBalance_f::ConnectCommands() {
-  connect(ui_.UpdateButton, &QPushButton::clicked, this, &TBalance_f::UpdateButtonClick);
-  connect(ui_.SpeedButton1, &QPushButton::clicked, this, &TBalance_f::SpeedButton1Click);
-  connect(ui_.OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(ui_.HelpBtn, &QPushButton::clicked, this,
+  connect(ui_.UpdateButton, &QPushButton::clicked, this, &TBalance_f::onUpdateClicked);
+  connect(ui_.BalanceButton, &QPushButton::clicked, this, &TBalance_f::onBalanceClicked);
+  connect(ui_.OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ui_.HelpButton, &QPushButton::clicked, this,
           [this] { services_.Help.ShowTopic("doors_balance"); });
-  connect(ui_.Button3, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
-  connect(ui_.MnuDetail, &QAction::triggered, this, [this] { services_.Details.exec(); });
+  connect(ui_.DetailButton, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
+  connect(ui_.DetailItem, &QAction::triggered, this, [this] { services_.Details.exec(); });
   // The printed report is not part of this version.
-  ui_.Print2->setEnabled(false);
-  ui_.OKBtn->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(ui_.OKBtn, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { ui_.PopupMenu1->exec(ui_.OKBtn->mapToGlobal(at)); });
+  ui_.PrintItem->setEnabled(false);
+  ui_.OkButton->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_.OkButton, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { ui_.PopupMenu->exec(ui_.OkButton->mapToGlobal(at)); });
 
   // Angle fields: a committed entry takes effect at once.
-  for (TEditF* field : {ui_.Edit7, ui_.Edit8, ui_.Edit9}) {
-    connect(field, &TEditF::OnInput, this, [this] { UpdateButtonClick(); });
+  for (TEditF* field : {ui_.RotationX, ui_.RotationY, ui_.RotationZ}) {
+    connect(field, &TEditF::OnInput, this, [this] { onUpdateClicked(); });
   }
-  const std::pair<TSpinButton*, TEditF*> spins[] = {
-      {ui_.SpinButton1, ui_.Edit7}, {ui_.SpinButton2, ui_.Edit8}, {ui_.SpinButton3, ui_.Edit9}};
+  const std::pair<TSpinButton*, TEditF*> spins[] = {{ui_.RotationXSpin, ui_.RotationX},
+                                                    {ui_.RotationYSpin, ui_.RotationY},
+                                                    {ui_.RotationZSpin, ui_.RotationZ}};
   for (const auto& [spin, field] : spins) {
     connect(spin, &TSpinButton::UpClick, this, [this, f = field] { StepAngle(f, 1); });
     connect(spin, &TSpinButton::DownClick, this, [this, f = field] { StepAngle(f, -1); });
@@ -111,41 +124,47 @@ void TBalance_f::ConnectCommands() {
 
   // The door's input dialogs are the main window's commands; the views follow at once.
   using Command = DoorCommands::Command;
-  const std::pair<QAction*, Command> dialogs[] = {
-      {ui_.MnuFront, Command::Projections},  {ui_.PopFront, Command::Projections},
-      {ui_.MnuHydro, Command::Hydrodynamic}, {ui_.PopHydro, Command::Hydrodynamic},
-      {ui_.MnuEnvir, Command::Environment},  {ui_.PopEnvir, Command::Environment},
-      {ui_.MnuTrawl, Command::Trawl},        {ui_.PopTrawl, Command::Trawl},
-      {ui_.MnuGround, Command::Ground},      {ui_.PopGround, Command::Ground},
-      {ui_.MnuKGeom, Command::KeelGeometry}, {ui_.PopKGeom, Command::KeelGeometry},
-      {ui_.MnuKPos, Command::KeelOrigin},    {ui_.PopKPos, Command::KeelOrigin}};
+  const std::pair<QAction*, Command> dialogs[] = {{ui_.ProjectionsItem, Command::Projections},
+                                                  {ui_.PopProjectionsItem, Command::Projections},
+                                                  {ui_.HydrodynamicItem, Command::Hydrodynamic},
+                                                  {ui_.PopHydrodynamicItem, Command::Hydrodynamic},
+                                                  {ui_.EnvironmentItem, Command::Environment},
+                                                  {ui_.PopEnvironmentItem, Command::Environment},
+                                                  {ui_.TrawlItem, Command::Trawl},
+                                                  {ui_.PopTrawlItem, Command::Trawl},
+                                                  {ui_.GroundItem, Command::Ground},
+                                                  {ui_.PopGroundItem, Command::Ground},
+                                                  {ui_.KeelGeometryItem, Command::KeelGeometry},
+                                                  {ui_.PopKeelGeometryItem, Command::KeelGeometry},
+                                                  {ui_.KeelOriginItem, Command::KeelOrigin},
+                                                  {ui_.PopKeelOriginItem, Command::KeelOrigin}};
   for (const auto& [item, command] : dialogs) {
     connect(item, &QAction::triggered, this, [this, c = command] {
       services_.Commands.RunCommand(c);
-      UpdateButtonClick();
+      onUpdateClicked();
     });
   }
 
-  connect(ui_.MnuBottom, &QAction::triggered, this, [this] {
+  connect(ui_.BottomCaseItem, &QAction::triggered, this, [this] {
     // The menu item toggled itself already: undo that, the handler inverts it.
-    ui_.MnuBottom->setChecked(!ui_.MnuBottom->isChecked());
-    MnuBottomClick();
+    ui_.BottomCaseItem->setChecked(!ui_.BottomCaseItem->isChecked());
+    onBottomCaseClicked();
   });
-  connect(ui_.PopBottom, &QAction::triggered, this, [this] {
-    ui_.PopBottom->setChecked(!ui_.PopBottom->isChecked());
-    MnuBottomClick();
+  connect(ui_.PopBottomCaseItem, &QAction::triggered, this, [this] {
+    ui_.PopBottomCaseItem->setChecked(!ui_.PopBottomCaseItem->isChecked());
+    onBottomCaseClicked();
   });
-  ConnectDisplayToggle(ui_.MnuShHidden, ui_.PopShHidden, &DisplayFlags::ShowHidden);
-  ConnectDisplayToggle(ui_.MnuShPoints, ui_.PopShPoints, &DisplayFlags::ShowPoints);
-  ConnectDisplayToggle(ui_.MnuShForces, ui_.PopShForces, &DisplayFlags::ShowForces);
-  ConnectDisplayToggle(ui_.MnuShLabels, ui_.PopShLabels, &DisplayFlags::ShowLabels);
-  ConnectDisplayToggle(ui_.MnuShProces, ui_.PopShProces, &DisplayFlags::ShowProcess);
+  ConnectDisplayToggle(ui_.ShowHiddenItem, ui_.PopShowHiddenItem, &DisplayFlags::ShowHidden);
+  ConnectDisplayToggle(ui_.ShowPointsItem, ui_.PopShowPointsItem, &DisplayFlags::ShowPoints);
+  ConnectDisplayToggle(ui_.ShowForcesItem, ui_.PopShowForcesItem, &DisplayFlags::ShowForces);
+  ConnectDisplayToggle(ui_.ShowLabelsItem, ui_.PopShowLabelsItem, &DisplayFlags::ShowLabels);
+  ConnectDisplayToggle(ui_.ShowProcessItem, ui_.PopShowProcessItem, &DisplayFlags::ShowProcess);
 
-  connect(ui_.SolverSensitivity, &QAction::triggered, this, &TBalance_f::AskSensitivity);
-  connect(ui_.RunCalculator1, &QAction::triggered, this,
+  connect(ui_.SensitivityItem, &QAction::triggered, this, &TBalance_f::AskSensitivity);
+  connect(ui_.CalculatorItem, &QAction::triggered, this,
           [this] { services_.Calculator.RunCalculator(this); });
-  connect(ui_.ShowLogFile1, &QAction::triggered, this, &TBalance_f::ShowLogFile);
-  connect(ui_.ClearLogFile1, &QAction::triggered, this, &TBalance_f::ClearLogFile);
+  connect(ui_.ShowLogItem, &QAction::triggered, this, &TBalance_f::ShowLogFile);
+  connect(ui_.ClearLogItem, &QAction::triggered, this, &TBalance_f::ClearLogFile);
 }
 
 void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
@@ -154,7 +173,7 @@ void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool Display
   const auto apply = [this, item, twin, flag] {
     twin->setChecked(item->isChecked());
     flags_.*flag = item->isChecked();
-    if (flag != &DisplayFlags::ShowProcess) FormPaint();
+    if (flag != &DisplayFlags::ShowProcess) RedrawViews();
   };
   connect(item, &QAction::triggered, this, apply);
   connect(twin, &QAction::triggered, this, [item, apply] {
@@ -164,24 +183,25 @@ void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool Display
 }
 
 void TBalance_f::UpdateKeelItems() {
+  if (balanceRunning_) return;  // locked; they follow the mode when the search ends
   // The keel dialogs are reachable only in bottom trawling, as in the main window.
-  for (QAction* item :
-       {ui_.MnuGround, ui_.MnuKGeom, ui_.MnuKPos, ui_.PopGround, ui_.PopKGeom, ui_.PopKPos}) {
+  for (QAction* item : {ui_.GroundItem, ui_.KeelGeometryItem, ui_.KeelOriginItem, ui_.PopGroundItem,
+                        ui_.PopKeelGeometryItem, ui_.PopKeelOriginItem}) {
     item->setEnabled(board_.Bottom);
   }
 }
 
-void TBalance_f::UpdateButtonClick() {
+void TBalance_f::onUpdateClicked() {
   TBoard& board = board_;
   UpdateKeelItems();
   if (stabilityOn_) {
-    ui_.Edit7->SetAndShow(ui_.Edit7->Val());
-    ui_.Edit8->setText(UserNumberText("###.###", ui_.Edit8->Val()));
-    ui_.Edit9->setText(UserNumberText("###.###", ui_.Edit9->Val()));
+    ui_.RotationX->SetAndShow(ui_.RotationX->Val());
+    ui_.RotationY->setText(UserNumberText(kAngleFormat, ui_.RotationY->Val()));
+    ui_.RotationZ->setText(UserNumberText(kAngleFormat, ui_.RotationZ->Val()));
   }
-  board.RotX = ui_.Edit7->Val();
-  board.RotY = ui_.Edit8->Val();
-  board.RotZ = ui_.Edit9->Val();
+  board.RotX = ui_.RotationX->Val();
+  board.RotY = ui_.RotationY->Val();
+  board.RotZ = ui_.RotationZ->Val();
   angleRad_ = {board.RotX * kDegree, board.RotY * kDegree, board.RotZ * kDegree};
   const auto [ax, ay, az] = angleRad_;
 
@@ -192,32 +212,32 @@ void TBalance_f::UpdateButtonClick() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.TotalMoment;
-  ui_.Edit4->setText(UserNumberText("######0.##", m.X / 1000));
-  ui_.Edit5->setText(UserNumberText("######0.##", m.Y / 1000));
-  ui_.Edit6->setText(UserNumberText("######0.##", m.Z / 1000));
+  ui_.MomentX->setText(UserNumberText(kMomentFormat, m.X / 1000));
+  ui_.MomentY->setText(UserNumberText(kMomentFormat, m.Y / 1000));
+  ui_.MomentZ->setText(UserNumberText(kMomentFormat, m.Z / 1000));
   if (stabilityOn_) {
-    ui_.Edit1->setText(UserNumberText("####0.####", stability.X / 1000));
-    ui_.Edit2->setText(UserNumberText("####0.####", stability.Y / 1000));
-    ui_.Edit3->setText(UserNumberText("####0.####", stability.Z / 1000));
+    ui_.StabilityX->setText(UserNumberText(kStabilityFormat, stability.X / 1000));
+    ui_.StabilityY->setText(UserNumberText(kStabilityFormat, stability.Y / 1000));
+    ui_.StabilityZ->setText(UserNumberText(kStabilityFormat, stability.Z / 1000));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Edit10->setText(UserNumberText("#########0.####", figures.ResistanceKN));
-    ui_.Edit11->setText(UserNumberText("#########0.####", figures.SpreadKN));
-    ui_.Edit12->setText(UserNumberText("#########0.####", figures.VerticalKN));
-    ui_.Edit13->setText(UserNumberText("#####0.###", figures.WingAttackDeg));
+    ui_.Resistance->setText(UserNumberText(kForceFormat, figures.ResistanceKN));
+    ui_.SpreadForce->setText(UserNumberText(kForceFormat, figures.SpreadKN));
+    ui_.VerticalForce->setText(UserNumberText(kForceFormat, figures.VerticalKN));
+    ui_.AttackAngle->setText(UserNumberText(kAttackAngleFormat, figures.WingAttackDeg));
   }
-  FormPaint();
+  RedrawViews();
   update();
 }
 
-void TBalance_f::FormPaint() {
+void TBalance_f::RedrawViews() {
   redrawPending_ = false;
   ViewFlags flags;
   flags.Hidden = flags_.ShowHidden;
   flags.Points = flags_.ShowPoints;
   flags.Forces = flags_.ShowForces;
   flags.Labels = flags_.ShowLabels;
-  ThreeViewDrawing::RedrawBalanceViews(board_, scale_, flags, angleRad_, *ui_.ScPic1, *ui_.ScPic2,
-                                       *ui_.ScPic3);
+  ThreeViewDrawing::RedrawBalanceViews(board_, scale_, flags, angleRad_, *ui_.SideView,
+                                       *ui_.PlanView, *ui_.FrontView);
 }
 
 void TBalance_f::ScheduleRedraw() {
@@ -225,95 +245,141 @@ void TBalance_f::ScheduleRedraw() {
   if (redrawPending_) return;
   redrawPending_ = true;
   QTimer::singleShot(0, this, [this] {
-    if (redrawPending_) FormPaint();
+    if (redrawPending_) RedrawViews();
   });
 }
 
 void TBalance_f::StepAngle(TEditF* field, long double delta) {
   field->SetAndShow(field->Val() + delta);
-  UpdateButtonClick();
+  onUpdateClicked();
 }
 
 void TBalance_f::ShowAngles(long double x, long double y, long double z) {
-  ui_.Edit9->SetAndShow(z);
-  ui_.Edit8->SetAndShow(y);
-  ui_.Edit7->SetAndShow(x);
+  ui_.RotationZ->SetAndShow(z);
+  ui_.RotationY->SetAndShow(y);
+  ui_.RotationX->SetAndShow(x);
 }
 
-void TBalance_f::SpeedButton1Click() {
+void TBalance_f::onBalanceClicked() {
   if (balanceRunning_) {
-    // A second press asks the running search to stop at its next turn.
-    ui_.SpeedButton1->setChecked(false);
-    balanceRunning_ = false;
+    // A second press stops the running search where it got.
+    FinishSearch();
     return;
   }
-  balanceRunning_ = true;
-  ui_.SpeedButton1->setChecked(true);
-  setCursor(Qt::WaitCursor);
-  const long double x = ui_.Edit7->Val();
-  const long double y = ui_.Edit8->Val();
-  const long double z = ui_.Edit9->Val();
+  const long double x = ui_.RotationX->Val();
+  const long double y = ui_.RotationY->Val();
+  const long double z = ui_.RotationZ->Val();
+  BeginSearch();
   if (flags_.ShowProcess) {
-    RunRelaxation(x, y, z);
-  } else {
-    RunSolver(x, y, z);
+    StartRelaxation(x, y, z);
+    return;
+  }
+  // The solver is quick enough to run to its end at once.
+  long double ax = x, ay = y, az = z;
+  board_.Solve(ax, ay, az, kSolverTolerance);
+  ShowAngles(ax, ay, az);
+  onUpdateClicked();
+  FinishSearch();
+}
+
+void TBalance_f::BeginSearch() {
+  balanceRunning_ = true;
+  ui_.BalanceButton->setChecked(true);
+  setCursor(Qt::WaitCursor);
+  SetEditingLocked(true);
+  emit searchRunningChanged(true);
+}
+
+void TBalance_f::FinishSearch() {
+  if (!balanceRunning_) return;
+  relaxationTimer_.stop();
+  if (relaxation_) {
+    relaxation_.reset();
+    stabilityOn_ = true;
+    onUpdateClicked();
   }
   unsetCursor();
-  ui_.SpeedButton1->setChecked(false);
+  ui_.BalanceButton->setChecked(false);
   balanceRunning_ = false;
+  SetEditingLocked(false);
+  emit searchRunningChanged(false);
 }
 
-void TBalance_f::RunRelaxation(long double x, long double y, long double z) {
-  TBoard& board = board_;
+void TBalance_f::StartRelaxation(long double x, long double y, long double z) {
   stabilityOn_ = false;
   relaxationSteps_ = 0;
-  BalanceSearch search(board, x, y, z, kRelaxationTolerance);
-  for (int i = 0; i < kMaxRelaxationSteps && balanceRunning_; ++i) {
-    if (search.Step()) break;
-    ++relaxationSteps_;
-    ShowAngles(search.X(), search.Y(), search.Z());
-    // An angle beyond +-90 is refused by its field, which says so and takes its default; the
-    // search stops there rather than asking the user again at every step.
-    const bool refused = ui_.Edit7->Val() != search.X() || ui_.Edit8->Val() != search.Y() ||
-                         ui_.Edit9->Val() != search.Z();
-    UpdateButtonClick();
-    if (refused) break;
-    DrainMessages();
+  relaxation_ = std::make_unique<BalanceSearch>(board_, x, y, z, kRelaxationTolerance);
+  relaxationTimer_.start();
+}
+
+void TBalance_f::onRelaxationTick() {
+  if (!relaxation_) return;
+  if (relaxationSteps_ >= kMaxRelaxationSteps || relaxation_->Step()) {
+    FinishSearch();
+    return;
   }
-  stabilityOn_ = true;
-  UpdateButtonClick();
-}
-
-void TBalance_f::RunSolver(long double x, long double y, long double z) {
-  board_.Solve(x, y, z, kSolverTolerance, DrainMessages);
+  ++relaxationSteps_;
+  // Copied: a field's message box below runs an event loop in which the search may end.
+  const long double x = relaxation_->X();
+  const long double y = relaxation_->Y();
+  const long double z = relaxation_->Z();
   ShowAngles(x, y, z);
-  UpdateButtonClick();
+  // An angle beyond +-90 is refused by its field, which says so and takes its default; the
+  // search stops there rather than asking the user again at every step.
+  const bool refused =
+      ui_.RotationX->Val() != x || ui_.RotationY->Val() != y || ui_.RotationZ->Val() != z;
+  onUpdateClicked();
+  if (refused || !relaxation_) {
+    FinishSearch();
+    return;
+  }
+  // One step per turn of the event loop: the views show each position, and a second press
+  // of Balance is seen between two steps.
+  relaxationTimer_.start();
 }
 
-void TBalance_f::MnuBottomClick() {
-  const bool bottom = !ui_.MnuBottom->isChecked();
-  ui_.MnuBottom->setChecked(bottom);
-  ui_.PopBottom->setChecked(bottom);
+std::vector<QObject*> TBalance_f::EditingCommands() const {
+  return {ui_.ProjectionsItem,    ui_.HydrodynamicItem,    ui_.EnvironmentItem,
+          ui_.TrawlItem,          ui_.GroundItem,          ui_.KeelGeometryItem,
+          ui_.KeelOriginItem,     ui_.BottomCaseItem,      ui_.SensitivityItem,
+          ui_.PopProjectionsItem, ui_.PopHydrodynamicItem, ui_.PopEnvironmentItem,
+          ui_.PopTrawlItem,       ui_.PopGroundItem,       ui_.PopKeelGeometryItem,
+          ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,   ui_.RotationX,
+          ui_.RotationY,          ui_.RotationZ,           ui_.RotationXSpin,
+          ui_.RotationYSpin,      ui_.RotationZSpin,       ui_.UpdateButton};
+}
+
+void TBalance_f::SetEditingLocked(bool locked) {
+  for (QObject* command : EditingCommands())
+    editingLock_.Set(command, locked);
+  // The keel items follow the mode once the search is over.
+  if (!locked) UpdateKeelItems();
+}
+
+void TBalance_f::onBottomCaseClicked() {
+  const bool bottom = !ui_.BottomCaseItem->isChecked();
+  ui_.BottomCaseItem->setChecked(bottom);
+  ui_.PopBottomCaseItem->setChecked(bottom);
   services_.Commands.SetBottomTrawling(bottom);
-  UpdateButtonClick();
+  onUpdateClicked();
 }
 
 void TBalance_f::AskSensitivity() {
-  services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(LanguageIndex)),
-                       QString::fromStdString(SolverSensitivityPrompt(LanguageIndex)),
+  services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(languageIndex_)),
+                       QString::fromStdString(SolverSensitivityPrompt(languageIndex_)),
                        board_.Sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
 }
 
 void TBalance_f::ShowLogFile() {
   const ReportDateTime now = ReportDateTime::Now();
-  const std::string report = ResultsReportText(board_, LanguageIndex, now.Date, now.Time);
+  const std::string report = ResultsReportText(board_, languageIndex_, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
     MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
-  if (OpenTextFile && OpenTextFile(path)) return;
+  if (openTextFile_ && openTextFile_(path)) return;
   if (!logWindow_) logWindow_ = new TextFileWindow(this);
   if (!logWindow_->ShowFile(path))
     MessageBoxes::Critical(this, "Show Log File", "The log " + path + " could not be read.");
@@ -327,8 +393,8 @@ void TBalance_f::ClearLogFile() {
 }
 
 void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
-  QAction* items[5] = {ui_.MnuShHidden, ui_.MnuShPoints, ui_.MnuShForces, ui_.MnuShLabels,
-                       ui_.MnuShProces};
+  QAction* items[5] = {ui_.ShowHiddenItem, ui_.ShowPointsItem, ui_.ShowForcesItem,
+                       ui_.ShowLabelsItem, ui_.ShowProcessItem};
   for (int i = 0; i < 5; ++i)
     items[i]->setChecked(view.BalanceSwitches[i]);
   flags_.ShowHidden = view.BalanceSwitches[0];
@@ -337,46 +403,46 @@ void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
   flags_.ShowLabels = view.BalanceSwitches[3];
   flags_.ShowProcess = view.BalanceSwitches[4];
   ShowAngles(view.Angles[0], view.Angles[1], view.Angles[2]);
-  board_.RotX = ui_.Edit7->Val();
-  board_.RotY = ui_.Edit8->Val();
-  board_.RotZ = ui_.Edit9->Val();
+  board_.RotX = ui_.RotationX->Val();
+  board_.RotY = ui_.RotationY->Val();
+  board_.RotZ = ui_.RotationZ->Val();
 }
 
 void TBalance_f::CollectViewSettings(ViewSettings& view) const {
-  const QAction* items[5] = {ui_.MnuShHidden, ui_.MnuShPoints, ui_.MnuShForces, ui_.MnuShLabels,
-                             ui_.MnuShProces};
+  const QAction* items[5] = {ui_.ShowHiddenItem, ui_.ShowPointsItem, ui_.ShowForcesItem,
+                             ui_.ShowLabelsItem, ui_.ShowProcessItem};
   for (int i = 0; i < 5; ++i)
     view.BalanceSwitches[i] = items[i]->isChecked();
-  view.Angles = {ui_.Edit7->Val(), ui_.Edit8->Val(), ui_.Edit9->Val()};
+  view.Angles = {ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val()};
 }
 
 void TBalance_f::showEvent(QShowEvent* event) {
   // Showing: the display items' checks become the flags.
-  flags_.ShowHidden = ui_.MnuShHidden->isChecked();
-  flags_.ShowPoints = ui_.MnuShPoints->isChecked();
-  flags_.ShowForces = ui_.MnuShForces->isChecked();
-  flags_.ShowLabels = ui_.MnuShLabels->isChecked();
-  flags_.ShowProcess = ui_.MnuShProces->isChecked();
+  flags_.ShowHidden = ui_.ShowHiddenItem->isChecked();
+  flags_.ShowPoints = ui_.ShowPointsItem->isChecked();
+  flags_.ShowForces = ui_.ShowForcesItem->isChecked();
+  flags_.ShowLabels = ui_.ShowLabelsItem->isChecked();
+  flags_.ShowProcess = ui_.ShowProcessItem->isChecked();
   QDialog::showEvent(event);
   // The window is there to balance the door: its button has the focus, not a result field.
-  if (!event->spontaneous()) ui_.SpeedButton1->setFocus(Qt::OtherFocusReason);
+  if (!event->spontaneous()) ui_.BalanceButton->setFocus(Qt::OtherFocusReason);
 }
 
 void TBalance_f::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !balanceRunning_) {
     // The mode may have changed in the main window: both Bottom Case items follow it.
-    ui_.PopBottom->setChecked(board_.Bottom);
-    ui_.MnuBottom->setChecked(board_.Bottom);
-    UpdateButtonClick();
+    ui_.PopBottomCaseItem->setChecked(board_.Bottom);
+    ui_.BottomCaseItem->setChecked(board_.Bottom);
+    onUpdateClicked();
   }
 }
 
 void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {
-  ui_.PopupMenu1->exec(event->globalPos());
+  ui_.PopupMenu->exec(event->globalPos());
 }
 
 void TBalance_f::done(int result) {
-  balanceRunning_ = false;  // a running relaxation stops with the window
+  FinishSearch();  // a running relaxation stops with the window
   QDialog::done(result);
 }

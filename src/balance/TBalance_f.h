@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "BalanceUi.h"
+#include "CommandLock.h"
 #include "DisplayFlags.h"
 #include "drawing/ViewScale.h"
 
+class BalanceSearch;
 class CalculatorLauncher;
 class DoorCommands;
 class DoorDocument;
@@ -38,15 +44,22 @@ class TBalance_f : public QDialog {
   };
 
   TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services);
+  ~TBalance_f() override;
+
+  // Why the commands that edit the door are out of use while a search runs.
+  static const QString kSearchLockReason;
+  // The visible relaxation ends when |Mx| + |My| + |Mz| falls below this, N*m.
+  static constexpr long double kRelaxationTolerance = 1.0L;
 
   // Evaluates the door at the angles of the fields, refreshes every result field and
   // redraws the three views.
-  void UpdateButtonClick();
+  void onUpdateClicked();
   // Redraws the three views from the model as it stands, without evaluating.
-  void FormPaint();
-  // The Balance button: starts the search, or stops a running one.
-  void SpeedButton1Click();
-  void MnuBottomClick();
+  void RedrawViews();
+  // The Balance button: starts the search, or stops a running one. The solver runs to its
+  // end at once; the visible relaxation takes one step per turn of the event loop.
+  void onBalanceClicked();
+  void onBottomCaseClicked();
 
   // The angles and display switches a data file carries.
   void ApplyViewSettings(const ViewSettings& view);
@@ -54,18 +67,26 @@ class TBalance_f : public QDialog {
 
   // Language of the texts this window builds itself (report, sensitivity dialog): 0 English,
   // 1 Russian.
-  int LanguageIndex = 0;
+  void SetLanguageIndex(int index) { languageIndex_ = index; }
 
-  // Opens a text file in the desktop's text editor; false when the desktop cannot. The log
-  // is then shown in the program's own text window.
-  std::function<bool(const QString& path)> OpenTextFile;
+  // How a text file is opened in the desktop's text editor; the opener returns false when
+  // the desktop cannot, and the log is then shown in the program's own text window.
+  using TextFileOpener = std::function<bool(const QString& path)>;
+  void SetTextFileOpener(TextFileOpener opener) { openTextFile_ = std::move(opener); }
 
   const BalanceUi& Ui() const { return ui_; }
   // The scale of the last drawing of the three views.
   const ViewScale& Scale() const { return scale_; }
   bool BalanceRunning() const { return balanceRunning_; }
+  // The commands of this window that edit the door: out of use while a search runs.
+  std::vector<QObject*> EditingCommands() const;
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
+
+ signals:
+  // A search started (true) or ended (false); the program's other windows lock and unlock
+  // their commands that edit the door.
+  void searchRunningChanged(bool running);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -78,8 +99,13 @@ class TBalance_f : public QDialog {
   void UpdateKeelItems();
   void ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag);
   void StepAngle(TEditF* field, long double delta);
-  void RunRelaxation(long double x, long double y, long double z);
-  void RunSolver(long double x, long double y, long double z);
+  void BeginSearch();
+  // Ends a running search where it got: the fields, the door and the views show its last
+  // position, and the commands come back.
+  void FinishSearch();
+  void StartRelaxation(long double x, long double y, long double z);
+  void onRelaxationTick();
+  void SetEditingLocked(bool locked);
   void ShowAngles(long double x, long double y, long double z);
   void ShowLogFile();
   void ClearLogFile();
@@ -97,4 +123,9 @@ class TBalance_f : public QDialog {
   int relaxationSteps_ = 0;
   bool redrawPending_ = false;
   TextFileWindow* logWindow_ = nullptr;  // made when first needed
+  int languageIndex_ = 0;
+  TextFileOpener openTextFile_;
+  std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs
+  QTimer relaxationTimer_;
+  CommandLock editingLock_{kSearchLockReason};
 };

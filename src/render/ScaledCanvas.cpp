@@ -42,79 +42,79 @@ QVector<QRgb> MonoPalette() {
 
 ScaledCanvas::ScaledCanvas() = default;
 
-ScaledCanvas::ScaledCanvas(TImageType imageType) : m_imageType(imageType) {}
+ScaledCanvas::ScaledCanvas(TImageType imageType) : imageType_(imageType) {}
 
 ScaledCanvas::~ScaledCanvas() {
   DiscardCanvas();
 }
 
 void ScaledCanvas::SetImageType(TImageType type) {
-  if (type == m_imageType) return;
+  if (type == imageType_) return;
   DiscardCanvas();
-  m_image = QImage();
-  m_shown = QPicture();
-  m_recording = QPicture();
-  m_imageType = type;
+  image_ = QImage();
+  shown_ = QPicture();
+  recording_ = QPicture();
+  imageType_ = type;
   SurfaceChanged();
 }
 
 void ScaledCanvas::SetMonochrome(bool monochrome) {
-  m_monochrome = monochrome;
-  if (m_imageType != itBitmap || m_image.isNull()) return;
-  if (monochrome == (m_image.depth() == 1)) return;
-  ReplaceImage(
-      monochrome ? m_image.convertToFormat(QImage::Format_Mono, MonoPalette(), Qt::ThresholdDither)
-                 : m_image.convertToFormat(QImage::Format_RGB32));
+  monochrome_ = monochrome;
+  if (imageType_ != itBitmap || image_.isNull()) return;
+  if (monochrome == (image_.depth() == 1)) return;
+  ReplaceImage(monochrome
+                   ? image_.convertToFormat(QImage::Format_Mono, MonoPalette(), Qt::ThresholdDither)
+                   : image_.convertToFormat(QImage::Format_RGB32));
   SurfaceChanged();
 }
 
 void ScaledCanvas::Loaded() {
-  if (m_imageType == itMetafile) {
+  if (imageType_ == itMetafile) {
     DrawCanvas();
   } else {
-    SetMonochrome(m_monochrome);
+    SetMonochrome(monochrome_);
   }
 }
 
 bool ScaledCanvas::IsRecording() const {
-  return m_imageType == itMetafile && m_painter != nullptr;
+  return imageType_ == itMetafile && painter_ != nullptr;
 }
 
 // ---------------------------------------------------------------------------------------
 // Canvas
 
 void ScaledCanvas::InitCanvas() {
-  m_painter->setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  m_painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
-  m_painter->setFont(SurfaceFont());
-  m_painter->setBackground(QBrush(Qt::white));
-  m_painter->setBackgroundMode(Qt::TransparentMode);
-  m_textColor = Qt::black;
-  m_penPos = QPoint(0, 0);
+  painter_->setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter_->setBrush(QBrush(Qt::white, Qt::SolidPattern));
+  painter_->setFont(SurfaceFont());
+  painter_->setBackground(QBrush(Qt::white));
+  painter_->setBackgroundMode(Qt::TransparentMode);
+  textColor_ = Qt::black;
+  penPosition_ = QPoint(0, 0);
 }
 
 ScaledCanvas::CanvasState ScaledCanvas::SaveCanvas() const {
   CanvasState state;
-  state.pen = m_painter->pen();
-  state.brush = m_painter->brush();
-  state.font = m_painter->font();
-  state.background = m_painter->background();
-  state.backgroundMode = m_painter->backgroundMode();
+  state.pen = painter_->pen();
+  state.brush = painter_->brush();
+  state.font = painter_->font();
+  state.background = painter_->background();
+  state.backgroundMode = painter_->backgroundMode();
   return state;
 }
 
 void ScaledCanvas::RestoreCanvas(const CanvasState& state) {
-  m_painter->setPen(state.pen);
-  m_painter->setBrush(state.brush);
-  m_painter->setFont(state.font);
-  m_painter->setBackground(state.background);
-  m_painter->setBackgroundMode(state.backgroundMode);
+  painter_->setPen(state.pen);
+  painter_->setBrush(state.brush);
+  painter_->setFont(state.font);
+  painter_->setBackground(state.background);
+  painter_->setBackgroundMode(state.backgroundMode);
 }
 
 QImage ScaledCanvas::NewImage(int width, int height) const {
   width = std::max(1, width);
   height = std::max(1, height);
-  if (m_monochrome) {
+  if (monochrome_) {
     QImage image(width, height, QImage::Format_Mono);
     image.setColorTable(MonoPalette());
     image.fill(1);  // white
@@ -127,59 +127,59 @@ QImage ScaledCanvas::NewImage(int width, int height) const {
 
 // Installs another bitmap; an open bitmap painter moves to it with its pen, brush and font.
 void ScaledCanvas::ReplaceImage(QImage image) {
-  const bool hadPainter = m_painter != nullptr;
+  const bool hadPainter = painter_ != nullptr;
   CanvasState state;
   if (hadPainter) {
     state = SaveCanvas();
-    m_painter->end();
-    m_painter.reset();
+    painter_->end();
+    painter_.reset();
   }
-  m_image = std::move(image);
+  image_ = std::move(image);
   if (hadPainter) {
-    m_painter = std::make_unique<QPainter>();
-    m_painter->begin(&m_image);
+    painter_ = std::make_unique<QPainter>();
+    painter_->begin(&image_);
     RestoreCanvas(state);
   }
 }
 
 // Ends the open canvas without showing anything it recorded.
 void ScaledCanvas::DiscardCanvas() {
-  if (m_painter) {
-    if (m_painter->isActive()) m_painter->end();
-    m_painter.reset();
+  if (painter_) {
+    if (painter_->isActive()) painter_->end();
+    painter_.reset();
   }
-  m_recording = QPicture();
+  recording_ = QPicture();
 }
 
 QPainter* ScaledCanvas::DrawCanvas() {
-  if (m_imageType == itMetafile) {
-    if (!m_painter) {
-      m_recording = QPicture();
-      m_painter = std::make_unique<QPainter>();
+  if (imageType_ == itMetafile) {
+    if (!painter_) {
+      recording_ = QPicture();
+      painter_ = std::make_unique<QPainter>();
       // When the recording cannot be opened the painter stays inactive: the drawing in
       // progress is silently lost and Finish keeps the previous picture.
-      if (m_painter->begin(&m_recording)) InitCanvas();
+      if (painter_->begin(&recording_)) InitCanvas();
     }
   } else {
-    if (m_image.isNull()) {
+    if (image_.isNull()) {
       DiscardCanvas();
-      m_image = NewImage(Width(), Height());
+      image_ = NewImage(Width(), Height());
     }
-    if (!m_painter) {
-      m_painter = std::make_unique<QPainter>();
-      if (m_painter->begin(&m_image)) InitCanvas();
+    if (!painter_) {
+      painter_ = std::make_unique<QPainter>();
+      if (painter_->begin(&image_)) InitCanvas();
     }
   }
-  return m_painter.get();
+  return painter_.get();
 }
 
 void ScaledCanvas::Finish() {
-  if (m_imageType == itMetafile && m_painter) {
-    const bool recorded = m_painter->isActive();
-    if (recorded) m_painter->end();
-    m_painter.reset();
-    if (recorded) m_shown = m_recording;
-    m_recording = QPicture();
+  if (imageType_ == itMetafile && painter_) {
+    const bool recorded = painter_->isActive();
+    if (recorded) painter_->end();
+    painter_.reset();
+    if (recorded) shown_ = recording_;
+    recording_ = QPicture();
   }
   SurfaceChanged();
 }
@@ -187,34 +187,34 @@ void ScaledCanvas::Finish() {
 void ScaledCanvas::Clear() {
   const int w = Width();
   const int h = Height();
-  // 1. Fit the bitmap to the control (a metafile plays 1:1 at any size).
-  if (m_imageType == itBitmap && !m_image.isNull() &&
-      m_image.size() != QSize(std::max(1, w), std::max(1, h))) {
+  // The bitmap follows the control's size (a metafile plays 1:1 at any size).
+  if (imageType_ == itBitmap && !image_.isNull() &&
+      image_.size() != QSize(std::max(1, w), std::max(1, h))) {
     QImage fitted = NewImage(w, h);
     {
       QPainter copier(&fitted);
-      copier.drawImage(0, 0, m_image);
+      copier.drawImage(0, 0, image_);
     }
     ReplaceImage(std::move(fitted));
   }
-  // 2.
-  if (m_imageType == itMetafile) {
+  // A metafile starts a new recording; a monochrome bitmap keeps what it holds.
+  if (imageType_ == itMetafile) {
     Finish();
   } else {
     DrawCanvas();
-    if (m_image.depth() == 1) {
+    if (image_.depth() == 1) {
       SurfaceChanged();
       return;
     }
   }
-  // 3. The white rectangle over the whole control; pen and brush are left as they were.
+  // The white rectangle over the whole control; pen and brush are left as they were.
   QPainter* canvas = DrawCanvas();
   canvas->fillRect(QRect(0, 0, w, h), Qt::white);
-  if (m_imageType == itBitmap) SurfaceChanged();
+  if (imageType_ == itBitmap) SurfaceChanged();
 }
 
 QFontMetrics ScaledCanvas::CanvasFontMetrics() const {
-  if (m_painter && m_painter->isActive()) return m_painter->fontMetrics();
+  if (painter_ && painter_->isActive()) return painter_->fontMetrics();
   const QPaintDevice* device = MetricsDevice();
   return device ? QFontMetrics(SurfaceFont(), device) : QFontMetrics(SurfaceFont());
 }
@@ -266,19 +266,19 @@ long double ScaledCanvas::WorldTextHeight(const QString& text) const {
 
 void ScaledCanvas::MoveTo(long double x, long double y) {
   DrawCanvas();
-  m_penPos = ToPixel(x, y);
+  penPosition_ = ToPixel(x, y);
 }
 
 void ScaledCanvas::LineTo(long double x, long double y) {
   QPainter* canvas = DrawCanvas();
   const QPoint to = ToPixel(x, y);
   // A zero-length line paints nothing with a round-capped pen; a point paints the dot.
-  if (to == m_penPos) {
+  if (to == penPosition_) {
     canvas->drawPoint(to);
   } else {
-    canvas->drawLine(m_penPos, to);
+    canvas->drawLine(penPosition_, to);
   }
-  m_penPos = to;
+  penPosition_ = to;
 }
 
 void ScaledCanvas::Line(const QColor& colour, long double x1, long double y1, long double x2,
@@ -301,10 +301,10 @@ void ScaledCanvas::TextAt(const QString& text, QPoint topLeft) {
   QPainter* canvas = DrawCanvas();
   const QFontMetrics metrics = canvas->fontMetrics();
   const QPen saved = canvas->pen();
-  canvas->setPen(QPen(m_textColor));
+  canvas->setPen(QPen(textColor_));
   canvas->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
   canvas->setPen(saved);
-  m_penPos = QPoint(topLeft.x() + metrics.horizontalAdvance(text), topLeft.y());
+  penPosition_ = QPoint(topLeft.x() + metrics.horizontalAdvance(text), topLeft.y());
 }
 
 void ScaledCanvas::FillQuad(long double x1, long double y1, long double x2, long double y2,
@@ -363,13 +363,13 @@ void ScaledCanvas::EqualizeScales() {
 
 void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, long double yStep) {
   QPainter* canvas = DrawCanvas();
-  // 1. Labels hide the lines beneath them: opaque text background in the brush colour.
+  // Labels hide the lines beneath them: opaque text background in the brush colour.
   const QBrush savedBackground = canvas->background();
   const QBrush brush = canvas->brush();
   canvas->setBackground(QBrush(brush.style() == Qt::NoBrush ? QColor(Qt::white) : brush.color()));
   canvas->setBackgroundMode(Qt::OpaqueMode);
 
-  // 2.
+  // Labels are placed by the size of a text line and of one digit.
   const QFontMetrics metrics = canvas->fontMetrics();
   const int h = metrics.height();
   const int w0 = metrics.horizontalAdvance(QStringLiteral("0"));
@@ -381,10 +381,10 @@ void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, lon
     return std::isfinite(step) && step > 0 && std::isfinite(from) && std::isfinite(to);
   };
 
-  // 3. The row of the x labels.
+  // The row of the x labels: by the bottom edge, never below the x axis.
   const long double yL = std::max(0.0L, YMin + 1.5L * (PixelToY(h) - PixelToY(0)));
 
-  // 4. x ticks; the first from a truncation toward zero.
+  // x ticks; the first from a truncation toward zero.
   if (usableStep(xStep, XMin, xEnd)) {
     long double t = xStep * std::trunc(XMin / xStep + 1);
     for (int n = 0; t < xEnd && n < kMaxTicks; ++n, t += xStep) {
@@ -394,10 +394,10 @@ void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, lon
     }
   }
 
-  // 5. The column of the y labels.
+  // The column of the y labels: the left edge, never left of the y axis.
   const long double xL = std::max(0.0L, XMin);
 
-  // 6. y ticks.
+  // y ticks, likewise.
   if (usableStep(yStep, YMin, yEnd)) {
     long double s = yStep * std::trunc(YMin / yStep + 1);
     for (int n = 0; s < yEnd && n < kMaxTicks; ++n, s += yStep) {
@@ -407,11 +407,11 @@ void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, lon
     }
   }
 
-  // 7. Axes.
+  // The axes over the grid lines.
   Line(Qt::black, 0, YMin, 0, yEnd);
   Line(Qt::black, XMin, 0, xEnd, 0);
 
-  // 8.
+  // The canvas leaves as it came: transparent text background.
   canvas->setBackgroundMode(Qt::TransparentMode);
   canvas->setBackground(savedBackground);
 }
@@ -420,10 +420,10 @@ void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, lon
 // Display
 
 void ScaledCanvas::RenderShown(QPainter& painter) const {
-  if (m_imageType == itMetafile) {
-    if (!m_shown.isNull()) painter.drawPicture(0, 0, m_shown);
-  } else if (!m_image.isNull()) {
-    painter.drawImage(0, 0, m_image);
+  if (imageType_ == itMetafile) {
+    if (!shown_.isNull()) painter.drawPicture(0, 0, shown_);
+  } else if (!image_.isNull()) {
+    painter.drawImage(0, 0, image_);
   }
 }
 

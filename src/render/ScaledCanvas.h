@@ -59,12 +59,12 @@ class ScaledCanvas {
   ScaledCanvas(const ScaledCanvas&) = delete;
   ScaledCanvas& operator=(const ScaledCanvas&) = delete;
 
-  TImageType ImageType() const { return m_imageType; }
+  TImageType ImageType() const { return imageType_; }
   // Changing the type discards the picture, any open canvas and the shown picture.
   void SetImageType(TImageType type);
   // Bitmap mode: a 1-bit black and white bitmap instead of a colour one. Takes effect for
   // the bitmap at once (converting an existing one) and for later ones.
-  bool Monochrome() const { return m_monochrome; }
+  bool Monochrome() const { return monochrome_; }
   void SetMonochrome(bool monochrome);
 
   // Called once the surface is complete: in metafile mode opens a recording at once; in
@@ -73,10 +73,10 @@ class ScaledCanvas {
 
   // The surface's size in pixels and its font. A canvas of its own keeps what it is given;
   // a widget showing the canvas answers with its own size and font.
-  virtual QSize SurfaceSize() const { return m_size; }
-  void SetSurfaceSize(QSize size) { m_size = size; }
-  virtual QFont SurfaceFont() const { return m_font; }
-  void SetSurfaceFont(const QFont& font) { m_font = font; }
+  virtual QSize SurfaceSize() const { return size_; }
+  void SetSurfaceSize(QSize size) { size_ = size; }
+  virtual QFont SurfaceFont() const { return font_; }
+  void SetSurfaceFont(const QFont& font) { font_ = font; }
 
   // World rectangle and margins; callers set them directly before drawing.
   long double XMin = 0;
@@ -122,17 +122,17 @@ class ScaledCanvas {
   void Dot(long double x, long double y, int width, const QColor& colour);
 
   // The colour of the canvas font: text is written in it, not in the pen colour.
-  QColor TextColor() const { return m_textColor; }
-  void SetTextColor(const QColor& colour) { m_textColor = colour; }
+  QColor TextColor() const { return textColor_; }
+  void SetTextColor(const QColor& colour) { textColor_ = colour; }
   // The current pen position in pixels (MoveTo, LineTo and TextOut move it).
-  QPoint PenPosition() const { return m_penPos; }
+  QPoint PenPosition() const { return penPosition_; }
   // Metafile mode: a recording is open (drawing goes into it, not yet shown).
   bool IsRecording() const;
 
   // The picture shown in metafile mode (null before the first Finish).
-  const QPicture& Picture() const { return m_shown; }
+  const QPicture& Picture() const { return shown_; }
   // The bitmap of bitmap mode (null before the first drawing).
-  const QImage& Image() const { return m_image; }
+  const QImage& Image() const { return image_; }
   // The surface as it would be shown now: white, then the shown picture. Size is the
   // surface's size (at least 1 x 1), format RGB32.
   QImage Snapshot() const;
@@ -166,14 +166,14 @@ class ScaledCanvas {
   QPoint ToPixel(long double x, long double y) const;
   void TextAt(const QString& text, QPoint topLeft);
 
-  TImageType m_imageType = itBitmap;
-  bool m_monochrome = false;
-  QSize m_size{0, 0};
-  QFont m_font;
-  std::unique_ptr<QPainter> m_painter;  // the open canvas (recording or bitmap painter)
-  QPicture m_recording;                 // metafile mode: the picture being recorded
-  QPicture m_shown;                     // metafile mode: the picture shown
-  QImage m_image;                       // bitmap mode: the bitmap
-  QPoint m_penPos;
-  QColor m_textColor = Qt::black;
+  TImageType imageType_ = itBitmap;
+  bool monochrome_ = false;
+  QSize size_{0, 0};
+  QFont font_;
+  std::unique_ptr<QPainter> painter_;  // the open canvas (recording or bitmap painter)
+  QPicture recording_;                 // metafile mode: the picture being recorded
+  QPicture shown_;                     // metafile mode: the picture shown
+  QImage image_;                       // bitmap mode: the bitmap
+  QPoint penPosition_;
+  QColor textColor_ = Qt::black;
 };

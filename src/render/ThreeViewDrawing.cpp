@@ -354,13 +354,13 @@ void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
                                           const ViewFlags& flags, const Angles& angleRad,
                                           ScaledCanvas& side, ScaledCanvas& plan,
                                           ScaledCanvas& front) {
-  // 1, 2. Region and arrow scale.
+  // The region the door takes and the arrows' scale.
   ComputeBoundingBox(board, scale);
   ViewFlags shown = flags;
   // No force at all: nothing to scale and no arrow to draw.
   if (flags.Forces && !ScaleForceArrows(board, scale)) shown.Forces = false;
 
-  // 3.
+  // Each axis's drawing region, with room around the door.
   const XYZ& low = scale.BoxLow;
   const XYZ& size = scale.BoxSize;
   long double fallback = 1.2L * std::max({size.X, size.Y, size.Z});
@@ -371,17 +371,17 @@ void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
   RegionAxis(low.Y, size.Y, fallback, start.Y, extent.Y);
   RegionAxis(low.Z, size.Z, fallback, start.Z, extent.Z);
 
-  // 4.
+  // Fresh white surfaces.
   side.Clear();
   plan.Clear();
   front.Clear();
 
-  // 5.
+  // Each view at equal scales on both of its axes.
   side.SetEqualScaleRegion(start.X, extent.X, start.Z, extent.Z);
   plan.SetEqualScaleRegion(start.X, extent.X, start.Y, extent.Y);
   front.SetEqualScaleRegion(start.Y, extent.Y, start.Z, extent.Z);
 
-  // 6. Shared axes get one range; the scales are not equalised again.
+  // Shared axes get one range; the scales are not equalised again.
   side.XMin = std::min(side.XMin, plan.XMin);
   side.XExtent = std::max(side.XExtent, plan.XExtent);
   plan.XMin = side.XMin;
@@ -395,7 +395,7 @@ void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
   front.XMin = plan.YMin;
   front.XExtent = plan.YExtent;
 
-  // 7, 8.
+  // Each view is drawn, then shown at once with the others.
   DrawXZ(board, scale, side, shown, true, angleRad);
   DrawXY(board, scale, plan, shown, true, angleRad);
   DrawYZ(board, scale, front, shown, true, angleRad);

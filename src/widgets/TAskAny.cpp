@@ -3,103 +3,138 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "UserLocale.h"
 #include "WindowPlacement.h"
 #include "numbers/NumberText.h"
 
+namespace {
+
+// The dialog's design: the prompt's room, the buttons' size and the margins around them.
+constexpr QSize kPromptSize(359, 73);
+constexpr QSize kButtonSize(81, 27);
+constexpr QSize kDesignSize(476, 147);
+constexpr int kMargin = 8;
+constexpr int kRightMargin = 11;
+constexpr int kColumnGap = 17;
+constexpr int kPromptToValue = 19;
+
+}  // namespace
+
 TAskAny::TAskAny(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("AskAny");
-  setFixedSize(476, 147);
   QFont bold = font();
   bold.setBold(true);
   setFont(bold);
 
-  Label1 = new QLabel(this);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(8, 8, 359, 73);
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setWordWrap(true);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  // A fixed dialog whose size follows its contents: a longer text widens it.
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  client->setMinimumSize(kDesignSize);
+  outer->addWidget(client);
+  auto* columns = new QHBoxLayout(client);
+  columns->setContentsMargins(kMargin, kMargin, kRightMargin, kMargin);
+  columns->setSpacing(kColumnGap);
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName("Edit1");
-  Edit1->setGeometry(8, 100, 359, 25);
-  Edit1->installEventFilter(this);
+  auto* entry = new QVBoxLayout;
+  entry->setSpacing(kPromptToValue);
+  prompt_ = new QLabel(client);
+  prompt_->setObjectName("Label1");
+  prompt_->setMinimumSize(kPromptSize);
+  prompt_->setAlignment(Qt::AlignCenter);
+  prompt_->setWordWrap(true);
+  entry->addWidget(prompt_);
+  value_ = new QLineEdit(client);
+  value_->setObjectName("Edit1");
+  value_->installEventFilter(this);
+  entry->addWidget(value_);
+  // Spare room stays below the entry: the prompt keeps its design size.
+  entry->addStretch(1);
+  columns->addLayout(entry);
 
-  OKBtn = new QPushButton("OK", this);
-  OKBtn->setObjectName("OKBtn");
-  OKBtn->setGeometry(384, 8, 81, 27);
-  OKBtn->setDefault(true);
-  connect(OKBtn, &QPushButton::clicked, this, &TAskAny::accept);
+  auto* buttons = new QVBoxLayout;
+  okButton_ = new QPushButton("OK", client);
+  okButton_->setObjectName("OKBtn");
+  okButton_->setMinimumSize(kButtonSize);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &TAskAny::accept);
+  buttons->addWidget(okButton_);
+  cancelButton_ = new QPushButton("Cancel", client);
+  cancelButton_->setObjectName("CancelBtn");
+  cancelButton_->setMinimumSize(kButtonSize);
+  connect(cancelButton_, &QPushButton::clicked, this, &TAskAny::reject);
+  buttons->addWidget(cancelButton_);
+  buttons->addStretch(1);
+  columns->addLayout(buttons);
+  columns->addStretch(1);
 
-  CancelBtn = new QPushButton("Cancel", this);
-  CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setGeometry(384, 42, 81, 27);
-  connect(CancelBtn, &QPushButton::clicked, this, &TAskAny::reject);
-
-  setTabOrder(Edit1, OKBtn);
-  setTabOrder(OKBtn, CancelBtn);
+  setTabOrder(value_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  outer->activate();
 }
 
 QString TAskAny::Format(long double value) const {
-  return QString::fromStdString(FormatNumber(FWidth, FDecimals, true, value, UserNumberLocale()));
+  return QString::fromStdString(FormatNumber(width_, decimals_, true, value, UserNumberLocale()));
 }
 
-void TAskAny::ValidateEdit() {
-  long double value = ReadNumber(Edit1->text().toStdString(), UserNumberLocale());
-  if (value < FMin || value > FMax) value = FDefault;
-  Edit1->setText(Format(value));
+void TAskAny::ValidateValue() {
+  long double value = ReadNumber(value_->text().toStdString(), UserNumberLocale());
+  if (value < min_ || value > max_) value = default_;
+  value_->setText(Format(value));
 }
 
 long double TAskAny::Ask(const QString& caption, const QString& prompt, long double& value,
                          long double min, long double max, long double def, int width,
                          int decimals) {
-  // 1. The bounds, the default and the format of this request.
-  FMin = min;
-  FMax = max;
-  FDefault = def;
-  FWidth = width;
-  FDecimals = decimals;
-  // 2. Caption, prompt and the value, selected.
+  min_ = min;
+  max_ = max;
+  default_ = def;
+  width_ = width;
+  decimals_ = decimals;
   setWindowTitle(caption);
-  Label1->setText(prompt);
-  Edit1->setText(Format(value));
-  Edit1->selectAll();
-  // 3. Modal; Edit1 gets the focus when shown (showEvent). 4. happens in the handlers.
+  prompt_->setText(prompt);
+  value_->setText(Format(value));
+  value_->selectAll();
+  // The value field takes the focus when shown; leaving it, OK and Cancel validate it.
   const int result = exec();
-  // 5. Read Edit1 once more.
-  const long double number = ReadNumber(Edit1->text().toStdString(), UserNumberLocale());
+  // The answer is what the field holds at the end, whichever way the dialog closed.
+  const long double number = ReadNumber(value_->text().toStdString(), UserNumberLocale());
   if (result == QDialog::Accepted) value = number;
   return number;
 }
 
 void TAskAny::accept() {
-  ValidateEdit();
+  ValidateValue();
   QDialog::accept();
 }
 
 void TAskAny::reject() {
-  ValidateEdit();
+  ValidateValue();
   QDialog::reject();
 }
 
 void TAskAny::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CenterOnScreen(*this);
-  Edit1->setFocus(Qt::OtherFocusReason);
+  value_->setFocus(Qt::OtherFocusReason);
 }
 
 bool TAskAny::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Edit1 && event->type() == QEvent::FocusOut) {
-    // Leaving Edit1 for another control of the dialog (not for another window or a menu).
+  if (watched == value_ && event->type() == QEvent::FocusOut) {
+    // Leaving the value field for another control of the dialog (not for another window or a menu).
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
         reason != Qt::MenuBarFocusReason && isVisible())
-      ValidateEdit();
+      ValidateValue();
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -9,25 +9,20 @@ class QPushButton;
 
 // The enter-a-value dialog (form "AskAny"): asks for one real with bounds and a
 // default. An entry below the minimum or above the maximum (both ends allowed) is never
-// refused: it is replaced by the default whenever Edit1 is left, OK is pressed or the
-// dialog is cancelled.
+// refused: it is replaced by the default whenever the value field is left, OK is pressed or
+// the dialog is cancelled.
 class TAskAny : public QDialog {
   Q_OBJECT
 
  public:
   explicit TAskAny(QWidget* parent = nullptr);
 
-  // Shows the dialog modally with `caption` as window title and `prompt` in Label1, and
-  // `value` formatted (FormatNumber with width and decimals, trimmed) and selected in
-  // Edit1. Returns the number read from Edit1 after the dialog closed, whatever the
-  // result; `value` is changed only when the user left with OK.
+  // Shows the dialog modally with `caption` as window title and `prompt` above the value,
+  // and `value` formatted (FormatNumber with width and decimals, trimmed) and selected in
+  // the value field. Returns the number read from the field after the dialog closed,
+  // whatever the result; `value` is changed only when the user left with OK.
   long double Ask(const QString& caption, const QString& prompt, long double& value,
                   long double min, long double max, long double def, int width, int decimals);
-
-  QLabel* Label1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 
  public slots:
   void accept() override;  // OK: validate, then close with OK
@@ -38,15 +33,20 @@ class TAskAny : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Reads Edit1 with ReadNumber, puts the default in place of a value out of
-  // [FMin..FMax] and writes the value back formatted.
-  void ValidateEdit();
+  // Reads the value field, puts the default in place of a value out of [min_..max_] and
+  // writes the value back formatted.
+  void ValidateValue();
   QString Format(long double value) const;
 
-  // The stored arguments of the running Ask (step 1). Only the real mode exists.
-  long double FMin = 0;
-  long double FMax = 0;
-  long double FDefault = 0;
-  int FWidth = 15;
-  int FDecimals = 1;
+  QLabel* prompt_ = nullptr;
+  QLineEdit* value_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+
+  // The bounds, default and format of the running request. Only real values are asked for.
+  long double min_ = 0;
+  long double max_ = 0;
+  long double default_ = 0;
+  int width_ = 15;
+  int decimals_ = 1;
 };

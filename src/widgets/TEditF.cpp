@@ -18,13 +18,13 @@ namespace {
 // Counts nested commits/validations for the lifetime of a scope.
 class BusyScope {
  public:
-  explicit BusyScope(int& counter) : FCounter(counter) { ++FCounter; }
-  ~BusyScope() { --FCounter; }
+  explicit BusyScope(int& counter) : counter_(counter) { ++counter_; }
+  ~BusyScope() { --counter_; }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
-  int& FCounter;
+  int& counter_;
 };
 
 QString General(long double value, const NumberLocale& loc) {
@@ -41,8 +41,8 @@ TEditF::TEditF(QWidget* parent) : QLineEdit(parent) {
 
 QString TEditF::IntervalText() const {
   const NumberLocale loc = UserNumberLocale();
-  return QString(FValMinIncl ? "[" : "]") + General(FValMin, loc) + ".." + General(FValMax, loc) +
-         QString(FValMaxIncl ? "]" : "[");
+  return QString(minIncluded_ ? "[" : "]") + General(min_, loc) + ".." + General(max_, loc) +
+         QString(maxIncluded_ ? "]" : "[");
 }
 
 QString TEditF::HintPrefix() const {
@@ -63,7 +63,7 @@ QString TEditF::OutOfRangeMessage() const {
 // --- Showing the value ---------------------------------------------------------------------
 
 QString TEditF::DisplayText() const {
-  return General(RoundTo(FValPrecision, FVal), UserNumberLocale());
+  return General(RoundTo(precision_, value_), UserNumberLocale());
 }
 
 void TEditF::ShowVal() {
@@ -85,13 +85,13 @@ void TEditF::paintEvent(QPaintEvent* event) {
 // --- Validation ----------------------------------------------------------------------------
 
 bool TEditF::Validate() {
-  if (!FValCheck) return true;
-  const bool below = FValMinIncl ? FVal < FValMin : FVal <= FValMin;
-  const bool above = FValMaxIncl ? FVal > FValMax : FVal >= FValMax;
+  if (!check_) return true;
+  const bool below = minIncluded_ ? value_ < min_ : value_ <= min_;
+  const bool above = maxIncluded_ ? value_ > max_ : value_ >= max_;
   if (!below && !above) return true;
 
-  BusyScope busy(FBusy);
-  FVal = FValDefault;
+  BusyScope busy(busy_);
+  value_ = default_;
   ShowVal();  // the text follows Val before the message box takes the focus
   MessageBoxes::Critical(this, "Error", OutOfRangeMessage());
   ShowVal();
@@ -103,65 +103,65 @@ bool TEditF::Validate() {
 // --- Setters -------------------------------------------------------------------------------
 
 void TEditF::setVal(long double value) {
-  FVal = value;
+  value_ = value;
   ShowVal();
-  if (!FLoading) Validate();
+  if (!loading_) Validate();
 }
 
 void TEditF::setValDefault(long double value) {
-  FValDefault = value;
-  if (FLoading) return;
-  const bool below = FValMinIncl ? FValDefault < FValMin : FValDefault <= FValMin;
-  const bool above = FValMaxIncl ? FValDefault > FValMax : FValDefault >= FValMax;
-  if (below || above) FValDefault = (FValMax + FValMin) / 2;
+  default_ = value;
+  if (loading_) return;
+  const bool below = minIncluded_ ? default_ < min_ : default_ <= min_;
+  const bool above = maxIncluded_ ? default_ > max_ : default_ >= max_;
+  if (below || above) default_ = (max_ + min_) / 2;
   Validate();
 }
 
 void TEditF::setValCheck(bool value) {
-  FValCheck = value;
-  if (!FLoading) Validate();
+  check_ = value;
+  if (!loading_) Validate();
 }
 
 void TEditF::setValMin(long double value) {
-  FValMin = value;
-  if (FLoading) return;
-  if (FValMin > FValMax) FValMin = FValMax - 1;
-  const bool below = FValMinIncl ? FValDefault < FValMin : FValDefault <= FValMin;
-  if (below) FValDefault = (FValMax + FValMin) / 2;
+  min_ = value;
+  if (loading_) return;
+  if (min_ > max_) min_ = max_ - 1;
+  const bool below = minIncluded_ ? default_ < min_ : default_ <= min_;
+  if (below) default_ = (max_ + min_) / 2;
   Validate();
 }
 
 void TEditF::setValMax(long double value) {
-  FValMax = value;
-  if (FLoading) return;
-  if (FValMax < FValMin) FValMax = FValMin + 1;
-  const bool above = FValMaxIncl ? FValDefault > FValMax : FValDefault >= FValMax;
-  if (above) FValDefault = (FValMax + FValMin) / 2;
+  max_ = value;
+  if (loading_) return;
+  if (max_ < min_) max_ = min_ + 1;
+  const bool above = maxIncluded_ ? default_ > max_ : default_ >= max_;
+  if (above) default_ = (max_ + min_) / 2;
   Validate();
 }
 
 void TEditF::setValMinIncl(bool value) {
-  FValMinIncl = value;
-  if (!FLoading) Validate();
+  minIncluded_ = value;
+  if (!loading_) Validate();
 }
 
 void TEditF::setValMaxIncl(bool value) {
-  FValMaxIncl = value;
-  if (!FLoading) Validate();
+  maxIncluded_ = value;
+  if (!loading_) Validate();
 }
 
 void TEditF::setValPrecision(int value) {
-  FValPrecision = value;
+  precision_ = value;
   ShowVal();
-  if (!FLoading) Validate();
+  if (!loading_) Validate();
 }
 
 void TEditF::BeginLoading() {
-  FLoading = true;
+  loading_ = true;
 }
 
 void TEditF::EndLoading() {
-  FLoading = false;
+  loading_ = false;
   ShowVal();
 }
 
@@ -174,11 +174,11 @@ void TEditF::SetAndShow(long double value) {
 // --- Commit --------------------------------------------------------------------------------
 
 void TEditF::Commit() {
-  BusyScope busy(FBusy);
+  BusyScope busy(busy_);
   long double value = 0;
   const std::string typed = TrimBlanks(text().toStdString());
   const bool readable = ConvertTyped(typed, value, UserNumberLocale());
-  FVal = readable ? value : FValDefault;
+  value_ = readable ? value : default_;
   setText(DisplayText());  // also ends the user's unsaved typing
   Validate();
   if (!readable) selectAll();
@@ -187,7 +187,7 @@ void TEditF::Commit() {
 
 void TEditF::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && FBusy == 0) {
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && busy_ == 0) {
     Commit();
   } else if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
     MessageBoxes::Information(this, "Information", RangeMessage());
@@ -204,6 +204,6 @@ void TEditF::focusOutEvent(QFocusEvent* event) {
   const Qt::FocusReason reason = event->reason();
   const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
                     reason != Qt::MenuBarFocusReason;
-  if (left && FBusy == 0) Commit();
+  if (left && busy_ == 0) Commit();
   QLineEdit::focusOutEvent(event);
 }

@@ -36,14 +36,14 @@ class TEditF : public QLineEdit {
  public:
   explicit TEditF(QWidget* parent = nullptr);
 
-  long double Val() const { return FVal; }
-  long double ValDefault() const { return FValDefault; }
-  bool ValCheck() const { return FValCheck; }
-  long double ValMin() const { return FValMin; }
-  long double ValMax() const { return FValMax; }
-  bool ValMinIncl() const { return FValMinIncl; }
-  bool ValMaxIncl() const { return FValMaxIncl; }
-  int ValPrecision() const { return FValPrecision; }
+  long double Val() const { return value_; }
+  long double ValDefault() const { return default_; }
+  bool ValCheck() const { return check_; }
+  long double ValMin() const { return min_; }
+  long double ValMax() const { return max_; }
+  bool ValMinIncl() const { return minIncluded_; }
+  bool ValMaxIncl() const { return maxIncluded_; }
+  int ValPrecision() const { return precision_; }
 
   void setVal(long double value);
   void setValDefault(long double value);
@@ -58,7 +58,7 @@ class TEditF : public QLineEdit {
   // validation, no message). EndLoading rewrites the text from Val; it does not validate.
   void BeginLoading();
   void EndLoading();
-  bool Loading() const { return FLoading; }
+  bool Loading() const { return loading_; }
 
   // The set-and-show operation of the spin buttons: set Val through its setter (so it is
   // validated), rewrite the text, repaint.
@@ -94,17 +94,17 @@ class TEditF : public QLineEdit {
   void ShowVal();
   QString HintPrefix() const;
 
-  long double FVal = 0;
-  long double FValDefault = 0;
-  bool FValCheck = true;
-  long double FValMin = 0;
-  long double FValMax = 1;
-  bool FValMinIncl = true;
-  bool FValMaxIncl = true;
-  int FValPrecision = 3;
+  long double value_ = 0;
+  long double default_ = 0;
+  bool check_ = true;
+  long double min_ = 0;
+  long double max_ = 1;
+  bool minIncluded_ = true;
+  bool maxIncluded_ = true;
+  int precision_ = 3;
 
-  bool FLoading = false;
+  bool loading_ = false;
   // Set while a commit or a validation (and so its message box) runs: the focus moves
   // to the message box, and that must not commit again.
-  int FBusy = 0;
+  int busy_ = 0;
 };

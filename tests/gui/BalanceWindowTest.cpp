@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,6 +33,8 @@ constexpr long double kAngleTol = 0.01L;  // degrees
 constexpr double kTextTol = 0.006;        // a field rounded to 2 decimals
 // Relaxation steps taken before the test presses Balance a second time to stop it.
 constexpr int kStepsBeforeSecondPress = 10;
+// Only a guard against a hang: the visible relaxation ends by itself after its last step.
+constexpr int kSearchEndTimeoutMs = 200000;
 
 class BalanceWindow : public ::testing::Test {
  protected:
@@ -41,10 +44,10 @@ class BalanceWindow : public ::testing::Test {
     QDir::setCurrent(dir_.path());  // the log file is written beside the program's work
     app_ = std::make_unique<DoorTrimApp>();
     window_ = &app_->Balance();
-    window_->OpenTextFile = [this](const QString& path) {
+    window_->SetTextFileOpener([this](const QString& path) {
       opened_ << path;
       return true;
-    };
+    });
     window_->show();
     QApplication::processEvents();
   }
@@ -62,6 +65,11 @@ class BalanceWindow : public ::testing::Test {
     return w;
   }
   QAction* Action(const char* name) { return Find<QAction>(name); }
+  // The visible relaxation runs on after the press that started it, one step per event-loop
+  // turn; this waits until it has ended.
+  bool WaitForSearchEnd() {
+    return QTest::qWaitFor([this] { return !window_->BalanceRunning(); }, kSearchEndTimeoutMs);
+  }
   TEditF* Angle(const char* name) { return Find<TEditF>(name); }
   double Number(const char* field) { return Find<QLineEdit>(field)->text().toDouble(); }
 
@@ -69,7 +77,7 @@ class BalanceWindow : public ::testing::Test {
     Angle("Edit7")->SetAndShow(x);
     Angle("Edit8")->SetAndShow(y);
     Angle("Edit9")->SetAndShow(z);
-    window_->UpdateButtonClick();
+    window_->onUpdateClicked();
   }
 
   QTemporaryDir dir_;
@@ -136,8 +144,8 @@ TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
   const double bottom = Number("Edit10");
   const long double ground = app_->Board().ForceGround.Force.X / 1000;
   EXPECT_LT(ground, -0.01L);
-  app_->Main().RadioButton2Click();
-  window_->UpdateButtonClick();
+  app_->Main().onMidwaterTrawlingClicked();
+  window_->onUpdateClicked();
   EXPECT_EQ(app_->Board().ForceGround.Force.X, 0);
   // The wing and stringer do not depend on the mode; only the ground's share goes.
   EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
@@ -187,6 +195,7 @@ TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
   Action("MnuShProces")->trigger();
   EXPECT_TRUE(app_->Flags.ShowProcess);
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForSearchEnd());
   EXPECT_EQ(window_->RelaxationSteps(), 0);
   EXPECT_EQ(Angle("Edit9")->text(), before);
 }
@@ -202,6 +211,7 @@ TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   });
   press.start(0);
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForSearchEnd());
   EXPECT_FALSE(press.isActive());
   EXPECT_GT(window_->RelaxationSteps(), 0);
   EXPECT_LT(window_->RelaxationSteps(), 1000);
@@ -216,6 +226,7 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps)
   app_->Board().Sensitivity = 1e7L;  // steps far too small to get anywhere
   Action("MnuShProces")->trigger();
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForSearchEnd());
   EXPECT_EQ(window_->RelaxationSteps(), 1000);
   EXPECT_FALSE(window_->BalanceRunning());
 }
@@ -225,6 +236,7 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
   Action("MnuShProces")->trigger();
   MessageBoxScript boxes;  // one box per angle field that refuses its angle, each answered Ok
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  ASSERT_TRUE(WaitForSearchEnd());
   EXPECT_EQ(window_->RelaxationSteps(), 1);
   EXPECT_GE(boxes.Asked().size(), 1u);
   EXPECT_LE(boxes.Asked().size(), 3u);
@@ -236,8 +248,64 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
   EXPECT_FALSE(window_->BalanceRunning());
 }
 
+// While the visible relaxation turns the door, the commands that would change the door rest
+// and say why, here and in the main window; they come back when it ends, which is where the
+// core's solver ends from the same start.
+TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
+  Action("MnuShProces")->trigger();
+  QSignalSpy running(window_, &TBalance_f::searchRunningChanged);
+  auto* hydro = app_->Main().findChild<QPushButton*>("Button4");
+  ASSERT_NE(hydro, nullptr);
+  const QString hydroTip = hydro->toolTip();
+  QWidget* widgets[] = {hydro, app_->Main().findChild<QRadioButton*>("RadioButton2"),
+                        Angle("Edit9"), Find<QPushButton>("UpdateButton")};
+  QAction* actions[] = {app_->Main().findChild<QAction*>("Open1"), Action("MnuKPos"),
+                        Action("PopHydro"), Action("MnuBottom"), Action("SolverSensitivity")};
+
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  ASSERT_TRUE(window_->BalanceRunning());
+  for (QWidget* w : widgets) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(w->toolTip().contains(TBalance_f::kSearchLockReason))
+        << w->objectName().toStdString();
+  }
+  for (QAction* a : actions) {
+    ASSERT_NE(a, nullptr);
+    EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_TRUE(a->toolTip().contains(TBalance_f::kSearchLockReason))
+        << a->objectName().toStdString();
+  }
+  EXPECT_TRUE(hydro->toolTip().startsWith(hydroTip));  // its own tip stays in front
+  // Display switches and the details change nothing of the door.
+  EXPECT_TRUE(Action("MnuShForces")->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>("Button3")->isEnabled());
+
+  ASSERT_TRUE(QTest::qWaitFor([&running] { return running.count() == 2; }, kSearchEndTimeoutMs));
+  EXPECT_TRUE(running[0][0].toBool());
+  EXPECT_FALSE(running[1][0].toBool());
+  EXPECT_FALSE(window_->BalanceRunning());
+  for (QWidget* w : widgets) {
+    EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_FALSE(w->toolTip().contains(TBalance_f::kSearchLockReason));
+  }
+  for (QAction* a : actions) {
+    EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_FALSE(a->toolTip().contains(TBalance_f::kSearchLockReason));
+  }
+  EXPECT_EQ(hydro->toolTip(), hydroTip);
+
+  TBoard reference;
+  long double x = 0, y = 0, z = 0;
+  ASSERT_TRUE(reference.Solve(x, y, z, TBalance_f::kRelaxationTolerance).Converged);
+  EXPECT_NEAR(Angle("Edit7")->Val(), x, kAngleTol);
+  EXPECT_NEAR(Angle("Edit8")->Val(), y, kAngleTol);
+  EXPECT_NEAR(Angle("Edit9")->Val(), z, kAngleTol);
+  EXPECT_NEAR(app_->Board().RotZ, z, kAngleTol);
+}
+
 TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
-  window_->UpdateButtonClick();
+  window_->onUpdateClicked();
   const long double scale = window_->Scale().ForceScale;
   EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();

@@ -119,9 +119,9 @@ TEST_F(DialogLeak, AskAnyWithBadAndGoodEntries) {
     AnswerNextModal([&](QWidget* modal) {
       auto* ask = qobject_cast<TAskAny*>(modal);
       if (!ask) return;
-      ask->Edit1->clear();
-      QTest::keyClicks(ask->Edit1, typed[which]);
-      ask->OKBtn->click();
+      ask->findChild<QLineEdit*>("Edit1")->clear();
+      QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed[which]);
+      ask->findChild<QPushButton*>("OKBtn")->click();
     });
     long double value = 1;
     const long double got =

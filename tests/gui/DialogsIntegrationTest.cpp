@@ -165,8 +165,8 @@ TEST_F(Dialogs, BalanceWindowMenusRunTheMainWindowCommands) {
   EXPECT_NEAR(balance.findChild<QLineEdit*>("Edit6")->text().toDouble(),
               reference.TotalMoment.Z / 1000, 0.006);
   // In midwater the keel items are not offered, as in the main window.
-  app_->Main().RadioButton2Click();
-  balance.UpdateButtonClick();
+  app_->Main().onMidwaterTrawlingClicked();
+  balance.onUpdateClicked();
   EXPECT_FALSE(balance.findChild<QAction*>("MnuKPos")->isEnabled());
   EXPECT_FALSE(balance.findChild<QAction*>("PopGround")->isEnabled());
   balance.hide();

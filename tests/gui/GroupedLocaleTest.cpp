@@ -138,8 +138,8 @@ TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {
     AnswerNextModal([typed](QWidget* modal) {
       auto* ask = qobject_cast<TAskAny*>(modal);
       ASSERT_NE(ask, nullptr);
-      QTest::keyClicks(ask->Edit1, typed);
-      ask->OKBtn->click();
+      QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed);
+      ask->findChild<QPushButton*>("OKBtn")->click();
     });
     // Between 0 and 10, default 9: a point read as a group separator would give 6 or 125.
     const long double read = dialog.Ask("Value", "From 0 to 10", value, 0, 10, 9, 10, 3);

@@ -25,10 +25,10 @@ class LogWindow : public ::testing::Test {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());  // the log is written in the current folder
     window_ = &app_.Balance();
-    window_->OpenTextFile = [this](const QString&) {
+    window_->SetTextFileOpener([this](const QString&) {
       ++desktopTries_;
       return false;  // no text editor registered
-    };
+    });
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
   }

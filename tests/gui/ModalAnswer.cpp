@@ -21,14 +21,19 @@ void AnswerNextModal(std::function<void(QWidget* modal)> answer, int timeoutMs) 
   watch->setInterval(10);
   auto remaining = std::make_shared<int>(timeoutMs);
   QObject::connect(watch, &QTimer::timeout, watch, [watch, answer, remaining]() {
+    *remaining -= watch->interval();
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible()) {
+    const bool shown = modal && modal->isVisible();
+    // A shown window becomes the active one a little later, when the platform says so; a
+    // click or a key before that finds no focus, so the answer waits for it too. A window
+    // that never becomes active is answered all the same when the time is up.
+    if (shown && (modal->isActiveWindow() || *remaining <= 0)) {
       watch->stop();
       watch->deleteLater();
       answer(modal);
       return;
     }
-    *remaining -= watch->interval();
+    if (shown) modal->activateWindow();
     if (*remaining <= 0) {
       watch->stop();
       watch->deleteLater();

@@ -75,7 +75,7 @@ TEST(ReportDateTimeInTheLog, TheBalanceWindowWritesTheUsersDateAndTime) {
   {
     auto app = std::make_unique<DoorTrimApp>();
     TBalance_f& window = app->Balance();
-    window.OpenTextFile = [](const QString&) { return true; };
+    window.SetTextFileOpener([](const QString&) { return true; });
     const QDateTime before = QDateTime::currentDateTime();
     window.findChild<QAction*>("ShowLogFile1")->trigger();
     const QDateTime after = QDateTime::currentDateTime();

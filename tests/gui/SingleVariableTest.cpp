@@ -124,7 +124,7 @@ class SingleVariable : public ::testing::Test {
     InBalance<TEditF>("Edit7")->SetAndShow(x);
     InBalance<TEditF>("Edit8")->SetAndShow(y);
     InBalance<TEditF>("Edit9")->SetAndShow(z);
-    balance_->UpdateButtonClick();
+    balance_->onUpdateClicked();
   }
 
   static void Type(QLineEdit* field, const QString& text) {
@@ -138,7 +138,7 @@ class SingleVariable : public ::testing::Test {
   std::unique_ptr<TSSolve_f> OpenSolve() {
     auto dialog = std::make_unique<TSSolve_f>(
         app_->Variables().ActiveVar(), app_->Document, app_->Help(),
-        [this] { balance_->UpdateButtonClick(); }, balance_);
+        [this] { balance_->onUpdateClicked(); }, balance_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     return dialog;

@@ -26,7 +26,7 @@ void TypeAndPress(const QString& typed, const char* button) {
   AnswerNextModal([typed, button](QWidget* modal) {
     auto* dialog = qobject_cast<TAskAny*>(modal);
     ASSERT_NE(dialog, nullptr);
-    QTest::keyClicks(dialog->Edit1, typed);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("Edit1"), typed);
     dialog->findChild<QPushButton*>(button)->click();
   });
 }
@@ -60,11 +60,12 @@ TEST(TAskAnyTest, ShowsCaptionPromptAndTheFormattedValueSelectedAndFocused) {
     auto* d = qobject_cast<TAskAny*>(modal);
     ASSERT_NE(d, nullptr);
     title = d->windowTitle();
-    prompt = d->Label1->text();
-    shown = d->Edit1->text();
-    selected = d->Edit1->selectedText() == d->Edit1->text();
-    focused = d->focusWidget() == d->Edit1;
-    d->CancelBtn->click();
+    prompt = d->findChild<QLabel*>("Label1")->text();
+    shown = d->findChild<QLineEdit*>("Edit1")->text();
+    selected = d->findChild<QLineEdit*>("Edit1")->selectedText() ==
+               d->findChild<QLineEdit*>("Edit1")->text();
+    focused = d->focusWidget() == d->findChild<QLineEdit*>("Edit1");
+    d->findChild<QPushButton*>("CancelBtn")->click();
   });
   const long double result = AskSensitivity(dialog, value);
   EXPECT_EQ(title, "Solver sensitivity");
@@ -89,8 +90,8 @@ TEST(TAskAnyTest, InitialValueFormatting) {
     QString shown;
     AnswerNextModal([&shown](QWidget* modal) {
       auto* d = qobject_cast<TAskAny*>(modal);
-      shown = d->Edit1->text();
-      d->CancelBtn->click();
+      shown = d->findChild<QLineEdit*>("Edit1")->text();
+      d->findChild<QPushButton*>("CancelBtn")->click();
     });
     long double v = value;
     AskSensitivity(dialog, v);
@@ -104,7 +105,7 @@ TEST(TAskAnyTest, BelowTheMinimumGivesTheDefault) {
   TypeAndPress("3", "OKBtn");
   EXPECT_EQ(AskSensitivity(dialog, value), 50.0L);
   EXPECT_EQ(value, 50.0L);
-  EXPECT_EQ(dialog.Edit1->text(), "50");
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), "50");
 }
 
 TEST(TAskAnyTest, AboveTheMaximumGivesTheDefault) {
@@ -157,8 +158,8 @@ TEST(TAskAnyTest, EscapeCancelsAndValidates) {
   long double value = 100;
   AnswerNextModal([](QWidget* modal) {
     auto* d = qobject_cast<TAskAny*>(modal);
-    QTest::keyClicks(d->Edit1, "2000");
-    QTest::keyClick(d->Edit1, Qt::Key_Escape);
+    QTest::keyClicks(d->findChild<QLineEdit*>("Edit1"), "2000");
+    QTest::keyClick(d->findChild<QLineEdit*>("Edit1"), Qt::Key_Escape);
   });
   EXPECT_EQ(AskSensitivity(dialog, value), 50.0L);
   EXPECT_EQ(value, 100.0L);
@@ -169,8 +170,8 @@ TEST(TAskAnyTest, EnterPressesOk) {
   long double value = 100;
   AnswerNextModal([](QWidget* modal) {
     auto* d = qobject_cast<TAskAny*>(modal);
-    QTest::keyClicks(d->Edit1, "75.5");
-    QTest::keyClick(d->Edit1, Qt::Key_Return);
+    QTest::keyClicks(d->findChild<QLineEdit*>("Edit1"), "75.5");
+    QTest::keyClick(d->findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
   });
   EXPECT_EQ(AskSensitivity(dialog, value), 75.5L);
   EXPECT_EQ(value, 75.5L);
@@ -183,16 +184,16 @@ TEST(TAskAnyTest, LeavingEdit1Validates) {
   AnswerNextModal([&](QWidget* modal) {
     auto* d = qobject_cast<TAskAny*>(modal);
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-    ASSERT_TRUE(d->Edit1->hasFocus());
-    QTest::keyClicks(d->Edit1, "3");
-    d->OKBtn->setFocus(Qt::TabFocusReason);
-    afterLeaving = d->Edit1->text();
-    d->Edit1->setFocus(Qt::TabFocusReason);
-    d->Edit1->selectAll();
-    QTest::keyClicks(d->Edit1, " 0250.00 ");
-    d->CancelBtn->setFocus(Qt::TabFocusReason);
-    afterLeavingInRange = d->Edit1->text();
-    d->CancelBtn->click();
+    ASSERT_TRUE(d->findChild<QLineEdit*>("Edit1")->hasFocus());
+    QTest::keyClicks(d->findChild<QLineEdit*>("Edit1"), "3");
+    d->findChild<QPushButton*>("OKBtn")->setFocus(Qt::TabFocusReason);
+    afterLeaving = d->findChild<QLineEdit*>("Edit1")->text();
+    d->findChild<QLineEdit*>("Edit1")->setFocus(Qt::TabFocusReason);
+    d->findChild<QLineEdit*>("Edit1")->selectAll();
+    QTest::keyClicks(d->findChild<QLineEdit*>("Edit1"), " 0250.00 ");
+    d->findChild<QPushButton*>("CancelBtn")->setFocus(Qt::TabFocusReason);
+    afterLeavingInRange = d->findChild<QLineEdit*>("Edit1")->text();
+    d->findChild<QPushButton*>("CancelBtn")->click();
   });
   EXPECT_EQ(AskSensitivity(dialog, value), 250.0L);
   EXPECT_EQ(afterLeaving, "50");
@@ -217,8 +218,8 @@ TEST(TAskAnyTest, DialogIsReusable) {
   QString shown;
   AnswerNextModal([&shown](QWidget* modal) {
     auto* d = qobject_cast<TAskAny*>(modal);
-    shown = d->Edit1->text();
-    d->OKBtn->click();
+    shown = d->findChild<QLineEdit*>("Edit1")->text();
+    d->findChild<QPushButton*>("OKBtn")->click();
   });
   EXPECT_EQ(dialog.Ask("Other", "Prompt", value, 0, 10, 1, 10, 2), 1.0L);  // 250 > 10
   EXPECT_EQ(shown, "250");

@@ -21,6 +21,20 @@
 
 namespace {
 
+QTableWidget* Grid(const TBDetail_f& dialog, const char* name) {
+  auto* grid = dialog.findChild<QTableWidget*>(name);
+  EXPECT_NE(grid, nullptr) << name;
+  return grid;
+}
+
+// The text of a field or label of the window.
+QString TextOf(const TBDetail_f& dialog, const char* name) {
+  if (const auto* field = dialog.findChild<QLineEdit*>(name)) return field->text();
+  if (const auto* label = dialog.findChild<QLabel*>(name)) return label->text();
+  ADD_FAILURE() << "no field or label " << name;
+  return {};
+}
+
 // A position in which every force has all three components, so that no cell is zero by
 // accident.
 void EvaluateTurned(TBoard& board, bool bottom) {
@@ -89,27 +103,27 @@ void ExpectSelected(const TBDetail_f& dialog, const TBoard& board, int col, int 
   }};
   const Expectation& e = byRow.at(static_cast<std::size_t>(row));
 
-  EXPECT_EQ(dialog.StringGrid1->currentRow(), row);
-  EXPECT_EQ(dialog.StringGrid1->currentColumn(), col);
-  EXPECT_TRUE(dialog.StringGrid1->item(row, col)->isSelected());
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->currentRow(), row);
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->currentColumn(), col);
+  EXPECT_TRUE(Grid(dialog, "StringGrid1")->item(row, col)->isSelected());
 
-  EXPECT_EQ(dialog.Label10->text(), e.axis1);
-  EXPECT_EQ(dialog.Edit1->text(), Metres(e.arm1));
-  EXPECT_EQ(dialog.Label11->text(), e.axis2);
-  EXPECT_EQ(dialog.Edit2->text(), Metres(e.arm2));
-  EXPECT_EQ(dialog.Label13->text(), e.axis1);
-  EXPECT_EQ(dialog.Edit4->text(), Metres(e.moment1));
-  EXPECT_EQ(dialog.Label14->text(), e.axis2);
-  EXPECT_EQ(dialog.Edit5->text(), Metres(e.moment2));
+  EXPECT_EQ(TextOf(dialog, "Label10"), e.axis1);
+  EXPECT_EQ(TextOf(dialog, "Edit1"), Metres(e.arm1));
+  EXPECT_EQ(TextOf(dialog, "Label11"), e.axis2);
+  EXPECT_EQ(TextOf(dialog, "Edit2"), Metres(e.arm2));
+  EXPECT_EQ(TextOf(dialog, "Label13"), e.axis1);
+  EXPECT_EQ(TextOf(dialog, "Edit4"), Metres(e.moment1));
+  EXPECT_EQ(TextOf(dialog, "Label14"), e.axis2);
+  EXPECT_EQ(TextOf(dialog, "Edit5"), Metres(e.moment2));
 
-  EXPECT_EQ(dialog.Edit3->text(), Metres(p.X));
-  EXPECT_EQ(dialog.Edit6->text(), Metres(p.Y));
-  EXPECT_EQ(dialog.Edit7->text(), Metres(p.Z));
+  EXPECT_EQ(TextOf(dialog, "Edit3"), Metres(p.X));
+  EXPECT_EQ(TextOf(dialog, "Edit6"), Metres(p.Y));
+  EXPECT_EQ(TextOf(dialog, "Edit7"), Metres(p.Z));
 
-  EXPECT_EQ(dialog.StringGrid2->currentRow(), row);
-  EXPECT_TRUE(dialog.StringGrid2->item(row, 0)->isSelected());
-  EXPECT_EQ(dialog.StringGrid3->currentColumn(), col);
-  EXPECT_TRUE(dialog.StringGrid3->item(0, col)->isSelected());
+  EXPECT_EQ(Grid(dialog, "StringGrid2")->currentRow(), row);
+  EXPECT_TRUE(Grid(dialog, "StringGrid2")->item(row, 0)->isSelected());
+  EXPECT_EQ(Grid(dialog, "StringGrid3")->currentColumn(), col);
+  EXPECT_TRUE(Grid(dialog, "StringGrid3")->item(0, col)->isSelected());
 }
 
 void ClickCell(QTableWidget* grid, int col, int row) {
@@ -164,8 +178,8 @@ TEST(TBDetailTest, LayoutAndControls) {
     const QRect last = grid->visualItemRect(grid->item(shape.rows - 1, shape.cols - 1));
     EXPECT_TRUE(grid->viewport()->rect().contains(last)) << last.x() << "," << last.y();
   }
-  EXPECT_TRUE(dialog.StringGrid1->tabKeyNavigation());
-  EXPECT_FALSE(dialog.StringGrid2->isEnabled());
+  EXPECT_TRUE(Grid(dialog, "StringGrid1")->tabKeyNavigation());
+  EXPECT_FALSE(Grid(dialog, "StringGrid2")->isEnabled());
 
   for (const char* name : {"Edit3", "Edit6", "Edit7", "Edit1", "Edit2", "Edit4", "Edit5"}) {
     auto* edit = dialog.findChild<QLineEdit*>(name);
@@ -188,14 +202,14 @@ TEST(TBDetailTest, OpeningSelectsTheWingForceXComponent) {
 
   const XYZ& p = board.ForceWing.Point;
   const XYZ& f = board.ForceWing.Force;
-  EXPECT_EQ(dialog.Label10->text(), "Z:");
-  EXPECT_EQ(dialog.Edit1->text(), Metres(p.Y));
-  EXPECT_EQ(dialog.Label11->text(), "Y:");
-  EXPECT_EQ(dialog.Edit2->text(), Metres(p.Z));
-  EXPECT_EQ(dialog.Edit4->text(), Metres(f.X * p.Y));
-  EXPECT_EQ(dialog.Edit5->text(), Metres(f.X * p.Z));
+  EXPECT_EQ(TextOf(dialog, "Label10"), "Z:");
+  EXPECT_EQ(TextOf(dialog, "Edit1"), Metres(p.Y));
+  EXPECT_EQ(TextOf(dialog, "Label11"), "Y:");
+  EXPECT_EQ(TextOf(dialog, "Edit2"), Metres(p.Z));
+  EXPECT_EQ(TextOf(dialog, "Edit4"), Metres(f.X * p.Y));
+  EXPECT_EQ(TextOf(dialog, "Edit5"), Metres(f.X * p.Z));
   ExpectSelected(dialog, board, 0, 0);
-  EXPECT_EQ(QApplication::focusWidget(), dialog.StringGrid1);
+  EXPECT_EQ(QApplication::focusWidget(), Grid(dialog, "StringGrid1"));
 }
 
 TEST(TBDetailTest, GridsShowComponentsSumsAndMagnitudes) {
@@ -210,13 +224,15 @@ TEST(TBDetailTest, GridsShowComponentsSumsAndMagnitudes) {
     for (int col = 0; col < 6; ++col) {
       const XYZ& f = ForceOf(board, col).Force;
       for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(dialog.StringGrid1->item(row, col)->text(), Newtons(Component(f, row)))
+        EXPECT_EQ(Grid(dialog, "StringGrid1")->item(row, col)->text(), Newtons(Component(f, row)))
             << "column " << col << ", row " << row;
       const long double length = std::sqrt(f.X * f.X + f.Y * f.Y + f.Z * f.Z);
-      EXPECT_EQ(dialog.StringGrid3->item(0, col)->text(), Newtons(length)) << "column " << col;
+      EXPECT_EQ(Grid(dialog, "StringGrid3")->item(0, col)->text(), Newtons(length))
+          << "column " << col;
     }
     for (int row = 0; row < 3; ++row)
-      EXPECT_EQ(dialog.StringGrid2->item(row, 0)->text(), SumText(Component(board.TotalForce, row)))
+      EXPECT_EQ(Grid(dialog, "StringGrid2")->item(row, 0)->text(),
+                SumText(Component(board.TotalForce, row)))
           << "row " << row;
   }
 }
@@ -228,12 +244,12 @@ TEST(TBDetailTest, MidwaterGroundColumnHoldsZeros) {
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   for (int row = 0; row < 3; ++row)
-    EXPECT_EQ(dialog.StringGrid1->item(row, 4)->text(), "0");
-  EXPECT_EQ(dialog.StringGrid3->item(0, 4)->text(), "0");
+    EXPECT_EQ(Grid(dialog, "StringGrid1")->item(row, 4)->text(), "0");
+  EXPECT_EQ(Grid(dialog, "StringGrid3")->item(0, 4)->text(), "0");
   // Its moments vanish too, wherever the keel origin lies.
-  ClickCell(dialog.StringGrid1, 4, 1);
-  EXPECT_EQ(dialog.Edit4->text(), "0");
-  EXPECT_EQ(dialog.Edit5->text(), "0");
+  ClickCell(Grid(dialog, "StringGrid1"), 4, 1);
+  EXPECT_EQ(TextOf(dialog, "Edit4"), "0");
+  EXPECT_EQ(TextOf(dialog, "Edit5"), "0");
   ExpectSelected(dialog, board, 4, 1);
 }
 
@@ -243,7 +259,7 @@ TEST(TBDetailTest, KeysAndClicksSelectCells) {
   TBDetail_f dialog(board);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  QTableWidget* grid = dialog.StringGrid1;
+  QTableWidget* grid = Grid(dialog, "StringGrid1");
 
   QTest::keyClick(grid, Qt::Key_Down);
   ExpectSelected(dialog, board, 0, 1);
@@ -275,16 +291,16 @@ TEST(TBDetailTest, EveryShowingRefillsFromTheModel) {
   TBDetail_f dialog(board);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  ClickCell(dialog.StringGrid1, 2, 2);
-  dialog.OKBtn->click();
+  ClickCell(Grid(dialog, "StringGrid1"), 2, 2);
+  dialog.findChild<QPushButton*>("OKBtn")->click();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
   board.Evaluate(-6 * kDegree, 2 * kDegree, 35 * kDegree);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  EXPECT_EQ(dialog.StringGrid1->item(1, 0)->text(), Newtons(board.ForceWing.Force.Y));
-  EXPECT_EQ(dialog.StringGrid2->item(0, 0)->text(), SumText(board.TotalForce.X));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(1, 0)->text(), Newtons(board.ForceWing.Force.Y));
+  EXPECT_EQ(Grid(dialog, "StringGrid2")->item(0, 0)->text(), SumText(board.TotalForce.X));
   ExpectSelected(dialog, board, 0, 0);
 }
 
@@ -299,7 +315,7 @@ TEST(TBDetailTest, ComingBackFromAnotherWindowRefills) {
   dialog.show();
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-  ClickCell(dialog.StringGrid1, 3, 2);
+  ClickCell(Grid(dialog, "StringGrid1"), 3, 2);
   ExpectSelected(dialog, board, 3, 2);
 
   // Losing the focus to another program leaves the selection alone.
@@ -314,7 +330,7 @@ TEST(TBDetailTest, ComingBackFromAnotherWindowRefills) {
   board.Evaluate(0, 0, 10 * kDegree);
   QApplication::setActiveWindow(&dialog);
   ASSERT_TRUE(dialog.isActiveWindow());
-  EXPECT_EQ(dialog.StringGrid1->item(0, 1)->text(), Newtons(board.ForceStringer.Force.X));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(0, 1)->text(), Newtons(board.ForceStringer.Force.X));
   ExpectSelected(dialog, board, 0, 0);
 }
 
@@ -326,7 +342,7 @@ TEST(TBDetailTest, ModalShowingClosesWithOK) {
   AnswerNextModal([&](QWidget* modal) {
     auto* details = qobject_cast<TBDetail_f*>(modal);
     ASSERT_NE(details, nullptr);
-    wingArm = details->Edit1->text();
+    wingArm = TextOf(*details, "Edit1");
     details->findChild<QPushButton*>("OKBtn")->click();
   });
   EXPECT_EQ(dialog.exec(), QDialog::Accepted);

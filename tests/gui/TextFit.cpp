@@ -63,11 +63,11 @@ QString CutOff(const QWidget* w) {
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                       -label->margin(), -label->margin());
     const QFontMetrics fm(label->font());
-    // Measured as the label measures itself: a centred text measured in a centred box may
-    // round a pixel wider.
-    const int flags =
-        static_cast<int>(label->alignment() & ~(Qt::AlignHCenter | Qt::AlignVCenter)) |
-        (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+    // The room a text needs does not depend on where it is aligned; measured at the left, a
+    // centred text's half-pixel offset does not count as a pixel more.
+    const int flags = static_cast<int>(label->alignment() & Qt::AlignVertical_Mask) |
+                      Qt::AlignLeft | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                      Qt::TextShowMnemonic;
     const QRect needs = fm.boundingRect(
         QRect(0, 0, label->wordWrap() ? room.width() : 100000, 100000), flags, label->text());
     if (needs.width() > room.width() || needs.height() > room.height())

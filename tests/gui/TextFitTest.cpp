@@ -64,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"Ground", [](DoorTrimApp& a) -> QWidget& { return a.Ground(); }},
         WindowCase{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }},
         WindowCase{"Range",
-                   [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeDialog(); }}),
+                   [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeDialog(); }},
+        WindowCase{"Main", [](DoorTrimApp& a) -> QWidget& { return a.Main(); }},
+        WindowCase{"Balance", [](DoorTrimApp& a) -> QWidget& { return a.Balance(); }},
+        WindowCase{"Details", [](DoorTrimApp& a) -> QWidget& { return a.Detail(); }},
+        WindowCase{"About", [](DoorTrimApp& a) -> QWidget& { return a.About(); }}),
     [](const ::testing::TestParamInfo<WindowCase>& info) { return info.param.Name; });
 
 }  // namespace
