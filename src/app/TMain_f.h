@@ -8,7 +8,9 @@
 #include "io/DoorFileResult.h"
 
 class DoorTrimApp;
+class MacroServer;
 class QAction;
+class QDBusConnection;
 class QDialog;
 class QGroupBox;
 class QLabel;
@@ -47,6 +49,20 @@ class TMain_f : public QMainWindow, public DoorCommands {
   // Shows one of the door shapes of the Picture menu in the projections dialog.
   void ShowDoorShape(const QString& shape);
 
+  // The macro interface: the server offers this window's hooks below on the bus. Empty on
+  // success, else why the program runs without it.
+  QString StartMacroServer(const QDBusConnection& bus, const QString& busName);
+  MacroServer* Macros() const { return macroServer_; }
+  // Reads a door data file as File > Open does, but says nothing on failure: the result
+  // tells what went wrong, and door, caption and mode stay as they were.
+  DoorFileResult LoadDoorFile(const QString& path);
+  // Runs the balance window's balance command without showing the window; the texts of its
+  // three angle fields x, y and z, joined by single blanks.
+  QString BalanceWithoutWindow();
+  // What the Balance button does: the balance window, modally.
+  void OpenBalanceWindow();
+  bool BalanceSearchRunning() const;
+
   void RadioButton1Click();  // bottom trawling
   void RadioButton2Click();  // midwater trawling
   void SetBottomTrawling(bool bottom) override;
@@ -78,4 +94,5 @@ class TMain_f : public QMainWindow, public DoorCommands {
   QDialog& DialogOf(Command command);
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command
   QPushButton* exitButton_ = nullptr;
+  MacroServer* macroServer_ = nullptr;  // a child of this window, once started
 };
