@@ -32,6 +32,10 @@ MacroServer::MacroServer(TMain_f& main)
 }
 
 MacroServer::~MacroServer() {
+  if (current_) {
+    Answer(*current_,
+           current_->createErrorReply(kClosingError, "DoorTrim closed before the macro ended"));
+  }
   for (const PendingMacro& pending : waiting_) {
     Answer(pending.Call, pending.Call.createErrorReply(
                              kClosingError, "DoorTrim closed before the macro could run"));
@@ -88,7 +92,7 @@ QString MacroServer::Request(const QString& item, const QDBusMessage& call) {
 bool MacroServer::Busy() const {
   // A modal window (an input dialog, the balance window, a message box) is the user's work in
   // progress, and a search must never start while another runs.
-  return running_ || main_.BalanceSearchRunning() || QApplication::activeModalWidget() != nullptr;
+  return current_.has_value() || main_.BalanceSearchRunning() || QApplication::activeModalWidget() != nullptr;
 }
 
 void MacroServer::RunWhenFree() {
@@ -102,15 +106,12 @@ void MacroServer::RunNext() {
   if (waiting_.empty() || Busy()) return;  // tried again when the program is free
   const PendingMacro pending = waiting_.front();
   waiting_.pop_front();
-  running_ = true;
-  const QDBusMessage answer = Run(pending);
-  running_ = false;
-  Answer(pending.Call, answer);
-  RunWhenFree();
+  current_ = pending.Call;
+  Run(MacroCommand::Parse(pending.Data.toStdString()));
 }
 
-QDBusMessage MacroServer::Run(const PendingMacro& pending) {
-  const MacroCommand macro = MacroCommand::Parse(pending.Data.toStdString());
+void MacroServer::Run(const MacroCommand& macro) {
+  const QDBusMessage& call = *current_;
   switch (macro.What) {
     case MacroCommand::Action::FileOpen: {
       const QString path = QString::fromStdString(macro.Path);
@@ -119,19 +120,29 @@ QDBusMessage MacroServer::Run(const PendingMacro& pending) {
       if (!QFileInfo::exists(path)) break;
       const DoorFileResult result = main_.LoadDoorFile(path);
       if (!result) {
-        return pending.Call.createErrorReply(kFileNotReadError,
-                                             QString::fromStdString(result.Message));
+        Finish(call.createErrorReply(kFileNotReadError, QString::fromStdString(result.Message)));
+        return;
       }
       break;
     }
     case MacroCommand::Action::Balance:
       SetItemText(main_.BalanceWithoutWindow());
-      if (macro.OpenBalanceWindow) main_.OpenBalanceWindow();
+      if (macro.OpenBalanceWindow) {
+        // Answered when the window closes; until then the program goes on with other calls.
+        main_.OpenBalanceWindow(this, [this] { Finish(current_->createReply()); });
+        return;
+      }
       break;
     case MacroCommand::Action::None:
       break;
   }
-  return pending.Call.createReply();
+  Finish(call.createReply());
+}
+
+void MacroServer::Finish(const QDBusMessage& answer) {
+  Answer(*current_, answer);
+  current_.reset();
+  RunWhenFree();
 }
 
 void MacroServer::Answer(const QDBusMessage& call, const QDBusMessage& answer) {

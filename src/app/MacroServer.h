@@ -7,8 +7,10 @@
 #include <QSet>
 #include <QString>
 #include <deque>
+#include <optional>
 
 class QDBusServiceWatcher;
+struct MacroCommand;
 class QMessageBox;
 class TMain_f;
 
@@ -64,8 +66,9 @@ class MacroServer : public QObject {
   bool Busy() const;
   void RunWhenFree();
   void RunNext();
-  // Carries out one macro; the answer to its call.
-  QDBusMessage Run(const PendingMacro& pending);
+  // Carries out the current macro, and answers it when it is done.
+  void Run(const MacroCommand& macro);
+  void Finish(const QDBusMessage& answer);
   void Answer(const QDBusMessage& call, const QDBusMessage& answer);
   void SetItemText(const QString& text);
   void BeginConversation(const QString& client);
@@ -79,7 +82,7 @@ class MacroServer : public QObject {
   QDBusServiceWatcher* clientWatcher_;
   QSet<QString> conversations_;  // the clients' unique bus names
   std::deque<PendingMacro> waiting_;
-  bool running_ = false;
+  std::optional<QDBusMessage> current_;  // the call of the macro running
   bool runPosted_ = false;
   QString itemText_ = "Edit1";
   QPointer<QMessageBox> finishedBox_;

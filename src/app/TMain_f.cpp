@@ -412,8 +412,20 @@ QString TMain_f::BalanceWithoutWindow() {
   return ui.Edit7->text() + ' ' + ui.Edit8->text() + ' ' + ui.Edit9->text();
 }
 
-void TMain_f::OpenBalanceWindow() {
-  RunCommand(Command::Balance);
+void TMain_f::OpenBalanceWindow(const QObject* context, std::function<void()> closed) {
+  app_.Board().Bottom = bottomButton_->isChecked();
+  TBalance_f& balance = app_.Balance();
+  connect(
+      &balance, &QDialog::finished, this,
+      [this, &balance] {
+        balance.setWindowModality(Qt::NonModal);
+        app_.Board().ComputeGeometry();
+      },
+      Qt::SingleShotConnection);
+  connect(&balance, &QDialog::finished, context, [closed] { closed(); },
+          Qt::SingleShotConnection);
+  balance.setWindowModality(Qt::ApplicationModal);
+  balance.show();
 }
 
 bool TMain_f::BalanceSearchRunning() const {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "DoorCommands.h"
@@ -59,8 +60,10 @@ class TMain_f : public QMainWindow, public DoorCommands {
   // Runs the balance window's balance command without showing the window; the texts of its
   // three angle fields x, y and z, joined by single blanks.
   QString BalanceWithoutWindow();
-  // What the Balance button does: the balance window, modally.
-  void OpenBalanceWindow();
+  // What the Balance button does, without waiting in a loop of its own: the balance window
+  // opens modally, and `closed` runs once it has closed and the geometry is recomputed
+  // (unless `context` is gone by then).
+  void OpenBalanceWindow(const QObject* context, std::function<void()> closed);
   bool BalanceSearchRunning() const;
 
   void RadioButton1Click();  // bottom trawling

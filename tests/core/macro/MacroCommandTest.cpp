@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "macro/MacroCommand.h"
@@ -14,6 +15,21 @@ struct MacroCase {
   const char* Path;
   bool OpenBalanceWindow;
 };
+
+// Names the case by its data, line ends written out, so that a failing case is found at once.
+void PrintTo(const MacroCase& macro, std::ostream* out) {
+  *out << '\'';
+  for (const char* c = macro.Data; *c != '\0'; ++c) {
+    if (*c == '\n') {
+      *out << "\\n";
+    } else if (*c == '\r') {
+      *out << "\\r";
+    } else {
+      *out << *c;
+    }
+  }
+  *out << '\'';
+}
 
 class ParseMacro : public ::testing::TestWithParam<MacroCase> {};
 
