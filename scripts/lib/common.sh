@@ -9,6 +9,7 @@ DOORTRIM_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core xvfb xauth dbus
+  libglib2.0-bin python3-dbus
   clang libclang-rt-14-dev llvm
   desktop-file-utils shared-mime-info dpkg-dev file gzip groff-base
 )

@@ -16,15 +16,18 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "CalculatorLauncher.h"
 #include "DoorPictures.h"
 #include "DoorTrimApp.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "MacroServer.h"
 #include "MessageBoxes.h"
 #include "TAboutBox.h"
 #include "TBalance_f.h"
+#include "TEditF.h"
 #include "TEnvir_f.h"
 #include "TGround_f.h"
 #include "THydro_f.h"
@@ -371,18 +374,21 @@ int TMain_f::RunDialog(QDialog& dialog) {
 }
 
 bool TMain_f::OpenFile(const QString& path) {
+  const DoorFileResult result = LoadDoorFile(path);
+  if (!result) ReportFileError(result, "Open Data File");
+  return result.Ok;
+}
+
+DoorFileResult TMain_f::LoadDoorFile(const QString& path) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ViewSettings view;
   const DoorFileResult result = app_.Document.Load(fullPath.toStdString(), &view);
-  if (!result) {
-    ReportFileError(result, "Open Data File");
-    return false;
-  }
+  if (!result) return result;
   app_.ApplyViewSettings(view);
   fileName_ = fullPath;
   UpdateCaption();
   ShowModeFromModel();
-  return true;
+  return result;
 }
 
 bool TMain_f::OpenAfterCloseQuestion(const QString& path) {
@@ -457,4 +463,38 @@ void TMain_f::changeEvent(QEvent* event) {
   // The mode may have been changed by a file or another window while this one was inactive.
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) ShowModeFromModel();
   QMainWindow::changeEvent(event);
+}
+
+QString TMain_f::StartMacroServer(const QDBusConnection& bus, const QString& busName) {
+  auto server = std::make_unique<MacroServer>(*this);
+  QString problem = server->Start(bus, busName);
+  if (problem.isEmpty()) macroServer_ = server.release();  // owned as a child of this window
+  return problem;
+}
+
+QString TMain_f::BalanceWithoutWindow() {
+  TBalance_f& balance = app_.Balance();
+  balance.onBalanceClicked();
+  const BalanceUi& ui = balance.Ui();
+  return ui.RotationX->text() + ' ' + ui.RotationY->text() + ' ' + ui.RotationZ->text();
+}
+
+void TMain_f::OpenBalanceWindow(const QObject* context, std::function<void()> closed) {
+  app_.Board().Bottom = bottomButton_->isChecked();
+  TBalance_f& balance = app_.Balance();
+  connect(
+      &balance, &QDialog::finished, this,
+      [this, &balance] {
+        balance.setWindowModality(Qt::NonModal);
+        app_.Board().ComputeGeometry();
+      },
+      Qt::SingleShotConnection);
+  connect(&balance, &QDialog::finished, context, [closed] { closed(); },
+          Qt::SingleShotConnection);
+  balance.setWindowModality(Qt::ApplicationModal);
+  balance.show();
+}
+
+bool TMain_f::BalanceSearchRunning() const {
+  return app_.Balance().BalanceRunning();
 }

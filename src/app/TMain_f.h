@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <functional>
 #include <vector>
 
 #include "CommandLock.h"
@@ -10,7 +11,9 @@
 #include "io/DoorFileResult.h"
 
 class DoorTrimApp;
+class MacroServer;
 class QAction;
+class QDBusConnection;
 class QDialog;
 class QGroupBox;
 class QLabel;
@@ -55,6 +58,22 @@ class TMain_f : public QMainWindow, public DoorCommands {
 
   void onBottomTrawlingClicked();
   void onMidwaterTrawlingClicked();
+  // The macro interface: the server offers this window's hooks below on the bus. Empty on
+  // success, else why the program runs without it.
+  QString StartMacroServer(const QDBusConnection& bus, const QString& busName);
+  MacroServer* Macros() const { return macroServer_; }
+  // Reads a door data file as File > Open does, but says nothing on failure: the result
+  // tells what went wrong, and door, caption and mode stay as they were.
+  DoorFileResult LoadDoorFile(const QString& path);
+  // Runs the balance window's balance command without showing the window; the texts of its
+  // three angle fields x, y and z, joined by single blanks.
+  QString BalanceWithoutWindow();
+  // What the Balance button does, without waiting in a loop of its own: the balance window
+  // opens modally, and `closed` runs once it has closed and the geometry is recomputed
+  // (unless `context` is gone by then).
+  void OpenBalanceWindow(const QObject* context, std::function<void()> closed);
+  bool BalanceSearchRunning() const;
+
   void SetBottomTrawling(bool bottom) override;
 
   // While a search turns the door, the commands that would change it (open a file, switch
@@ -92,4 +111,5 @@ class TMain_f : public QMainWindow, public DoorCommands {
   QAction* openItem_ = nullptr;
   bool editingLocked_ = false;
   std::unique_ptr<CommandLock> editingLock_;  // the reason of the running search
+  MacroServer* macroServer_ = nullptr;  // a child of this window, once started
 };

@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QStringList>
+#include <cstdio>
 
 #include "DoorTrimApp.h"
 #include "StartOptions.h"
+#include "TMain_f.h"
+#include "macro/MacroCommand.h"
 
 namespace {
 
@@ -28,6 +32,15 @@ int main(int argc, char** argv) {
   const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
   if (!options.Error().isEmpty()) return options.AnswerInText();
   DoorTrimApp app;
+  // Other programs drive this one over the session bus; without it (no bus, or the name
+  // taken by another copy) the program runs all the same and says so here, once.
+  const QString busName = QString::fromStdString(
+      MacroBusName(QCoreApplication::applicationFilePath().toStdString()));
+  const QString problem = app.Main().StartMacroServer(QDBusConnection::sessionBus(), busName);
+  if (!problem.isEmpty()) {
+    std::fprintf(stderr, "doortrim: %s; running without the macro server\n",
+                 qUtf8Printable(problem));
+  }
   app.Start(options);
   return QApplication::exec();
 }

@@ -44,6 +44,20 @@ QMessageBox::StandardButton MessageBoxes::Show(const MessageBoxRequest& request)
   return box.standardButton(box.clickedButton());
 }
 
+QMessageBox* MessageBoxes::ShowWithoutWaiting(const MessageBoxRequest& request) {
+  if (g_answerer != nullptr) {
+    g_answerer->Answer(request);
+    return nullptr;
+  }
+  auto* box = new QMessageBox(request.Icon, request.Title, request.Text, request.Buttons,
+                              request.Parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  if (request.DefaultButton != QMessageBox::NoButton) box->setDefaultButton(request.DefaultButton);
+  box->show();
+  return box;
+}
+
 void MessageBoxes::Information(QWidget* parent, const QString& title, const QString& text) {
   Box(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }

@@ -39,6 +39,11 @@ class MessageBoxes {
       QMessageBox::StandardButtons buttons,
       QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+  // Shows the box without waiting for it: the program goes on while the box is up, and the
+  // box deletes itself when it closes. With an answerer installed, the answerer is asked
+  // instead (its answer is not used) and nothing is shown: the result is then nullptr.
+  static QMessageBox* ShowWithoutWaiting(const MessageBoxRequest& request);
+
   // Installs the answerer, or with nullptr goes back to showing the boxes; returns the one
   // installed before.
   static MessageBoxAnswerer* SetAnswerer(MessageBoxAnswerer* answerer);

@@ -1,0 +1,192 @@
+#include "MacroServer.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusReply>
+#include <QDBusServiceWatcher>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "MacroAdaptor.h"
+#include "MessageBoxes.h"
+#include "TMain_f.h"
+#include "io/DoorFileResult.h"
+#include "macro/MacroCommand.h"
+
+MacroServer::MacroServer(TMain_f& main)
+    : QObject(&main),
+      main_(main),
+      bus_(QString()),
+      clientWatcher_(new QDBusServiceWatcher(this)) {
+  new MacroAdaptor(*this);
+  clientWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+  connect(clientWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
+          &MacroServer::EndConversation);
+  // A macro that came while the program was busy runs at the next moment the program has
+  // nothing else to do: the event loop is about to wait.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &MacroServer::RunWhenFree);
+}
+
+MacroServer::~MacroServer() {
+  if (current_) {
+    Answer(*current_,
+           current_->createErrorReply(kClosingError, "DoorTrim closed before the macro ended"));
+  }
+  for (const PendingMacro& pending : waiting_) {
+    Answer(pending.Call, pending.Call.createErrorReply(
+                             kClosingError, "DoorTrim closed before the macro could run"));
+  }
+  if (started_) {
+    bus_.unregisterObject(kObjectPath);
+    bus_.unregisterService(busName_);
+  }
+}
+
+QString MacroServer::Start(const QDBusConnection& bus, const QString& busName) {
+  if (!bus.isConnected()) {
+    return "no D-Bus session bus (" + bus.lastError().message() + ")";
+  }
+  bus_ = bus;
+  if (!bus_.registerObject(kObjectPath, this, QDBusConnection::ExportAdaptors)) {
+    return QString("the object path %1 is taken on the bus").arg(kObjectPath);
+  }
+  const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+      bus_.interface()->registerService(busName, QDBusConnectionInterface::DontQueueService,
+                                        QDBusConnectionInterface::DontAllowReplacement);
+  if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
+    bus_.unregisterObject(kObjectPath);
+    if (!reply.isValid()) {
+      return "the bus name " + busName + " could not be taken: " + reply.error().message();
+    }
+    return "the bus name " + busName + " is taken (another copy of DoorTrim is running)";
+  }
+  busName_ = busName;
+  started_ = true;
+  clientWatcher_->setConnection(bus_);
+  return {};
+}
+
+void MacroServer::Execute(const QString& data, const QDBusMessage& call) {
+  BeginConversation(call.service());
+  call.setDelayedReply(true);
+  waiting_.push_back({data, call});
+  RunWhenFree();
+}
+
+QString MacroServer::Request(const QString& item, const QDBusMessage& call) {
+  BeginConversation(call.service());
+  if (item != kItemName) {
+    call.setDelayedReply(true);
+    Answer(call, call.createErrorReply(
+                     kUnknownItemError,
+                     QString("no item '%1'; the item is %2").arg(item, kItemName)));
+    return {};
+  }
+  return itemText_;
+}
+
+bool MacroServer::Busy() const {
+  // A modal window (an input dialog, the balance window, a message box) is the user's work in
+  // progress, and a search must never start while another runs.
+  return current_.has_value() || main_.BalanceSearchRunning() || QApplication::activeModalWidget() != nullptr;
+}
+
+void MacroServer::RunWhenFree() {
+  if (waiting_.empty() || runPosted_ || Busy()) return;
+  runPosted_ = true;
+  QMetaObject::invokeMethod(this, &MacroServer::RunNext, Qt::QueuedConnection);
+}
+
+void MacroServer::RunNext() {
+  runPosted_ = false;
+  if (waiting_.empty() || Busy()) return;  // tried again when the program is free
+  const PendingMacro pending = waiting_.front();
+  waiting_.pop_front();
+  current_ = pending.Call;
+  Run(MacroCommand::Parse(pending.Data.toStdString()));
+}
+
+void MacroServer::Run(const MacroCommand& macro) {
+  const QDBusMessage& call = *current_;
+  switch (macro.What) {
+    case MacroCommand::Action::FileOpen: {
+      const QString path = QString::fromStdString(macro.Path);
+      // A path with nothing there is passed over without a word; anything else that cannot
+      // be read tells the client why, and the door stays as it was.
+      if (!QFileInfo::exists(path)) break;
+      const DoorFileResult result = main_.LoadDoorFile(path);
+      if (!result) {
+        Finish(call.createErrorReply(kFileNotReadError, QString::fromStdString(result.Message)));
+        return;
+      }
+      break;
+    }
+    case MacroCommand::Action::Balance:
+      SetItemText(main_.BalanceWithoutWindow());
+      if (macro.OpenBalanceWindow) {
+        // Answered when the window closes; until then the program goes on with other calls.
+        main_.OpenBalanceWindow(this, [this] { Finish(current_->createReply()); });
+        return;
+      }
+      break;
+    case MacroCommand::Action::None:
+      break;
+  }
+  Finish(call.createReply());
+}
+
+void MacroServer::Finish(const QDBusMessage& answer) {
+  Answer(*current_, answer);
+  current_.reset();
+  RunWhenFree();
+}
+
+void MacroServer::Answer(const QDBusMessage& call, const QDBusMessage& answer) {
+  // A client that sent its call without waiting for an answer gets none.
+  if (call.isReplyRequired()) bus_.send(answer);
+}
+
+void MacroServer::SetItemText(const QString& text) {
+  if (text == itemText_) return;
+  itemText_ = text;
+  emit ItemChanged(kItemName, itemText_);
+}
+
+void MacroServer::BeginConversation(const QString& client) {
+  if (client.isEmpty() || conversations_.contains(client)) return;
+  conversations_.insert(client);
+  clientWatcher_->addWatchedService(client);
+  // A client that did not wait for its answer may have left before the watch began; the bus
+  // answers this question only after it has set the watch up.
+  auto* check = new QDBusPendingCallWatcher(
+      bus_.interface()->asyncCall(QStringLiteral("NameHasOwner"), client), this);
+  connect(check, &QDBusPendingCallWatcher::finished, this,
+          [this, client](QDBusPendingCallWatcher* finished) {
+            const QDBusPendingReply<bool> reply = *finished;
+            if (reply.isValid() && !reply.value()) EndConversation(client);
+            finished->deleteLater();
+          });
+}
+
+void MacroServer::EndConversation(const QString& client) {
+  if (!conversations_.remove(client)) return;
+  clientWatcher_->removeWatchedService(client);
+  ShowConversationFinished();
+}
+
+void MacroServer::ShowConversationFinished() {
+  // A command-line client makes a new connection for every call: one box says it all.
+  if (finishedBox_ != nullptr && finishedBox_->isVisible()) return;
+  MessageBoxRequest request;
+  request.Parent = &main_;
+  request.Icon = QMessageBox::Information;
+  request.Title = "DoorTrim";
+  request.Text = "This conversation is finished!";
+  request.Buttons = QMessageBox::Ok;
+  finishedBox_ = MessageBoxes::ShowWithoutWaiting(request);
+  if (finishedBox_ != nullptr) finishedBox_->setObjectName("ConversationFinished");
+}
