@@ -74,90 +74,90 @@ std::string ResultsReportText(const TBoard& board, int language, const std::stri
   ReportLines out(language);
 
   out.Empty(5);
-  out.Line(std::string(ReportText(1, ReportLanguage(language))) + date +
+  out.Line(std::string(ReportText(kLabelTitle, ReportLanguage(language))) + date +
            std::string(kDateTimeJoiner) + time);
   out.Empty();
 
   // Inputs, in the door's own frame.
-  out.Text(2);
-  out.Text(3);
+  out.Text(kLabelInitialPointsHeading);
+  out.Text(kLabelInitialPointsColumns);
   out.Separator();
-  out.Point(4, XYZ(board.x0, board.y0, board.z0));
-  out.Point(5, XYZ(board.xc0, board.yc0, board.zc0));
-  out.Point(6, XYZ(board.xc1, board.yc1, board.zc1));
-  out.Text(7);
-  out.PointWithoutX(8, board.yh, board.zh);
+  out.Point(kLabelWarpPoint, XYZ(board.x0, board.y0, board.z0));
+  out.Point(kLabelUpperBridlePoint, XYZ(board.xc0, board.yc0, board.zc0));
+  out.Point(kLabelLowerBridlePoint, XYZ(board.xc1, board.yc1, board.zc1));
+  out.Text(kLabelWingHydroHeading);
+  out.PointWithoutX(kLabelWingHydroPoint, board.yh, board.zh);
   if (stringer) {
-    out.Text(9);
-    out.PointWithoutX(10, board.ys, board.zs);
+    out.Text(kLabelStringerHydroHeading);
+    out.PointWithoutX(kLabelStringerHydroPoint, board.ys, board.zs);
   }
-  out.Point(11, XYZ(board.xg, board.yg, board.zg));
+  out.Point(kLabelGravityCentre, XYZ(board.xg, board.yg, board.zg));
   out.Separator();
   out.Empty();
 
-  out.Value(12, board.G);
-  out.Value(13, board.R);
-  out.Value(14, board.v);
-  out.Value(15, board.F);
-  if (stringer) out.Value(16, board.Fs);
-  out.Value(17, board.b);
-  out.Value(18, board.H);
+  out.Value(kLabelGravityForce, board.G);
+  out.Value(kLabelNetResistance, board.R);
+  out.Value(kLabelTrawlingSpeed, board.v);
+  out.Value(kLabelWingArea, board.F);
+  if (stringer) out.Value(kLabelStringerArea, board.Fs);
+  out.Value(kLabelChord, board.b);
+  out.Value(kLabelWingHeight, board.H);
   out.Empty();
 
-  out.Value(19, board.WaterDensity);
+  out.Value(kLabelWaterDensity, board.WaterDensity);
   if (bottom) {
-    out.Value(20, board.GroundDensity);
-    out.Text(21);
-    out.Value(22, board.GroundCoef, 4);
+    out.Value(kLabelGroundDensity, board.GroundDensity);
+    out.Text(kLabelGroundCoefHeading);
+    out.Value(kLabelGroundCoef, board.GroundCoef, 4);
   }
-  out.Value(23, board.BridleAngleH);
+  out.Value(kLabelBridleAngle, board.BridleAngleH);
   out.Empty(3);
 
-  out.Text(24);
-  out.Value(25, board.RotX);
-  out.Value(26, board.RotY);
-  out.Value(27, board.RotZ);
+  out.Text(kLabelRotationHeading);
+  out.Value(kLabelRotationX, board.RotX);
+  out.Value(kLabelRotationY, board.RotY);
+  out.Value(kLabelRotationZ, board.RotZ);
   out.Empty();
 
   // The positioned door; the warp attachment point is the origin and not listed.
-  out.Text(28);
-  out.Text(29);
+  out.Text(kLabelPositionedPointsHeading);
+  out.Text(kLabelPositionedPointsColumns);
   out.Separator();
-  out.Point(5, board.PosUpperBridle);
-  out.Point(6, board.PosLowerBridle);
-  out.Text(7);
-  out.Point(8, board.PosWingHydro);
+  out.Point(kLabelUpperBridlePoint, board.PosUpperBridle);
+  out.Point(kLabelLowerBridlePoint, board.PosLowerBridle);
+  out.Text(kLabelWingHydroHeading);
+  out.Point(kLabelWingHydroPoint, board.PosWingHydro);
   if (stringer) {
-    out.Text(9);
-    out.Point(10, board.PosStringerHydro);
+    out.Text(kLabelStringerHydroHeading);
+    out.Point(kLabelStringerHydroPoint, board.PosStringerHydro);
   }
-  out.Point(11, board.PosGravity);
-  if (bottom) out.Point(30, board.PosKeelOrigin);
+  out.Point(kLabelGravityCentre, board.PosGravity);
+  if (bottom) out.Point(kLabelGroundReactionPoint, board.PosKeelOrigin);
   out.Separator();
   out.Empty(2);
 
-  out.Text(31);
-  out.Text(32);
+  out.Text(kLabelForcesHeading);
+  out.Text(kLabelForcesColumns);
   out.Separator();
-  out.Point(33, board.ForceUpperBridle.Force);
-  out.Point(34, board.ForceLowerBridle.Force);
-  out.Point(35, board.ForceWing.Force);
-  if (stringer) out.Point(36, board.ForceStringer.Force);
-  out.Point(37, board.ForceGravity.Force);
-  if (bottom) out.Point(38, board.ForceGround.Force);
+  out.Point(kLabelUpperBridleForce, board.ForceUpperBridle.Force);
+  out.Point(kLabelLowerBridleForce, board.ForceLowerBridle.Force);
+  out.Point(kLabelWingForce, board.ForceWing.Force);
+  if (stringer) out.Point(kLabelStringerForce, board.ForceStringer.Force);
+  out.Point(kLabelGravityForceVector, board.ForceGravity.Force);
+  if (bottom) out.Point(kLabelGroundForce, board.ForceGround.Force);
   out.Separator();
   out.Empty();
 
-  out.Value(39, board.TotalMoment.X / 1000);
-  out.Value(40, board.TotalMoment.Y / 1000);
-  out.Value(41, board.TotalMoment.Z / 1000);
+  out.Value(kLabelMomentX, board.TotalMoment.X / 1000);
+  out.Value(kLabelMomentY, board.TotalMoment.Y / 1000);
+  out.Value(kLabelMomentZ, board.TotalMoment.Z / 1000);
   out.Empty(2);
 
   // The balance window's figures, with more decimals for the forces.
   const BalanceFigures figures = ComputeBalanceFigures(board);
-  out.Value(42, figures.WingAttackDeg);
-  out.Value(43, figures.ResistanceKN, 4);
-  out.Value(44, figures.SpreadKN, 4);
-  out.Value(45, figures.VerticalKN, 4);
+  out.Value(kLabelWingAttack, figures.WingAttackDeg);
+  out.Value(kLabelResistance, figures.ResistanceKN, 4);
+  out.Value(kLabelSpread, figures.SpreadKN, 4);
+  out.Value(kLabelVertical, figures.VerticalKN, 4);
   return out.Take();
 }
