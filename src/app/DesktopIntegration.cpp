@@ -29,7 +29,7 @@ DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
   drop_ = new DoorDropHandler(main, open);
 
   // Every door read or written successfully, whichever window did it, comes first.
-  QObject::connect(&app_.Document, &DoorDocument::fileUsed, recent_.get(), &RecentDoors::Add);
+  QObject::connect(&app_.Document(), &DoorDocument::fileUsed, recent_.get(), &RecentDoors::Add);
 }
 
 DesktopIntegration::~DesktopIntegration() = default;

@@ -30,24 +30,24 @@ DoorTrimApp::DoorTrimApp() {
   main_ = std::make_unique<TMain_f>(*this);
   help_ = std::make_unique<HelpBrowser>();
   calculator_ = std::make_unique<CalculatorLauncher>();
-  proj_ = std::make_unique<TProj_f>(Document, *help_, *calculator_);
+  proj_ = std::make_unique<TProj_f>(document_, *help_, *calculator_);
   detail_ = std::make_unique<TBDetail_f>(Board());
   askAny_ = std::make_unique<TAskAny>();
   balance_ = std::make_unique<TBalance_f>(
-      Document, Flags, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
-  hydro_ = std::make_unique<THydro_f>(Document, *help_);
-  envir_ = std::make_unique<TEnvir_f>(Document, *help_);
-  trawl_ = std::make_unique<TTrawl_f>(Document, *help_);
-  ground_ = std::make_unique<TGround_f>(Document, *help_);
-  kgeom_ = std::make_unique<TKGeom_f>(Document, *help_);
-  korg_ = std::make_unique<TKOrg_f>(Document, *help_);
+      document_, flags_, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
+  hydro_ = std::make_unique<THydro_f>(document_, *help_);
+  envir_ = std::make_unique<TEnvir_f>(document_, *help_);
+  trawl_ = std::make_unique<TTrawl_f>(document_, *help_);
+  ground_ = std::make_unique<TGround_f>(document_, *help_);
+  kgeom_ = std::make_unique<TKGeom_f>(document_, *help_);
+  korg_ = std::make_unique<TKOrg_f>(document_, *help_);
   about_ = std::make_unique<TAboutBox>();
 
   // A variable marked in the projections dialog appears in the balance window's panel.
-  variables_ = new VariableBindings(*proj_, Document, *help_,
+  variables_ = new VariableBindings(*proj_, document_, *help_,
                                     [proj = proj_.get()] { proj->SetFieldsChanged(); });
   variablePanel_ = new SingleVariablePanel(
-      *balance_, Document, *help_, [balance = balance_.get()] { balance->onUpdateClicked(); });
+      *balance_, document_, *help_, [balance = balance_.get()] { balance->onUpdateClicked(); });
   QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
                    &SingleVariablePanel::ShowVariable);
   desktop_ = std::make_unique<DesktopIntegration>(*this);
@@ -70,16 +70,16 @@ void DoorTrimApp::Start(const StartOptions& options) {
 }
 
 void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {
-  View = view;
+  view_ = view;
   proj_->LoadPictureFiles();  // only when all three pictures named in the file exist
   proj_->ApplyViewSettings(view);
   balance_->ApplyViewSettings(view);
 }
 
 ViewSettings DoorTrimApp::CollectViewSettings() {
-  proj_->CollectViewSettings(View);
-  balance_->CollectViewSettings(View);
-  return View;
+  proj_->CollectViewSettings(view_);
+  balance_->CollectViewSettings(view_);
+  return view_;
 }
 
 DoorTrimApp::~DoorTrimApp() = default;

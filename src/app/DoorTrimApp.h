@@ -47,11 +47,12 @@ class DoorTrimApp {
 
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
-  DoorDocument Document;
-  DisplayFlags Flags;
-  ViewSettings View;
-
-  TBoard& Board() { return Document.Board(); }
+  // The one door with its modified flag, the display flags and the view settings a data file
+  // carries: owned here, shared by every window.
+  DoorDocument& Document() { return document_; }
+  DisplayFlags& Flags() { return flags_; }
+  ViewSettings& View() { return view_; }
+  TBoard& Board() { return document_.Board(); }
   TMain_f& Main() { return *main_; }
   TProj_f& Proj() { return *proj_; }
   TBalance_f& Balance() { return *balance_; }
@@ -75,6 +76,9 @@ class DoorTrimApp {
   ViewSettings CollectViewSettings();
 
  private:
+  DoorDocument document_;
+  DisplayFlags flags_;
+  ViewSettings view_;
   std::unique_ptr<TMain_f> main_;
   std::unique_ptr<TProj_f> proj_;
   std::unique_ptr<TBalance_f> balance_;

@@ -66,9 +66,9 @@ TMain_f::TMain_f(DoorTrimApp& app) : app_(app) {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   // Creation: the drawing options, then the mode buttons from the model.
-  app_.Flags.ShowHidden = false;
-  app_.Flags.ShowForces = true;
-  app_.Flags.ShowLabels = true;
+  app_.Flags().ShowHidden = false;
+  app_.Flags().ShowForces = true;
+  app_.Flags().ShowLabels = true;
   ShowModeFromModel();
 }
 
@@ -382,7 +382,7 @@ bool TMain_f::OpenFile(const QString& path) {
 DoorFileResult TMain_f::LoadDoorFile(const QString& path) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ViewSettings view;
-  const DoorFileResult result = app_.Document.Load(fullPath.toStdString(), &view);
+  const DoorFileResult result = app_.Document().Load(fullPath.toStdString(), &view);
   if (!result) return result;
   app_.ApplyViewSettings(view);
   fileName_ = fullPath;
@@ -400,7 +400,7 @@ void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title
 }
 
 bool TMain_f::WriteTo(const QString& path) {
-  const DoorFileResult result = app_.Document.Save(path.toStdString(), app_.CollectViewSettings());
+  const DoorFileResult result = app_.Document().Save(path.toStdString(), app_.CollectViewSettings());
   if (!result) {
     ReportFileError(result, "Save Data");
     return false;
@@ -452,7 +452,7 @@ void TMain_f::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMain_f::MayClose() {
-  if (!app_.Document.IsModified()) return true;
+  if (!app_.Document().IsModified()) return true;
   const auto answer = MessageBoxes::Question(
       this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.

@@ -53,7 +53,7 @@ class BalanceWindow : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Document.SetModified(false);
+    app_->Document().SetModified(false);
     app_.reset();
     QDir::setCurrent(previousDir_);
   }
@@ -193,7 +193,7 @@ TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
   SetAngles(x, y, z);
   const QString before = Angle("Edit9")->text();
   Action("MnuShProces")->trigger();
-  EXPECT_TRUE(app_->Flags.ShowProcess);
+  EXPECT_TRUE(app_->Flags().ShowProcess);
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   ASSERT_TRUE(WaitForSearchEnd());
   EXPECT_EQ(window_->RelaxationSteps(), 0);
@@ -309,14 +309,14 @@ TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
   const long double scale = window_->Scale().ForceScale;
   EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();
-  EXPECT_FALSE(app_->Flags.ShowForces);
+  EXPECT_FALSE(app_->Flags().ShowForces);
   EXPECT_FALSE(Action("PopShForces")->isChecked());
   // A longer chord asks for longer arrows; a redraw without forces must not rescale them.
   app_->Board().b *= 2;
   Action("MnuShLabels")->trigger();
   EXPECT_EQ(window_->Scale().ForceScale, scale);
   Action("PopShForces")->trigger();  // the pop-up twin switches it back on
-  EXPECT_TRUE(app_->Flags.ShowForces);
+  EXPECT_TRUE(app_->Flags().ShowForces);
   EXPECT_TRUE(Action("MnuShForces")->isChecked());
   EXPECT_NEAR(window_->Scale().ForceScale, 2 * scale, 1e-15L);
 }

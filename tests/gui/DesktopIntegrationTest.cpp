@@ -40,7 +40,7 @@ class Desktop : public ::testing::Test {
     main_ = &app_->Main();
   }
   void TearDown() override {
-    app_->Document.SetModified(false);  // let the window go without asking
+    app_->Document().SetModified(false);  // let the window go without asking
     main_->close();
     app_.reset();
   }
@@ -89,7 +89,7 @@ TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {
   EXPECT_TRUE(main_->isVisible());
   EXPECT_EQ(main_->FileName(), door);
   EXPECT_NEAR(app_->Board().G, 345, kWeightTol);
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{door});
 }
 
@@ -203,7 +203,7 @@ TEST_F(Desktop, DroppedDoorFileIsOpened) {
 TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   const QString door = WriteDoor("dropped.brd", 360);
   app_->Board().G = 999;
-  app_->Document.MarkModified();
+  app_->Document().MarkModified();
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   Drop(door);
@@ -211,19 +211,19 @@ TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   EXPECT_EQ(boxes.Asked()[0].Text, "Save Data?");
   EXPECT_TRUE(main_->FileName().isEmpty());
   EXPECT_NEAR(app_->Board().G, 999, kWeightTol);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesOpensTheDoorWhenTheyAreGivenUp) {
   const QString door = WriteDoor("dropped.brd", 370);
-  app_->Document.MarkModified();
+  app_->Document().MarkModified();
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
   EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
   EXPECT_NEAR(app_->Board().G, 370, kWeightTol);
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
 }
 
 TEST_F(Desktop, DragOfAnythingButOneLocalDoorFileIsRefused) {

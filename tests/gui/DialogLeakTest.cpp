@@ -55,7 +55,7 @@ class DialogLeak : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document.SetModified(false);
+    app_->Document().SetModified(false);
     main_->close();
     app_.reset();
   }
@@ -195,7 +195,7 @@ TEST_F(DialogLeak, EveryDialogButton) {
     });
     EXPECT_EQ(shown, Cycles());
   }
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
 }
 
 }  // namespace

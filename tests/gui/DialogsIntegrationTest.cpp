@@ -47,14 +47,14 @@ class Dialogs : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document.SetModified(false);
+    app_->Document().SetModified(false);
     app_->Main().close();
     app_.reset();
   }
   QPushButton* MainButton(const char* name) { return app_->Main().findChild<QPushButton*>(name); }
   // Clicks a main-window button and lets `edit` work on the dialog it opens.
   void Through(const char* button, std::function<void(QWidget*)> edit) {
-    app_->Document.SetModified(false);
+    app_->Document().SetModified(false);
     AnswerNextModal(std::move(edit));
     MainButton(button)->click();
   }
@@ -70,7 +70,7 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.x0, 1.05L);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
   EXPECT_NEAR(door.PtGravity.X, door.x0 - door.xg, kGeometryTol);  // recomputed
 
   const int hydroRows = door.Hydro.Count;
@@ -85,7 +85,7 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
   EXPECT_EQ(door.Hydro.Count, hydroRows + 1);
   EXPECT_EQ(door.Hydro.At(3, kHydroAngle), 25);
   EXPECT_EQ(door.Hydro.At(3, kHydroCy), 0.75L);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button5", [](QWidget* d) {
     auto* water = d->findChild<TEditF*>("Edit1");
@@ -96,14 +96,14 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.WaterDensity, 1025);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button6", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "12");
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.BridleAngleH, 12);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   const int groundRows = door.Ground.Count;
   Through("Button7", [](QWidget* d) {
@@ -114,7 +114,7 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
   });
   EXPECT_EQ(door.Ground.Count, groundRows + 1);
   EXPECT_EQ(door.Ground.At(2, kGroundAngle), 15);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   const int keelRows = door.KeelGeom.Count;
   Through("Button8", [](QWidget* d) {
@@ -122,14 +122,14 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.KeelGeom.Count, keelRows - 1);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button9", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "1.4");
     Click(d, "OKBtn");
   });
   EXPECT_EQ(door.xk, 1.4L);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
   EXPECT_NEAR(door.PtKeelOrigin.X, door.x0 - door.xk, kGeometryTol);
 
   // The door the dialogs left is sound: it still balances.
@@ -145,7 +145,7 @@ TEST_F(Dialogs, CancelChangesNothingButTheGeometryIsRecomputed) {
     Click(d, "CancelBtn");
   });
   EXPECT_EQ(door.BridleAngleH, 15);
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_NEAR(door.PtGravity.X, 1.3L - door.xg, kGeometryTol);
 }
 
@@ -215,13 +215,13 @@ TEST_F(Dialogs, OpeningAFileAppliesItsViewSettingsAndSavingKeepsThem) {
   EXPECT_EQ(balance->findChild<TEditF*>("Edit9")->Val(), 30);
   EXPECT_TRUE(balance->findChild<QAction*>("MnuShHidden")->isChecked());
   EXPECT_FALSE(balance->findChild<QAction*>("MnuShForces")->isChecked());
-  EXPECT_TRUE(app_->Flags.ShowProcess);
+  EXPECT_TRUE(app_->Flags().ShowProcess);
   EXPECT_EQ(app_->Board().RotZ, 30);
   const QPixmap side = app_->Proj().findChild<QLabel*>("Image3")->pixmap();
   EXPECT_FALSE(side.isNull());
   EXPECT_EQ(side.toImage().pixelColor(side.width() / 2, side.height() / 2), QColor(Qt::darkCyan));
 
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   ASSERT_TRUE(app_->Main().Save());
   TBoard reread;
   ViewSettings saved;

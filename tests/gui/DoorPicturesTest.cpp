@@ -81,7 +81,7 @@ class DoorPictures : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main_));
   }
   void TearDown() override {
-    app_->Document.SetModified(false);  // let the window go without asking
+    app_->Document().SetModified(false);  // let the window go without asking
     app_->Proj().hide();
     main_->close();
     app_.reset();

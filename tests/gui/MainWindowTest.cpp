@@ -49,7 +49,7 @@ class MainWindow : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document.SetModified(false);  // let the window go without asking
+    app_->Document().SetModified(false);  // let the window go without asking
     main_->close();
     app_.reset();
   }
@@ -155,7 +155,7 @@ TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Open);
   EXPECT_EQ(app_->Board().G, 9000);
   EXPECT_FALSE(app_->Board().Bottom);
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
   EXPECT_EQ(main_->FileName(), path);
@@ -196,11 +196,11 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
 // Through the real file dialog, which adds the suffix to a name typed without one.
 TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
   app_->Board().G = 12345;
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
   AnswerFileDialog(path);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(main_->FileName(), path + ".brd");
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
   TBoard reread;
@@ -209,9 +209,9 @@ TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
 
   // A second Save writes to the same file without asking.
   app_->Board().G = 222;
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   Action("Save1")->trigger();
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
   EXPECT_EQ(reread.G, 222);
 }
@@ -224,21 +224,21 @@ TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
 }
 
 TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   main_->close();
   EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
   EXPECT_EQ(boxes.Asked()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   app_->Board().G = 1;
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
   main_->close();
@@ -253,7 +253,7 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   app_->Board().G = 7777;
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   main_->close();
@@ -265,7 +265,7 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
 }
 
 TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   FileDialogScript files;
@@ -275,7 +275,7 @@ TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
   EXPECT_EQ(files.Asked()[0].ObjectName, "SaveDialog1");
   EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Save);
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
@@ -283,13 +283,13 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   const QString path = WriteDoor("sub/door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
-  app_->Document.SetModified(true);
+  app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   boxes.Answer(QMessageBox::Ok);
   main_->close();
   EXPECT_TRUE(main_->isVisible());
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
   ASSERT_EQ(boxes.Asked().size(), 2u);
   const QString error = boxes.Asked()[1].Text;
   EXPECT_TRUE(error.contains("door.brd")) << error.toStdString();
@@ -321,7 +321,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   });
   QTest::keyClick(trawl, Qt::Key_Space);
   EXPECT_EQ(app_->Board().BridleAngleH, 12);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 
   // The offscreen platform activates no window by itself once a dialog has closed.
   QApplication::setActiveWindow(main_);

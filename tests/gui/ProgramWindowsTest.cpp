@@ -48,7 +48,7 @@ class ProgramWindows : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
   void TearDown() override {
-    app_.Document.SetModified(false);
+    app_.Document().SetModified(false);
     app_.Main().close();
   }
 
@@ -90,7 +90,7 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 }
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
-  app_.Document.SetModified(true);
+  app_.Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   boxes.Answer(QMessageBox::No);

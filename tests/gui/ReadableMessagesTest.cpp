@@ -39,7 +39,7 @@ TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   EXPECT_EQ(app->Board().Hydro.At(2, kHydroCx),
             TBoard().Hydro.At(2, kHydroCx));  // the door stays as it was
 
-  app->Document.SetModified(false);
+  app->Document().SetModified(false);
   main.close();
 }
 

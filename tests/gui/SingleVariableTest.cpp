@@ -64,7 +64,7 @@ class SingleVariable : public ::testing::Test {
   }
   void TearDown() override {
     proj_->hide();
-    app_->Document.SetModified(false);
+    app_->Document().SetModified(false);
     app_.reset();
   }
 
@@ -137,7 +137,7 @@ class SingleVariable : public ::testing::Test {
   // A solve dialog for the marked variable, shown without a modal loop.
   std::unique_ptr<TSSolve_f> OpenSolve() {
     auto dialog = std::make_unique<TSSolve_f>(
-        app_->Variables().ActiveVar(), app_->Document, app_->Help(),
+        app_->Variables().ActiveVar(), app_->Document(), app_->Help(),
         [this] { balance_->onUpdateClicked(); }, balance_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -255,7 +255,7 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
   EXPECT_NEAR(app_->Board().Ranges[x0].From, 0.1235L, kExact);
   EXPECT_EQ(app_->Board().Ranges[x0].To, 2);
   EXPECT_FALSE(proj_->FieldsChanged());
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
 }
 
 TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
@@ -274,7 +274,7 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   EXPECT_EQ(app_->Board().Ranges[zh].From, 0.5L);
   EXPECT_EQ(app_->Board().Ranges[zh].To, 0);
   EXPECT_TRUE(proj_->FieldsChanged());
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
@@ -323,7 +323,7 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   EXPECT_TRUE(helpPage.contains("doors_proj")) << helpPage.toStdString();
   app_->Help().hide();
   // OK with the value unchanged changes nothing.
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   balance_->hide();
 }
 
@@ -354,12 +354,12 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(app_->Board().Ranges[g].From, std::stold(GetParam().from));
     EXPECT_EQ(app_->Board().Ranges[g].To, std::stold(GetParam().to));
-    EXPECT_TRUE(app_->Document.IsModified());
+    EXPECT_TRUE(app_->Document().IsModified());
   } else {
     EXPECT_EQ(boxes.Texts(),
               std::vector<QString>{"Maximum less than minimum. Correct and try again."});
     EXPECT_EQ(app_->Board().Ranges[g], (Range{1000, 2000, 0}));
-    EXPECT_FALSE(app_->Document.IsModified());
+    EXPECT_FALSE(app_->Document().IsModified());
     QTRY_VERIFY(dialog->Edit1->hasFocus());
   }
 }
@@ -390,7 +390,7 @@ TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) 
   EXPECT_EQ(app_->Board().G, weight);
   EXPECT_EQ(Field("G")->text(), fieldText);
   EXPECT_EQ(MomentXField()->text(), momentX);
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
 }
 
 TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
@@ -409,7 +409,7 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
 
   QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
   EXPECT_EQ(app_->Board().v, found);
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
@@ -454,12 +454,12 @@ TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
   QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
   EXPECT_EQ(app_->Board().G, 2);
   EXPECT_EQ(shown->text(), "1.9");
-  EXPECT_FALSE(app_->Document.IsModified());
+  EXPECT_FALSE(app_->Document().IsModified());
   const QString verticalAtTwo = vertical->text();
   QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
   EXPECT_EQ(app_->Board().G, 1.9L);
   EXPECT_EQ(shown->text(), "1.8");
-  EXPECT_TRUE(app_->Document.IsModified());
+  EXPECT_TRUE(app_->Document().IsModified());
   // The balance window follows the lighter door.
   EXPECT_NE(vertical->text(), verticalAtTwo);
   QTest::mouseClick(spin->UpButton(), Qt::LeftButton);

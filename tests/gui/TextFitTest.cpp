@@ -47,7 +47,7 @@ TEST_P(TextFit, LongerTextsStayWholeAtTheDefaultSize) {
       faults << TextsThatDoNotFit(window);
     }
   window.hide();
-  app->Document.SetModified(false);
+  app->Document().SetModified(false);
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 

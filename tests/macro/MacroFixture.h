@@ -35,7 +35,7 @@ class MacroFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    app_->Document.SetModified(false);  // let the window go without asking
+    app_->Document().SetModified(false);  // let the window go without asking
     main_->close();
     app_.reset();
     for (const QString& name : connections_)
