@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -17,8 +16,6 @@ const QColor kCxColour(255, 0, 0);
 
 constexpr long double kAngleExtent = 90;
 
-constexpr int kMargin = 8;
-constexpr int kGraphGap = 8;
 constexpr QSize kGraphDesignSize(231, 220);
 
 std::vector<TableEditor::Column> GroundColumns() {
@@ -43,21 +40,7 @@ TGround_f::TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
   graph->addWidget(cxLegend_, kGraphTopRow, kLegendColumn, Qt::AlignTop);
   graph->addWidget(axisTitle_, kAxisTitleRow, kGraphColumn);
 
-  auto* top = new QHBoxLayout;
-  top->addLayout(table);
-  top->addSpacing(kGraphGap);
-  top->addLayout(graph, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton_);
-  buttons->addWidget(deleteButton_);
-  buttons->addStretch(1);
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-  buttons->addWidget(helpButton_);
-  auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-  root->addLayout(top, 1);
-  root->addLayout(buttons);
+  QVBoxLayout* root = ArrangeWindow(table, graph);
   // The bitmap keeps its design size; the dialog takes the size its layout asks for.
   graph_->setFixedSize(kGraphDesignSize);
   root->setSizeConstraint(QLayout::SetFixedSize);

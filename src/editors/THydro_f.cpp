@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,8 +21,6 @@ const QColor kCdColour(0, 128, 0);
 constexpr long double kAngleMin = -10;
 constexpr long double kAngleExtent = 110;
 
-constexpr int kMargin = 8;
-constexpr int kGraphGap = 8;
 // The graph's size in the window's default size.
 constexpr QSize kGraphDesignSize(236, 240);
 
@@ -60,21 +57,7 @@ THydro_f::THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
 
   // The grid grows in height and the graph in both directions; the buttons keep their
   // distance to the bottom edge.
-  auto* top = new QHBoxLayout;
-  top->addLayout(table);
-  top->addSpacing(kGraphGap);
-  top->addLayout(graph, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(addButton_);
-  buttons->addWidget(deleteButton_);
-  buttons->addStretch(1);
-  buttons->addWidget(okButton_);
-  buttons->addWidget(cancelButton_);
-  buttons->addWidget(helpButton_);
-  auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-  root->addLayout(top, 1);
-  root->addLayout(buttons);
+  ArrangeWindow(table, graph);
 
   graph_->setMinimumSize(kGraphDesignSize);
   resize(543, 354);

@@ -562,3 +562,24 @@ bool TableEditor::GridEventFilter(QEvent* event) {
       return false;
   }
 }
+
+QVBoxLayout* TableEditor::ArrangeWindow(QGridLayout* table, QGridLayout* graph) {
+  constexpr int kMargin = 8;
+  constexpr int kGraphGap = 8;
+  auto* top = new QHBoxLayout;
+  top->addLayout(table);
+  top->addSpacing(kGraphGap);
+  top->addLayout(graph, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(addButton_);
+  buttons->addWidget(deleteButton_);
+  buttons->addStretch(1);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
+  buttons->addWidget(helpButton_);
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  root->addLayout(top, 1);
+  root->addLayout(buttons);
+  return root;
+}

@@ -100,6 +100,9 @@ class TableEditor : public QDialog {
   void BuildButtons(QWidget* buttonHost);
   QGridLayout* BuildGraph(QWidget* graphHost, ScPic::TImageType imageType);
   void FinishCreation();
+  // The grid at the left, the graph taking the room that is left, the buttons in a row under
+  // both: the window of a table editor whose graph sits beside its grid.
+  QVBoxLayout* ArrangeWindow(QGridLayout* table, QGridLayout* graph);
 
   // The cells of the graph's layout: the graph spans two rows, with the top corner label
   // beside the first and the bottom one beside the second, the horizontal corner labels under
