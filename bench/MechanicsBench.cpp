@@ -53,8 +53,8 @@ BENCHMARK(BM_NewtonDefaultDoor)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 // 0 relaxation.
 void BM_SweepSpeed(benchmark::State& state) {
   const TBoard board;
-  const BalanceMethod method = state.range(0) != 0 ? BalanceMethod::Newton
-                                                    : BalanceMethod::Relaxation;
+  const BalanceMethod method =
+      state.range(0) != 0 ? BalanceMethod::Newton : BalanceMethod::Relaxation;
   const EditableField speed = *FindEditableField("v");
   for (auto _ : state) {
     ParameterSweep sweep(board, speed, 1, 3, 1000, method, 0, 0, 0, 0.1L);

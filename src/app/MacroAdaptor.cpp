@@ -2,8 +2,7 @@
 
 #include "MacroServer.h"
 
-MacroAdaptor::MacroAdaptor(MacroServer& server)
-    : QDBusAbstractAdaptor(&server), server_(server) {
+MacroAdaptor::MacroAdaptor(MacroServer& server) : QDBusAbstractAdaptor(&server), server_(server) {
   // The server's own ItemChanged goes out on the bus as this interface's signal.
   setAutoRelaySignals(true);
 }

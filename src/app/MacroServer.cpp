@@ -17,10 +17,7 @@
 #include "macro/MacroCommand.h"
 
 MacroServer::MacroServer(TMain_f& main)
-    : QObject(&main),
-      main_(main),
-      bus_(QString()),
-      clientWatcher_(new QDBusServiceWatcher(this)) {
+    : QObject(&main), main_(main), bus_(QString()), clientWatcher_(new QDBusServiceWatcher(this)) {
   new MacroAdaptor(*this);
   clientWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(clientWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
@@ -81,9 +78,9 @@ QString MacroServer::Request(const QString& item, const QDBusMessage& call) {
   BeginConversation(call.service());
   if (item != kItemName) {
     call.setDelayedReply(true);
-    Answer(call, call.createErrorReply(
-                     kUnknownItemError,
-                     QString("no item '%1'; the item is %2").arg(item, kItemName)));
+    Answer(call,
+           call.createErrorReply(kUnknownItemError,
+                                 QString("no item '%1'; the item is %2").arg(item, kItemName)));
     return {};
   }
   return itemText_;
@@ -92,7 +89,8 @@ QString MacroServer::Request(const QString& item, const QDBusMessage& call) {
 bool MacroServer::Busy() const {
   // A modal window (an input dialog, the balance window, a message box) is the user's work in
   // progress, and a search must never start while another runs.
-  return current_.has_value() || main_.BalanceSearchRunning() || QApplication::activeModalWidget() != nullptr;
+  return current_.has_value() || main_.BalanceSearchRunning() ||
+         QApplication::activeModalWidget() != nullptr;
 }
 
 void MacroServer::RunWhenFree() {

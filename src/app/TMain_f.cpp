@@ -400,7 +400,8 @@ void TMain_f::ReportFileError(const DoorFileResult& result, const QString& title
 }
 
 bool TMain_f::WriteTo(const QString& path) {
-  const DoorFileResult result = app_.Document().Save(path.toStdString(), app_.CollectViewSettings());
+  const DoorFileResult result =
+      app_.Document().Save(path.toStdString(), app_.CollectViewSettings());
   if (!result) {
     ReportFileError(result, "Save Data");
     return false;
@@ -489,8 +490,8 @@ void TMain_f::OpenBalanceWindow(const QObject* context, std::function<void()> cl
         app_.Board().ComputeGeometry();
       },
       Qt::SingleShotConnection);
-  connect(&balance, &QDialog::finished, context, [closed] { closed(); },
-          Qt::SingleShotConnection);
+  connect(
+      &balance, &QDialog::finished, context, [closed] { closed(); }, Qt::SingleShotConnection);
   balance.setWindowModality(Qt::ApplicationModal);
   balance.show();
 }

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <memory>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "CommandLock.h"
@@ -111,5 +111,5 @@ class TMain_f : public QMainWindow, public DoorCommands {
   QAction* openItem_ = nullptr;
   bool editingLocked_ = false;
   std::unique_ptr<CommandLock> editingLock_;  // the reason of the running search
-  MacroServer* macroServer_ = nullptr;  // a child of this window, once started
+  MacroServer* macroServer_ = nullptr;        // a child of this window, once started
 };

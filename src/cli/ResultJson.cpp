@@ -20,8 +20,7 @@ Json ForceJson(const TForce& f) {
 }
 }  // namespace
 
-Json ResultJson(const TBoard& board, const SolveResult* search,
-                const StabilityMatrix* stability) {
+Json ResultJson(const TBoard& board, const SolveResult* search, const StabilityMatrix* stability) {
   const BalanceFigures figures = ComputeBalanceFigures(board);
   Json j = Json::object();
   j["mode"] = board.Bottom ? "bottom" : "midwater";
@@ -52,8 +51,8 @@ Json ResultJson(const TBoard& board, const SolveResult* search,
 void AddStabilityJson(Json& j, const StabilityMatrix& stability) {
   Json matrix = Json::array();
   for (const auto& row : stability.Derivatives().Rows) {
-    matrix.push_back(Json::array({static_cast<double>(row[0]), static_cast<double>(row[1]),
-                                  static_cast<double>(row[2])}));
+    matrix.push_back(Json::array(
+        {static_cast<double>(row[0]), static_cast<double>(row[1]), static_cast<double>(row[2])}));
   }
   j["stability_matrix"] = matrix;
   Json eigenvalues = Json::array();

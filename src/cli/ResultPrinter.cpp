@@ -16,9 +16,8 @@ std::string EigenvalueText(const Matrix3::Eigenvalue& e) {
 }
 }  // namespace
 
-void PrintResult(const TBoard& board, const SolveResult* search,
-                 const StabilityMatrix& stability, bool json, std::ostream& out,
-                 const nlohmann::ordered_json& extra) {
+void PrintResult(const TBoard& board, const SolveResult* search, const StabilityMatrix& stability,
+                 bool json, std::ostream& out, const nlohmann::ordered_json& extra) {
   if (json) {
     nlohmann::ordered_json j = ResultJson(board, search, &stability);
     for (const auto& item : extra.items())

@@ -11,6 +11,6 @@ class StabilityMatrix;
 // Prints the door's state after an evaluation: one JSON object, or the readable summary
 // followed by the stability verdict. `extra` adds its keys to the JSON object (the text
 // leaves them out).
-void PrintResult(const TBoard& board, const SolveResult* search,
-                 const StabilityMatrix& stability, bool json, std::ostream& out,
+void PrintResult(const TBoard& board, const SolveResult* search, const StabilityMatrix& stability,
+                 bool json, std::ostream& out,
                  const nlohmann::ordered_json& extra = nlohmann::ordered_json::object());

@@ -59,8 +59,8 @@ void PrintCsv(const ParameterSweep& sweep, const std::string& variable, std::ost
   }
 }
 
-void PrintJson(const ParameterSweep& sweep, const std::string& variable,
-               const std::string& method, std::ostream& out) {
+void PrintJson(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
+               std::ostream& out) {
   using Json = nlohmann::ordered_json;
   Json j = Json::object();
   j["variable"] = variable;
@@ -86,15 +86,15 @@ void PrintJson(const ParameterSweep& sweep, const std::string& variable,
   out << j.dump() << "\n";
 }
 
-void PrintTable(const ParameterSweep& sweep, const std::string& variable,
-                const std::string& method, std::ostream& out) {
+void PrintTable(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
+                std::ostream& out) {
   out << "Sweep of " << variable << ", " << sweep.Count() << " values, "
       << (sweep.Door().Bottom ? "bottom" : "midwater") << " trawling, " << method << "\n";
   const int w = 11;
   out << std::setw(w) << variable << std::setw(w) << "x [deg]" << std::setw(w) << "y [deg]"
       << std::setw(w) << "z [deg]" << std::setw(w) << "attack" << std::setw(w) << "spread kN"
-      << std::setw(w) << "resist. kN" << std::setw(w) << "vert. kN" << std::setw(w)
-      << "spr./res." << "  balanced\n";
+      << std::setw(w) << "resist. kN" << std::setw(w) << "vert. kN" << std::setw(w) << "spr./res."
+      << "  balanced\n";
   for (const SweepPoint& p : sweep.Points()) {
     out << std::setw(w) << FormatFloat("######0.####", p.Value) << std::setw(w)
         << FormatFloat("##0.000", p.RotX) << std::setw(w) << FormatFloat("##0.000", p.RotY)
@@ -104,7 +104,7 @@ void PrintTable(const ParameterSweep& sweep, const std::string& variable,
         << FormatFloat("####0.000", p.ResistanceKN) << std::setw(w)
         << FormatFloat("####0.000", p.VerticalKN) << std::setw(w)
         << (std::isfinite(p.SpreadOverResistance) ? FormatFloat("##0.000", p.SpreadOverResistance)
-                                                   : std::string("-"))
+                                                  : std::string("-"))
         << (p.Converged ? "  yes" : "  NO") << "\n";
   }
 }
@@ -144,8 +144,7 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   const std::optional<EditableField> field = FindEditableField(variable_);
   if (!field) {
     return Fail(err, "--vary: " + QuotedToken(variable_) +
-                         " is not a main parameter or environment value; one of " +
-                         FieldNames());
+                         " is not a main parameter or environment value; one of " + FieldNames());
   }
   long double from = 0, to = 0;
   if (auto problem = ParseReal(from_, "--from", from)) return Fail(err, *problem);

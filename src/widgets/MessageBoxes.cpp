@@ -49,8 +49,8 @@ QMessageBox* MessageBoxes::ShowWithoutWaiting(const MessageBoxRequest& request) 
     g_answerer->Answer(request);
     return nullptr;
   }
-  auto* box = new QMessageBox(request.Icon, request.Title, request.Text, request.Buttons,
-                              request.Parent);
+  auto* box =
+      new QMessageBox(request.Icon, request.Title, request.Text, request.Buttons, request.Parent);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   if (request.DefaultButton != QMessageBox::NoButton) box->setDefaultButton(request.DefaultButton);

@@ -36,17 +36,24 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
-  const CliRun run = RunCliProgram({"sweep", kSamples + "/oval.brd", "--vary", "v", "--from",
-                                    "2", "--to", "3", "--steps", "5", "--method", "newton",
-                                    "--csv"});
+  const CliRun run = RunCliProgram({"sweep", kSamples + "/oval.brd", "--vary", "v", "--from", "2",
+                                    "--to", "3", "--steps", "5", "--method", "newton", "--csv"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
   ASSERT_EQ(lines.size(), 6u);
   const std::vector<std::string> header = SplitLine(lines[0]);
-  const std::vector<std::string> expected = {
-      "v",           "rot_x_deg",     "rot_y_deg",  "rot_z_deg",
-      "wing_attack_deg", "spread_kN", "resistance_kN", "vertical_kN",
-      "spread_over_resistance", "converged", "iterations", "moment_sum_Nm"};
+  const std::vector<std::string> expected = {"v",
+                                             "rot_x_deg",
+                                             "rot_y_deg",
+                                             "rot_z_deg",
+                                             "wing_attack_deg",
+                                             "spread_kN",
+                                             "resistance_kN",
+                                             "vertical_kN",
+                                             "spread_over_resistance",
+                                             "converged",
+                                             "iterations",
+                                             "moment_sum_Nm"};
   EXPECT_EQ(header, expected);
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::vector<std::string> cells = SplitLine(lines[i]);
@@ -58,8 +65,8 @@ TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
 }
 
 TEST(CliSweep, EachPointIsTheBalanceASolveFinds) {
-  const CliRun run = RunCliProgram({"sweep", "--midwater", "--vary", "BridleAngleV", "--from",
-                                    "0", "--to", "10", "--steps", "3", "--json"});
+  const CliRun run = RunCliProgram({"sweep", "--midwater", "--vary", "BridleAngleV", "--from", "0",
+                                    "--to", "10", "--steps", "3", "--json"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const Json j = Json::parse(run.Out);
   EXPECT_EQ(j["variable"], "BridleAngleV");
@@ -72,15 +79,14 @@ TEST(CliSweep, EachPointIsTheBalanceASolveFinds) {
   ASSERT_EQ(solve.ExitCode, 0) << solve.Err;
   const Json s = Json::parse(solve.Out);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_NEAR(middle["angles_deg"][i].get<double>(), s["angles_deg"][i].get<double>(),
-                kAngleTol);
+    EXPECT_NEAR(middle["angles_deg"][i].get<double>(), s["angles_deg"][i].get<double>(), kAngleTol);
   }
   EXPECT_NEAR(middle["spread_kN"].get<double>(), s["spread_kN"].get<double>(), 0.01);
 }
 
 TEST(CliSweep, TextTableMarksEveryValue) {
-  const CliRun run = RunCliProgram(
-      {"sweep", "--vary", "R", "--from", "36000", "--to", "24000", "--steps", "4"});
+  const CliRun run =
+      RunCliProgram({"sweep", "--vary", "R", "--from", "36000", "--to", "24000", "--steps", "4"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
   ASSERT_EQ(lines.size(), 6u);  // title, column heads, four values
@@ -112,15 +118,16 @@ TEST_P(CliBadSweep, OneLineAndStatusTwo) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliBadSweep,
     ::testing::Values(
-        BadSweep{"UnknownField", {"--vary", "speed", "--from", "1", "--to", "2", "--steps", "3"},
+        BadSweep{"UnknownField",
+                 {"--vary", "speed", "--from", "1", "--to", "2", "--steps", "3"},
                  "speed"},
-        BadSweep{"MalformedFrom", {"--vary", "v", "--from", "1,5", "--to", "2", "--steps", "3"},
+        BadSweep{"MalformedFrom",
+                 {"--vary", "v", "--from", "1,5", "--to", "2", "--steps", "3"},
                  "--from"},
-        BadSweep{"EqualEnds", {"--vary", "v", "--from", "2", "--to", "2", "--steps", "3"},
-                 "equal"},
-        BadSweep{"OneStep", {"--vary", "v", "--from", "1", "--to", "2", "--steps", "1"},
-                 "--steps"},
-        BadSweep{"StepsNotWhole", {"--vary", "v", "--from", "1", "--to", "2", "--steps", "2.5"},
+        BadSweep{"EqualEnds", {"--vary", "v", "--from", "2", "--to", "2", "--steps", "3"}, "equal"},
+        BadSweep{"OneStep", {"--vary", "v", "--from", "1", "--to", "2", "--steps", "1"}, "--steps"},
+        BadSweep{"StepsNotWhole",
+                 {"--vary", "v", "--from", "1", "--to", "2", "--steps", "2.5"},
                  "--steps"},
         BadSweep{"BridleAngleAtNinety",
                  {"--vary", "BridleAngleH", "--from", "0", "--to", "90", "--steps", "3"},

@@ -22,7 +22,8 @@ constexpr double kFieldRounding = 0.0005 + 1e-9;
 // The desktop program as a user starts it, on the offscreen platform.
 class Program {
  public:
-  explicit Program(const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  explicit Program(
+      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     process_.setProcessEnvironment(environment);
     process_.start(DOORTRIM_PROGRAM_PATH, {});
   }
@@ -32,11 +33,11 @@ class Program {
   }
   bool WaitForStderr(const QString& text) {
     return QTest::qWaitFor(
-        [&] {
-          stderr_ += process_.readAllStandardError();
-          return stderr_.contains(text.toUtf8()) || process_.state() == QProcess::NotRunning;
-        },
-        kProcessMs) &&
+               [&] {
+                 stderr_ += process_.readAllStandardError();
+                 return stderr_.contains(text.toUtf8()) || process_.state() == QProcess::NotRunning;
+               },
+               kProcessMs) &&
            stderr_.contains(text.toUtf8());
   }
   bool Running() const { return process_.state() == QProcess::Running; }
@@ -67,10 +68,8 @@ std::vector<double> CliBalanceAngles(const QString& door) {
   QProcess cli;
   cli.start(DOORTRIM_CLI_PATH, {"solve", door, "--json"});
   EXPECT_TRUE(cli.waitForFinished(kProcessMs));
-  const QJsonArray angles = QJsonDocument::fromJson(cli.readAllStandardOutput())
-                                .object()
-                                .value("angles_deg")
-                                .toArray();
+  const QJsonArray angles =
+      QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("angles_deg").toArray();
   std::vector<double> values;
   for (const QJsonValue& angle : angles)
     values.push_back(angle.toDouble());

@@ -84,9 +84,15 @@ TEST_F(MacroServerTest, MacrosOfNoKnownFormDoNothing) {
   MessageBoxScript boxes;
   const QString door = WriteDoor("door.brd", 999, false);
   QSignalSpy published(main_->Macros(), &MacroServer::ItemChanged);
-  const QStringList ignored = {"fileopen|" + door, "FILEOPEN|" + door,   "Dialog|balance",
-                               "dialog|Balance",   "Dialog|Projections", "Dialog",
-                               "",                 "Balance|Dialog",     "\nFileOpen|" + door};
+  const QStringList ignored = {"fileopen|" + door,
+                               "FILEOPEN|" + door,
+                               "Dialog|balance",
+                               "dialog|Balance",
+                               "Dialog|Projections",
+                               "Dialog",
+                               "",
+                               "Balance|Dialog",
+                               "\nFileOpen|" + door};
   for (const QString& data : ignored) {
     EXPECT_EQ(Execute(data).type(), QDBusMessage::ReplyMessage) << data.toStdString();
   }

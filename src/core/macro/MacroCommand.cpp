@@ -7,8 +7,8 @@ namespace {
 constexpr std::string_view kSeparators = "|";
 
 bool IsBusNameChar(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-         c == '_' || c == '-';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+         c == '-';
 }
 
 }  // namespace

@@ -56,8 +56,8 @@ long double NewtonSolver::Search(Angles& theta, bool careful, NewtonResult& resu
   // the strides are short.
   for (int i = 0; i < kMaxFollowedSteps && !(tolerance_ > sum) && std::isfinite(sum); ++i) {
     const long double largest =
-        relaxationStep * std::max({std::fabs(moments[0]), std::fabs(moments[1]),
-                                   std::fabs(moments[2])});
+        relaxationStep *
+        std::max({std::fabs(moments[0]), std::fabs(moments[1]), std::fabs(moments[2])});
     if (!(largest > kFollowedStrideDeg)) break;
     for (int k = 0; k < 3; ++k)
       theta[k] += relaxationStep * moments[k];
@@ -100,8 +100,8 @@ long double NewtonSolver::Search(Angles& theta, bool careful, NewtonResult& resu
       std::optional<Angles> step = implicit.Solve(moments);
       // A step against the moments overall has left the relaxation's path: the implicit step
       // was too long for a direction in which the door turns away from a balance.
-      if (step && !((*step)[0] * moments[0] + (*step)[1] * moments[1] +
-                        (*step)[2] * moments[2] > 0)) {
+      if (step &&
+          !((*step)[0] * moments[0] + (*step)[1] * moments[1] + (*step)[2] * moments[2] > 0)) {
         step.reset();
       }
       if (step) {
@@ -111,8 +111,7 @@ long double NewtonSolver::Search(Angles& theta, bool careful, NewtonResult& resu
           for (long double& s : *step)
             s *= kMaxStepDeg / largest;
         }
-        const Angles trial{theta[0] + (*step)[0], theta[1] + (*step)[1],
-                           theta[2] + (*step)[2]};
+        const Angles trial{theta[0] + (*step)[0], theta[1] + (*step)[1], theta[2] + (*step)[2]};
         const Angles m = MomentsAt(trial);
         const long double trialSum = Sum(m);
         if (trialSum <= kMaxGrowth * sum) {
@@ -124,8 +123,7 @@ long double NewtonSolver::Search(Angles& theta, bool careful, NewtonResult& resu
           if (dd > 0) {
             for (int i = 0; i < 3; ++i) {
               const long double predicted = jacobian.Rows[i][0] * d[0] +
-                                            jacobian.Rows[i][1] * d[1] +
-                                            jacobian.Rows[i][2] * d[2];
+                                            jacobian.Rows[i][1] * d[1] + jacobian.Rows[i][2] * d[2];
               const long double miss = (m[i] - moments[i]) - predicted;
               for (int j = 0; j < 3; ++j)
                 jacobian.Rows[i][j] += miss * d[j] / dd;
@@ -179,8 +177,7 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
     // on the relaxation's path. The better of the two ends is kept.
     Angles again = start;
     const long double sumAgain = Search(again, true, result);
-    const StabilityMatrix stabilityAgain =
-        StabilityMatrix::At(door_, again[0], again[1], again[2]);
+    const StabilityMatrix stabilityAgain = StabilityMatrix::At(door_, again[0], again[1], again[2]);
     evaluations_ += kStabilityEvaluations;
     const bool convergedAgain = tolerance_ > sumAgain;
     const bool converged = tolerance_ > sum;

@@ -64,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         MacroCase{"Dialog|Balance|balance", Action::Balance, "", false},
         MacroCase{" Dialog|Balance", Action::None, "", false},
         MacroCase{"Dialog|Projections", Action::None, "", false},
-        MacroCase{"Dialog", Action::None, "", false},
-        MacroCase{"", Action::None, "", false}));
+        MacroCase{"Dialog", Action::None, "", false}, MacroCase{"", Action::None, "", false}));
 
 TEST(MacroBusName, IsTheExecutableNameUpToItsFirstDot) {
   const std::pair<const char*, const char*> cases[] = {

@@ -51,12 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
         EigenCase{"UpperTriangular", {{{{1, 2, 3}, {0, 4, 5}, {0, 0, 6}}}}, {C(1), C(4), C(6)}},
         EigenCase{"Symmetric", {{{{2, 1, 0}, {1, 2, 0}, {0, 0, 5}}}}, {C(1), C(3), C(5)}},
         EigenCase{"TripleRoot", {{{{2, 0, 0}, {0, 2, 0}, {0, 0, 2}}}}, {C(2), C(2), C(2)}},
-        EigenCase{"PureRotation", {{{{0, -1, 0}, {1, 0, 0}, {0, 0, -2}}}}, {C(-2), C(0, -1), C(0, 1)}},
-        EigenCase{"DampedSpiral", {{{{-1, -2, 0}, {2, -1, 0}, {0, 0, 3}}}},
-                  {C(-1, -2), C(-1, 2), C(3)}},
+        EigenCase{
+            "PureRotation", {{{{0, -1, 0}, {1, 0, 0}, {0, 0, -2}}}}, {C(-2), C(0, -1), C(0, 1)}},
+        EigenCase{
+            "DampedSpiral", {{{{-1, -2, 0}, {2, -1, 0}, {0, 0, 3}}}}, {C(-1, -2), C(-1, 2), C(3)}},
         // Characteristic polynomial (l + 1)(l^2 + 4) with every entry coupled.
-        EigenCase{"Companion", {{{{0, 1, 0}, {0, 0, 1}, {-4, -4, -1}}}},
-                  {C(-1), C(0, -2), C(0, 2)}}),
+        EigenCase{
+            "Companion", {{{{0, 1, 0}, {0, 0, 1}, {-4, -4, -1}}}}, {C(-1), C(0, -2), C(0, 2)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -53,8 +53,8 @@ TEST_P(NewtonOnSampleDoors, LandsOnTheRelaxationsBalance) {
   const SolveResult r = relaxed.door.Solve(relaxed.x, relaxed.y, relaxed.z, kBalanceTolerance);
   ASSERT_TRUE(r.Converged);
 
-  const NewtonResult n = NewtonSolver(newton.door, kBalanceTolerance).Solve(newton.x, newton.y,
-                                                                            newton.z);
+  const NewtonResult n =
+      NewtonSolver(newton.door, kBalanceTolerance).Solve(newton.x, newton.y, newton.z);
   ASSERT_TRUE(n.Converged);
   EXPECT_NEAR(newton.x, relaxed.x, kAngleTol);
   EXPECT_NEAR(newton.y, relaxed.y, kAngleTol);

@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         ContinuationCase{"NewtonSpeedBottom", BalanceMethod::Newton, true, "v", 1.8L, 2.2L},
         ContinuationCase{"RelaxSpeedBottom", BalanceMethod::Relaxation, true, "v", 1.8L, 2.2L},
         ContinuationCase{"NewtonWarpMidwater", BalanceMethod::Newton, false, "R", 24000, 34000},
-        ContinuationCase{"NewtonBridleMidwater", BalanceMethod::Newton, false, "BridleAngleH",
-                         10, 20}),
+        ContinuationCase{"NewtonBridleMidwater", BalanceMethod::Newton, false, "BridleAngleH", 10,
+                         20}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParameterSweep, RunsFromTheFirstValueToTheLastAndLeavesTheDoorAlone) {
@@ -84,8 +84,8 @@ TEST(ParameterSweep, RunsFromTheFirstValueToTheLastAndLeavesTheDoorAlone) {
 
 TEST(ParameterSweep, CancelKeepsThePointsSoFarAndCanGoOn) {
   TBoard door;
-  ParameterSweep sweep(door, Field("WaterDensity"), 1000, 1050, 6, BalanceMethod::Newton, 0, 0,
-                       0, kBalanceTolerance);
+  ParameterSweep sweep(door, Field("WaterDensity"), 1000, 1050, 6, BalanceMethod::Newton, 0, 0, 0,
+                       kBalanceTolerance);
   int asked = 0;
   EXPECT_FALSE(sweep.Run([&] { return ++asked == 2; }));
   EXPECT_EQ(sweep.Points().size(), 2u);
