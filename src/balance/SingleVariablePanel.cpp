@@ -37,7 +37,7 @@ SingleVariablePanel::SingleVariablePanel(QDialog& balance, DoorDocument& documen
   }
   if (auto* solve = balance.findChild<QPushButton*>("SolveButton")) {
     solve->setEnabled(true);
-    connect(solve, &QPushButton::clicked, this, &SingleVariablePanel::SolveButtonClick);
+    connect(solve, &QPushButton::clicked, this, &SingleVariablePanel::onSolveClicked);
   }
 }
 
@@ -63,10 +63,10 @@ void SingleVariablePanel::StepVariable(int direction) {
   update_();
 }
 
-void SingleVariablePanel::SolveButtonClick() {
+void SingleVariablePanel::onSolveClicked() {
   if (!variable_.IsSet()) return;
   TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
-  dialog.LanguageIndex = LanguageIndex;
+  dialog.SetLanguageIndex(languageIndex_);
   // The next spinner click stores what the panel shows: after OK, the value found.
   if (dialog.exec() == QDialog::Accepted && edit_)
     edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));

@@ -32,12 +32,12 @@ class SingleVariablePanel : public QObject {
   // One click of the spinner: +1 up, -1 down.
   void StepVariable(int direction);
   // Opens the solve dialog modally for the marked variable; without one, does nothing.
-  void SolveButtonClick();
+  void onSolveClicked();
 
   const TVarLink& Variable() const { return variable_; }
 
   // Language of the solve dialog's message: 0 English, 1 Russian.
-  int LanguageIndex = 0;
+  void SetLanguageIndex(int language) { languageIndex_ = language; }
 
  private:
   QDialog& balance_;
@@ -49,4 +49,5 @@ class SingleVariablePanel : public QObject {
   QLabel* label_ = nullptr;
   QLineEdit* edit_ = nullptr;
   TVarLink variable_;
+  int languageIndex_ = 0;
 };

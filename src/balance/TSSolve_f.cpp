@@ -71,59 +71,59 @@ TSSolve_f::~TSSolve_f() = default;
 
 void TSSolve_f::Build() {
   auto* layout = new QVBoxLayout(this);
-  Label1 = new QLabel(this);
-  Label1->setObjectName("Label1");
-  QFont bold = Label1->font();
+  description_ = new QLabel(this);
+  description_->setObjectName("Label1");
+  QFont bold = description_->font();
   bold.setBold(true);
   bold.setPixelSize(kDescriptionPixels);
-  Label1->setFont(bold);
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setWordWrap(true);
-  Label1->setMinimumSize(kDescriptionWidth, kDescriptionHeight);
-  layout->addWidget(Label1);
+  description_->setFont(bold);
+  description_->setAlignment(Qt::AlignCenter);
+  description_->setWordWrap(true);
+  description_->setMinimumSize(kDescriptionWidth, kDescriptionHeight);
+  layout->addWidget(description_);
 
   auto* range = new QGroupBox("Range", this);
   range->setObjectName("GroupBox1");
   auto* rangeRow = new QHBoxLayout(range);
-  Edit1 = new QLineEdit(range);
-  Edit1->setObjectName("Edit1");
-  Edit2 = new QLineEdit(range);
-  Edit2->setObjectName("Edit2");
-  Button2 = new QPushButton("Store", range);
-  Button2->setObjectName("Button2");
-  Button2->setAutoDefault(false);
+  fromField_ = new QLineEdit(range);
+  fromField_->setObjectName("Edit1");
+  toField_ = new QLineEdit(range);
+  toField_->setObjectName("Edit2");
+  storeButton_ = new QPushButton("Store", range);
+  storeButton_->setObjectName("Button2");
+  storeButton_->setAutoDefault(false);
   rangeRow->addWidget(new QLabel("From:", range));
-  rangeRow->addWidget(Edit1);
+  rangeRow->addWidget(fromField_);
   rangeRow->addWidget(new QLabel("To:", range));
-  rangeRow->addWidget(Edit2);
-  rangeRow->addWidget(Button2);
+  rangeRow->addWidget(toField_);
+  rangeRow->addWidget(storeButton_);
   layout->addWidget(range);
-  fromCheck_ = new NumberExitCheck(*Edit1, kEndLimits);
-  toCheck_ = new NumberExitCheck(*Edit2, kEndLimits);
+  fromCheck_ = new NumberExitCheck(*fromField_, kEndLimits);
+  toCheck_ = new NumberExitCheck(*toField_, kEndLimits);
 
   auto* minimization = new QGroupBox("Minimization", this);
   minimization->setObjectName("GroupBox2");
   auto* choices = new QVBoxLayout(minimization);
   auto* group = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
-    RadioButtons[i] = new QRadioButton(kCriterionCaptions[i], minimization);
-    RadioButtons[i]->setObjectName(QString("RadioButton%1").arg(i + 1));
-    group->addButton(RadioButtons[i], i + 1);
-    choices->addWidget(RadioButtons[i]);
+    criterionButtons_[i] = new QRadioButton(kCriterionCaptions[i], minimization);
+    criterionButtons_[i]->setObjectName(QString("RadioButton%1").arg(i + 1));
+    group->addButton(criterionButtons_[i], i + 1);
+    choices->addWidget(criterionButtons_[i]);
   }
-  RadioButtons[0]->setChecked(true);
+  criterionButtons_[0]->setChecked(true);
   connect(group, &QButtonGroup::idClicked, this,
           [this](int id) { criterion_ = static_cast<MomentCriterion>(id); });
   layout->addWidget(minimization);
 
   auto* results = new QFormLayout();
-  Edit3 = new QLineEdit(this);
-  Edit3->setObjectName("Edit3");
-  Edit4 = new QLineEdit(this);
-  Edit4->setObjectName("Edit4");
-  Edit4->setReadOnly(true);
-  results->addRow("Current value:", Edit3);
-  results->addRow("Criteria:", Edit4);
+  currentValue_ = new QLineEdit(this);
+  currentValue_->setObjectName("Edit3");
+  criterionValue_ = new QLineEdit(this);
+  criterionValue_->setObjectName("Edit4");
+  criterionValue_->setReadOnly(true);
+  results->addRow("Current value:", currentValue_);
+  results->addRow("Criteria:", criterionValue_);
   layout->addLayout(results);
 
   auto* buttons = new QHBoxLayout();
@@ -134,30 +134,30 @@ void TSSolve_f::Build() {
     buttons->addWidget(b);
     return b;
   };
-  Button1 = button("Button1", "Solve");
-  OKBtn = button("OKBtn", "OK");
-  CancelBtn = button("CancelBtn", "Cancel");
-  HelpBtn = button("HelpBtn", "Help");
+  solveButton_ = button("Button1", "Solve");
+  okButton_ = button("OKBtn", "OK");
+  cancelButton_ = button("CancelBtn", "Cancel");
+  helpButton_ = button("HelpBtn", "Help");
   layout->addLayout(buttons);
 
-  connect(Button1, &QPushButton::clicked, this, &TSSolve_f::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TSSolve_f::Button2Click);
-  connect(OKBtn, &QPushButton::clicked, this, &TSSolve_f::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &TSSolve_f::reject);
-  connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
+  connect(solveButton_, &QPushButton::clicked, this, &TSSolve_f::onSolveClicked);
+  connect(storeButton_, &QPushButton::clicked, this, &TSSolve_f::onStoreClicked);
+  connect(okButton_, &QPushButton::clicked, this, &TSSolve_f::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &TSSolve_f::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
 }
 
 void TSSolve_f::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
-  if (variable_.Label) Label1->setText(variable_.Label->toolTip());
-  Edit1->setText(Text(variable_.Range->From));
-  Edit2->setText(Text(variable_.Range->To));
-  Edit3->setText(variable_.Edit->text());
+  if (variable_.Label) description_->setText(variable_.Label->toolTip());
+  fromField_->setText(Text(variable_.Range->From));
+  toField_->setText(Text(variable_.Range->To));
+  currentValue_->setText(variable_.Edit->text());
   update_();
   const XYZ& moment = board_.TotalMoment;
-  Edit4->setText(Text(moment.X + moment.Y + moment.Z));
+  criterionValue_->setText(Text(moment.X + moment.Y + moment.Z));
   savedValue_ = *variable_.Value;
 }
 
@@ -165,20 +165,20 @@ bool TSSolve_f::Searching() const {
   return stepper_->isActive();
 }
 
-void TSSolve_f::Button2Click() {
+void TSSolve_f::onStoreClicked() {
   fromCheck_->Apply();
   toCheck_->Apply();
-  const long double from = Read(Edit1);
-  const long double to = Read(Edit2);
+  const long double from = Read(fromField_);
+  const long double to = Read(toField_);
   if (!StoreRange(board_, variable_.Index, from, to)) {
     document_.MarkModified();
     return;
   }
   // Equal ends make no range either.
-  const std::string_view message = SSolveTexts::kMaximumBelowMinimum.In(LanguageIndex);
+  const std::string_view message = SSolveTexts::kMaximumBelowMinimum.In(languageIndex_);
   MessageBoxes::Information(this, windowTitle(),
                             QString::fromUtf8(message.data(), std::ssize(message)));
-  Edit1->setFocus(Qt::OtherFocusReason);
+  fromField_->setFocus(Qt::OtherFocusReason);
 }
 
 void TSSolve_f::Evaluate() {
@@ -186,13 +186,13 @@ void TSSolve_f::Evaluate() {
   update_();
 }
 
-void TSSolve_f::Button1Click() {
+void TSSolve_f::onSolveClicked() {
   if (Searching()) return;
   // The ends as the dialog shows them, stored or not, checked as leaving them checks them.
   fromCheck_->Apply();
   toCheck_->Apply();
-  const long double from = Read(Edit1);
-  const long double to = Read(Edit2);
+  const long double from = Read(fromField_);
+  const long double to = Read(toField_);
   const MomentCriterion criterion = criterion_;
   long double* value = variable_.Value;
   search_ = std::make_unique<SingleVariableSearch>(
@@ -220,17 +220,17 @@ void TSSolve_f::StepSearch() {
 }
 
 void TSSolve_f::ShowValue(long double value, long double criterion) {
-  Edit3->setText(Text(value));
-  Edit4->setText(Text(criterion));
+  currentValue_->setText(Text(value));
+  criterionValue_->setText(Text(criterion));
 }
 
 void TSSolve_f::SetCommandsEnabled(bool enabled) {
-  for (QWidget* control : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2),
-                           static_cast<QWidget*>(OKBtn), static_cast<QWidget*>(Edit1),
-                           static_cast<QWidget*>(Edit2), static_cast<QWidget*>(Edit3)}) {
+  for (QWidget* control : {static_cast<QWidget*>(solveButton_), static_cast<QWidget*>(storeButton_),
+                           static_cast<QWidget*>(okButton_), static_cast<QWidget*>(fromField_),
+                           static_cast<QWidget*>(toField_), static_cast<QWidget*>(currentValue_)}) {
     control->setEnabled(enabled);
   }
-  for (QRadioButton* choice : RadioButtons)
+  for (QRadioButton* choice : criterionButtons_)
     choice->setEnabled(enabled);
   setCursor(enabled ? Qt::ArrowCursor : Qt::BusyCursor);
 }

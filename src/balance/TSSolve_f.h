@@ -35,8 +35,8 @@ class TSSolve_f : public QDialog {
             std::function<void()> update, QWidget* parent = nullptr);
   ~TSSolve_f() override;
 
-  void Button1Click();  // Solve
-  void Button2Click();  // Store
+  void onSolveClicked();
+  void onStoreClicked();
 
   // 1 "Sum of all moments" ... 4 "Moments around Z", from the radio buttons.
   MomentCriterion Criterion() const { return criterion_; }
@@ -46,19 +46,7 @@ class TSSolve_f : public QDialog {
   int Evaluations() const { return evaluations_; }
 
   // Language of the message this builds itself: 0 English, 1 Russian.
-  int LanguageIndex = 0;
-
-  QLabel* Label1 = nullptr;
-  QLineEdit* Edit1 = nullptr;      // From
-  QLineEdit* Edit2 = nullptr;      // To
-  QPushButton* Button2 = nullptr;  // Store
-  std::array<QRadioButton*, 4> RadioButtons{};
-  QLineEdit* Edit3 = nullptr;      // current value
-  QLineEdit* Edit4 = nullptr;      // criterion
-  QPushButton* Button1 = nullptr;  // Solve
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  QPushButton* HelpBtn = nullptr;
+  void SetLanguageIndex(int language) { languageIndex_ = language; }
 
  signals:
   void SearchFinished();
@@ -76,6 +64,19 @@ class TSSolve_f : public QDialog {
   void ShowValue(long double value, long double criterion);
   void SetCommandsEnabled(bool enabled);
   void Evaluate();
+
+  QLabel* description_ = nullptr;  // the variable's description
+  QLineEdit* fromField_ = nullptr;
+  QLineEdit* toField_ = nullptr;
+  QPushButton* storeButton_ = nullptr;
+  std::array<QRadioButton*, 4> criterionButtons_{};
+  QLineEdit* currentValue_ = nullptr;
+  QLineEdit* criterionValue_ = nullptr;
+  QPushButton* solveButton_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
+  int languageIndex_ = 0;
 
   TVarLink variable_;
   DoorDocument& document_;

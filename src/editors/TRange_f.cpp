@@ -32,27 +32,27 @@ TRange_f::TRange_f(HelpBrowser& help, QWidget* parent) : QDialog(parent), help_(
                  Qt::WindowCloseButtonHint);
 
   auto* layout = new QVBoxLayout(this);
-  Label3 = new QLabel(this);
-  Label3->setObjectName("Label3");
-  QFont bold = Label3->font();
+  description_ = new QLabel(this);
+  description_->setObjectName("Label3");
+  QFont bold = description_->font();
   bold.setBold(true);
   bold.setPixelSize(kDescriptionPixels);
-  Label3->setFont(bold);
-  Label3->setWordWrap(true);
-  Label3->setAlignment(Qt::AlignCenter);
-  Label3->setMinimumSize(kDescriptionWidth, kDescriptionHeight);
-  layout->addWidget(Label3);
+  description_->setFont(bold);
+  description_->setWordWrap(true);
+  description_->setAlignment(Qt::AlignCenter);
+  description_->setMinimumSize(kDescriptionWidth, kDescriptionHeight);
+  layout->addWidget(description_);
 
   auto* ends = new QFormLayout();
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName("Edit1");
-  Edit2 = new QLineEdit(this);
-  Edit2->setObjectName("Edit2");
-  ends->addRow("From:", Edit1);
-  ends->addRow("To:", Edit2);
+  fromField_ = new QLineEdit(this);
+  fromField_->setObjectName("Edit1");
+  toField_ = new QLineEdit(this);
+  toField_->setObjectName("Edit2");
+  ends->addRow("From:", fromField_);
+  ends->addRow("To:", toField_);
   layout->addLayout(ends);
-  fromCheck_ = new NumberExitCheck(*Edit1, kEndLimits);
-  toCheck_ = new NumberExitCheck(*Edit2, kEndLimits);
+  fromCheck_ = new NumberExitCheck(*fromField_, kEndLimits);
+  toCheck_ = new NumberExitCheck(*toField_, kEndLimits);
 
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);
@@ -62,27 +62,27 @@ TRange_f::TRange_f(HelpBrowser& help, QWidget* parent) : QDialog(parent), help_(
     buttons->addWidget(b);
     return b;
   };
-  OKBtn = button("OKBtn", "OK");
-  OKBtn->setDefault(true);
-  CancelBtn = button("CancelBtn", "Cancel");
-  HelpBtn = button("HelpBtn", "Help");
-  HelpBtn->setAutoDefault(false);
+  okButton_ = button("OKBtn", "OK");
+  okButton_->setDefault(true);
+  cancelButton_ = button("CancelBtn", "Cancel");
+  helpButton_ = button("HelpBtn", "Help");
+  helpButton_->setAutoDefault(false);
   layout->addLayout(buttons);
 
-  for (QLineEdit* end : {Edit1, Edit2})
+  for (QLineEdit* end : {fromField_, toField_})
     connect(end, &QLineEdit::textChanged, this, [this] { rangeChanged_ = true; });
-  connect(OKBtn, &QPushButton::clicked, this, &TRange_f::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
+  connect(okButton_, &QPushButton::clicked, this, &TRange_f::onOkClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { help_.ShowTopic("doors_proj"); });
 }
 
 void TRange_f::Prepare(const QString& description, long double from, long double to) {
-  Label3->setText(description);
-  Edit1->setText(UserNumberText(kEndFormat, from));
-  Edit2->setText(UserNumberText(kEndFormat, to));
+  description_->setText(description);
+  fromField_->setText(UserNumberText(kEndFormat, from));
+  toField_->setText(UserNumberText(kEndFormat, to));
 }
 
-void TRange_f::OKBtnClick() {
+void TRange_f::onOkClicked() {
   // OK may come without leaving the end typed in (Enter, a shortcut): both ends get the check
   // leaving them gives. A text shown by the dialog itself passes it unchanged.
   fromCheck_->Apply();
@@ -95,6 +95,14 @@ void TRange_f::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   rangeChanged_ = false;
   CenterOnScreen(*this);
-  Edit1->setFocus(Qt::OtherFocusReason);
-  Edit1->selectAll();
+  fromField_->setFocus(Qt::OtherFocusReason);
+  fromField_->selectAll();
+}
+
+QString TRange_f::FromText() const {
+  return fromField_->text();
+}
+
+QString TRange_f::ToText() const {
+  return toField_->text();
 }

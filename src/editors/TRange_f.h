@@ -25,19 +25,22 @@ class TRange_f : public QDialog {
   // Whether either end's text changed since the dialog was shown.
   bool RangeChanged() const { return rangeChanged_; }
 
-  void OKBtnClick();
+  void onOkClicked();
 
-  QLabel* Label3 = nullptr;
-  QLineEdit* Edit1 = nullptr;  // From
-  QLineEdit* Edit2 = nullptr;  // To
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  QPushButton* HelpBtn = nullptr;
+  // The two ends as typed, for the caller to read back after OK.
+  QString FromText() const;
+  QString ToText() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  QLabel* description_ = nullptr;  // the parameter's description
+  QLineEdit* fromField_ = nullptr;
+  QLineEdit* toField_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* helpButton_ = nullptr;
   HelpBrowser& help_;
   NumberExitCheck* fromCheck_ = nullptr;
   NumberExitCheck* toCheck_ = nullptr;

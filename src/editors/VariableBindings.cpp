@@ -59,8 +59,9 @@ VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document,
       connect(item, &QAction::triggered, this, handler);
     }
   };
-  command("SpecifyRange1", "Variable1", "Specify a range...", [this] { SpecifyRangeClick(); });
-  command("MarkVariable1", "Variable1", "Mark as single variable", [this] { MarkVariableClick(); });
+  command("SpecifyRange1", "Variable1", "Specify a range...", [this] { onSpecifyRangeClicked(); });
+  command("MarkVariable1", "Variable1", "Mark as single variable",
+          [this] { onMarkVariableClicked(); });
   command("PopRange", "PopupMenu2", "Specify a range ...", [this] { SpecifyRange(contextField_); });
   command("PopMark", "PopupMenu2", "Mark as single variable",
           [this] { MarkVariable(contextField_); });
@@ -98,17 +99,17 @@ QLineEdit* VariableBindings::FocusedField() {
     Bind(probe, focused);
     if (probe.IsSet()) return probe.Edit;
   }
-  const std::string_view message = ProjTexts::kSelectVariableFirst.In(LanguageIndex);
+  const std::string_view message = ProjTexts::kSelectVariableFirst.In(languageIndex_);
   MessageBoxes::Information(&projections_, projections_.windowTitle(),
                             QString::fromUtf8(message.data(), std::ssize(message)));
   return nullptr;
 }
 
-void VariableBindings::SpecifyRangeClick() {
+void VariableBindings::onSpecifyRangeClicked() {
   if (QLineEdit* field = FocusedField()) SpecifyRange(field);
 }
 
-void VariableBindings::MarkVariableClick() {
+void VariableBindings::onMarkVariableClicked() {
   if (QLineEdit* field = FocusedField()) MarkVariable(field);
 }
 
@@ -134,8 +135,8 @@ void VariableBindings::EditRange() {
     // Read back as shown: an untouched range comes back rounded to the decimals shown.
     const NumberLocale locale = UserNumberLocale();
     const Range before = *rangeTarget_.Range;
-    rangeTarget_.Range->From = ReadNumber(dialog.Edit1->text().toStdString(), locale);
-    rangeTarget_.Range->To = ReadNumber(dialog.Edit2->text().toStdString(), locale);
+    rangeTarget_.Range->From = ReadNumber(dialog.FromText().toStdString(), locale);
+    rangeTarget_.Range->To = ReadNumber(dialog.ToText().toStdString(), locale);
     // A range the user edited is door data of its own: it must not be lost when the
     // projections dialog itself is cancelled.
     if (result == TRange_f::kRangeChanged && !(*rangeTarget_.Range == before))

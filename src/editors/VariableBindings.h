@@ -44,15 +44,15 @@ class VariableBindings : public QObject {
   void MarkVariable(QLineEdit* field);
   // The Variable menu's commands: they act on the focused entry field, or say that there is
   // none.
-  void SpecifyRangeClick();
-  void MarkVariableClick();
+  void onSpecifyRangeClicked();
+  void onMarkVariableClicked();
 
   const TVarLink& RangeTarget() const { return rangeTarget_; }
   const TVarLink& ActiveVar() const { return activeVar_; }
   TRange_f& RangeDialog() { return *rangeDialog_; }
 
   // Language of the message this builds itself: 0 English, 1 Russian.
-  int LanguageIndex = 0;
+  void SetLanguageIndex(int language) { languageIndex_ = language; }
 
  signals:
   void VariableMarked(const TVarLink& variable);
@@ -76,4 +76,5 @@ class VariableBindings : public QObject {
   TVarLink rangeTarget_;
   TVarLink activeVar_;
   QLineEdit* contextField_ = nullptr;  // the field whose context menu was opened last
+  int languageIndex_ = 0;
 };

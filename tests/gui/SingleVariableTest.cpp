@@ -40,6 +40,14 @@
 
 namespace {
 
+// A dialog's control by its object name.
+template <class T>
+T* Child(QObject* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
+  EXPECT_NE(child, nullptr) << name.toStdString();
+  return child;
+}
+
 // A search ends long before this; it only keeps a broken one from stalling the run.
 constexpr int kSearchTimeoutMs = 120000;
 // The door tilted in bottom trawling: the wing's lift carries part of the weight, the keel in
@@ -146,23 +154,23 @@ class SingleVariable : public ::testing::Test {
 
   // Types the range, picks the criterion, presses Solve and waits for the search to end.
   void Solve(TSSolve_f& dialog, const char* from, const char* to, int criterion) {
-    Type(dialog.Edit1, from);
-    Type(dialog.Edit2, to);
+    Type(Child<QLineEdit>(&dialog, "Edit1"), from);
+    Type(Child<QLineEdit>(&dialog, "Edit2"), to);
     // On the button's circle: a radio button takes clicks on its circle and caption only.
-    QRadioButton* choice = dialog.RadioButtons[criterion - 1];
+    QRadioButton* choice = Child<QRadioButton>(&dialog, QString("RadioButton%1").arg(criterion));
     const int middle = choice->height() / 2;
     QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(middle, middle));
     ASSERT_EQ(dialog.Criterion(), static_cast<MomentCriterion>(criterion));
     QSignalSpy finished(&dialog, &TSSolve_f::SearchFinished);
-    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
     // Meanwhile the dialog's commands wait; Cancel stays to stop the search.
-    EXPECT_FALSE(dialog.Button1->isEnabled());
-    EXPECT_FALSE(dialog.OKBtn->isEnabled());
-    EXPECT_FALSE(dialog.Button2->isEnabled());
-    EXPECT_TRUE(dialog.CancelBtn->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(&dialog, "Button1")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(&dialog, "OKBtn")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(&dialog, "Button2")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(&dialog, "CancelBtn")->isEnabled());
     ASSERT_TRUE(finished.wait(kSearchTimeoutMs));
-    EXPECT_TRUE(dialog.Button1->isEnabled());
-    EXPECT_TRUE(dialog.OKBtn->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(&dialog, "Button1")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(&dialog, "OKBtn")->isEnabled());
   }
 
   // The moment of the door, on its own, at the tilt with the value given to the field.
@@ -213,7 +221,7 @@ class VariableMenuWithoutField : public SingleVariable,
 
 TEST_P(VariableMenuWithoutField, SaysToSelectAFieldFirst) {
   ShowProjections();
-  app_->Variables().LanguageIndex = GetParam().language;
+  app_->Variables().SetLanguageIndex(GetParam().language);
   auto* ok = proj_->findChild<QPushButton*>("OKBtn");
   ok->setFocus(Qt::MouseFocusReason);
   MessageBoxScript boxes;
@@ -244,8 +252,8 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
     auto* dialog = qobject_cast<TRange_f*>(modal);
     ASSERT_NE(dialog, nullptr);
     colourWhileOpen = BaseColour(Field("x0"));
-    description = dialog->Label3->text();
-    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    description = Child<QLabel>(&*dialog, "Label3")->text();
+    QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
   });
   ContextCommand("x0", "PopRange");
   EXPECT_EQ(colourWhileOpen, VariableBindings::kRangeColour);
@@ -265,9 +273,9 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
     auto* dialog = qobject_cast<TRange_f*>(modal);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    Type(dialog->Edit1, "0.5");
-    Type(dialog->Edit2, "1e21");  // beyond what an end may be: becomes 0
-    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    Type(Child<QLineEdit>(&*dialog, "Edit1"), "0.5");
+    Type(Child<QLineEdit>(&*dialog, "Edit2"), "1e21");  // beyond what an end may be: becomes 0
+    QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
   });
   FocusField("zh");
   proj_->findChild<QAction*>("SpecifyRange1")->trigger();
@@ -303,16 +311,16 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   AnswerNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<TSSolve_f*>(modal);
     ASSERT_NE(dialog, nullptr);
-    description = dialog->Label1->text();
-    from = dialog->Edit1->text();
-    to = dialog->Edit2->text();
-    current = dialog->Edit3->text();
-    criterionOne =
-        dialog->RadioButtons[0]->isChecked() && dialog->Criterion() == MomentCriterion::Sum;
-    QTest::mouseClick(dialog->HelpBtn, Qt::LeftButton);
+    description = Child<QLabel>(&*dialog, "Label1")->text();
+    from = Child<QLineEdit>(&*dialog, "Edit1")->text();
+    to = Child<QLineEdit>(&*dialog, "Edit2")->text();
+    current = Child<QLineEdit>(&*dialog, "Edit3")->text();
+    criterionOne = Child<QRadioButton>(&*dialog, "RadioButton1")->isChecked() &&
+                   dialog->Criterion() == MomentCriterion::Sum;
+    QTest::mouseClick(Child<QPushButton>(&*dialog, "HelpBtn"), Qt::LeftButton);
     if (auto* page = app_->Help().findChild<QTextBrowser*>(); page && app_->Help().isVisible())
       helpPage = page->source().toString();
-    QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
   });
   QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
   EXPECT_EQ(description, "Force of gravity, [newton]");
@@ -347,9 +355,9 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   auto dialog = OpenSolve();
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Ok);
-  Type(dialog->Edit1, GetParam().from);
-  Type(dialog->Edit2, GetParam().to);
-  QTest::mouseClick(dialog->Button2, Qt::LeftButton);
+  Type(Child<QLineEdit>(&*dialog, "Edit1"), GetParam().from);
+  Type(Child<QLineEdit>(&*dialog, "Edit2"), GetParam().to);
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "Button2"), Qt::LeftButton);
   if (GetParam().stored) {
     EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(app_->Board().Ranges[g].From, std::stold(GetParam().from));
@@ -360,7 +368,7 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
               std::vector<QString>{"Maximum less than minimum. Correct and try again."});
     EXPECT_EQ(app_->Board().Ranges[g], (Range{1000, 2000, 0}));
     EXPECT_FALSE(app_->Document().IsModified());
-    QTRY_VERIFY(dialog->Edit1->hasFocus());
+    QTRY_VERIFY(Child<QLineEdit>(&*dialog, "Edit1")->hasFocus());
   }
 }
 
@@ -382,11 +390,12 @@ TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) 
   const long double found = app_->Board().G;
   EXPECT_NE(found, weight);
   EXPECT_LT(std::fabs(MomentWith(&TBoard::G, found).X), SingleVariableSearch::kZeroTolerance);
-  EXPECT_EQ(dialog->Edit3->text(), UserNumberText("###########0.#######", found));
+  EXPECT_EQ(Child<QLineEdit>(&*dialog, "Edit3")->text(),
+            UserNumberText("###########0.#######", found));
   EXPECT_EQ(MomentXField()->text(),
             UserNumberText("######0.##", MomentWith(&TBoard::G, found).X / 1000));
 
-  QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
   EXPECT_EQ(app_->Board().G, weight);
   EXPECT_EQ(Field("G")->text(), fieldText);
   EXPECT_EQ(MomentXField()->text(), momentX);
@@ -407,7 +416,7 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
     EXPECT_GE(std::fabs(MomentWith(&TBoard::v, 0.5L + i * h).Y),
               std::fabs(MomentWith(&TBoard::v, found).Y));
 
-  QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
   EXPECT_EQ(app_->Board().v, found);
   EXPECT_TRUE(app_->Document().IsModified());
 }
@@ -430,12 +439,12 @@ TEST_F(SingleVariable, CancelStopsARunningSearch) {
   Mark("G");
   const long double weight = app_->Board().G;
   auto dialog = OpenSolve();
-  Type(dialog->Edit1, "0");
-  Type(dialog->Edit2, "20000");
-  QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+  Type(Child<QLineEdit>(&*dialog, "Edit1"), "0");
+  Type(Child<QLineEdit>(&*dialog, "Edit2"), "20000");
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "Button1"), Qt::LeftButton);
   // The window answers while the search runs: the values tried appear one by one.
   QTRY_VERIFY(dialog->Evaluations() >= 3);
-  QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog->Searching());
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(app_->Board().G, weight);
