@@ -279,6 +279,7 @@ void BalanceUi::BuildMenus(QDialog& window) {
   KeelOriginItem = AddItem(dialogs, "MnuKPos", "Keel position ...");
   dialogs->addSeparator();
   DetailItem = AddItem(dialogs, "MnuDetail", "Detail ...");
+  SweepItem = AddItem(dialogs, "MnuSweep", "Sweep ...");
 
   QMenu* options = MenuBar->addMenu("Options");
   options->setObjectName("Options1");
@@ -294,6 +295,8 @@ void BalanceUi::BuildMenus(QDialog& window) {
   options->addSeparator();
   ShowProcessItem = AddItem(options, "MnuShProces", "Show solving process", true);
   SensitivityItem = AddItem(options, "SolverSensitivity", "Solver sensitivity ...");
+  FastSolverItem = AddItem(options, "MnuFastSolver", "Fast solver", true);
+  FastSolverItem->setToolTip("Balance with the Newton search instead of the relaxation");
   options->addSeparator();
   CalculatorItem = AddItem(options, "RunCalculator1", "Run Calculator");
   CalculatorItem->setShortcut(QKeySequence("Ctrl+F1"));
@@ -302,6 +305,8 @@ void BalanceUi::BuildMenus(QDialog& window) {
   report->menuAction()->setObjectName("Print1");
   ShowLogItem = AddItem(report, "ShowLogFile1", "Show Log File ...");
   ClearLogItem = AddItem(report, "ClearLogFile1", "Clear Log File");
+  report->addSeparator();
+  SaveViewsItem = AddItem(report, "MnuSaveViews", "Save views as image ...");
   PrintItem = MenuBar->addAction("Print");
   PrintItem->setObjectName("Print2");
 

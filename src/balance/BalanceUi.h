@@ -50,6 +50,7 @@ struct BalanceUi {
   QAction *ShowForcesItem = nullptr, *ShowLabelsItem = nullptr, *ShowProcessItem = nullptr;
   QAction *SensitivityItem = nullptr, *CalculatorItem = nullptr;
   QAction *ShowLogItem = nullptr, *ClearLogItem = nullptr, *PrintItem = nullptr;
+  QAction *FastSolverItem = nullptr, *SweepItem = nullptr, *SaveViewsItem = nullptr;
   QMenu* PopupMenu = nullptr;
   QAction *PopProjectionsItem = nullptr, *PopHydrodynamicItem = nullptr,
           *PopEnvironmentItem = nullptr, *PopTrawlItem = nullptr;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 
+#include "StabilityPanel.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
 #include "model/TBoard.h"
@@ -98,6 +99,9 @@ TBDetail_f::TBDetail_f(const TBoard& board, QWidget* parent)
   client_->setObjectName("Client");
   client_->setMinimumSize(kDesignWidth, kDesignHeight);
   outer->addWidget(client_);
+  // The stability of the position goes below the forces' area, which keeps its size.
+  stability_ = new StabilityPanel(this);
+  outer->addWidget(stability_);
   auto* layout = new QVBoxLayout(client_);
   layout->setContentsMargins(kMargin, 2, kMargin, kMargin);
 
@@ -331,6 +335,7 @@ void TBDetail_f::FillFromModel() {
     forceGrid_->setCurrentCell(0, 0);
   }
   onForceCellSelected(0, 0);
+  stability_->ShowFor(board_);
 }
 
 void TBDetail_f::onForceCellSelected(int col, int row) {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
+class StabilityPanel;
 class TBoard;
 class TForce;
 
@@ -68,4 +69,5 @@ class TBDetail_f : public QDialog {
   QLabel* secondMomentAxis_ = nullptr;
   QLineEdit* secondMoment_ = nullptr;
   QPushButton* okButton_ = nullptr;
+  StabilityPanel* stability_ = nullptr;  // the stability of the position, below the forces
 };

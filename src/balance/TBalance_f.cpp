@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -15,6 +16,7 @@
 #include "CalculatorLauncher.h"
 #include "DoorCommands.h"
 #include "DoorDocument.h"
+#include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "ReportDateTime.h"
@@ -23,10 +25,13 @@
 #include "TBDetail_f.h"
 #include "TEditF.h"
 #include "TSpinButton.h"
+#include "TSweep_f.h"
 #include "TextFileWindow.h"
 #include "ThreeViewDrawing.h"
+#include "ThreeViewPicture.h"
 #include "UserLocale.h"
 #include "model/BalanceSearch.h"
+#include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -48,6 +53,8 @@ constexpr char kStabilityFormat[] = "####0.####";
 constexpr char kForceFormat[] = "#########0.####";
 constexpr char kAttackAngleFormat[] = "#####0.###";
 constexpr long double kSolverTolerance = 0.1L;  // N*m
+// Where the user's choice of the Newton search is kept between sessions.
+constexpr char kFastSolverKey[] = "Balance/FastSolver";
 
 }  // namespace
 
@@ -90,6 +97,7 @@ TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Servic
   ui_.ShowForcesItem->setChecked(flags_.ShowForces);
   ui_.ShowLabelsItem->setChecked(flags_.ShowLabels);
   ui_.ShowProcessItem->setChecked(flags_.ShowProcess);
+  ui_.FastSolverItem->setChecked(QSettings().value(kFastSolverKey, false).toBool());
   stabilityOn_ = true;
   onUpdateClicked();
 }
@@ -165,6 +173,47 @@ void TBalance_f::ConnectCommands() {
           [this] { services_.Calculator.RunCalculator(this); });
   connect(ui_.ShowLogItem, &QAction::triggered, this, &TBalance_f::ShowLogFile);
   connect(ui_.ClearLogItem, &QAction::triggered, this, &TBalance_f::ClearLogFile);
+  connect(ui_.FastSolverItem, &QAction::toggled, this, &TBalance_f::onFastSolverToggled);
+  connect(ui_.SweepItem, &QAction::triggered, this, &TBalance_f::onSweepClicked);
+  connect(ui_.SaveViewsItem, &QAction::triggered, this, &TBalance_f::onSaveViewsClicked);
+}
+
+void TBalance_f::onFastSolverToggled(bool on) {
+  QSettings().setValue(kFastSolverKey, on);
+  if (sweepWindow_ && !sweepWindow_->Running())
+    sweepWindow_->SetMethod(on ? BalanceMethod::Newton : BalanceMethod::Relaxation);
+}
+
+void TBalance_f::onSweepClicked() {
+  if (!sweepWindow_) {
+    sweepWindow_ = new TSweep_f(board_, services_.Help, this);
+    sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
+                                                            : BalanceMethod::Relaxation);
+  }
+  sweepWindow_->show();
+  sweepWindow_->raise();
+  sweepWindow_->activateWindow();
+}
+
+void TBalance_f::onSaveViewsClicked() {
+  FileDialogRequest request;
+  request.Parent = this;
+  request.ObjectName = "SaveViewsDialog";
+  request.Title = "Save views as image";
+  request.SelectedFile = "door-views.png";
+  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.DefaultSuffix = "png";
+  request.Kind = FileDialogRequest::Mode::Save;
+  const std::optional<QString> path = FileDialogs::Choose(request);
+  if (!path) return;
+  ViewFlags flags;
+  flags.Hidden = flags_.ShowHidden;
+  flags.Points = flags_.ShowPoints;
+  flags.Forces = flags_.ShowForces;
+  flags.Labels = flags_.ShowLabels;
+  if (const auto problem = ThreeViewPicture(board_, flags, angleRad_).Save(*path))
+    MessageBoxes::Critical(this, "Save views as image",
+                           *path + " could not be written: " + *problem);
 }
 
 void TBalance_f::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
@@ -276,7 +325,11 @@ void TBalance_f::onBalanceClicked() {
   }
   // The solver is quick enough to run to its end at once.
   long double ax = x, ay = y, az = z;
-  board_.Solve(ax, ay, az, kSolverTolerance);
+  if (ui_.FastSolverItem->isChecked()) {
+    NewtonSolver(board_, kSolverTolerance).Solve(ax, ay, az);
+  } else {
+    board_.Solve(ax, ay, az, kSolverTolerance);
+  }
   ShowAngles(ax, ay, az);
   onUpdateClicked();
   FinishSearch();

@@ -21,6 +21,7 @@ class HelpBrowser;
 class QAction;
 class TAskAny;
 class TBDetail_f;
+class TSweep_f;
 class TBoard;
 class TextFileWindow;
 struct ViewSettings;
@@ -82,6 +83,8 @@ class TBalance_f : public QDialog {
   std::vector<QObject*> EditingCommands() const;
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
+  // The sweep window, once "Sweep ..." has opened it.
+  TSweep_f* SweepWindow() const { return sweepWindow_; }
 
  signals:
   // A search started (true) or ended (false); the program's other windows lock and unlock
@@ -111,6 +114,9 @@ class TBalance_f : public QDialog {
   void ClearLogFile();
   void AskSensitivity();
   void ScheduleRedraw();
+  void onFastSolverToggled(bool on);
+  void onSweepClicked();
+  void onSaveViewsClicked();
 
   TBoard& board_;  // the document's door
   DisplayFlags& flags_;
@@ -123,6 +129,7 @@ class TBalance_f : public QDialog {
   int relaxationSteps_ = 0;
   bool redrawPending_ = false;
   TextFileWindow* logWindow_ = nullptr;  // made when first needed
+  TSweep_f* sweepWindow_ = nullptr;      // made when first needed
   int languageIndex_ = 0;
   TextFileOpener openTextFile_;
   std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs

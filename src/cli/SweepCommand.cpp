@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -15,6 +14,7 @@
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
 #include "numbers/QuotedToken.h"
+#include "report/SweepCsv.h"
 
 namespace {
 
@@ -34,29 +34,8 @@ std::string FieldNames() {
   return names;
 }
 
-// Full precision, "." as decimal separator whatever the locale.
-std::string Number(long double value) {
-  if (!std::isfinite(value)) return "nan";
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", static_cast<double>(value));
-  return text;
-}
-
 double JsonNumber(long double value) {
   return static_cast<double>(value);  // NaN is written as null
-}
-
-void PrintCsv(const ParameterSweep& sweep, const std::string& variable, std::ostream& out) {
-  out << variable
-      << ",rot_x_deg,rot_y_deg,rot_z_deg,wing_attack_deg,spread_kN,resistance_kN,vertical_kN,"
-         "spread_over_resistance,converged,iterations,moment_sum_Nm\n";
-  for (const SweepPoint& p : sweep.Points()) {
-    out << Number(p.Value) << ',' << Number(p.RotX) << ',' << Number(p.RotY) << ','
-        << Number(p.RotZ) << ',' << Number(p.WingAttackDeg) << ',' << Number(p.SpreadKN) << ','
-        << Number(p.ResistanceKN) << ',' << Number(p.VerticalKN) << ','
-        << Number(p.SpreadOverResistance) << ',' << (p.Converged ? 1 : 0) << ',' << p.Iterations
-        << ',' << Number(p.MomentSum) << '\n';
-  }
 }
 
 void PrintJson(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
@@ -169,7 +148,7 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
                        a[0], a[1], a[2], kBalanceTolerance);
   sweep.Run();
   if (csv_) {
-    PrintCsv(sweep, variable_, out);
+    WriteSweepCsv(out, variable_, sweep.Points());
   } else if (json_) {
     PrintJson(sweep, variable_, method_, out);
   } else {

@@ -26,7 +26,8 @@ static void RegisterProgramResources() {
 namespace {
 
 // The topics the windows of the program open.
-const QStringList kTopics = {"doors", "doors_proj", "doors_hydro", "doors_balance"};
+const QStringList kTopics = {"doors", "doors_proj", "doors_hydro", "doors_balance",
+                             "doors_analysis"};
 
 QUrl PageUrl(const QString& topic) {
   return QUrl("qrc:/help/" + topic + ".html");

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -143,8 +144,11 @@ TEST(TBDetailTest, LayoutAndControls) {
   TBDetail_f dialog(board);
   EXPECT_EQ(dialog.objectName(), "BDetail_f");
   EXPECT_EQ(dialog.windowTitle(), "Details");
-  EXPECT_EQ(dialog.minimumSize(), QSize(540, 240));
-  EXPECT_EQ(dialog.maximumSize(), QSize(540, 240));
+  // The forces' area keeps its design size; the stability area below it adds only height.
+  dialog.layout()->activate();
+  EXPECT_EQ(dialog.findChild<QWidget*>("Client")->size(), QSize(540, 240));
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  EXPECT_EQ(dialog.minimumWidth(), 540);
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowContextHelpButtonHint);
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
 

@@ -1,0 +1,205 @@
+#include "SweepPlot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "UserLocale.h"
+
+namespace {
+
+constexpr int kLeftMargin = 56;
+constexpr int kRightMargin = 12;
+constexpr int kTopMargin = 8;
+constexpr int kBottomMargin = 30;
+constexpr int kBandGap = 18;
+constexpr int kTicks = 4;
+
+struct Curve {
+  const char* Name;
+  long double SweepPoint::*Field;
+  QColor Colour;
+};
+
+struct Band {
+  const char* Title;
+  std::vector<Curve> Curves;
+};
+
+const std::vector<Band>& Bands() {
+  static const std::vector<Band> kBands = {
+      {"Angles, deg",
+       {{"attack", &SweepPoint::WingAttackDeg, QColor(0, 0, 0)},
+        {"x", &SweepPoint::RotX, QColor(200, 40, 40)},
+        {"y", &SweepPoint::RotY, QColor(30, 140, 40)},
+        {"z", &SweepPoint::RotZ, QColor(30, 70, 200)}}},
+      {"Forces, kN",
+       {{"spread", &SweepPoint::SpreadKN, QColor(30, 70, 200)},
+        {"resistance", &SweepPoint::ResistanceKN, QColor(200, 40, 40)},
+        {"vertical", &SweepPoint::VerticalKN, QColor(30, 140, 40)}}},
+      {"Spread / resistance",
+       {{"spread/resistance", &SweepPoint::SpreadOverResistance, QColor(120, 40, 160)}}},
+  };
+  return kBands;
+}
+
+QString Tick(long double value) {
+  return UserNumberText("#####0.###", value);
+}
+
+}  // namespace
+
+SweepPlot::SweepPlot(QWidget* parent) : QWidget(parent) {
+  setObjectName("SweepPlot");
+  setMinimumSize(320, 300);
+  setAutoFillBackground(false);
+}
+
+void SweepPlot::SetAxis(const QString& variable, long double from, long double to) {
+  variable_ = variable;
+  from_ = from;
+  to_ = to;
+  update();
+}
+
+void SweepPlot::SetPoints(const std::vector<SweepPoint>& points) {
+  points_ = points;
+  update();
+}
+
+void SweepPlot::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  Paint(painter, size());
+}
+
+void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
+  painter.save();
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  QFont font = painter.font();
+  font.setPointSize(8);
+  painter.setFont(font);
+  const QFontMetrics metrics(font);
+
+  const std::vector<Band>& bands = Bands();
+  const int count = static_cast<int>(bands.size());
+  const int plotWidth = std::max(10, size.width() - kLeftMargin - kRightMargin);
+  const int bandHeight =
+      std::max(20, (size.height() - kTopMargin - kBottomMargin - (count - 1) * kBandGap) / count);
+  const long double xLow = std::min(from_, to_);
+  long double xSpan = std::fabs(to_ - from_);
+  if (!(xSpan > 0)) xSpan = 1;
+  const auto xPixel = [&](long double value) {
+    return kLeftMargin + static_cast<double>((value - xLow) / xSpan) * plotWidth;
+  };
+
+  for (int b = 0; b < count; ++b) {
+    const Band& band = bands[static_cast<std::size_t>(b)];
+    const QRect area(kLeftMargin, kTopMargin + b * (bandHeight + kBandGap), plotWidth, bandHeight);
+    // The band's value range from its finite values; a flat range is widened.
+    long double low = std::numeric_limits<long double>::infinity();
+    long double high = -low;
+    for (const SweepPoint& p : points_)
+      for (const Curve& c : band.Curves) {
+        const long double v = p.*(c.Field);
+        if (!std::isfinite(v)) continue;
+        low = std::min(low, v);
+        high = std::max(high, v);
+      }
+    if (!(low <= high)) {
+      low = 0;
+      high = 1;
+    }
+    if (high - low < 1e-9L) {
+      low -= 0.5L;
+      high += 0.5L;
+    }
+    const long double pad = (high - low) * 0.05L;
+    low -= pad;
+    high += pad;
+    const auto yPixel = [&](long double value) {
+      return area.bottom() - static_cast<double>((value - low) / (high - low)) * area.height();
+    };
+
+    painter.setPen(QColor(225, 225, 225));
+    for (int t = 0; t <= kTicks; ++t) {
+      const long double v = low + (high - low) * t / kTicks;
+      const double y = yPixel(v);
+      painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+      painter.setPen(QColor(80, 80, 80));
+      painter.drawText(QRectF(0, y - 8, kLeftMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                       Tick(v));
+      painter.setPen(QColor(225, 225, 225));
+    }
+    painter.setPen(QColor(120, 120, 120));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+
+    // Legend along the band's top.
+    int legendX = area.left() + 6;
+    painter.setPen(QColor(40, 40, 40));
+    painter.drawText(QPoint(legendX, area.top() + metrics.ascent() + 2), band.Title);
+    legendX += metrics.horizontalAdvance(band.Title) + 12;
+    for (const Curve& c : band.Curves) {
+      painter.setPen(QPen(c.Colour, 2));
+      const int y = area.top() + metrics.ascent() / 2 + 4;
+      painter.drawLine(legendX, y, legendX + 14, y);
+      painter.drawText(QPoint(legendX + 18, area.top() + metrics.ascent() + 2), c.Name);
+      legendX += 18 + metrics.horizontalAdvance(c.Name) + 12;
+    }
+
+    painter.save();
+    painter.setClipRect(area.adjusted(-4, -4, 4, 4));
+    for (const Curve& c : band.Curves) {
+      QPainterPath path;
+      bool open = false;
+      for (const SweepPoint& p : points_) {
+        const long double v = p.*(c.Field);
+        if (!std::isfinite(v)) {
+          open = false;
+          continue;
+        }
+        const QPointF at(xPixel(p.Value), yPixel(v));
+        if (open) {
+          path.lineTo(at);
+        } else {
+          path.moveTo(at);
+          open = true;
+        }
+      }
+      painter.setPen(QPen(c.Colour, 1.6));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPath(path);
+      for (const SweepPoint& p : points_) {
+        const long double v = p.*(c.Field);
+        if (!std::isfinite(v)) continue;
+        const QPointF at(xPixel(p.Value), yPixel(v));
+        if (p.Converged) {
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(c.Colour);
+          painter.drawEllipse(at, 2.0, 2.0);
+        } else {
+          painter.setPen(QPen(QColor(230, 0, 0), 1.5));
+          painter.setBrush(Qt::NoBrush);
+          painter.drawEllipse(at, 4.5, 4.5);
+        }
+      }
+    }
+    painter.restore();
+  }
+
+  // The value axis under the last band.
+  const int axisY = kTopMargin + count * bandHeight + (count - 1) * kBandGap;
+  painter.setPen(QColor(80, 80, 80));
+  for (int t = 0; t <= kTicks; ++t) {
+    const long double v = xLow + xSpan * t / kTicks;
+    const double x = xPixel(v);
+    painter.drawLine(QPointF(x, axisY), QPointF(x, axisY + 3));
+    painter.drawText(QRectF(x - 40, axisY + 3, 80, 14), Qt::AlignHCenter | Qt::AlignTop, Tick(v));
+  }
+  painter.drawText(QRect(kLeftMargin, axisY + 15, plotWidth, 14), Qt::AlignHCenter | Qt::AlignTop,
+                   variable_ + QStringLiteral("   (red ring: not balanced)"));
+  painter.restore();
+}

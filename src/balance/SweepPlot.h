@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "model/SweepPoint.h"
+
+class QPainter;
+
+// The curves of a parameter sweep against the swept value, in three bands sharing the value
+// axis: the wing attack angle and the three rotation angles (degrees), the spread force,
+// resistance and vertical force (kN), and spread over resistance. A point whose search did not
+// balance the door is marked with a red ring on every curve.
+class SweepPlot : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SweepPlot(QWidget* parent = nullptr);
+
+  // The swept value's name and the ends of its axis; the points come as the sweep runs.
+  void SetAxis(const QString& variable, long double from, long double to);
+  void SetPoints(const std::vector<SweepPoint>& points);
+  const std::vector<SweepPoint>& Points() const { return points_; }
+
+  // Paints the plot into any device (the widget, an image, an SVG drawing).
+  void Paint(QPainter& painter, const QSize& size) const;
+
+  QSize sizeHint() const override { return {520, 420}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString variable_;
+  long double from_ = 0, to_ = 1;
+  std::vector<SweepPoint> points_;
+};

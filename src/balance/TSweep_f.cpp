@@ -1,0 +1,439 @@
+#include "TSweep_f.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <sstream>
+
+#include "FileDialogs.h"
+#include "HelpBrowser.h"
+#include "MessageBoxes.h"
+#include "SweepPlot.h"
+#include "UserLocale.h"
+#include "model/EditableFields.h"
+#include "model/ParameterSweep.h"
+#include "model/TBoard.h"
+#include "report/SweepCsv.h"
+
+namespace {
+
+constexpr int kDefaultSteps = 20;
+constexpr int kMaxSteps = 100000;
+// Each turn of the event loop balances values for about this long, at least one.
+constexpr qint64 kTickBudgetMs = 15;
+constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver
+constexpr double kFieldLimit = 1e9;
+constexpr int kDecimals = 4;
+
+struct Column {
+  const char* Heading;
+  const char* Format;
+};
+// The table's columns after the swept value: the figures of the CSV file, in its order.
+constexpr Column kColumns[] = {
+    {"x, deg", "##0.000"},
+    {"y, deg", "##0.000"},
+    {"z, deg", "##0.000"},
+    {"attack, deg", "##0.000"},
+    {"spread, kN", "####0.000"},
+    {"resistance, kN", "####0.000"},
+    {"vertical, kN", "####0.000"},
+    {"spread/resistance", "##0.000"},
+    {"balanced", nullptr},
+    {"iterations", nullptr},
+    {"moment sum, N*m", "####0.###"},
+};
+constexpr int kColumnCount = 1 + static_cast<int>(std::size(kColumns));
+
+bool IsSvgPath(const QString& path) {
+  return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+}
+
+// Writes the bytes so that an existing file is replaced only by a complete one.
+std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    return file.errorString();
+  return std::nullopt;
+}
+
+}  // namespace
+
+TSweep_f::TSweep_f(const TBoard& door, HelpBrowser& help, QWidget* parent)
+    : QDialog(parent), door_(door), help_(help) {
+  setObjectName("Sweep_f");
+  setWindowTitle("Parameter sweep");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  setSizeGripEnabled(true);
+  BuildControls();
+  timer_.setInterval(0);
+  connect(&timer_, &QTimer::timeout, this, &TSweep_f::onTick);
+  onVariableChanged();
+}
+
+TSweep_f::~TSweep_f() = default;
+
+void TSweep_f::BuildControls() {
+  auto* layout = new QVBoxLayout(this);
+
+  auto* inputs = new QGroupBox("Sweep", this);
+  inputs->setObjectName("SweepInputs");
+  auto* grid = new QGridLayout(inputs);
+  variable_ = new QComboBox(inputs);
+  variable_->setObjectName("SweepVariable");
+  variable_->setToolTip("A main parameter of the Projections dialog or an environment value");
+  for (const EditableField& f : kMainParams)
+    variable_->addItem(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
+  variable_->insertSeparator(variable_->count());
+  for (const EditableField& f : kEnvironmentFields)
+    variable_->addItem(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
+  variable_->setCurrentText("v");
+  const auto number = [inputs](const char* name) {
+    auto* box = new QDoubleSpinBox(inputs);
+    box->setObjectName(name);
+    box->setRange(-kFieldLimit, kFieldLimit);
+    box->setDecimals(kDecimals);
+    box->setLocale(QLocale());
+    return box;
+  };
+  from_ = number("SweepFrom");
+  to_ = number("SweepTo");
+  useRange_ = new QPushButton("Use range", inputs);
+  useRange_->setObjectName("SweepUseRange");
+  useRange_->setAutoDefault(false);
+  steps_ = new QSpinBox(inputs);
+  steps_->setObjectName("SweepSteps");
+  steps_->setRange(1, kMaxSteps);
+  steps_->setValue(kDefaultSteps);
+  method_ = new QComboBox(inputs);
+  method_->setObjectName("SweepMethod");
+  method_->addItem("Relaxation", "relax");
+  method_->addItem("Newton (fast)", "newton");
+  grid->addWidget(new QLabel("Vary:", inputs), 0, 0);
+  grid->addWidget(variable_, 0, 1);
+  grid->addWidget(new QLabel("From:", inputs), 0, 2);
+  grid->addWidget(from_, 0, 3);
+  grid->addWidget(new QLabel("To:", inputs), 0, 4);
+  grid->addWidget(to_, 0, 5);
+  grid->addWidget(useRange_, 0, 6);
+  grid->addWidget(new QLabel("Steps:", inputs), 1, 0);
+  grid->addWidget(steps_, 1, 1);
+  grid->addWidget(new QLabel("Search:", inputs), 1, 2);
+  grid->addWidget(method_, 1, 3);
+  run_ = new QPushButton("Run", inputs);
+  run_->setObjectName("SweepRun");
+  run_->setDefault(true);
+  cancel_ = new QPushButton("Cancel", inputs);
+  cancel_->setObjectName("SweepCancel");
+  cancel_->setAutoDefault(false);
+  cancel_->setEnabled(false);
+  grid->addWidget(run_, 1, 5);
+  grid->addWidget(cancel_, 1, 6);
+  grid->setColumnStretch(1, 1);
+  layout->addWidget(inputs);
+
+  auto* results = new QSplitter(Qt::Vertical, this);
+  results->setObjectName("SweepSplitter");
+  results->setChildrenCollapsible(false);
+  plot_ = new SweepPlot(results);
+  table_ = new QTableWidget(0, kColumnCount, results);
+  table_->setObjectName("SweepTable");
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  results->addWidget(plot_);
+  results->addWidget(table_);
+  results->setStretchFactor(0, 3);
+  results->setStretchFactor(1, 2);
+  layout->addWidget(results, 1);
+
+  auto* bottom = new QHBoxLayout;
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("SweepProgress");
+  progress_->setValue(0);
+  status_ = new QLabel(this);
+  status_->setObjectName("SweepStatus");
+  bottom->addWidget(progress_, 1);
+  bottom->addWidget(status_, 1);
+  const auto button = [this, bottom](const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    bottom->addWidget(b);
+    return b;
+  };
+  exportCsv_ = button("SweepExportCsv", "Export CSV ...");
+  copyPlot_ = button("SweepCopyPlot", "Copy plot");
+  savePlot_ = button("SweepSavePlot", "Save plot ...");
+  QPushButton* helpButton = button("SweepHelp", "Help");
+  QPushButton* close = button("SweepClose", "Close");
+  for (QPushButton* b : {exportCsv_, copyPlot_, savePlot_})
+    b->setEnabled(false);
+  layout->addLayout(bottom);
+
+  connect(variable_, &QComboBox::currentIndexChanged, this, &TSweep_f::onVariableChanged);
+  connect(useRange_, &QPushButton::clicked, this, &TSweep_f::onUseRangeClicked);
+  connect(run_, &QPushButton::clicked, this, &TSweep_f::onRunClicked);
+  connect(cancel_, &QPushButton::clicked, this, &TSweep_f::onCancelClicked);
+  connect(exportCsv_, &QPushButton::clicked, this, &TSweep_f::onExportCsvClicked);
+  connect(copyPlot_, &QPushButton::clicked, this, &TSweep_f::onCopyPlotClicked);
+  connect(savePlot_, &QPushButton::clicked, this, &TSweep_f::onSavePlotClicked);
+  connect(helpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  resize(760, 640);
+}
+
+void TSweep_f::SetMethod(BalanceMethod method) {
+  method_->setCurrentIndex(method == BalanceMethod::Newton ? 1 : 0);
+}
+
+QString TSweep_f::VariableName() const {
+  return variable_->currentText();
+}
+
+void TSweep_f::onVariableChanged() {
+  const std::string name = VariableName().toStdString();
+  const int index = MainParamIndex(name);
+  useRange_->setEnabled(index >= 0);
+  if (index >= 0) {
+    const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
+    useRange_->setToolTip(QString("The range of %1 given in Projections: %2 to %3")
+                              .arg(VariableName(), UserNumberText("#0.####", range.From),
+                                   UserNumberText("#0.####", range.To)));
+  }
+  // From the door's value to half as much again; the range is one click away.
+  const std::optional<EditableField> field = FindEditableField(name);
+  if (!field) return;
+  const long double value = door_.*(field->Field);
+  from_->setValue(static_cast<double>(value));
+  to_->setValue(static_cast<double>(value != 0 ? value * 1.5L : 1.0L));
+}
+
+void TSweep_f::onUseRangeClicked() {
+  const int index = MainParamIndex(VariableName().toStdString());
+  if (index < 0) return;
+  const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
+  from_->setValue(static_cast<double>(range.From));
+  to_->setValue(static_cast<double>(range.To));
+}
+
+void TSweep_f::SetInputsEnabled(bool enabled) {
+  for (QWidget* w : std::initializer_list<QWidget*>{variable_, from_, to_, steps_, method_, run_,
+                                                    exportCsv_, copyPlot_, savePlot_})
+    w->setEnabled(enabled);
+  useRange_->setEnabled(enabled && MainParamIndex(VariableName().toStdString()) >= 0);
+  cancel_->setEnabled(!enabled);
+}
+
+void TSweep_f::onRunClicked() {
+  if (Running()) return;
+  const QString name = VariableName();
+  const std::optional<EditableField> field = FindEditableField(name.toStdString());
+  if (!field) return;
+  const long double from = from_->value();
+  const long double to = to_->value();
+  if (from == to) {
+    MessageBoxes::Warning(this, windowTitle(), "From and To are equal: there is nothing to sweep.");
+    return;
+  }
+  for (const long double end : {from, to}) {
+    if (const auto problem = CheckFieldValue(field->Name, end)) {
+      MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(*problem) + ".");
+      return;
+    }
+  }
+  const BalanceMethod method =
+      method_->currentIndex() == 1 ? BalanceMethod::Newton : BalanceMethod::Relaxation;
+  const int values = steps_->value() + 1;
+  sweep_ = std::make_unique<ParameterSweep>(door_, *field, from, to, values, method, door_.RotX,
+                                            door_.RotY, door_.RotZ, kSolverTolerance);
+  sweptName_ = name;
+  table_->setRowCount(0);
+  table_->setHorizontalHeaderItem(0, new QTableWidgetItem(name));
+  for (int c = 1; c < kColumnCount; ++c)
+    table_->setHorizontalHeaderItem(c, new QTableWidgetItem(kColumns[c - 1].Heading));
+  plot_->SetAxis(name, from, to);
+  plot_->SetPoints({});
+  progress_->setRange(0, values);
+  progress_->setValue(0);
+  status_->setText("Balancing ...");
+  SetInputsEnabled(false);
+  timer_.start();
+}
+
+void TSweep_f::onTick() {
+  if (!sweep_) return;
+  QElapsedTimer clock;
+  clock.start();
+  bool finished = false;
+  do {
+    finished = sweep_->Step();
+  } while (!finished && clock.elapsed() < kTickBudgetMs);
+  ShowNewPoints();
+  if (finished) {
+    int balanced = 0;
+    for (const SweepPoint& p : sweep_->Points())
+      balanced += p.Converged ? 1 : 0;
+    EndSweep(QString("Done: %1 of %2 values balanced").arg(balanced).arg(sweep_->Count()));
+  }
+}
+
+void TSweep_f::ShowNewPoints() {
+  const std::vector<SweepPoint>& points = sweep_->Points();
+  const NumberLocale loc = UserNumberLocale();
+  for (int row = table_->rowCount(); row < static_cast<int>(points.size()); ++row) {
+    const SweepPoint& p = points[static_cast<std::size_t>(row)];
+    table_->insertRow(row);
+    const long double figures[] = {p.RotX,
+                                   p.RotY,
+                                   p.RotZ,
+                                   p.WingAttackDeg,
+                                   p.SpreadKN,
+                                   p.ResistanceKN,
+                                   p.VerticalKN,
+                                   p.SpreadOverResistance,
+                                   0,
+                                   0,
+                                   p.MomentSum};
+    const auto cell = [this, row](int column, const QString& text) {
+      auto* item = new QTableWidgetItem(text);
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(row, column, item);
+    };
+    cell(0, UserNumberText("######0.####", p.Value, loc));
+    for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
+      QString text;
+      if (c == 8) {
+        text = p.Converged ? QStringLiteral("yes") : QStringLiteral("NO");
+      } else if (c == 9) {
+        text = QString::number(p.Iterations);
+      } else {
+        text = std::isfinite(figures[c]) ? UserNumberText(kColumns[c].Format, figures[c], loc)
+                                         : QStringLiteral("-");
+      }
+      cell(c + 1, text);
+    }
+    if (!p.Converged) {
+      for (int c = 0; c < kColumnCount; ++c)
+        table_->item(row, c)->setForeground(QColor(200, 0, 0));
+    }
+  }
+  plot_->SetPoints(points);
+  progress_->setValue(static_cast<int>(points.size()));
+}
+
+void TSweep_f::onCancelClicked() {
+  if (!Running()) return;
+  EndSweep(
+      QString("Cancelled: %1 of %2 values done").arg(sweep_->Points().size()).arg(sweep_->Count()));
+}
+
+void TSweep_f::EndSweep(const QString& status) {
+  timer_.stop();
+  status_->setText(status);
+  SetInputsEnabled(true);
+  const bool any = sweep_ && !sweep_->Points().empty();
+  for (QPushButton* b : {exportCsv_, copyPlot_, savePlot_})
+    b->setEnabled(any);
+  emit sweepEnded();
+}
+
+void TSweep_f::onExportCsvClicked() {
+  if (!sweep_ || sweep_->Points().empty()) return;
+  FileDialogRequest request;
+  request.Parent = this;
+  request.ObjectName = "SweepCsvDialog";
+  request.Title = "Export sweep";
+  request.SelectedFile = sweptName_ + "-sweep.csv";
+  request.NameFilter = "Comma-separated values (*.csv);;All files (*)";
+  request.DefaultSuffix = "csv";
+  request.Kind = FileDialogRequest::Mode::Save;
+  const std::optional<QString> path = FileDialogs::Choose(request);
+  if (!path) return;
+  std::ostringstream text;
+  WriteSweepCsv(text, sweptName_.toStdString(), sweep_->Points());
+  const std::string bytes = text.str();
+  if (const auto problem =
+          WriteFile(*path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+    MessageBoxes::Critical(this, "Export sweep", *path + " could not be written: " + *problem);
+}
+
+QImage TSweep_f::PlotImage() const {
+  QImage image(plot_->size().expandedTo(plot_->sizeHint()), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  plot_->Paint(painter, image.size());
+  return image;
+}
+
+void TSweep_f::onCopyPlotClicked() {
+  QApplication::clipboard()->setImage(PlotImage());
+}
+
+void TSweep_f::onSavePlotClicked() {
+  FileDialogRequest request;
+  request.Parent = this;
+  request.ObjectName = "SweepPlotDialog";
+  request.Title = "Save plot";
+  request.SelectedFile = sweptName_ + "-sweep.png";
+  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.DefaultSuffix = "png";
+  request.Kind = FileDialogRequest::Mode::Save;
+  const std::optional<QString> path = FileDialogs::Choose(request);
+  if (!path) return;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (IsSvgPath(*path)) {
+    const QSize size = plot_->size().expandedTo(plot_->sizeHint());
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle("Sweep of " + sweptName_);
+    QPainter painter(&generator);
+    plot_->Paint(painter, size);
+  } else {
+    buffer.open(QIODevice::WriteOnly);
+    PlotImage().save(&buffer, "PNG");
+  }
+  if (const auto problem = WriteFile(*path, bytes))
+    MessageBoxes::Critical(this, "Save plot", *path + " could not be written: " + *problem);
+}
+
+void TSweep_f::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowTopic(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TSweep_f::done(int result) {
+  // Closing the window cancels a running sweep; its values so far stay on show.
+  onCancelClicked();
+  QDialog::done(result);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "model/SweepPoint.h"
+
+// A parameter sweep as comma-separated values: a header line naming the columns with their
+// units, then one line per point. Numbers carry full precision with "." as decimal separator
+// whatever the locale, so a spreadsheet or a script reads back exactly what was computed; a
+// value that is not a number is written "nan", a balance "1" or "0".
+void WriteSweepCsv(std::ostream& out, std::string_view variable,
+                   const std::vector<SweepPoint>& points);

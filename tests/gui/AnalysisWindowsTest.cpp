@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSet>
+#include <QSettings>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextStream>
+#include <memory>
+
+#include "DoorTrimApp.h"
+#include "HelpBrowser.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TMain_f.h"
+#include "TSweep_f.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
+#include "gui/ModalAnswer.h"
+#include "model/ParameterSweep.h"
+#include "model/TBoard.h"
+
+namespace {
+
+constexpr long double kAngleTol = 0.01L;  // degrees: the two searches find the same balance
+constexpr double kValueTol = 1e-9;        // a value written at full precision
+// Only guards against a hang: a sweep ends by itself.
+constexpr int kSweepTimeoutMs = 120000;
+
+class AnalysisWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    app_ = std::make_unique<DoorTrimApp>();
+    window_ = &app_->Balance();
+    window_->show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    window_->hide();
+    app_->Document().SetModified(false);
+    app_.reset();
+  }
+
+  template <class T>
+  T* Find(QWidget* in, const char* name) {
+    T* w = in->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QAction* Action(const char* name) { return Find<QAction>(window_, name); }
+  void SetAngles(long double x, long double y, long double z) {
+    Find<TEditF>(window_, "Edit7")->SetAndShow(x);
+    Find<TEditF>(window_, "Edit8")->SetAndShow(y);
+    Find<TEditF>(window_, "Edit9")->SetAndShow(z);
+    window_->onUpdateClicked();
+  }
+  std::array<long double, 3> Balance() {
+    Find<QPushButton>(window_, "SpeedButton1")->click();
+    const TBoard& door = app_->Board();
+    return {door.RotX, door.RotY, door.RotZ};
+  }
+  TSweep_f* OpenSweep() {
+    Action("MnuSweep")->trigger();
+    TSweep_f* sweep = window_->SweepWindow();
+    EXPECT_NE(sweep, nullptr);
+    if (sweep) {
+      EXPECT_TRUE(sweep->isVisible());
+    }
+    return sweep;
+  }
+  // Sets the sweep window up and presses Run.
+  void StartSweep(TSweep_f& sweep, const QString& variable, double from, double to, int steps,
+                  int method = 0) {
+    Find<QComboBox>(&sweep, "SweepVariable")->setCurrentText(variable);
+    Find<QDoubleSpinBox>(&sweep, "SweepFrom")->setValue(from);
+    Find<QDoubleSpinBox>(&sweep, "SweepTo")->setValue(to);
+    Find<QSpinBox>(&sweep, "SweepSteps")->setValue(steps);
+    Find<QComboBox>(&sweep, "SweepMethod")->setCurrentIndex(method);
+    Find<QPushButton>(&sweep, "SweepRun")->click();
+  }
+  bool WaitForSweepEnd(const TSweep_f& sweep) {
+    return QTest::qWaitFor([&] { return !sweep.Running(); }, kSweepTimeoutMs);
+  }
+  QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<DoorTrimApp> app_;
+  TBalance_f* window_ = nullptr;
+};
+
+struct SolverCase {
+  const char* File;
+  bool Bottom;
+};
+
+class FastSolver : public AnalysisWindows, public ::testing::WithParamInterface<SolverCase> {};
+
+TEST_P(FastSolver, FindsTheBalanceOfTheSearch) {
+  const SolverCase c = GetParam();
+  ASSERT_TRUE(app_->Main().OpenFile(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File)));
+  app_->Board().Bottom = c.Bottom;
+  Action("MnuShProces")->setChecked(false);
+  app_->Flags().ShowProcess = false;
+  ASSERT_FALSE(Action("MnuFastSolver")->isChecked());  // off at first
+  SetAngles(0, 0, 0);
+  const auto relaxed = Balance();
+  SetAngles(0, 0, 0);
+  Action("MnuFastSolver")->trigger();
+  ASSERT_TRUE(Action("MnuFastSolver")->isChecked());
+  const auto newton = Balance();
+  Action("MnuFastSolver")->trigger();  // the settings of the next test start from off
+  for (int i = 0; i < 3; ++i)
+    EXPECT_NEAR(newton[i], relaxed[i], kAngleTol) << "angle " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(SampleDoors, FastSolver,
+                         ::testing::Values(SolverCase{"default", true},
+                                           SolverCase{"default", false}, SolverCase{"oval", true},
+                                           SolverCase{"vshape", false}));
+
+TEST_F(AnalysisWindows, FastSolverIsRememberedForTheNextSession) {
+  Action("MnuFastSolver")->trigger();
+  window_->hide();
+  app_.reset();
+  app_ = std::make_unique<DoorTrimApp>();
+  window_ = &app_->Balance();
+  EXPECT_TRUE(Action("MnuFastSolver")->isChecked());
+  Action("MnuFastSolver")->trigger();
+  EXPECT_FALSE(QSettings().value("Balance/FastSolver", true).toBool());
+}
+
+struct VerdictCase {
+  const char* Name;
+  bool Bottom;
+  long double WarpX;  // x0, m
+  std::array<long double, 3> Angles;
+  const char* Verdict;
+};
+
+class DetailsVerdict : public AnalysisWindows, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
+  const VerdictCase c = GetParam();
+  TBoard& door = app_->Board();
+  door.Bottom = c.Bottom;
+  door.x0 = c.WarpX;
+  door.ComputeGeometry();
+  SetAngles(c.Angles[0], c.Angles[1], c.Angles[2]);
+  const TBoard before = door;
+  QString verdict, eigenvalues;
+  AnswerNextModal([&](QWidget* modal) {
+    verdict = Find<QLabel>(modal, "StabilityVerdict")->text();
+    eigenvalues = Find<QLabel>(modal, "StabilityEigenvalues")->text();
+    modal->close();
+  });
+  Find<QPushButton>(window_, "Button3")->click();
+  EXPECT_EQ(verdict, c.Verdict);
+  EXPECT_FALSE(eigenvalues.isEmpty());
+  // The window measured on a copy: the door keeps its last evaluation.
+  EXPECT_EQ(door.TotalMoment.X, before.TotalMoment.X);
+  EXPECT_EQ(door.TotalMoment.Z, before.TotalMoment.Z);
+}
+
+// The default door's midwater balance lies near (7.18, -4.29, 37.4); moving its warp point
+// back behind the wing's centre of pressure makes that position tip away.
+INSTANTIATE_TEST_SUITE_P(
+    Doors, DetailsVerdict,
+    ::testing::Values(
+        VerdictCase{"DefaultBottom", true, 1.12L, {7.176L, -4.289L, 37.41L}, "stable"},
+        VerdictCase{"DefaultMidwater", false, 1.12L, {7.18L, -4.29L, 37.4L}, "stable"},
+        VerdictCase{"WarpBehind", false, 3.0L, {7.18L, -4.29L, 37.4L}, "unstable"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class SweepMethods : public AnalysisWindows, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
+  const long double speed = app_->Board().v;
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  constexpr int kSteps = 20;
+  StartSweep(*sweep, "v", 1, 3, kSteps, GetParam());
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  EXPECT_EQ(table->rowCount(), kSteps + 1);
+  ASSERT_NE(sweep->Sweep(), nullptr);
+  // A value the search did not balance says so in its row.
+  const std::vector<SweepPoint>& points = sweep->Sweep()->Points();
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const bool converged = points[static_cast<std::size_t>(row)].Converged;
+    EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "NO") << "row " << row;
+  }
+  EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), kSteps + 1);
+  EXPECT_EQ(app_->Board().v, speed);
+  EXPECT_TRUE(Find<QPushButton>(sweep, "SweepExportCsv")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(RelaxAndNewton, SweepMethods, ::testing::Values(0, 1));
+
+TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  constexpr int kSteps = 100000;
+  StartSweep(*sweep, "v", 1, 3, kSteps);
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table->rowCount() > 0; }, kSweepTimeoutMs));
+  Find<QPushButton>(sweep, "SweepCancel")->click();
+  EXPECT_FALSE(sweep->Running());
+  const int rows = table->rowCount();
+  EXPECT_GT(rows, 0);
+  EXPECT_LT(rows, kSteps + 1);
+  EXPECT_EQ(rows, static_cast<int>(sweep->Sweep()->Points().size()));
+  EXPECT_TRUE(Find<QPushButton>(sweep, "SweepRun")->isEnabled());
+}
+
+TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  MessageBoxScript boxes;
+  StartSweep(*sweep, "v", 2, 2, 10);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.contains("equal"));
+  EXPECT_FALSE(sweep->Running());
+}
+
+TEST_F(AnalysisWindows, CsvExportHasTheColumnsAndUnitsOfTheCommandLine) {
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 4);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  FileDialogScript files;
+  files.Choose(Path("sweep.csv"));
+  Find<QPushButton>(sweep, "SweepExportCsv")->click();
+  QFile file(Path("sweep.csv"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+  const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 1 + 5);
+  EXPECT_EQ(lines[0].split(','),
+            QStringList({"v", "rot_x_deg", "rot_y_deg", "rot_z_deg", "wing_attack_deg", "spread_kN",
+                         "resistance_kN", "vertical_kN", "spread_over_resistance", "converged",
+                         "iterations", "moment_sum_Nm"}));
+  const std::vector<SweepPoint>& points = sweep->Sweep()->Points();
+  for (int i = 1; i < lines.size(); ++i) {
+    const QStringList fields = lines[i].split(',');
+    ASSERT_EQ(fields.size(), 12);
+    const SweepPoint& p = points[static_cast<std::size_t>(i - 1)];
+    bool ok = false;
+    EXPECT_NEAR(fields[0].toDouble(&ok), static_cast<double>(p.Value), kValueTol);
+    EXPECT_TRUE(ok) << fields[0].toStdString();
+    EXPECT_NEAR(fields[5].toDouble(), static_cast<double>(p.SpreadKN), kValueTol);
+    EXPECT_EQ(fields[9], p.Converged ? "1" : "0");
+  }
+}
+
+struct ExportCase {
+  const char* Name;
+  bool Plot;  // the sweep's plot, else the balance window's views
+  const char* File;
+};
+
+class ImageExport : public AnalysisWindows, public ::testing::WithParamInterface<ExportCase> {};
+
+TEST_P(ImageExport, WritesAValidPicture) {
+  const ExportCase c = GetParam();
+  FileDialogScript files;
+  files.Choose(Path(c.File));
+  if (c.Plot) {
+    TSweep_f* sweep = OpenSweep();
+    ASSERT_NE(sweep, nullptr);
+    StartSweep(*sweep, "v", 1, 3, 5);
+    ASSERT_TRUE(WaitForSweepEnd(*sweep));
+    Find<QPushButton>(sweep, "SweepSavePlot")->click();
+  } else {
+    Action("MnuSaveViews")->trigger();
+  }
+  ASSERT_EQ(files.Asked().size(), 1u);
+  EXPECT_TRUE(files.Asked()[0].NameFilter.contains("*.svg"));
+  if (QString(c.File).endsWith(".svg")) {
+    QSvgRenderer svg(Path(c.File));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_FALSE(svg.defaultSize().isEmpty());
+  } else {
+    const QImage image(Path(c.File));
+    ASSERT_FALSE(image.isNull());
+    // Not a blank page: the drawing has more colours than background and frame.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+      for (int x = 0; x < image.width(); x += 3)
+        colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 3);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ImageExport,
+                         ::testing::Values(ExportCase{"ViewsPng", false, "views.png"},
+                                           ExportCase{"ViewsSvg", false, "views.svg"},
+                                           ExportCase{"PlotPng", true, "plot.png"},
+                                           ExportCase{"PlotSvg", true, "plot.svg"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  QTest::keyClick(sweep, Qt::Key_F1);
+  HelpBrowser& help = app_->Help();
+  EXPECT_TRUE(help.isVisible());
+  auto* text = help.findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->source().path(), "/help/doors_analysis.html");
+  help.close();
+}
+
+}  // namespace
