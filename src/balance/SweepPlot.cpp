@@ -12,10 +12,11 @@ namespace {
 
 constexpr int kLeftMargin = 56;
 constexpr int kRightMargin = 12;
-constexpr int kTopMargin = 8;
+constexpr int kTopMargin = 16;
 constexpr int kBottomMargin = 30;
 constexpr int kBandGap = 18;
 constexpr int kTicks = 4;
+constexpr int kLegendHeight = 16;  // a strip over each band for its title and legend
 
 struct Curve {
   const char* Name;
@@ -87,7 +88,8 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
   const int count = static_cast<int>(bands.size());
   const int plotWidth = std::max(10, size.width() - kLeftMargin - kRightMargin);
   const int bandHeight =
-      std::max(20, (size.height() - kTopMargin - kBottomMargin - (count - 1) * kBandGap) / count);
+      std::max(kLegendHeight + 20,
+               (size.height() - kTopMargin - kBottomMargin - (count - 1) * kBandGap) / count);
   const long double xLow = std::min(from_, to_);
   long double xSpan = std::fabs(to_ - from_);
   if (!(xSpan > 0)) xSpan = 1;
@@ -140,13 +142,14 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
     // Legend along the band's top.
     int legendX = area.left() + 6;
     painter.setPen(QColor(40, 40, 40));
-    painter.drawText(QPoint(legendX, area.top() + metrics.ascent() + 2), band.Title);
+    const int legendBase = area.top() - kLegendHeight + metrics.ascent() + 1;
+    painter.drawText(QPoint(legendX, legendBase), band.Title);
     legendX += metrics.horizontalAdvance(band.Title) + 12;
     for (const Curve& c : band.Curves) {
       painter.setPen(QPen(c.Colour, 2));
-      const int y = area.top() + metrics.ascent() / 2 + 4;
+      const int y = legendBase - metrics.ascent() / 3;
       painter.drawLine(legendX, y, legendX + 14, y);
-      painter.drawText(QPoint(legendX + 18, area.top() + metrics.ascent() + 2), c.Name);
+      painter.drawText(QPoint(legendX + 18, legendBase), c.Name);
       legendX += 18 + metrics.horizontalAdvance(c.Name) + 12;
     }
 

@@ -101,7 +101,10 @@ TBDetail_f::TBDetail_f(const TBoard& board, QWidget* parent)
   outer->addWidget(client_);
   // The stability of the position goes below the forces' area, which keeps its size.
   stability_ = new StabilityPanel(this);
-  outer->addWidget(stability_);
+  auto* stabilityRow = new QHBoxLayout;
+  stabilityRow->setContentsMargins(kMargin, 0, kMargin, kMargin);
+  stabilityRow->addWidget(stability_);
+  outer->addLayout(stabilityRow);
   auto* layout = new QVBoxLayout(client_);
   layout->setContentsMargins(kMargin, 2, kMargin, kMargin);
 

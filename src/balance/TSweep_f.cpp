@@ -176,8 +176,11 @@ void TSweep_f::BuildControls() {
   progress_->setValue(0);
   status_ = new QLabel(this);
   status_->setObjectName("SweepStatus");
-  bottom->addWidget(progress_, 1);
-  bottom->addWidget(status_, 1);
+  auto* progressRow = new QHBoxLayout;
+  progressRow->addWidget(progress_, 1);
+  progressRow->addWidget(status_, 1);
+  layout->addLayout(progressRow);
+  bottom->addStretch(1);
   const auto button = [this, bottom](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
