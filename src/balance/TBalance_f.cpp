@@ -497,5 +497,6 @@ void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {
 
 void TBalance_f::done(int result) {
   FinishSearch();  // a running relaxation stops with the window
+  if (sweepWindow_) sweepWindow_->close();  // and so does a sweep, keeping its values
   QDialog::done(result);
 }

@@ -30,6 +30,7 @@
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
 #include "model/TBoard.h"
 
@@ -209,6 +210,43 @@ TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RelaxAndNewton, SweepMethods, ::testing::Values(0, 1));
+
+struct RangeCase {
+  const char* Variable;
+  bool Ranged;  // a main parameter, which has a range
+};
+
+class SweepRange : public AnalysisWindows, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
+  const RangeCase c = GetParam();
+  const int index = MainParamIndex(c.Variable);
+  if (c.Ranged) app_->Board().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);
+  auto* useRange = Find<QPushButton>(sweep, "SweepUseRange");
+  EXPECT_EQ(useRange->isEnabled(), c.Ranged);
+  if (!c.Ranged) return;
+  useRange->click();
+  EXPECT_DOUBLE_EQ(Find<QDoubleSpinBox>(sweep, "SweepFrom")->value(), 1.5);
+  EXPECT_DOUBLE_EQ(Find<QDoubleSpinBox>(sweep, "SweepTo")->value(), 2.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Variables, SweepRange,
+                         ::testing::Values(RangeCase{"v", true}, RangeCase{"x0", true},
+                                           RangeCase{"WaterDensity", false},
+                                           RangeCase{"BridleAngleH", false}),
+                         [](const auto& info) { return std::string(info.param.Variable); });
+
+TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
+  Action("MnuFastSolver")->trigger();
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  EXPECT_EQ(Find<QComboBox>(sweep, "SweepMethod")->currentData().toString(), "newton");
+  Action("MnuFastSolver")->trigger();
+  EXPECT_EQ(Find<QComboBox>(sweep, "SweepMethod")->currentData().toString(), "relax");
+}
 
 TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
   TSweep_f* sweep = OpenSweep();
