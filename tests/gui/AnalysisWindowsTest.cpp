@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -348,6 +349,18 @@ INSTANTIATE_TEST_SUITE_P(Files, ImageExport,
                                            ExportCase{"PlotPng", true, "plot.png"},
                                            ExportCase{"PlotSvg", true, "plot.svg"}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(AnalysisWindows, CopyPlotPutsThePictureOnTheClipboard) {
+  TSweep_f* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  auto* copy = Find<QPushButton>(sweep, "SweepCopyPlot");
+  EXPECT_FALSE(copy->isEnabled());  // nothing to copy before a sweep
+  StartSweep(*sweep, "v", 1, 3, 3);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  QApplication::clipboard()->clear();
+  copy->click();
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
 
 TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
   TSweep_f* sweep = OpenSweep();
