@@ -10,8 +10,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QColor>
-#include <QFont>
 #include <QGuiApplication>
 #include <QIODevice>
 #include <QImage>
@@ -25,30 +23,20 @@
 #include <QtGlobal>
 
 #include "CliApp.h"
-#include "ScaledCanvas.h"
-#include "ThreeViewDrawing.h"
+#include "ThreeViewPicture.h"
 #include "drawing/ViewFlags.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "numbers/NumberFormat.h"
 #include "numbers/QuotedToken.h"
 
 namespace {
 
-// The page: the balance window's views at their design sizes, 5-pixel gaps like its splitters.
-// Side view top left, front view top right, plan view bottom left, legend bottom right.
-constexpr int kPageWidth = 550;
-constexpr int kPageHeight = 550;
-constexpr int kGap = 5;
-const QRect kSideRect(0, 0, 344, 347);
-const QRect kFrontRect(344 + kGap, 0, 201, 347);
-const QRect kPlanRect(0, 347 + kGap, 344, 198);
-const QRect kLegendRect(344 + kGap, 347 + kGap, 201, 198);
 constexpr int kMaxSide = 8192;  // pixels
 
+// The picture's own size unless --size gives another.
 struct PageSize {
-  int Width = kPageWidth;
-  int Height = kPageHeight;
+  int Width = ThreeViewPicture::PageSize().width();
+  int Height = ThreeViewPicture::PageSize().height();
 };
 
 std::optional<PageSize> ParseSize(const std::string& text) {
@@ -68,57 +56,6 @@ std::optional<PageSize> ParseSize(const std::string& text) {
   const auto height = number(text.substr(x + 1));
   if (!width || !height) return std::nullopt;
   return PageSize{*width, *height};
-}
-
-QString Number(long double value) {
-  return QString::fromStdString(FormatFloat("#0.###", value));
-}
-
-// The surfaces are never shown: they only record their pictures.
-std::unique_ptr<ScaledCanvas> Surface(const QRect& rect) {
-  auto canvas = std::make_unique<ScaledCanvas>(ScaledCanvas::itMetafile);
-  canvas->SetSurfaceSize(rect.size());
-  canvas->Loaded();
-  return canvas;
-}
-
-void PaintLegend(QPainter& painter, const TBoard& board, const QString& state) {
-  const QRect area = kLegendRect.adjusted(10, 10, -6, -6);
-  QFont font = painter.font();
-  font.setPointSize(8);
-  painter.setFont(font);
-  painter.setPen(QColor(64, 64, 64));
-  QString text =
-      QStringLiteral(
-          "%1\n\nRotation, deg\nx: %2   y: %3   z: %4\n\nMoments, kN*m\nx: %5   y: %6   z: %7\n")
-          .arg(board.Bottom ? QStringLiteral("Bottom trawling")
-                            : QStringLiteral("Midwater trawling"),
-               Number(board.RotX), Number(board.RotY), Number(board.RotZ),
-               Number(board.TotalMoment.X / 1000), Number(board.TotalMoment.Y / 1000),
-               Number(board.TotalMoment.Z / 1000));
-  if (!state.isEmpty()) text += state + QStringLiteral("\n");
-  text += QStringLiteral("\nSide x-z top left, front y-z top right, plan x-y below.");
-  painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-}
-
-// The page in its own 550 x 550 units, scaled to the device.
-void PaintPage(QPainter& painter, const PageSize& size, const TBoard& board,
-               const ScaledCanvas& side, const ScaledCanvas& front, const ScaledCanvas& plan,
-               const QString& state) {
-  painter.fillRect(QRect(0, 0, size.Width, size.Height), Qt::white);
-  painter.scale(static_cast<qreal>(size.Width) / kPageWidth,
-                static_cast<qreal>(size.Height) / kPageHeight);
-  const QColor separator(208, 208, 208);
-  painter.fillRect(QRect(kSideRect.right() + 1, 0, kGap, kPageHeight), separator);
-  painter.fillRect(QRect(0, kSideRect.bottom() + 1, kPageWidth, kGap), separator);
-  for (const auto& [pic, rect] :
-       {std::pair{&side, kSideRect}, std::pair{&front, kFrontRect}, std::pair{&plan, kPlanRect}}) {
-    painter.save();
-    painter.setClipRect(rect);
-    painter.drawPicture(rect.topLeft(), pic->Picture());
-    painter.restore();
-  }
-  PaintLegend(painter, board, state);
 }
 
 // Writes the bytes so that an existing file is replaced only by a complete picture.
@@ -211,18 +148,14 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   flags.Points = points_;
   flags.Forces = !noForces_;
   flags.Labels = !noLabels_;
-  const auto side = Surface(kSideRect);
-  const auto front = Surface(kFrontRect);
-  const auto plan = Surface(kPlanRect);
-  ViewScale scale;
-  ThreeViewDrawing::RedrawBalanceViews(board, scale, flags, angleRad, *side, *plan, *front);
-
+  ThreeViewPicture picture(board, flags, angleRad);
   QString state;
   if (search) {
     state = search->Converged
                 ? QStringLiteral("Balanced after %1 iterations").arg(search->Iterations)
                 : QStringLiteral("NOT balanced after %1 iterations").arg(search->Iterations);
   }
+  picture.SetState(state);
   std::optional<std::string> problem;
   std::string path;
   if (!png_.empty()) {
@@ -234,7 +167,7 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
     } else {
       {
         QPainter painter(&image);
-        PaintPage(painter, size, board, *side, *front, *plan, state);
+        picture.Paint(painter, QSize(size.Width, size.Height));
       }
       problem = WriteFile(path, [&](QIODevice& file) { return image.save(&file, "PNG"); });
     }
@@ -251,7 +184,7 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
       if (!painter.begin(&generator)) {
         problem = "the SVG picture could not be started";
       } else {
-        PaintPage(painter, size, board, *side, *front, *plan, state);
+        picture.Paint(painter, QSize(size.Width, size.Height));
         painter.end();
       }
     }

@@ -74,14 +74,17 @@ void ThreeViewPicture::Paint(QPainter& painter, const QSize& size) const {
   painter.setFont(font);
   painter.setPen(QColor(64, 64, 64));
   const XYZ& m = board_.TotalMoment;
+  QString notes =
+      QStringLiteral(
+          "%1\n\nRotation, deg\nx: %2   y: %3   z: %4\n\nMoments, kN*m\nx: %5   y: %6   z: %7\n")
+          .arg(board_.Bottom ? QStringLiteral("Bottom trawling")
+                             : QStringLiteral("Midwater trawling"),
+               Number(board_.RotX), Number(board_.RotY), Number(board_.RotZ), Number(m.X / 1000),
+               Number(m.Y / 1000), Number(m.Z / 1000));
+  if (!state_.isEmpty()) notes += state_ + QStringLiteral("\n");
+  notes += QStringLiteral("\nSide x-z top left, front y-z top right, plan x-y below.");
   painter.drawText(kNoteRect.adjusted(10, 10, -6, -6),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QStringLiteral("%1\n\nRotation, deg\nx: %2   y: %3   z: %4\n\nMoments, kN*m\n"
-                                  "x: %5   y: %6   z: %7")
-                       .arg(board_.Bottom ? QStringLiteral("Bottom trawling")
-                                          : QStringLiteral("Midwater trawling"),
-                            Number(board_.RotX), Number(board_.RotY), Number(board_.RotZ),
-                            Number(m.X / 1000), Number(m.Y / 1000), Number(m.Z / 1000)));
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notes);
   painter.restore();
 }
 
@@ -101,8 +104,8 @@ std::optional<QString> ThreeViewPicture::Save(const QString& path) const {
   } else {
     QImage image(PageSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
+    // Painted as the window paints its views: no antialiasing of the lines.
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
     Paint(painter, PageSize());
     painter.end();
     QBuffer buffer(&bytes);
