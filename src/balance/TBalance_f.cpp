@@ -496,7 +496,8 @@ void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TBalance_f::done(int result) {
-  FinishSearch();  // a running relaxation stops with the window
-  if (sweepWindow_) sweepWindow_->close();  // and so does a sweep, keeping its values
+  // A running relaxation stops with the window, and so does a sweep, keeping its values.
+  FinishSearch();
+  if (sweepWindow_) sweepWindow_->close();
   QDialog::done(result);
 }

@@ -39,7 +39,7 @@
 namespace {
 
 constexpr int kDefaultSteps = 20;
-constexpr int kMaxSteps = 100000;
+constexpr int kMaxSteps = 10000;  // a table of more rows is no longer read
 // Each turn of the event loop balances values for about this long, at least one.
 constexpr qint64 kTickBudgetMs = 15;
 constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver

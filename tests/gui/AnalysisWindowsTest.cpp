@@ -252,7 +252,7 @@ TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
 TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
   TSweep_f* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
-  constexpr int kSteps = 100000;
+  constexpr int kSteps = 10000;
   StartSweep(*sweep, "v", 1, 3, kSteps);
   auto* table = Find<QTableWidget>(sweep, "SweepTable");
   ASSERT_TRUE(QTest::qWaitFor([&] { return table->rowCount() > 0; }, kSweepTimeoutMs));
