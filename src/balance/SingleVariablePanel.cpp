@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "DoorDocument.h"
+#include "TLang.h"
 #include "TSSolve_f.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
@@ -67,6 +68,7 @@ void SingleVariablePanel::onSolveClicked() {
   if (!variable_.IsSet()) return;
   TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
   dialog.SetLanguageIndex(languageIndex_);
+  if (translation_) TLang::Of(dialog).Apply(*translation_);
   // The next spinner click stores what the panel shows: after OK, the value found.
   if (dialog.exec() == QDialog::Accepted && edit_)
     edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "TVarLink.h"
+#include "lang/LanguageFile.h"
 
 class DoorDocument;
 class HelpBrowser;
@@ -38,6 +40,8 @@ class SingleVariablePanel : public QObject {
 
   // Language of the solve dialog's message: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
+  // The texts of the solve dialog, which exists only while it is open.
+  void SetTranslation(LanguageFile::Section section) { translation_ = std::move(section); }
 
  private:
   QDialog& balance_;
@@ -50,4 +54,5 @@ class SingleVariablePanel : public QObject {
   QLineEdit* edit_ = nullptr;
   TVarLink variable_;
   int languageIndex_ = 0;
+  std::optional<LanguageFile::Section> translation_;  // none: the design texts
 };
