@@ -40,6 +40,10 @@ LanguageSwitch::LanguageSwitch(DoorTrimApp& app) : QObject(&app.Main()), app_(ap
       connect(item, &QAction::triggered, this, [this, language] { Switch(language); });
     }
   }
+  // The balance window's variable panel shows the hint of the field marked in the
+  // projections dialog: it follows once that dialog has its new texts.
+  connect(&TLang::Of(app_.Proj()), &TLang::OnRead, &app_.VariablePanel(),
+          &SingleVariablePanel::RefreshVariableHint);
 }
 
 QString LanguageSwitch::FileOf(int language) {

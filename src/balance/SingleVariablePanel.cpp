@@ -52,6 +52,10 @@ void SingleVariablePanel::ShowVariable(const TVarLink& variable) {
   if (panel_) panel_->setVisible(true);
 }
 
+void SingleVariablePanel::RefreshVariableHint() {
+  if (label_ && variable_.Label) label_->setToolTip(variable_.Label->toolTip());
+}
+
 void SingleVariablePanel::StepVariable(int direction) {
   if (!variable_.IsSet() || !edit_) return;
   // The model takes what the field shows (a typed value too); the field shows the next one.

@@ -31,6 +31,8 @@ class SingleVariablePanel : public QObject {
 
   // Shows the panel for the marked variable.
   void ShowVariable(const TVarLink& variable);
+  // Shows the variable's hint again, after a language switch changed it.
+  void RefreshVariableHint();
   // One click of the spinner: +1 up, -1 down.
   void StepVariable(int direction);
   // Opens the solve dialog modally for the marked variable; without one, does nothing.
