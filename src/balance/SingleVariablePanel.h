@@ -42,6 +42,7 @@ class SingleVariablePanel : public QObject {
 
   // Language of the solve dialog's message: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
+  int LanguageIndex() const { return languageIndex_; }
   // The texts of the solve dialog, which exists only while it is open.
   void SetTranslation(LanguageFile::Section section) { translation_ = std::move(section); }
 

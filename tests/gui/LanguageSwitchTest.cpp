@@ -11,6 +11,7 @@
 
 #include "DoorTrimApp.h"
 #include "LanguageSwitch.h"
+#include "SingleVariablePanel.h"
 #include "StartOptions.h"
 #include "TBDetail_f.h"
 #include "TBalance_f.h"
@@ -167,6 +168,28 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(0));
   EXPECT_EQ(SolveDialogTitle(), solveTitle);
 }
+
+// Every window that builds texts of its own follows: Russian for Russian, else English.
+class MessageLanguage : public LanguageSwitching, public testing::WithParamInterface<int> {};
+
+TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  ASSERT_TRUE(app_->Language().Switch(GetParam()));
+  const int expected = GetParam() == LanguageSwitch::Russian ? 1 : 0;
+  const std::pair<const char*, int> units[] = {{"Balance_f", app_->Balance().LanguageIndex()},
+                                               {"Ground_f", app_->Ground().LanguageIndex()},
+                                               {"Hydro_f", app_->Hydro().LanguageIndex()},
+                                               {"KGeom_f", app_->KGeom().LanguageIndex()},
+                                               {"Proj_f", app_->Variables().LanguageIndex()},
+                                               {"SSolve_f", app_->VariablePanel().LanguageIndex()}};
+  for (const auto& [unit, index] : units)
+    EXPECT_EQ(index, expected) << unit;
+  EXPECT_EQ(TabCaptions(app_->Proj()) == TabCaptionsIn(1), expected == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageSwitch, MessageLanguage,
+                         testing::Values(LanguageSwitch::English, LanguageSwitch::Russian,
+                                         LanguageSwitch::Norwegian));
 
 // The language chosen is the one the program starts in next time.
 TEST_F(LanguageSwitching, ChosenLanguageIsTheOneOfTheNextStart) {

@@ -105,14 +105,15 @@ TEST_P(TranslatedTextFit, TextsStayWholeAtTheDefaultSize) {
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, TranslatedTextFit,
-    ::testing::Combine(::testing::Values(LanguageSwitch::Russian, LanguageSwitch::Norwegian),
-                       ::testing::ValuesIn(kWindows)),
-    [](const ::testing::TestParamInfo<std::tuple<int, WindowCase>>& info) {
-      return std::string(std::get<0>(info.param) == LanguageSwitch::Russian ? "Russian"
-                                                                            : "Norwegian") +
-             std::get<1>(info.param).Name;
-    });
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedTextFit,
+                         ::testing::Combine(::testing::Values(LanguageSwitch::Russian,
+                                                              LanguageSwitch::Norwegian),
+                                            ::testing::ValuesIn(kWindows)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, WindowCase>>& info) {
+                           return std::string(std::get<0>(info.param) == LanguageSwitch::Russian
+                                                  ? "Russian"
+                                                  : "Norwegian") +
+                                  std::get<1>(info.param).Name;
+                         });
 
 }  // namespace
