@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "TInvText.h"
 #include "TLang.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ShownTexts.h"
@@ -42,6 +43,7 @@ class ClassWindow : public QDialog {
     page->setObjectName("Page1");
     tabs->addTab(page, "Page");
     layout->addWidget(tabs);
+    new TInvText("Held1", "<<text>>", this);
     add(new QLabel("Second"), "Label2");
   }
 };
@@ -58,8 +60,9 @@ void PrintTo(const EntryCase& c, std::ostream* os) {
 class EntryByClass : public testing::TestWithParam<EntryCase> {};
 
 // Each entry of the fixture goes where the control's class says: code 1 makes a second line,
-// a picture takes the caption line as its hint, an edit only its hint, a tab page its
-// caption; a control of an unknown class and the entry that ends the file get nothing.
+// a picture takes the caption line as its hint, an edit only its hint, a tab page and an
+// invisible text holder their caption; a control of an unknown class and the entry that
+// ends the file get nothing.
 TEST_P(EntryByClass, SetsWhatTheClassTakes) {
   ClassWindow window;
   TLang& lang = TLang::Of(window);
@@ -81,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(EntryCase{"Label1", "First line\nsecond line", "Label hint"},
                     EntryCase{"Image1", "", "Picture hint"}, EntryCase{"Edit1", "", "Edit hint"},
                     EntryCase{"button1", "&Press", "Button hint"}, EntryCase{"Spin1", "", ""},
-                    EntryCase{"Page1", "Page caption", ""}, EntryCase{"Label2", "Second", ""}),
+                    EntryCase{"Page1", "Page caption", ""}, EntryCase{"Held1", "Held text", ""},
+                    EntryCase{"Label2", "Second", ""}),
     [](const testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.Control); });
 
 TEST(TLang, EditKeepsItsValueAndPictureItsPicture) {
