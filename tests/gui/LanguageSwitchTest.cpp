@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -59,6 +61,13 @@ QStringList TabCaptionsIn(int messageIndex) {
        {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView})
     captions << QString::fromUtf8(text.In(messageIndex));
   return captions;
+}
+
+// Names each text that differs, so that a failure says which control is wrong.
+void ExpectSameTexts(const QMap<QString, QString>& actual, const QMap<QString, QString>& expected) {
+  EXPECT_EQ(actual.keys(), expected.keys());
+  for (auto it = expected.begin(); it != expected.end(); ++it)
+    EXPECT_EQ(actual.value(it.key()).toStdString(), it->toStdString()) << it.key().toStdString();
 }
 
 class LanguageSwitching : public testing::Test {
@@ -162,9 +171,7 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
        {LanguageSwitch::Russian, LanguageSwitch::Norwegian, LanguageSwitch::English})
     ASSERT_TRUE(app_->Language().Switch(language));
   EXPECT_TRUE(boxes.Asked().empty());
-  const QMap<QString, QString> after = TextsOf(LastingForms(*app_));
-  for (auto it = design.begin(); it != design.end(); ++it)
-    EXPECT_EQ(after.value(it.key()).toStdString(), it->toStdString()) << it.key().toStdString();
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), design);
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(0));
   EXPECT_EQ(SolveDialogTitle(), solveTitle);
 }
@@ -190,6 +197,44 @@ TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
 INSTANTIATE_TEST_SUITE_P(LanguageSwitch, MessageLanguage,
                          testing::Values(LanguageSwitch::English, LanguageSwitch::Russian,
                                          LanguageSwitch::Norwegian));
+
+// The Russian file with its sections in the opposite order, in `folder`.
+QString ReversedRussianFile(const QTemporaryDir& folder) {
+  QFile original(LanguageSwitch::FileOf(LanguageSwitch::Russian));
+  EXPECT_TRUE(original.open(QIODevice::ReadOnly));
+  QStringList lines = QString::fromUtf8(original.readAll()).split('\n');
+  const QString header = lines.takeFirst();
+  std::vector<QStringList> sections;
+  while (lines.size() >= 2 && !lines.front().isEmpty()) {
+    const int entries = lines[1].toInt();
+    sections.push_back(lines.mid(0, 2 + 3 * entries));
+    lines = lines.mid(2 + 3 * entries);
+  }
+  QStringList reversed{header};
+  for (auto section = sections.rbegin(); section != sections.rend(); ++section)
+    reversed << *section;
+  // The last entry is applied only with a line after its hint line (an empty one here).
+  reversed << QString() << QString();
+  const QString path = folder.filePath("Door.lru");
+  QFile copy(path);
+  EXPECT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.write(reversed.join('\n').toUtf8());
+  return path;
+}
+
+// Each window's section is found wherever it stands in the file.
+TEST_F(LanguageSwitching, SectionsInAnotherOrderGiveTheSameTexts) {
+  const QMap<QString, QString> english = TextsOf(LastingForms(*app_));
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  const QMap<QString, QString> russian = TextsOf(LastingForms(*app_));
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::English));
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(
+      app_->Language().SwitchWithFile(LanguageSwitch::Russian, ReversedRussianFile(folder)));
+  EXPECT_NE(russian, english);
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), russian);
+}
 
 // The language chosen is the one the program starts in next time.
 TEST_F(LanguageSwitching, ChosenLanguageIsTheOneOfTheNextStart) {
@@ -230,7 +275,7 @@ TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
   if (GetParam().Line > 0) {
     EXPECT_TRUE(message.contains(QString("line %1").arg(GetParam().Line))) << message.toStdString();
   }
-  EXPECT_EQ(TextsOf(LastingForms(*app_)), before);
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), before);
   EXPECT_EQ(TabCaptions(app_->Proj()), tabs);
   EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Norwegian);
   EXPECT_EQ(QSettings().value("Language").toInt(), LanguageSwitch::Norwegian);
