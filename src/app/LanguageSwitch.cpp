@@ -72,7 +72,6 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   ApplyAll(sections, messageIndex, language);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
-  emit switched(language);
   return true;
 }
 

@@ -40,9 +40,6 @@ class LanguageSwitch : public QObject {
   // The file of a language, beside the program.
   static QString FileOf(int language);
 
- signals:
-  void switched(int language);
-
  private:
   void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
   void SetTabCaptions(int messageIndex, int language);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -154,15 +155,21 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(solveTitle, russian.Sections[9].Entries.front().Caption);
 }
 
-// Norwegian sets the windows' texts; the texts the program builds, written in English and
-// Russian only, read in English.
+// Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
+// written in English and Russian only, read in English.
 TEST_F(LanguageSwitching, NorwegianKeepsTheProgramsOwnMessagesInEnglish) {
+  app_->Variables().MarkVariable(app_->Proj().findChild<QLineEdit*>("Edit_G"));
+  const QString englishHint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
   EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
   const QStringList tabs = TabCaptions(app_->Proj());
   EXPECT_NE(tabs, TabCaptionsIn(0));
   EXPECT_NE(tabs, TabCaptionsIn(1));
+  // The balance window's variable shows the hint of its field in the new language.
+  const QString hint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
+  EXPECT_EQ(hint, app_->Proj().findChild<QLabel*>("Label_G")->toolTip());
+  EXPECT_NE(hint, englishHint);
 }
 
 // Back in English every text is the design text again: the English file sets all that the
