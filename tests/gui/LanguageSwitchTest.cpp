@@ -18,6 +18,7 @@
 #include "StartOptions.h"
 #include "TBDetail_f.h"
 #include "TBalance_f.h"
+#include "TEditF.h"
 #include "TEnvir_f.h"
 #include "TGround_f.h"
 #include "THydro_f.h"
@@ -35,6 +36,7 @@
 #include "lang/LanguageClasses.h"
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
+#include "report/ReportTexts.h"
 
 namespace {
 
@@ -151,6 +153,22 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   }
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(1));
   EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.Russian));
+  // The validated field's complaint begins with its hint, the enter-a-value box asks in
+  // the window's language.
+  auto* density = app_->Envir().findChild<TEditF*>("Edit1");
+  density->setText("20000");
+  density->Commit();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString complaint = boxes.Asked()[0].Text;
+  EXPECT_TRUE(complaint.startsWith(density->toolTip() + "\r\r")) << complaint.toStdString();
+  EXPECT_NE(english.value("Envir_f/Edit1/hint"), density->toolTip());
+  QString sensitivityTitle;
+  AnswerNextModal([&sensitivityTitle](QWidget* modal) {
+    sensitivityTitle = modal->windowTitle();
+    qobject_cast<QDialog*>(modal)->reject();
+  });
+  app_->Balance().findChild<QAction*>("SolverSensitivity")->trigger();
+  EXPECT_EQ(sensitivityTitle.toStdString(), SolverSensitivityCaption(1));
   const std::string solveTitle = SolveDialogTitle().toStdString();
   EXPECT_EQ(solveTitle, russian.Sections[9].Entries.front().Caption);
 }
