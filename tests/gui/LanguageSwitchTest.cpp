@@ -311,11 +311,13 @@ TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
   EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LanguageSwitch, UnusableFile,
-    testing::Values(BadFile{"CountNotANumberInTheLastWindow", "bad_lang_count_last_form.lru", 869},
-                    BadFile{"NotText", "bad_lang_not_utf8.lng", 0},
-                    BadFile{"Missing", "no_such_file.lru", 0}),
-    [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(LanguageSwitch, UnusableFile,
+                         testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
+                                                 "bad_lang_count_after_first_form.lru", 11},
+                                         BadFile{"NotText", "bad_lang_not_utf8.lng", 0},
+                                         BadFile{"Missing", "no_such_file.lru", 0}),
+                         [](const testing::TestParamInfo<BadFile>& info) {
+                           return std::string(info.param.Name);
+                         });
 
 }  // namespace
