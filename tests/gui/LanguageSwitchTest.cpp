@@ -314,7 +314,7 @@ TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(LanguageSwitch, UnusableFile,
                          testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
                                                  "bad_lang_count_after_first_form.lru", 11},
-                                         BadFile{"NotText", "bad_lang_not_utf8.lng", 0},
+                                         BadFile{"NotText", "bad_lang_not_utf8.lng", 5},
                                          BadFile{"Missing", "no_such_file.lru", 0}),
                          [](const testing::TestParamInfo<BadFile>& info) {
                            return std::string(info.param.Name);
