@@ -5,6 +5,7 @@
 #include "CalculatorLauncher.h"
 #include "DesktopIntegration.h"
 #include "HelpBrowser.h"
+#include "LanguageSwitch.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
 #include "TAboutBox.h"
@@ -51,6 +52,7 @@ DoorTrimApp::DoorTrimApp() {
   QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
                    &SingleVariablePanel::ShowVariable);
   desktop_ = std::make_unique<DesktopIntegration>(*this);
+  language_ = new LanguageSwitch(*this);
   // While the balance window searches, the main window's commands that edit the door rest.
   QObject::connect(
       balance_.get(), &TBalance_f::searchRunningChanged, main_.get(),
@@ -65,6 +67,8 @@ void DoorTrimApp::NameTheApplication() {
 }
 
 void DoorTrimApp::Start(const StartOptions& options) {
+  // The language the user chose last time; the windows are designed in English.
+  language_->SwitchToRemembered();
   main_->show();
   if (options.File()) main_->OpenFile(*options.File());
 }

@@ -26,6 +26,7 @@ class SingleVariablePanel;
 class VariableBindings;
 class DesktopIntegration;
 class StartOptions;
+class LanguageSwitch;
 
 // Everything the desktop program keeps for its whole run: the document with the one door
 // model, the display flags, the view settings a data file carries, and every window, each
@@ -44,6 +45,7 @@ class DoorTrimApp {
   // Shows the main window and opens the door file the command line names, if any.
   void Start(const StartOptions& options);
   DesktopIntegration& Desktop() { return *desktop_; }
+  LanguageSwitch& Language() { return *language_; }
 
   DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
@@ -98,4 +100,5 @@ class DoorTrimApp {
   VariableBindings* variables_ = nullptr;
   SingleVariablePanel* variablePanel_ = nullptr;
   std::unique_ptr<DesktopIntegration> desktop_;
+  LanguageSwitch* language_ = nullptr;  // owned by the main window, whose menu it serves
 };

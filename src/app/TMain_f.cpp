@@ -21,6 +21,7 @@
 #include "CalculatorLauncher.h"
 #include "DoorPictures.h"
 #include "DoorTrimApp.h"
+#include "FileDialogTitle.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "MacroServer.h"
@@ -73,13 +74,15 @@ TMain_f::TMain_f(DoorTrimApp& app) : app_(app) {
 }
 
 void TMain_f::BuildMenus() {
+  // The open dialog exists only while the user chooses; its title waits here.
+  openDialogTitle_ = new FileDialogTitle("OpenDialog1", "Open Data File", this);
   QMenu* file = menuBar()->addMenu("File");
   file->setObjectName("File1");
   QAction* open = file->addAction("&Open", this, [this] {
     FileDialogRequest request;
     request.Parent = this;
     request.ObjectName = "OpenDialog1";
-    request.Title = "Open Data File";
+    request.Title = openDialogTitle_->Title();
     // A new door starts the user among the sample doors.
     request.Directory =
         fileName_.isEmpty()
@@ -103,8 +106,7 @@ void TMain_f::BuildMenus() {
   language->menuAction()->setObjectName("Language1");
   for (const char* name : {"English", "Russian", "Norwegian"}) {
     QAction* item = language->addAction(name);
-    item->setObjectName(QString(name) + "1");
-    item->setEnabled(false);  // the interface languages come with their files
+    item->setObjectName(QString(name) + "1");  // LanguageSwitch answers them
   }
   QAction* exit = file->addAction("E&xit", this, &QWidget::close);
   exit->setObjectName("Exit1");

@@ -11,6 +11,7 @@
 #include "io/DoorFileResult.h"
 
 class DoorTrimApp;
+class FileDialogTitle;
 class MacroServer;
 class QAction;
 class QDBusConnection;
@@ -109,6 +110,7 @@ class TMain_f : public QMainWindow, public DoorCommands {
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command
   QPushButton* exitButton_ = nullptr;
   QAction* openItem_ = nullptr;
+  FileDialogTitle* openDialogTitle_ = nullptr;  // OpenDialog1's title
   bool editingLocked_ = false;
   std::unique_ptr<CommandLock> editingLock_;  // the reason of the running search
   MacroServer* macroServer_ = nullptr;        // a child of this window, once started

@@ -67,8 +67,11 @@ QGroupBox* TripleGroup(const QString& caption, const char* name, QWidget* parent
     grid->addWidget(unit, row++, 0, 1, spins ? 3 : 2);
   }
   const char* letters[3] = {"x:", "y:", "z:"};
+  const char* axes[3] = {"X", "Y", "Z"};
   for (int i = 0; i < 3; ++i, ++row) {
-    grid->addWidget(new QLabel(letters[i], group), row, 0);
+    auto* letter = new QLabel(letters[i], group);
+    letter->setObjectName(QString(name) + axes[i]);  // "GroupBox1X"
+    grid->addWidget(letter, row, 0);
     grid->addWidget(fields[i], row, 1);
     if (spins) grid->addWidget(spins[i], row, 2);
   }
@@ -205,16 +208,21 @@ void BalanceUi::BuildControlPanel(QWidget* panel) {
   VerticalForce = ReadOnlyField("Edit12", forces);
   for (QLineEdit* field : {Resistance, SpreadForce, VerticalForce})
     field->setMinimumWidth(72);
-  forceGrid->addWidget(new QLabel("Resistance:", forces), 0, 0);
+  const auto namedLabel = [](const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+  };
+  forceGrid->addWidget(namedLabel("LabelResistance", "Resistance:", forces), 0, 0);
   forceGrid->addWidget(Resistance, 0, 1);
-  forceGrid->addWidget(new QLabel("Spread force:", forces), 1, 0);
+  forceGrid->addWidget(namedLabel("LabelSpread", "Spread force:", forces), 1, 0);
   forceGrid->addWidget(SpreadForce, 1, 1);
-  forceGrid->addWidget(new QLabel("Vertical:", forces), 2, 0);
+  forceGrid->addWidget(namedLabel("LabelVertical", "Vertical:", forces), 2, 0);
   forceGrid->addWidget(VerticalForce, 2, 1);
   grid->addWidget(forces, 0, 1);
 
   auto* attackRow = new QHBoxLayout();
-  attackRow->addWidget(new QLabel("Attack angle, [deg]:", panel));
+  attackRow->addWidget(namedLabel("LabelAttack", "Attack angle, [deg]:", panel));
   AttackAngle = ReadOnlyField("Edit13", panel);
   attackRow->addWidget(AttackAngle);
   grid->addLayout(attackRow, 1, 0, 1, 2);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "DoorDocument.h"
+#include "TLang.h"
 #include "TSSolve_f.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
@@ -51,6 +52,10 @@ void SingleVariablePanel::ShowVariable(const TVarLink& variable) {
   if (panel_) panel_->setVisible(true);
 }
 
+void SingleVariablePanel::RefreshVariableHint() {
+  if (label_ && variable_.Label) label_->setToolTip(variable_.Label->toolTip());
+}
+
 void SingleVariablePanel::StepVariable(int direction) {
   if (!variable_.IsSet() || !edit_) return;
   // The model takes what the field shows (a typed value too); the field shows the next one.
@@ -67,6 +72,7 @@ void SingleVariablePanel::onSolveClicked() {
   if (!variable_.IsSet()) return;
   TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
   dialog.SetLanguageIndex(languageIndex_);
+  if (translation_) TLang::Of(dialog).Apply(*translation_);
   // The next spinner click stores what the panel shows: after OK, the value found.
   if (dialog.exec() == QDialog::Accepted && edit_)
     edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "TVarLink.h"
+#include "lang/LanguageFile.h"
 
 class DoorDocument;
 class HelpBrowser;
@@ -29,6 +31,8 @@ class SingleVariablePanel : public QObject {
 
   // Shows the panel for the marked variable.
   void ShowVariable(const TVarLink& variable);
+  // Shows the variable's hint again, after a language switch changed it.
+  void RefreshVariableHint();
   // One click of the spinner: +1 up, -1 down.
   void StepVariable(int direction);
   // Opens the solve dialog modally for the marked variable; without one, does nothing.
@@ -38,6 +42,9 @@ class SingleVariablePanel : public QObject {
 
   // Language of the solve dialog's message: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
+  int LanguageIndex() const { return languageIndex_; }
+  // The texts of the solve dialog, which exists only while it is open.
+  void SetTranslation(LanguageFile::Section section) { translation_ = std::move(section); }
 
  private:
   QDialog& balance_;
@@ -50,4 +57,5 @@ class SingleVariablePanel : public QObject {
   QLineEdit* edit_ = nullptr;
   TVarLink variable_;
   int languageIndex_ = 0;
+  std::optional<LanguageFile::Section> translation_;  // none: the design texts
 };

@@ -69,6 +69,7 @@ class TBalance_f : public QDialog {
   // Language of the texts this window builds itself (report, sensitivity dialog): 0 English,
   // 1 Russian.
   void SetLanguageIndex(int index) { languageIndex_ = index; }
+  int LanguageIndex() const { return languageIndex_; }
 
   // How a text file is opened in the desktop's text editor; the opener returns false when
   // the desktop cannot, and the log is then shown in the program's own text window.

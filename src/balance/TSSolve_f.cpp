@@ -92,9 +92,15 @@ void TSSolve_f::Build() {
   storeButton_ = new QPushButton("Store", range);
   storeButton_->setObjectName("Button2");
   storeButton_->setAutoDefault(false);
-  rangeRow->addWidget(new QLabel("From:", range));
+  // The labels are named, so that the language files find them.
+  const auto namedLabel = [](const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+  };
+  rangeRow->addWidget(namedLabel("Label2", "From:", range));
   rangeRow->addWidget(fromField_);
-  rangeRow->addWidget(new QLabel("To:", range));
+  rangeRow->addWidget(namedLabel("Label3", "To:", range));
   rangeRow->addWidget(toField_);
   rangeRow->addWidget(storeButton_);
   layout->addWidget(range);
@@ -122,8 +128,8 @@ void TSSolve_f::Build() {
   criterionValue_ = new QLineEdit(this);
   criterionValue_->setObjectName("Edit4");
   criterionValue_->setReadOnly(true);
-  results->addRow("Current value:", currentValue_);
-  results->addRow("Criteria:", criterionValue_);
+  results->addRow(namedLabel("Label4", "Current value:", this), currentValue_);
+  results->addRow(namedLabel("Label5", "Criteria:", this), criterionValue_);
   layout->addLayout(results);
 
   auto* buttons = new QHBoxLayout();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "HelpBrowser.h"
 #include "NumberExitCheck.h"
@@ -48,8 +49,14 @@ TRange_f::TRange_f(HelpBrowser& help, QWidget* parent) : QDialog(parent), help_(
   fromField_->setObjectName("Edit1");
   toField_ = new QLineEdit(this);
   toField_->setObjectName("Edit2");
-  ends->addRow("From:", fromField_);
-  ends->addRow("To:", toField_);
+  // Named, so that the language files find them.
+  const std::pair<const char*, const char*> captions[] = {{"Label1", "From:"}, {"Label2", "To:"}};
+  QLineEdit* const endFields[] = {fromField_, toField_};
+  for (int i = 0; i < 2; ++i) {
+    auto* label = new QLabel(captions[i].second, this);
+    label->setObjectName(captions[i].first);
+    ends->addRow(label, endFields[i]);
+  }
   layout->addLayout(ends);
   fromCheck_ = new NumberExitCheck(*fromField_, kEndLimits);
   toCheck_ = new NumberExitCheck(*toField_, kEndLimits);

@@ -82,6 +82,7 @@ class TableEditor : public QDialog {
 
   // Language of the messages this dialog builds: 0 English, otherwise Russian.
   void SetLanguageIndex(int index) { languageIndex_ = index; }
+  int LanguageIndex() const { return languageIndex_; }
 
  protected:
   TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,

@@ -53,6 +53,7 @@ class VariableBindings : public QObject {
 
   // Language of the message this builds itself: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
+  int LanguageIndex() const { return languageIndex_; }
 
  signals:
   void VariableMarked(const TVarLink& variable);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "lang/LanguageFile.h"
+
+class DoorTrimApp;
+class QWidget;
+
+// The main window's File > Language: switches every translated window to English, Russian
+// or Norwegian from the language files, and sets the language index of every window that
+// builds texts of its own (English for index 0, Russian for 1; after Norwegian those texts
+// stay English, the only other language they are written in).
+//
+// The whole file is read before anything changes: a file that cannot be read, or a count
+// line that is not a number, gives one message naming the file and the line and leaves every
+// text as it was. The language chosen is kept in the user's settings and chosen again at the
+// next start.
+class LanguageSwitch : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Language { English = 0, Russian = 1, Norwegian = 2 };
+
+  // Joins the main window's Language menu; created after every window.
+  explicit LanguageSwitch(DoorTrimApp& app);
+
+  // Switches to `language` (0 English, 1 Russian, 2 Norwegian) and remembers it. False,
+  // after the message, when its file could not be used.
+  bool Switch(int language);
+  // The same with the language's file at `path`.
+  bool SwitchWithFile(int language, const QString& path);
+  // Switches to the language remembered from the last run, if it is not English: the
+  // windows are designed in English. A file that cannot be used then says so once.
+  void SwitchToRemembered();
+  // The language shown: the one last switched to successfully.
+  int Current() const { return current_; }
+  // The file of a language, beside the program.
+  static QString FileOf(int language);
+
+ private:
+  void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
+  void SetTabCaptions(int messageIndex, int language);
+
+  DoorTrimApp& app_;
+  int current_ = English;
+};

@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "DoorTrimApp.h"
+#include "LanguageSwitch.h"
+#include "SingleVariablePanel.h"
+#include "StartOptions.h"
+#include "TBDetail_f.h"
+#include "TBalance_f.h"
+#include "TEditF.h"
+#include "TEnvir_f.h"
+#include "TGround_f.h"
+#include "THydro_f.h"
+#include "TKGeom_f.h"
+#include "TLang.h"
+#include "TMain_f.h"
+#include "TProj_f.h"
+#include "TRange_f.h"
+#include "TSSolve_f.h"
+#include "TTrawl_f.h"
+#include "VariableBindings.h"
+#include "gui/MessageBoxScript.h"
+#include "gui/ModalAnswer.h"
+#include "gui/ShownTexts.h"
+#include "lang/LanguageClasses.h"
+#include "lang/MessageTables.h"
+#include "lang/TranslatedForms.h"
+#include "report/ReportTexts.h"
+
+namespace {
+
+const QString kData = DOORTRIM_TEST_DATA;
+
+// The translated windows that live as long as the program, in the switch's order.
+std::vector<QWidget*> LastingForms(DoorTrimApp& app) {
+  return {&app.Main(),   &app.Balance(), &app.Detail(),
+          &app.Ground(), &app.Envir(),   &app.Hydro(),
+          &app.KGeom(),  &app.Proj(),    &app.Variables().RangeDialog(),
+          &app.Trawl()};
+}
+
+QStringList TabCaptions(TProj_f& proj) {
+  auto* tabs = proj.findChild<QTabBar*>("TabSet1");
+  QStringList captions;
+  for (int tab = 0; tab < tabs->count(); ++tab)
+    captions << tabs->tabText(tab);
+  return captions;
+}
+
+QStringList TabCaptionsIn(int messageIndex) {
+  QStringList captions;
+  for (const TwoLanguageText& text :
+       {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView})
+    captions << QString::fromUtf8(text.In(messageIndex));
+  return captions;
+}
+
+// Names each text that differs, so that a failure says which control is wrong.
+void ExpectSameTexts(const QMap<QString, QString>& actual, const QMap<QString, QString>& expected) {
+  EXPECT_EQ(actual.keys(), expected.keys());
+  for (auto it = expected.begin(); it != expected.end(); ++it)
+    EXPECT_EQ(actual.value(it.key()).toStdString(), it->toStdString()) << it.key().toStdString();
+}
+
+class LanguageSwitching : public testing::Test {
+ protected:
+  void SetUp() override { app_ = std::make_unique<DoorTrimApp>(); }
+  void TearDown() override {
+    // The next test starts in English, as a new user does.
+    QSettings().remove("Language");
+    if (app_) app_->Document().SetModified(false);
+  }
+
+  // The message the projections dialog's Variable menu gives without a focused field.
+  QString SelectFieldMessage() {
+    MessageBoxScript boxes;
+    app_->Variables().onSpecifyRangeClicked();
+    return boxes.Texts().empty() ? QString() : boxes.Texts().front();
+  }
+
+  // The title of the solve dialog as it opens for a marked variable.
+  QString SolveDialogTitle() {
+    app_->Variables().MarkVariable(app_->Proj().findChild<QLineEdit*>("Edit_G"));
+    QString title;
+    AnswerNextModal([&title](QWidget* modal) {
+      title = modal->windowTitle();
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    app_->Balance().show();
+    QTest::mouseClick(app_->Balance().findChild<QPushButton*>("SolveButton"), Qt::LeftButton);
+    app_->Balance().hide();
+    return title;
+  }
+
+  std::unique_ptr<DoorTrimApp> app_;
+};
+
+// Russian from the menu: every entry of every window shows its text where the control's class puts
+// it, the tabs read in Russian and so do the program's own messages, in windows created later too.
+TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
+  const QMap<QString, QString> english = TextsOf(LastingForms(*app_));
+  MessageBoxScript boxes;
+  auto* russianItem = app_->Main().findChild<QAction*>("Russian1");
+  ASSERT_NE(russianItem, nullptr);
+  ASSERT_TRUE(russianItem->isEnabled());
+  russianItem->trigger();
+  EXPECT_TRUE(boxes.Asked().empty());
+  EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Russian);
+  const LanguageFile::Result russian =
+      LanguageFile::Read(LanguageSwitch::FileOf(LanguageSwitch::Russian).toStdString())
+          .FindSections(kTranslatedForms);
+  ASSERT_TRUE(russian.Ok) << russian.Message;
+  const std::vector<QWidget*> forms = LastingForms(*app_);
+  const QMap<QString, QString> translated = TextsOf(forms);
+  std::size_t form = 0;
+  for (std::size_t s = 0; s < kTranslatedForms.size(); ++s) {
+    if (kTranslatedForms[s] == "SSolve_f") continue;  // open only while solving: below
+    QWidget& window = *forms[form++];
+    SCOPED_TRACE(window.objectName().toStdString());
+    int changed = 0;
+    for (const LanguageFile::Entry& entry : russian.Sections[s].Entries) {
+      const QObject* control =
+          TLang::Of(window).FindComponent(QString::fromStdString(entry.Component));
+      ASSERT_NE(control, nullptr) << entry.Component;
+      const std::string className =
+          control == &window ? "TForm" : TLang::LanguageClass(*control).toStdString();
+      const LanguageClasses::Texts texts = LanguageClasses::TextsFor(entry, className);
+      if (texts.Caption) {
+        EXPECT_EQ(ShownCaption(*control).toStdString(), *texts.Caption);
+      }
+      if (texts.Hint) {
+        EXPECT_EQ(ShownHint(*control).toStdString(), *texts.Hint);
+      }
+      if (texts.Title) {
+        EXPECT_EQ(ShownTitle(*control).toStdString(), *texts.Title);
+      }
+    }
+    for (auto it = translated.begin(); it != translated.end(); ++it)
+      if (it.key().startsWith(window.objectName() + "/") && english.value(it.key()) != *it)
+        ++changed;
+    EXPECT_GT(changed, 0);
+  }
+  EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(1));
+  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.Russian));
+  // The validated field's complaint begins with its hint, the enter-a-value box asks in
+  // the window's language.
+  auto* density = app_->Envir().findChild<TEditF*>("Edit1");
+  density->setText("20000");
+  density->Commit();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString complaint = boxes.Asked()[0].Text;
+  EXPECT_TRUE(complaint.startsWith(density->toolTip() + "\r\r")) << complaint.toStdString();
+  EXPECT_NE(english.value("Envir_f/Edit1/hint"), density->toolTip());
+  QString sensitivityTitle;
+  AnswerNextModal([&sensitivityTitle](QWidget* modal) {
+    sensitivityTitle = modal->windowTitle();
+    qobject_cast<QDialog*>(modal)->reject();
+  });
+  app_->Balance().findChild<QAction*>("SolverSensitivity")->trigger();
+  EXPECT_EQ(sensitivityTitle.toStdString(), SolverSensitivityCaption(1));
+  const std::string solveTitle = SolveDialogTitle().toStdString();
+  EXPECT_EQ(solveTitle, russian.Sections[9].Entries.front().Caption);
+}
+
+// Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
+// written in English and Russian only, read in English.
+TEST_F(LanguageSwitching, NorwegianKeepsTheProgramsOwnMessagesInEnglish) {
+  app_->Variables().MarkVariable(app_->Proj().findChild<QLineEdit*>("Edit_G"));
+  const QString englishHint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
+  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
+  const QStringList tabs = TabCaptions(app_->Proj());
+  EXPECT_NE(tabs, TabCaptionsIn(0));
+  EXPECT_NE(tabs, TabCaptionsIn(1));
+  // The balance window's variable shows the hint of its field in the new language.
+  const QString hint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
+  EXPECT_EQ(hint, app_->Proj().findChild<QLabel*>("Label_G")->toolTip());
+  EXPECT_NE(hint, englishHint);
+}
+
+// Back in English every text is the design text again: the English file sets all that the
+// others change, and nothing stays behind from them.
+TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
+  const QString solveTitle = SolveDialogTitle();  // marks a variable: a text set by code
+  const QMap<QString, QString> design = TextsOf(LastingForms(*app_));
+  MessageBoxScript boxes;
+  for (const int language :
+       {LanguageSwitch::Russian, LanguageSwitch::Norwegian, LanguageSwitch::English})
+    ASSERT_TRUE(app_->Language().Switch(language));
+  EXPECT_TRUE(boxes.Asked().empty());
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), design);
+  EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(0));
+  EXPECT_EQ(SolveDialogTitle(), solveTitle);
+}
+
+// Every window that builds texts of its own follows: Russian for Russian, else English.
+class MessageLanguage : public LanguageSwitching, public testing::WithParamInterface<int> {};
+
+TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  ASSERT_TRUE(app_->Language().Switch(GetParam()));
+  const int expected = GetParam() == LanguageSwitch::Russian ? 1 : 0;
+  const std::pair<const char*, int> units[] = {{"Balance_f", app_->Balance().LanguageIndex()},
+                                               {"Ground_f", app_->Ground().LanguageIndex()},
+                                               {"Hydro_f", app_->Hydro().LanguageIndex()},
+                                               {"KGeom_f", app_->KGeom().LanguageIndex()},
+                                               {"Proj_f", app_->Variables().LanguageIndex()},
+                                               {"SSolve_f", app_->VariablePanel().LanguageIndex()}};
+  for (const auto& [unit, index] : units)
+    EXPECT_EQ(index, expected) << unit;
+  EXPECT_EQ(TabCaptions(app_->Proj()) == TabCaptionsIn(1), expected == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageSwitch, MessageLanguage,
+                         testing::Values(LanguageSwitch::English, LanguageSwitch::Russian,
+                                         LanguageSwitch::Norwegian));
+
+// The Russian file with its sections in the opposite order, in `folder`.
+QString ReversedRussianFile(const QTemporaryDir& folder) {
+  QFile original(LanguageSwitch::FileOf(LanguageSwitch::Russian));
+  EXPECT_TRUE(original.open(QIODevice::ReadOnly));
+  QStringList lines = QString::fromUtf8(original.readAll()).split('\n');
+  const QString header = lines.takeFirst();
+  std::vector<QStringList> sections;
+  while (lines.size() >= 2 && !lines.front().isEmpty()) {
+    const int entries = lines[1].toInt();
+    sections.push_back(lines.mid(0, 2 + 3 * entries));
+    lines = lines.mid(2 + 3 * entries);
+  }
+  QStringList reversed{header};
+  for (auto section = sections.rbegin(); section != sections.rend(); ++section)
+    reversed << *section;
+  // The last entry is applied only with a line after its hint line (an empty one here).
+  reversed << QString() << QString();
+  const QString path = folder.filePath("Door.lru");
+  QFile copy(path);
+  EXPECT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.write(reversed.join('\n').toUtf8());
+  return path;
+}
+
+// Each window's section is found wherever it stands in the file.
+TEST_F(LanguageSwitching, SectionsInAnotherOrderGiveTheSameTexts) {
+  const QMap<QString, QString> english = TextsOf(LastingForms(*app_));
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  const QMap<QString, QString> russian = TextsOf(LastingForms(*app_));
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::English));
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(
+      app_->Language().SwitchWithFile(LanguageSwitch::Russian, ReversedRussianFile(folder)));
+  EXPECT_NE(russian, english);
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), russian);
+}
+
+// The language chosen is the one the program starts in next time.
+TEST_F(LanguageSwitching, ChosenLanguageIsTheOneOfTheNextStart) {
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  const QString russianFile = app_->Main().findChild<QMenu*>("File1")->title();
+  app_.reset();
+  app_ = std::make_unique<DoorTrimApp>();
+  EXPECT_EQ(app_->Language().Current(), LanguageSwitch::English);
+  app_->Start(StartOptions::Parse({"doortrim"}));
+  EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Russian);
+  EXPECT_EQ(app_->Main().findChild<QMenu*>("File1")->title(), russianFile);
+  app_->Main().hide();
+}
+
+// A file the switch cannot use: one message naming the file (and the line, where there is
+// one), the switch ends, and every text, tab and message language stays as it was.
+struct BadFile {
+  const char* Name;
+  const char* File;  // under the test data
+  int Line;          // 0: the message names no line
+};
+void PrintTo(const BadFile& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class UnusableFile : public LanguageSwitching, public testing::WithParamInterface<BadFile> {};
+
+TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
+  const QMap<QString, QString> before = TextsOf(LastingForms(*app_));
+  const QStringList tabs = TabCaptions(app_->Proj());
+  const QString path = kData + "/lang/" + GetParam().File;
+  MessageBoxScript boxes;
+  EXPECT_FALSE(app_->Language().SwitchWithFile(LanguageSwitch::Russian, path));
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  const QString message = boxes.Asked()[0].Text;
+  EXPECT_TRUE(message.contains(path)) << message.toStdString();
+  if (GetParam().Line > 0) {
+    EXPECT_TRUE(message.contains(QString("line %1").arg(GetParam().Line))) << message.toStdString();
+  }
+  ExpectSameTexts(TextsOf(LastingForms(*app_)), before);
+  EXPECT_EQ(TabCaptions(app_->Proj()), tabs);
+  EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Norwegian);
+  EXPECT_EQ(QSettings().value("Language").toInt(), LanguageSwitch::Norwegian);
+  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageSwitch, UnusableFile,
+                         testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
+                                                 "bad_lang_count_after_first_form.lru", 11},
+                                         BadFile{"NotText", "bad_lang_not_utf8.lng", 5},
+                                         BadFile{"Missing", "no_such_file.lru", 0}),
+                         [](const testing::TestParamInfo<BadFile>& info) {
+                           return std::string(info.param.Name);
+                         });
+
+}  // namespace
