@@ -1,5 +1,6 @@
 #include "ReportPicture.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -49,6 +50,11 @@ void ReportPicture::Paint(QPainter& painter, const QRectF& target) const {
       painter.translate(target.topLeft());
       painter.scale(target.width() / size_.width(), target.height() / size_.height());
       painter.setClipRect(QRectF(QPointF(0, 0), size_), Qt::IntersectClip);
+      // Played back, a recording grows by the ratio of the device's resolution to its own.
+      if (const QPaintDevice* device = painter.device(); device != nullptr) {
+        painter.scale(static_cast<double>(recording_.logicalDpiX()) / device->logicalDpiX(),
+                      static_cast<double>(recording_.logicalDpiY()) / device->logicalDpiY());
+      }
       painter.drawPicture(0, 0, recording_);
       break;
     case Kind::None:
