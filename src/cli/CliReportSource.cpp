@@ -23,7 +23,7 @@
 namespace {
 
 // The windows whose control texts the report prints.
-constexpr std::array<std::string_view, 7> kForms = {"Proj_f",  "Envir_f",  "Hydro_f",  "KGeom_f",
+constexpr std::array<std::string_view, 7> kForms = {"Proj_f",   "Envir_f", "Hydro_f",  "KGeom_f",
                                                     "Ground_f", "Trawl_f", "Balance_f"};
 
 // The keel position dialog is not translated: its texts are always these.
@@ -109,7 +109,9 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     const int index = MainParamIndex(name.substr(5));
     if (index < 0) return false;
     const EditableField& field = kMainParams[static_cast<std::size_t>(index)];
-    const char* pattern = field.Name == "G" ? "######0.#" : field.Name == "R" ? "########0" : "#0.###";
+    const char* pattern = field.Name == "G"   ? "######0.#"
+                          : field.Name == "R" ? "########0"
+                                              : "#0.###";
     text = Shown(pattern, board_.*field.Field);
     return true;
   }
@@ -138,19 +140,48 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     const BalanceFigures figures = ComputeBalanceFigures(board_);
     const XYZ& m = board_.TotalMoment;
     switch (edit) {
-      case 1: text = Shown("####0.####", stability_.X / 1000); break;
-      case 2: text = Shown("####0.####", stability_.Y / 1000); break;
-      case 3: text = Shown("####0.####", stability_.Z / 1000); break;
-      case 4: text = Shown("######0.##", m.X / 1000); break;
-      case 5: text = Shown("######0.##", m.Y / 1000); break;
-      case 6: text = Shown("######0.##", m.Z / 1000); break;
-      case 7: text = Shown("###.###", board_.RotX); kind = Kind::EditF; break;
-      case 8: text = Shown("###.###", board_.RotY); kind = Kind::EditF; break;
-      case 9: text = Shown("###.###", board_.RotZ); kind = Kind::EditF; break;
-      case 10: text = Shown("#########0.####", figures.ResistanceKN); break;
-      case 11: text = Shown("#########0.####", figures.SpreadKN); break;
-      case 12: text = Shown("#########0.####", figures.VerticalKN); break;
-      default: text = Shown("#####0.###", figures.WingAttackDeg); break;
+      case 1:
+        text = Shown("####0.####", stability_.X / 1000);
+        break;
+      case 2:
+        text = Shown("####0.####", stability_.Y / 1000);
+        break;
+      case 3:
+        text = Shown("####0.####", stability_.Z / 1000);
+        break;
+      case 4:
+        text = Shown("######0.##", m.X / 1000);
+        break;
+      case 5:
+        text = Shown("######0.##", m.Y / 1000);
+        break;
+      case 6:
+        text = Shown("######0.##", m.Z / 1000);
+        break;
+      case 7:
+        text = Shown("#0.###", board_.RotX);
+        kind = Kind::EditF;
+        break;
+      case 8:
+        text = Shown("#0.###", board_.RotY);
+        kind = Kind::EditF;
+        break;
+      case 9:
+        text = Shown("#0.###", board_.RotZ);
+        kind = Kind::EditF;
+        break;
+      case 10:
+        text = Shown("#########0.####", figures.ResistanceKN);
+        break;
+      case 11:
+        text = Shown("#########0.####", figures.SpreadKN);
+        break;
+      case 12:
+        text = Shown("#########0.####", figures.VerticalKN);
+        break;
+      default:
+        text = Shown("#####0.###", figures.WingAttackDeg);
+        break;
     }
     return true;
   }
@@ -183,9 +214,8 @@ ReportPicture CliReportSource::Picture(std::string_view form, std::string_view n
   if (form == "Proj_f") {
     const std::array<const std::string*, 3> files = {&board_.FrontPicture, &board_.PlanPicture,
                                                      &board_.SidePicture};
-    const std::array<const char*, 3> builtIn = {":/pictures/proj_front.svg",
-                                                ":/pictures/proj_plan.svg",
-                                                ":/pictures/proj_side.svg"};
+    const std::array<const char*, 3> builtIn = {
+        ":/pictures/proj_front.svg", ":/pictures/proj_plan.svg", ":/pictures/proj_side.svg"};
     const int view = name == "Image1" ? 0 : name == "Image2" ? 1 : name == "Image3" ? 2 : -1;
     if (view < 0) return {};
     const auto i = static_cast<std::size_t>(view);

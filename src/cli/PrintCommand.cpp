@@ -80,8 +80,8 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     writer.setResolution(600);
     const ReportDateTime now = ReportDateTime::Now();
     PrintedReport report;
-    printed = report.Print(writer, source, language,
-                           QString::fromStdString(now.Date + "  " + now.Time));
+    printed =
+        report.Print(writer, source, language, QString::fromStdString(now.Date + "  " + now.Time));
   }
   std::optional<std::string> problem;
   if (!printed) {

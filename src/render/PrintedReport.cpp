@@ -135,12 +135,16 @@ void PrintedReport::LinkImage(Run& run, const std::string& item,
 }
 
 void PrintedReport::PrintTable(Run& run, double y, double columnWidth, const QStringList& head,
-                               const Table& table) {
+                               const QStringList& units, const Table& table) {
   const double x = 10;
   ReportPainter* page = run.Page.get();
   const auto printHead = [&] {
     y += page->TableRow(x, y, columnWidth, head, true);
     for (const QString& cell : head)
+      Note(run, cell);
+    if (units.isEmpty()) return;
+    y += page->TableRow(x, y, columnWidth, units);
+    for (const QString& cell : units)
       Note(run, cell);
   };
   printHead();
@@ -216,8 +220,7 @@ void PrintedReport::ProjectionPage(Run& run, const char* name, int view) {
   const QString projections = run.Say(PrintTexts::kProjections);
   y += page.Heading(0, y, projections);
   Note(run, projections);
-  const QString heading =
-      run.Say(view == 1 ? PrintTexts::kPlanView : PrintTexts::kSideView);
+  const QString heading = run.Say(view == 1 ? PrintTexts::kPlanView : PrintTexts::kSideView);
   y += page.Heading(0, y, heading);
   Note(run, heading);
   // Plan view: x0 .. b; side view: zh .. F.
@@ -258,11 +261,7 @@ void PrintedReport::HydroPage(Run& run) {
   QStringList head;
   for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
     head.push_back(Link(run, "Hydro_f", label));
-  const double column = 30;
-  const QString degree = run.Say(PrintTexts::kDegree);
-  run.Page->TableRow(10, 134, column, {degree});
-  Note(run, degree);
-  PrintTable(run, 128, column, head, table);
+  PrintTable(run, 128, 30, head, {run.Say(PrintTexts::kDegree)}, table);
 }
 
 void PrintedReport::KeelPage(Run& run) {
@@ -286,7 +285,7 @@ void PrintedReport::KeelPage(Run& run) {
   QStringList head;
   for (const char* label : {"Label1", "Label2", "Label3"})
     head.push_back(Link(run, "KGeom_f", label, true));
-  PrintTable(run, 130, 60, head, table);
+  PrintTable(run, 128, 60, head, {}, table);
 }
 
 void PrintedReport::TrawlKeelPage(Run& run) {
@@ -297,7 +296,8 @@ void PrintedReport::TrawlKeelPage(Run& run) {
   const QString trawl = run.Say(PrintTexts::kTrawlInfluence);
   page.Heading(0, 0, trawl);
   Note(run, trawl);
-  LinkImage(run, "RepKT.TrawlImage", {0, 8, right - 6, 72}, run.Source.Picture("Trawl_f", "Image1"));
+  LinkImage(run, "RepKT.TrawlImage", {0, 8, right - 6, 72},
+            run.Source.Picture("Trawl_f", "Image1"));
   double y = 10;
   for (const auto& [label, edit] : std::array<std::pair<const char*, const char*>, 2>{
            {{"Label1", "Edit1"}, {"Label2", "Edit2"}}}) {
@@ -326,7 +326,7 @@ void PrintedReport::TrawlKeelPage(Run& run) {
   QStringList head;
   for (const char* label : {"Label1", "Label2"})
     head.push_back(Link(run, "Ground_f", label, true));
-  PrintTable(run, 176, 60, head, table);
+  PrintTable(run, 176, 60, head, {}, table);
 }
 
 void PrintedReport::BalancePage(Run& run) {

@@ -75,10 +75,10 @@ class PrintedReport {
                const QString& designCaption = QString());
   void LinkImage(Run& run, const std::string& item, const LinkImageBox::Rect& designBox,
                  const ReportPicture& picture);
-  // The table under its head from y down, continued on a further page of the same paper
-  // when it runs past the foot of the page.
+  // The table under its head (and a row of units under it, when given) from y down,
+  // continued on a further page of the same paper when it runs past the foot of the page.
   void PrintTable(Run& run, double y, double columnWidth, const QStringList& head,
-                  const Table& table);
+                  const QStringList& units, const Table& table);
   void Note(Run& run, const QString& text);
 
   std::map<std::string, LinkImageBox> boxes_;

@@ -43,8 +43,7 @@ double ReportPainter::Heading(double x, double y, const QString& text) {
   painter_.setFont(Font(kHeadingPoints, true, true));
   painter_.setPen(Qt::black);
   const double height = 7;
-  painter_.drawText(ToDevice(QRectF(x, y, width_ - x, height)), Qt::AlignLeft | Qt::AlignTop,
-                    text);
+  painter_.drawText(ToDevice(QRectF(x, y, width_ - x, height)), Qt::AlignLeft | Qt::AlignTop, text);
   return height;
 }
 
@@ -72,14 +71,17 @@ double ReportPainter::ValueRow(double y, const QString& description, const QStri
 }
 
 double ReportPainter::TableRow(double x, double y, double columnWidth, const QStringList& cells,
-                               bool bold) {
-  painter_.setFont(Font(kDataPoints, bold));
+                               bool head) {
+  painter_.setFont(Font(kDataPoints, head));
   painter_.setPen(Qt::black);
+  const double height = head ? 2 * kLineHeight : kLineHeight;
+  const int alignment =
+      Qt::AlignRight | (head ? Qt::AlignBottom | Qt::TextWordWrap : Qt::AlignVCenter);
   for (int i = 0; i < cells.size(); ++i) {
-    const QRectF cell(x + i * columnWidth, y, columnWidth - 1, kLineHeight);
-    painter_.drawText(ToDevice(cell), Qt::AlignRight | Qt::AlignVCenter, cells[i]);
+    const QRectF cell(x + i * columnWidth, y, columnWidth - 2, height);
+    painter_.drawText(ToDevice(cell), alignment, cells[i]);
   }
-  return kLineHeight;
+  return height;
 }
 
 void ReportPainter::Frame(const QRectF& box) {

@@ -29,9 +29,10 @@ class ReportPainter {
   double Text(const QRectF& box, const QString& text, int flags = 0);
   double ValueRow(double y, const QString& description, const QString& symbol,
                   const QString& value);
-  // One row of a table: the cells in columns of the given width from x.
+  // One row of a table: the cells in columns of the given width from x, right-aligned. A head
+  // row is bold and two lines high, its texts wrapped and standing on its foot.
   double TableRow(double x, double y, double columnWidth, const QStringList& cells,
-                  bool bold = false);
+                  bool head = false);
   void Frame(const QRectF& box);
   void Picture(const QRectF& box, const ReportPicture& picture);
 
