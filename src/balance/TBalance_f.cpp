@@ -17,6 +17,8 @@
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
+#include "PrintedReport.h"
+#include "ReportPreview.h"
 #include "ReportDateTime.h"
 #include "ScPic.h"
 #include "TAskAny.h"
@@ -24,6 +26,7 @@
 #include "TEditF.h"
 #include "TSpinButton.h"
 #include "TextFileWindow.h"
+#include "WindowReportSource.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
 #include "model/BalanceSearch.h"
@@ -55,7 +58,7 @@ const QString TBalance_f::kSearchLockReason =
     "Not while the balance search runs: it would change the door the search is turning.";
 
 TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
-    : board_(document.Board()), flags_(flags), services_(services) {
+    : board_(document.Board()), flags_(flags), services_(services), report_(std::make_unique<PrintedReport>()) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -104,8 +107,7 @@ void TBalance_f::ConnectCommands() {
           [this] { services_.Help.ShowTopic("doors_balance"); });
   connect(ui_.DetailButton, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
   connect(ui_.DetailItem, &QAction::triggered, this, [this] { services_.Details.exec(); });
-  // The printed report is not part of this version.
-  ui_.PrintItem->setEnabled(false);
+  connect(ui_.PrintItem, &QAction::triggered, this, &TBalance_f::PrintReport);
   ui_.OkButton->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.OkButton, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ui_.PopupMenu->exec(ui_.OkButton->mapToGlobal(at)); });
@@ -445,4 +447,10 @@ void TBalance_f::contextMenuEvent(QContextMenuEvent* event) {
 void TBalance_f::done(int result) {
   FinishSearch();  // a running relaxation stops with the window
   QDialog::done(result);
+}
+
+void TBalance_f::PrintReport() {
+  WindowReportSource source(board_, [this] { onUpdateClicked(); });
+  ReportPreview::Show(this, *report_, source, languageIndex_,
+                      [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }

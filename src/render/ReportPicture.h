@@ -13,6 +13,10 @@ class QPainter;
 // a drawing surface (vectors as well) or a bitmap. Its natural size decides its shape.
 class ReportPicture {
  public:
+  // The property of a picture control that names the file its picture is drawn from, so that
+  // a report prints the drawing itself rather than the control's bitmap of it.
+  static constexpr char kSourceProperty[] = "pictureSource";
+
   ReportPicture() = default;
   static ReportPicture FromSvg(const QString& path);
   static ReportPicture FromPixmap(const QPixmap& pixmap);
