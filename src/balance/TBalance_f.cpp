@@ -18,17 +18,17 @@
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "PrintedReport.h"
-#include "ReportPreview.h"
 #include "ReportDateTime.h"
+#include "ReportPreview.h"
 #include "ScPic.h"
 #include "TAskAny.h"
 #include "TBDetail_f.h"
 #include "TEditF.h"
 #include "TSpinButton.h"
 #include "TextFileWindow.h"
-#include "WindowReportSource.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
+#include "WindowReportSource.h"
 #include "model/BalanceSearch.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
@@ -58,7 +58,10 @@ const QString TBalance_f::kSearchLockReason =
     "Not while the balance search runs: it would change the door the search is turning.";
 
 TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
-    : board_(document.Board()), flags_(flags), services_(services), report_(std::make_unique<PrintedReport>()) {
+    : board_(document.Board()),
+      flags_(flags),
+      services_(services),
+      report_(std::make_unique<PrintedReport>()) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QRect>
-#include <QString>
 #include <QSize>
+#include <QString>
 #include <array>
 
 #include "ProjUi.h"

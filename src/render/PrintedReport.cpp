@@ -8,6 +8,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 
@@ -97,10 +98,14 @@ bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int l
 }
 
 void PrintedReport::StartPage(Run& run, const char* name, QPageSize::PageSizeId paper) {
-  // A printer that is already printing keeps its paper; a PDF takes each page's own.
+  // A PDF takes each page's own paper; a printer that is already printing keeps the paper
+  // it started with, and the page is laid out on that.
   const QPageLayout layout(QPageSize(paper), QPageLayout::Portrait,
                            QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
-  run.Device.setPageLayout(layout);
+  const bool changeable = !run.Started || (run.Device.paintEngine() != nullptr &&
+                                           run.Device.paintEngine()->type() == QPaintEngine::Pdf);
+  if (changeable && !run.Device.pageLayout().isEquivalentTo(layout))
+    run.Device.setPageLayout(layout);
   if (!run.Started) {
     run.Started = run.Painter.begin(&run.Device);
   } else {

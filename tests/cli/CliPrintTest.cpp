@@ -90,6 +90,11 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
     for (const std::string& piece : expected.Texts)
       EXPECT_NE(text.find(piece), std::string::npos) << "page " << expected.Page << ": " << piece;
   }
+  // Letter paper, the balance page A4.
+  const std::string sizes = Output("pdfinfo -f 1 -l 7 '" + pdf + "'");
+  EXPECT_NE(sizes.find("Page    1 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
+  EXPECT_NE(sizes.find("Page    6 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
+  EXPECT_NE(sizes.find("Page    7 size:  595 x 842 pts (A4)"), std::string::npos) << sizes;
   ExpectRows(PageText(pdf, 4), board.Hydro, 4);
   ExpectRows(PageText(pdf, 5), board.KeelGeom, 3);
   ExpectRows(PageText(pdf, 6), board.Ground, 2);
