@@ -17,6 +17,9 @@
 
 namespace {
 
+// The size of a view of the projections dialog in its first showing.
+constexpr QSize kUnshownSurface(400, 300);
+
 QString Name(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -45,10 +48,20 @@ WindowReportSource::WindowReportSource(const TBoard& board, std::function<void()
     : board_(board), update_(std::move(update)) {}
 
 void WindowReportSource::Update() {
-  if (update_) update_();
-  // The projections dialog's drawings show the door as it stands now.
-  if (QWidget* projections = Window("Proj_f"))
+  // The projections dialog's drawings first: they put the door unturned, and the balance
+  // window's update then puts it back in its position. A dialog never shown yet has not
+  // sized its surfaces: they get the size the dialog first shows them at.
+  if (QWidget* projections = Window("Proj_f")) {
+    if (!projections->isVisible()) {
+      for (ScPic* surface : projections->findChildren<ScPic*>()) {
+        if (surface->width() < kUnshownSurface.width() ||
+            surface->height() < kUnshownSurface.height())
+          surface->resize(kUnshownSurface);
+      }
+    }
     QMetaObject::invokeMethod(projections, "Redraw", Qt::DirectConnection);
+  }
+  if (update_) update_();
 }
 
 LinkedControl WindowReportSource::Control(std::string_view form, std::string_view name) const {
