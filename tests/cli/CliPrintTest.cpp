@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -106,6 +108,23 @@ TEST(CliPrint, RussianReportTakesTheRussianTexts) {
   const CliRun run = RunCliProgram({"print", "--russian", "--pdf", pdf});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   EXPECT_NE(PageText(pdf, 7).find("Положение равновесия"), std::string::npos);
+}
+
+// The picture files a resource list names under the pictures folder.
+std::set<std::string> PictureFiles(const std::string& list) {
+  std::ifstream file(std::string(DOORTRIM_RESOURCES) + "/" + list);
+  std::set<std::string> names;
+  for (std::string line; std::getline(file, line);) {
+    const std::size_t at = line.find(">pictures/");
+    if (at != std::string::npos) names.insert(line.substr(at + 1, line.find('<', at) - at - 1));
+  }
+  return names;
+}
+
+TEST(CliPrint, CarriesTheSamePicturesAsTheWindows) {
+  const std::set<std::string> windows = PictureFiles("resources.qrc");
+  EXPECT_GT(windows.size(), 10u);
+  EXPECT_EQ(PictureFiles("pictures.qrc"), windows);
 }
 
 struct StatusCase {
