@@ -1,13 +1,18 @@
 // The balance window's Print: the report in a print preview window, built from the program's
-// windows as they stand.
+// windows as they stand, each linked text printed by the exact class of its control.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,9 +21,12 @@
 #include "DoorTrimApp.h"
 #include "PrintedReport.h"
 #include "TBalance_f.h"
+#include "TEditF.h"
 #include "TMain_f.h"
 #include "TProj_f.h"
+#include "WindowReportSource.h"
 #include "model/TBoard.h"
+#include "print/LinkedControl.h"
 
 namespace {
 
@@ -108,5 +116,55 @@ TEST_F(PrintReport, PrintingTwiceGivesTheSameLayout) {
     }
   }
 }
+
+// A control's exact class decides what a linked text prints.
+struct ControlCase {
+  const char* Name;
+  bool HintSource;
+  std::string Expected;
+};
+
+class LinkedWindowControl : public ::testing::TestWithParam<ControlCase> {};
+
+TEST_P(LinkedWindowControl, PrintsByTheControlsExactClass) {
+  QWidget window;
+  window.setObjectName("Form_f");
+  const auto add = [&window](QWidget* control, const char* name) {
+    control->setParent(&window);
+    control->setObjectName(name);
+    control->setToolTip("Hint");
+  };
+  add(new QLabel("Caption"), "Label");
+  auto* edit = new QLineEdit;
+  edit->setText("2.5");
+  add(edit, "Edit");
+  auto* numeric = new TEditF;
+  numeric->setText("7");
+  add(numeric, "EditF");
+  add(new QGroupBox("Group"), "Group");
+  auto* on = new QCheckBox("Keel");
+  on->setChecked(true);
+  add(on, "On");
+  add(new QCheckBox("Keel"), "Off");
+  add(new QPushButton("Press"), "Button");
+  add(new QRadioButton("Choice"), "Choice");
+  TBoard door;
+  WindowReportSource source(door, {});
+  const ControlCase& c = GetParam();
+  EXPECT_EQ(LinkLabelText(source.Control("Form_f", c.Name), c.HintSource, "Design"), c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, LinkedWindowControl,
+    ::testing::Values(ControlCase{"Missing", false, "Empty !!!"},
+                      ControlCase{"Label", false, "Caption"}, ControlCase{"Label", true, "Hint"},
+                      ControlCase{"Edit", false, "2.5"}, ControlCase{"Edit", true, "Hint 2.5"},
+                      ControlCase{"EditF", true, "Hint 7"}, ControlCase{"Group", false, "Group"},
+                      ControlCase{"On", false, "Keel: Yes"}, ControlCase{"Off", true, "Keel: No"},
+                      ControlCase{"Button", false, "Design"},
+                      ControlCase{"Choice", true, "Design"}),
+    [](const ::testing::TestParamInfo<ControlCase>& info) {
+      return std::string(info.param.Name) + (info.param.HintSource ? "Hint" : "");
+    });
 
 }  // namespace
