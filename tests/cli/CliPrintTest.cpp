@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -142,6 +143,9 @@ TEST_P(CliPrintStatus, ExitsAsRenderDoes) {
     args.push_back(arg == "OUT" ? folder.File("out.pdf") : arg);
   const CliRun run = RunCliProgram(args);
   EXPECT_EQ(run.ExitCode, GetParam().Status) << run.Err;
+  // A report is written exactly when the door could be placed and the file written.
+  const bool written = GetParam().Status == 0 || GetParam().Status == 3;
+  EXPECT_EQ(std::filesystem::exists(folder.File("out.pdf")), written) << folder.Listing();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +153,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StatusCase{"NoPdf", {}, 2},
                       StatusCase{"MissingDoor", {"no-such-door.brd", "--pdf", "OUT"}, 2},
                       StatusCase{"BadAngles", {"--angles", "1", "x", "3", "--pdf", "OUT"}, 2},
-                      StatusCase{"FolderNotThere", {"--pdf", "/nonexistent-folder/out.pdf"}, 4}),
+                      StatusCase{"FolderNotThere", {"--pdf", "/nonexistent-folder/out.pdf"}, 4},
+                      StatusCase{"PrintedAtGivenAngles",
+                                 {"--midwater", "--angles", "5", "-3", "30", "--pdf", "OUT"},
+                                 0},
+                      // The report of the position the search reached is written all the same.
+                      StatusCase{"Unbalanced", {"--set", "R=0", "--solve", "--pdf", "OUT"}, 3}),
     [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
