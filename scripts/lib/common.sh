@@ -12,6 +12,7 @@ DOORTRIM_PACKAGES=(
   libglib2.0-bin python3-dbus
   clang libclang-rt-14-dev llvm
   desktop-file-utils shared-mime-info dpkg-dev file gzip groff-base
+  poppler-utils
 )
 
 # Installs whatever of the given packages is missing (apt-get update once, then install).

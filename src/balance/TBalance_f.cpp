@@ -19,7 +19,9 @@
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
+#include "PrintedReport.h"
 #include "ReportDateTime.h"
+#include "ReportPreview.h"
 #include "ScPic.h"
 #include "TAskAny.h"
 #include "TBDetail_f.h"
@@ -30,6 +32,7 @@
 #include "ThreeViewDrawing.h"
 #include "ThreeViewPicture.h"
 #include "UserLocale.h"
+#include "WindowReportSource.h"
 #include "model/BalanceSearch.h"
 #include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
@@ -62,7 +65,10 @@ const QString TBalance_f::kSearchLockReason =
     "Not while the balance search runs: it would change the door the search is turning.";
 
 TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Services& services)
-    : board_(document.Board()), flags_(flags), services_(services) {
+    : board_(document.Board()),
+      flags_(flags),
+      services_(services),
+      report_(std::make_unique<PrintedReport>()) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -112,8 +118,7 @@ void TBalance_f::ConnectCommands() {
           [this] { services_.Help.ShowTopic("doors_balance"); });
   connect(ui_.DetailButton, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
   connect(ui_.DetailItem, &QAction::triggered, this, [this] { services_.Details.exec(); });
-  // The printed report is not part of this version.
-  ui_.PrintItem->setEnabled(false);
+  connect(ui_.PrintItem, &QAction::triggered, this, &TBalance_f::PrintReport);
   ui_.OkButton->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.OkButton, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ui_.PopupMenu->exec(ui_.OkButton->mapToGlobal(at)); });
@@ -500,4 +505,10 @@ void TBalance_f::done(int result) {
   FinishSearch();
   if (sweepWindow_) sweepWindow_->close();
   QDialog::done(result);
+}
+
+void TBalance_f::PrintReport() {
+  WindowReportSource source(board_, [this] { onUpdateClicked(); });
+  ReportPreview::Show(this, *report_, source, languageIndex_,
+                      [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }

@@ -18,6 +18,7 @@ class CalculatorLauncher;
 class DoorCommands;
 class DoorDocument;
 class HelpBrowser;
+class PrintedReport;
 class QAction;
 class TAskAny;
 class TBDetail_f;
@@ -87,10 +88,17 @@ class TBalance_f : public QDialog {
   // The sweep window, once "Sweep ..." has opened it.
   TSweep_f* SweepWindow() const { return sweepWindow_; }
 
+  // Print: the printed report in a print preview window; returns when it is closed.
+  void PrintReport();
+  // The printed report, which remembers its layout from one printing to the next.
+  const PrintedReport& Report() const { return *report_; }
+
  signals:
   // A search started (true) or ended (false); the program's other windows lock and unlock
   // their commands that edit the door.
   void searchRunningChanged(bool running);
+  // The print preview window is about to show.
+  void reportPreviewOpened(QDialog* preview);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -136,4 +144,5 @@ class TBalance_f : public QDialog {
   std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs
   QTimer relaxationTimer_;
   CommandLock editingLock_{kSearchLockReason};
+  std::unique_ptr<PrintedReport> report_;
 };

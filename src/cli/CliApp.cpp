@@ -7,6 +7,7 @@
 
 #include "EvaluateCommand.h"
 #include "PathsCommand.h"
+#include "PrintCommand.h"
 #include "RenderCommand.h"
 #include "ReportCommand.h"
 #include "SaveCommand.h"
@@ -26,6 +27,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<SolveCommand>());
   commands.push_back(std::make_unique<SaveCommand>());
   commands.push_back(std::make_unique<RenderCommand>());
+  commands.push_back(std::make_unique<PrintCommand>());
   commands.push_back(std::make_unique<ReportCommand>());
   commands.push_back(std::make_unique<VaryCommand>());
   commands.push_back(std::make_unique<SweepCommand>());

@@ -1,28 +1,24 @@
 #include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdio>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <utility>
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QIODevice>
 #include <QImage>
-#include <QMessageLogContext>
 #include <QPainter>
 #include <QRect>
 #include <QSaveFile>
 #include <QSize>
 #include <QString>
 #include <QSvgGenerator>
-#include <QtGlobal>
 
 #include "CliApp.h"
+#include "QtGuiSession.h"
 #include "ThreeViewPicture.h"
 #include "drawing/ViewFlags.h"
 #include "model/PlaneMath.h"
@@ -73,25 +69,6 @@ std::optional<std::string> WriteFile(const std::string& path,
   return std::nullopt;
 }
 
-// Qt's own chatter (missing runtime folders, font substitutions) means nothing to a user of
-// the command line; only its serious complaints are passed on, as one line each.
-void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "doortrim-cli: Qt: %s\n", message.toLocal8Bit().constData());
-  }
-}
-
-// Qt needs its application object for fonts; only this command makes one, so the other
-// commands never load a platform. No widget is made: the views are drawn on plain canvases.
-std::unique_ptr<QGuiApplication> StartQt(int& argc, char** argv) {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 void RenderCommand::AddTo(CLI::App& app) {
@@ -130,18 +107,8 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   const ThreeViewDrawing::Angles angleRad{a[0] * kDegree, a[1] * kDegree, a[2] * kDegree};
   board.Evaluate(angleRad[0], angleRad[1], angleRad[2]);
 
-  const QtMessageHandler previousHandler = qInstallMessageHandler(QuietQt);
-  struct RestoreHandler {
-    QtMessageHandler Handler;
-    ~RestoreHandler() { qInstallMessageHandler(Handler); }
-  } restoreHandler{previousHandler};
-  int argc = 1;
-  char name[] = "doortrim-cli";
-  char* argv[] = {name, nullptr};
-  const std::unique_ptr<QGuiApplication> qt = StartQt(argc, argv);
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-    return Fail(err, "render: drawing needs a Qt GUI application");
-  }
+  const QtGuiSession qt;
+  if (!qt.Ready()) return Fail(err, "render: drawing needs a Qt GUI application");
 
   ViewFlags flags;
   flags.Hidden = hidden_;

@@ -14,6 +14,7 @@
 
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
+#include "ReportPicture.h"
 #include "TEditF.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
@@ -116,6 +117,7 @@ QLabel* ScalarDialog::AddPicture(QWidget* parent, const char* name, const QStrin
   auto* picture = new QLabel(parent);
   picture->setObjectName(name);
   picture->setPixmap(pixmap);
+  picture->setProperty(ReportPicture::kSourceProperty, resource);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return picture;
 }

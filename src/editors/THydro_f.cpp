@@ -9,17 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CoefGraphs.h"
 #include "model/TBoard.h"
 #include "numbers/Rounding.h"
 
 namespace {
 
-const QColor kCxColour(255, 0, 0);
-const QColor kCyColour(0, 0, 255);
-const QColor kCdColour(0, 128, 0);
-
-constexpr long double kAngleMin = -10;
-constexpr long double kAngleExtent = 110;
+using CoefGraphs::kCdColour;
+using CoefGraphs::kCxColour;
+using CoefGraphs::kCyColour;
 
 // The graph's size in the window's default size.
 constexpr QSize kGraphDesignSize(236, 240);
@@ -76,45 +74,14 @@ void THydro_f::DrawGraph() {
     return;
   }
   const std::vector<long double> angle = ColumnValues(0);
-  const std::vector<std::vector<long double>> coefs = {ColumnValues(1), ColumnValues(2),
-                                                       ColumnValues(3)};
-  // One range over the three coefficient columns together.
-  std::vector<long double> all;
-  for (const std::vector<long double>& column : coefs)
-    all.insert(all.end(), column.begin(), column.end());
-  long double low = 0;
-  long double high = 0;
-  RangeMinMax(all, 0, static_cast<int>(all.size()) - 1, low, high);
-  graph_->XMin = kAngleMin;
-  graph_->XExtent = kAngleExtent;
-  // One step below the lowest value and two above the highest: the extent is at least
-  // three steps, never 0.
-  const long double step = AxisStep(high - low);
-  const long double lower = step * std::trunc(low / step) - step;
-  const long double upper = step * std::trunc(high / step) + 2 * step;
-  graph_->YMin = lower;
-  graph_->YExtent = upper - lower;
-  graph_->DrawGrid(0, 3, 10, step);
-  // Each curve is named at its last point.
-  const std::array<QColor, 3> colours = {kCxColour, kCyColour, kCdColour};
-  const std::array<const char*, 3> names = {"Cx", "Cy", "Cd"};
-  for (std::size_t k = 0; k < coefs.size(); ++k) {
-    std::vector<WorldPoint> points;
-    for (int r = 0; r < rows; ++r) {
-      const auto i = static_cast<std::size_t>(r);
-      points.push_back({angle[i], coefs[k][i]});
-    }
-    PlotCurve(points, colours[k]);
-    const QString name = QString::fromLatin1(names[k]);
-    const WorldPoint& last = points.back();
-    graph_->TextOut(name, last.X + graph_->WorldTextWidth("0") / 2,
-                    last.Y - graph_->WorldTextHeight(name) / 2);
-  }
+  const std::array<std::vector<long double>, 3> coefs = {ColumnValues(1), ColumnValues(2),
+                                                         ColumnValues(3)};
+  CoefGraphs::HydroCurves(*graph_, angle, coefs);
   // The corner values of both axes.
-  xMinLabel_->setText(CornerText(kAngleMin));
-  yMinLabel_->setText(CornerText(lower));
+  xMinLabel_->setText(CornerText(CoefGraphs::kAngleMin));
+  yMinLabel_->setText(CornerText(graph_->YMin));
   yMaxLabel_->setText(CornerText(graph_->YMin + graph_->YExtent));
-  xMaxLabel_->setText(CornerText(kAngleMin + kAngleExtent));
+  xMaxLabel_->setText(CornerText(CoefGraphs::kAngleMin + CoefGraphs::kAngleExtent));
   // The selected row is marked on all three curves.
   const auto selected = static_cast<std::size_t>(SelectedRow());
   for (const std::vector<long double>& column : coefs)

@@ -15,13 +15,13 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "CoefGraphs.h"
 #include "model/TBoard.h"
 
 namespace {
 
-const QColor kChordColour(255, 0, 0);
-const QColor kThicknessColour(0, 0, 255);
-const QColor kGrey(128, 128, 128);
+using CoefGraphs::kChordColour;
+using CoefGraphs::kThicknessColour;
 
 constexpr int kMargin = 8;
 constexpr int kGraphPaneHeight = 145;
@@ -132,43 +132,7 @@ void TKGeom_f::DrawGraph() {
     return;
   }
   painting_ = true;
-  const std::vector<long double> depth = ColumnValues(0);
-  const std::vector<long double> chord = ColumnValues(1);
-  const std::vector<long double> thickness = ColumnValues(2);
-  // A table without any positive width or depth has no size of its own: the other
-  // measure stands in for it, or 1 m when there is neither.
-  long double width = std::max(Largest(chord), Largest(thickness));
-  long double zMax = Largest(depth);
-  if (!(width > 0) && !(zMax > 0)) {
-    width = 1;
-    zMax = 1;
-  } else if (!(width > 0)) {
-    width = zMax;
-  } else if (!(zMax > 0)) {
-    zMax = width;
-  }
-  graph_->SetEqualScaleRegion(-0.6L * width, 1.2L * width, 0, 1.5L * zMax);
-  QPainter* canvas = graph_->DrawCanvas();
-  canvas->fillRect(QRect(0, 0, graph_->width(), graph_->height()), canvas->brush());
-  // The keel's middle line.
-  const QPen greyPen(kGrey, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  canvas->setPen(greyPen);
-  graph_->Line(kGrey, 0, graph_->YMin + 0.1L * graph_->YExtent, 0,
-               graph_->YMin + 0.9L * graph_->YExtent);
-  // The four outlines; the chord's right side draws a depth line across at each point.
-  auto outline = [&](const std::vector<long double>& measure, long double side) {
-    std::vector<WorldPoint> points;
-    for (std::size_t i = 0; i < depth.size(); ++i)
-      points.push_back({side * measure[i] / 2, depth[i]});
-    return points;
-  };
-  PlotCurve(outline(chord, 1), kChordColour, [&](const WorldPoint& point) {
-    canvas->setPen(greyPen);
-    graph_->Line(kGrey, 0.55L * width, point.Y, -0.55L * width, point.Y);
-  });
-  PlotCurve(outline(chord, -1), kChordColour);
-  PlotCurve(outline(thickness, 1), kThicknessColour);
-  PlotCurve(outline(thickness, -1), kThicknessColour);
+  CoefGraphs::KeelCurves(*graph_, ColumnValues(0), ColumnValues(1), ColumnValues(2));
   // The corner values.
   yMaxLabel_->setText(CornerText(graph_->YExtent));
   xMaxLabel_->setText(CornerText(graph_->XExtent));

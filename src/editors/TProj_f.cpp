@@ -25,6 +25,7 @@
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "ProjPagesLayout.h"
+#include "ReportPicture.h"
 #include "ScPic.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
@@ -69,9 +70,12 @@ TProj_f::TProj_f(DoorDocument& document, HelpBrowser& help, CalculatorLauncher& 
   ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
 
   ConnectCommands();
-  SetPictures(DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[0])),
-              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[1])),
-              DoorPictures::DrawingAtItsSize(QString::fromLatin1(kBuiltInPictures[2])));
+  const std::array<QString, ProjUi::kPageCount> builtIn = {
+      QString::fromLatin1(kBuiltInPictures[0]), QString::fromLatin1(kBuiltInPictures[1]),
+      QString::fromLatin1(kBuiltInPictures[2])};
+  SetPictures(DoorPictures::DrawingAtItsSize(builtIn[0]),
+              DoorPictures::DrawingAtItsSize(builtIn[1]),
+              DoorPictures::DrawingAtItsSize(builtIn[2]), builtIn);
 
   FillFields();
   TabChanged();
@@ -115,9 +119,12 @@ void TProj_f::ConnectCommands() {
   }
 }
 
-void TProj_f::SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side) {
+void TProj_f::SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side,
+                          const std::array<QString, 3>& files) {
   pictures_ = {front, plan, side};
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
+    ui_.Images[page]->setProperty(ReportPicture::kSourceProperty,
+                                  files[static_cast<std::size_t>(page)]);
     if (pictures_[page].isNull()) {
       ui_.Images[page]->clear();
     } else {
@@ -261,14 +268,16 @@ bool TProj_f::LoadPictureFiles() {
   const std::string* names[ProjUi::kPageCount] = {&board_.FrontPicture, &board_.PlanPicture,
                                                   &board_.SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
+  std::array<QString, ProjUi::kPageCount> files;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QString path = DoorPictures::PictureFile(PathOf(*names[page]));
+    const QString path = files[static_cast<std::size_t>(page)] =
+        DoorPictures::PictureFile(PathOf(*names[page]));
     // Anything missing or unreadable keeps the pictures shown now.
     if (path.isEmpty()) return false;
     loaded[page] = DoorPictures::LoadPicture(path);
     if (loaded[page].isNull()) return false;
   }
-  SetPictures(loaded[0], loaded[1], loaded[2]);
+  SetPictures(loaded[0], loaded[1], loaded[2], files);
   TabChanged();
   return true;
 }

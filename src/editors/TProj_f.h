@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
 
 #include "ProjUi.h"
@@ -27,7 +28,9 @@ class TProj_f : public QDialog {
           QWidget* parent = nullptr);
 
   // Replaces the three door pictures (front, plan, side); the caller then runs TabChanged.
-  void SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side);
+  // `files` names the files the pictures are drawn from, where there are such files.
+  void SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side,
+                   const std::array<QString, 3>& files = {});
   // Shows the current tab's page and runs the showing sequence again.
   void TabChanged();
   // Loads the picture files the door names when all three exist and read as images, then
@@ -38,7 +41,7 @@ class TProj_f : public QDialog {
   void ApplyViewSettings(const ViewSettings& view);
   void CollectViewSettings(ViewSettings& view) const;
   // Draws the door at rotation (0, 0, 0) on all three surfaces.
-  void Redraw();
+  Q_INVOKABLE void Redraw();
 
   void onOkClicked();
   void onCancelClicked();

@@ -62,12 +62,12 @@ class TableEditor : public QDialog {
   static constexpr char kHelpTopic[] = "doors_hydro";
 
   // Fill the grid from the model table ("#0.###").
-  void FillGridFromTable();
+  Q_INVOKABLE void FillGridFromTable();
   // Read the grid strictly into a scratch table; when that is a sound table, write it into
   // the model table. Returns what is wrong otherwise (the model is then left untouched).
   std::optional<TableProblem> StoreGridInTable();
   // Redraw the whole graph from the grid.
-  virtual void DrawGraph() = 0;
+  Q_INVOKABLE virtual void DrawGraph() = 0;
 
   // Add: insert the entry fields as a row in key order, or replace the row of that key.
   void onAddClicked();

@@ -113,8 +113,7 @@ TEST_F(BalanceWindow, HasItsControlsAndMenus) {
     EXPECT_NE(Action(name), nullptr) << name;
   }
   EXPECT_EQ(Action("RunCalculator1")->shortcut(), QKeySequence("Ctrl+F1"));
-  // The printed report is not part of this version: it is offered disabled.
-  EXPECT_FALSE(Action("Print2")->isEnabled());
+  EXPECT_TRUE(Action("Print2")->isEnabled());
   EXPECT_TRUE(Action("MnuDetail")->isEnabled());
   EXPECT_TRUE(Action("MnuFront")->isEnabled());
   EXPECT_TRUE(Action("MnuKPos")->isEnabled());

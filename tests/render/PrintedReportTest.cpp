@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QPixmap>
+
+#include "PrintedReport.h"
+#include "ReportSource.h"
+#include "model/TBoard.h"
+
+namespace {
+
+constexpr double kMm = 1e-9;
+
+// Answers for every control as a label whose caption is its name, except the controls named
+// as missing; a wide picture and a tall drawing everywhere.
+class FakeSource : public ReportSource {
+ public:
+  TBoard Door;
+  int Updates = 0;
+  std::string Missing;
+
+  void Update() override { ++Updates; }
+  const TBoard& Board() const override { return Door; }
+  LinkedControl Control(std::string_view form, std::string_view name) const override {
+    if (name == Missing) return {};
+    return {LinkedControl::Kind::Label, std::string(form) + "." + std::string(name), "hint", "",
+            false};
+  }
+  ReportPicture Picture(std::string_view, std::string_view) const override {
+    QPixmap wide(400, 100);
+    wide.fill(Qt::gray);
+    return ReportPicture::FromPixmap(wide);
+  }
+  ReportPicture Drawing(std::string_view, std::string_view, QSize size) override {
+    if (size.isEmpty()) size = QSize(100, 300);
+    QPicture recording;
+    QPainter painter(&recording);
+    painter.drawLine(0, 0, size.width(), size.height());
+    painter.end();
+    return ReportPicture::FromRecording(recording, size);
+  }
+};
+
+struct Printed {
+  bool Ok = false;
+  QByteArray Pdf;
+};
+
+Printed PrintTo(PrintedReport& report, ReportSource& source, int language = 0) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  Printed printed;
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    printed.Ok = report.Print(writer, source, language, "8 Dec 2026 10:00:00");
+  }
+  printed.Pdf = buffer.data();
+  return printed;
+}
+
+const PrintedReport::PageRecord& Page(const PrintedReport& report, const std::string& name) {
+  for (const auto& page : report.Pages())
+    if (page.Name == name) return page;
+  throw std::runtime_error("no page " + name);
+}
+
+TEST(PrintedReportTest, PrintsTheSevenPagesInOrderAfterAnUpdate) {
+  FakeSource source;
+  PrintedReport report;
+  const Printed printed = PrintTo(report, source);
+  ASSERT_TRUE(printed.Ok);
+  std::vector<std::string> names;
+  for (const auto& page : report.Pages())
+    names.push_back(page.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Rep", "Rep2", "Rep3", "RepHydro", "RepKeel", "RepKT",
+                                             "RepBalance"}));
+  EXPECT_EQ(source.Updates, 1);
+  EXPECT_TRUE(printed.Pdf.startsWith("%PDF"));
+}
+
+TEST(PrintedReportTest, SevenHydrodynamicRowsGiveSevenTableRows) {
+  FakeSource source;
+  source.Door.Hydro.Count = 7;
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  EXPECT_EQ(Page(report, "RepHydro").TableRows, 7);
+  EXPECT_EQ(PrintedReport::HydroTable(source.Door).Rows.size(), 7u);
+}
+
+TEST(PrintedReportTest, TablesAreRefilledForEveryPrinting) {
+  FakeSource source;
+  PrintedReport report;
+  source.Door.Hydro.Count = 7;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  source.Door.Hydro.Count = 4;
+  source.Door.Ground.Count = 3;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  EXPECT_EQ(Page(report, "RepHydro").TableRows, 4);
+  EXPECT_EQ(Page(report, "RepKT").TableRows, 3);
+}
+
+TEST(PrintedReportTest, PrintingTwiceGivesTheSameLayout) {
+  FakeSource source;
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  const std::vector<PrintedReport::PageRecord> first = report.Pages();
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  ASSERT_EQ(report.Pages().size(), first.size());
+  for (std::size_t p = 0; p < first.size(); ++p) {
+    const auto& again = report.Pages()[p].Pictures;
+    ASSERT_EQ(again.size(), first[p].Pictures.size()) << first[p].Name;
+    for (std::size_t i = 0; i < again.size(); ++i) {
+      EXPECT_NEAR(again[i].Left, first[p].Pictures[i].Left, kMm) << first[p].Name;
+      EXPECT_NEAR(again[i].Top, first[p].Pictures[i].Top, kMm) << first[p].Name;
+      EXPECT_NEAR(again[i].Width, first[p].Pictures[i].Width, kMm) << first[p].Name;
+      EXPECT_NEAR(again[i].Height, first[p].Pictures[i].Height, kMm) << first[p].Name;
+    }
+  }
+}
+
+TEST(PrintedReportTest, WidePictureTakesTheFullWidthOfItsHalfPage) {
+  FakeSource source;
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  const auto& front = Page(report, "Rep").Pictures;
+  ASSERT_EQ(front.size(), 2u);
+  // The 4:1 picture fills its box's width and stands a quarter of it high.
+  EXPECT_NEAR(front[0].Height, std::trunc(front[0].Width / 4), kMm);
+  // The 1:3 drawing fills its box's height and is three times narrower.
+  EXPECT_NEAR(front[1].Width * 3, front[1].Height, kMm);
+}
+
+TEST(PrintedReportTest, AMissingControlPrintsEmpty) {
+  FakeSource source;
+  source.Missing = "Edit_y0";
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  EXPECT_TRUE(Page(report, "Rep").Texts.contains("Empty !!!"));
+  EXPECT_TRUE(Page(report, "Rep").Texts.contains("Proj_f.Label_y0"));
+}
+
+TEST(PrintedReportTest, HeadingsFollowTheLanguage) {
+  FakeSource source;
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source, 1).Ok);
+  EXPECT_TRUE(Page(report, "RepBalance").Texts.contains(QString::fromUtf8("Положение равновесия")));
+  ASSERT_TRUE(PrintTo(report, source, 0).Ok);
+  EXPECT_TRUE(Page(report, "RepBalance").Texts.contains("Balance position"));
+}
+
+}  // namespace
