@@ -35,6 +35,7 @@ KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& t
       gamma_(gamma),
       turn_(turn),
       normalForce_(normalForce),
+      sunkVolume_(normalForce * board.GroundCoef * kCubicCmToCubicM),
       centreX_(board.x0 - board.xk),
       centreY_(board.y0 + board.yk),
       tipZ_(board.zk - board.z0) {}
@@ -51,7 +52,7 @@ long double KeelGround::Residual(long double z) const {
   const long double section = spot.Value(kKeelXi) * spot.Value(kKeelYi);
   // A keel without cross-section at this depth carries nothing: it sinks further.
   if (!(section > 0)) return deepest;
-  return normalForce_ * board_.GroundCoef * kCubicCmToCubicM / section - z;
+  return sunkVolume_ / section - z;
 }
 
 long double KeelGround::PenetrationDepth() const {
@@ -123,7 +124,7 @@ XYZ KeelGround::ContactPoint() const {
   long double lowest = 0;
   int lowestIndex = tip;
   for (int j = 0; j < count; ++j) {
-    const long double z = turn_.Apply(OutlinePoint(j)).Z;
+    const long double z = turn_.ApplyZ(OutlinePoint(j));
     if (z < lowest) {  // ties keep the earlier point
       lowest = z;
       lowestIndex = j;

@@ -46,6 +46,8 @@ class KeelGround {
   long double gamma_;
   Rotation turn_;
   long double normalForce_ = 0;
+  // Volume of ground the keel pushes aside, m^3: the depth times the cross-section there.
+  long double sunkVolume_ = 0;
   // Centre of the keel's outline in the body frame: its chord line and the height of its tip.
   long double centreX_ = 0, centreY_ = 0, tipZ_ = 0;
 };

@@ -16,6 +16,13 @@ class Rotation {
     Turn(y, z, cosA_, sinA_);  // about X
     return {x, y, z};
   }
+  // Apply(p).Z alone, with the same products (a zero it gives may differ in sign).
+  long double ApplyZ(const XYZ& p) const {
+    const long double x = p.X * cosG_ - p.Y * sinG_;  // about Z
+    const long double y = p.X * sinG_ + p.Y * cosG_;
+    const long double z = x * sinB_ + p.Z * cosB_;  // about Y
+    return y * sinA_ + z * cosA_;                   // about X
+  }
 
  private:
   // (u, w) turned by the angle whose cosine and sine are given; a pair at the origin stays there.

@@ -131,6 +131,7 @@ class TBoard {
   BridleTerms bridleTerms_;
   // The plates' normals turned by the last positioning.
   XYZ wingNormal_, stringerNormal_;
-  // Turns every body point except the outer ends of the bridle stubs.
+  // Turns every body point except the centres of pressure and the outer ends of the bridle
+  // stubs.
   void TurnBodyToPositioned(const Rotation& turn);
 };
