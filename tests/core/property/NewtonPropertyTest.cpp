@@ -35,7 +35,7 @@ TEST(NewtonProperties, TheResultDescribesTheDoorLeftBehind) {
     if (outside) {
       EXPECT_TRUE(n.LeftAngleRange) << "search " << i;
     }
-    EXPECT_LE(n.Iterations, 2 * NewtonSolver::kMaxIterations);
+    EXPECT_LE(n.Iterations, NewtonSolver::kMaxSteps);
     (n.Converged ? converged : failed) += 1;
     if (HasFailure()) break;
   }
