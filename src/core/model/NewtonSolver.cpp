@@ -339,9 +339,10 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
   if (!jacobian) {
     while (relaxationGoesOn())
       RelaxationStep(theta, moments, result);
-    // Where the relaxation finds no balance there is none to agree with: a search of its own
-    // from the start may still find one, which is better than none.
-    if (!balanced()) {
+    // Where the relaxation runs away (past a plausible position, or to no number at all) there
+    // is no balance to agree with: a search of its own from the start may still find one,
+    // which is better than none. Where it only stalls near a balance, its point is the answer.
+    if (!balanced() && (Outside(theta) || !std::isfinite(Sum(moments)))) {
       Angles own = start;
       Angles ownMoments = ProbeAt(own);
       lastStride_.reset();

@@ -32,7 +32,7 @@
 class NewtonSolver {
  public:
   // Newton steps of one attempt at most.
-  static constexpr int kMaxIterations = 60;
+  static constexpr int kMaxIterations = 20;
   static constexpr int kMaxRetries = 8;
   static constexpr int kMaxAttempts = 4;
   // The relaxation's own step limit, for its steps that the search takes.
