@@ -55,6 +55,7 @@ std::optional<Angles> FarthestOvershoot(const Matrix3& j, long double step, cons
                                         const Angles& to) {
   constexpr int kSteps = 200;
   constexpr long double kWorthChecking = 0.1L;
+  constexpr long double kArrived = 1e-4L;  // of the squared way
   Angles e{from[0] - to[0], from[1] - to[1], from[2] - to[2]};
   const Angles start = e;
   const long double length2 = e[0] * e[0] + e[1] * e[1] + e[2] * e[2];
@@ -66,6 +67,8 @@ std::optional<Angles> FarthestOvershoot(const Matrix3& j, long double step, cons
     for (int i = 0; i < 3; ++i)
       next[i] = e[i] + step * (j.Rows[i][0] * e[0] + j.Rows[i][1] * e[1] + j.Rows[i][2] * e[2]);
     e = next;
+    // Arrived: nothing farther can follow.
+    if (e[0] * e[0] + e[1] * e[1] + e[2] * e[2] < kArrived * length2) break;
     // How far past the balance, along the way in, as a fraction of the way.
     const long double past = -(e[0] * start[0] + e[1] * start[1] + e[2] * start[2]) / length2;
     if (past > farthest) {
@@ -94,9 +97,9 @@ NewtonSolver::Angles NewtonSolver::MomentsAt(const Angles& angles) {
 }
 
 NewtonSolver::Angles NewtonSolver::ProbeAt(const Angles& angles) {
-  probe_.Evaluate(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
+  probe_->Evaluate(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
   ++evaluations_;
-  const XYZ& m = probe_.TotalMoment;
+  const XYZ& m = probe_->TotalMoment;
   return {m.X, m.Y, m.Z};
 }
 
@@ -264,7 +267,7 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
   door_.ComputeGeometry();
   // Difference quotients and checks evaluate a copy, so that the door itself keeps the
   // evaluation of the search's own last point.
-  probe_ = door_;
+  probe_.emplace(door_);
   evaluations_ = 0;
   relaxationSteps_ = 0;
   lastStride_.reset();

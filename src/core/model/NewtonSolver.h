@@ -69,7 +69,7 @@ class NewtonSolver {
   Matrix3 JacobianAt(const Angles& theta, const Angles& moments, long double step);
 
   TBoard& door_;
-  TBoard probe_;
+  std::optional<TBoard> probe_;  // made by copying the door, not by building a default one
   long double tolerance_;
   int evaluations_ = 0;
   int relaxationSteps_ = 0;
