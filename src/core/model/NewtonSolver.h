@@ -16,19 +16,22 @@
 // with the same arithmetic, and only leaves it for a short cut it can check:
 // - It follows the relaxation while its strides are long (some angle more than kFollowedStrideDeg).
 // - From there (the anchor) Newton steps find a balance: each solves (I/h - J) d = M, an
-//   implicit step of the relaxation's path of length h (degrees per N*m), J = dM/dtheta by
-//   forward differences, carried on between steps by Broyden's update; h grows as the moments
-//   shrink, so the steps become Newton's. A step that makes the moment sum grow is refused:
-//   the Jacobian is measured afresh, then h is quartered.
+//   implicit step of the relaxation's path of length h (degrees per N*m), J = dM/dtheta
+//   (along the last stride from the stride itself, across it by forward differences), carried
+//   on between steps by Broyden's update; h grows as the moments shrink, so the steps become
+//   Newton's. A step that makes the moment sum grow is refused: the Jacobian is measured afresh,
+//   then h is quartered.
 // - The short cut is taken only when the moments are linear between the anchor and the balance
-//   found (what the Jacobian there predicts at the anchor is what the anchor had) and the
-//   relaxation is drawn into that balance (every eigenvalue of I + J*step lies inside the unit
-//   circle): then the relaxation from the anchor goes there too.
+//   found (the mean of the Jacobians at both ends predicts the anchor's moments), as linear as
+//   far past the balance as the relaxation would overshoot it, and the relaxation is drawn into
+//   that balance (every eigenvalue of I + J*step lies inside the unit circle): then the
+//   relaxation from the anchor goes there too.
 // - Otherwise the search goes back to the anchor, follows the relaxation until its strides are
 //   a quarter as long, and tries again; after kMaxAttempts it simply goes on with the
-//   relaxation to the end, which then is the relaxation's own result.
+//   relaxation to the end, which then is the relaxation's own result. Only where that runs away
+//   does a search of its own from the start follow.
 // It stops at the same tolerance, and the result says what it achieved, with the stability
-// verdict of the position returned.
+// verdict of the position returned (forward differences of StabilityMatrix::kStepDeg).
 class NewtonSolver {
  public:
   // Newton steps of one attempt at most.
