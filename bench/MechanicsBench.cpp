@@ -1,17 +1,22 @@
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <string>
+
 #include "model/EditableFields.h"
 #include "model/NewtonSolver.h"
 #include "model/ParameterSweep.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "model/ViewSettings.h"
 
 namespace {
 
+// At the default door's balance in each mode, as the relaxation finds it.
 void BM_EvaluateBottom(benchmark::State& state) {
   TBoard board;
   for (auto _ : state) {
-    board.Evaluate(7 * kDegree, -4 * kDegree, 37 * kDegree);
+    board.Evaluate(7.18L * kDegree, -4.29L * kDegree, 37.41L * kDegree);
     benchmark::DoNotOptimize(board.TotalMoment);
   }
 }
@@ -21,7 +26,7 @@ void BM_EvaluateMidwater(benchmark::State& state) {
   TBoard board;
   board.Bottom = false;
   for (auto _ : state) {
-    board.Evaluate(-22 * kDegree, 13 * kDegree, 30 * kDegree);
+    board.Evaluate(-22.88L * kDegree, 13.31L * kDegree, 30.15L * kDegree);
     benchmark::DoNotOptimize(board.TotalMoment);
   }
 }
@@ -48,6 +53,52 @@ void BM_NewtonDefaultDoor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_NewtonDefaultDoor)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// Each sample door from the angles its file keeps, both modes: the relaxation and the Newton
+// search side by side. Argument 0 is the door, argument 1 the mode (1 bottom).
+const std::array<const char*, 5> kSampleDoors = {"default", "oval", "vshape", "spherical",
+                                                 "rectangular"};
+
+struct SampleStart {
+  TBoard door;
+  ViewSettings view;
+};
+
+SampleStart LoadSample(const benchmark::State& state) {
+  SampleStart s;
+  const std::string path = std::string(DOORTRIM_SAMPLE_DOORS) + "/" +
+                           kSampleDoors[static_cast<std::size_t>(state.range(0))] + ".brd";
+  s.door.LoadFromFile(path, &s.view);
+  s.door.Bottom = state.range(1) != 0;
+  return s;
+}
+
+void SampleArgs(benchmark::internal::Benchmark* b) {
+  for (int door = 0; door < static_cast<int>(kSampleDoors.size()); ++door) {
+    for (int bottom : {1, 0})
+      b->Args({door, bottom});
+  }
+}
+
+void BM_SampleRelaxation(benchmark::State& state) {
+  SampleStart s = LoadSample(state);
+  state.SetLabel(kSampleDoors[static_cast<std::size_t>(state.range(0))]);
+  for (auto _ : state) {
+    long double x = s.view.Angles[0], y = s.view.Angles[1], z = s.view.Angles[2];
+    benchmark::DoNotOptimize(s.door.Solve(x, y, z, 0.1L));
+  }
+}
+BENCHMARK(BM_SampleRelaxation)->Apply(SampleArgs)->Unit(benchmark::kMicrosecond);
+
+void BM_SampleNewton(benchmark::State& state) {
+  SampleStart s = LoadSample(state);
+  state.SetLabel(kSampleDoors[static_cast<std::size_t>(state.range(0))]);
+  for (auto _ : state) {
+    long double x = s.view.Angles[0], y = s.view.Angles[1], z = s.view.Angles[2];
+    benchmark::DoNotOptimize(NewtonSolver(s.door, 0.1L).Solve(x, y, z));
+  }
+}
+BENCHMARK(BM_SampleNewton)->Apply(SampleArgs)->Unit(benchmark::kMicrosecond);
 
 // 1,000 towing speeds from 1 to 3 m/s, default door, bottom trawling; argument 1 Newton,
 // 0 relaxation.

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "model/Interpolate.h"
@@ -5,6 +6,16 @@
 #include "model/PlaneMath.h"
 #include "model/Rotation.h"
 #include "model/TBoard.h"
+
+namespace {
+// Cosine and sine of the angle AngleInYZ gives the vector, read off the vector itself rather
+// than from the angle: the same values without an argument reduction and two series.
+RealPair DirectionInYZ(const XYZ& v) {
+  const long double r = std::sqrt(v.Y * v.Y + v.Z * v.Z);
+  if (r == 0) return {1, 0};  // AngleInYZ is 0 there
+  return {v.Y / r, v.Z / r};
+}
+}  // namespace
 
 long double TBoard::DynamicPressure() const {
   return WaterDensity * v * v / 2;
@@ -27,16 +38,17 @@ long double TBoard::StringerSpread() const {
 }
 
 void TBoard::Position(long double alpha, long double beta, long double gamma) {
+  bridleTerms_.Refresh(*this);
   PositionBy(Rotation(alpha, beta, gamma));
 }
 
 void TBoard::PositionBy(const Rotation& turn) {
-  const XYZ wingNormal = turn.Apply({0, 1, 0});
-  WingAttack = wingNormal.AngleToX() - kPi / 2;
-  WingNormalDir = wingNormal.AngleInYZ();
-  const XYZ stringerNormal = turn.Apply({0, 0, 1});
-  StringerAttack = stringerNormal.AngleToX() - kPi / 2;
-  StringerNormalDir = stringerNormal.AngleInYZ();
+  wingNormal_ = turn.Apply({0, 1, 0});
+  WingAttack = wingNormal_.AngleToX() - kPi / 2;
+  WingNormalDir = wingNormal_.AngleInYZ();
+  stringerNormal_ = turn.Apply({0, 0, 1});
+  StringerAttack = stringerNormal_.AngleToX() - kPi / 2;
+  StringerNormalDir = stringerNormal_.AngleInYZ();
 
   // The centres of pressure move along the chord with the attack angle, whatever its sign.
   // They are results of this position: the body-frame points keep what the inputs give.
@@ -50,43 +62,50 @@ void TBoard::PositionBy(const Rotation& turn) {
   PosWingHydro = turn.Apply(wingHydro);
   PosStringerHydro = turn.Apply(stringerHydro);
   // The bridles keep their direction in the water when the door turns.
-  const XYZ stub = BridleDirection() * BridleStubLength();
+  const XYZ& stub = bridleTerms_.Stub();
   PosUpperBridleLine[1] = PosUpperBridleLine[0] - stub;
   PosLowerBridleLine[1] = PosLowerBridleLine[0] - stub;
 }
 
 void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
-  // One set of sines and cosines for the whole evaluation, the keel's contact included.
+  // One set of sines and cosines for the whole evaluation, the keel's contact included; what
+  // depends on the inputs alone is kept from the last evaluation while they stay the same.
   const Rotation turn(alpha, beta, gamma);
+  bridleTerms_.Refresh(*this);
   PositionBy(turn);
 
   ForceGravity.Set(PosGravity, 0, 0, -G);
 
   // Each bridle carries a quarter of the trawl's resistance, fixed in the world frame.
-  const long double pull = R / 4;
-  const long double ah = BridleAngleH * kDegree;
-  const long double av = BridleAngleV * kDegree;
-  ForceUpperBridle.Set(PosUpperBridle, -pull, -pull * std::tan(ah), -pull * std::tan(av));
-  ForceLowerBridle.Set(PosLowerBridle, -pull, -pull * std::tan(ah), -pull * std::tan(av));
+  const XYZ& pull = bridleTerms_.Pull();
+  ForceUpperBridle.Set(PosUpperBridle, pull.X, pull.Y, pull.Z);
+  ForceLowerBridle.Set(PosLowerBridle, pull.X, pull.Y, pull.Z);
 
-  const long double wingSpread = WingSpread();
+  // Each plate's table is searched once for both coefficients; the products are formed as
+  // WingResistance() and the others form them.
+  const long double q = DynamicPressure();
+  const TableSpot wing(Hydro, WingAttack / kDegree);
+  const long double wingSpread = wing.Value(kHydroCy) * q * F;
+  const auto [wingCos, wingSin] = DirectionInYZ(wingNormal_);
   // Positioning turned the application points already.
-  ForceWing.Set(PosWingHydro, -WingResistance(), wingSpread * std::cos(WingNormalDir),
-                wingSpread * std::sin(WingNormalDir));
-  const long double stringerSpread = StringerSpread();
-  ForceStringer.Set(PosStringerHydro, -StringerResistance(),
-                    stringerSpread * std::cos(StringerNormalDir),
-                    stringerSpread * std::sin(StringerNormalDir));
+  ForceWing.Set(PosWingHydro, -(wing.Value(kHydroCx) * q * F), wingSpread * wingCos,
+                wingSpread * wingSin);
+  const TableSpot stringer(StringerHydro, StringerAttack / kDegree);
+  const long double stringerSpread = stringer.Value(kHydroCy) * q * Fs;
+  const auto [stringerCos, stringerSin] = DirectionInYZ(stringerNormal_);
+  ForceStringer.Set(PosStringerHydro, -(stringer.Value(kHydroCx) * q * Fs),
+                    stringerSpread * stringerCos, stringerSpread * stringerSin);
 
   if (Bottom) {
-    const KeelGround keel(*this, gamma, turn);
+    // The weight the plates' lift leaves to the ground.
+    const long double lifted = wingSpread * wingSin + stringerSpread * stringerSin;
+    const KeelGround keel(*this, gamma, turn, std::max<long double>(0, G - lifted));
     PosKeelOrigin = keel.ContactPoint();
     ForceGround.Set(PosKeelOrigin, keel.GroundResistance(), 0, keel.GroundNormalForce());
   } else {
     // No ground: a zero force at the keel origin, which positioning turned already.
     ForceGround.Set(PosKeelOrigin, 0, 0, 0);
   }
-
   const TForce* forces[] = {&ForceWing,        &ForceStringer,    &ForceGravity,
                             &ForceUpperBridle, &ForceLowerBridle, &ForceGround};
   TotalForce = {};

@@ -79,8 +79,12 @@ void TBoard::CopyBodyToPositioned() {
 }
 
 void TBoard::TurnBodyToPositioned(const Rotation& turn) {
-  for (const auto& [body, pos] : kSinglePoints)
-    this->*pos = turn.Apply(this->*body);
+  // The centres of pressure are placed by the positioning itself, which moves them along the
+  // chord first.
+  PosGravity = turn.Apply(PtGravity);
+  PosUpperBridle = turn.Apply(PtUpperBridle);
+  PosLowerBridle = turn.Apply(PtLowerBridle);
+  PosKeelOrigin = turn.Apply(PtKeelOrigin);
   for (const auto& [body, pos] : kOutlines4) {
     for (std::size_t i = 0; i < 4; ++i)
       (this->*pos)[i] = turn.Apply((this->*body)[i]);

@@ -23,5 +23,39 @@ long double Interpolate(int n, std::span<const long double> xs, std::span<const 
 }
 
 long double Interpolate(const CoefTable& table, int column, long double key) {
-  return Interpolate(table.Count, table.Column(0), table.Column(column), key);
+  return TableSpot(table, key).Value(column);
+}
+
+TableSpot::TableSpot(const CoefTable& table, long double key) : table_(table) {
+  const int rows = std::clamp(table.Count, 0, table.Capacity());
+  if (rows == 0) {
+    empty_ = true;
+    return;
+  }
+  if (rows == 1) {
+    onRow_ = true;
+    return;
+  }
+  int k = rows - 2;  // at or beyond the last argument: the last segment
+  for (int i = 1; i < rows; ++i) {
+    if (table.At(i, 0) > key) {
+      k = i - 1;
+      break;
+    }
+  }
+  row_ = k;
+  const long double start = table.At(k, 0);
+  const long double width = table.At(k + 1, 0) - start;
+  if (width == 0) {
+    onRow_ = true;
+    return;
+  }
+  fraction_ = (key - start) / width;
+}
+
+long double TableSpot::Value(int column) const {
+  if (empty_) return 0;
+  const long double here = table_.At(row_, column);
+  if (onRow_) return here;
+  return here + fraction_ * (table_.At(row_ + 1, column) - here);
 }

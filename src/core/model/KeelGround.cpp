@@ -14,43 +14,61 @@ constexpr int kMaxBisections = 10000;
 constexpr long double kCubicCmToCubicM = 1e-6L;
 }  // namespace
 
+namespace {
+// Weight not carried by the plates' lift, from the door's last positioning.
+long double NormalForceOf(const TBoard& board) {
+  const long double lifted = board.WingSpread() * std::sin(board.WingNormalDir) +
+                             board.StringerSpread() * std::sin(board.StringerNormalDir);
+  return std::max<long double>(0, board.G - lifted);
+}
+}  // namespace
+
 KeelGround::KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma)
-    : board_(board), gamma_(gamma), turn_(alpha, beta, gamma) {}
+    : KeelGround(board, gamma, Rotation(alpha, beta, gamma)) {}
 
 KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& turn)
-    : board_(board), gamma_(gamma), turn_(turn) {}
+    : KeelGround(board, gamma, turn, NormalForceOf(board)) {}
+
+KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& turn,
+                       long double normalForce)
+    : board_(board),
+      gamma_(gamma),
+      turn_(turn),
+      normalForce_(normalForce),
+      sunkVolume_(normalForce * board.GroundCoef * kCubicCmToCubicM),
+      centreX_(board.x0 - board.xk),
+      centreY_(board.y0 + board.yk),
+      tipZ_(board.zk - board.z0) {}
 
 long double KeelGround::GroundNormalForce() const {
-  const long double lifted = board_.WingSpread() * std::sin(board_.WingNormalDir) +
-                             board_.StringerSpread() * std::sin(board_.StringerNormalDir);
-  return std::max<long double>(0, board_.G - lifted);
+  return normalForce_;
 }
 
-long double KeelGround::Residual(long double z, long double normalForce) const {
+long double KeelGround::Residual(long double z) const {
   const CoefTable& k = board_.KeelGeom;
   const long double deepest = k.At(std::max(0, k.Count - 1), kKeelZi);
   if (z < kShallowestDepth) return deepest;
-  const long double section = Interpolate(k, kKeelXi, z) * Interpolate(k, kKeelYi, z);
+  const TableSpot spot(k, z);
+  const long double section = spot.Value(kKeelXi) * spot.Value(kKeelYi);
   // A keel without cross-section at this depth carries nothing: it sinks further.
   if (!(section > 0)) return deepest;
-  return normalForce * board_.GroundCoef * kCubicCmToCubicM / section - z;
+  return sunkVolume_ / section - z;
 }
 
 long double KeelGround::PenetrationDepth() const {
   const CoefTable& k = board_.KeelGeom;
   if (k.Count < 2) return 0;
-  const long double n = GroundNormalForce();
   long double lo = 0;
   long double hi = k.At(k.Count - 1, kKeelZi);
-  const long double fLo = Residual(lo, n);
-  const long double fHi = Residual(hi, n);
+  const long double fLo = Residual(lo);
+  const long double fHi = Residual(hi);
   const bool decreasing = fHi < fLo;
   if (fLo * fHi > 0) return hi;  // the keel sinks completely
   for (int i = 0; i < kMaxBisections; ++i) {
     const long double mid = (lo + hi) / 2;
     // Once the bracket no longer shrinks, further halving cannot meet the tolerance.
     if (mid == lo || mid == hi) break;
-    const long double fm = Residual(mid, n);
+    const long double fm = Residual(mid);
     if (std::fabs(fm) <= kDepthTolerance) return mid;
     if (decreasing == (fm > 0)) {
       lo = mid;
@@ -80,15 +98,12 @@ int KeelGround::OutlineCount() const {
 XYZ KeelGround::OutlinePoint(int j) const {
   const CoefTable& k = board_.KeelGeom;
   const int n = k.Count;
-  const long double cx = board_.x0 - board_.xk;
-  const long double cy = board_.y0 + board_.yk;
-  const long double base = board_.zk - board_.z0;
   if (j < n - 1) {
     const int i = n - 1 - j;  // down the fore edge
-    return {cx + k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)};
+    return {centreX_ + k.At(i, kKeelXi) / 2, centreY_, tipZ_ + k.At(i, kKeelZi)};
   }
   const int i = j - (n - 1);  // from the tip up the aft edge
-  return {cx - k.At(i, kKeelXi) / 2, cy, base + k.At(i, kKeelZi)};
+  return {centreX_ - k.At(i, kKeelXi) / 2, centreY_, tipZ_ + k.At(i, kKeelZi)};
 }
 
 std::vector<XYZ> KeelGround::Outline() const {
@@ -109,7 +124,7 @@ XYZ KeelGround::ContactPoint() const {
   long double lowest = 0;
   int lowestIndex = tip;
   for (int j = 0; j < count; ++j) {
-    const long double z = turn_.Apply(OutlinePoint(j)).Z;
+    const long double z = turn_.ApplyZ(OutlinePoint(j));
     if (z < lowest) {  // ties keep the earlier point
       lowest = z;
       lowestIndex = j;

@@ -15,6 +15,9 @@ class KeelGround {
   KeelGround(const TBoard& board, long double alpha, long double beta, long double gamma);
   // The same with the turn by (alpha, beta, gamma) already worked out, as an evaluation has it.
   KeelGround(const TBoard& board, long double gamma, const Rotation& turn);
+  // The same with the ground normal force already known, as an evaluation has it from the
+  // plates' forces it has just formed.
+  KeelGround(const TBoard& board, long double gamma, const Rotation& turn, long double normalForce);
 
   // Weight not carried by the hydrodynamic lift: max(0, G - vertical spread of wing and
   // stringer), N.
@@ -37,9 +40,14 @@ class KeelGround {
   // evaluation.
   int OutlineCount() const;
   XYZ OutlinePoint(int j) const;
-  long double Residual(long double z, long double normalForce) const;
+  long double Residual(long double z) const;
 
   const TBoard& board_;
   long double gamma_;
   Rotation turn_;
+  long double normalForce_ = 0;
+  // Volume of ground the keel pushes aside, m^3: the depth times the cross-section there.
+  long double sunkVolume_ = 0;
+  // Centre of the keel's outline in the body frame: its chord line and the height of its tip.
+  long double centreX_ = 0, centreY_ = 0, tipZ_ = 0;
 };

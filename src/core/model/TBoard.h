@@ -4,6 +4,7 @@
 #include <string>
 
 #include "io/DoorFileResult.h"
+#include "model/BridleTerms.h"
 #include "model/CoefTable.h"
 #include "model/Range.h"
 #include "model/SolveResult.h"
@@ -126,6 +127,11 @@ class TBoard {
   // Position with the turn's sines and cosines already worked out.
   void PositionBy(const Rotation& turn);
   void CopyBodyToPositioned();
-  // Turns every body point except the outer ends of the bridle stubs.
+  // Kept from one evaluation to the next; refreshes itself when the inputs change.
+  BridleTerms bridleTerms_;
+  // The plates' normals turned by the last positioning.
+  XYZ wingNormal_, stringerNormal_;
+  // Turns every body point except the centres of pressure and the outer ends of the bridle
+  // stubs.
   void TurnBodyToPositioned(const Rotation& turn);
 };

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "TestTolerances.h"
-#include "support/DoorCompare.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "support/DoorCompare.h"
 
 namespace {
 
@@ -139,6 +140,44 @@ TEST(Evaluate, LeavesInputsAndBodyFramePointsAsTheyWere) {
     ExpectSameDoor(before, board, bottom ? "bottom" : "midwater");
   }
 }
+
+// What the evaluation keeps from one call to the next follows every edit of the inputs: a door
+// edited between two evaluations gives what a door given those inputs from the start gives.
+struct FieldEdit {
+  const char* name;
+  long double TBoard::*field;
+  long double value;
+};
+
+class EvaluateAfterAnEdit : public ::testing::TestWithParam<FieldEdit> {};
+
+TEST_P(EvaluateAfterAnEdit, MatchesADoorEditedBeforeItsFirstEvaluation) {
+  const FieldEdit& edit = GetParam();
+  for (const bool bottom : {true, false}) {
+    TBoard edited;
+    edited.Bottom = bottom;
+    TBoard fresh = edited;
+    edited.Evaluate(0.12L, -0.07L, 0.6L);
+    edited.*edit.field = edit.value;
+    edited.Evaluate(0.12L, -0.07L, 0.6L);
+    fresh.*edit.field = edit.value;
+    fresh.Evaluate(0.12L, -0.07L, 0.6L);
+    EXPECT_EQ(edited.TotalMoment, fresh.TotalMoment) << (bottom ? "bottom" : "midwater");
+    EXPECT_EQ(edited.TotalForce, fresh.TotalForce);
+    EXPECT_EQ(edited.PosUpperBridleLine[1], fresh.PosUpperBridleLine[1]);
+    EXPECT_EQ(edited.PosKeelOrigin, fresh.PosKeelOrigin);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKeptInput, EvaluateAfterAnEdit,
+    ::testing::Values(FieldEdit{"BridleAngleH", &TBoard::BridleAngleH, 25},
+                      FieldEdit{"BridleAngleV", &TBoard::BridleAngleV, -10},
+                      FieldEdit{"R", &TBoard::R, 41000}, FieldEdit{"b", &TBoard::b, 2.9L},
+                      FieldEdit{"H", &TBoard::H, 1.3L}, FieldEdit{"G", &TBoard::G, 9000},
+                      FieldEdit{"GroundCoef", &TBoard::GroundCoef, 0.5L},
+                      FieldEdit{"xk", &TBoard::xk, 1.2L}, FieldEdit{"v", &TBoard::v, 2.6L}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Evaluate, PositionAloneComputesNoForces) {
   TBoard board;

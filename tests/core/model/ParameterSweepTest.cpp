@@ -106,7 +106,7 @@ TEST(ParameterSweep, StepsThatDoNotBalanceAreMarked) {
   ASSERT_EQ(sweep.Points().size(), 2u);
   for (const SweepPoint& p : sweep.Points()) {
     EXPECT_FALSE(p.Converged);
-    EXPECT_EQ(p.Iterations, 2 * NewtonSolver::kMaxIterations);
+    EXPECT_GE(p.Iterations, NewtonSolver::kMaxRelaxationSteps - 1);
   }
 }
 
