@@ -86,14 +86,18 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
   QWidget* const forms[] = {&app_.Main(),   &app_.Balance(), &app_.Detail(),
                             &app_.Ground(), &app_.Envir(),   &app_.Hydro(),
                             &app_.KGeom(),  &app_.Proj(),    &app_.Variables().RangeDialog(),
-                            nullptr,        &app_.Trawl()};
+                            nullptr,        &app_.Trawl(),   nullptr};
   static_assert(std::size(forms) == kTranslatedForms.size());
   const QString langFile = TLang::Of(app_.Main()).LangFile();
   for (std::size_t i = 0; i < kTranslatedForms.size(); ++i) {
     const LanguageFile::Section& section = sections.Sections[i];
     if (forms[i] == nullptr) {
-      // The solve dialog exists only while it is open: it takes its texts when it opens.
-      app_.VariablePanel().SetTranslation(section);
+      // The solve dialog exists only while it is open, the sweep window once first opened:
+      // they take their texts when they are made.
+      if (kTranslatedForms[i] == "Sweep_f")
+        app_.Balance().SetSweepTranslation(section);
+      else
+        app_.VariablePanel().SetTranslation(section);
       continue;
     }
     TLang& lang = TLang::Of(*forms[i]);

@@ -39,3 +39,53 @@ namespace SSolveTexts {
 inline constexpr TwoLanguageText kMaximumBelowMinimum{
     "Maximum less than minimum. Correct and try again.", "Максимум меньше чем минимум."};
 }  // namespace SSolveTexts
+
+// Sweep window: the texts its code sets (the search choices, the status line, the messages,
+// the table's headings) and the plot's band titles and curve names. The CSV file keeps its
+// English headings: it is a file format.
+namespace SweepTexts {
+inline constexpr TwoLanguageText kVariableHint{
+    "A main parameter of the Projections dialog or an environment value",
+    "Основной параметр окна проекций или величина условий лова"};
+inline constexpr TwoLanguageText kRelaxation{"Relaxation", "Релаксация"};
+inline constexpr TwoLanguageText kNewton{"Newton (fast)", "Ньютон (быстро)"};
+inline constexpr TwoLanguageText kRangeHint{"The range of %1 given in Projections: %2 to %3",
+                                            "Диапазон %1, заданный в окне проекций: от %2 до %3"};
+inline constexpr TwoLanguageText kEqualEnds{"From and To are equal: there is nothing to sweep.",
+                                            "«От» и «До» равны: перебирать нечего."};
+inline constexpr TwoLanguageText kBalancing{"Balancing ...", "Балансировка ..."};
+inline constexpr TwoLanguageText kDone{"Done: %1 of %2 values balanced",
+                                       "Готово: сбалансировано %1 из %2 значений"};
+inline constexpr TwoLanguageText kCancelled{"Cancelled: %1 of %2 values done",
+                                            "Прервано: рассчитано %1 из %2 значений"};
+inline constexpr TwoLanguageText kYes{"yes", "да"};
+inline constexpr TwoLanguageText kNo{"NO", "НЕТ"};
+inline constexpr TwoLanguageText kExportTitle{"Export sweep", "Экспорт перебора"};
+inline constexpr TwoLanguageText kSavePlotTitle{"Save plot", "Сохранить график"};
+inline constexpr TwoLanguageText kNotWritten{"%1 could not be written: %2",
+                                             "Не удалось записать %1: %2"};
+inline constexpr TwoLanguageText kNotBalancedMark{"(red ring: not balanced)",
+                                                  "(красное кольцо: не сбалансировано)"};
+// The table's headings after the swept value, in the CSV file's order.
+inline constexpr TwoLanguageText kHeadings[] = {
+    {"x, deg", "x, град"},
+    {"y, deg", "y, град"},
+    {"z, deg", "z, град"},
+    {"attack, deg", "угол атаки, град"},
+    {"spread, kN", "распорная сила, кН"},
+    {"resistance, kN", "сопротивление, кН"},
+    {"vertical, kN", "вертикальная сила, кН"},
+    {"spread/resistance", "распор/сопротивление"},
+    {"balanced", "сбалансирована"},
+    {"iterations", "итерации"},
+    {"moment sum, N*m", "сумма моментов, Н*м"},
+};
+inline constexpr TwoLanguageText kAnglesBand{"Angles, deg", "Углы, град"};
+inline constexpr TwoLanguageText kForcesBand{"Forces, kN", "Силы, кН"};
+inline constexpr TwoLanguageText kRatioBand{"Spread / resistance", "Распор / сопротивление"};
+inline constexpr TwoLanguageText kAttack{"attack", "угол атаки"};
+inline constexpr TwoLanguageText kSpread{"spread", "распор"};
+inline constexpr TwoLanguageText kResistance{"resistance", "сопротивление"};
+inline constexpr TwoLanguageText kVertical{"vertical", "вертикальная"};
+inline constexpr TwoLanguageText kRatio{"spread/resistance", "распор/сопротивление"};
+}  // namespace SweepTexts
