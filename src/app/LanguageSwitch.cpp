@@ -105,6 +105,7 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
     lang.Apply(section);
   }
   app_.Balance().SetLanguageIndex(messageIndex);
+  app_.Detail().SetLanguageIndex(messageIndex);
   app_.VariablePanel().SetLanguageIndex(messageIndex);
   app_.Ground().SetLanguageIndex(messageIndex);
   app_.Hydro().SetLanguageIndex(messageIndex);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -183,6 +184,9 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(sweep->findChild<QComboBox*>("SweepMethod")->itemText(0).toStdString(),
             SweepTexts::kRelaxation.Russian);
   sweep->close();
+  // The details window's stability area builds its texts: Russian too.
+  EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
+            StabilityTexts::kTitle.Russian);
 }
 
 // Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
@@ -236,6 +240,7 @@ TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
   const std::pair<const char*, int> units[] = {
       {"Balance_f", app_->Balance().LanguageIndex()},
       {"Ground_f", app_->Ground().LanguageIndex()},
+      {"BDetail_f", app_->Detail().LanguageIndex()},
       {"Hydro_f", app_->Hydro().LanguageIndex()},
       {"KGeom_f", app_->KGeom().LanguageIndex()},
       {"Proj_f", app_->Variables().LanguageIndex()},

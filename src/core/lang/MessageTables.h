@@ -89,3 +89,15 @@ inline constexpr TwoLanguageText kResistance{"resistance", "сопротивле
 inline constexpr TwoLanguageText kVertical{"vertical", "вертикальная"};
 inline constexpr TwoLanguageText kRatio{"spread/resistance", "распор/сопротивление"};
 }  // namespace SweepTexts
+
+// Details window's stability area: its title, the matrix's column headings, the eigenvalues'
+// caption and the verdict.
+namespace StabilityTexts {
+inline constexpr TwoLanguageText kTitle{"Stability matrix dM/d\u03b8, kN*m per degree",
+                                        "Матрица устойчивости dM/d\u03b8, кН*м на градус"};
+inline constexpr TwoLanguageText kTurns[] = {
+    {"turn X", "поворот X"}, {"turn Y", "поворот Y"}, {"turn Z", "поворот Z"}};
+inline constexpr TwoLanguageText kEigenvalues{"Eigenvalues: ", "Собственные значения: "};
+inline constexpr TwoLanguageText kStable{"stable", "устойчиво"};
+inline constexpr TwoLanguageText kUnstable{"unstable", "неустойчиво"};
+}  // namespace StabilityTexts
