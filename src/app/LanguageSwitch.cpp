@@ -8,6 +8,7 @@
 
 #include "DoorTrimApp.h"
 #include "MessageBoxes.h"
+#include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "TBDetail_f.h"
 #include "TBalance_f.h"
@@ -104,6 +105,9 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
     lang.SetLangFile(langFile);
     lang.Apply(section);
   }
+  app_.Main().SetLanguageIndex(messageIndex);
+  if (auto* recent = app_.Main().findChild<RecentDoorsMenu*>())
+    recent->SetLanguageIndex(messageIndex);
   app_.Balance().SetLanguageIndex(messageIndex);
   app_.Detail().SetLanguageIndex(messageIndex);
   app_.VariablePanel().SetLanguageIndex(messageIndex);

@@ -16,6 +16,7 @@
 
 #include "DoorTrimApp.h"
 #include "LanguageSwitch.h"
+#include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
 #include "TBDetail_f.h"
@@ -187,6 +188,15 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   // The details window's stability area builds its texts: Russian too.
   EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
             StabilityTexts::kTitle.Russian);
+  // The main window's close question and the Recent Doors menu's message.
+  app_->Document().MarkModified();
+  app_->Main().close();  // the question is answered Cancel: the window stays
+  ASSERT_FALSE(boxes.Texts().empty());
+  EXPECT_EQ(boxes.Texts().back().toStdString(), MainTexts::kSaveData.Russian);
+  auto* recent = app_->Main().findChild<RecentDoorsMenu*>();
+  ASSERT_NE(recent, nullptr);
+  recent->Choose(QTemporaryDir().filePath("gone.brd"));
+  EXPECT_EQ(boxes.Asked().back().Title.toStdString(), RecentTexts::kTitle.Russian);
 }
 
 // Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
@@ -241,6 +251,7 @@ TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
       {"Balance_f", app_->Balance().LanguageIndex()},
       {"Ground_f", app_->Ground().LanguageIndex()},
       {"BDetail_f", app_->Detail().LanguageIndex()},
+      {"Main_f", app_->Main().LanguageIndex()},
       {"Hydro_f", app_->Hydro().LanguageIndex()},
       {"KGeom_f", app_->KGeom().LanguageIndex()},
       {"Proj_f", app_->Variables().LanguageIndex()},

@@ -16,13 +16,22 @@ struct TwoLanguageText {
   constexpr std::string_view In(int language) const { return language == 1 ? Russian : English; }
 };
 
-// Main window. Its Russian slots hold the English texts: the file dialogs and the close
-// question read the same in both languages.
+// Main window: the save dialog's title, the titles of a file's error message and the close
+// question. The open dialog's title is a control of the language files.
 namespace MainTexts {
-inline constexpr TwoLanguageText kOpenDataFile{"Open Data File", "Open Data File"};
-inline constexpr TwoLanguageText kSaveDataAs{"Save Data As", "Save Data As"};
-inline constexpr TwoLanguageText kSaveData{"Save Data?", "Save Data?"};
+inline constexpr TwoLanguageText kOpenDataFile{"Open Data File", "Открыть файл данных"};
+inline constexpr TwoLanguageText kSaveDataAs{"Save Data As", "Сохранить данные как"};
+inline constexpr TwoLanguageText kSaveDataTitle{"Save Data", "Сохранение данных"};
+inline constexpr TwoLanguageText kSaveData{"Save Data?", "Сохранить данные?"};
 }  // namespace MainTexts
+
+// The Recent Doors menu: an entry whose file has gone.
+namespace RecentTexts {
+inline constexpr TwoLanguageText kTitle{"Recent Doors", "Недавние доски"};
+inline constexpr TwoLanguageText kGone{
+    "%1 no longer exists. It is taken out of the recent doors.",
+    "Файл %1 больше не существует. Он убран из списка недавних досок."};
+}  // namespace RecentTexts
 
 // Projections dialog: the "Variable" menu's commands without a focused entry field, and the
 // captions of the three view tabs.
