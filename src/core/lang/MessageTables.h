@@ -61,7 +61,7 @@ inline constexpr TwoLanguageText kNewton{"Newton (fast)", "Ньютон (быс�
 inline constexpr TwoLanguageText kRangeHint{"The range of %1 given in Projections: %2 to %3",
                                             "Диапазон %1, заданный в окне проекций: от %2 до %3"};
 inline constexpr TwoLanguageText kEqualEnds{"From and To are equal: there is nothing to sweep.",
-                                            "«От» и «До» равны: перебирать нечего."};
+                                            "«От» и «До» равны: развёртывать нечего."};
 inline constexpr TwoLanguageText kBalancing{"Balancing ...", "Балансировка ..."};
 inline constexpr TwoLanguageText kDone{"Done: %1 of %2 values balanced",
                                        "Готово: сбалансировано %1 из %2 значений"};
@@ -69,7 +69,7 @@ inline constexpr TwoLanguageText kCancelled{"Cancelled: %1 of %2 values done",
                                             "Прервано: рассчитано %1 из %2 значений"};
 inline constexpr TwoLanguageText kYes{"yes", "да"};
 inline constexpr TwoLanguageText kNo{"NO", "НЕТ"};
-inline constexpr TwoLanguageText kExportTitle{"Export sweep", "Экспорт перебора"};
+inline constexpr TwoLanguageText kExportTitle{"Export sweep", "Экспорт развёртки"};
 inline constexpr TwoLanguageText kSavePlotTitle{"Save plot", "Сохранить график"};
 inline constexpr TwoLanguageText kNotWritten{"%1 could not be written: %2",
                                              "Не удалось записать %1: %2"};
@@ -84,19 +84,19 @@ inline constexpr TwoLanguageText kHeadings[] = {
     {"spread, kN", "распорная сила, кН"},
     {"resistance, kN", "сопротивление, кН"},
     {"vertical, kN", "вертикальная сила, кН"},
-    {"spread/resistance", "распор/сопротивление"},
+    {"spread/resistance", "распорная сила/сопротивление"},
     {"balanced", "сбалансирована"},
     {"iterations", "итерации"},
     {"moment sum, N*m", "сумма моментов, Н*м"},
 };
 inline constexpr TwoLanguageText kAnglesBand{"Angles, deg", "Углы, град"};
 inline constexpr TwoLanguageText kForcesBand{"Forces, kN", "Силы, кН"};
-inline constexpr TwoLanguageText kRatioBand{"Spread / resistance", "Распор / сопротивление"};
+inline constexpr TwoLanguageText kRatioBand{"Spread / resistance", "Распорная сила / сопротивление"};
 inline constexpr TwoLanguageText kAttack{"attack", "угол атаки"};
-inline constexpr TwoLanguageText kSpread{"spread", "распор"};
+inline constexpr TwoLanguageText kSpread{"spread", "распорная сила"};
 inline constexpr TwoLanguageText kResistance{"resistance", "сопротивление"};
 inline constexpr TwoLanguageText kVertical{"vertical", "вертикальная"};
-inline constexpr TwoLanguageText kRatio{"spread/resistance", "распор/сопротивление"};
+inline constexpr TwoLanguageText kRatio{"spread/resistance", "распорная сила/сопротивление"};
 }  // namespace SweepTexts
 
 // Details window's stability area: its title, the matrix's column headings, the eigenvalues'
