@@ -8,6 +8,7 @@
 
 #include "DoorTrimApp.h"
 #include "MessageBoxes.h"
+#include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "TBDetail_f.h"
 #include "TBalance_f.h"
@@ -86,21 +87,29 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
   QWidget* const forms[] = {&app_.Main(),   &app_.Balance(), &app_.Detail(),
                             &app_.Ground(), &app_.Envir(),   &app_.Hydro(),
                             &app_.KGeom(),  &app_.Proj(),    &app_.Variables().RangeDialog(),
-                            nullptr,        &app_.Trawl()};
+                            nullptr,        &app_.Trawl(),   nullptr};
   static_assert(std::size(forms) == kTranslatedForms.size());
   const QString langFile = TLang::Of(app_.Main()).LangFile();
   for (std::size_t i = 0; i < kTranslatedForms.size(); ++i) {
     const LanguageFile::Section& section = sections.Sections[i];
     if (forms[i] == nullptr) {
-      // The solve dialog exists only while it is open: it takes its texts when it opens.
-      app_.VariablePanel().SetTranslation(section);
+      // The solve dialog exists only while it is open, the sweep window once first opened:
+      // they take their texts when they are made.
+      if (kTranslatedForms[i] == "Sweep_f")
+        app_.Balance().SetSweepTranslation(section);
+      else
+        app_.VariablePanel().SetTranslation(section);
       continue;
     }
     TLang& lang = TLang::Of(*forms[i]);
     lang.SetLangFile(langFile);
     lang.Apply(section);
   }
+  app_.Main().SetLanguageIndex(messageIndex);
+  if (auto* recent = app_.Main().findChild<RecentDoorsMenu*>())
+    recent->SetLanguageIndex(messageIndex);
   app_.Balance().SetLanguageIndex(messageIndex);
+  app_.Detail().SetLanguageIndex(messageIndex);
   app_.VariablePanel().SetLanguageIndex(messageIndex);
   app_.Ground().SetLanguageIndex(messageIndex);
   app_.Hydro().SetLanguageIndex(messageIndex);

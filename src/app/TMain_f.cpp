@@ -37,6 +37,7 @@
 #include "TProj_f.h"
 #include "TTrawl_f.h"
 #include "install/DataPaths.h"
+#include "lang/MessageTables.h"
 
 namespace {
 
@@ -377,7 +378,8 @@ int TMain_f::RunDialog(QDialog& dialog) {
 
 bool TMain_f::OpenFile(const QString& path) {
   const DoorFileResult result = LoadDoorFile(path);
-  if (!result) ReportFileError(result, "Open Data File");
+  if (!result)
+    ReportFileError(result, QString::fromUtf8(MainTexts::kOpenDataFile.In(languageIndex_)));
   return result.Ok;
 }
 
@@ -405,7 +407,7 @@ bool TMain_f::WriteTo(const QString& path) {
   const DoorFileResult result =
       app_.Document().Save(path.toStdString(), app_.CollectViewSettings());
   if (!result) {
-    ReportFileError(result, "Save Data");
+    ReportFileError(result, QString::fromUtf8(MainTexts::kSaveDataTitle.In(languageIndex_)));
     return false;
   }
   return true;
@@ -420,7 +422,7 @@ bool TMain_f::SaveAs() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SaveDialog1";
-  request.Title = "Save Data As";
+  request.Title = QString::fromUtf8(MainTexts::kSaveDataAs.In(languageIndex_));
   request.Directory = fileName_;
   request.NameFilter = kFileFilter;
   request.DefaultSuffix = "brd";
@@ -457,7 +459,8 @@ void TMain_f::keyPressEvent(QKeyEvent* event) {
 bool TMain_f::MayClose() {
   if (!app_.Document().IsModified()) return true;
   const auto answer = MessageBoxes::Question(
-      this, "DoorTrim", "Save Data?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      this, "DoorTrim", QString::fromUtf8(MainTexts::kSaveData.In(languageIndex_)),
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the window open: nothing is lost.
   return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());
 }

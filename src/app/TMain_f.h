@@ -33,6 +33,11 @@ class TMain_f : public QMainWindow, public DoorCommands {
   // The file the door was last read from or saved to; empty for a new door.
   const QString& FileName() const { return fileName_; }
 
+  // Language of the texts this window builds itself (the close question, the save dialog's
+  // title, a file's error titles): 0 English, 1 Russian.
+  void SetLanguageIndex(int index) { languageIndex_ = index; }
+  int LanguageIndex() const { return languageIndex_; }
+
   // Reads a door data file into the model, as File > Open does after its dialog. On failure
   // the loader's message is shown and door, caption and mode stay as they were.
   bool OpenFile(const QString& path);
@@ -105,6 +110,7 @@ class TMain_f : public QMainWindow, public DoorCommands {
 
   DoorTrimApp& app_;
   QString fileName_;
+  int languageIndex_ = 0;
   QRadioButton* bottomButton_ = nullptr;
   QRadioButton* midwaterButton_ = nullptr;
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "UserLocale.h"
+#include "lang/MessageTables.h"
 #include "model/TBoard.h"
 
 namespace {
@@ -28,16 +29,13 @@ QString EigenvalueText(const Matrix3::Eigenvalue& value) {
 
 }  // namespace
 
-StabilityPanel::StabilityPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Stability matrix dM/d\u03b8, kN*m per degree"), parent) {
+StabilityPanel::StabilityPanel(QWidget* parent) : QGroupBox(parent) {
   setObjectName("StabilityGroup");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
 
   matrix_ = new QTableWidget(3, 3, this);
   matrix_->setObjectName("StabilityMatrix");
-  matrix_->setHorizontalHeaderLabels(
-      {QStringLiteral("turn X"), QStringLiteral("turn Y"), QStringLiteral("turn Z")});
   matrix_->setVerticalHeaderLabels(
       {QStringLiteral("Mx"), QStringLiteral("My"), QStringLiteral("Mz")});
   matrix_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,6 +64,30 @@ StabilityPanel::StabilityPanel(QWidget* parent)
   verdict_ = new QLabel(this);
   verdict_->setObjectName("StabilityVerdict");
   layout->addWidget(verdict_);
+  ShowTexts();
+}
+
+QString StabilityPanel::Text(const TwoLanguageText& text) const {
+  return QString::fromUtf8(text.In(languageIndex_));
+}
+
+void StabilityPanel::SetLanguageIndex(int index) {
+  languageIndex_ = index;
+  ShowTexts();
+}
+
+void StabilityPanel::ShowTexts() {
+  setTitle(Text(StabilityTexts::kTitle));
+  QStringList turns;
+  for (const TwoLanguageText& turn : StabilityTexts::kTurns)
+    turns << Text(turn);
+  matrix_->setHorizontalHeaderLabels(turns);
+  if (!shown_) return;
+  QStringList values;
+  for (const Matrix3::Eigenvalue& e : shown_->Eigenvalues())
+    values << EigenvalueText(e);
+  eigenvalues_->setText(Text(StabilityTexts::kEigenvalues) + values.join(QStringLiteral(";  ")));
+  verdict_->setText(Text(shown_->Stable() ? StabilityTexts::kStable : StabilityTexts::kUnstable));
 }
 
 void StabilityPanel::ShowFor(const TBoard& door) {
@@ -76,11 +98,7 @@ void StabilityPanel::ShowFor(const TBoard& door) {
     for (int c = 0; c < 3; ++c)
       matrix_->item(r, c)->setText(
           UserNumberText(kDerivativeFormat, shown_->Derivatives().At(r, c), loc));
-  QStringList values;
-  for (const Matrix3::Eigenvalue& e : shown_->Eigenvalues())
-    values << EigenvalueText(e);
-  eigenvalues_->setText(QStringLiteral("Eigenvalues: ") + values.join(QStringLiteral(";  ")));
-  verdict_->setText(shown_->Stable() ? QStringLiteral("stable") : QStringLiteral("unstable"));
+  ShowTexts();
   verdict_->setStyleSheet(shown_->Stable() ? QStringLiteral("color: darkgreen; font-weight: bold")
                                            : QStringLiteral("color: darkred; font-weight: bold"));
 }

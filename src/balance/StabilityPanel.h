@@ -8,6 +8,7 @@
 class QLabel;
 class QTableWidget;
 class TBoard;
+struct TwoLanguageText;
 
 // The details window's area for the stability of the door's position: the 3 x 3 matrix of
 // moment derivatives dM_i / d(theta_j) in kN*m per degree (rows the moments about X, Y, Z,
@@ -27,9 +28,17 @@ class StabilityPanel : public QGroupBox {
   // The last matrix shown, nothing before the first.
   const std::optional<StabilityMatrix>& Shown() const { return shown_; }
 
+  // 0 English, 1 Russian: the area's texts, those of the matrix shown too.
+  void SetLanguageIndex(int index);
+  int LanguageIndex() const { return languageIndex_; }
+
  private:
   QTableWidget* matrix_ = nullptr;
   QLabel* eigenvalues_ = nullptr;
   QLabel* verdict_ = nullptr;
   std::optional<StabilityMatrix> shown_;
+  int languageIndex_ = 0;
+
+  QString Text(const TwoLanguageText& text) const;
+  void ShowTexts();
 };

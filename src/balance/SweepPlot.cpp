@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "UserLocale.h"
+#include "lang/MessageTables.h"
 
 namespace {
 
@@ -19,29 +20,29 @@ constexpr int kTicks = 4;
 constexpr int kLegendHeight = 16;  // a strip over each band for its title and legend
 
 struct Curve {
-  const char* Name;
+  TwoLanguageText Name;
   long double SweepPoint::*Field;
   QColor Colour;
 };
 
 struct Band {
-  const char* Title;
+  TwoLanguageText Title;
   std::vector<Curve> Curves;
 };
 
 const std::vector<Band>& Bands() {
   static const std::vector<Band> kBands = {
-      {"Angles, deg",
-       {{"attack", &SweepPoint::WingAttackDeg, QColor(0, 0, 0)},
-        {"x", &SweepPoint::RotX, QColor(200, 40, 40)},
-        {"y", &SweepPoint::RotY, QColor(30, 140, 40)},
-        {"z", &SweepPoint::RotZ, QColor(30, 70, 200)}}},
-      {"Forces, kN",
-       {{"spread", &SweepPoint::SpreadKN, QColor(30, 70, 200)},
-        {"resistance", &SweepPoint::ResistanceKN, QColor(200, 40, 40)},
-        {"vertical", &SweepPoint::VerticalKN, QColor(30, 140, 40)}}},
-      {"Spread / resistance",
-       {{"spread/resistance", &SweepPoint::SpreadOverResistance, QColor(120, 40, 160)}}},
+      {SweepTexts::kAnglesBand,
+       {{SweepTexts::kAttack, &SweepPoint::WingAttackDeg, QColor(0, 0, 0)},
+        {{"x", "x"}, &SweepPoint::RotX, QColor(200, 40, 40)},
+        {{"y", "y"}, &SweepPoint::RotY, QColor(30, 140, 40)},
+        {{"z", "z"}, &SweepPoint::RotZ, QColor(30, 70, 200)}}},
+      {SweepTexts::kForcesBand,
+       {{SweepTexts::kSpread, &SweepPoint::SpreadKN, QColor(30, 70, 200)},
+        {SweepTexts::kResistance, &SweepPoint::ResistanceKN, QColor(200, 40, 40)},
+        {SweepTexts::kVertical, &SweepPoint::VerticalKN, QColor(30, 140, 40)}}},
+      {SweepTexts::kRatioBand,
+       {{SweepTexts::kRatio, &SweepPoint::SpreadOverResistance, QColor(120, 40, 160)}}},
   };
   return kBands;
 }
@@ -143,14 +144,16 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
     int legendX = area.left() + 6;
     painter.setPen(QColor(40, 40, 40));
     const int legendBase = area.top() - kLegendHeight + metrics.ascent() + 1;
-    painter.drawText(QPoint(legendX, legendBase), band.Title);
-    legendX += metrics.horizontalAdvance(band.Title) + 12;
+    const QString title = QString::fromUtf8(band.Title.In(languageIndex_));
+    painter.drawText(QPoint(legendX, legendBase), title);
+    legendX += metrics.horizontalAdvance(title) + 12;
     for (const Curve& c : band.Curves) {
       painter.setPen(QPen(c.Colour, 2));
       const int y = legendBase - metrics.ascent() / 3;
       painter.drawLine(legendX, y, legendX + 14, y);
-      painter.drawText(QPoint(legendX + 18, legendBase), c.Name);
-      legendX += 18 + metrics.horizontalAdvance(c.Name) + 12;
+      const QString name = QString::fromUtf8(c.Name.In(languageIndex_));
+      painter.drawText(QPoint(legendX + 18, legendBase), name);
+      legendX += 18 + metrics.horizontalAdvance(name) + 12;
     }
 
     painter.save();
@@ -203,6 +206,7 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
     painter.drawText(QRectF(x - 40, axisY + 3, 80, 14), Qt::AlignHCenter | Qt::AlignTop, Tick(v));
   }
   painter.drawText(QRect(kLeftMargin, axisY + 15, plotWidth, 14), Qt::AlignHCenter | Qt::AlignTop,
-                   variable_ + QStringLiteral("   (red ring: not balanced)"));
+                   variable_ + QStringLiteral("   ") +
+                       QString::fromUtf8(SweepTexts::kNotBalancedMark.In(languageIndex_)));
   painter.restore();
 }

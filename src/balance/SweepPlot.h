@@ -26,6 +26,12 @@ class SweepPlot : public QWidget {
   // Paints the plot into any device (the widget, an image, an SVG drawing).
   void Paint(QPainter& painter, const QSize& size) const;
 
+  // 0 English, 1 Russian: the band titles and curve names.
+  void SetLanguageIndex(int index) {
+    languageIndex_ = index;
+    update();
+  }
+
   QSize sizeHint() const override { return {520, 420}; }
 
  protected:
@@ -33,6 +39,7 @@ class SweepPlot : public QWidget {
 
  private:
   QString variable_;
+  int languageIndex_ = 0;
   long double from_ = 0, to_ = 1;
   std::vector<SweepPoint> points_;
 };

@@ -398,3 +398,11 @@ void TBDetail_f::changeEvent(QEvent* event) {
   if (event->type() != QEvent::ActivationChange || !isVisible()) return;
   if (refill_.OnActivationChange(*this)) FillFromModel();
 }
+
+void TBDetail_f::SetLanguageIndex(int index) {
+  stability_->SetLanguageIndex(index);
+}
+
+int TBDetail_f::LanguageIndex() const {
+  return stability_->LanguageIndex();
+}

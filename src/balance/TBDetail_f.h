@@ -32,6 +32,9 @@ class TBDetail_f : public QDialog {
   // Shows point, lever arms and moments of component `row` of force `col`, and highlights
   // the matching sum and magnitude. Any column above 4 stands for gravity.
   void onForceCellSelected(int col, int row);
+  // Language of the texts the stability area builds: 0 English, 1 Russian.
+  void SetLanguageIndex(int index);
+  int LanguageIndex() const;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -26,6 +26,7 @@
 #include "TAskAny.h"
 #include "TBDetail_f.h"
 #include "TEditF.h"
+#include "TLang.h"
 #include "TSpinButton.h"
 #include "TSweep_f.h"
 #include "TextFileWindow.h"
@@ -189,9 +190,21 @@ void TBalance_f::onFastSolverToggled(bool on) {
     sweepWindow_->SetMethod(on ? BalanceMethod::Newton : BalanceMethod::Relaxation);
 }
 
+void TBalance_f::SetLanguageIndex(int index) {
+  languageIndex_ = index;
+  if (sweepWindow_) sweepWindow_->SetLanguageIndex(index);
+}
+
+void TBalance_f::SetSweepTranslation(LanguageFile::Section section) {
+  sweepTranslation_ = std::move(section);
+  if (sweepWindow_) TLang::Of(*sweepWindow_).Apply(*sweepTranslation_);
+}
+
 void TBalance_f::onSweepClicked() {
   if (!sweepWindow_) {
     sweepWindow_ = new TSweep_f(board_, services_.Help, this);
+    sweepWindow_->SetLanguageIndex(languageIndex_);
+    if (sweepTranslation_) TLang::Of(*sweepWindow_).Apply(*sweepTranslation_);
     sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
                                                             : BalanceMethod::Relaxation);
   }

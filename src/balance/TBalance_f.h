@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "CommandLock.h"
 #include "DisplayFlags.h"
 #include "drawing/ViewScale.h"
+#include "lang/LanguageFile.h"
 
 class BalanceSearch;
 class CalculatorLauncher;
@@ -69,8 +71,12 @@ class TBalance_f : public QDialog {
 
   // Language of the texts this window builds itself (report, sensitivity dialog): 0 English,
   // 1 Russian.
-  void SetLanguageIndex(int index) { languageIndex_ = index; }
+  // The sweep window follows.
+  void SetLanguageIndex(int index);
   int LanguageIndex() const { return languageIndex_; }
+  // The language file's texts for the sweep window, which is made when first opened: it
+  // takes them then, or at once when it is already open.
+  void SetSweepTranslation(LanguageFile::Section section);
 
   // How a text file is opened in the desktop's text editor; the opener returns false when
   // the desktop cannot, and the log is then shown in the program's own text window.
@@ -137,8 +143,9 @@ class TBalance_f : public QDialog {
   bool balanceRunning_ = false;
   int relaxationSteps_ = 0;
   bool redrawPending_ = false;
-  TextFileWindow* logWindow_ = nullptr;  // made when first needed
-  TSweep_f* sweepWindow_ = nullptr;      // made when first needed
+  TextFileWindow* logWindow_ = nullptr;                    // made when first needed
+  TSweep_f* sweepWindow_ = nullptr;                        // made when first needed
+  std::optional<LanguageFile::Section> sweepTranslation_;  // none: the design texts
   int languageIndex_ = 0;
   TextFileOpener openTextFile_;
   std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs

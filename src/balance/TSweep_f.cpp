@@ -30,7 +30,9 @@
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "SweepPlot.h"
+#include "TLang.h"
 #include "UserLocale.h"
+#include "lang/MessageTables.h"
 #include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
 #include "model/TBoard.h"
@@ -46,24 +48,13 @@ constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's 
 constexpr double kFieldLimit = 1e9;
 constexpr int kDecimals = 4;
 
-struct Column {
-  const char* Heading;
-  const char* Format;
+// The formats of the table's columns after the swept value: the figures of the CSV file, in
+// its order (the headings are SweepTexts::kHeadings).
+constexpr const char* kColumns[] = {
+    "##0.000",   "##0.000", "##0.000", "##0.000", "####0.000", "####0.000",
+    "####0.000", "##0.000", nullptr,   nullptr,   "####0.###",
 };
-// The table's columns after the swept value: the figures of the CSV file, in its order.
-constexpr Column kColumns[] = {
-    {"x, deg", "##0.000"},
-    {"y, deg", "##0.000"},
-    {"z, deg", "##0.000"},
-    {"attack, deg", "##0.000"},
-    {"spread, kN", "####0.000"},
-    {"resistance, kN", "####0.000"},
-    {"vertical, kN", "####0.000"},
-    {"spread/resistance", "##0.000"},
-    {"balanced", nullptr},
-    {"iterations", nullptr},
-    {"moment sum, N*m", "####0.###"},
-};
+static_assert(std::size(kColumns) == std::size(SweepTexts::kHeadings));
 constexpr int kColumnCount = 1 + static_cast<int>(std::size(kColumns));
 
 bool IsSvgPath(const QString& path) {
@@ -91,6 +82,40 @@ TSweep_f::TSweep_f(const TBoard& door, HelpBrowser& help, QWidget* parent)
   timer_.setInterval(0);
   connect(&timer_, &QTimer::timeout, this, &TSweep_f::onTick);
   onVariableChanged();
+  // A language file sets the controls' texts; the texts built here follow.
+  connect(&TLang::Of(*this), &TLang::OnRead, this, &TSweep_f::RefreshCodeTexts);
+}
+
+QString TSweep_f::Text(const TwoLanguageText& text) const {
+  return QString::fromUtf8(text.In(languageIndex_));
+}
+
+void TSweep_f::SetLanguageIndex(int index) {
+  languageIndex_ = index;
+  plot_->SetLanguageIndex(index);
+  RefreshCodeTexts();
+}
+
+void TSweep_f::RefreshCodeTexts() {
+  variable_->setToolTip(Text(SweepTexts::kVariableHint));
+  method_->setItemText(0, Text(SweepTexts::kRelaxation));
+  method_->setItemText(1, Text(SweepTexts::kNewton));
+  RefreshRangeHint();
+  if (table_->horizontalHeaderItem(1) != nullptr)
+    for (int c = 1; c < kColumnCount; ++c)
+      table_->horizontalHeaderItem(c)->setText(Text(SweepTexts::kHeadings[c - 1]));
+  for (int row = 0; row < table_->rowCount(); ++row)
+    if (QTableWidgetItem* item = table_->item(row, 9))
+      item->setText(Text(item->data(Qt::UserRole).toBool() ? SweepTexts::kYes : SweepTexts::kNo));
+}
+
+void TSweep_f::RefreshRangeHint() {
+  const int index = MainParamIndex(VariableName().toStdString());
+  if (index < 0) return;
+  const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
+  useRange_->setToolTip(Text(SweepTexts::kRangeHint)
+                            .arg(VariableName(), UserNumberText("#0.####", range.From),
+                                 UserNumberText("#0.####", range.To)));
 }
 
 TSweep_f::~TSweep_f() = default;
@@ -103,7 +128,6 @@ void TSweep_f::BuildControls() {
   auto* grid = new QGridLayout(inputs);
   variable_ = new QComboBox(inputs);
   variable_->setObjectName("SweepVariable");
-  variable_->setToolTip("A main parameter of the Projections dialog or an environment value");
   for (const EditableField& f : kMainParams)
     variable_->addItem(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
   variable_->insertSeparator(variable_->count());
@@ -122,6 +146,7 @@ void TSweep_f::BuildControls() {
   to_ = number("SweepTo");
   useRange_ = new QPushButton("Use range", inputs);
   useRange_->setObjectName("SweepUseRange");
+  useRange_->setToolTip("Sets From and To to the range given in Projections");
   useRange_->setAutoDefault(false);
   steps_ = new QSpinBox(inputs);
   steps_->setObjectName("SweepSteps");
@@ -129,18 +154,26 @@ void TSweep_f::BuildControls() {
   steps_->setValue(kDefaultSteps);
   method_ = new QComboBox(inputs);
   method_->setObjectName("SweepMethod");
-  method_->addItem("Relaxation", "relax");
-  method_->addItem("Newton (fast)", "newton");
-  grid->addWidget(new QLabel("Vary:", inputs), 0, 0);
+  method_->addItem(Text(SweepTexts::kRelaxation), "relax");
+  method_->addItem(Text(SweepTexts::kNewton), "newton");
+  // The labels are named so that a language file can reach them.
+  const auto label = [inputs](const char* name, const char* caption) {
+    auto* l = new QLabel(caption, inputs);
+    l->setObjectName(name);
+    return l;
+  };
+  QLabel* vary = label("SweepLabelVary", "Vary:");
+  vary->setToolTip("The value that changes from From to To");
+  grid->addWidget(vary, 0, 0);
   grid->addWidget(variable_, 0, 1);
-  grid->addWidget(new QLabel("From:", inputs), 0, 2);
+  grid->addWidget(label("SweepLabelFrom", "From:"), 0, 2);
   grid->addWidget(from_, 0, 3);
-  grid->addWidget(new QLabel("To:", inputs), 0, 4);
+  grid->addWidget(label("SweepLabelTo", "To:"), 0, 4);
   grid->addWidget(to_, 0, 5);
   grid->addWidget(useRange_, 0, 6);
-  grid->addWidget(new QLabel("Steps:", inputs), 1, 0);
+  grid->addWidget(label("SweepLabelSteps", "Steps:"), 1, 0);
   grid->addWidget(steps_, 1, 1);
-  grid->addWidget(new QLabel("Search:", inputs), 1, 2);
+  grid->addWidget(label("SweepLabelSearch", "Search:"), 1, 2);
   grid->addWidget(method_, 1, 3);
   run_ = new QPushButton("Run", inputs);
   run_->setObjectName("SweepRun");
@@ -221,12 +254,7 @@ void TSweep_f::onVariableChanged() {
   const std::string name = VariableName().toStdString();
   const int index = MainParamIndex(name);
   useRange_->setEnabled(index >= 0);
-  if (index >= 0) {
-    const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
-    useRange_->setToolTip(QString("The range of %1 given in Projections: %2 to %3")
-                              .arg(VariableName(), UserNumberText("#0.####", range.From),
-                                   UserNumberText("#0.####", range.To)));
-  }
+  RefreshRangeHint();
   // From the door's value to half as much again; the range is one click away.
   const std::optional<EditableField> field = FindEditableField(name);
   if (!field) return;
@@ -259,7 +287,7 @@ void TSweep_f::onRunClicked() {
   const long double from = from_->value();
   const long double to = to_->value();
   if (from == to) {
-    MessageBoxes::Warning(this, windowTitle(), "From and To are equal: there is nothing to sweep.");
+    MessageBoxes::Warning(this, windowTitle(), Text(SweepTexts::kEqualEnds));
     return;
   }
   for (const long double end : {from, to}) {
@@ -277,12 +305,12 @@ void TSweep_f::onRunClicked() {
   table_->setRowCount(0);
   table_->setHorizontalHeaderItem(0, new QTableWidgetItem(name));
   for (int c = 1; c < kColumnCount; ++c)
-    table_->setHorizontalHeaderItem(c, new QTableWidgetItem(kColumns[c - 1].Heading));
+    table_->setHorizontalHeaderItem(c, new QTableWidgetItem(Text(SweepTexts::kHeadings[c - 1])));
   plot_->SetAxis(name, from, to);
   plot_->SetPoints({});
   progress_->setRange(0, values);
   progress_->setValue(0);
-  status_->setText("Balancing ...");
+  status_->setText(Text(SweepTexts::kBalancing));
   SetInputsEnabled(false);
   timer_.start();
 }
@@ -300,7 +328,7 @@ void TSweep_f::onTick() {
     int balanced = 0;
     for (const SweepPoint& p : sweep_->Points())
       balanced += p.Converged ? 1 : 0;
-    EndSweep(QString("Done: %1 of %2 values balanced").arg(balanced).arg(sweep_->Count()));
+    EndSweep(Text(SweepTexts::kDone).arg(balanced).arg(sweep_->Count()));
   }
 }
 
@@ -325,16 +353,21 @@ void TSweep_f::ShowNewPoints() {
       auto* item = new QTableWidgetItem(text);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       table_->setItem(row, column, item);
+      return item;
     };
     cell(0, UserNumberText("######0.####", p.Value, loc));
     for (int c = 0; c < static_cast<int>(std::size(kColumns)); ++c) {
       QString text;
       if (c == 8) {
-        text = p.Converged ? QStringLiteral("yes") : QStringLiteral("NO");
-      } else if (c == 9) {
+        // The answer is kept with the cell: a language switch writes it again.
+        cell(c + 1, Text(p.Converged ? SweepTexts::kYes : SweepTexts::kNo))
+            ->setData(Qt::UserRole, p.Converged);
+        continue;
+      }
+      if (c == 9) {
         text = QString::number(p.Iterations);
       } else {
-        text = std::isfinite(figures[c]) ? UserNumberText(kColumns[c].Format, figures[c], loc)
+        text = std::isfinite(figures[c]) ? UserNumberText(kColumns[c], figures[c], loc)
                                          : QStringLiteral("-");
       }
       cell(c + 1, text);
@@ -350,8 +383,7 @@ void TSweep_f::ShowNewPoints() {
 
 void TSweep_f::onCancelClicked() {
   if (!Running()) return;
-  EndSweep(
-      QString("Cancelled: %1 of %2 values done").arg(sweep_->Points().size()).arg(sweep_->Count()));
+  EndSweep(Text(SweepTexts::kCancelled).arg(sweep_->Points().size()).arg(sweep_->Count()));
 }
 
 void TSweep_f::EndSweep(const QString& status) {
@@ -369,7 +401,7 @@ void TSweep_f::onExportCsvClicked() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SweepCsvDialog";
-  request.Title = "Export sweep";
+  request.Title = Text(SweepTexts::kExportTitle);
   request.SelectedFile = sweptName_ + "-sweep.csv";
   request.NameFilter = "Comma-separated values (*.csv);;All files (*)";
   request.DefaultSuffix = "csv";
@@ -381,7 +413,8 @@ void TSweep_f::onExportCsvClicked() {
   const std::string bytes = text.str();
   if (const auto problem =
           WriteFile(*path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))))
-    MessageBoxes::Critical(this, "Export sweep", *path + " could not be written: " + *problem);
+    MessageBoxes::Critical(this, Text(SweepTexts::kExportTitle),
+                           Text(SweepTexts::kNotWritten).arg(*path, *problem));
 }
 
 QImage TSweep_f::PlotImage() const {
@@ -401,7 +434,7 @@ void TSweep_f::onSavePlotClicked() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SweepPlotDialog";
-  request.Title = "Save plot";
+  request.Title = Text(SweepTexts::kSavePlotTitle);
   request.SelectedFile = sweptName_ + "-sweep.png";
   request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
   request.DefaultSuffix = "png";
@@ -424,7 +457,8 @@ void TSweep_f::onSavePlotClicked() {
     PlotImage().save(&buffer, "PNG");
   }
   if (const auto problem = WriteFile(*path, bytes))
-    MessageBoxes::Critical(this, "Save plot", *path + " could not be written: " + *problem);
+    MessageBoxes::Critical(this, Text(SweepTexts::kSavePlotTitle),
+                           Text(SweepTexts::kNotWritten).arg(*path, *problem));
 }
 
 void TSweep_f::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,7 @@ class QSpinBox;
 class QTableWidget;
 class SweepPlot;
 class TBoard;
+struct TwoLanguageText;
 
 // The sweep window: balances the door for a row of values of one main parameter or
 // environment value and shows the balances as curves and as a table. Each value's search
@@ -40,6 +41,10 @@ class TSweep_f : public QDialog {
 
   // The search each value starts; the balance window passes its own choice on.
   void SetMethod(BalanceMethod method);
+  // 0 English, 1 Russian: the texts the window builds itself (messages, status, the table's
+  // headings, the plot's names). The controls' captions come from the language files.
+  void SetLanguageIndex(int index);
+  int LanguageIndex() const { return languageIndex_; }
 
   bool Running() const { return timer_.isActive(); }
   // The last sweep started, nothing before the first.
@@ -70,6 +75,9 @@ class TSweep_f : public QDialog {
   void SetInputsEnabled(bool enabled);
   QImage PlotImage() const;
   QString VariableName() const;
+  QString Text(const TwoLanguageText& text) const;
+  void RefreshCodeTexts();
+  void RefreshRangeHint();
 
   const TBoard& door_;  // the user's door: read when a sweep starts, never written
   HelpBrowser& help_;
@@ -91,4 +99,5 @@ class TSweep_f : public QDialog {
   std::unique_ptr<ParameterSweep> sweep_;
   QString sweptName_;  // the field of the last sweep started
   QTimer timer_;
+  int languageIndex_ = 0;
 };

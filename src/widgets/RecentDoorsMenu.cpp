@@ -6,6 +6,7 @@
 
 #include "MessageBoxes.h"
 #include "RecentDoors.h"
+#include "lang/MessageTables.h"
 
 RecentDoorsMenu::RecentDoorsMenu(RecentDoors& recent, Opener open, QWidget* parent)
     : QMenu("Recent Doors", parent), recent_(recent), open_(std::move(open)) {
@@ -34,9 +35,9 @@ void RecentDoorsMenu::Refill() {
 
 void RecentDoorsMenu::Choose(const QString& path) {
   if (!QFileInfo(path).isFile()) {
-    MessageBoxes::Warning(
-        parentWidget(), "Recent Doors",
-        QDir::toNativeSeparators(path) + " no longer exists. It is taken out of the recent doors.");
+    MessageBoxes::Warning(parentWidget(), QString::fromUtf8(RecentTexts::kTitle.In(languageIndex_)),
+                          QString::fromUtf8(RecentTexts::kGone.In(languageIndex_))
+                              .arg(QDir::toNativeSeparators(path)));
     recent_.Remove(path);
     return;
   }

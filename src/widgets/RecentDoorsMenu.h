@@ -19,10 +19,14 @@ class RecentDoorsMenu : public QMenu {
 
   // What choosing the entry of this file does.
   void Choose(const QString& path);
+  // Language of its message: 0 English, 1 Russian.
+  void SetLanguageIndex(int index) { languageIndex_ = index; }
+  int LanguageIndex() const { return languageIndex_; }
 
  private:
   void Refill();
 
   RecentDoors& recent_;
   Opener open_;
+  int languageIndex_ = 0;
 };

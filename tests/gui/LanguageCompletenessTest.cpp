@@ -17,6 +17,7 @@
 #include "TProj_f.h"
 #include "TRange_f.h"
 #include "TSSolve_f.h"
+#include "TSweep_f.h"
 #include "TTrawl_f.h"
 #include "VariableBindings.h"
 #include "gui/ShownTexts.h"
@@ -36,22 +37,25 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
     app_->Variables().Bind(variable_, app_->Proj().findChild<QLineEdit*>("Edit_G"));
     solve_ = std::make_unique<TSSolve_f>(
         variable_, app_->Document(), app_->Help(), [] {}, &app_->Balance());
+    sweep_ = std::make_unique<TSweep_f>(app_->Board(), app_->Help(), &app_->Balance());
     forms_ = {&app_->Main(),   &app_->Balance(), &app_->Detail(),
               &app_->Ground(), &app_->Envir(),   &app_->Hydro(),
               &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeDialog(),
-              solve_.get(),    &app_->Trawl()};
+              solve_.get(),    &app_->Trawl(),   sweep_.get()};
     const LanguageFile file = LanguageFile::Read(LanguageSwitch::FileOf(GetParam()).toStdString());
     sections_ = file.FindSections(kTranslatedForms);
     ASSERT_TRUE(sections_.Ok) << sections_.Message;
   }
   void TearDown() override {
     solve_.reset();
+    sweep_.reset();
     if (app_) app_->Document().SetModified(false);
   }
 
   std::unique_ptr<DoorTrimApp> app_;
   TVarLink variable_;
   std::unique_ptr<TSSolve_f> solve_;
+  std::unique_ptr<TSweep_f> sweep_;
   std::vector<QWidget*> forms_;
   LanguageFile::Result sections_;
 };

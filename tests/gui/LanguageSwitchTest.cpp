@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +16,7 @@
 
 #include "DoorTrimApp.h"
 #include "LanguageSwitch.h"
+#include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
 #include "TBDetail_f.h"
@@ -28,6 +31,7 @@
 #include "TProj_f.h"
 #include "TRange_f.h"
 #include "TSSolve_f.h"
+#include "TSweep_f.h"
 #include "TTrawl_f.h"
 #include "VariableBindings.h"
 #include "gui/MessageBoxScript.h"
@@ -125,7 +129,8 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   const QMap<QString, QString> translated = TextsOf(forms);
   std::size_t form = 0;
   for (std::size_t s = 0; s < kTranslatedForms.size(); ++s) {
-    if (kTranslatedForms[s] == "SSolve_f") continue;  // open only while solving: below
+    // Open only while solving, or once opened: below.
+    if (kTranslatedForms[s] == "SSolve_f" || kTranslatedForms[s] == "Sweep_f") continue;
     QWidget& window = *forms[form++];
     SCOPED_TRACE(window.objectName().toStdString());
     int changed = 0;
@@ -171,6 +176,27 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(sensitivityTitle.toStdString(), SolverSensitivityCaption(1));
   const std::string solveTitle = SolveDialogTitle().toStdString();
   EXPECT_EQ(solveTitle, russian.Sections[9].Entries.front().Caption);
+  // The sweep window, first opened after the switch, reads Russian: its controls and the
+  // texts it builds.
+  app_->Balance().findChild<QAction*>("MnuSweep")->trigger();
+  TSweep_f* sweep = app_->Balance().SweepWindow();
+  ASSERT_NE(sweep, nullptr);
+  EXPECT_EQ(sweep->windowTitle().toStdString(), russian.Sections[11].Entries.front().Caption);
+  EXPECT_EQ(sweep->findChild<QComboBox*>("SweepMethod")->itemText(0).toStdString(),
+            SweepTexts::kRelaxation.Russian);
+  sweep->close();
+  // The details window's stability area builds its texts: Russian too.
+  EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
+            StabilityTexts::kTitle.Russian);
+  // The main window's close question and the Recent Doors menu's message.
+  app_->Document().MarkModified();
+  app_->Main().close();  // the question is answered Cancel: the window stays
+  ASSERT_FALSE(boxes.Texts().empty());
+  EXPECT_EQ(boxes.Texts().back().toStdString(), MainTexts::kSaveData.Russian);
+  auto* recent = app_->Main().findChild<RecentDoorsMenu*>();
+  ASSERT_NE(recent, nullptr);
+  recent->Choose(QTemporaryDir().filePath("gone.brd"));
+  EXPECT_EQ(boxes.Asked().back().Title.toStdString(), RecentTexts::kTitle.Russian);
 }
 
 // Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
@@ -194,13 +220,21 @@ TEST_F(LanguageSwitching, NorwegianKeepsTheProgramsOwnMessagesInEnglish) {
 // others change, and nothing stays behind from them.
 TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
   const QString solveTitle = SolveDialogTitle();  // marks a variable: a text set by code
-  const QMap<QString, QString> design = TextsOf(LastingForms(*app_));
+  // The sweep window is open through the switches: it follows each one.
+  app_->Balance().findChild<QAction*>("MnuSweep")->trigger();
+  std::vector<QWidget*> forms = LastingForms(*app_);
+  forms.push_back(app_->Balance().SweepWindow());
+  const QString methodText =
+      app_->Balance().SweepWindow()->findChild<QComboBox*>("SweepMethod")->itemText(1);
+  const QMap<QString, QString> design = TextsOf(forms);
   MessageBoxScript boxes;
   for (const int language :
        {LanguageSwitch::Russian, LanguageSwitch::Norwegian, LanguageSwitch::English})
     ASSERT_TRUE(app_->Language().Switch(language));
   EXPECT_TRUE(boxes.Asked().empty());
-  ExpectSameTexts(TextsOf(LastingForms(*app_)), design);
+  ExpectSameTexts(TextsOf(forms), design);
+  EXPECT_EQ(app_->Balance().SweepWindow()->findChild<QComboBox*>("SweepMethod")->itemText(1),
+            methodText);
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(0));
   EXPECT_EQ(SolveDialogTitle(), solveTitle);
 }
@@ -209,15 +243,20 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
 class MessageLanguage : public LanguageSwitching, public testing::WithParamInterface<int> {};
 
 TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
+  app_->Balance().findChild<QAction*>("MnuSweep")->trigger();  // open before the switch
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
   ASSERT_TRUE(app_->Language().Switch(GetParam()));
   const int expected = GetParam() == LanguageSwitch::Russian ? 1 : 0;
-  const std::pair<const char*, int> units[] = {{"Balance_f", app_->Balance().LanguageIndex()},
-                                               {"Ground_f", app_->Ground().LanguageIndex()},
-                                               {"Hydro_f", app_->Hydro().LanguageIndex()},
-                                               {"KGeom_f", app_->KGeom().LanguageIndex()},
-                                               {"Proj_f", app_->Variables().LanguageIndex()},
-                                               {"SSolve_f", app_->VariablePanel().LanguageIndex()}};
+  const std::pair<const char*, int> units[] = {
+      {"Balance_f", app_->Balance().LanguageIndex()},
+      {"Ground_f", app_->Ground().LanguageIndex()},
+      {"BDetail_f", app_->Detail().LanguageIndex()},
+      {"Main_f", app_->Main().LanguageIndex()},
+      {"Hydro_f", app_->Hydro().LanguageIndex()},
+      {"KGeom_f", app_->KGeom().LanguageIndex()},
+      {"Proj_f", app_->Variables().LanguageIndex()},
+      {"SSolve_f", app_->VariablePanel().LanguageIndex()},
+      {"Sweep_f", app_->Balance().SweepWindow()->LanguageIndex()}};
   for (const auto& [unit, index] : units)
     EXPECT_EQ(index, expected) << unit;
   EXPECT_EQ(TabCaptions(app_->Proj()) == TabCaptionsIn(1), expected == 1);

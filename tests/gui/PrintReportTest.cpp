@@ -13,12 +13,14 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "DoorTrimApp.h"
+#include "LanguageSwitch.h"
 #include "PrintedReport.h"
 #include "TBalance_f.h"
 #include "TEditF.h"
@@ -27,6 +29,7 @@
 #include "WindowReportSource.h"
 #include "model/TBoard.h"
 #include "print/LinkedControl.h"
+#include "print/PrintTexts.h"
 
 namespace {
 
@@ -53,6 +56,7 @@ class PrintReport : public ::testing::Test {
   void TearDown() override {
     window_->hide();
     app_->Document().SetModified(false);
+    QSettings().remove("Language");  // the next test starts in English
     app_.reset();
   }
 
@@ -97,6 +101,20 @@ TEST_F(PrintReport, PreviewShowsTheSevenPagesOfTheWindowsControls) {
   EXPECT_TRUE(Page("RepBalance").Texts.contains(FieldText(window_, "Edit13")));
   EXPECT_EQ(Page("RepHydro").TableRows, app_->Board().Hydro.Count);
   EXPECT_EQ(Page("RepKT").TableRows, app_->Board().Ground.Count);
+}
+
+// After a switch to Russian the report's own headings are Russian and the windows' captions
+// it copies are the Russian ones of the language file.
+TEST_F(PrintReport, AfterARussianSwitchReadsRussian) {
+  const QString englishTitle = app_->Proj().windowTitle();
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  ASSERT_NE(app_->Proj().windowTitle(), englishTitle);
+  PressPrint();
+  EXPECT_TRUE(
+      Page("RepBalance").Texts.contains(QString::fromUtf8(PrintTexts::kBalancePosition.Russian)));
+  EXPECT_FALSE(
+      Page("RepBalance").Texts.contains(QString::fromUtf8(PrintTexts::kBalancePosition.English)));
+  EXPECT_TRUE(Page("Rep").Texts.contains(QString::fromUtf8(PrintTexts::kGeneralData.Russian)));
 }
 
 TEST_F(PrintReport, PrintingTwiceGivesTheSameLayout) {

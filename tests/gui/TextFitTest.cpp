@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,7 @@
 #include "TMain_f.h"
 #include "TProj_f.h"
 #include "TRange_f.h"
+#include "TSweep_f.h"
 #include "TTrawl_f.h"
 #include "VariableBindings.h"
 #include "gui/TextFit.h"
@@ -84,6 +86,11 @@ const WindowCase kWindows[] = {
     WindowCase{"Main", [](DoorTrimApp& a) -> QWidget& { return a.Main(); }},
     WindowCase{"Balance", [](DoorTrimApp& a) -> QWidget& { return a.Balance(); }},
     WindowCase{"Details", [](DoorTrimApp& a) -> QWidget& { return a.Detail(); }},
+    WindowCase{"Sweep",
+               [](DoorTrimApp& a) -> QWidget& {
+                 a.Balance().findChild<QAction*>("MnuSweep")->trigger();
+                 return *a.Balance().SweepWindow();
+               }},
     WindowCase{"About", [](DoorTrimApp& a) -> QWidget& { return a.About(); }}};
 
 INSTANTIATE_TEST_SUITE_P(Windows, TextFit, ::testing::ValuesIn(kWindows),

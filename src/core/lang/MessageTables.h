@@ -16,13 +16,22 @@ struct TwoLanguageText {
   constexpr std::string_view In(int language) const { return language == 1 ? Russian : English; }
 };
 
-// Main window. Its Russian slots hold the English texts: the file dialogs and the close
-// question read the same in both languages.
+// Main window: the save dialog's title, the titles of a file's error message and the close
+// question. The open dialog's title is a control of the language files.
 namespace MainTexts {
-inline constexpr TwoLanguageText kOpenDataFile{"Open Data File", "Open Data File"};
-inline constexpr TwoLanguageText kSaveDataAs{"Save Data As", "Save Data As"};
-inline constexpr TwoLanguageText kSaveData{"Save Data?", "Save Data?"};
+inline constexpr TwoLanguageText kOpenDataFile{"Open Data File", "Открыть файл данных"};
+inline constexpr TwoLanguageText kSaveDataAs{"Save Data As", "Сохранить данные как"};
+inline constexpr TwoLanguageText kSaveDataTitle{"Save Data", "Сохранение данных"};
+inline constexpr TwoLanguageText kSaveData{"Save Data?", "Сохранить данные?"};
 }  // namespace MainTexts
+
+// The Recent Doors menu: an entry whose file has gone.
+namespace RecentTexts {
+inline constexpr TwoLanguageText kTitle{"Recent Doors", "Недавние доски"};
+inline constexpr TwoLanguageText kGone{
+    "%1 no longer exists. It is taken out of the recent doors.",
+    "Файл %1 больше не существует. Он убран из списка недавних досок."};
+}  // namespace RecentTexts
 
 // Projections dialog: the "Variable" menu's commands without a focused entry field, and the
 // captions of the three view tabs.
@@ -39,3 +48,65 @@ namespace SSolveTexts {
 inline constexpr TwoLanguageText kMaximumBelowMinimum{
     "Maximum less than minimum. Correct and try again.", "Максимум меньше чем минимум."};
 }  // namespace SSolveTexts
+
+// Sweep window: the texts its code sets (the search choices, the status line, the messages,
+// the table's headings) and the plot's band titles and curve names. The CSV file keeps its
+// English headings: it is a file format.
+namespace SweepTexts {
+inline constexpr TwoLanguageText kVariableHint{
+    "A main parameter of the Projections dialog or an environment value",
+    "Основной параметр окна проекций или величина условий лова"};
+inline constexpr TwoLanguageText kRelaxation{"Relaxation", "Релаксация"};
+inline constexpr TwoLanguageText kNewton{"Newton (fast)", "Ньютон (быстро)"};
+inline constexpr TwoLanguageText kRangeHint{"The range of %1 given in Projections: %2 to %3",
+                                            "Диапазон %1, заданный в окне проекций: от %2 до %3"};
+inline constexpr TwoLanguageText kEqualEnds{"From and To are equal: there is nothing to sweep.",
+                                            "«От» и «До» равны: развёртывать нечего."};
+inline constexpr TwoLanguageText kBalancing{"Balancing ...", "Балансировка ..."};
+inline constexpr TwoLanguageText kDone{"Done: %1 of %2 values balanced",
+                                       "Готово: сбалансировано %1 из %2 значений"};
+inline constexpr TwoLanguageText kCancelled{"Cancelled: %1 of %2 values done",
+                                            "Прервано: рассчитано %1 из %2 значений"};
+inline constexpr TwoLanguageText kYes{"yes", "да"};
+inline constexpr TwoLanguageText kNo{"NO", "НЕТ"};
+inline constexpr TwoLanguageText kExportTitle{"Export sweep", "Экспорт развёртки"};
+inline constexpr TwoLanguageText kSavePlotTitle{"Save plot", "Сохранить график"};
+inline constexpr TwoLanguageText kNotWritten{"%1 could not be written: %2",
+                                             "Не удалось записать %1: %2"};
+inline constexpr TwoLanguageText kNotBalancedMark{"(red ring: not balanced)",
+                                                  "(красное кольцо: не сбалансировано)"};
+// The table's headings after the swept value, in the CSV file's order.
+inline constexpr TwoLanguageText kHeadings[] = {
+    {"x, deg", "x, град"},
+    {"y, deg", "y, град"},
+    {"z, deg", "z, град"},
+    {"attack, deg", "угол атаки, град"},
+    {"spread, kN", "распорная сила, кН"},
+    {"resistance, kN", "сопротивление, кН"},
+    {"vertical, kN", "вертикальная сила, кН"},
+    {"spread/resistance", "распорная сила/сопротивление"},
+    {"balanced", "сбалансирована"},
+    {"iterations", "итерации"},
+    {"moment sum, N*m", "сумма моментов, Н*м"},
+};
+inline constexpr TwoLanguageText kAnglesBand{"Angles, deg", "Углы, град"};
+inline constexpr TwoLanguageText kForcesBand{"Forces, kN", "Силы, кН"};
+inline constexpr TwoLanguageText kRatioBand{"Spread / resistance", "Распорная сила / сопротивление"};
+inline constexpr TwoLanguageText kAttack{"attack", "угол атаки"};
+inline constexpr TwoLanguageText kSpread{"spread", "распорная сила"};
+inline constexpr TwoLanguageText kResistance{"resistance", "сопротивление"};
+inline constexpr TwoLanguageText kVertical{"vertical", "вертикальная"};
+inline constexpr TwoLanguageText kRatio{"spread/resistance", "распорная сила/сопротивление"};
+}  // namespace SweepTexts
+
+// Details window's stability area: its title, the matrix's column headings, the eigenvalues'
+// caption and the verdict.
+namespace StabilityTexts {
+inline constexpr TwoLanguageText kTitle{"Stability matrix dM/d\u03b8, kN*m per degree",
+                                        "Матрица устойчивости dM/d\u03b8, кН*м на градус"};
+inline constexpr TwoLanguageText kTurns[] = {
+    {"turn X", "поворот X"}, {"turn Y", "поворот Y"}, {"turn Z", "поворот Z"}};
+inline constexpr TwoLanguageText kEigenvalues{"Eigenvalues: ", "Собственные значения: "};
+inline constexpr TwoLanguageText kStable{"stable", "устойчиво"};
+inline constexpr TwoLanguageText kUnstable{"unstable", "неустойчиво"};
+}  // namespace StabilityTexts
