@@ -16,16 +16,21 @@ bool OutsideAngleRange(long double x, long double y, long double z) {
 }  // namespace
 
 BalanceSearch::BalanceSearch(TBoard& door, long double x, long double y, long double z,
-                             long double tolerance)
+                             long double tolerance, bool turnOutlines)
     : door_(door),
       x_(x),
       y_(y),
       z_(z),
       tolerance_(tolerance),
-      leftAngleRange_(OutsideAngleRange(x, y, z)) {}
+      leftAngleRange_(OutsideAngleRange(x, y, z)),
+      turnOutlines_(turnOutlines) {}
 
 bool BalanceSearch::Step() {
-  door_.Evaluate(x_ * kDegree, y_ * kDegree, z_ * kDegree);
+  if (turnOutlines_) {
+    door_.Evaluate(x_ * kDegree, y_ * kDegree, z_ * kDegree);
+  } else {
+    door_.EvaluateMoments(x_ * kDegree, y_ * kDegree, z_ * kDegree);
+  }
   ++iterations_;
   const XYZ& m = door_.TotalMoment;
   momentSum_ = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);

@@ -11,8 +11,11 @@ class TBoard;
 // evaluates the door it was given and leaves the results of its last evaluation there.
 class BalanceSearch {
  public:
-  // Start angles in degrees; tolerance bounds |Mx| + |My| + |Mz| in N*m.
-  BalanceSearch(TBoard& door, long double x, long double y, long double z, long double tolerance);
+  // Start angles in degrees; tolerance bounds |Mx| + |My| + |Mz| in N*m. Without
+  // turnOutlines the steps leave the drawn outlines as they were (TBoard::EvaluateMoments),
+  // for a caller that turns them once the search ends.
+  BalanceSearch(TBoard& door, long double x, long double y, long double z, long double tolerance,
+                bool turnOutlines = true);
 
   // Evaluates at the current angles. True when the moment sum is below the tolerance (the
   // angles stay); otherwise the angles take one step and the result is false.
@@ -38,4 +41,5 @@ class BalanceSearch {
   int iterations_ = 0;
   bool converged_ = false;
   bool leftAngleRange_ = false;
+  bool turnOutlines_ = true;
 };

@@ -37,18 +37,26 @@ long double TBoard::StringerSpread() const {
   return Interpolate(StringerHydro, kHydroCy, StringerAttack / kDegree) * DynamicPressure() * Fs;
 }
 
+long double TBoard::WingNormalDir() const {
+  return wingNormal_.AngleInYZ();
+}
+
+long double TBoard::StringerNormalDir() const {
+  return stringerNormal_.AngleInYZ();
+}
+
 void TBoard::Position(long double alpha, long double beta, long double gamma) {
   bridleTerms_.Refresh(*this);
-  PositionBy(Rotation(alpha, beta, gamma));
+  const Rotation turn(alpha, beta, gamma);
+  PositionBy(turn);
+  TurnOutlinesBy(turn);
 }
 
 void TBoard::PositionBy(const Rotation& turn) {
   wingNormal_ = turn.Apply({0, 1, 0});
   WingAttack = wingNormal_.AngleToX() - kPi / 2;
-  WingNormalDir = wingNormal_.AngleInYZ();
   stringerNormal_ = turn.Apply({0, 0, 1});
   StringerAttack = stringerNormal_.AngleToX() - kPi / 2;
-  StringerNormalDir = stringerNormal_.AngleInYZ();
 
   // The centres of pressure move along the chord with the attack angle, whatever its sign.
   // They are results of this position: the body-frame points keep what the inputs give.
@@ -61,13 +69,14 @@ void TBoard::PositionBy(const Rotation& turn) {
   TurnBodyToPositioned(turn);
   PosWingHydro = turn.Apply(wingHydro);
   PosStringerHydro = turn.Apply(stringerHydro);
-  // The bridles keep their direction in the water when the door turns.
-  const XYZ& stub = bridleTerms_.Stub();
-  PosUpperBridleLine[1] = PosUpperBridleLine[0] - stub;
-  PosLowerBridleLine[1] = PosLowerBridleLine[0] - stub;
 }
 
 void TBoard::Evaluate(long double alpha, long double beta, long double gamma) {
+  EvaluateMoments(alpha, beta, gamma);
+  TurnOutlinesBy(lastTurn_);
+}
+
+void TBoard::EvaluateMoments(long double alpha, long double beta, long double gamma) {
   // One set of sines and cosines for the whole evaluation, the keel's contact included; what
   // depends on the inputs alone is kept from the last evaluation while they stay the same.
   const Rotation turn(alpha, beta, gamma);

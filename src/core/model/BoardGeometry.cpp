@@ -70,6 +70,7 @@ void TBoard::ComputeGeometry() {
 }
 
 void TBoard::CopyBodyToPositioned() {
+  lastTurn_ = Rotation(0, 0, 0);
   for (const auto& [body, pos] : kSinglePoints)
     this->*pos = this->*body;
   for (const auto& [body, pos] : kOutlines4)
@@ -85,13 +86,25 @@ void TBoard::TurnBodyToPositioned(const Rotation& turn) {
   PosUpperBridle = turn.Apply(PtUpperBridle);
   PosLowerBridle = turn.Apply(PtLowerBridle);
   PosKeelOrigin = turn.Apply(PtKeelOrigin);
+  lastTurn_ = turn;
+}
+
+void TBoard::TurnOutlines() {
+  TurnOutlinesBy(lastTurn_);
+}
+
+void TBoard::TurnOutlinesBy(const Rotation& turn) {
   for (const auto& [body, pos] : kOutlines4) {
     for (std::size_t i = 0; i < 4; ++i)
       (this->*pos)[i] = turn.Apply((this->*body)[i]);
   }
-  // Only the attachment end of each bridle stub turns with the door.
+  // Only the attachment end of each bridle stub turns with the door; the stubs keep their
+  // direction in the water.
   PosBracket[0] = turn.Apply(Bracket[0]);
   PosBracket[1] = turn.Apply(Bracket[1]);
   PosUpperBridleLine[0] = turn.Apply(UpperBridleLine[0]);
   PosLowerBridleLine[0] = turn.Apply(LowerBridleLine[0]);
+  const XYZ& stub = bridleTerms_.Stub();
+  PosUpperBridleLine[1] = PosUpperBridleLine[0] - stub;
+  PosLowerBridleLine[1] = PosLowerBridleLine[0] - stub;
 }

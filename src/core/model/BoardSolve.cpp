@@ -8,14 +8,19 @@ constexpr int kMaxSolverIterations = 500;
 SolveResult TBoard::Solve(long double& x, long double& y, long double& z, long double tolerance,
                           const ProcessMessages& processMessages) {
   ComputeGeometry();
-  BalanceSearch search(*this, x, y, z, tolerance);
+  // The drawn outlines are turned once the search stops, and whenever the caller may draw.
+  BalanceSearch search(*this, x, y, z, tolerance, false);
   for (int i = 0; i < kMaxSolverIterations; ++i) {
     if (search.Step()) break;
     x = search.X();
     y = search.Y();
     z = search.Z();
-    if (processMessages) processMessages();
+    if (processMessages) {
+      TurnOutlines();
+      processMessages();
+    }
   }
+  TurnOutlines();
   RotX = x;
   RotY = y;
   RotZ = z;

@@ -17,8 +17,8 @@ constexpr long double kCubicCmToCubicM = 1e-6L;
 namespace {
 // Weight not carried by the plates' lift, from the door's last positioning.
 long double NormalForceOf(const TBoard& board) {
-  const long double lifted = board.WingSpread() * std::sin(board.WingNormalDir) +
-                             board.StringerSpread() * std::sin(board.StringerNormalDir);
+  const long double lifted = board.WingSpread() * std::sin(board.WingNormalDir()) +
+                             board.StringerSpread() * std::sin(board.StringerNormalDir());
   return std::max<long double>(0, board.G - lifted);
 }
 }  // namespace

@@ -89,7 +89,7 @@ bool Stable(const Matrix3& jacobian) {
 }  // namespace
 
 NewtonSolver::Angles NewtonSolver::MomentsAt(const Angles& angles) {
-  door_.Evaluate(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
+  door_.EvaluateMoments(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
   ++evaluations_;
   lastEvaluated_ = angles;
   const XYZ& m = door_.TotalMoment;
@@ -97,7 +97,7 @@ NewtonSolver::Angles NewtonSolver::MomentsAt(const Angles& angles) {
 }
 
 NewtonSolver::Angles NewtonSolver::ProbeAt(const Angles& angles) {
-  probe_->Evaluate(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
+  probe_->EvaluateMoments(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
   ++evaluations_;
   const XYZ& m = probe_->TotalMoment;
   return {m.X, m.Y, m.Z};
@@ -356,8 +356,9 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
     }
     jacobian = JacobianAt(theta, moments, StabilityMatrix::kStepDeg);
   }
-  // The door holds the evaluation of the angles kept.
+  // The door holds the evaluation of the angles kept, its drawn outlines included.
   if (lastEvaluated_ != theta) moments = MomentsAt(theta);
+  door_.TurnOutlines();
 
   result.Converged = balanced();
   result.MomentSum = Sum(moments);

@@ -49,7 +49,7 @@ class NewtonSolver {
   // Forward-difference step of the Newton steps' Jacobian, degrees.
   static constexpr long double kDifferenceDeg = 1e-4L;
   // Strides of the relaxation followed before the first short cut, degrees.
-  static constexpr long double kFollowedStrideDeg = 0.75L;
+  static constexpr long double kFollowedStrideDeg = 2.0L;
 
   NewtonSolver(TBoard& door, long double tolerance) : door_(door), tolerance_(tolerance) {}
 

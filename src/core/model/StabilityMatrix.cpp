@@ -15,9 +15,9 @@ StabilityMatrix StabilityMatrix::At(TBoard& door, long double x, long double y, 
     std::array<long double, 3> minus = centre;
     plus[j] += kStepDeg;
     minus[j] -= kStepDeg;
-    door.Evaluate(plus[0] * kDegree, plus[1] * kDegree, plus[2] * kDegree);
+    door.EvaluateMoments(plus[0] * kDegree, plus[1] * kDegree, plus[2] * kDegree);
     const XYZ high = door.TotalMoment;
-    door.Evaluate(minus[0] * kDegree, minus[1] * kDegree, minus[2] * kDegree);
+    door.EvaluateMoments(minus[0] * kDegree, minus[1] * kDegree, minus[2] * kDegree);
     const XYZ low = door.TotalMoment;
     const long double scale = 2 * kStepDeg * kNewtonMetresPerKilo;
     s.derivatives_.Rows[0][j] = (high.X - low.X) / scale;

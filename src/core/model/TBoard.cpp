@@ -109,5 +109,5 @@ void TBoard::SetDefaults() {
 
   RotX = RotY = RotZ = 0;
   WingAttack = StringerAttack = 0;
-  WingNormalDir = StringerNormalDir = 0;
+  wingNormal_ = stringerNormal_ = {};
 }

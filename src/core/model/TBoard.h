@@ -7,6 +7,7 @@
 #include "model/BridleTerms.h"
 #include "model/CoefTable.h"
 #include "model/Range.h"
+#include "model/Rotation.h"
 #include "model/SolveResult.h"
 #include "model/TForce.h"
 #include "model/ViewSettings.h"
@@ -21,8 +22,6 @@ inline constexpr int kMainParamCount = 23;
 // Body frame: origin at the warp attachment point, X forward along the chord (towards the
 // leading edge), Y normal to the wing (the wing plane is Y = y0), Z up. Lengths in metres,
 // forces in newtons, user angles in degrees, mechanics angles in radians.
-class Rotation;
-
 class TBoard {
  public:
   TBoard();
@@ -84,8 +83,11 @@ class TBoard {
   TForce ForceWing, ForceStringer, ForceGravity, ForceUpperBridle, ForceLowerBridle, ForceGround;
   XYZ TotalForce;   // N
   XYZ TotalMoment;  // N*m about the axes through the warp attachment point
-  long double WingAttack = 0, StringerAttack = 0;        // radians
-  long double WingNormalDir = 0, StringerNormalDir = 0;  // radians, from +Y towards +Z
+  long double WingAttack = 0, StringerAttack = 0;  // radians
+  // Directions of the plates' normals in the Y-Z plane at the last positioning, radians from +Y
+  // towards +Z (worked out when asked: the evaluation itself needs only their sines and cosines).
+  long double WingNormalDir() const;
+  long double StringerNormalDir() const;
 
   void SetDefaults();
   // Recomputes the body-frame points from the inputs and resets the positioned points to them.
@@ -95,6 +97,13 @@ class TBoard {
   // Positions the door and computes the six forces, their sum and the moments. Writes results
   // only: the inputs and the body-frame points stay as they are.
   void Evaluate(long double alpha, long double beta, long double gamma);
+  // Evaluate without turning the drawn outlines (PosWingOutline, PosWingAxes,
+  // PosStringerOutline, PosBracket and the bridle lines), which keep what they held: the
+  // forces, moments, attack angles and application points are those Evaluate gives. For
+  // searches, which call TurnOutlines once they stop.
+  void EvaluateMoments(long double alpha, long double beta, long double gamma);
+  // Turns the drawn outlines to the angles of the last positioning or evaluation.
+  void TurnOutlines();
   // Searches the balance angles (degrees, in/out) until |Mx|+|My|+|Mz| < tolerance or 500
   // iterations pass; the angles reached are also stored in RotX, RotY, RotZ.
   SolveResult Solve(long double& x, long double& y, long double& z, long double tolerance,
@@ -131,7 +140,10 @@ class TBoard {
   BridleTerms bridleTerms_;
   // The plates' normals turned by the last positioning.
   XYZ wingNormal_, stringerNormal_;
-  // Turns every body point except the centres of pressure and the outer ends of the bridle
-  // stubs.
+  // Turns the body points the forces act at, except the centres of pressure.
   void TurnBodyToPositioned(const Rotation& turn);
+  // The turn of the last positioning, kept for TurnOutlines.
+  Rotation lastTurn_{0, 0, 0};
+  // Turns the outlines only the drawings read.
+  void TurnOutlinesBy(const Rotation& turn);
 };

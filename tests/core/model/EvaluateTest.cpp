@@ -42,9 +42,9 @@ TEST(Evaluate, AttackAnglesAndNormalsAtZero) {
   TBoard board;
   board.Evaluate(0, 0, 0);
   EXPECT_NEAR(board.WingAttack, 0, kExact);
-  EXPECT_NEAR(board.WingNormalDir, 0, kExact);
+  EXPECT_NEAR(board.WingNormalDir(), 0, kExact);
   EXPECT_NEAR(board.StringerAttack, 0, kExact);
-  EXPECT_NEAR(board.StringerNormalDir, kPi / 2, kExact);
+  EXPECT_NEAR(board.StringerNormalDir(), kPi / 2, kExact);
   // Wing: Cx 0.1, Cy 0.01 at 0 degrees; spread entirely along +Y.
   ExpectVector(board.ForceWing.Force, -0.1L * kQ * 5.5L, 0.01L * kQ * 5.5L, 0, kGeometryTol);
   EXPECT_NEAR(board.ForceWing.Point.X, board.x0 - 0.6L * board.b, kGeometryTol);
