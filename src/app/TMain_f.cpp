@@ -284,7 +284,7 @@ bool TMain_f::CommandEnabled(Command command) const {
 
 void TMain_f::RunCommand(Command command) {
   if (!CommandEnabled(command)) return;
-  if (command == Command::Balance) app_.Board().Bottom = bottomButton_->isChecked();
+  if (command == Command::Balance) app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
   if (command == Command::Environment) app_.Envir().AdaptToMode(bottomButton_->isChecked());
   RunDialog(DialogOf(command));
 }
@@ -296,8 +296,8 @@ void TMain_f::UpdateDialogButtons() {
                                                          {Command::KeelGeometry, "Image8"},
                                                          {Command::KeelOrigin, "Image9"}};
   for (const auto& [keel, picture] : keelButtons) {
-    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board().Bottom);
-    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board().Bottom);
+    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board().Inputs().Bottom);
+    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board().Inputs().Bottom);
   }
 }
 
@@ -340,13 +340,13 @@ void TMain_f::ShowDoorShape(const QString& shape) {
 
 void TMain_f::onBottomTrawlingClicked() {
   bottomButton_->setChecked(true);
-  app_.Board().Bottom = true;
+  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = true; });
   UpdateDialogButtons();
 }
 
 void TMain_f::onMidwaterTrawlingClicked() {
   midwaterButton_->setChecked(true);
-  app_.Board().Bottom = false;
+  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = false; });
   UpdateDialogButtons();
 }
 
@@ -359,7 +359,7 @@ void TMain_f::SetBottomTrawling(bool bottom) {
 }
 
 void TMain_f::ShowModeFromModel() {
-  if (app_.Board().Bottom) {
+  if (app_.Board().Inputs().Bottom) {
     onBottomTrawlingClicked();
   } else {
     onMidwaterTrawlingClicked();
@@ -486,7 +486,7 @@ QString TMain_f::BalanceWithoutWindow() {
 }
 
 void TMain_f::OpenBalanceWindow(const QObject* context, std::function<void()> closed) {
-  app_.Board().Bottom = bottomButton_->isChecked();
+  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
   TBalance_f& balance = app_.Balance();
   connect(
       &balance, &QDialog::finished, this,

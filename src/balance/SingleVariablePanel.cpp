@@ -10,6 +10,7 @@
 #include "TSSolve_f.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
+#include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
 
@@ -60,11 +61,12 @@ void SingleVariablePanel::StepVariable(int direction) {
   if (!variable_.IsSet() || !edit_) return;
   // The model takes what the field shows (a typed value too); the field shows the next one.
   const long double shown = ReadNumber(edit_->text().toStdString(), UserNumberLocale());
-  if (*variable_.Value != shown) document_.MarkModified();
-  *variable_.Value = shown;
-  const long double step = (variable_.Range->To - variable_.Range->From) / kStepsPerRange;
+  long double DoorInputs::*field = kMainParams[variable_.Index].Field;
+  if (board_.Inputs().*field != shown) document_.MarkModified();
+  board_.Edit([field, shown](DoorInputs& d) { d.*field = shown; });
+  const Range& range = board_.Inputs().Ranges[variable_.Index];
+  const long double step = (range.To - range.From) / kStepsPerRange;
   edit_->setText(UserNumberText(kStepFormat, shown + direction * step));
-  board_.ComputeGeometry();
   update_();
 }
 
@@ -75,5 +77,6 @@ void SingleVariablePanel::onSolveClicked() {
   if (translation_) TLang::Of(dialog).Apply(*translation_);
   // The next spinner click stores what the panel shows: after OK, the value found.
   if (dialog.exec() == QDialog::Accepted && edit_)
-    edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));
+    edit_->setText(
+        UserNumberText(kFoundFormat, board_.Inputs().*kMainParams[variable_.Index].Field));
 }

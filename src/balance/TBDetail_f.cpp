@@ -303,17 +303,17 @@ QLineEdit* TBDetail_f::AddField(const char* name, int width) {
 const TForce& TBDetail_f::ForceOfColumn(int col) const {
   switch (col) {
     case 0:
-      return board_.ForceWing;
+      return board_.Result().ForceWing;
     case 1:
-      return board_.ForceStringer;
+      return board_.Result().ForceStringer;
     case 2:
-      return board_.ForceUpperBridle;
+      return board_.Result().ForceUpperBridle;
     case 3:
-      return board_.ForceLowerBridle;
+      return board_.Result().ForceLowerBridle;
     case 4:
-      return board_.ForceGround;
+      return board_.Result().ForceGround;
     default:
-      return board_.ForceGravity;
+      return board_.Result().ForceGravity;
   }
 }
 

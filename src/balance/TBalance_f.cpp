@@ -39,7 +39,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "report/BalanceFigures.h"
+#include "model/BalanceFigures.h"
 #include "report/BalanceUpdate.h"
 #include "report/CalcLog.h"
 #include "report/ReportTexts.h"
@@ -89,16 +89,16 @@ TBalance_f::TBalance_f(DoorDocument& document, DisplayFlags& flags, const Servic
 
   // Creation: the angle fields from the model, empty result fields, menu checks from the
   // flags, then one Update so the fields are filled before the first showing.
-  ui_.RotationX->SetAndShow(board_.RotX);
-  ui_.RotationY->SetAndShow(board_.RotY);
-  ui_.RotationZ->SetAndShow(board_.RotZ);
-  angleRad_ = {board_.RotX * kDegree, board_.RotY * kDegree, board_.RotZ * kDegree};
+  ui_.RotationX->SetAndShow(board_.RotX());
+  ui_.RotationY->SetAndShow(board_.RotY());
+  ui_.RotationZ->SetAndShow(board_.RotZ());
+  angleRad_ = {board_.RotX() * kDegree, board_.RotY() * kDegree, board_.RotZ() * kDegree};
   for (QLineEdit* field :
        {ui_.StabilityX, ui_.StabilityY, ui_.StabilityZ, ui_.MomentX, ui_.MomentY, ui_.MomentZ,
         ui_.Resistance, ui_.SpreadForce, ui_.VerticalForce, ui_.AttackAngle}) {
     field->clear();
   }
-  ui_.BottomCaseItem->setChecked(board_.Bottom);
+  ui_.BottomCaseItem->setChecked(board_.Inputs().Bottom);
   ui_.ShowHiddenItem->setChecked(flags_.ShowHidden);
   ui_.ShowPointsItem->setChecked(flags_.ShowPoints);
   ui_.ShowForcesItem->setChecked(flags_.ShowForces);
@@ -254,7 +254,7 @@ void TBalance_f::UpdateKeelItems() {
   // The keel dialogs are reachable only in bottom trawling, as in the main window.
   for (QAction* item : {ui_.GroundItem, ui_.KeelGeometryItem, ui_.KeelOriginItem, ui_.PopGroundItem,
                         ui_.PopKeelGeometryItem, ui_.PopKeelOriginItem}) {
-    item->setEnabled(board_.Bottom);
+    item->setEnabled(board_.Inputs().Bottom);
   }
 }
 
@@ -266,19 +266,17 @@ void TBalance_f::onUpdateClicked() {
     ui_.RotationY->setText(UserNumberText(kAngleFormat, ui_.RotationY->Val()));
     ui_.RotationZ->setText(UserNumberText(kAngleFormat, ui_.RotationZ->Val()));
   }
-  board.RotX = ui_.RotationX->Val();
-  board.RotY = ui_.RotationY->Val();
-  board.RotZ = ui_.RotationZ->Val();
-  angleRad_ = {board.RotX * kDegree, board.RotY * kDegree, board.RotZ * kDegree};
+  board.SetRotation(ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val());
+  angleRad_ = {board.RotX() * kDegree, board.RotY() * kDegree, board.RotZ() * kDegree};
   const auto [ax, ay, az] = angleRad_;
 
   XYZ stability;
   if (stabilityOn_) {
-    stability = EvaluateWithStability(board, board.RotX, board.RotY, board.RotZ);
+    stability = EvaluateWithStability(board, board.RotX(), board.RotY(), board.RotZ());
   } else {
     board.Evaluate(ax, ay, az);
   }
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   ui_.MomentX->setText(UserNumberText(kMomentFormat, m.X / 1000));
   ui_.MomentY->setText(UserNumberText(kMomentFormat, m.Y / 1000));
   ui_.MomentZ->setText(UserNumberText(kMomentFormat, m.Z / 1000));
@@ -436,9 +434,11 @@ void TBalance_f::onBottomCaseClicked() {
 }
 
 void TBalance_f::AskSensitivity() {
+  long double sensitivity = board_.Sensitivity();
   services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(languageIndex_)),
                        QString::fromStdString(SolverSensitivityPrompt(languageIndex_)),
-                       board_.Sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
+                       sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
+  board_.SetSensitivity(sensitivity);
 }
 
 void TBalance_f::ShowLogFile() {
@@ -474,9 +474,7 @@ void TBalance_f::ApplyViewSettings(const ViewSettings& view) {
   flags_.ShowLabels = view.BalanceSwitches[3];
   flags_.ShowProcess = view.BalanceSwitches[4];
   ShowAngles(view.Angles[0], view.Angles[1], view.Angles[2]);
-  board_.RotX = ui_.RotationX->Val();
-  board_.RotY = ui_.RotationY->Val();
-  board_.RotZ = ui_.RotationZ->Val();
+  board_.SetRotation(ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val());
 }
 
 void TBalance_f::CollectViewSettings(ViewSettings& view) const {
@@ -503,8 +501,8 @@ void TBalance_f::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !balanceRunning_) {
     // The mode may have changed in the main window: both Bottom Case items follow it.
-    ui_.PopBottomCaseItem->setChecked(board_.Bottom);
-    ui_.BottomCaseItem->setChecked(board_.Bottom);
+    ui_.PopBottomCaseItem->setChecked(board_.Inputs().Bottom);
+    ui_.BottomCaseItem->setChecked(board_.Inputs().Bottom);
     onUpdateClicked();
   }
 }

@@ -21,6 +21,7 @@
 #include "UserLocale.h"
 #include "WindowPlacement.h"
 #include "lang/MessageTables.h"
+#include "model/EditableFields.h"
 #include "model/RangeCheck.h"
 #include "model/SingleVariableSearch.h"
 #include "model/TBoard.h"
@@ -158,13 +159,14 @@ void TSSolve_f::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
   if (variable_.Label) description_->setText(variable_.Label->toolTip());
-  fromField_->setText(Text(variable_.Range->From));
-  toField_->setText(Text(variable_.Range->To));
+  const Range& range = board_.Inputs().Ranges[variable_.Index];
+  fromField_->setText(Text(range.From));
+  toField_->setText(Text(range.To));
   currentValue_->setText(variable_.Edit->text());
   update_();
-  const XYZ& moment = board_.TotalMoment;
+  const XYZ& moment = board_.Result().TotalMoment;
   criterionValue_->setText(Text(moment.X + moment.Y + moment.Z));
-  savedValue_ = *variable_.Value;
+  savedValue_ = board_.Inputs().*kMainParams[variable_.Index].Field;
 }
 
 bool TSSolve_f::Searching() const {
@@ -176,7 +178,9 @@ void TSSolve_f::onStoreClicked() {
   toCheck_->Apply();
   const long double from = Read(fromField_);
   const long double to = Read(toField_);
-  if (!StoreRange(board_, variable_.Index, from, to)) {
+  DoorInputs inputs = board_.Inputs();
+  if (!StoreRange(inputs, variable_.Index, from, to)) {
+    board_.SetInputs(inputs);
     document_.MarkModified();
     return;
   }
@@ -200,12 +204,12 @@ void TSSolve_f::onSolveClicked() {
   const long double from = Read(fromField_);
   const long double to = Read(toField_);
   const MomentCriterion criterion = criterion_;
-  long double* value = variable_.Value;
+  long double DoorInputs::*field = kMainParams[variable_.Index].Field;
   search_ = std::make_unique<SingleVariableSearch>(
-      [this, value, criterion](long double v) {
-        *value = v;
+      [this, field, criterion](long double v) {
+        board_.Edit([field, v](DoorInputs& d) { d.*field = v; });
         Evaluate();
-        return CriterionValue(board_.TotalMoment, criterion);
+        return CriterionValue(board_.Result().TotalMoment, criterion);
       },
       from, to);
   evaluations_ = 0;
@@ -243,7 +247,8 @@ void TSSolve_f::SetCommandsEnabled(bool enabled) {
 
 void TSSolve_f::accept() {
   if (Searching()) return;
-  if (*variable_.Value != savedValue_) document_.MarkModified();
+  if (board_.Inputs().*kMainParams[variable_.Index].Field != savedValue_)
+    document_.MarkModified();
   QDialog::accept();
 }
 
@@ -252,7 +257,7 @@ void TSSolve_f::reject() {
     stepper_->stop();
     SetCommandsEnabled(true);
   }
-  *variable_.Value = savedValue_;
+  board_.Edit([this](DoorInputs& d) { d.*kMainParams[variable_.Index].Field = savedValue_; });
   variable_.Edit->setText(Text(savedValue_));
   Evaluate();
   QDialog::reject();

@@ -112,7 +112,7 @@ void TSweep_f::RefreshCodeTexts() {
 void TSweep_f::RefreshRangeHint() {
   const int index = MainParamIndex(VariableName().toStdString());
   if (index < 0) return;
-  const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
+  const Range& range = door_.Inputs().Ranges[static_cast<std::size_t>(index)];
   useRange_->setToolTip(Text(SweepTexts::kRangeHint)
                             .arg(VariableName(), UserNumberText("#0.####", range.From),
                                  UserNumberText("#0.####", range.To)));
@@ -258,7 +258,7 @@ void TSweep_f::onVariableChanged() {
   // From the door's value to half as much again; the range is one click away.
   const std::optional<EditableField> field = FindEditableField(name);
   if (!field) return;
-  const long double value = door_.*(field->Field);
+  const long double value = door_.Inputs().*(field->Field);
   from_->setValue(static_cast<double>(value));
   to_->setValue(static_cast<double>(value != 0 ? value * 1.5L : 1.0L));
 }
@@ -266,7 +266,7 @@ void TSweep_f::onVariableChanged() {
 void TSweep_f::onUseRangeClicked() {
   const int index = MainParamIndex(VariableName().toStdString());
   if (index < 0) return;
-  const Range& range = door_.Ranges[static_cast<std::size_t>(index)];
+  const Range& range = door_.Inputs().Ranges[static_cast<std::size_t>(index)];
   from_->setValue(static_cast<double>(range.From));
   to_->setValue(static_cast<double>(range.To));
 }
@@ -299,8 +299,8 @@ void TSweep_f::onRunClicked() {
   const BalanceMethod method =
       method_->currentIndex() == 1 ? BalanceMethod::Newton : BalanceMethod::Relaxation;
   const int values = steps_->value() + 1;
-  sweep_ = std::make_unique<ParameterSweep>(door_, *field, from, to, values, method, door_.RotX,
-                                            door_.RotY, door_.RotZ, kSolverTolerance);
+  sweep_ = std::make_unique<ParameterSweep>(door_, *field, from, to, values, method, door_.RotX(),
+                                            door_.RotY(), door_.RotZ(), kSolverTolerance);
   sweptName_ = name;
   table_->setRowCount(0);
   table_->setHorizontalHeaderItem(0, new QTableWidgetItem(name));

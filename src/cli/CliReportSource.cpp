@@ -18,7 +18,7 @@
 #include "model/EditableFields.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "report/BalanceFigures.h"
+#include "model/BalanceFigures.h"
 #include "report/BalanceUpdate.h"
 
 namespace {
@@ -93,7 +93,7 @@ CliReportSource::CliReportSource(TBoard& board, const std::string& languageFile,
 }
 
 void CliReportSource::Update() {
-  stability_ = EvaluateWithStability(board_, board_.RotX, board_.RotY, board_.RotZ);
+  stability_ = EvaluateWithStability(board_, board_.RotX(), board_.RotY(), board_.RotZ());
 }
 
 CliReportSource::Texts CliReportSource::TextsOf(std::string_view form,
@@ -113,7 +113,7 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     const char* pattern = field.Name == "G"   ? "######0.#"
                           : field.Name == "R" ? "########0"
                                               : "#0.###";
-    text = Shown(pattern, board_.*field.Field);
+    text = Shown(pattern, board_.Inputs().*field.Field);
     return true;
   }
   const std::string lower = Lower(name);
@@ -123,23 +123,23 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
   const int edit = number("edit");
   if (form == "Envir_f" && edit >= 1 && edit <= 3) {
     kind = Kind::EditF;
-    const std::array<long double, 3> values = {board_.WaterDensity, board_.GroundDensity,
-                                               board_.GroundCoef};
+    const std::array<long double, 3> values = {board_.Inputs().WaterDensity, board_.Inputs().GroundDensity,
+                                               board_.Inputs().GroundCoef};
     text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
   if (form == "Trawl_f" && (edit == 1 || edit == 2)) {
-    text = Shown("#0.###", edit == 1 ? board_.BridleAngleH : board_.BridleAngleV);
+    text = Shown("#0.###", edit == 1 ? board_.Inputs().BridleAngleH : board_.Inputs().BridleAngleV);
     return true;
   }
   if (form == "KOrg_f" && edit >= 1 && edit <= 3) {
-    const std::array<long double, 3> values = {board_.xk, board_.yk, board_.zk};
+    const std::array<long double, 3> values = {board_.Inputs().xk, board_.Inputs().yk, board_.Inputs().zk};
     text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
   if (form == "Balance_f" && edit >= 1 && edit <= 13) {
     const BalanceFigures figures = ComputeBalanceFigures(board_);
-    const XYZ& m = board_.TotalMoment;
+    const XYZ& m = board_.Result().TotalMoment;
     switch (edit) {
       case 1:
         text = Shown("####0.####", stability_.X / 1000);
@@ -160,15 +160,15 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
         text = Shown("######0.##", m.Z / 1000);
         break;
       case 7:
-        text = Shown("#0.###", board_.RotX);
+        text = Shown("#0.###", board_.RotX());
         kind = Kind::EditF;
         break;
       case 8:
-        text = Shown("#0.###", board_.RotY);
+        text = Shown("#0.###", board_.RotY());
         kind = Kind::EditF;
         break;
       case 9:
-        text = Shown("#0.###", board_.RotZ);
+        text = Shown("#0.###", board_.RotZ());
         kind = Kind::EditF;
         break;
       case 10:
@@ -213,8 +213,8 @@ LinkedControl CliReportSource::Control(std::string_view form, std::string_view n
 
 ReportPicture CliReportSource::Picture(std::string_view form, std::string_view name) const {
   if (form == "Proj_f") {
-    const std::array<const std::string*, 3> files = {&board_.FrontPicture, &board_.PlanPicture,
-                                                     &board_.SidePicture};
+    const std::array<const std::string*, 3> files = {&board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture,
+                                                     &board_.Inputs().SidePicture};
     const std::array<const char*, 3> builtIn = {
         ":/pictures/proj_front.svg", ":/pictures/proj_plan.svg", ":/pictures/proj_side.svg"};
     const int view = name == "Image1" ? 0 : name == "Image2" ? 1 : name == "Image3" ? 2 : -1;
@@ -251,8 +251,8 @@ ReportPicture CliReportSource::Drawing(std::string_view form, std::string_view n
     const auto plan = Surface(kPlanView);
     const auto front = Surface(kFrontView);
     ViewScale scale;
-    const ThreeViewDrawing::Angles angles{board_.RotX * kDegree, board_.RotY * kDegree,
-                                          board_.RotZ * kDegree};
+    const ThreeViewDrawing::Angles angles{board_.RotX() * kDegree, board_.RotY() * kDegree,
+                                          board_.RotZ() * kDegree};
     ThreeViewDrawing::RedrawBalanceViews(board_, scale, balance_, angles, *side, *plan, *front);
     if (name == "ScPic1") return recorded(*side);
     if (name == "ScPic2") return recorded(*plan);
@@ -262,9 +262,9 @@ ReportPicture CliReportSource::Drawing(std::string_view form, std::string_view n
   if ((form == "Hydro_f" || form == "KGeom_f") && name == "ScPic1") {
     const auto graph = Surface(size.isEmpty() ? kGraphSurface : size);
     if (form == "Hydro_f") {
-      CoefGraphs::DrawHydro(*graph, board_.Hydro);
+      CoefGraphs::DrawHydro(*graph, board_.Inputs().Hydro);
     } else {
-      CoefGraphs::DrawKeel(*graph, board_.KeelGeom);
+      CoefGraphs::DrawKeel(*graph, board_.Inputs().KeelGeom);
     }
     return recorded(*graph);
   }

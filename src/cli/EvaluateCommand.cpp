@@ -24,9 +24,7 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, angles_, "--angles", a)) return Fail(err, *problem);
-  board.RotX = a[0];
-  board.RotY = a[1];
-  board.RotZ = a[2];
+  board.SetRotation(a[0], a[1], a[2]);
   board.ComputeGeometry();
   // Ends with the evaluation at the angles themselves.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);

@@ -43,7 +43,7 @@ void PrintJson(const ParameterSweep& sweep, const std::string& variable, const s
   using Json = nlohmann::ordered_json;
   Json j = Json::object();
   j["variable"] = variable;
-  j["mode"] = sweep.Door().Bottom ? "bottom" : "midwater";
+  j["mode"] = sweep.Door().Inputs().Bottom ? "bottom" : "midwater";
   j["method"] = method;
   j["steps"] = sweep.Count();
   Json points = Json::array();
@@ -68,7 +68,7 @@ void PrintJson(const ParameterSweep& sweep, const std::string& variable, const s
 void PrintTable(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
                 std::ostream& out) {
   out << "Sweep of " << variable << ", " << sweep.Count() << " values, "
-      << (sweep.Door().Bottom ? "bottom" : "midwater") << " trawling, " << method << "\n";
+      << (sweep.Door().Inputs().Bottom ? "bottom" : "midwater") << " trawling, " << method << "\n";
   const int w = 11;
   out << std::setw(w) << variable << std::setw(w) << "x [deg]" << std::setw(w) << "y [deg]"
       << std::setw(w) << "z [deg]" << std::setw(w) << "attack" << std::setw(w) << "spread kN"

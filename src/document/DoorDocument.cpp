@@ -1,5 +1,7 @@
 #include "DoorDocument.h"
 
+#include "io/DoorFileReader.h"
+#include "io/DoorFileWriter.h"
 #include "model/ViewSettings.h"
 
 DoorDocument::DoorDocument(QObject* parent) : QObject(parent) {
@@ -18,8 +20,10 @@ void DoorDocument::MarkModified() {
 }
 
 DoorFileResult DoorDocument::Load(const std::string& path, ViewSettings* view) {
-  DoorFileResult result = board_.LoadFromFile(path, view);
+  DoorInputs inputs = board_.Inputs();
+  DoorFileResult result = DoorFileReader::Load(path, inputs, view);
   if (!result) return result;
+  board_.SetInputs(inputs);
   SetModified(false);
   emit changed();
   emit fileUsed(QString::fromStdString(path));
@@ -27,7 +31,7 @@ DoorFileResult DoorDocument::Load(const std::string& path, ViewSettings* view) {
 }
 
 DoorFileResult DoorDocument::Save(const std::string& path, const ViewSettings& view) {
-  DoorFileResult result = board_.SaveToFile(path, view);
+  DoorFileResult result = DoorFileWriter().Save(path, board_.Inputs(), view);
   if (!result) return result;
   SetModified(false);
   emit fileUsed(QString::fromStdString(path));

@@ -153,14 +153,16 @@ void TEnvir_f::AdaptToMode(bool bottom) {
 
 void TEnvir_f::FillFields() {
   ClearChanged();
-  waterDensity_->SetAndShow(board_.WaterDensity);
-  groundDensity_->SetAndShow(board_.GroundDensity);
-  groundCoef_->SetAndShow(board_.GroundCoef);
+  waterDensity_->SetAndShow(board_.Inputs().WaterDensity);
+  groundDensity_->SetAndShow(board_.Inputs().GroundDensity);
+  groundCoef_->SetAndShow(board_.Inputs().GroundCoef);
 }
 
 void TEnvir_f::StoreFields() {
   // All three, also the ground rows hidden in midwater trawling.
-  board_.WaterDensity = waterDensity_->Val();
-  board_.GroundDensity = groundDensity_->Val();
-  board_.GroundCoef = groundCoef_->Val();
+  board_.Edit([this](DoorInputs& d) {
+    d.WaterDensity = waterDensity_->Val();
+    d.GroundDensity = groundDensity_->Val();
+    d.GroundCoef = groundCoef_->Val();
+  });
 }

@@ -48,8 +48,8 @@ TGround_f::TGround_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
   FinishCreation();
 }
 
-CoefTable& TGround_f::ModelTable() const {
-  return board_.Ground;
+CoefTable DoorInputs::*TGround_f::ModelTable() const {
+  return &DoorInputs::Ground;
 }
 
 void TGround_f::DrawGraph() {

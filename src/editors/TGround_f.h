@@ -20,7 +20,7 @@ class TGround_f : public TableEditor {
   int MarkedRow() const { return markedRow_; }
 
  protected:
-  CoefTable& ModelTable() const override;
+  CoefTable DoorInputs::*ModelTable() const override;
   void MarkSelectedRow() override { MoveMark(); }
 
  private:

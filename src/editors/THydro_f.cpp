@@ -62,8 +62,8 @@ THydro_f::THydro_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
   FinishCreation();
 }
 
-CoefTable& THydro_f::ModelTable() const {
-  return board_.Hydro;
+CoefTable DoorInputs::*THydro_f::ModelTable() const {
+  return &DoorInputs::Hydro;
 }
 
 void THydro_f::DrawGraph() {

@@ -14,7 +14,7 @@ class THydro_f : public TableEditor {
   void DrawGraph() override;
 
  protected:
-  CoefTable& ModelTable() const override;
+  CoefTable DoorInputs::*ModelTable() const override;
   // The whole graph is redrawn: it marks the selected row.
   void MarkSelectedRow() override { DrawGraph(); }
 

@@ -120,8 +120,8 @@ void TKGeom_f::DrawSketch() {
   sketch_->setPixmap(pixmap);
 }
 
-CoefTable& TKGeom_f::ModelTable() const {
-  return board_.KeelGeom;
+CoefTable DoorInputs::*TKGeom_f::ModelTable() const {
+  return &DoorInputs::KeelGeom;
 }
 
 void TKGeom_f::DrawGraph() {

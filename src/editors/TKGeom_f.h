@@ -26,7 +26,7 @@ class TKGeom_f : public TableEditor {
   static constexpr char kSketchResource[] = ":/pictures/keel_scheme.svg";
 
  protected:
-  CoefTable& ModelTable() const override;
+  CoefTable DoorInputs::*ModelTable() const override;
   void MarkSelectedRow() override { MoveMark(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -26,8 +26,8 @@ constexpr int kPictureSize = 250;
 constexpr int kFieldWidth = 79;
 
 // The model's keel origin, in the order of the rows.
-constexpr std::array<long double TBoard::*, 3> kCoordinates = {&TBoard::xk, &TBoard::yk,
-                                                               &TBoard::zk};
+constexpr std::array<long double DoorInputs::*, 3> kCoordinates = {&DoorInputs::xk, &DoorInputs::yk,
+                                                               &DoorInputs::zk};
 
 QString Shown(long double value) {
   return UserNumberText(kCoordinateFormat, value);
@@ -95,7 +95,7 @@ TKOrg_f::TKOrg_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
 
 void TKOrg_f::WriteTexts() {
   for (std::size_t i = 0; i < coordinates_.size(); ++i)
-    coordinates_[i]->setText(Shown(board_.*kCoordinates[i]));
+    coordinates_[i]->setText(Shown(board_.Inputs().*kCoordinates[i]));
 }
 
 void TKOrg_f::FillFields() {
@@ -106,5 +106,7 @@ void TKOrg_f::FillFields() {
 void TKOrg_f::StoreFields() {
   const NumberLocale loc = UserNumberLocale();
   for (std::size_t i = 0; i < coordinates_.size(); ++i)
-    board_.*kCoordinates[i] = ReadNumber(coordinates_[i]->text().toStdString(), loc);
+    board_.Edit([&](DoorInputs& d) {
+      d.*kCoordinates[i] = ReadNumber(coordinates_[i]->text().toStdString(), loc);
+    });
 }

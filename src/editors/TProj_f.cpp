@@ -150,8 +150,7 @@ void TProj_f::ShowPage(int page) {
 void TProj_f::ShowingSequence() {
   fieldsChanged_ = false;
   for (int i = 0; i < kMainParamCount; ++i)
-    snapshot_[i] = board_.*kMainParams[i].Field;
-  board_.ComputeGeometry();
+    snapshot_[i] = board_.Inputs().*kMainParams[i].Field;
   board_.Evaluate(0, 0, 0);
   FillFields();
   FitPictures();
@@ -160,7 +159,7 @@ void TProj_f::ShowingSequence() {
 void TProj_f::FillFields() {
   const NumberLocale locale = UserNumberLocale();
   for (int i = 0; i < kMainParamCount; ++i) {
-    const long double value = board_.*kMainParams[i].Field;
+    const long double value = board_.Inputs().*kMainParams[i].Field;
     ui_.Edits[i]->setText(UserNumberText(ProjUi::Rows[i].Shown, value, locale));
   }
 }
@@ -174,8 +173,8 @@ void TProj_f::RefreshGeom(int row) {
                       limits.Upper, limits.Fallback, true, locale);
   edit->setText(QString::fromStdString(checked));
   // The model holds exactly what the field shows.
-  board_.*kMainParams[row].Field = ReadNumber(edit->text().toStdString(), locale);
-  board_.ComputeGeometry();
+  const long double value = ReadNumber(edit->text().toStdString(), locale);
+  board_.Edit([row, value](DoorInputs& d) { d.*kMainParams[row].Field = value; });
   board_.Evaluate(0, 0, 0);
   Redraw();
 }
@@ -187,15 +186,19 @@ void TProj_f::onOkClicked() {
   if (fieldsChanged_) {
     document_.MarkModified();
     const NumberLocale locale = UserNumberLocale();
-    for (int i = 0; i < kMainParamCount; ++i)
-      board_.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
+    board_.Edit([this, &locale](DoorInputs& d) {
+      for (int i = 0; i < kMainParamCount; ++i)
+        d.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
+    });
   }
   accept();
 }
 
 void TProj_f::onCancelClicked() {
-  for (int i = 0; i < kMainParamCount; ++i)
-    board_.*kMainParams[i].Field = snapshot_[i];
+  board_.Edit([this](DoorInputs& d) {
+    for (int i = 0; i < kMainParamCount; ++i)
+      d.*kMainParams[i].Field = snapshot_[i];
+  });
   reject();
 }
 
@@ -243,12 +246,12 @@ void TProj_f::Redraw() {
 void TProj_f::onOpenPicturesClicked() {
   struct Request {
     const char* Title;
-    std::string TBoard::*Name;
+    std::string DoorInputs::*Name;
   };
   const Request requests[ProjUi::kPageCount] = {
-      {"Open bitmap for Front View", &TBoard::FrontPicture},
-      {"Open bitmap for Plan View", &TBoard::PlanPicture},
-      {"Open bitmap for Side View", &TBoard::SidePicture}};
+      {"Open bitmap for Front View", &DoorInputs::FrontPicture},
+      {"Open bitmap for Plan View", &DoorInputs::PlanPicture},
+      {"Open bitmap for Side View", &DoorInputs::SidePicture}};
   for (const Request& request : requests) {
     FileDialogRequest dialog;
     dialog.Parent = this;
@@ -256,17 +259,19 @@ void TProj_f::onOpenPicturesClicked() {
     dialog.Title = request.Title;
     dialog.NameFilter = "Bitmap (*.bmp);;All files (*)";
     dialog.DefaultSuffix = "bmp";
-    dialog.SelectedFile = PathOf(board_.*request.Name);
+    dialog.SelectedFile = PathOf(board_.Inputs().*request.Name);
     // A dismissed dialog leaves the name as it was.
-    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog))
-      board_.*request.Name = QFile::encodeName(*chosen).toStdString();
+    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog)) {
+      const std::string name = QFile::encodeName(*chosen).toStdString();
+      board_.Edit([&request, &name](DoorInputs& d) { d.*request.Name = name; });
+    }
   }
   LoadPictureFiles();
 }
 
 bool TProj_f::LoadPictureFiles() {
-  const std::string* names[ProjUi::kPageCount] = {&board_.FrontPicture, &board_.PlanPicture,
-                                                  &board_.SidePicture};
+  const std::string* names[ProjUi::kPageCount] = {&board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture,
+                                                  &board_.Inputs().SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   std::array<QString, ProjUi::kPageCount> files;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {

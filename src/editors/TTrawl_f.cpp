@@ -85,8 +85,8 @@ TTrawl_f::TTrawl_f(DoorDocument& document, HelpBrowser& help, QWidget* parent)
 }
 
 void TTrawl_f::WriteTexts() {
-  horizontalAngle_->setText(Shown(board_.BridleAngleH));
-  verticalAngle_->setText(Shown(board_.BridleAngleV));
+  horizontalAngle_->setText(Shown(board_.Inputs().BridleAngleH));
+  verticalAngle_->setText(Shown(board_.Inputs().BridleAngleV));
 }
 
 void TTrawl_f::FillFields() {
@@ -97,8 +97,10 @@ void TTrawl_f::FillFields() {
 
 void TTrawl_f::StoreFields() {
   const NumberLocale loc = UserNumberLocale();
-  board_.BridleAngleH = ReadNumber(horizontalAngle_->text().toStdString(), loc);
-  board_.BridleAngleV = ReadNumber(verticalAngle_->text().toStdString(), loc);
+  board_.Edit([this, &loc](DoorInputs& d) {
+    d.BridleAngleH = ReadNumber(horizontalAngle_->text().toStdString(), loc);
+    d.BridleAngleV = ReadNumber(verticalAngle_->text().toStdString(), loc);
+  });
 }
 
 void TTrawl_f::changeEvent(QEvent* event) {

@@ -212,9 +212,9 @@ QVBoxLayout* TableEditor::Stacked(std::initializer_list<QLabel*> labels) {
 }
 
 int TableEditor::TableColumn(int gridColumn) const {
-  const int column = ModelTable().ColumnIndex(columns_[static_cast<std::size_t>(gridColumn)].Name);
+  const int column = DoorTable().ColumnIndex(columns_[static_cast<std::size_t>(gridColumn)].Name);
   if (column < 0) {
-    throw std::logic_error(std::string("the ") + std::string(ModelTable().Name()) +
+    throw std::logic_error(std::string("the ") + std::string(DoorTable().Name()) +
                            " table has no column " +
                            columns_[static_cast<std::size_t>(gridColumn)].Name);
   }
@@ -240,6 +240,10 @@ QString TableEditor::CornerText(long double value) {
 
 // ---------------------------------------------------------------------------------------
 // Grid
+
+const CoefTable& TableEditor::DoorTable() const {
+  return board_.Inputs().*ModelTable();
+}
 
 int TableEditor::RowCount() const {
   return grid_->rowCount();
@@ -298,7 +302,7 @@ void TableEditor::MoveRow(int from, int to) {
 
 void TableEditor::FillGridFromTable() {
   const NumberLocale locale = UserNumberLocale();
-  const CoefTable& table = ModelTable();
+  const CoefTable& table = DoorTable();
   const int count = std::clamp(table.Count, 0, table.Capacity());
   const int rows = std::max(1, count);
   const int selected = grid_->currentRow();
@@ -323,7 +327,7 @@ bool TableEditor::ReadCellStrict(int row, int column, long double& value) const 
 
 std::optional<TableProblem> TableEditor::StoreGridInTable() {
   const int rows = RowCount();
-  CoefTable scratch(ModelTable().Shape());
+  CoefTable scratch(DoorTable().Shape());
   scratch.Count = rows;
   // Too few rows is the table check's to report; their cells need not be read. So are rows
   // beyond the capacity, which the table cannot take.
@@ -340,7 +344,7 @@ std::optional<TableProblem> TableEditor::StoreGridInTable() {
       }
   }
   if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  ModelTable() = scratch;
+  board_.Edit([this, &scratch](DoorInputs& d) { d.*ModelTable() = scratch; });
   return std::nullopt;
 }
 

@@ -26,6 +26,7 @@ class QPushButton;
 class QShowEvent;
 class QTableWidget;
 class TBoard;
+struct DoorInputs;
 class QVBoxLayout;
 
 // What the three coefficient table editors share: a grid holding a working copy of one model
@@ -88,8 +89,9 @@ class TableEditor : public QDialog {
   TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
               const QString& caption, std::vector<Column> columns);
 
-  // The model table being edited; each grid column shows the table column of its Name.
-  virtual CoefTable& ModelTable() const = 0;
+  // The door's table being edited; each grid column shows the table column of its Name.
+  virtual CoefTable DoorInputs::*ModelTable() const = 0;
+  const CoefTable& DoorTable() const;
   // The mark of the selected row after a grid click.
   virtual void MarkSelectedRow() = 0;
 

@@ -87,8 +87,6 @@ void VariableBindings::Bind(TVarLink& link, const QObject* control) const {
   const int i = static_cast<int>(field - edits_.begin());
   link.Edit = edits_[i];
   link.Label = labels_[i];
-  link.Range = &board_.Ranges[static_cast<std::size_t>(i)];
-  link.Value = &(board_.*kMainParams[i].Field);
   link.Index = i;
 }
 
@@ -128,18 +126,20 @@ void VariableBindings::EditRange() {
 
   TRange_f& dialog = *rangeDialog_;
   dialog.Prepare(rangeTarget_.Label ? rangeTarget_.Label->toolTip() : QString(),
-                 rangeTarget_.Range->From, rangeTarget_.Range->To);
+                 board_.Inputs().Ranges[rangeTarget_.Index].From,
+                 board_.Inputs().Ranges[rangeTarget_.Index].To);
   const int result = dialog.exec();
   if (result == TRange_f::kRangeChanged && setFieldsChanged_) setFieldsChanged_();
   if (result == QDialog::Accepted || result == TRange_f::kRangeChanged) {
     // Read back as shown: an untouched range comes back rounded to the decimals shown.
     const NumberLocale locale = UserNumberLocale();
-    const Range before = *rangeTarget_.Range;
-    rangeTarget_.Range->From = ReadNumber(dialog.FromText().toStdString(), locale);
-    rangeTarget_.Range->To = ReadNumber(dialog.ToText().toStdString(), locale);
+    const Range before = board_.Inputs().Ranges[rangeTarget_.Index];
+    const Range read{ReadNumber(dialog.FromText().toStdString(), locale),
+                     ReadNumber(dialog.ToText().toStdString(), locale), before.Step};
+    board_.Edit([this, &read](DoorInputs& d) { d.Ranges[rangeTarget_.Index] = read; });
     // A range the user edited is door data of its own: it must not be lost when the
     // projections dialog itself is cancelled.
-    if (result == TRange_f::kRangeChanged && !(*rangeTarget_.Range == before))
+    if (result == TRange_f::kRangeChanged && !(read == before))
       document_.MarkModified();
   }
   SetFieldColour(field, remembered);

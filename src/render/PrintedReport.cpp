@@ -67,15 +67,15 @@ PrintedReport::PrintedReport() = default;
 PrintedReport::~PrintedReport() = default;
 
 PrintedReport::Table PrintedReport::HydroTable(const TBoard& board) {
-  return Copy(board.Hydro, {"A", "Cx", "Cy", "Cd"});
+  return Copy(board.Inputs().Hydro, {"A", "Cx", "Cy", "Cd"});
 }
 
 PrintedReport::Table PrintedReport::KeelTable(const TBoard& board) {
-  return Copy(board.KeelGeom, {"Z", "X", "Y"});
+  return Copy(board.Inputs().KeelGeom, {"Z", "X", "Y"});
 }
 
 PrintedReport::Table PrintedReport::GroundTable(const TBoard& board) {
-  return Copy(board.Ground, {"A", "X"});
+  return Copy(board.Inputs().Ground, {"A", "X"});
 }
 
 bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int language,

@@ -33,7 +33,7 @@ const std::string kSamples = DOORTRIM_SAMPLE_DOORS;
 TEST(DoorDocument, StartsWithTheDefaultDoorUnmodified) {
   DoorDocument document;
   EXPECT_FALSE(document.IsModified());
-  EXPECT_EQ(document.Board().G, TBoard().G);
+  EXPECT_EQ(document.Board().Inputs().G, TBoard().G);
 }
 
 TEST(DoorDocument, MarkModifiedSignalsEveryChangeAndTheFlagOnce) {
@@ -61,18 +61,18 @@ TEST(DoorDocument, ReadingAFileLeavesTheDoorUnmodified) {
   EXPECT_EQ(seen.Take(), (Seen{"modified:0", "changed"}));
   TBoard oval;
   ASSERT_TRUE(oval.LoadFromFile(kSamples + "/oval.brd").Ok);
-  EXPECT_EQ(document.Board().G, oval.G);
+  EXPECT_EQ(document.Board().Inputs().G, oval.Inputs().G);
 }
 
 TEST(DoorDocument, AFailedReadChangesNothing) {
   TempFolder folder;
   DoorDocument document;
-  document.Board().G = 1234;
+  document.Board().Inputs().G = 1234;
   document.MarkModified();
   Signals seen(document);
   EXPECT_FALSE(document.Load(folder.File("missing.brd")).Ok);
   EXPECT_TRUE(document.IsModified());
-  EXPECT_EQ(document.Board().G, 1234);
+  EXPECT_EQ(document.Board().Inputs().G, 1234);
   EXPECT_EQ(seen.Take(), Seen{});
 }
 

@@ -61,10 +61,11 @@ class ScratchFile {
 // A door and settings unlike the defaults, so that a load that changed anything shows.
 TBoard LoadTarget() {
   TBoard door;
-  door.G = 4321.5L;
-  door.Bottom = false;
-  door.FrontPicture = "front.bmp";
-  door.ComputeGeometry();
+  door.Edit([&](DoorInputs& d) {
+    d.G = 4321.5L;
+    d.Bottom = false;
+    d.FrontPicture = "front.bmp";
+  });
   return door;
 }
 

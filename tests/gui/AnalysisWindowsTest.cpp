@@ -73,7 +73,7 @@ class AnalysisWindows : public ::testing::Test {
   std::array<long double, 3> Balance() {
     Find<QPushButton>(window_, "SpeedButton1")->click();
     const TBoard& door = app_->Board();
-    return {door.RotX, door.RotY, door.RotZ};
+    return {door.RotX(), door.RotY(), door.RotZ()};
   }
   TSweep_f* OpenSweep() {
     Action("MnuSweep")->trigger();
@@ -114,7 +114,7 @@ class FastSolver : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(FastSolver, FindsTheBalanceOfTheSearch) {
   const SolverCase c = GetParam();
   ASSERT_TRUE(app_->Main().OpenFile(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File)));
-  app_->Board().Bottom = c.Bottom;
+  app_->Board().Inputs().Bottom = c.Inputs().Bottom;
   Action("MnuShProces")->setChecked(false);
   app_->Flags().ShowProcess = false;
   ASSERT_FALSE(Action("MnuFastSolver")->isChecked());  // off at first
@@ -158,9 +158,10 @@ class DetailsVerdict : public AnalysisWindows, public ::testing::WithParamInterf
 TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   const VerdictCase c = GetParam();
   TBoard& door = app_->Board();
-  door.Bottom = c.Bottom;
-  door.x0 = c.WarpX;
-  door.ComputeGeometry();
+  door.Edit([&](DoorInputs& d) {
+    d.Bottom = c.Inputs().Bottom;
+    d.x0 = c.WarpX;
+  });
   SetAngles(c.Angles[0], c.Angles[1], c.Angles[2]);
   const TBoard before = door;
   QString verdict, eigenvalues;
@@ -173,8 +174,8 @@ TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   EXPECT_EQ(verdict, c.Verdict);
   EXPECT_FALSE(eigenvalues.isEmpty());
   // The window measured on a copy: the door keeps its last evaluation.
-  EXPECT_EQ(door.TotalMoment.X, before.TotalMoment.X);
-  EXPECT_EQ(door.TotalMoment.Z, before.TotalMoment.Z);
+  EXPECT_EQ(door.Result().TotalMoment.X, before.Result().TotalMoment.X);
+  EXPECT_EQ(door.Result().TotalMoment.Z, before.Result().TotalMoment.Z);
 }
 
 // The default door's midwater balance lies near (7.18, -4.29, 37.4); moving its warp point
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 class SweepMethods : public AnalysisWindows, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
-  const long double speed = app_->Board().v;
+  const long double speed = app_->Board().Inputs().v;
   TSweep_f* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 20;
@@ -206,7 +207,7 @@ TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
     EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "NO") << "row " << row;
   }
   EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), kSteps + 1);
-  EXPECT_EQ(app_->Board().v, speed);
+  EXPECT_EQ(app_->Board().Inputs().v, speed);
   EXPECT_TRUE(Find<QPushButton>(sweep, "SweepExportCsv")->isEnabled());
 }
 
@@ -222,7 +223,7 @@ class SweepRange : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
   const RangeCase c = GetParam();
   const int index = MainParamIndex(c.Variable);
-  if (c.Ranged) app_->Board().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
+  if (c.Ranged) app_->Board().Inputs().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
   TSweep_f* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);

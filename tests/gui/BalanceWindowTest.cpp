@@ -25,7 +25,7 @@
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/PlaneMath.h"
-#include "report/BalanceFigures.h"
+#include "model/BalanceFigures.h"
 
 namespace {
 
@@ -124,28 +124,28 @@ TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
   TBoard reference;
   const long double a = 5 * kDegree, b = -3 * kDegree, c = 30 * kDegree;
   reference.Evaluate(a, b, c + kDegree);
-  const long double mzTurned = reference.TotalMoment.Z;
+  const long double mzTurned = reference.Result().TotalMoment.Z;
   reference.Evaluate(a, b, c);
-  EXPECT_NEAR(Number("Edit4"), reference.TotalMoment.X / 1000, kTextTol);
-  EXPECT_NEAR(Number("Edit6"), reference.TotalMoment.Z / 1000, kTextTol);
+  EXPECT_NEAR(Number("Edit4"), reference.Result().TotalMoment.X / 1000, kTextTol);
+  EXPECT_NEAR(Number("Edit6"), reference.Result().TotalMoment.Z / 1000, kTextTol);
   // The z stability is the change of the Z moment per degree about Z, kN*m.
-  EXPECT_NEAR(Number("Edit3"), (mzTurned - reference.TotalMoment.Z) / 1000, 0.0001);
+  EXPECT_NEAR(Number("Edit3"), (mzTurned - reference.Result().TotalMoment.Z) / 1000, 0.0001);
   const BalanceFigures figures = ComputeBalanceFigures(reference);
   EXPECT_NEAR(Number("Edit10"), figures.ResistanceKN, 0.0001);
   EXPECT_NEAR(Number("Edit11"), figures.SpreadKN, 0.0001);
   EXPECT_NEAR(Number("Edit12"), figures.VerticalKN, 0.0001);
   EXPECT_NEAR(Number("Edit13"), figures.WingAttackDeg, 0.001);
-  EXPECT_EQ(app_->Board().RotZ, 30);
+  EXPECT_EQ(app_->Board().RotZ(), 30);
 }
 
 TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
   SetAngles(0, 0, 20);
   const double bottom = Number("Edit10");
-  const long double ground = app_->Board().ForceGround.Force.X / 1000;
+  const long double ground = app_->Board().Result().ForceGround.Force.X / 1000;
   EXPECT_LT(ground, -0.01L);
   app_->Main().onMidwaterTrawlingClicked();
   window_->onUpdateClicked();
-  EXPECT_EQ(app_->Board().ForceGround.Force.X, 0);
+  EXPECT_EQ(app_->Board().Result().ForceGround.Force.X, 0);
   // The wing and stringer do not depend on the mode; only the ground's share goes.
   EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
 }
@@ -153,9 +153,9 @@ TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
 TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
   SetAngles(0, 0, 10);
   Find<TSpinButton>("SpinButton3")->UpButton()->click();
-  EXPECT_EQ(app_->Board().RotZ, 11);
+  EXPECT_EQ(app_->Board().RotZ(), 11);
   Find<TSpinButton>("SpinButton1")->DownButton()->click();
-  EXPECT_EQ(app_->Board().RotX, -1);
+  EXPECT_EQ(app_->Board().RotX(), -1);
 }
 
 TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
@@ -171,7 +171,7 @@ TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
   EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
       << message.toStdString();
   EXPECT_EQ(x->Val(), 0);
-  EXPECT_EQ(app_->Board().RotX, 0);
+  EXPECT_EQ(app_->Board().RotX(), 0);
 }
 
 TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
@@ -218,11 +218,11 @@ TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   EXPECT_FALSE(window_->BalanceRunning());
   // The door turned towards its balance position about Z, and the fields hold where it got.
   EXPECT_GT(Angle("Edit9")->Val(), 0);
-  EXPECT_EQ(app_->Board().RotZ, Angle("Edit9")->Val());
+  EXPECT_EQ(app_->Board().RotZ(), Angle("Edit9")->Val());
 }
 
 TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps) {
-  app_->Board().Sensitivity = 1e7L;  // steps far too small to get anywhere
+  app_->Board().Sensitivity() = 1e7L;  // steps far too small to get anywhere
   Action("MnuShProces")->trigger();
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   ASSERT_TRUE(WaitForSearchEnd());
@@ -231,7 +231,7 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyThousandSteps)
 }
 
 TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
-  app_->Board().Sensitivity = 0.01L;  // steps of thousands of degrees
+  app_->Board().Sensitivity() = 0.01L;  // steps of thousands of degrees
   Action("MnuShProces")->trigger();
   MessageBoxScript boxes;  // one box per angle field that refuses its angle, each answered Ok
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
@@ -300,18 +300,18 @@ TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   EXPECT_NEAR(Angle("Edit7")->Val(), x, kAngleTol);
   EXPECT_NEAR(Angle("Edit8")->Val(), y, kAngleTol);
   EXPECT_NEAR(Angle("Edit9")->Val(), z, kAngleTol);
-  EXPECT_NEAR(app_->Board().RotZ, z, kAngleTol);
+  EXPECT_NEAR(app_->Board().RotZ(), z, kAngleTol);
 }
 
 TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
   window_->onUpdateClicked();
   const long double scale = window_->Scale().ForceScale;
-  EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
+  EXPECT_NEAR(scale, app_->Board().Inputs().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();
   EXPECT_FALSE(app_->Flags().ShowForces);
   EXPECT_FALSE(Action("PopShForces")->isChecked());
   // A longer chord asks for longer arrows; a redraw without forces must not rescale them.
-  app_->Board().b *= 2;
+  app_->Board().Inputs().b *= 2;
   Action("MnuShLabels")->trigger();
   EXPECT_EQ(window_->Scale().ForceScale, scale);
   Action("PopShForces")->trigger();  // the pop-up twin switches it back on
@@ -324,11 +324,11 @@ TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
   auto* bottom = app_->Main().findChild<QRadioButton*>("RadioButton1");
   auto* midwater = app_->Main().findChild<QRadioButton*>("RadioButton2");
   Action("MnuBottom")->trigger();
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Board().Inputs().Bottom);
   EXPECT_TRUE(midwater->isChecked());
   EXPECT_FALSE(Action("PopBottom")->isChecked());
   Action("PopBottom")->trigger();
-  EXPECT_TRUE(app_->Board().Bottom);
+  EXPECT_TRUE(app_->Board().Inputs().Bottom);
   EXPECT_TRUE(bottom->isChecked());
   EXPECT_TRUE(Action("MnuBottom")->isChecked());
 
@@ -351,7 +351,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board().Sensitivity, 250);
+  EXPECT_EQ(app_->Board().Sensitivity(), 250);
   AnswerNextModal([](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>("Edit1");
     edit->selectAll();
@@ -359,7 +359,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board().Sensitivity, 50);  // below the minimum: the default
+  EXPECT_EQ(app_->Board().Sensitivity(), 50);  // below the minimum: the default
 }
 
 TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
@@ -417,7 +417,7 @@ TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
   });
   balance->click();
   EXPECT_TRUE(shown);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Board().Inputs().Bottom);
 }
 
 }  // namespace

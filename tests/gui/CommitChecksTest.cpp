@@ -100,7 +100,7 @@ struct FieldCase {
   DialogFactory Create;
   const char* FieldName;
   const char* Typed;
-  long double TBoard::*Stored;
+  long double DoorInputs::*Stored;
   long double Expected;  // what leaving the field would have made of the text
   bool Complains;        // the field says so in a message box
   bool EnterPressesOk = true;
@@ -108,16 +108,16 @@ struct FieldCase {
 
 const std::vector<FieldCase>& FieldCases() {
   static const std::vector<FieldCase> cases = {
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &TBoard::BridleAngleH, 10, false},
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &TBoard::BridleAngleV, -5, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &TBoard::xk, 1, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &TBoard::yk, 0, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &TBoard::zk, 0, false},
-      {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &TBoard::WaterDensity, 1000, true},
-      {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &TBoard::GroundCoef, 0.35L, false},
+      {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &DoorInputs::BridleAngleH, 10, false},
+      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &DoorInputs::xk, 1, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &DoorInputs::yk, 0, false},
+      {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &DoorInputs::zk, 0, false},
+      {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &DoorInputs::WaterDensity, 1000, true},
+      {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &DoorInputs::GroundCoef, 0.35L, false},
       // Enter does nothing in the projections dialog.
-      {"Projections", MakeProjections(), "Edit_x0", "20", &TBoard::x0, 1.12L, false, false},
-      {"Projections", MakeProjections(), "Edit_G", "-5", &TBoard::G, 11513, false, false},
+      {"Projections", MakeProjections(), "Edit_x0", "20", &DoorInputs::x0, 1.12L, false, false},
+      {"Projections", MakeProjections(), "Edit_G", "-5", &DoorInputs::G, 11513, false, false},
   };
   return cases;
 }
@@ -155,7 +155,7 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
 using Rows = std::vector<std::vector<long double>>;
 
 void SetHydro(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.Hydro;
+  CoefTable& t = board.Inputs().Hydro;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kHydroAngle) = rows[r][0];
@@ -166,7 +166,7 @@ void SetHydro(TBoard& board, const Rows& rows) {
 }
 
 void SetKeel(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.KeelGeom;
+  CoefTable& t = board.Inputs().KeelGeom;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kKeelZi) = rows[r][0];
@@ -178,7 +178,7 @@ void SetKeel(TBoard& board, const Rows& rows) {
 // The model's row as the table editor would write it, found by its key; empty when the key
 // is not in the table.
 std::vector<long double> HydroRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.Hydro;
+  const CoefTable& t = board.Inputs().Hydro;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kHydroAngle) - key) < kExact)
       return {t.At(r, kHydroAngle), t.At(r, kHydroCx), t.At(r, kHydroCy), t.At(r, kHydroCd)};
@@ -186,7 +186,7 @@ std::vector<long double> HydroRow(const TBoard& board, long double key) {
 }
 
 std::vector<long double> KeelRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.KeelGeom;
+  const CoefTable& t = board.Inputs().KeelGeom;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kKeelZi) - key) < kExact)
       return {t.At(r, kKeelZi), t.At(r, kKeelXi), t.At(r, kKeelYi)};

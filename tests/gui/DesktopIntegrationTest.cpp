@@ -48,7 +48,7 @@ class Desktop : public ::testing::Test {
   // A door file of our own, told apart from others by its weight.
   QString WriteDoor(const QString& name, long double weight) {
     TBoard door;
-    door.G = weight;
+    door.Edit([&](DoorInputs& d) { d.G = weight; });
     const QString path = dir_.filePath(name);
     EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
     return path;
@@ -88,7 +88,7 @@ TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(main_->isVisible());
   EXPECT_EQ(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().G, 345, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 345, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{door});
 }
@@ -101,7 +101,7 @@ TEST_F(Desktop, CommandLineFileThatCannotBeReadLeavesTheDefaultDoorWithAMessage)
   ASSERT_EQ(boxes.Asked().size(), 1u);
   EXPECT_TRUE(boxes.Asked()[0].Text.contains("missing.brd")) << boxes.Asked()[0].Text.toStdString();
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().G, TBoard().G, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, TBoard().G, kWeightTol);
   EXPECT_TRUE(app_->Desktop().Recent().Paths().isEmpty());
 }
 
@@ -171,7 +171,7 @@ TEST_F(Desktop, ChoosingARecentDoorOpensIt) {
   ASSERT_NE(RecentEntry(2), nullptr);
   RecentEntry(2)->trigger();
   QTRY_COMPARE(main_->FileName(), first);
-  EXPECT_NEAR(app_->Board().G, 310, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 310, kWeightTol);
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList({first, second}));
 }
 
@@ -190,19 +190,19 @@ TEST_F(Desktop, RecentDoorThatNoLongerExistsIsTakenOutWithAMessage) {
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{kept});
   EXPECT_EQ(RecentEntry(2), nullptr);
   EXPECT_EQ(main_->FileName(), kept);
-  EXPECT_NEAR(app_->Board().G, 330, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 330, kWeightTol);
 }
 
 TEST_F(Desktop, DroppedDoorFileIsOpened) {
   const QString door = WriteDoor("dropped.brd", 350);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().G, 350, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 350, kWeightTol);
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   const QString door = WriteDoor("dropped.brd", 360);
-  app_->Board().G = 999;
+  app_->Board().Inputs().G = 999;
   app_->Document().MarkModified();
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
@@ -210,7 +210,7 @@ TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   QTRY_COMPARE(boxes.Asked().size(), 1u);
   EXPECT_EQ(boxes.Asked()[0].Text, "Save Data?");
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().G, 999, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 999, kWeightTol);
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
@@ -222,7 +222,7 @@ TEST_F(Desktop, DropOnUnsavedChangesOpensTheDoorWhenTheyAreGivenUp) {
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
   EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
-  EXPECT_NEAR(app_->Board().G, 370, kWeightTol);
+  EXPECT_NEAR(app_->Board().Inputs().G, 370, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
 }
 

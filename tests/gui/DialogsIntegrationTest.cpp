@@ -69,11 +69,11 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     TypeAndLeave(d, "Edit_x0", "1.05");
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.x0, 1.05L);
+  EXPECT_EQ(door.Inputs().x0, 1.05L);
   EXPECT_TRUE(app_->Document().IsModified());
-  EXPECT_NEAR(door.PtGravity.X, door.x0 - door.xg, kGeometryTol);  // recomputed
+  EXPECT_NEAR(door.Body().PtGravity.X, door.Inputs().x0 - door.Inputs().xg, kGeometryTol);  // recomputed
 
-  const int hydroRows = door.Hydro.Count;
+  const int hydroRows = door.Inputs().Hydro.Count;
   Through("Button4", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "25");
     TypeAndLeave(d, "Edit2", "0.4");
@@ -82,9 +82,9 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     Click(d, "Button1");
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.Hydro.Count, hydroRows + 1);
-  EXPECT_EQ(door.Hydro.At(3, kHydroAngle), 25);
-  EXPECT_EQ(door.Hydro.At(3, kHydroCy), 0.75L);
+  EXPECT_EQ(door.Inputs().Hydro.Count, hydroRows + 1);
+  EXPECT_EQ(door.Inputs().Hydro.At(3, kHydroAngle), 25);
+  EXPECT_EQ(door.Inputs().Hydro.At(3, kHydroCy), 0.75L);
   EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button5", [](QWidget* d) {
@@ -95,42 +95,42 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
     QTest::keyClick(water, Qt::Key_Return);
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.WaterDensity, 1025);
+  EXPECT_EQ(door.Inputs().WaterDensity, 1025);
   EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button6", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "12");
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.BridleAngleH, 12);
+  EXPECT_EQ(door.Inputs().BridleAngleH, 12);
   EXPECT_TRUE(app_->Document().IsModified());
 
-  const int groundRows = door.Ground.Count;
+  const int groundRows = door.Inputs().Ground.Count;
   Through("Button7", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "15");
     TypeAndLeave(d, "Edit2", "7");
     Click(d, "Button1");
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.Ground.Count, groundRows + 1);
-  EXPECT_EQ(door.Ground.At(2, kGroundAngle), 15);
+  EXPECT_EQ(door.Inputs().Ground.Count, groundRows + 1);
+  EXPECT_EQ(door.Inputs().Ground.At(2, kGroundAngle), 15);
   EXPECT_TRUE(app_->Document().IsModified());
 
-  const int keelRows = door.KeelGeom.Count;
+  const int keelRows = door.Inputs().KeelGeom.Count;
   Through("Button8", [](QWidget* d) {
     Click(d, "Button3");  // delete the selected row
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.KeelGeom.Count, keelRows - 1);
+  EXPECT_EQ(door.Inputs().KeelGeom.Count, keelRows - 1);
   EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button9", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "1.4");
     Click(d, "OKBtn");
   });
-  EXPECT_EQ(door.xk, 1.4L);
+  EXPECT_EQ(door.Inputs().xk, 1.4L);
   EXPECT_TRUE(app_->Document().IsModified());
-  EXPECT_NEAR(door.PtKeelOrigin.X, door.x0 - door.xk, kGeometryTol);
+  EXPECT_NEAR(door.Body().PtKeelOrigin.X, door.Inputs().x0 - door.Inputs().xk, kGeometryTol);
 
   // The door the dialogs left is sound: it still balances.
   long double x = 0, y = 0, z = 0;
@@ -139,14 +139,14 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
 
 TEST_F(Dialogs, CancelChangesNothingButTheGeometryIsRecomputed) {
   TBoard& door = app_->Board();
-  door.x0 = 1.3L;  // changed without recomputing, as a script might
+  door.Inputs().x0 = 1.3L;  // changed without recomputing, as a script might
   Through("Button6", [](QWidget* d) {
     TypeAndLeave(d, "Edit1", "20");
     Click(d, "CancelBtn");
   });
-  EXPECT_EQ(door.BridleAngleH, 15);
+  EXPECT_EQ(door.Inputs().BridleAngleH, 15);
   EXPECT_FALSE(app_->Document().IsModified());
-  EXPECT_NEAR(door.PtGravity.X, 1.3L - door.xg, kGeometryTol);
+  EXPECT_NEAR(door.Body().PtGravity.X, 1.3L - door.Inputs().xg, kGeometryTol);
 }
 
 TEST_F(Dialogs, BalanceWindowMenusRunTheMainWindowCommands) {
@@ -157,13 +157,13 @@ TEST_F(Dialogs, BalanceWindowMenusRunTheMainWindowCommands) {
     Click(d, "OKBtn");
   });
   balance.findChild<QAction*>("MnuTrawl")->trigger();
-  EXPECT_EQ(app_->Board().BridleAngleH, 12);
+  EXPECT_EQ(app_->Board().Inputs().BridleAngleH, 12);
   // The update that follows shows the bridles' new pull in the moments.
   TBoard reference;
-  reference.BridleAngleH = 12;
+  reference.Edit([&](DoorInputs& d) { d.BridleAngleH = 12; });
   reference.Evaluate(0, 0, 0);
   EXPECT_NEAR(balance.findChild<QLineEdit*>("Edit6")->text().toDouble(),
-              reference.TotalMoment.Z / 1000, 0.006);
+              reference.Result().TotalMoment.Z / 1000, 0.006);
   // In midwater the keel items are not offered, as in the main window.
   app_->Main().onMidwaterTrawlingClicked();
   balance.onUpdateClicked();
@@ -197,9 +197,11 @@ TEST_F(Dialogs, OpeningAFileAppliesItsViewSettingsAndSavingKeepsThem) {
     image.fill(Qt::darkCyan);
     ASSERT_TRUE(image.save(pictures[i]));
   }
-  door.FrontPicture = pictures[0].toStdString();
-  door.PlanPicture = pictures[1].toStdString();
-  door.SidePicture = pictures[2].toStdString();
+  door.Edit([&](DoorInputs& d) {
+    d.FrontPicture = pictures[0].toStdString();
+    d.PlanPicture = pictures[1].toStdString();
+    d.SidePicture = pictures[2].toStdString();
+  });
   ViewSettings view;
   view.ViewTab = 2;
   view.ProjectionSwitches = {true, false, false, true, true};
@@ -216,7 +218,7 @@ TEST_F(Dialogs, OpeningAFileAppliesItsViewSettingsAndSavingKeepsThem) {
   EXPECT_TRUE(balance->findChild<QAction*>("MnuShHidden")->isChecked());
   EXPECT_FALSE(balance->findChild<QAction*>("MnuShForces")->isChecked());
   EXPECT_TRUE(app_->Flags().ShowProcess);
-  EXPECT_EQ(app_->Board().RotZ, 30);
+  EXPECT_EQ(app_->Board().RotZ(), 30);
   const QPixmap side = app_->Proj().findChild<QLabel*>("Image3")->pixmap();
   EXPECT_FALSE(side.isNull());
   EXPECT_EQ(side.toImage().pixelColor(side.width() / 2, side.height() / 2), QColor(Qt::darkCyan));
@@ -227,7 +229,7 @@ TEST_F(Dialogs, OpeningAFileAppliesItsViewSettingsAndSavingKeepsThem) {
   ViewSettings saved;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString(), &saved));
   EXPECT_EQ(saved, view);
-  EXPECT_EQ(reread.SidePicture, pictures[2].toStdString());
+  EXPECT_EQ(reread.Inputs().SidePicture, pictures[2].toStdString());
 }
 
 }  // namespace

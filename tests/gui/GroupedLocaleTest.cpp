@@ -85,8 +85,10 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
 };
 
 TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
-  board_.xk = 1;
-  board_.yk = 0.2L;
+  board_.Edit([&](DoorInputs& d) {
+    d.xk = 1;
+    d.yk = 0.2L;
+  });
   TKOrg_f dialog(document_, help_);
   auto* xField = dialog.findChild<QLineEdit*>("Edit1");
   auto* yField = dialog.findChild<QLineEdit*>("Edit2");
@@ -101,14 +103,16 @@ TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
   });
   EXPECT_EQ(x, QLocale().toString(0.6));
   EXPECT_EQ(y, QLocale().toString(1.5));
-  EXPECT_NEAR(board_.xk, 0.6, kExact);
-  EXPECT_NEAR(board_.yk, 1.5, kExact);
+  EXPECT_NEAR(board_.Inputs().xk, 0.6, kExact);
+  EXPECT_NEAR(board_.Inputs().yk, 1.5, kExact);
 }
 
 TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 1500;
-  board_.Bottom = true;
+  board_.Edit([&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 1500;
+    d.Bottom = true;
+  });
   TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(true);
   long double water = 0;
@@ -127,8 +131,8 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_NEAR(water, 1030.5, kExact);
   EXPECT_NEAR(ground, 1850.25, kExact);
-  EXPECT_NEAR(board_.WaterDensity, 1030.5, kExact);
-  EXPECT_NEAR(board_.GroundDensity, 1850.25, kExact);
+  EXPECT_NEAR(board_.Inputs().WaterDensity, 1030.5, kExact);
+  EXPECT_NEAR(board_.Inputs().GroundDensity, 1850.25, kExact);
 }
 
 TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {

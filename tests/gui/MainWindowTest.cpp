@@ -65,8 +65,10 @@ class MainWindow : public ::testing::Test {
   // A door file of our own, different from the default door in weight and mode.
   QString WriteDoor(const QString& name, long double weight, bool bottom) {
     TBoard door;
-    door.G = weight;
-    door.Bottom = bottom;
+    door.Edit([&](DoorInputs& d) {
+      d.G = weight;
+      d.Bottom = bottom;
+    });
     const QString path = dir_.filePath(name);
     EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
     return path;
@@ -138,10 +140,10 @@ TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
 TEST_F(MainWindow, ModeButtonsSetTheModel) {
   EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Board().Inputs().Bottom);
   EXPECT_FALSE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
-  EXPECT_TRUE(app_->Board().Bottom);
+  EXPECT_TRUE(app_->Board().Inputs().Bottom);
 }
 
 TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
@@ -153,8 +155,8 @@ TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   EXPECT_EQ(files.Asked()[0].ObjectName, "OpenDialog1");
   EXPECT_EQ(files.Asked()[0].Title, "Open Data File");
   EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Open);
-  EXPECT_EQ(app_->Board().G, 9000);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_EQ(app_->Board().Inputs().G, 9000);
+  EXPECT_FALSE(app_->Board().Inputs().Bottom);
   EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
@@ -167,7 +169,7 @@ TEST_F(MainWindow, OpenCancelledChangesNothing) {
   Action("Open1")->trigger();
   EXPECT_EQ(files.Asked().size(), 1u);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_EQ(app_->Board().G, 11513);
+  EXPECT_EQ(app_->Board().Inputs().G, 11513);
 }
 
 TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
@@ -187,15 +189,15 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
   EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
-  EXPECT_EQ(app_->Board().G, 9000);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_EQ(app_->Board().Inputs().G, 9000);
+  EXPECT_FALSE(app_->Board().Inputs().Bottom);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + good);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
 }
 
 // Through the real file dialog, which adds the suffix to a name typed without one.
 TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
-  app_->Board().G = 12345;
+  app_->Board().Inputs().G = 12345;
   app_->Document().SetModified(true);
   const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
   AnswerFileDialog(path);
@@ -205,15 +207,15 @@ TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
-  EXPECT_EQ(reread.G, 12345);
+  EXPECT_EQ(reread.Inputs().G, 12345);
 
   // A second Save writes to the same file without asking.
-  app_->Board().G = 222;
+  app_->Board().Inputs().G = 222;
   app_->Document().SetModified(true);
   Action("Save1")->trigger();
   EXPECT_FALSE(app_->Document().IsModified());
   ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
-  EXPECT_EQ(reread.G, 222);
+  EXPECT_EQ(reread.Inputs().G, 222);
 }
 
 TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
@@ -237,7 +239,7 @@ TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
 TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board().G = 1;
+  app_->Board().Inputs().G = 1;
   app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
@@ -246,13 +248,13 @@ TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.G, 9000);
+  EXPECT_EQ(reread.Inputs().G, 9000);
 }
 
 TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board().G = 7777;
+  app_->Board().Inputs().G = 7777;
   app_->Document().SetModified(true);
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
@@ -261,7 +263,7 @@ TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.G, 7777);
+  EXPECT_EQ(reread.Inputs().G, 7777);
 }
 
 TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
@@ -304,7 +306,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   AnswerFileDialog(path);
   QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
-  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_EQ(app_->Board().Inputs().G, 9000);
 
   // Influence of Trawl: type the angle, Tab on, and press OK with the space bar.
   auto* trawl = Find<QPushButton>("Button6");
@@ -320,7 +322,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
     QTest::keyClick(ok, Qt::Key_Space);
   });
   QTest::keyClick(trawl, Qt::Key_Space);
-  EXPECT_EQ(app_->Board().BridleAngleH, 12);
+  EXPECT_EQ(app_->Board().Inputs().BridleAngleH, 12);
   EXPECT_TRUE(app_->Document().IsModified());
 
   // The offscreen platform activates no window by itself once a dialog has closed.
@@ -340,7 +342,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   EXPECT_FALSE(main_->isVisible());
   TBoard reread;
   ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.BridleAngleH, 12);
+  EXPECT_EQ(reread.Inputs().BridleAngleH, 12);
 }
 
 TEST_F(MainWindow, HelpAndAbout) {

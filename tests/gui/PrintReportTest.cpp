@@ -99,8 +99,8 @@ TEST_F(PrintReport, PreviewShowsTheSevenPagesOfTheWindowsControls) {
   EXPECT_FALSE(gravity.isEmpty());
   EXPECT_TRUE(Page("Rep").Texts.contains(gravity));
   EXPECT_TRUE(Page("RepBalance").Texts.contains(FieldText(window_, "Edit13")));
-  EXPECT_EQ(Page("RepHydro").TableRows, app_->Board().Hydro.Count);
-  EXPECT_EQ(Page("RepKT").TableRows, app_->Board().Ground.Count);
+  EXPECT_EQ(Page("RepHydro").TableRows, app_->Board().Inputs().Hydro.Count);
+  EXPECT_EQ(Page("RepKT").TableRows, app_->Board().Inputs().Ground.Count);
 }
 
 // After a switch to Russian the report's own headings are Russian and the windows' captions

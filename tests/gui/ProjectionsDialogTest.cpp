@@ -158,20 +158,20 @@ TEST_F(Projections, TabMovesDownTheColumnInTableOrder) {
 TEST_F(Projections, OutOfRangeEntriesBecomeTheFallbackSilently) {
   Enter("y0", "12");
   EXPECT_EQ(Field("y0")->text(), "0.6");
-  EXPECT_NEAR(board_.y0, 0.6L, kExact);
-  board_.y0 = 0;
+  EXPECT_NEAR(board_.Inputs().y0, 0.6L, kExact);
+  board_.Edit([&](DoorInputs& d) { d.y0 = 0; });
   Enter("y0", "-10");  // the interval is open
   EXPECT_EQ(Field("y0")->text(), "0.6");
-  EXPECT_NEAR(board_.y0, 0.6L, kExact);
+  EXPECT_NEAR(board_.Inputs().y0, 0.6L, kExact);
   Enter("G", "abc");  // reads as 0, which the open interval excludes
   EXPECT_EQ(Field("G")->text(), "11513");
-  board_.G = 0;
+  board_.Edit([&](DoorInputs& d) { d.G = 0; });
   Enter("G", "0");
   EXPECT_EQ(Field("G")->text(), "11513");
-  EXPECT_NEAR(board_.G, 11513, kExact);
+  EXPECT_NEAR(board_.Inputs().G, 11513, kExact);
   Enter("R", "0");
   EXPECT_EQ(Field("R")->text(), "29400");
-  EXPECT_NEAR(board_.R, 29400, kExact);
+  EXPECT_NEAR(board_.Inputs().R, 29400, kExact);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -188,26 +188,26 @@ TEST_F(Projections, ZeroIsAcceptedInEveryFieldOfPlusMinusTen) {
 TEST_F(Projections, EntriesKeepThreeOrFourDecimals) {
   Enter("x0", "0.12346");
   EXPECT_EQ(Field("x0")->text(), "0.123");
-  EXPECT_NEAR(board_.x0, 0.123L, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, 0.123L, kExact);
   Enter("zh", "0.12346");
   EXPECT_EQ(Field("zh")->text(), "0.1235");
-  EXPECT_NEAR(board_.zh, 0.1235L, kExact);
+  EXPECT_NEAR(board_.Inputs().zh, 0.1235L, kExact);
   Enter("G", "12000.7");
   EXPECT_EQ(Field("G")->text(), "12001");
 }
 
 TEST_F(Projections, LeavingAFieldRecomputesEvaluatesAndRedraws) {
   TBoard expected = board_;
-  expected.zh = 0.5L;
+  expected.Edit([&](DoorInputs& d) { d.zh = 0.5L; });
   expected = Evaluated(expected);
   Enter("zh", "0.5");
-  EXPECT_NEAR(board_.TotalMoment.X, expected.TotalMoment.X, kReferenceTol);
-  EXPECT_NEAR(board_.TotalMoment.Z, expected.TotalMoment.Z, kReferenceTol);
+  EXPECT_NEAR(board_.Result().TotalMoment.X, expected.Result().TotalMoment.X, kReferenceTol);
+  EXPECT_NEAR(board_.Result().TotalMoment.Z, expected.Result().TotalMoment.Z, kReferenceTol);
   // The side view shows the wing's force point (points are on at first) where it now is.
   const ScPic& side = *Find<ScPic>("ScSide");
   PictureProbe probe(side.Picture());
   EXPECT_TRUE(
-      probe.HasDot(kRed, Pixel(side, expected.PosWingHydro.X, expected.PosWingHydro.Z), 5, kDotTol))
+      probe.HasDot(kRed, Pixel(side, expected.Result().PosWingHydro.X, expected.Result().PosWingHydro.Z), 5, kDotTol))
       << probe.Dump().toStdString();
 }
 
@@ -224,15 +224,15 @@ TEST_F(Projections, OkWithoutChangesWritesNothing) {
 
 TEST_F(Projections, OkAfterAChangeElsewhereStoresTheShownValues) {
   dialog_->hide();
-  board_.x0 = 1.23456L;  // as a data file may hold it
-  board_.R = 30000.4L;
+  board_.Inputs().x0 = 1.23456L;  // as a data file may hold it
+  board_.Edit([&](DoorInputs& d) { d.R = 30000.4L; });
   dialog_->show();
   EXPECT_EQ(Field("x0")->text(), "1.235");
   EXPECT_TRUE(dialog_->FieldsChanged());
   Find<QPushButton>("OKBtn")->click();
   EXPECT_TRUE(document_.IsModified());
-  EXPECT_NEAR(board_.x0, 1.235L, kExact);
-  EXPECT_NEAR(board_.R, 30000, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, 1.235L, kExact);
+  EXPECT_NEAR(board_.Inputs().R, 30000, kExact);
 }
 
 TEST_F(Projections, TypingSetsFieldsChangedAndOkStoresTheField) {
@@ -244,17 +244,17 @@ TEST_F(Projections, TypingSetsFieldsChangedAndOkStoresTheField) {
   const long double typed = field->text().toDouble();
   Find<QPushButton>("OKBtn")->click();
   EXPECT_TRUE(document_.IsModified());
-  EXPECT_NEAR(board_.y0, typed, kTypedTol);
+  EXPECT_NEAR(board_.Inputs().y0, typed, kTypedTol);
 }
 
 TEST_F(Projections, CancelRestoresTheValuesOfTheLastShowing) {
-  const long double x0 = board_.x0;
+  const long double x0 = board_.Inputs().x0;
   Enter("x0", "1.5");
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, 1.5L, kExact);
   QTest::mouseClick(Find<QPushButton>("CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_NEAR(board_.x0, x0, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, x0, kExact);
   EXPECT_FALSE(document_.IsModified());
 }
 
@@ -262,18 +262,18 @@ TEST_F(Projections, ATabChangeRenewsTheSnapshot) {
   Enter("x0", "1.5");
   QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(2).center());
   Find<QPushButton>("CancelBtn")->click();
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, 1.5L, kExact);
 }
 
 TEST_F(Projections, TitleBarCloseKeepsWhatWasStored) {
   Enter("x0", "1.5");
   dialog_->close();
   EXPECT_FALSE(dialog_->isVisible());
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, 1.5L, kExact);
 }
 
 TEST_F(Projections, EscapePressesCancel) {
-  const long double x0 = board_.x0;
+  const long double x0 = board_.Inputs().x0;
   Enter("x0", "1.5");
   QLineEdit* field = Field("xg");
   field->setFocus(Qt::MouseFocusReason);
@@ -281,8 +281,8 @@ TEST_F(Projections, EscapePressesCancel) {
   QTest::keyClick(field, Qt::Key_Escape);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_NEAR(board_.x0, x0, kExact);
-  EXPECT_NEAR(board_.xg, TBoard().xg, kExact);
+  EXPECT_NEAR(board_.Inputs().x0, x0, kExact);
+  EXPECT_NEAR(board_.Inputs().xg, TBoard().xg, kExact);
 }
 
 TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
@@ -295,13 +295,13 @@ TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
   Action("ShowForces1")->trigger();
   const TBoard door = Evaluated(TBoard());
   long double largest = 0;
-  for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
-                          &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer, &door.Result().ForceGravity,
+                          &door.Result().ForceUpperBridle, &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
   EXPECT_NEAR(dialog_->Scale().MaxForce, largest, kReferenceTol);
-  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.b / dialog_->Scale().MaxForce / 3, kScaleTol);
+  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.Inputs().b / dialog_->Scale().MaxForce / 3, kScaleTol);
   // The arrows are drawn: the gravity component is a red line down from G in the front view.
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
@@ -404,7 +404,7 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   dialog_->SetPictures(QPixmap(10, 10), QPixmap(10, 10), QPixmap(10, 10));
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
-  board_.SidePicture = dir_.filePath("missing.bmp").toStdString();
+  board_.Edit([&](DoorInputs& d) { d.SidePicture = dir_.filePath("missing.bmp").toStdString(); });
   ChooseInFileDialogs({front, plan, QString()});
   Action("OpenPictures1")->trigger();
   EXPECT_EQ(Titles(), (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
@@ -415,9 +415,9 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   EXPECT_EQ(files_.Asked()[2].Kind, FileDialogRequest::Mode::Open);
   // Each dialog offers the picture the door names now.
   EXPECT_EQ(files_.Asked()[2].SelectedFile, dir_.filePath("missing.bmp"));
-  EXPECT_EQ(QString::fromStdString(board_.FrontPicture), front);
-  EXPECT_EQ(QString::fromStdString(board_.PlanPicture), plan);
-  EXPECT_EQ(QString::fromStdString(board_.SidePicture), dir_.filePath("missing.bmp"));
+  EXPECT_EQ(QString::fromStdString(board_.Inputs().FrontPicture), front);
+  EXPECT_EQ(QString::fromStdString(board_.Inputs().PlanPicture), plan);
+  EXPECT_EQ(QString::fromStdString(board_.Inputs().SidePicture), dir_.filePath("missing.bmp"));
   EXPECT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(10, 10));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -435,9 +435,9 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsAllThreeWhenTheyExist) {
   const QSize area = Find<QWidget>("PanelFront")->size();
   EXPECT_EQ(Find<QLabel>("Image1")->height(), area.height());
 
-  board_.PlanPicture.clear();
+  board_.Inputs().PlanPicture.clear();
   EXPECT_FALSE(dialog_->LoadPictureFiles());
-  board_.PlanPicture = plan.toStdString();
+  board_.Edit([&](DoorInputs& d) { d.PlanPicture = plan.toStdString(); });
   EXPECT_TRUE(dialog_->LoadPictureFiles());
 }
 
@@ -477,9 +477,7 @@ TEST_F(Projections, ViewsMenuSelectsTheTab) {
 
 TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
   // The balance window may have left the door turned; the dialog draws it unturned.
-  board_.RotX = 10;
-  board_.RotY = -20;
-  board_.RotZ = 30;
+  board_.SetRotation(10, -20, 30);
   dialog_->Redraw();
   for (const char* name : {"ScFront", "ScPlan", "ScSide"}) {
     PictureProbe probe(Find<ScPic>(name)->Picture());
@@ -487,11 +485,11 @@ TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
   }
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
-  const CoefTable& keel = board_.KeelGeom;
+  const CoefTable& keel = board_.Inputs().KeelGeom;
   ASSERT_GT(keel.Count, 0);
   for (int i = 0; i < keel.Count; ++i) {
-    const long double y = board_.y0 + board_.yk;
-    const long double z = board_.zk - board_.z0 + keel.At(i, kKeelZi);
+    const long double y = board_.Inputs().y0 + board_.Inputs().yk;
+    const long double z = board_.Inputs().zk - board_.Inputs().z0 + keel.At(i, kKeelZi);
     EXPECT_TRUE(probe.HasDot(kBlack, Pixel(front, y, z), 3, kDotTol)) << "row " << i;
   }
 }

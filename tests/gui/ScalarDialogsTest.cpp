@@ -114,7 +114,7 @@ class ScalarDialogs : public ::testing::Test {
 // --- Environment -------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
-  board_.WaterDensity = 1025;
+  board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
   TEnvir_f dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
@@ -188,9 +188,11 @@ TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
 TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   // A ground density outside the field's interval, as a data file may hold, is replaced
   // by the field's fallback when shown; the hidden ground rows are stored all the same.
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 20000;
-  board_.GroundCoef = 0.5L;
+  board_.Edit([&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 20000;
+    d.GroundCoef = 0.5L;
+  });
   document_.SetModified(false);
   TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(false);
@@ -211,14 +213,14 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   ASSERT_EQ(boxes.Asked().size(), 1u);
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
-  EXPECT_NEAR(board_.WaterDensity, 1030, kTol);
-  EXPECT_NEAR(board_.GroundDensity, 2000, kTol);
-  EXPECT_NEAR(board_.GroundCoef, 0.5, kTol);
+  EXPECT_NEAR(board_.Inputs().WaterDensity, 1030, kTol);
+  EXPECT_NEAR(board_.Inputs().GroundDensity, 2000, kTol);
+  EXPECT_NEAR(board_.Inputs().GroundCoef, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
-  board_.WaterDensity = 1025;
+  board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
   TEnvir_f dialog(document_, help_);
   dialog.AdaptToMode(true);
   MessageBoxScript boxes;
@@ -234,12 +236,14 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
       << message.toStdString();
   EXPECT_EQ(shownAfter, "1000");
-  EXPECT_NEAR(board_.WaterDensity, 1000, kTol);
+  EXPECT_NEAR(board_.Inputs().WaterDensity, 1000, kTol);
 }
 
 TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 1800;
+  board_.Edit([&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 1800;
+  });
   document_.SetModified(false);
   TEnvir_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
@@ -248,8 +252,8 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.WaterDensity, 1025.0L);
-  EXPECT_EQ(board_.GroundDensity, 1800.0L);
+  EXPECT_EQ(board_.Inputs().WaterDensity, 1025.0L);
+  EXPECT_EQ(board_.Inputs().GroundDensity, 1800.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
@@ -281,8 +285,10 @@ TEST_F(ScalarDialogs, TrawlLayout) {
 }
 
 TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
-  board_.BridleAngleH = 15;
-  board_.BridleAngleV = 5;
+  board_.Edit([&](DoorInputs& d) {
+    d.BridleAngleH = 15;
+    d.BridleAngleV = 5;
+  });
   document_.SetModified(false);
   TTrawl_f dialog(document_, help_);
   QStringList horizontal, vertical;
@@ -299,18 +305,20 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   });
   EXPECT_EQ(horizontal, QStringList({"10", "10", "10", "45.5"}));
   EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
-  EXPECT_NEAR(board_.BridleAngleH, 45.5, kTol);
-  EXPECT_NEAR(board_.BridleAngleV, -30, kTol);
+  EXPECT_NEAR(board_.Inputs().BridleAngleH, 45.5, kTol);
+  EXPECT_NEAR(board_.Inputs().BridleAngleV, -30, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   // More decimals than shown: storing the shown texts would round them.
-  board_.BridleAngleH = 12.34567L;
-  board_.BridleAngleV = -7.89012L;
+  board_.Edit([&](DoorInputs& d) {
+    d.BridleAngleH = 12.34567L;
+    d.BridleAngleV = -7.89012L;
+  });
   document_.SetModified(false);
   TTrawl_f dialog(document_, help_);
-  board_.BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
+  board_.Inputs().BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
     shownH = Find<QLineEdit>(dialog, "Edit1")->text();
@@ -320,20 +328,20 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownH, "23.457");
   EXPECT_EQ(shownV, "-7.89");
-  EXPECT_EQ(board_.BridleAngleH, 23.45678L);
-  EXPECT_EQ(board_.BridleAngleV, -7.89012L);
+  EXPECT_EQ(board_.Inputs().BridleAngleH, 23.45678L);
+  EXPECT_EQ(board_.Inputs().BridleAngleV, -7.89012L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
-  board_.BridleAngleH = 15;
+  board_.Edit([&](DoorInputs& d) { d.BridleAngleH = 15; });
   document_.SetModified(false);
   TTrawl_f dialog(document_, help_);
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "30");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
-  EXPECT_EQ(board_.BridleAngleH, 15.0L);
+  EXPECT_EQ(board_.Inputs().BridleAngleH, 15.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
@@ -373,9 +381,11 @@ TEST_F(ScalarDialogs, KeelLayout) {
 }
 
 TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
-  board_.xk = 1.5L;
-  board_.yk = 0.2L;
-  board_.zk = 0.1L;
+  board_.Edit([&](DoorInputs& d) {
+    d.xk = 1.5L;
+    d.yk = 0.2L;
+    d.zk = 0.1L;
+  });
   document_.SetModified(false);
   TKOrg_f dialog(document_, help_);
   QString x, y, z;
@@ -391,40 +401,44 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   EXPECT_EQ(y, "0");
   EXPECT_EQ(x, "1");
   EXPECT_EQ(z, "0.25");
-  EXPECT_NEAR(board_.xk, 1, kTol);
-  EXPECT_NEAR(board_.yk, 0, kTol);
-  EXPECT_NEAR(board_.zk, 0.25, kTol);
+  EXPECT_NEAR(board_.Inputs().xk, 1, kTol);
+  EXPECT_NEAR(board_.Inputs().yk, 0, kTol);
+  EXPECT_NEAR(board_.Inputs().zk, 0.25, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
-  board_.xk = 1.5L;
-  board_.yk = 0.2L;
-  board_.zk = 0.1L;
+  board_.Edit([&](DoorInputs& d) {
+    d.xk = 1.5L;
+    d.yk = 0.2L;
+    d.zk = 0.1L;
+  });
   TKOrg_f dialog(document_, help_);
   // A data file read since the dialog was created.
-  board_.xk = 2.34567L;
-  board_.yk = 0.1237L;
-  board_.zk = 0.5L;
+  board_.Edit([&](DoorInputs& d) {
+    d.xk = 2.34567L;
+    d.yk = 0.1237L;
+    d.zk = 0.5L;
+  });
   document_.SetModified(false);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_NEAR(board_.xk, 2.346, kTol);
-  EXPECT_NEAR(board_.yk, 0.124, kTol);
-  EXPECT_NEAR(board_.zk, 0.5, kTol);
+  EXPECT_NEAR(board_.Inputs().xk, 2.346, kTol);
+  EXPECT_NEAR(board_.Inputs().yk, 0.124, kTol);
+  EXPECT_NEAR(board_.Inputs().zk, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
-  board_.xk = 2.34567L;
+  board_.Edit([&](DoorInputs& d) { d.xk = 2.34567L; });
   document_.SetModified(false);
   TKOrg_f dialog(document_, help_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_EQ(board_.xk, 2.34567L);
+  EXPECT_EQ(board_.Inputs().xk, 2.34567L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
-  board_.xk = 1.5L;
+  board_.Edit([&](DoorInputs& d) { d.xk = 1.5L; });
   document_.SetModified(false);
   TKOrg_f dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
@@ -432,7 +446,7 @@ TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.xk, 1.5L);
+  EXPECT_EQ(board_.Inputs().xk, 1.5L);
   EXPECT_FALSE(document_.IsModified());
 }
 

@@ -174,12 +174,12 @@ class SingleVariable : public ::testing::Test {
   }
 
   // The moment of the door, on its own, at the tilt with the value given to the field.
-  XYZ MomentWith(long double TBoard::*field, long double value) const {
+  XYZ MomentWith(long double DoorInputs::*field, long double value) const {
     TBoard door = app_->Board();
     door.*field = value;
     door.ComputeGeometry();
     door.Evaluate(kTiltX * kDegree, kTiltY * kDegree, kTiltZ * kDegree);
-    return door.TotalMoment;
+    return door.Result().TotalMoment;
   }
 
   std::unique_ptr<DoorTrimApp> app_;
@@ -201,7 +201,7 @@ TEST_F(SingleVariable, MarkingColoursTheFieldRedAndShowsItInTheBalancePanel) {
   proj_->findChild<QAction*>("MarkVariable1")->trigger();
   EXPECT_EQ(BaseColour(Field("zg")), VariableBindings::kVariableColour);
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
-  EXPECT_EQ(app_->Variables().ActiveVar().Value, &app_->Board().zg);
+  EXPECT_EQ(app_->Variables().ActiveVar().Value, &app_->Board().Inputs().zg);
   EXPECT_EQ(InBalance<QLabel>("Label21")->text(), "zg:");
 }
 
@@ -242,8 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnds) {
   const int x0 = MainParamIndex("x0");
-  app_->Board().Ranges[x0].From = 0.123456789L;
-  app_->Board().Ranges[x0].To = 2;
+  app_->Board().Inputs().Ranges[x0].From = 0.123456789L;
+  app_->Board().Inputs().Ranges[x0].To = 2;
   ShowProjections();
   ASSERT_FALSE(proj_->FieldsChanged());
   QColor colourWhileOpen;
@@ -260,8 +260,8 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
   EXPECT_EQ(description, "Abscissa of Warp attachment point, [m]");
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
   // Rounded to the four decimals shown, but not a change of the user's.
-  EXPECT_NEAR(app_->Board().Ranges[x0].From, 0.1235L, kExact);
-  EXPECT_EQ(app_->Board().Ranges[x0].To, 2);
+  EXPECT_NEAR(app_->Board().Inputs().Ranges[x0].From, 0.1235L, kExact);
+  EXPECT_EQ(app_->Board().Inputs().Ranges[x0].To, 2);
   EXPECT_FALSE(proj_->FieldsChanged());
   EXPECT_FALSE(app_->Document().IsModified());
 }
@@ -279,8 +279,8 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   });
   FocusField("zh");
   proj_->findChild<QAction*>("SpecifyRange1")->trigger();
-  EXPECT_EQ(app_->Board().Ranges[zh].From, 0.5L);
-  EXPECT_EQ(app_->Board().Ranges[zh].To, 0);
+  EXPECT_EQ(app_->Board().Inputs().Ranges[zh].From, 0.5L);
+  EXPECT_EQ(app_->Board().Inputs().Ranges[zh].To, 0);
   EXPECT_TRUE(proj_->FieldsChanged());
   EXPECT_TRUE(app_->Document().IsModified());
 }
@@ -297,13 +297,13 @@ TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
   // A dialog would have run its modal loop inside the click, and the watch would have seen it.
   EXPECT_FALSE(opened);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(app_->Board().G, before.G);
+  EXPECT_EQ(app_->Board().Inputs().G, before.Inputs().G);
   balance_->hide();
 }
 
 TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   const int g = MainParamIndex("G");
-  app_->Board().Ranges[g] = Range{100, 20000, 0};
+  app_->Board().Inputs().Ranges[g] = Range{100, 20000, 0};
   Mark("G");
   balance_->show();
   QString description, from, to, current, helpPage;
@@ -350,7 +350,7 @@ class SolveStore : public SingleVariable, public ::testing::WithParamInterface<S
 
 TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   const int g = MainParamIndex("G");
-  app_->Board().Ranges[g] = Range{1000, 2000, 0};
+  app_->Board().Inputs().Ranges[g] = Range{1000, 2000, 0};
   Mark("G");
   auto dialog = OpenSolve();
   MessageBoxScript boxes;
@@ -360,13 +360,13 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "Button2"), Qt::LeftButton);
   if (GetParam().stored) {
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(app_->Board().Ranges[g].From, std::stold(GetParam().from));
-    EXPECT_EQ(app_->Board().Ranges[g].To, std::stold(GetParam().to));
+    EXPECT_EQ(app_->Board().Inputs().Ranges[g].From, std::stold(GetParam().from));
+    EXPECT_EQ(app_->Board().Inputs().Ranges[g].To, std::stold(GetParam().to));
     EXPECT_TRUE(app_->Document().IsModified());
   } else {
     EXPECT_EQ(boxes.Texts(),
               std::vector<QString>{"Maximum less than minimum. Correct and try again."});
-    EXPECT_EQ(app_->Board().Ranges[g], (Range{1000, 2000, 0}));
+    EXPECT_EQ(app_->Board().Inputs().Ranges[g], (Range{1000, 2000, 0}));
     EXPECT_FALSE(app_->Document().IsModified());
     QTRY_VERIFY(Child<QLineEdit>(&*dialog, "Edit1")->hasFocus());
   }
@@ -381,22 +381,22 @@ INSTANTIATE_TEST_SUITE_P(Ranges, SolveStore,
 TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
   Mark("G");
-  const long double weight = app_->Board().G;
+  const long double weight = app_->Board().Inputs().G;
   const QString fieldText = Field("G")->text();
   const QString momentX = MomentXField()->text();
   auto dialog = OpenSolve();
   Solve(*dialog, "0", "20000", 2);  // moments around X
 
-  const long double found = app_->Board().G;
+  const long double found = app_->Board().Inputs().G;
   EXPECT_NE(found, weight);
-  EXPECT_LT(std::fabs(MomentWith(&TBoard::G, found).X), SingleVariableSearch::kZeroTolerance);
+  EXPECT_LT(std::fabs(MomentWith(&DoorInputs::G, found).X), SingleVariableSearch::kZeroTolerance);
   EXPECT_EQ(Child<QLineEdit>(&*dialog, "Edit3")->text(),
             UserNumberText("###########0.#######", found));
   EXPECT_EQ(MomentXField()->text(),
-            UserNumberText("######0.##", MomentWith(&TBoard::G, found).X / 1000));
+            UserNumberText("######0.##", MomentWith(&DoorInputs::G, found).X / 1000));
 
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(app_->Board().Inputs().G, weight);
   EXPECT_EQ(Field("G")->text(), fieldText);
   EXPECT_EQ(MomentXField()->text(), momentX);
   EXPECT_FALSE(app_->Document().IsModified());
@@ -408,16 +408,16 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
   auto dialog = OpenSolve();
   Solve(*dialog, "0.5", "5", 3);  // moments around Y: positive at both ends
   EXPECT_EQ(dialog->Evaluations(), 2 + SingleVariableSearch::kScanPoints);
-  const long double found = app_->Board().v;
+  const long double found = app_->Board().Inputs().v;
   const long double h = (5 - 0.5L) / SingleVariableSearch::kScanPoints;
   const long double steps = (found - 0.5L) / h;
   EXPECT_NEAR(steps, std::round(steps), kGeometryTol);
   for (int i = 0; i < SingleVariableSearch::kScanPoints; ++i)
-    EXPECT_GE(std::fabs(MomentWith(&TBoard::v, 0.5L + i * h).Y),
-              std::fabs(MomentWith(&TBoard::v, found).Y));
+    EXPECT_GE(std::fabs(MomentWith(&DoorInputs::v, 0.5L + i * h).Y),
+              std::fabs(MomentWith(&DoorInputs::v, found).Y));
 
   QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().v, found);
+  EXPECT_EQ(app_->Board().Inputs().v, found);
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
@@ -427,17 +427,17 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
   auto dialog = OpenSolve();
   Solve(*dialog, "11000", "12000", 4);  // moments around Z: the keel's depth moves in steps
   EXPECT_LE(dialog->Evaluations(), 2 + SingleVariableSearch::kMaxHalvings);
-  const long double found = app_->Board().G;
-  const long double moment = MomentWith(&TBoard::G, found).Z;
+  const long double found = app_->Board().Inputs().G;
+  const long double moment = MomentWith(&DoorInputs::G, found).Z;
   EXPECT_GE(std::fabs(moment), SingleVariableSearch::kZeroTolerance);
-  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 11000).Z));
-  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 12000).Z));
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 11000).Z));
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 12000).Z));
 }
 
 TEST_F(SingleVariable, CancelStopsARunningSearch) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
   Mark("G");
-  const long double weight = app_->Board().G;
+  const long double weight = app_->Board().Inputs().G;
   auto dialog = OpenSolve();
   Type(Child<QLineEdit>(&*dialog, "Edit1"), "0");
   Type(Child<QLineEdit>(&*dialog, "Edit2"), "20000");
@@ -447,13 +447,13 @@ TEST_F(SingleVariable, CancelStopsARunningSearch) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog->Searching());
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(app_->Board().Inputs().G, weight);
 }
 
 TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
   const int g = MainParamIndex("G");
-  app_->Board().G = 2;
-  app_->Board().Ranges[g] = Range{0, 10, 0};
+  app_->Board().Inputs().G = 2;
+  app_->Board().Inputs().Ranges[g] = Range{0, 10, 0};
   Mark("G");
   auto* shown = InBalance<QLineEdit>("Edit14");
   ASSERT_EQ(shown->text(), "2");
@@ -461,18 +461,18 @@ TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
   auto* vertical = InBalance<QLineEdit>("Edit12");
   balance_->show();
   QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 2);
+  EXPECT_EQ(app_->Board().Inputs().G, 2);
   EXPECT_EQ(shown->text(), "1.9");
   EXPECT_FALSE(app_->Document().IsModified());
   const QString verticalAtTwo = vertical->text();
   QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 1.9L);
+  EXPECT_EQ(app_->Board().Inputs().G, 1.9L);
   EXPECT_EQ(shown->text(), "1.8");
   EXPECT_TRUE(app_->Document().IsModified());
   // The balance window follows the lighter door.
   EXPECT_NE(vertical->text(), verticalAtTwo);
   QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 1.8L);
+  EXPECT_EQ(app_->Board().Inputs().G, 1.8L);
   EXPECT_EQ(shown->text(), "1.9");
   balance_->hide();
 }

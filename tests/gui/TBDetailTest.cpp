@@ -39,7 +39,7 @@ QString TextOf(const TBDetail_f& dialog, const char* name) {
 // A position in which every force has all three components, so that no cell is zero by
 // accident.
 void EvaluateTurned(TBoard& board, bool bottom) {
-  board.Bottom = bottom;
+  board.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
   board.Evaluate(4 * kDegree, -3 * kDegree, 25 * kDegree);
 }
 
@@ -72,9 +72,9 @@ QString SumText(long double value) {
 }
 
 const TForce& ForceOf(const TBoard& board, int col) {
-  const std::array<const TForce*, 6> forces = {&board.ForceWing,        &board.ForceStringer,
-                                               &board.ForceUpperBridle, &board.ForceLowerBridle,
-                                               &board.ForceGround,      &board.ForceGravity};
+  const std::array<const TForce*, 6> forces = {&board.Result().ForceWing,        &board.Result().ForceStringer,
+                                               &board.Result().ForceUpperBridle, &board.Result().ForceLowerBridle,
+                                               &board.Result().ForceGround,      &board.Result().ForceGravity};
   return *forces.at(static_cast<std::size_t>(col));
 }
 
@@ -204,8 +204,8 @@ TEST(TBDetailTest, OpeningSelectsTheWingForceXComponent) {
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
-  const XYZ& p = board.ForceWing.Point;
-  const XYZ& f = board.ForceWing.Force;
+  const XYZ& p = board.Result().ForceWing.Point;
+  const XYZ& f = board.Result().ForceWing.Force;
   EXPECT_EQ(TextOf(dialog, "Label10"), "Z:");
   EXPECT_EQ(TextOf(dialog, "Edit1"), Metres(p.Y));
   EXPECT_EQ(TextOf(dialog, "Label11"), "Y:");
@@ -236,7 +236,7 @@ TEST(TBDetailTest, GridsShowComponentsSumsAndMagnitudes) {
     }
     for (int row = 0; row < 3; ++row)
       EXPECT_EQ(Grid(dialog, "StringGrid2")->item(row, 0)->text(),
-                SumText(Component(board.TotalForce, row)))
+                SumText(Component(board.Result().TotalForce, row)))
           << "row " << row;
   }
 }
@@ -303,8 +303,8 @@ TEST(TBDetailTest, EveryShowingRefillsFromTheModel) {
   board.Evaluate(-6 * kDegree, 2 * kDegree, 35 * kDegree);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(1, 0)->text(), Newtons(board.ForceWing.Force.Y));
-  EXPECT_EQ(Grid(dialog, "StringGrid2")->item(0, 0)->text(), SumText(board.TotalForce.X));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(1, 0)->text(), Newtons(board.Result().ForceWing.Force.Y));
+  EXPECT_EQ(Grid(dialog, "StringGrid2")->item(0, 0)->text(), SumText(board.Result().TotalForce.X));
   ExpectSelected(dialog, board, 0, 0);
 }
 
@@ -334,7 +334,7 @@ TEST(TBDetailTest, ComingBackFromAnotherWindowRefills) {
   board.Evaluate(0, 0, 10 * kDegree);
   QApplication::setActiveWindow(&dialog);
   ASSERT_TRUE(dialog.isActiveWindow());
-  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(0, 1)->text(), Newtons(board.ForceStringer.Force.X));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(0, 1)->text(), Newtons(board.Result().ForceStringer.Force.X));
   ExpectSelected(dialog, board, 0, 0);
 }
 
@@ -350,7 +350,7 @@ TEST(TBDetailTest, ModalShowingClosesWithOK) {
     details->findChild<QPushButton*>("OKBtn")->click();
   });
   EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-  EXPECT_EQ(wingArm, Metres(board.ForceWing.Point.Y));
+  EXPECT_EQ(wingArm, Metres(board.Result().ForceWing.Point.Y));
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ const QColor kSilver(192, 192, 192);
 using Rows = std::initializer_list<std::initializer_list<long double>>;
 
 void SetHydro(TBoard& board, Rows rows) {
-  CoefTable& t = board.Hydro;
+  CoefTable& t = board.Inputs().Hydro;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -63,7 +63,7 @@ void SetHydro(TBoard& board, Rows rows) {
 }
 
 void SetKeel(TBoard& board, Rows rows) {
-  CoefTable& t = board.KeelGeom;
+  CoefTable& t = board.Inputs().KeelGeom;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -75,7 +75,7 @@ void SetKeel(TBoard& board, Rows rows) {
 }
 
 void SetGround(TBoard& board, Rows rows) {
-  CoefTable& t = board.Ground;
+  CoefTable& t = board.Inputs().Ground;
   t.Count = 0;
   for (const auto& row : rows) {
     t.At(t.Count, kGroundAngle) = row.begin()[0];

@@ -82,8 +82,10 @@ class MacroFixture : public ::testing::Test {
   // A door file of our own, told apart from the default door by its weight and mode.
   QString WriteDoor(const QString& name, long double weight, bool bottom) {
     TBoard door;
-    door.G = weight;
-    door.Bottom = bottom;
+    door.Edit([&](DoorInputs& d) {
+      d.G = weight;
+      d.Bottom = bottom;
+    });
     const QString path = dir_.filePath(name);
     EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
     return path;

@@ -36,7 +36,7 @@ TEST_F(MacroServerTest, FileOpenReadsTheDoorIntoTheWindow) {
   const QString midwater = WriteDoor("midwater.brd", 777, false);
   ASSERT_EQ(Execute("FileOpen|" + midwater).type(), QDBusMessage::ReplyMessage);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + midwater);
-  EXPECT_EQ(app_->Board().G, 777);
+  EXPECT_EQ(app_->Board().Inputs().G, 777);
   EXPECT_TRUE(Radio("RadioButton2")->isChecked());
   EXPECT_FALSE(Radio("RadioButton1")->isChecked());
 
@@ -50,11 +50,11 @@ TEST_F(MacroServerTest, FileOpenReadsTheDoorIntoTheWindow) {
 
 TEST_F(MacroServerTest, FileOpenOfAMissingFileChangesNothingAndSaysNothing) {
   MessageBoxScript boxes;
-  const long double weight = app_->Board().G;
+  const long double weight = app_->Board().Inputs().G;
   const QDBusMessage answer = Execute("FileOpen|" + dir_.filePath("none.brd"));
   EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage);
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(app_->Board().Inputs().G, weight);
   EXPECT_TRUE(boxes.Asked().empty());
 }
 
@@ -74,7 +74,7 @@ TEST_F(MacroServerTest, FileOpenOfAnUnreadableFileAnswersWithTheLoadersMessage) 
     EXPECT_EQ(answer.errorName(), MacroServer::kFileNotReadError);
     EXPECT_EQ(answer.errorMessage().toStdString(), expected.Message);
     EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + opened);
-    EXPECT_EQ(app_->Board().G, 555);
+    EXPECT_EQ(app_->Board().Inputs().G, 555);
     EXPECT_TRUE(Radio("RadioButton2")->isChecked());
   }
   EXPECT_TRUE(boxes.Asked().empty());
@@ -97,7 +97,7 @@ TEST_F(MacroServerTest, MacrosOfNoKnownFormDoNothing) {
     EXPECT_EQ(Execute(data).type(), QDBusMessage::ReplyMessage) << data.toStdString();
   }
   EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_NE(app_->Board().G, 999);
+  EXPECT_NE(app_->Board().Inputs().G, 999);
   EXPECT_EQ(published.count(), 0);
   EXPECT_EQ(ItemText(), "Edit1");
   EXPECT_FALSE(app_->Balance().isVisible());
@@ -146,11 +146,11 @@ TEST_F(MacroServerTest, AMacroWaitsForTheBalanceWindowOfTheOneBefore) {
   QDBusPendingCall second = DdeClient(kBusName, client_).Execute("FileOpen|" + door);
   EXPECT_EQ(ItemText(), AngleTexts());  // the second macro has arrived behind this
   EXPECT_FALSE(second.isFinished());
-  EXPECT_NE(app_->Board().G, 444);
+  EXPECT_NE(app_->Board().Inputs().G, 444);
   balance.findChild<QPushButton*>("OKBtn")->click();
   EXPECT_EQ(Await(second).type(), QDBusMessage::ReplyMessage);
   EXPECT_TRUE(first.isFinished());
-  EXPECT_EQ(app_->Board().G, 444);
+  EXPECT_EQ(app_->Board().Inputs().G, 444);
 }
 
 // A modal input dialog is the user's work in progress: a balance macro waits until it is

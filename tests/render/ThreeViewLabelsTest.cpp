@@ -47,7 +47,7 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
       const std::string path = std::string(DOORTRIM_SAMPLE_DOORS) + "/" + door.File + ".brd";
       ASSERT_TRUE(board.LoadFromFile(path).Ok) << path;
     }
-    board.Bottom = door.Bottom;
+    board.Edit([&](DoorInputs& d) { d.Bottom = door.Inputs().Bottom; });
     const ThreeViewDrawing::Angles angles{door.X * kDegree, door.Y * kDegree, door.Z * kDegree};
     board.Evaluate(angles[0], angles[1], angles[2]);
     ScaledCanvas side(ScaledCanvas::itMetafile);
@@ -64,7 +64,7 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
     for (const auto& [name, view] :
          {std::pair{"side", &side}, std::pair{"plan", &plan}, std::pair{"front", &front}}) {
       SCOPED_TRACE(std::string(*door.File ? door.File : "default") +
-                   (door.Bottom ? " bottom " : " midwater ") + name +
+                   (door.Inputs().Bottom ? " bottom " : " midwater ") + name +
                    (door.Points ? " with points" : ""));
       const auto texts = TextRects(*view);
       ASSERT_GE(texts.size(), 6u);

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "model/NewtonSolver.h"
-#include "report/BalanceFigures.h"
+#include "model/BalanceFigures.h"
 
 ParameterSweep::ParameterSweep(const TBoard& door, EditableField variable, long double from,
                                long double to, int count, BalanceMethod method, long double x,
@@ -33,7 +33,7 @@ bool ParameterSweep::Step() {
   if (Finished()) return true;
   SweepPoint point;
   point.Value = ValueAt(static_cast<int>(points_.size()));
-  door_.*(variable_.Field) = point.Value;
+  door_.Edit([this, &point](DoorInputs& inputs) { inputs.*(variable_.Field) = point.Value; });
   long double x = startX_, y = startY_, z = startZ_;
   if (method_ == BalanceMethod::Newton) {
     const NewtonResult r = NewtonSolver(door_, tolerance_).Solve(x, y, z);
@@ -44,7 +44,7 @@ bool ParameterSweep::Step() {
     const SolveResult r = door_.Solve(x, y, z, tolerance_);  // recomputes the geometry
     point.Converged = r.Converged;
     point.Iterations = r.Iterations;
-    const XYZ& m = door_.TotalMoment;
+    const XYZ& m = door_.Result().TotalMoment;
     point.MomentSum = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
   }
   point.RotX = x;

@@ -19,7 +19,7 @@ TEST(EditableFields, EveryNameIsUniqueAndFound) {
 }
 
 TEST(EditableFields, AssignChangesOnlyThatField) {
-  TBoard board;
+  DoorInputs board;
   EXPECT_FALSE(AssignField(board, "b=2.5"));
   EXPECT_EQ(board.b, 2.5L);
   EXPECT_EQ(board.bs, 3.4L);
@@ -33,7 +33,7 @@ TEST(EditableFields, AssignChangesOnlyThatField) {
 }
 
 TEST(EditableFields, BadAssignmentsNameTheProblemAndChangeNothing) {
-  TBoard board;
+  DoorInputs board;
   const long double before = board.G;
   auto problem = AssignField(board, "Weight=3");
   ASSERT_TRUE(problem);

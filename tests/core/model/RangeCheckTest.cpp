@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "model/EditableFields.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class StoreRangeCase : public ::testing::TestWithParam<RangeCase> {};
 TEST_P(StoreRangeCase, StoresOnlyARisingFiniteRange) {
   const RangeCase c = GetParam();
   EXPECT_EQ(CheckRange(c.from, c.to), c.fault);
-  TBoard door;
+  DoorInputs door;
   const int index = MainParamIndex("xg");
   const Range before = door.Ranges[index];
   EXPECT_EQ(StoreRange(door, index, c.from, c.to), c.fault);

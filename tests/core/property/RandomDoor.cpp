@@ -42,8 +42,8 @@ int RandomDoor::Integer(int low, int high) {
   return std::uniform_int_distribution<int>(low, high)(random_);
 }
 
-TBoard RandomDoor::Door() {
-  TBoard door;
+DoorInputs RandomDoor::Door() {
+  DoorInputs door;
   door.Bottom = Integer(0, 1) == 1;
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     door.*kMainParams[i].Field = Uniform(kMainSpans[i].Low, kMainSpans[i].High);
@@ -80,7 +80,6 @@ TBoard RandomDoor::Door() {
     keel.At(i, kKeelXi) = Uniform(0, 3);
     keel.At(i, kKeelYi) = Uniform(0, 0.3L);
   }
-  door.ComputeGeometry();
   return door;
 }
 

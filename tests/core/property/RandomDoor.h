@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "model/ViewSettings.h"
 
 // Random but valid doors for the property tests, from a fixed seed so that every run sees
@@ -15,7 +15,7 @@ class RandomDoor {
  public:
   explicit RandomDoor(std::uint64_t seed) : random_(seed) {}
 
-  TBoard Door();
+  DoorInputs Door();
   ViewSettings View();
   long double Uniform(long double low, long double high);
   int Integer(int low, int high);
