@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
+#include "io/DoorFileReader.h"
 #include "model/EditableFields.h"
 #include "model/NewtonSolver.h"
 #include "model/ParameterSweep.h"
 #include "model/PlaneMath.h"
-#include "io/DoorFileReader.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 

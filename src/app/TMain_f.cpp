@@ -284,7 +284,8 @@ bool TMain_f::CommandEnabled(Command command) const {
 
 void TMain_f::RunCommand(Command command) {
   if (!CommandEnabled(command)) return;
-  if (command == Command::Balance) app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
+  if (command == Command::Balance)
+    app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
   if (command == Command::Environment) app_.Envir().AdaptToMode(bottomButton_->isChecked());
   RunDialog(DialogOf(command));
 }

@@ -34,12 +34,12 @@
 #include "ThreeViewPicture.h"
 #include "UserLocale.h"
 #include "WindowReportSource.h"
+#include "model/BalanceFigures.h"
 #include "model/BalanceSearch.h"
 #include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
-#include "model/BalanceFigures.h"
 #include "report/BalanceUpdate.h"
 #include "report/CalcLog.h"
 #include "report/ReportTexts.h"
@@ -436,8 +436,8 @@ void TBalance_f::onBottomCaseClicked() {
 void TBalance_f::AskSensitivity() {
   long double sensitivity = board_.Sensitivity();
   services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(languageIndex_)),
-                       QString::fromStdString(SolverSensitivityPrompt(languageIndex_)),
-                       sensitivity, 5.0L, 1000.0L, 50.0L, 15, 1);
+                       QString::fromStdString(SolverSensitivityPrompt(languageIndex_)), sensitivity,
+                       5.0L, 1000.0L, 50.0L, 15, 1);
   board_.SetSensitivity(sensitivity);
 }
 

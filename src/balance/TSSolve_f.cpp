@@ -247,8 +247,7 @@ void TSSolve_f::SetCommandsEnabled(bool enabled) {
 
 void TSSolve_f::accept() {
   if (Searching()) return;
-  if (board_.Inputs().*kMainParams[variable_.Index].Field != savedValue_)
-    document_.MarkModified();
+  if (board_.Inputs().*kMainParams[variable_.Index].Field != savedValue_) document_.MarkModified();
   QDialog::accept();
 }
 

@@ -15,10 +15,10 @@
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
 #include "lang/LanguageFile.h"
+#include "model/BalanceFigures.h"
 #include "model/EditableFields.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "model/BalanceFigures.h"
 #include "report/BalanceUpdate.h"
 
 namespace {
@@ -123,8 +123,8 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
   const int edit = number("edit");
   if (form == "Envir_f" && edit >= 1 && edit <= 3) {
     kind = Kind::EditF;
-    const std::array<long double, 3> values = {board_.Inputs().WaterDensity, board_.Inputs().GroundDensity,
-                                               board_.Inputs().GroundCoef};
+    const std::array<long double, 3> values = {
+        board_.Inputs().WaterDensity, board_.Inputs().GroundDensity, board_.Inputs().GroundCoef};
     text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
@@ -133,7 +133,8 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     return true;
   }
   if (form == "KOrg_f" && edit >= 1 && edit <= 3) {
-    const std::array<long double, 3> values = {board_.Inputs().xk, board_.Inputs().yk, board_.Inputs().zk};
+    const std::array<long double, 3> values = {board_.Inputs().xk, board_.Inputs().yk,
+                                               board_.Inputs().zk};
     text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
@@ -213,8 +214,8 @@ LinkedControl CliReportSource::Control(std::string_view form, std::string_view n
 
 ReportPicture CliReportSource::Picture(std::string_view form, std::string_view name) const {
   if (form == "Proj_f") {
-    const std::array<const std::string*, 3> files = {&board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture,
-                                                     &board_.Inputs().SidePicture};
+    const std::array<const std::string*, 3> files = {
+        &board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture, &board_.Inputs().SidePicture};
     const std::array<const char*, 3> builtIn = {
         ":/pictures/proj_front.svg", ":/pictures/proj_plan.svg", ":/pictures/proj_side.svg"};
     const int view = name == "Image1" ? 0 : name == "Image2" ? 1 : name == "Image3" ? 2 : -1;

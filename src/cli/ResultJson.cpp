@@ -1,8 +1,8 @@
 #include "ResultJson.h"
 
+#include "model/BalanceFigures.h"
 #include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
-#include "model/BalanceFigures.h"
 
 namespace {
 using Json = nlohmann::ordered_json;

@@ -27,7 +27,7 @@ constexpr int kFieldWidth = 79;
 
 // The model's keel origin, in the order of the rows.
 constexpr std::array<long double DoorInputs::*, 3> kCoordinates = {&DoorInputs::xk, &DoorInputs::yk,
-                                                               &DoorInputs::zk};
+                                                                   &DoorInputs::zk};
 
 QString Shown(long double value) {
   return UserNumberText(kCoordinateFormat, value);

@@ -270,8 +270,8 @@ void TProj_f::onOpenPicturesClicked() {
 }
 
 bool TProj_f::LoadPictureFiles() {
-  const std::string* names[ProjUi::kPageCount] = {&board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture,
-                                                  &board_.Inputs().SidePicture};
+  const std::string* names[ProjUi::kPageCount] = {
+      &board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture, &board_.Inputs().SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   std::array<QString, ProjUi::kPageCount> files;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {

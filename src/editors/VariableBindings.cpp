@@ -139,8 +139,7 @@ void VariableBindings::EditRange() {
     board_.Edit([this, &read](DoorInputs& d) { d.Ranges[rangeTarget_.Index] = read; });
     // A range the user edited is door data of its own: it must not be lost when the
     // projections dialog itself is cancelled.
-    if (result == TRange_f::kRangeChanged && !(read == before))
-      document_.MarkModified();
+    if (result == TRange_f::kRangeChanged && !(read == before)) document_.MarkModified();
   }
   SetFieldColour(field, remembered);
 }

@@ -256,7 +256,8 @@ class ViewPainter {
     k_ = forceScale_;
     LMark(board_.Result().PosWingHydro, board_.Result().ForceWing.Force);
     LMark(board_.Result().PosStringerHydro, board_.Result().ForceStringer.Force);
-    if (board_.Inputs().Bottom) LMark(board_.Result().PosKeelOrigin, board_.Result().ForceGround.Force);
+    if (board_.Inputs().Bottom)
+      LMark(board_.Result().PosKeelOrigin, board_.Result().ForceGround.Force);
     Gravity();
     Bridle(board_.Result().PosUpperBridle, board_.Result().ForceUpperBridle.Force);
     Bridle(board_.Result().PosLowerBridle, board_.Result().ForceLowerBridle.Force);
@@ -358,7 +359,8 @@ void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
   ComputeBoundingBox(board.Result(), scale);
   ViewFlags shown = flags;
   // No force at all: nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board.Result(), board.Inputs().b, scale)) shown.Forces = false;
+  if (flags.Forces && !ScaleForceArrows(board.Result(), board.Inputs().b, scale))
+    shown.Forces = false;
 
   // Each axis's drawing region, with room around the door.
   const XYZ& low = scale.BoxLow;
@@ -410,7 +412,8 @@ void ThreeViewDrawing::RedrawDoorViews(const TBoard& board, ViewScale& scale,
   ComputeBoundingBox(board.Result(), scale);
   ViewFlags shown = flags;
   // With every force zero there is nothing to scale and no arrow to draw.
-  if (shown.Forces && !ScaleForceArrows(board.Result(), board.Inputs().b, scale)) shown.Forces = false;
+  if (shown.Forces && !ScaleForceArrows(board.Result(), board.Inputs().b, scale))
+    shown.Forces = false;
 
   const XYZ& box = scale.BoxLow;
   const XYZ& size = scale.BoxSize;

@@ -77,7 +77,8 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
   const std::vector<Expected> pages = {
       {1,
        {"DoorTrim Balance Report", "General Data :", "FRONT VIEW", "y0:", "Force of gravity",
-        FormatFloat("######0.#", board.Inputs().G), FormatFloat("#0.###", board.Inputs().WaterDensity)}},
+        FormatFloat("######0.#", board.Inputs().G),
+        FormatFloat("#0.###", board.Inputs().WaterDensity)}},
       {2, {"PLAN VIEW", "xc0:", FormatFloat("########0", board.Inputs().R)}},
       {3, {"SIDE VIEW", "zc1:", FormatFloat("#0.###", board.Inputs().zc1)}},
       {4, {"Hydrodynamic Coefficients", "Cx", "Cd", "deg"}},

@@ -24,8 +24,8 @@
 #include "TSpinButton.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "model/PlaneMath.h"
 #include "model/BalanceFigures.h"
+#include "model/PlaneMath.h"
 
 namespace {
 

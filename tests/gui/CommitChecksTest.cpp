@@ -109,7 +109,8 @@ struct FieldCase {
 const std::vector<FieldCase>& FieldCases() {
   static const std::vector<FieldCase> cases = {
       {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &DoorInputs::BridleAngleH, 10, false},
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5, false},
+      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5,
+       false},
       {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &DoorInputs::xk, 1, false},
       {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &DoorInputs::yk, 0, false},
       {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &DoorInputs::zk, 0, false},

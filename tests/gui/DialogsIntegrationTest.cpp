@@ -71,7 +71,8 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
   });
   EXPECT_EQ(door.Inputs().x0, 1.05L);
   EXPECT_TRUE(app_->Document().IsModified());
-  EXPECT_NEAR(door.Body().PtGravity.X, door.Inputs().x0 - door.Inputs().xg, kGeometryTol);  // recomputed
+  EXPECT_NEAR(door.Body().PtGravity.X, door.Inputs().x0 - door.Inputs().xg,
+              kGeometryTol);  // recomputed
 
   const int hydroRows = door.Inputs().Hydro.Count;
   Through("Button4", [](QWidget* d) {

@@ -206,8 +206,9 @@ TEST_F(Projections, LeavingAFieldRecomputesEvaluatesAndRedraws) {
   // The side view shows the wing's force point (points are on at first) where it now is.
   const ScPic& side = *Find<ScPic>("ScSide");
   PictureProbe probe(side.Picture());
-  EXPECT_TRUE(
-      probe.HasDot(kRed, Pixel(side, expected.Result().PosWingHydro.X, expected.Result().PosWingHydro.Z), 5, kDotTol))
+  EXPECT_TRUE(probe.HasDot(
+      kRed, Pixel(side, expected.Result().PosWingHydro.X, expected.Result().PosWingHydro.Z), 5,
+      kDotTol))
       << probe.Dump().toStdString();
 }
 
@@ -295,13 +296,15 @@ TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
   Action("ShowForces1")->trigger();
   const TBoard door = Evaluated(TBoard());
   long double largest = 0;
-  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer, &door.Result().ForceGravity,
-                          &door.Result().ForceUpperBridle, &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
+  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                          &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                          &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
   EXPECT_NEAR(dialog_->Scale().MaxForce, largest, kReferenceTol);
-  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.Inputs().b / dialog_->Scale().MaxForce / 3, kScaleTol);
+  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.Inputs().b / dialog_->Scale().MaxForce / 3,
+              kScaleTol);
   // The arrows are drawn: the gravity component is a red line down from G in the front view.
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());

@@ -72,9 +72,10 @@ QString SumText(long double value) {
 }
 
 const TForce& ForceOf(const TBoard& board, int col) {
-  const std::array<const TForce*, 6> forces = {&board.Result().ForceWing,        &board.Result().ForceStringer,
-                                               &board.Result().ForceUpperBridle, &board.Result().ForceLowerBridle,
-                                               &board.Result().ForceGround,      &board.Result().ForceGravity};
+  const std::array<const TForce*, 6> forces = {
+      &board.Result().ForceWing,        &board.Result().ForceStringer,
+      &board.Result().ForceUpperBridle, &board.Result().ForceLowerBridle,
+      &board.Result().ForceGround,      &board.Result().ForceGravity};
   return *forces.at(static_cast<std::size_t>(col));
 }
 
@@ -303,7 +304,8 @@ TEST(TBDetailTest, EveryShowingRefillsFromTheModel) {
   board.Evaluate(-6 * kDegree, 2 * kDegree, 35 * kDegree);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(1, 0)->text(), Newtons(board.Result().ForceWing.Force.Y));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(1, 0)->text(),
+            Newtons(board.Result().ForceWing.Force.Y));
   EXPECT_EQ(Grid(dialog, "StringGrid2")->item(0, 0)->text(), SumText(board.Result().TotalForce.X));
   ExpectSelected(dialog, board, 0, 0);
 }
@@ -334,7 +336,8 @@ TEST(TBDetailTest, ComingBackFromAnotherWindowRefills) {
   board.Evaluate(0, 0, 10 * kDegree);
   QApplication::setActiveWindow(&dialog);
   ASSERT_TRUE(dialog.isActiveWindow());
-  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(0, 1)->text(), Newtons(board.Result().ForceStringer.Force.X));
+  EXPECT_EQ(Grid(dialog, "StringGrid1")->item(0, 1)->text(),
+            Newtons(board.Result().ForceStringer.Force.X));
   ExpectSelected(dialog, board, 0, 0);
 }
 

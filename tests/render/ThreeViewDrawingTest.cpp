@@ -199,8 +199,10 @@ TEST(ThreeViewParts, SideViewOutlinesLinesAxesAndLetters) {
       outlineAgain = true;
   }
   EXPECT_TRUE(outlineAgain);
-  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[0]), px(board.Result().PosWingAxes[1])));
-  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[2]), px(board.Result().PosWingAxes[3])));
+  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[0]),
+                            px(board.Result().PosWingAxes[1])));
+  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[2]),
+                            px(board.Result().PosWingAxes[3])));
 
   const auto& str = board.Result().PosStringerOutline;
   EXPECT_TRUE(HasQuad(probe, kStringerFill, {px(str[0]), px(str[1]), px(str[2]), px(str[3])}));
@@ -209,10 +211,10 @@ TEST(ThreeViewParts, SideViewOutlinesLinesAxesAndLetters) {
       FindLine(probe, kBlack, px(board.Result().PosBracket[0]), px(board.Result().PosBracket[1]));
   ASSERT_NE(bracket, nullptr);
   EXPECT_EQ(bracket->Width, 5);
-  EXPECT_TRUE(
-      probe.HasLine(kBlack, px(board.Result().PosUpperBridleLine[0]), px(board.Result().PosUpperBridleLine[1])));
-  EXPECT_TRUE(
-      probe.HasLine(kBlack, px(board.Result().PosLowerBridleLine[0]), px(board.Result().PosLowerBridleLine[1])));
+  EXPECT_TRUE(probe.HasLine(kBlack, px(board.Result().PosUpperBridleLine[0]),
+                            px(board.Result().PosUpperBridleLine[1])));
+  EXPECT_TRUE(probe.HasLine(kBlack, px(board.Result().PosLowerBridleLine[0]),
+                            px(board.Result().PosLowerBridleLine[1])));
 
   // The axes through the warp point, each with an arrowhead, and their letters.
   const long double dh = side.XExtent / 100;
@@ -324,7 +326,8 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
     EXPECT_EQ(probe.FindText("K"), nullptr);
     EXPECT_EQ(probe.FindText("Kx"), nullptr);
     EXPECT_EQ(probe.FindText("Kz"), nullptr);
-    EXPECT_FALSE(HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
+    EXPECT_FALSE(
+        HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
     EXPECT_NE(probe.FindText("W"), nullptr);
 
     // Keel dots: both ends of every row but the tip's, turned with the door when asked.
@@ -335,7 +338,8 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
     for (int i = 0; i < keel.Count; ++i) {
       for (int end : {-1, 1}) {
         if (i == 0 && end == 1) continue;
-        const XYZ body{board.Inputs().x0 - board.Inputs().xk + end * keel.At(i, kKeelXi) / 2, board.Inputs().y0 + board.Inputs().yk,
+        const XYZ body{board.Inputs().x0 - board.Inputs().xk + end * keel.At(i, kKeelXi) / 2,
+                       board.Inputs().y0 + board.Inputs().yk,
                        board.Inputs().zk - board.Inputs().z0 + keel.At(i, kKeelZi)};
         const QPointF at = Pixel(*views.Side, View::Side, turn.Apply(body));
         EXPECT_TRUE(probe.HasDot(kBlack, at, 3, kDotTol)) << "row " << i << " end " << end;
@@ -356,7 +360,8 @@ TEST(ThreeViewPoints, BottomTrawlingShowsKeelPointAndGroundForce) {
   PictureProbe probe(views.Side->Picture());
   EXPECT_NE(probe.FindText("K"), nullptr);
   EXPECT_NE(probe.FindText("Kz"), nullptr);
-  EXPECT_TRUE(HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
+  EXPECT_TRUE(
+      HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
 }
 
 TEST(ThreeViewForces, LMarkOfTheWingForce) {
@@ -426,14 +431,16 @@ TEST(ThreeViewForces, PlanViewGravityIsADotWithoutLabel) {
   Views views;
   views.Redraw(board, ViewFlags{}, Radians(1, -2, 26));
   PictureProbe plan(views.Plan->Picture());
-  EXPECT_TRUE(plan.HasDot(kRed, Pixel(*views.Plan, View::Plan, board.Result().PosGravity), 0, kDotTol));
+  EXPECT_TRUE(
+      plan.HasDot(kRed, Pixel(*views.Plan, View::Plan, board.Result().PosGravity), 0, kDotTol));
   EXPECT_EQ(plan.FindText("Gy"), nullptr);
   // The side view draws it down from G, G * ForceScale long, labelled.
   PictureProbe side(views.Side->Picture());
   const XYZ& g = board.Result().PosGravity;
   const QPointF from = Pixel(*views.Side, View::Side, g);
-  const QPointF to(views.Side->XToPixel(g.X),
-                   views.Side->YToPixel(g.Z + views.Scale.ForceScale * board.Result().ForceGravity.Force.Z));
+  const QPointF to(
+      views.Side->XToPixel(g.X),
+      views.Side->YToPixel(g.Z + views.Scale.ForceScale * board.Result().ForceGravity.Force.Z));
   EXPECT_TRUE(side.HasLine(kRed, from, to));
   EXPECT_NE(side.FindText("Gz"), nullptr);
 }
@@ -554,15 +561,19 @@ TEST(ThreeViewDegenerate, NoForcesDrawNoArrowsButTheDoor) {
 
 TEST(ThreeViewDegenerate, DoorOfNoSizeDrawsWithoutNan) {
   TBoard board = DoorAt(0, 0, 0);
-  for (auto* outline : {&board.Result().PosWingOutline, &board.Result().PosWingAxes, &board.Result().PosStringerOutline})
+  for (auto* outline : {&board.Result().PosWingOutline, &board.Result().PosWingAxes,
+                        &board.Result().PosStringerOutline})
     outline->fill(XYZ{});
-  for (auto* pair : {&board.Result().PosBracket, &board.Result().PosUpperBridleLine, &board.Result().PosLowerBridleLine})
+  for (auto* pair : {&board.Result().PosBracket, &board.Result().PosUpperBridleLine,
+                     &board.Result().PosLowerBridleLine})
     pair->fill(XYZ{});
-  for (XYZ* p : {&board.Result().PosWingHydro, &board.Result().PosStringerHydro, &board.Result().PosGravity,
-                 &board.Result().PosUpperBridle, &board.Result().PosLowerBridle, &board.Result().PosKeelOrigin})
+  for (XYZ* p : {&board.Result().PosWingHydro, &board.Result().PosStringerHydro,
+                 &board.Result().PosGravity, &board.Result().PosUpperBridle,
+                 &board.Result().PosLowerBridle, &board.Result().PosKeelOrigin})
     *p = XYZ{};
-  for (TForce* f : {&board.Result().ForceWing, &board.Result().ForceStringer, &board.Result().ForceGravity,
-                    &board.Result().ForceUpperBridle, &board.Result().ForceLowerBridle, &board.Result().ForceGround})
+  for (TForce* f : {&board.Result().ForceWing, &board.Result().ForceStringer,
+                    &board.Result().ForceGravity, &board.Result().ForceUpperBridle,
+                    &board.Result().ForceLowerBridle, &board.Result().ForceGround})
     f->Force = XYZ{};
   board.Edit([&](DoorInputs& d) { d.KeelGeom.Count = 0; });
   Views views;

@@ -86,7 +86,8 @@ std::vector<LabelRequest> ForceLabels(const TBoard& board, long double forceScal
   LabelList list(view, a, t);
   list.LMark(board.Result().PosWingHydro, board.Result().ForceWing.Force, k, "W");
   list.LMark(board.Result().PosStringerHydro, board.Result().ForceStringer.Force, k, "S");
-  if (board.Inputs().Bottom) list.LMark(board.Result().PosKeelOrigin, board.Result().ForceGround.Force, k, "K");
+  if (board.Inputs().Bottom)
+    list.LMark(board.Result().PosKeelOrigin, board.Result().ForceGround.Force, k, "K");
   // Gravity: down from G, labelled beside its tip.
   const XYZ& g = board.Result().PosGravity;
   const XYZ& weight = board.Result().ForceGravity.Force;

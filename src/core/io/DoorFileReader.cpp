@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "model/CoefTable.h"
-#include "model/EditableFields.h"
 #include "model/DoorInputs.h"
+#include "model/EditableFields.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 
@@ -135,7 +135,8 @@ constexpr std::array<std::string_view, 3> kAxisNames = {"X", "Y", "Z"};
 
 }  // namespace
 
-DoorFileResult DoorFileReader::ReadFile(const std::string& path, DoorInputs& door, ViewSettings& view) {
+DoorFileResult DoorFileReader::ReadFile(const std::string& path, DoorInputs& door,
+                                        ViewSettings& view) {
   namespace fs = std::filesystem;
   DoorFileResult result;
   std::error_code ec;
@@ -377,7 +378,6 @@ bool DoorFileReader::Fail(int line, const std::string& message) {
 bool DoorFileReader::FailExpected(const std::string& what, const std::string& found) {
   return Fail(recordLine_, "expected " + what + ", found " + found);
 }
-
 
 DoorFileResult DoorFileReader::Load(const std::string& path, DoorInputs& door, ViewSettings* view) {
   // Read into a scratch door, so that a file that fails half-way changes nothing here. The

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "model/CoefTable.h"
-#include "model/EditableFields.h"
 #include "model/DoorInputs.h"
+#include "model/EditableFields.h"
 #include "numbers/NumberFormat.h"
 
 namespace {

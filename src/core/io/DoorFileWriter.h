@@ -29,7 +29,8 @@ class DoorFileWriter {
   // reader would refuse, or a picture name holding a line break.
   static std::optional<std::string> Unwritable(const DoorInputs& door, const ViewSettings& view);
 
-  DoorFileResult Save(const std::string& path, const DoorInputs& door, const ViewSettings& view) const;
+  DoorFileResult Save(const std::string& path, const DoorInputs& door,
+                      const ViewSettings& view) const;
 
  private:
   AtomicFileWriter writer_;

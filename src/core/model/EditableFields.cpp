@@ -6,12 +6,14 @@
 #include "numbers/QuotedToken.h"
 
 const std::array<EditableField, kMainParamCount> kMainParams = {{
-    {"y0", &DoorInputs::y0},   {"yc0", &DoorInputs::yc0}, {"yc1", &DoorInputs::yc1}, {"yh", &DoorInputs::yh},
-    {"ys", &DoorInputs::ys},   {"yg", &DoorInputs::yg},   {"G", &DoorInputs::G},     {"x0", &DoorInputs::x0},
-    {"xc0", &DoorInputs::xc0}, {"xc1", &DoorInputs::xc1}, {"xg", &DoorInputs::xg},   {"R", &DoorInputs::R},
-    {"v", &DoorInputs::v},     {"Fs", &DoorInputs::Fs},   {"b", &DoorInputs::b},     {"zh", &DoorInputs::zh},
-    {"zs", &DoorInputs::zs},   {"zg", &DoorInputs::zg},   {"z0", &DoorInputs::z0},   {"zc0", &DoorInputs::zc0},
-    {"zc1", &DoorInputs::zc1}, {"H", &DoorInputs::H},     {"F", &DoorInputs::F},
+    {"y0", &DoorInputs::y0},   {"yc0", &DoorInputs::yc0}, {"yc1", &DoorInputs::yc1},
+    {"yh", &DoorInputs::yh},   {"ys", &DoorInputs::ys},   {"yg", &DoorInputs::yg},
+    {"G", &DoorInputs::G},     {"x0", &DoorInputs::x0},   {"xc0", &DoorInputs::xc0},
+    {"xc1", &DoorInputs::xc1}, {"xg", &DoorInputs::xg},   {"R", &DoorInputs::R},
+    {"v", &DoorInputs::v},     {"Fs", &DoorInputs::Fs},   {"b", &DoorInputs::b},
+    {"zh", &DoorInputs::zh},   {"zs", &DoorInputs::zs},   {"zg", &DoorInputs::zg},
+    {"z0", &DoorInputs::z0},   {"zc0", &DoorInputs::zc0}, {"zc1", &DoorInputs::zc1},
+    {"H", &DoorInputs::H},     {"F", &DoorInputs::F},
 }};
 
 const std::array<EditableField, 8> kEnvironmentFields = {{

@@ -87,7 +87,8 @@ long double KeelGround::KeelSideArea(long double z) const {
 
 long double KeelGround::GroundResistance() const {
   const long double cx = Interpolate(board_.Inputs().Ground, kGroundCx, gamma_ / kDegree);
-  return -cx * board_.Inputs().GroundDensity * board_.Inputs().v * board_.Inputs().v * KeelSideArea(PenetrationDepth()) / 2;
+  return -cx * board_.Inputs().GroundDensity * board_.Inputs().v * board_.Inputs().v *
+         KeelSideArea(PenetrationDepth()) / 2;
 }
 
 int KeelGround::OutlineCount() const {

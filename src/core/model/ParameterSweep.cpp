@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "model/NewtonSolver.h"
 #include "model/BalanceFigures.h"
+#include "model/NewtonSolver.h"
 
 ParameterSweep::ParameterSweep(const TBoard& door, EditableField variable, long double from,
                                long double to, int count, BalanceMethod method, long double x,

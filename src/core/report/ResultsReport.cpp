@@ -5,9 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "model/BalanceFigures.h"
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
-#include "model/BalanceFigures.h"
 #include "report/ReportTexts.h"
 
 namespace {
@@ -83,8 +83,10 @@ std::string ResultsReportText(const TBoard& board, int language, const std::stri
   out.Text(kLabelInitialPointsColumns);
   out.Separator();
   out.Point(kLabelWarpPoint, XYZ(board.Inputs().x0, board.Inputs().y0, board.Inputs().z0));
-  out.Point(kLabelUpperBridlePoint, XYZ(board.Inputs().xc0, board.Inputs().yc0, board.Inputs().zc0));
-  out.Point(kLabelLowerBridlePoint, XYZ(board.Inputs().xc1, board.Inputs().yc1, board.Inputs().zc1));
+  out.Point(kLabelUpperBridlePoint,
+            XYZ(board.Inputs().xc0, board.Inputs().yc0, board.Inputs().zc0));
+  out.Point(kLabelLowerBridlePoint,
+            XYZ(board.Inputs().xc1, board.Inputs().yc1, board.Inputs().zc1));
   out.Text(kLabelWingHydroHeading);
   out.PointWithoutX(kLabelWingHydroPoint, board.Inputs().yh, board.Inputs().zh);
   if (stringer) {

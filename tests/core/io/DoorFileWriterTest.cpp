@@ -16,8 +16,8 @@
 
 #include "io/DoorFileReader.h"
 #include "io/DoorFileWriter.h"
-#include "model/EditableFields.h"
 #include "model/DoorInputs.h"
+#include "model/EditableFields.h"
 #include "model/ViewSettings.h"
 #include "support/DoorCompare.h"
 #include "support/TempFolder.h"
@@ -215,11 +215,14 @@ struct Unwritable {
 TEST(DoorFileSave, RefusesADoorThatWouldNotReadBack) {
   const Unwritable cases[] = {
       {"keys",
-       [](DoorInputs& d, ViewSettings&) { d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle); },
+       [](DoorInputs& d, ViewSettings&) {
+         d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle);
+       },
        "Hydro table, row 4: Angle 20 must be greater than the previous row's 20"},
       {"one row", [](DoorInputs& d, ViewSettings&) { d.Ground.Count = 1; },
        "Ground table: the table needs at least 2 rows, it has 1"},
-      {"nan", [](DoorInputs& d, ViewSettings&) { d.G = std::nanl(""); }, "G must be a finite number"},
+      {"nan", [](DoorInputs& d, ViewSettings&) { d.G = std::nanl(""); },
+       "G must be a finite number"},
       {"range", [](DoorInputs& d, ViewSettings&) { d.Ranges[11].To = HUGE_VALL; },
        "R range To is not a finite number"},
       {"tiny", [](DoorInputs& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },

@@ -61,7 +61,8 @@ TEST(SampleDoors, BalanceInBottomTrawlingWithTheDefaultSettings) {
     long double x = view.Angles[0], y = view.Angles[1], z = view.Angles[2];
     const SolveResult result = door.Solve(x, y, z, kSolveTolerance);
     EXPECT_TRUE(result.Converged) << result.Iterations;
-    const long double moments = std::fabs(door.Result().TotalMoment.X) + std::fabs(door.Result().TotalMoment.Y) +
+    const long double moments = std::fabs(door.Result().TotalMoment.X) +
+                                std::fabs(door.Result().TotalMoment.Y) +
                                 std::fabs(door.Result().TotalMoment.Z);
     EXPECT_LT(moments, kSolveTolerance);
     const long double attack = door.Result().WingAttack / kDegree;
@@ -79,7 +80,8 @@ TEST(SampleDoors, CurvedAndVDoorsLiftMoreThanTheFlatOne) {
   EXPECT_LE(flat.Cy, 1.2L);
   EXPECT_GE(flat.Angle, 30);
   EXPECT_LE(flat.Angle, 45);
-  EXPECT_EQ(LoadSample("rectangular").Inputs().Hydro.At(0, kHydroCy), 0);  // no camber, no lift head-on
+  EXPECT_EQ(LoadSample("rectangular").Inputs().Hydro.At(0, kHydroCy),
+            0);  // no camber, no lift head-on
 
   for (const char* name : {"oval", "vshape", "spherical"}) {
     SCOPED_TRACE(name);

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "TestTolerances.h"
-#include "model/Interpolate.h"
 #include "model/DoorInputs.h"
+#include "model/Interpolate.h"
 
 namespace {
 

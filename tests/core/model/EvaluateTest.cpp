@@ -34,8 +34,9 @@ TEST(Evaluate, DefaultDoorAtZeroAnglesInMidwater) {
   ExpectVector(board.Result().TotalMoment, -8693.6L, 3652.5L, 16931.0L, kReferenceTol);
   // The ground carries nothing in midwater.
   EXPECT_EQ(board.Result().ForceGround.Force, XYZ{});
-  ExpectVector(board.Result().ForceGround.Point, board.Inputs().x0 - board.Inputs().xk, board.Inputs().y0 + board.Inputs().yk,
-               board.Inputs().zk - board.Inputs().z0, kGeometryTol);
+  ExpectVector(board.Result().ForceGround.Point, board.Inputs().x0 - board.Inputs().xk,
+               board.Inputs().y0 + board.Inputs().yk, board.Inputs().zk - board.Inputs().z0,
+               kGeometryTol);
 }
 
 TEST(Evaluate, AttackAnglesAndNormalsAtZero) {
@@ -46,8 +47,10 @@ TEST(Evaluate, AttackAnglesAndNormalsAtZero) {
   EXPECT_NEAR(board.Result().StringerAttack, 0, kExact);
   EXPECT_NEAR(board.StringerNormalDir(), kPi / 2, kExact);
   // Wing: Cx 0.1, Cy 0.01 at 0 degrees; spread entirely along +Y.
-  ExpectVector(board.Result().ForceWing.Force, -0.1L * kQ * 5.5L, 0.01L * kQ * 5.5L, 0, kGeometryTol);
-  EXPECT_NEAR(board.Result().ForceWing.Point.X, board.Inputs().x0 - 0.6L * board.Inputs().b, kGeometryTol);
+  ExpectVector(board.Result().ForceWing.Force, -0.1L * kQ * 5.5L, 0.01L * kQ * 5.5L, 0,
+               kGeometryTol);
+  EXPECT_NEAR(board.Result().ForceWing.Point.X, board.Inputs().x0 - 0.6L * board.Inputs().b,
+              kGeometryTol);
   EXPECT_NEAR(board.Result().ForceWing.Point.X, -0.92L, kGeometryTol);
 }
 
@@ -67,10 +70,11 @@ TEST(Evaluate, NegativeAttackExtrapolatesCoefficientsButNotTheCentreOfPressure) 
   const long double cy = 0.01L - 0.5L * 0.22L;
   EXPECT_NEAR(board.Result().ForceWing.Force.X, -cx * kQ * board.Inputs().F, kGeometryTol);
   const long double spread = cy * kQ * board.Inputs().F;
-  EXPECT_NEAR(std::hypot(board.Result().ForceWing.Force.Y, board.Result().ForceWing.Force.Z), std::fabs(spread),
-              kGeometryTol);
+  EXPECT_NEAR(std::hypot(board.Result().ForceWing.Force.Y, board.Result().ForceWing.Force.Z),
+              std::fabs(spread), kGeometryTol);
   const long double cd = 0.6L - 0.5L * 0.3L;
-  const XYZ body{board.Inputs().x0 - board.Inputs().b * cd, board.Inputs().y0 + board.Inputs().yh, board.Inputs().zh - board.Inputs().z0};
+  const XYZ body{board.Inputs().x0 - board.Inputs().b * cd, board.Inputs().y0 + board.Inputs().yh,
+                 board.Inputs().zh - board.Inputs().z0};
   const XYZ expected = body.Rotated(0, 0, -5 * kDegree);
   ExpectVector(board.Result().ForceWing.Point, expected.X, expected.Y, expected.Z, kGeometryTol);
 }
@@ -111,8 +115,9 @@ TEST(Evaluate, TotalsFollowTheSignRules) {
     board.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
     board.Evaluate(0.12L, -0.07L, 0.6L);
     XYZ sum, moment;
-    for (const TForce* f : {&board.Result().ForceWing, &board.Result().ForceStringer, &board.Result().ForceGravity,
-                            &board.Result().ForceUpperBridle, &board.Result().ForceLowerBridle, &board.Result().ForceGround}) {
+    for (const TForce* f : {&board.Result().ForceWing, &board.Result().ForceStringer,
+                            &board.Result().ForceGravity, &board.Result().ForceUpperBridle,
+                            &board.Result().ForceLowerBridle, &board.Result().ForceGround}) {
       const XYZ& p = f->Point;
       const XYZ& v = f->Force;
       sum = sum + v;
@@ -164,7 +169,8 @@ TEST_P(EvaluateAfterAnEdit, MatchesADoorEditedBeforeItsFirstEvaluation) {
     edited.Evaluate(0.12L, -0.07L, 0.6L);
     fresh.Edit([&edit](DoorInputs& d) { d.*edit.field = edit.value; });
     fresh.Evaluate(0.12L, -0.07L, 0.6L);
-    EXPECT_EQ(edited.Result().TotalMoment, fresh.Result().TotalMoment) << (bottom ? "bottom" : "midwater");
+    EXPECT_EQ(edited.Result().TotalMoment, fresh.Result().TotalMoment)
+        << (bottom ? "bottom" : "midwater");
     EXPECT_EQ(edited.Result().TotalForce, fresh.Result().TotalForce);
     EXPECT_EQ(edited.Result().PosUpperBridleLine[1], fresh.Result().PosUpperBridleLine[1]);
     EXPECT_EQ(edited.Result().PosKeelOrigin, fresh.Result().PosKeelOrigin);

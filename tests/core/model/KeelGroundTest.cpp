@@ -62,14 +62,16 @@ TEST(KeelGround, HeavyDoorSinksTheWholeKeel) {
   board.Edit([&](DoorInputs& d) { d.G = 1e9L; });
   board.Position(0, 0, 0);
   const KeelGround keel(board, 0, 0, 0);
-  EXPECT_EQ(keel.PenetrationDepth(), board.Inputs().KeelGeom.At(board.Inputs().KeelGeom.Count - 1, kKeelZi));
+  EXPECT_EQ(keel.PenetrationDepth(),
+            board.Inputs().KeelGeom.At(board.Inputs().KeelGeom.Count - 1, kKeelZi));
 }
 
 TEST(KeelGround, LiftReducesTheNormalForce) {
   TBoard board;
   board.Evaluate(0.3L, 0, 0.5L);
   const KeelGround keel(board, 0.3L, 0, 0.5L);
-  const long double expected = board.Inputs().G - board.Result().ForceWing.Force.Z - board.Result().ForceStringer.Force.Z;
+  const long double expected =
+      board.Inputs().G - board.Result().ForceWing.Force.Z - board.Result().ForceStringer.Force.Z;
   EXPECT_NEAR(keel.GroundNormalForce(), std::max<long double>(0, expected), 1e-9L);
   EXPECT_NEAR(board.Result().ForceGround.Force.Z, keel.GroundNormalForce(), 1e-9L);
 }
@@ -81,7 +83,8 @@ TEST(KeelGround, NegativeTurnExtrapolatesTheGroundTable) {
   const KeelGround keel(board, 0, 0, gamma);
   const long double cx = 3.0L - 0.5L * (5.86L - 3.0L);
   const long double area = keel.KeelSideArea(keel.PenetrationDepth());
-  EXPECT_NEAR(keel.GroundResistance(), -cx * board.Inputs().GroundDensity * board.Inputs().v * board.Inputs().v * area / 2,
+  EXPECT_NEAR(keel.GroundResistance(),
+              -cx * board.Inputs().GroundDensity * board.Inputs().v * board.Inputs().v * area / 2,
               1e-9L);
 }
 
@@ -130,7 +133,8 @@ TEST(KeelGround, VerticalKeelEdgeFallsBackWithoutDividingByZero) {
   const KeelGround keel(board, 0, 0, 0);
   // The tip row's aft corner and the row above it share X: no z(x) parabola exists, and
   // all points share Y too, so the keel rests on its lowest corner.
-  ExpectPoint(keel.ContactPoint(), board.Inputs().x0 - board.Inputs().xk - 0.5L, board.Inputs().y0, board.Inputs().zk - board.Inputs().z0);
+  ExpectPoint(keel.ContactPoint(), board.Inputs().x0 - board.Inputs().xk - 0.5L, board.Inputs().y0,
+              board.Inputs().zk - board.Inputs().z0);
   board.Evaluate(0, 0, 0);
   EXPECT_TRUE(std::isfinite(board.Result().TotalMoment.Length()));
 }

@@ -6,8 +6,8 @@
 #include "TestTolerances.h"
 #include "model/NewtonSolver.h"
 #include "model/TBoard.h"
-#include "support/DoorLoad.h"
 #include "model/ViewSettings.h"
+#include "support/DoorLoad.h"
 
 namespace {
 

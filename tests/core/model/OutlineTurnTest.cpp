@@ -48,24 +48,24 @@ TEST_P(OutlinesAfterASearch, AreThoseOfAFreshEvaluationAtTheAnglesReached) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EverySearch, OutlinesAfterASearch,
-    ::testing::Values(Search{"Relaxation",
-                             [](TBoard& door) {
-                               long double x = 0, y = 0, z = 0;
-                               door.Solve(x, y, z, kTolerance);
-                             }},
-                      Search{"Newton",
-                             [](TBoard& door) {
-                               long double x = 0, y = 0, z = 0;
-                               NewtonSolver(door, kTolerance).Solve(x, y, z);
-                             }},
-                      Search{"StabilityMatrix",
-                             [](TBoard& door) {
-                               door.SetRotation(10, -5, 30);
-                               StabilityMatrix::At(door, door.RotX(), door.RotY(), door.RotZ());
-                             }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EverySearch, OutlinesAfterASearch,
+                         ::testing::Values(Search{"Relaxation",
+                                                  [](TBoard& door) {
+                                                    long double x = 0, y = 0, z = 0;
+                                                    door.Solve(x, y, z, kTolerance);
+                                                  }},
+                                           Search{"Newton",
+                                                  [](TBoard& door) {
+                                                    long double x = 0, y = 0, z = 0;
+                                                    NewtonSolver(door, kTolerance).Solve(x, y, z);
+                                                  }},
+                                           Search{"StabilityMatrix",
+                                                  [](TBoard& door) {
+                                                    door.SetRotation(10, -5, 30);
+                                                    StabilityMatrix::At(door, door.RotX(),
+                                                                        door.RotY(), door.RotZ());
+                                                  }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EvaluateMoments, GivesTheForcesOfEvaluateAndLeavesTheOutlinesAsTheyWere) {
   for (const bool bottom : {true, false}) {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "model/EditableFields.h"
 #include "model/DoorInputs.h"
+#include "model/EditableFields.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "TestTolerances.h"
+#include "model/BalanceFigures.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "model/BalanceFigures.h"
 
 namespace {
 

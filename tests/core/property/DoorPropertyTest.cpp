@@ -42,8 +42,9 @@ struct Checked {
 // turn about Y brings +X towards +Z).
 Checked FromTheForces(const TBoard& door) {
   Checked c;
-  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer, &door.Result().ForceGravity,
-                          &door.Result().ForceUpperBridle, &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
+  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                          &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                          &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
     const XYZ& r = f->Point;
     const XYZ& F = f->Force;
     c.Total = c.Total + F;
@@ -71,11 +72,13 @@ TEST(DoorProperties, EvaluationIsFiniteAndItsTotalsFollowTheSignRules) {
 
     ASSERT_TRUE(Finite(door.Result().TotalForce));
     ASSERT_TRUE(Finite(door.Result().TotalMoment));
-    for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer, &door.Result().ForceGravity,
-                            &door.Result().ForceUpperBridle, &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
+    for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                            &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                            &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
       ASSERT_TRUE(Finite(f->Point) && Finite(f->Force));
     }
-    ASSERT_TRUE(std::isfinite(door.Result().WingAttack) && std::isfinite(door.Result().StringerAttack));
+    ASSERT_TRUE(std::isfinite(door.Result().WingAttack) &&
+                std::isfinite(door.Result().StringerAttack));
 
     const Checked c = FromTheForces(door);
     EXPECT_LE(std::fabs(door.Result().TotalForce.X - c.Total.X), kSumTolerance * c.ForceScale.X)

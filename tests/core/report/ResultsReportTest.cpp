@@ -76,9 +76,12 @@ std::vector<std::string> ExpectedEnglish(const TBoard& d) {
   l.push_back("Points Coordinates in the Door Front Edge Coordinate System");
   l.push_back(" Door is in the Initial Position, [m]             X         Y         Z");
   l.push_back(kSeparator);
-  l.push_back("                   Warp attachment point : " + Xyz(d.Inputs().x0, d.Inputs().y0, d.Inputs().z0));
-  l.push_back("           Upper Bridle attachment point : " + Xyz(d.Inputs().xc0, d.Inputs().yc0, d.Inputs().zc0));
-  l.push_back("           Lower Bridle attachment point : " + Xyz(d.Inputs().xc1, d.Inputs().yc1, d.Inputs().zc1));
+  l.push_back("                   Warp attachment point : " +
+              Xyz(d.Inputs().x0, d.Inputs().y0, d.Inputs().z0));
+  l.push_back("           Upper Bridle attachment point : " +
+              Xyz(d.Inputs().xc0, d.Inputs().yc0, d.Inputs().zc0));
+  l.push_back("           Lower Bridle attachment point : " +
+              Xyz(d.Inputs().xc1, d.Inputs().yc1, d.Inputs().zc1));
   l.push_back("Hydrodynamic force");
   l.push_back("              application point for Wing : " + std::string(12, ' ') +
               Field(d.Inputs().yh, 2) + Field(d.Inputs().zh, 2));
@@ -87,14 +90,16 @@ std::vector<std::string> ExpectedEnglish(const TBoard& d) {
     l.push_back("          application point for Stringer : " + std::string(12, ' ') +
                 Field(d.Inputs().ys, 2) + Field(d.Inputs().zs, 2));
   }
-  l.push_back("                       Centre of gravity : " + Xyz(d.Inputs().xg, d.Inputs().yg, d.Inputs().zg));
+  l.push_back("                       Centre of gravity : " +
+              Xyz(d.Inputs().xg, d.Inputs().yg, d.Inputs().zg));
   l.push_back(kSeparator);
   l.push_back("");
   l.push_back("              Force of gravity, [newton] : " + Field(d.Inputs().G, 2));
   l.push_back(" Resistance of Net and Rigging, [newton] : " + Field(d.Inputs().R, 2));
   l.push_back("              Speed of Trawling, [m/sec] : " + Field(d.Inputs().v, 2));
   l.push_back("                     Area of Wing, [m^2] : " + Field(d.Inputs().F, 2));
-  if (stringer) l.push_back("                 Area of Stringer, [m^2] : " + Field(d.Inputs().Fs, 2));
+  if (stringer)
+    l.push_back("                 Area of Stringer, [m^2] : " + Field(d.Inputs().Fs, 2));
   l.push_back("                     Chord of Plane, [m] : " + Field(d.Inputs().b, 2));
   l.push_back("                     Height of Wing, [m] : " + Field(d.Inputs().H, 2));
   l.push_back("");
@@ -131,11 +136,14 @@ std::vector<std::string> ExpectedEnglish(const TBoard& d) {
   l.push_back("Forces. Warp Attachment Point is Origin");
   l.push_back(" Door is in the Actual Position, [newton]         X         Y         Z");
   l.push_back(kSeparator);
-  l.push_back("           Force Applied to Upper Bridle : " + Xyz(d.Result().ForceUpperBridle.Force));
-  l.push_back("           Force Applied to Lower Bridle : " + Xyz(d.Result().ForceLowerBridle.Force));
+  l.push_back("           Force Applied to Upper Bridle : " +
+              Xyz(d.Result().ForceUpperBridle.Force));
+  l.push_back("           Force Applied to Lower Bridle : " +
+              Xyz(d.Result().ForceLowerBridle.Force));
   l.push_back("      Hydrodynamic Force Applied to Wing : " + Xyz(d.Result().ForceWing.Force));
   if (stringer) {
-    l.push_back("  Hydrodynamic Force Applied to Stringer : " + Xyz(d.Result().ForceStringer.Force));
+    l.push_back("  Hydrodynamic Force Applied to Stringer : " +
+                Xyz(d.Result().ForceStringer.Force));
   }
   l.push_back("                        Force of Gravity : " + Xyz(d.Result().ForceGravity.Force));
   if (d.Inputs().Bottom) {
@@ -143,13 +151,17 @@ std::vector<std::string> ExpectedEnglish(const TBoard& d) {
   }
   l.push_back(kSeparator);
   l.push_back("");
-  l.push_back("     Sum of Moments Around X Axis [kN*m] : " + Field(d.Result().TotalMoment.X / 1000, 2));
-  l.push_back("     Sum of Moments Around Y Axis [kN*m] : " + Field(d.Result().TotalMoment.Y / 1000, 2));
-  l.push_back("     Sum of Moments Around Z Axis [kN*m] : " + Field(d.Result().TotalMoment.Z / 1000, 2));
+  l.push_back("     Sum of Moments Around X Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.X / 1000, 2));
+  l.push_back("     Sum of Moments Around Y Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.Y / 1000, 2));
+  l.push_back("     Sum of Moments Around Z Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.Z / 1000, 2));
   l.insert(l.end(), 2, "");
   const XYZ& wing = d.Result().ForceWing.Force;
   const XYZ& str = d.Result().ForceStringer.Force;
-  l.push_back("True Attack Angle of Otterboard [degree] : " + Field(d.Result().WingAttack / kDegree, 2));
+  l.push_back("True Attack Angle of Otterboard [degree] : " +
+              Field(d.Result().WingAttack / kDegree, 2));
   l.push_back("           Resistance of OtterBoard [kN] : " +
               Field((wing.X + str.X + d.Result().ForceGround.Force.X) / 1000, 4));
   l.push_back("         Spread Force of OtterBoard [kN] : " + Field((wing.Y + str.Y) / 1000, 4));
@@ -265,7 +277,8 @@ TEST(ResultsReport, MidwaterHasNoGroundLinesButResistanceKeepsTheGroundTerm) {
     EXPECT_FALSE(Contains(report, ground)) << ground;
   }
   EXPECT_EQ(door.Result().ForceGround.Force.X, 0.0L);
-  const long double noGround = (door.Result().ForceWing.Force.X + door.Result().ForceStringer.Force.X) / 1000;
+  const long double noGround =
+      (door.Result().ForceWing.Force.X + door.Result().ForceStringer.Force.X) / 1000;
   EXPECT_EQ(LineOf(report, "           Resistance of OtterBoard [kN] : "),
             "           Resistance of OtterBoard [kN] : " + Field(noGround, 4));
 
@@ -274,7 +287,8 @@ TEST(ResultsReport, MidwaterHasNoGroundLinesButResistanceKeepsTheGroundTerm) {
   ASSERT_NE(onGround.Result().ForceGround.Force.X, 0.0L);
   const XYZ& wing = onGround.Result().ForceWing.Force;
   const long double withGround =
-      (wing.X + onGround.Result().ForceStringer.Force.X + onGround.Result().ForceGround.Force.X) / 1000;
+      (wing.X + onGround.Result().ForceStringer.Force.X + onGround.Result().ForceGround.Force.X) /
+      1000;
   EXPECT_EQ(LineOf(Report(onGround), "           Resistance of OtterBoard [kN] : "),
             "           Resistance of OtterBoard [kN] : " + Field(withGround, 4));
 }
