@@ -6,13 +6,13 @@
 
 #include "DoorDropHandler.h"
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "RecentDoors.h"
 #include "RecentDoorsMenu.h"
-#include "TMain_f.h"
 
 DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
     : app_(app), recent_(std::make_unique<RecentDoors>(settings_)) {
-  TMain_f& main = app_.Main();
+  MainWindow& main = app_.Main();
   const auto open = [this](const QString& path) { OpenDoor(path); };
 
   // Under File, after the commands that read and write a door.

@@ -2,24 +2,24 @@
 
 #include <QCoreApplication>
 
+#include "AboutBox.h"
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "CalculatorLauncher.h"
 #include "DesktopIntegration.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "KeelOriginDialog.h"
 #include "LanguageSwitch.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
-#include "TAboutBox.h"
-#include "TAskAny.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TKOrg_f.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TTrawl_f.h"
+#include "TrawlDialog.h"
+#include "ValueEntryDialog.h"
 #include "VariableBindings.h"
 #include "install/ProgramVersion.h"
 
@@ -28,21 +28,21 @@ DoorTrimApp::DoorTrimApp() {
   // does not register.
   Q_INIT_RESOURCE(resources);
   // The door model exists (a member) before any window; the main window is created first.
-  main_ = std::make_unique<TMain_f>(*this);
+  main_ = std::make_unique<MainWindow>(*this);
   help_ = std::make_unique<HelpBrowser>();
   calculator_ = std::make_unique<CalculatorLauncher>();
-  proj_ = std::make_unique<TProj_f>(document_, *help_, *calculator_);
-  detail_ = std::make_unique<TBDetail_f>(Board());
-  askAny_ = std::make_unique<TAskAny>();
-  balance_ = std::make_unique<TBalance_f>(
-      document_, flags_, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
-  hydro_ = std::make_unique<THydro_f>(document_, *help_);
-  envir_ = std::make_unique<TEnvir_f>(document_, *help_);
-  trawl_ = std::make_unique<TTrawl_f>(document_, *help_);
-  ground_ = std::make_unique<TGround_f>(document_, *help_);
-  kgeom_ = std::make_unique<TKGeom_f>(document_, *help_);
-  korg_ = std::make_unique<TKOrg_f>(document_, *help_);
-  about_ = std::make_unique<TAboutBox>();
+  proj_ = std::make_unique<ProjectionsDialog>(document_, *help_, *calculator_);
+  detail_ = std::make_unique<BalanceDetailsWindow>(Board());
+  askAny_ = std::make_unique<ValueEntryDialog>();
+  balance_ = std::make_unique<BalanceWindow>(
+      document_, flags_, BalanceWindow::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
+  hydro_ = std::make_unique<HydrodynamicEditor>(document_, *help_);
+  envir_ = std::make_unique<EnvironmentDialog>(document_, *help_);
+  trawl_ = std::make_unique<TrawlDialog>(document_, *help_);
+  ground_ = std::make_unique<GroundEditor>(document_, *help_);
+  kgeom_ = std::make_unique<KeelGeometryEditor>(document_, *help_);
+  korg_ = std::make_unique<KeelOriginDialog>(document_, *help_);
+  about_ = std::make_unique<AboutBox>();
 
   // A variable marked in the projections dialog appears in the balance window's panel.
   variables_ = new VariableBindings(*proj_, document_, *help_,
@@ -55,8 +55,8 @@ DoorTrimApp::DoorTrimApp() {
   language_ = new LanguageSwitch(*this);
   // While the balance window searches, the main window's commands that edit the door rest.
   QObject::connect(
-      balance_.get(), &TBalance_f::searchRunningChanged, main_.get(),
-      [this](bool running) { main_->SetEditingLocked(running, TBalance_f::kSearchLockReason); });
+      balance_.get(), &BalanceWindow::searchRunningChanged, main_.get(),
+      [this](bool running) { main_->SetEditingLocked(running, BalanceWindow::kSearchLockReason); });
 }
 
 void DoorTrimApp::NameTheApplication() {

@@ -8,18 +8,18 @@
 #include "model/ViewSettings.h"
 
 class QDialog;
-class TBalance_f;
-class TEnvir_f;
-class TGround_f;
-class THydro_f;
-class TKGeom_f;
-class TKOrg_f;
-class TProj_f;
-class TTrawl_f;
-class TBDetail_f;
-class TMain_f;
-class TAboutBox;
-class TAskAny;
+class BalanceWindow;
+class EnvironmentDialog;
+class GroundEditor;
+class HydrodynamicEditor;
+class KeelGeometryEditor;
+class KeelOriginDialog;
+class ProjectionsDialog;
+class TrawlDialog;
+class BalanceDetailsWindow;
+class MainWindow;
+class AboutBox;
+class ValueEntryDialog;
 class HelpBrowser;
 class CalculatorLauncher;
 class SingleVariablePanel;
@@ -55,18 +55,18 @@ class DoorTrimApp {
   DisplayFlags& Flags() { return flags_; }
   ViewSettings& View() { return view_; }
   TBoard& Board() { return document_.Board(); }
-  TMain_f& Main() { return *main_; }
-  TProj_f& Proj() { return *proj_; }
-  TBalance_f& Balance() { return *balance_; }
-  THydro_f& Hydro() { return *hydro_; }
-  TEnvir_f& Envir() { return *envir_; }
-  TTrawl_f& Trawl() { return *trawl_; }
-  TGround_f& Ground() { return *ground_; }
-  TKGeom_f& KGeom() { return *kgeom_; }
-  TKOrg_f& KOrg() { return *korg_; }
-  TBDetail_f& Detail() { return *detail_; }
-  TAboutBox& About() { return *about_; }
-  TAskAny& AskAny() { return *askAny_; }
+  MainWindow& Main() { return *main_; }
+  ProjectionsDialog& Proj() { return *proj_; }
+  BalanceWindow& Balance() { return *balance_; }
+  HydrodynamicEditor& Hydro() { return *hydro_; }
+  EnvironmentDialog& Envir() { return *envir_; }
+  TrawlDialog& Trawl() { return *trawl_; }
+  GroundEditor& Ground() { return *ground_; }
+  KeelGeometryEditor& KGeom() { return *kgeom_; }
+  KeelOriginDialog& KOrg() { return *korg_; }
+  BalanceDetailsWindow& Detail() { return *detail_; }
+  AboutBox& About() { return *about_; }
+  ValueEntryDialog& AskAny() { return *askAny_; }
   HelpBrowser& Help() { return *help_; }
   CalculatorLauncher& Calculator() { return *calculator_; }
   VariableBindings& Variables() { return *variables_; }
@@ -81,18 +81,18 @@ class DoorTrimApp {
   DoorDocument document_;
   DisplayFlags flags_;
   ViewSettings view_;
-  std::unique_ptr<TMain_f> main_;
-  std::unique_ptr<TProj_f> proj_;
-  std::unique_ptr<TBalance_f> balance_;
-  std::unique_ptr<TBDetail_f> detail_;
-  std::unique_ptr<THydro_f> hydro_;
-  std::unique_ptr<TEnvir_f> envir_;
-  std::unique_ptr<TTrawl_f> trawl_;
-  std::unique_ptr<TGround_f> ground_;
-  std::unique_ptr<TKGeom_f> kgeom_;
-  std::unique_ptr<TKOrg_f> korg_;
-  std::unique_ptr<TAboutBox> about_;
-  std::unique_ptr<TAskAny> askAny_;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<ProjectionsDialog> proj_;
+  std::unique_ptr<BalanceWindow> balance_;
+  std::unique_ptr<BalanceDetailsWindow> detail_;
+  std::unique_ptr<HydrodynamicEditor> hydro_;
+  std::unique_ptr<EnvironmentDialog> envir_;
+  std::unique_ptr<TrawlDialog> trawl_;
+  std::unique_ptr<GroundEditor> ground_;
+  std::unique_ptr<KeelGeometryEditor> kgeom_;
+  std::unique_ptr<KeelOriginDialog> korg_;
+  std::unique_ptr<AboutBox> about_;
+  std::unique_ptr<ValueEntryDialog> askAny_;
   std::unique_ptr<HelpBrowser> help_;
   std::unique_ptr<CalculatorLauncher> calculator_;
   // Ranges and the single variable: attached to the projections dialog and the balance window,

@@ -6,21 +6,21 @@
 #include <array>
 #include <filesystem>
 
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "LanguageApplier.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TLang.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TTrawl_f.h"
+#include "TrawlDialog.h"
 #include "VariableBindings.h"
 #include "install/DataPaths.h"
 #include "lang/MessageTables.h"
@@ -43,7 +43,7 @@ LanguageSwitch::LanguageSwitch(DoorTrimApp& app) : QObject(&app.Main()), app_(ap
   }
   // The balance window's variable panel shows the hint of the field marked in the
   // projections dialog: it follows once that dialog has its new texts.
-  connect(&TLang::Of(app_.Proj()), &TLang::OnRead, &app_.VariablePanel(),
+  connect(&LanguageApplier::Of(app_.Proj()), &LanguageApplier::OnRead, &app_.VariablePanel(),
           &SingleVariablePanel::RefreshVariableHint);
 }
 
@@ -69,7 +69,7 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   }
   // The texts the windows build themselves are written in English and Russian only.
   const int messageIndex = language == Russian ? 1 : 0;
-  TLang::Of(app_.Main()).SetLangFile(path);
+  LanguageApplier::Of(app_.Main()).SetLangFile(path);
   ApplyAll(sections, messageIndex, language);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
@@ -86,10 +86,10 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
   // The windows in the order the sections were asked for.
   QWidget* const forms[] = {&app_.Main(),   &app_.Balance(), &app_.Detail(),
                             &app_.Ground(), &app_.Envir(),   &app_.Hydro(),
-                            &app_.KGeom(),  &app_.Proj(),    &app_.Variables().RangeDialog(),
+                            &app_.KGeom(),  &app_.Proj(),    &app_.Variables().RangeEditor(),
                             nullptr,        &app_.Trawl(),   nullptr};
   static_assert(std::size(forms) == kTranslatedForms.size());
-  const QString langFile = TLang::Of(app_.Main()).LangFile();
+  const QString langFile = LanguageApplier::Of(app_.Main()).LangFile();
   for (std::size_t i = 0; i < kTranslatedForms.size(); ++i) {
     const LanguageFile::Section& section = sections.Sections[i];
     if (forms[i] == nullptr) {
@@ -101,7 +101,7 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
         app_.VariablePanel().SetTranslation(section);
       continue;
     }
-    TLang& lang = TLang::Of(*forms[i]);
+    LanguageApplier& lang = LanguageApplier::Of(*forms[i]);
     lang.SetLangFile(langFile);
     lang.Apply(section);
   }

@@ -11,12 +11,12 @@
 #include <QMessageBox>
 
 #include "MacroAdaptor.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
-#include "TMain_f.h"
 #include "io/DoorFileResult.h"
 #include "macro/MacroCommand.h"
 
-MacroServer::MacroServer(TMain_f& main)
+MacroServer::MacroServer(MainWindow& main)
     : QObject(&main), main_(main), bus_(QString()), clientWatcher_(new QDBusServiceWatcher(this)) {
   new MacroAdaptor(*this);
   clientWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "StartOptions.h"
-#include "TMain_f.h"
 #include "macro/MacroCommand.h"
 
 namespace {

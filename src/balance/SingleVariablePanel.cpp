@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "DoorDocument.h"
-#include "TLang.h"
-#include "TSSolve_f.h"
+#include "LanguageApplier.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
+#include "VariableSolveDialog.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
@@ -72,9 +72,9 @@ void SingleVariablePanel::StepVariable(int direction) {
 
 void SingleVariablePanel::onSolveClicked() {
   if (!variable_.IsSet()) return;
-  TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
+  VariableSolveDialog dialog(variable_, document_, help_, update_, &balance_);
   dialog.SetLanguageIndex(languageIndex_);
-  if (translation_) TLang::Of(dialog).Apply(*translation_);
+  if (translation_) LanguageApplier::Of(dialog).Apply(*translation_);
   // The next spinner click stores what the panel shows: after OK, the value found.
   if (dialog.exec() == QDialog::Accepted && edit_)
     edit_->setText(

@@ -75,8 +75,8 @@ LinkedControl WindowReportSource::Control(std::string_view form, std::string_vie
   if (kind == "QLabel") {
     control.Class = Kind::Label;
     control.Caption = static_cast<const QLabel*>(widget)->text().toStdString();
-  } else if (kind == "QLineEdit" || kind == "TEditF") {
-    control.Class = kind == "TEditF" ? Kind::EditF : Kind::Edit;
+  } else if (kind == "QLineEdit" || kind == "ValidatedField") {
+    control.Class = kind == "ValidatedField" ? Kind::EditF : Kind::Edit;
     control.Text = static_cast<const QLineEdit*>(widget)->text().toStdString();
   } else if (kind == "QGroupBox") {
     control.Class = Kind::GroupBox;

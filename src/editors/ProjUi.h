@@ -19,7 +19,8 @@ class ProjPagesLayout;
 class ScPic;
 
 // The controls of the projections dialog, built once and named as the language files address
-// them. The dialog's behaviour lives in TProj_f; this only creates the controls and lays them out.
+// them. The dialog's behaviour lives in ProjectionsDialog; this only creates the controls and lays
+// them out.
 struct ProjUi {
   static constexpr int kPageCount = 3;  // front, plan, side
   static constexpr int kOptionCount = 5;

@@ -15,8 +15,8 @@
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "ReportPicture.h"
-#include "TEditF.h"
 #include "UserLocale.h"
+#include "ValidatedField.h"
 #include "WindowPlacement.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
@@ -133,7 +133,7 @@ void ScalarDialog::CheckPendingField() {
   for (const ExitCheck& check : exitChecks_)
     if (check.Field == pending) ApplyCheck(check);
   // A validated field checks itself when it commits.
-  if (auto* validated = qobject_cast<TEditF*>(pending)) validated->Commit();
+  if (auto* validated = qobject_cast<ValidatedField*>(pending)) validated->Commit();
 }
 
 void ScalarDialog::onOkClicked() {

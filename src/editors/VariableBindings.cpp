@@ -14,7 +14,7 @@
 
 #include "DoorDocument.h"
 #include "MessageBoxes.h"
-#include "TRange_f.h"
+#include "RangeDialog.h"
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
 #include "model/EditableFields.h"
@@ -45,7 +45,7 @@ VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document,
       document_(document),
       board_(document.Board()),
       setFieldsChanged_(std::move(setFieldsChanged)),
-      rangeDialog_(new TRange_f(help, &projections)) {
+      rangeDialog_(new RangeDialog(help, &projections)) {
   for (int i = 0; i < kMainParamCount; ++i) {
     const QString name = QString::fromLatin1(kMainParams[i].Name);
     edits_[i] = projections.findChild<QLineEdit*>("Edit_" + name);
@@ -124,13 +124,13 @@ void VariableBindings::EditRange() {
   const QPalette remembered = field->palette();
   SetFieldColour(field, Coloured(field, kRangeColour));
 
-  TRange_f& dialog = *rangeDialog_;
+  RangeDialog& dialog = *rangeDialog_;
   dialog.Prepare(rangeTarget_.Label ? rangeTarget_.Label->toolTip() : QString(),
                  board_.Inputs().Ranges[rangeTarget_.Index].From,
                  board_.Inputs().Ranges[rangeTarget_.Index].To);
   const int result = dialog.exec();
-  if (result == TRange_f::kRangeChanged && setFieldsChanged_) setFieldsChanged_();
-  if (result == QDialog::Accepted || result == TRange_f::kRangeChanged) {
+  if (result == RangeDialog::kRangeChanged && setFieldsChanged_) setFieldsChanged_();
+  if (result == QDialog::Accepted || result == RangeDialog::kRangeChanged) {
     // Read back as shown: an untouched range comes back rounded to the decimals shown.
     const NumberLocale locale = UserNumberLocale();
     const Range before = board_.Inputs().Ranges[rangeTarget_.Index];
@@ -139,7 +139,7 @@ void VariableBindings::EditRange() {
     board_.Edit([this, &read](DoorInputs& d) { d.Ranges[rangeTarget_.Index] = read; });
     // A range the user edited is door data of its own: it must not be lost when the
     // projections dialog itself is cancelled.
-    if (result == TRange_f::kRangeChanged && !(read == before)) document_.MarkModified();
+    if (result == RangeDialog::kRangeChanged && !(read == before)) document_.MarkModified();
   }
   SetFieldColour(field, remembered);
 }

@@ -15,7 +15,7 @@ class QDialog;
 class QEvent;
 class QLabel;
 class QLineEdit;
-class TRange_f;
+class RangeDialog;
 
 // The projections dialog's ranges and single variable. Attached to the dialog from outside: it
 // finds the 23 entry fields and their labels by name, runs the "Specify a range" and "Mark as
@@ -49,7 +49,7 @@ class VariableBindings : public QObject {
 
   const TVarLink& RangeTarget() const { return rangeTarget_; }
   const TVarLink& ActiveVar() const { return activeVar_; }
-  TRange_f& RangeDialog() { return *rangeDialog_; }
+  RangeDialog& RangeEditor() { return *rangeDialog_; }
 
   // Language of the message this builds itself: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
@@ -73,7 +73,7 @@ class VariableBindings : public QObject {
   std::function<void()> setFieldsChanged_;
   std::array<QLineEdit*, kMainParamCount> edits_{};
   std::array<QLabel*, kMainParamCount> labels_{};
-  TRange_f* rangeDialog_ = nullptr;  // one for the dialog's life, owned by it
+  RangeDialog* rangeDialog_ = nullptr;  // one for the dialog's life, owned by it
   TVarLink rangeTarget_;
   TVarLink activeVar_;
   QLineEdit* contextField_ = nullptr;  // the field whose context menu was opened last

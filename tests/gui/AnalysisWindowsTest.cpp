@@ -22,12 +22,12 @@
 #include <QTextStream>
 #include <memory>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
-#include "TSweep_f.h"
+#include "MainWindow.h"
+#include "SweepWindow.h"
+#include "ValidatedField.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
@@ -65,9 +65,9 @@ class AnalysisWindows : public ::testing::Test {
   }
   QAction* Action(const char* name) { return Find<QAction>(window_, name); }
   void SetAngles(long double x, long double y, long double z) {
-    Find<TEditF>(window_, "Edit7")->SetAndShow(x);
-    Find<TEditF>(window_, "Edit8")->SetAndShow(y);
-    Find<TEditF>(window_, "Edit9")->SetAndShow(z);
+    Find<ValidatedField>(window_, "Edit7")->SetAndShow(x);
+    Find<ValidatedField>(window_, "Edit8")->SetAndShow(y);
+    Find<ValidatedField>(window_, "Edit9")->SetAndShow(z);
     window_->onUpdateClicked();
   }
   std::array<long double, 3> Balance() {
@@ -75,9 +75,9 @@ class AnalysisWindows : public ::testing::Test {
     const TBoard& door = app_->Board();
     return {door.RotX(), door.RotY(), door.RotZ()};
   }
-  TSweep_f* OpenSweep() {
+  SweepWindow* OpenSweep() {
     Action("MnuSweep")->trigger();
-    TSweep_f* sweep = window_->SweepWindow();
+    SweepWindow* sweep = window_->Sweep();
     EXPECT_NE(sweep, nullptr);
     if (sweep) {
       EXPECT_TRUE(sweep->isVisible());
@@ -85,7 +85,7 @@ class AnalysisWindows : public ::testing::Test {
     return sweep;
   }
   // Sets the sweep window up and presses Run.
-  void StartSweep(TSweep_f& sweep, const QString& variable, double from, double to, int steps,
+  void StartSweep(SweepWindow& sweep, const QString& variable, double from, double to, int steps,
                   int method = 0) {
     Find<QComboBox>(&sweep, "SweepVariable")->setCurrentText(variable);
     Find<QDoubleSpinBox>(&sweep, "SweepFrom")->setValue(from);
@@ -94,14 +94,14 @@ class AnalysisWindows : public ::testing::Test {
     Find<QComboBox>(&sweep, "SweepMethod")->setCurrentIndex(method);
     Find<QPushButton>(&sweep, "SweepRun")->click();
   }
-  bool WaitForSweepEnd(const TSweep_f& sweep) {
+  bool WaitForSweepEnd(const SweepWindow& sweep) {
     return QTest::qWaitFor([&] { return !sweep.Running(); }, kSweepTimeoutMs);
   }
   QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
 };
 
 struct SolverCase {
@@ -192,7 +192,7 @@ class SweepMethods : public AnalysisWindows, public ::testing::WithParamInterfac
 
 TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
   const long double speed = app_->Board().Inputs().v;
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 20;
   StartSweep(*sweep, "v", 1, 3, kSteps, GetParam());
@@ -224,7 +224,7 @@ TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
   const RangeCase c = GetParam();
   const int index = MainParamIndex(c.Variable);
   if (c.Ranged) app_->Board().Inputs().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);
   auto* useRange = Find<QPushButton>(sweep, "SweepUseRange");
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(Variables, SweepRange,
 
 TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
   Action("MnuFastSolver")->trigger();
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   EXPECT_EQ(Find<QComboBox>(sweep, "SweepMethod")->currentData().toString(), "newton");
   Action("MnuFastSolver")->trigger();
@@ -251,7 +251,7 @@ TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
 }
 
 TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 10000;
   StartSweep(*sweep, "v", 1, 3, kSteps);
@@ -267,7 +267,7 @@ TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
 }
 
 TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   MessageBoxScript boxes;
   StartSweep(*sweep, "v", 2, 2, 10);
@@ -277,7 +277,7 @@ TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {
 }
 
 TEST_F(AnalysisWindows, CsvExportHasTheColumnsAndUnitsOfTheCommandLine) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   StartSweep(*sweep, "v", 1, 3, 4);
   ASSERT_TRUE(WaitForSweepEnd(*sweep));
@@ -318,7 +318,7 @@ TEST_P(ImageExport, WritesAValidPicture) {
   FileDialogScript files;
   files.Choose(Path(c.File));
   if (c.Plot) {
-    TSweep_f* sweep = OpenSweep();
+    SweepWindow* sweep = OpenSweep();
     ASSERT_NE(sweep, nullptr);
     StartSweep(*sweep, "v", 1, 3, 5);
     ASSERT_TRUE(WaitForSweepEnd(*sweep));
@@ -352,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ImageExport,
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(AnalysisWindows, CopyPlotPutsThePictureOnTheClipboard) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   auto* copy = Find<QPushButton>(sweep, "SweepCopyPlot");
   EXPECT_FALSE(copy->isEnabled());  // nothing to copy before a sweep
@@ -364,7 +364,7 @@ TEST_F(AnalysisWindows, CopyPlotPutsThePictureOnTheClipboard) {
 }
 
 TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   QTest::keyClick(sweep, Qt::Key_F1);
   HelpBrowser& help = app_->Help();

@@ -4,14 +4,14 @@
 #include <QStringList>
 #include <vector>
 
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "CalculatorLauncher.h"
 #include "DisplayFlags.h"
 #include "DoorCommands.h"
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
-#include "TAskAny.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
+#include "ValueEntryDialog.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ class BalanceCommands : public ::testing::Test {
   HelpBrowser help_;
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
                                  [](const QString&) { return QString(); }};
-  TAskAny askAny_;
-  TBDetail_f details_{document_.Board()};
+  ValueEntryDialog askAny_;
+  BalanceDetailsWindow details_{document_.Board()};
   RecordedCommands commands_;
-  TBalance_f window_{document_, flags_,
-                     TBalance_f::Services{help_, calculator_, askAny_, details_, commands_}};
+  BalanceWindow window_{document_, flags_,
+                        BalanceWindow::Services{help_, calculator_, askAny_, details_, commands_}};
 
   QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
 };

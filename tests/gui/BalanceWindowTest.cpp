@@ -15,13 +15,13 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "MainWindow.h"
 #include "ScPic.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
 #include "TSpinButton.h"
+#include "ValidatedField.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/BalanceFigures.h"
@@ -70,7 +70,7 @@ class BalanceWindow : public ::testing::Test {
   bool WaitForSearchEnd() {
     return QTest::qWaitFor([this] { return !window_->BalanceRunning(); }, kSearchEndTimeoutMs);
   }
-  TEditF* Angle(const char* name) { return Find<TEditF>(name); }
+  ValidatedField* Angle(const char* name) { return Find<ValidatedField>(name); }
   double Number(const char* field) { return Find<QLineEdit>(field)->text().toDouble(); }
 
   void SetAngles(long double x, long double y, long double z) {
@@ -83,7 +83,7 @@ class BalanceWindow : public ::testing::Test {
   QTemporaryDir dir_;
   QString previousDir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   QStringList opened_;
 };
 
@@ -161,7 +161,7 @@ TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
 TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Ok);
-  TEditF* x = Angle("Edit7");
+  ValidatedField* x = Angle("Edit7");
   x->setFocus();
   x->selectAll();
   QTest::keyClicks(x, "95");
@@ -252,7 +252,7 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
 // core's solver ends from the same start.
 TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   Action("MnuShProces")->trigger();
-  QSignalSpy running(window_, &TBalance_f::searchRunningChanged);
+  QSignalSpy running(window_, &BalanceWindow::searchRunningChanged);
   auto* hydro = app_->Main().findChild<QPushButton*>("Button4");
   ASSERT_NE(hydro, nullptr);
   const QString hydroTip = hydro->toolTip();
@@ -266,13 +266,13 @@ TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   for (QWidget* w : widgets) {
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(w->toolTip().contains(TBalance_f::kSearchLockReason))
+    EXPECT_TRUE(w->toolTip().contains(BalanceWindow::kSearchLockReason))
         << w->objectName().toStdString();
   }
   for (QAction* a : actions) {
     ASSERT_NE(a, nullptr);
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_TRUE(a->toolTip().contains(TBalance_f::kSearchLockReason))
+    EXPECT_TRUE(a->toolTip().contains(BalanceWindow::kSearchLockReason))
         << a->objectName().toStdString();
   }
   EXPECT_TRUE(hydro->toolTip().startsWith(hydroTip));  // its own tip stays in front
@@ -286,17 +286,17 @@ TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   EXPECT_FALSE(window_->BalanceRunning());
   for (QWidget* w : widgets) {
     EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(w->toolTip().contains(TBalance_f::kSearchLockReason));
+    EXPECT_FALSE(w->toolTip().contains(BalanceWindow::kSearchLockReason));
   }
   for (QAction* a : actions) {
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_FALSE(a->toolTip().contains(TBalance_f::kSearchLockReason));
+    EXPECT_FALSE(a->toolTip().contains(BalanceWindow::kSearchLockReason));
   }
   EXPECT_EQ(hydro->toolTip(), hydroTip);
 
   TBoard reference;
   long double x = 0, y = 0, z = 0;
-  ASSERT_TRUE(reference.Solve(x, y, z, TBalance_f::kRelaxationTolerance).Converged);
+  ASSERT_TRUE(reference.Solve(x, y, z, BalanceWindow::kRelaxationTolerance).Converged);
   EXPECT_NEAR(Angle("Edit7")->Val(), x, kAngleTol);
   EXPECT_NEAR(Angle("Edit8")->Val(), y, kAngleTol);
   EXPECT_NEAR(Angle("Edit9")->Val(), z, kAngleTol);

@@ -16,14 +16,14 @@
 
 #include "CalculatorLauncher.h"
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
 #include "HelpBrowser.h"
-#include "TEnvir_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TKOrg_f.h"
-#include "TProj_f.h"
-#include "TTrawl_f.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "KeelOriginDialog.h"
+#include "ProjectionsDialog.h"
 #include "TestTolerances.h"
+#include "TrawlDialog.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
@@ -42,7 +42,7 @@ DialogFactory Make() {
 DialogFactory MakeProjections() {
   static CalculatorLauncher calculator;
   return [](DoorDocument& document, HelpBrowser& help) {
-    return std::make_unique<TProj_f>(document, help, calculator);
+    return std::make_unique<ProjectionsDialog>(document, help, calculator);
   };
 }
 
@@ -108,14 +108,17 @@ struct FieldCase {
 
 const std::vector<FieldCase>& FieldCases() {
   static const std::vector<FieldCase> cases = {
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &DoorInputs::BridleAngleH, 10, false},
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5,
+      {"Influence of trawl", Make<TrawlDialog>(), "Edit1", "90", &DoorInputs::BridleAngleH, 10,
        false},
-      {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &DoorInputs::xk, 1, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &DoorInputs::yk, 0, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &DoorInputs::zk, 0, false},
-      {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &DoorInputs::WaterDensity, 1000, true},
-      {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &DoorInputs::GroundCoef, 0.35L, false},
+      {"Influence of trawl", Make<TrawlDialog>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5,
+       false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit1", "-5", &DoorInputs::xk, 1, false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit2", "-0.5", &DoorInputs::yk, 0, false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit3", "10", &DoorInputs::zk, 0, false},
+      {"Environment", Make<EnvironmentDialog>(), "Edit1", "20000", &DoorInputs::WaterDensity, 1000,
+       true},
+      {"Environment", Make<EnvironmentDialog>(), "Edit3", "abc", &DoorInputs::GroundCoef, 0.35L,
+       false},
       // Enter does nothing in the projections dialog.
       {"Projections", MakeProjections(), "Edit_x0", "20", &DoorInputs::x0, 1.12L, false, false},
       {"Projections", MakeProjections(), "Edit_G", "-5", &DoorInputs::G, 11513, false, false},
@@ -216,7 +219,7 @@ const std::vector<TableCase>& TableCases() {
   static const std::vector<TableCase> cases = {
       // Angles outside 0 .. 90 give 0, a key the table holds: the row of 0 is replaced.
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"95", "0.15", "0.05", "0.45"},
        1,
@@ -224,7 +227,7 @@ const std::vector<TableCase>& TableCases() {
        {0, 0.15, 0.05, 0.45},
        true},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "7", "0.75", "0.36"},
        2,
@@ -232,7 +235,7 @@ const std::vector<TableCase>& TableCases() {
        {25, 0.5, 0.75, 0.36},
        false},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "0.4", "-1", "0.36"},
        3,
@@ -240,7 +243,7 @@ const std::vector<TableCase>& TableCases() {
        {25, 0.4, 0.5, 0.36},
        false},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "0.4", "0.75", "1.5"},
        4,
@@ -249,7 +252,7 @@ const std::vector<TableCase>& TableCases() {
        false},
       // Depths below the tip give 0.01, between the first two rows.
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"-0.3", "0.05", "0.005"},
        1,
@@ -257,7 +260,7 @@ const std::vector<TableCase>& TableCases() {
        {0.01, 0.05, 0.005},
        false},
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"0.05", "12", "0.005"},
        2,
@@ -265,7 +268,7 @@ const std::vector<TableCase>& TableCases() {
        {0.05, 0.5, 0.005},
        false},
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"0.05", "0.1", "-1"},
        3,

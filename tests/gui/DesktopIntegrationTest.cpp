@@ -19,9 +19,9 @@
 
 #include "DesktopIntegration.h"
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "RecentDoors.h"
 #include "StartOptions.h"
-#include "TMain_f.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "model/ViewSettings.h"
@@ -77,7 +77,7 @@ class Desktop : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {

@@ -17,11 +17,11 @@
 #include <functional>
 #include <memory>
 
+#include "AboutBox.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TAboutBox.h"
-#include "TAskAny.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
+#include "ValueEntryDialog.h"
 #include "gui/ModalAnswer.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -93,14 +93,14 @@ class DialogLeak : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(DialogLeak, AboutBox) {
   int shown = 0;
   Repeat([&] {
     AnswerNextModal([&](QWidget* modal) {
-      shown += qobject_cast<TAboutBox*>(modal) != nullptr;
+      shown += qobject_cast<AboutBox*>(modal) != nullptr;
       qobject_cast<QDialog*>(modal)->accept();
     });
     Action("A1")->trigger();
@@ -117,7 +117,7 @@ TEST_F(DialogLeak, AskAnyWithBadAndGoodEntries) {
     const long double expected[] = {0, 5, 7.5L};
     const int which = cycle++ % 3;
     AnswerNextModal([&](QWidget* modal) {
-      auto* ask = qobject_cast<TAskAny*>(modal);
+      auto* ask = qobject_cast<ValueEntryDialog*>(modal);
       if (!ask) return;
       ask->findChild<QLineEdit*>("Edit1")->clear();
       QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed[which]);

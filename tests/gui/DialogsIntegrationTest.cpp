@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "ValidatedField.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
@@ -89,7 +89,7 @@ TEST_F(Dialogs, EveryDialogEditsTheDoorThroughTheMainWindow) {
   EXPECT_TRUE(app_->Document().IsModified());
 
   Through("Button5", [](QWidget* d) {
-    auto* water = d->findChild<TEditF*>("Edit1");
+    auto* water = d->findChild<ValidatedField*>("Edit1");
     water->setFocus();
     water->selectAll();
     QTest::keyClicks(water, "1025");
@@ -151,7 +151,7 @@ TEST_F(Dialogs, CancelChangesNothingButTheGeometryIsRecomputed) {
 }
 
 TEST_F(Dialogs, BalanceWindowMenusRunTheMainWindowCommands) {
-  TBalance_f& balance = app_->Balance();
+  BalanceWindow& balance = app_->Balance();
   balance.show();
   AnswerNextModal([](QWidget* d) {
     TypeAndLeave(d, "Edit1", "12");
@@ -175,7 +175,7 @@ TEST_F(Dialogs, BalanceWindowMenusRunTheMainWindowCommands) {
 
 TEST_F(Dialogs, PictureMenuShowsTheDoorShapeInTheProjectionsDialog) {
   app_->Main().findChild<QAction*>("Vshape1")->trigger();
-  TProj_f& proj = app_->Proj();
+  ProjectionsDialog& proj = app_->Proj();
   for (const char* image : {"Image1", "Image2", "Image3"}) {
     auto* label = proj.findChild<QLabel*>(image);
     ASSERT_NE(label, nullptr) << image;
@@ -214,8 +214,8 @@ TEST_F(Dialogs, OpeningAFileAppliesItsViewSettingsAndSavingKeepsThem) {
   ASSERT_TRUE(app_->Main().OpenFile(path));
   EXPECT_EQ(app_->Proj().findChild<QTabBar*>("TabSet1")->currentIndex(), 2);
   auto* balance = &app_->Balance();
-  EXPECT_EQ(balance->findChild<TEditF*>("Edit7")->Val(), 5);
-  EXPECT_EQ(balance->findChild<TEditF*>("Edit9")->Val(), 30);
+  EXPECT_EQ(balance->findChild<ValidatedField*>("Edit7")->Val(), 5);
+  EXPECT_EQ(balance->findChild<ValidatedField*>("Edit9")->Val(), 30);
   EXPECT_TRUE(balance->findChild<QAction*>("MnuShHidden")->isChecked());
   EXPECT_FALSE(balance->findChild<QAction*>("MnuShForces")->isChecked());
   EXPECT_TRUE(app_->Flags().ShowProcess);

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
 #include "gui/FileDialogScript.h"
 
 namespace {
@@ -123,7 +123,7 @@ class DoorPictures : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
@@ -151,7 +151,7 @@ TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
 }
 
 TEST_F(DoorPictures, EveryPictureSetIsLegibleAtTheDialogsDefaultSize) {
-  TProj_f& dialog = app_->Proj();
+  ProjectionsDialog& dialog = app_->Proj();
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   {

@@ -13,12 +13,12 @@
 #include <functional>
 
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
 #include "HelpBrowser.h"
-#include "TAskAny.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
-#include "TKOrg_f.h"
+#include "KeelOriginDialog.h"
 #include "TestTolerances.h"
+#include "ValidatedField.h"
+#include "ValueEntryDialog.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
 
@@ -89,7 +89,7 @@ TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
     d.xk = 1;
     d.yk = 0.2L;
   });
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   auto* xField = dialog.findChild<QLineEdit*>("Edit1");
   auto* yField = dialog.findChild<QLineEdit*>("Edit2");
   ASSERT_TRUE(xField && yField);
@@ -113,12 +113,12 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
     d.GroundDensity = 1500;
     d.Bottom = true;
   });
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(true);
   long double water = 0;
   long double ground = 0;
-  auto* waterField = dialog.findChild<TEditF*>("Edit1");
-  auto* groundField = dialog.findChild<TEditF*>("Edit2");
+  auto* waterField = dialog.findChild<ValidatedField*>("Edit1");
+  auto* groundField = dialog.findChild<ValidatedField*>("Edit2");
   ASSERT_TRUE(waterField && groundField);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(waterField, "1030.5");
@@ -136,11 +136,11 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
 }
 
 TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {
-  TAskAny dialog;
+  ValueEntryDialog dialog;
   for (const auto& [typed, expected] : {std::pair{"0.6", 0.6}, std::pair{"1.25", 1.25}}) {
     long double value = 3;
     AnswerNextModal([typed](QWidget* modal) {
-      auto* ask = qobject_cast<TAskAny*>(modal);
+      auto* ask = qobject_cast<ValueEntryDialog*>(modal);
       ASSERT_NE(ask, nullptr);
       QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed);
       ask->findChild<QPushButton*>("OKBtn")->click();

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
-#include "TBalance_f.h"
 #include "TextFileWindow.h"
 #include "gui/ModalAnswer.h"
 
@@ -45,7 +45,7 @@ class LogWindow : public ::testing::Test {
   QTemporaryDir dir_;
   QString previousDir_;
   DoorTrimApp app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   int desktopTries_ = 0;
 };
 

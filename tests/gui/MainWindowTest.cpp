@@ -16,10 +16,10 @@
 #include <optional>
 #include <vector>
 
+#include "AboutBox.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TAboutBox.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
@@ -76,7 +76,7 @@ class MainWindow : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {

@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "LanguageSwitch.h"
+#include "MainWindow.h"
 #include "PrintedReport.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
+#include "ProjectionsDialog.h"
+#include "ValidatedField.h"
 #include "WindowReportSource.h"
 #include "model/TBoard.h"
 #include "print/LinkedControl.h"
@@ -42,16 +42,17 @@ class PrintReport : public ::testing::Test {
     window_->show();
     QApplication::processEvents();
     // The preview is closed as soon as it runs, after it has laid out its pages.
-    QObject::connect(window_, &TBalance_f::reportPreviewOpened, window_, [this](QDialog* preview) {
-      QMetaObject::invokeMethod(
-          preview,
-          [this, preview] {
-            const auto* pages = preview->findChild<QPrintPreviewWidget*>();
-            previewPages_.push_back(pages == nullptr ? -1 : pages->pageCount());
-            preview->reject();
-          },
-          Qt::QueuedConnection);
-    });
+    QObject::connect(window_, &BalanceWindow::reportPreviewOpened, window_,
+                     [this](QDialog* preview) {
+                       QMetaObject::invokeMethod(
+                           preview,
+                           [this, preview] {
+                             const auto* pages = preview->findChild<QPrintPreviewWidget*>();
+                             previewPages_.push_back(pages == nullptr ? -1 : pages->pageCount());
+                             preview->reject();
+                           },
+                           Qt::QueuedConnection);
+                     });
   }
   void TearDown() override {
     window_->hide();
@@ -79,7 +80,7 @@ class PrintReport : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   std::vector<int> previewPages_;
 };
 
@@ -156,7 +157,7 @@ TEST_P(LinkedWindowControl, PrintsByTheControlsExactClass) {
   auto* edit = new QLineEdit;
   edit->setText("2.5");
   add(edit, "Edit");
-  auto* numeric = new TEditF;
+  auto* numeric = new ValidatedField;
   numeric->setText("7");
   add(numeric, "EditF");
   add(new QGroupBox("Group"), "Group");

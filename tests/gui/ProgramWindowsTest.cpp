@@ -16,7 +16,7 @@
 
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 
@@ -66,16 +66,16 @@ class ProgramWindows : public ::testing::Test {
 TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
   struct Way {
     const char* Name;
-    std::function<void(TMain_f&)> Close;
+    std::function<void(MainWindow&)> Close;
   };
   const Way ways[] = {
       {"Exit button",
-       [](TMain_f& main) {
+       [](MainWindow& main) {
          QTest::mouseClick(main.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
        }},
-      {"Alt+X", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
+      {"Alt+X", [](MainWindow& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
       // Exit is the window's cancel button.
-      {"Escape", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_Escape); }},
+      {"Escape", [](MainWindow& main) { QTest::keyClick(&main, Qt::Key_Escape); }},
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.Name);

@@ -1,5 +1,5 @@
 #include "DoorDocument.h"
-#include "TProj_f.h"
+#include "ProjectionsDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ const char* const kPageNames[3] = {"PageFront", "PagePlan", "PageSide"};
 class Projections : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog_ = std::make_unique<TProj_f>(document_, help_, calculator_);
+    dialog_ = std::make_unique<ProjectionsDialog>(document_, help_, calculator_);
     dialog_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   }
@@ -110,7 +110,7 @@ class Projections : public ::testing::Test {
   // No calculator is ever found, so running one only shows the message.
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
                                  [](const QString&) { return QString(); }};
-  std::unique_ptr<TProj_f> dialog_;
+  std::unique_ptr<ProjectionsDialog> dialog_;
 };
 
 TEST_F(Projections, FieldsSitInTheirPagesWithBoldRightAlignedLabelsAndHints) {
@@ -370,8 +370,8 @@ TEST_F(Projections, PicturesFitTheAreaKeepingTheirAspect) {
   // 400 / (470 / 300) = 255.3 → 255; (300 - 255) / 2 = 22.5 → 22.
   EXPECT_EQ(Find<QLabel>("Image3")->geometry(), QRect(0, 22, 400, 255));
 
-  EXPECT_EQ(TProj_f::FittedPicture({150, 430}, {400, 300}), QRect(148, 0, 104, 300));
-  EXPECT_EQ(TProj_f::FittedPicture({0, 0}, {400, 300}), QRect());
+  EXPECT_EQ(ProjectionsDialog::FittedPicture({150, 430}, {400, 300}), QRect(148, 0, 104, 300));
+  EXPECT_EQ(ProjectionsDialog::FittedPicture({0, 0}, {400, 300}), QRect());
 }
 
 class ProjectionsPictures : public Projections {

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 
@@ -20,7 +20,7 @@ const QString kData = DOORTRIM_TEST_DATA;
 
 TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   auto app = std::make_unique<DoorTrimApp>();
-  TMain_f& main = app->Main();
+  MainWindow& main = app->Main();
   main.show();
   QApplication::processEvents();
 

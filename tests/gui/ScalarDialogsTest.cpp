@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
 #include "HelpBrowser.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
-#include "TKOrg_f.h"
-#include "TTrawl_f.h"
+#include "KeelOriginDialog.h"
+#include "TrawlDialog.h"
+#include "ValidatedField.h"
 #include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
 
@@ -115,7 +115,7 @@ class ScalarDialogs : public ::testing::Test {
 
 TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
   board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
 
@@ -140,7 +140,7 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
                             Expected{"Edit2", 10000, 2000, 3, 2000, "Density of Ground, [kg/m^3]"},
                             Expected{"Edit3", 100, 0.35L, 5, 0.35L,
                                      "Coefficient of force out from ground,  [cm^3/newton]"}}) {
-    auto* field = Find<TEditF>(dialog, e.name);
+    auto* field = Find<ValidatedField>(dialog, e.name);
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->ValMin(), 0.0L) << e.name;
     EXPECT_EQ(field->ValMax(), e.max) << e.name;
@@ -154,11 +154,12 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
   EXPECT_EQ(Find<QLineEdit>(dialog, "Edit1")->text(), "1034");
 
   CheckCommonParts(dialog);
-  EXPECT_EQ(Find<TEditF>(dialog, "Edit1")->Val(), 1025.0L);  // filled from the model when shown
+  EXPECT_EQ(Find<ValidatedField>(dialog, "Edit1")->Val(),
+            1025.0L);  // filled from the model when shown
 }
 
 TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   auto* waterLabel = Find<QLabel>(dialog, "Label1");
@@ -194,7 +195,7 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
     d.GroundCoef = 0.5L;
   });
   document_.SetModified(false);
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(false);
   MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
@@ -221,7 +222,7 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
 
 TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(true);
   MessageBoxScript boxes;
   QString shownAfter;
@@ -245,7 +246,7 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
     d.GroundDensity = 1800;
   });
   document_.SetModified(false);
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "1050");
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "1900");
@@ -260,7 +261,7 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
 // --- Influence of trawl ----------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, TrawlLayout) {
-  TTrawl_f dialog(document_, help_);
+  TrawlDialog dialog(document_, help_);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_EQ(dialog.objectName(), "Trawl_f");
@@ -290,7 +291,7 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
     d.BridleAngleV = 5;
   });
   document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
+  TrawlDialog dialog(document_, help_);
   QStringList horizontal, vertical;
   RunModal(dialog, [&] {
     for (const char* typed : {"90", "89", "0", "45.5"}) {
@@ -317,7 +318,7 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
     d.BridleAngleV = -7.89012L;
   });
   document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
+  TrawlDialog dialog(document_, help_);
   board_.Inputs().BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
@@ -336,7 +337,7 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
 TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
   board_.Edit([&](DoorInputs& d) { d.BridleAngleH = 15; });
   document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
+  TrawlDialog dialog(document_, help_);
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "30");
     Find<QPushButton>(dialog, "CancelBtn")->click();
@@ -348,7 +349,7 @@ TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
 // --- Keel position ---------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, KeelLayout) {
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "KOrg_f");
   EXPECT_EQ(dialog.windowTitle(), "Keel position");
   auto* picture = Find<QLabel>(dialog, "Image1");
@@ -387,7 +388,7 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
     d.zk = 0.1L;
   });
   document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   QString x, y, z;
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "-0.5");
@@ -413,7 +414,7 @@ TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
     d.yk = 0.2L;
     d.zk = 0.1L;
   });
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   // A data file read since the dialog was created.
   board_.Edit([&](DoorInputs& d) {
     d.xk = 2.34567L;
@@ -431,7 +432,7 @@ TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
 TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
   board_.Edit([&](DoorInputs& d) { d.xk = 2.34567L; });
   document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
   EXPECT_EQ(board_.Inputs().xk, 2.34567L);
   EXPECT_FALSE(document_.IsModified());
@@ -440,7 +441,7 @@ TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
 TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
   board_.Edit([&](DoorInputs& d) { d.xk = 1.5L; });
   document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "3");
     Find<QPushButton>(dialog, "CancelBtn")->click();

@@ -11,8 +11,8 @@
 #include <QTabWidget>
 
 #include "FileDialogTitle.h"
+#include "LanguageApplier.h"
 #include "TInvText.h"
-#include "TLang.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ bool IsOtherHalfOfANamedMenu(const QObject& object) {
 void Collect(QObject& parent, std::vector<QObject*>& controls) {
   for (QObject* child : parent.children()) {
     if (qobject_cast<QDialog*>(child) || qobject_cast<QMainWindow*>(child)) continue;
-    if (!TLang::LanguageClass(*child).isEmpty() && !IsOtherHalfOfANamedMenu(*child))
+    if (!LanguageApplier::LanguageClass(*child).isEmpty() && !IsOtherHalfOfANamedMenu(*child))
       controls.push_back(child);
     Collect(*child, controls);
   }

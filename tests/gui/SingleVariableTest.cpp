@@ -19,18 +19,18 @@
 #include <string>
 #include <vector>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "SingleVariablePanel.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TSSolve_f.h"
 #include "TSpinButton.h"
 #include "TestTolerances.h"
 #include "UserLocale.h"
+#include "ValidatedField.h"
 #include "VariableBindings.h"
+#include "VariableSolveDialog.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/EditableFields.h"
@@ -129,9 +129,9 @@ class SingleVariable : public ::testing::Test {
   }
 
   void SetAngles(long double x, long double y, long double z) {
-    InBalance<TEditF>("Edit7")->SetAndShow(x);
-    InBalance<TEditF>("Edit8")->SetAndShow(y);
-    InBalance<TEditF>("Edit9")->SetAndShow(z);
+    InBalance<ValidatedField>("Edit7")->SetAndShow(x);
+    InBalance<ValidatedField>("Edit8")->SetAndShow(y);
+    InBalance<ValidatedField>("Edit9")->SetAndShow(z);
     balance_->onUpdateClicked();
   }
 
@@ -143,8 +143,8 @@ class SingleVariable : public ::testing::Test {
   }
 
   // A solve dialog for the marked variable, shown without a modal loop.
-  std::unique_ptr<TSSolve_f> OpenSolve() {
-    auto dialog = std::make_unique<TSSolve_f>(
+  std::unique_ptr<VariableSolveDialog> OpenSolve() {
+    auto dialog = std::make_unique<VariableSolveDialog>(
         app_->Variables().ActiveVar(), app_->Document(), app_->Help(),
         [this] { balance_->onUpdateClicked(); }, balance_);
     dialog->show();
@@ -153,7 +153,7 @@ class SingleVariable : public ::testing::Test {
   }
 
   // Types the range, picks the criterion, presses Solve and waits for the search to end.
-  void Solve(TSSolve_f& dialog, const char* from, const char* to, int criterion) {
+  void Solve(VariableSolveDialog& dialog, const char* from, const char* to, int criterion) {
     Type(Child<QLineEdit>(&dialog, "Edit1"), from);
     Type(Child<QLineEdit>(&dialog, "Edit2"), to);
     // On the button's circle: a radio button takes clicks on its circle and caption only.
@@ -161,7 +161,7 @@ class SingleVariable : public ::testing::Test {
     const int middle = choice->height() / 2;
     QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(middle, middle));
     ASSERT_EQ(dialog.Criterion(), static_cast<MomentCriterion>(criterion));
-    QSignalSpy finished(&dialog, &TSSolve_f::SearchFinished);
+    QSignalSpy finished(&dialog, &VariableSolveDialog::SearchFinished);
     QTest::mouseClick(Child<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
     // Meanwhile the dialog's commands wait; Cancel stays to stop the search.
     EXPECT_FALSE(Child<QPushButton>(&dialog, "Button1")->isEnabled());
@@ -183,8 +183,8 @@ class SingleVariable : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TProj_f* proj_ = nullptr;
-  TBalance_f* balance_ = nullptr;
+  ProjectionsDialog* proj_ = nullptr;
+  BalanceWindow* balance_ = nullptr;
   QColor standard_;
 };
 
@@ -249,7 +249,7 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
   QColor colourWhileOpen;
   QString description;
   AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TRange_f*>(modal);
+    auto* dialog = qobject_cast<RangeDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     colourWhileOpen = BaseColour(Field("x0"));
     description = Child<QLabel>(&*dialog, "Label3")->text();
@@ -270,7 +270,7 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   const int zh = MainParamIndex("zh");
   ShowProjections();
   AnswerNextModal([](QWidget* modal) {
-    auto* dialog = qobject_cast<TRange_f*>(modal);
+    auto* dialog = qobject_cast<RangeDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     Type(Child<QLineEdit>(&*dialog, "Edit1"), "0.5");
@@ -309,7 +309,7 @@ TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   QString description, from, to, current, helpPage;
   bool criterionOne = false;
   AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TSSolve_f*>(modal);
+    auto* dialog = qobject_cast<VariableSolveDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     description = Child<QLabel>(&*dialog, "Label1")->text();
     from = Child<QLineEdit>(&*dialog, "Edit1")->text();

@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "DoorDocument.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
 #include "ScPic.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
@@ -184,7 +184,7 @@ QColor PixelColour(const ScPic& pic, long double x, long double y) {
 // Layout
 
 TEST(TableEditorsLayout, HydrodynamicEditor) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   e.Open();
   EXPECT_EQ(e.D->objectName(), "Hydro_f");
   EXPECT_EQ(e.D->windowTitle(), "Hydrodynamic coefficients");
@@ -221,7 +221,7 @@ TEST(TableEditorsLayout, HydrodynamicEditor) {
 }
 
 TEST(TableEditorsLayout, KeelAndGroundEditors) {
-  Editor<TKGeom_f> keel;
+  Editor<KeelGeometryEditor> keel;
   keel.Open();
   EXPECT_EQ(keel.D->objectName(), "KGeom_f");
   EXPECT_EQ(keel.D->windowTitle(), "Geometry of keel");
@@ -236,8 +236,8 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 
   keel.D->hide();
 
-  Editor<TGround_f> ground;
-  ground.D = std::make_unique<TGround_f>(ground.Document, ground.Help);
+  Editor<GroundEditor> ground;
+  ground.D = std::make_unique<GroundEditor>(ground.Document, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
   EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
             "Coefficient of Ground-dynamical Resistance Force");
@@ -252,7 +252,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 // Add and Delete
 
 TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board,
            {{5, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
@@ -270,7 +270,7 @@ TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
 }
 
 TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   // The 4th decimal is lost in the grid: writing the grid back shows in the model.
   SetHydro(
       e.Board,
@@ -301,7 +301,7 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
 }
 
 TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(0);
@@ -314,7 +314,7 @@ TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
 }
 
 TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   e.Board.Ground.Count = 0;
   e.Open();
   ASSERT_EQ(e.Grid()->rowCount(), 1);
@@ -326,7 +326,7 @@ TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
 }
 
 TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   CoefTable& t = e.Board.Hydro;
   t.Count = 99;
   for (int i = 0; i < t.Count; ++i) {
@@ -346,7 +346,7 @@ TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
 }
 
 TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(1);
@@ -368,7 +368,7 @@ TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
 }
 
 TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   e.Open();
   // Shown and activated: the selected row (the first) is in the fields.
   EXPECT_EQ(e.Fields(), e.Row(0));
@@ -391,7 +391,7 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
 }
 
 TEST(TableEditorsGrid, DraggedRowFollowsTheMouse) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}, {30, 4}});
   e.Open();
   QTableWidget* grid = e.Grid();
@@ -411,7 +411,7 @@ TEST(TableEditorsGrid, DraggedRowFollowsTheMouse) {
 // Entry checks on leaving a field
 
 TEST(TableEditorsEntryChecks, GroundFields) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   e.Open();
   auto leave = [&](int field, const QString& text, int next) {
     e.Field(field)->setFocus(Qt::TabFocusReason);
@@ -427,7 +427,7 @@ TEST(TableEditorsEntryChecks, GroundFields) {
 }
 
 TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
-  Editor<THydro_f> hydro;
+  Editor<HydrodynamicEditor> hydro;
   hydro.Open();
   auto leave = [](auto& e, int field, const QString& text, int next) {
     e.Field(field)->setFocus(Qt::TabFocusReason);
@@ -448,7 +448,7 @@ TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
   EXPECT_EQ(leave(hydro, 4, "1", 1), "1");
   hydro.D->hide();
 
-  Editor<TKGeom_f> keel;
+  Editor<KeelGeometryEditor> keel;
   keel.Open();
   EXPECT_EQ(leave(keel, 1, "-0.2", 2), "0.01");
   EXPECT_EQ(leave(keel, 1, "0", 2), "0");  // the keel tip
@@ -462,7 +462,7 @@ TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
 // OK and Cancel
 
 TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.Type(1, "5");
@@ -476,7 +476,7 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
 }
 
 TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   SetGround(e.Board, {{0, 1}, {10, 2}});
   e.Open();
   e.Add({"20", "3"});
@@ -490,7 +490,7 @@ TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
 }
 
 TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.5, 0.1}});
   e.Open();
   e.Add({"0.2", "2", "0.15"});
@@ -505,7 +505,7 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
 }
 
 TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.ClickRow(0);
@@ -528,7 +528,7 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
 }
 
 TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   // Two keys apart only in the 4th decimal show as the same text in the grid.
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5},
                      {20.0001L, 0.2, 0.3, 0.4},
@@ -555,7 +555,7 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
 }
 
 TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}});
   e.Open();
   QTableWidget* grid = e.Grid();
@@ -577,7 +577,7 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
 }
 
 TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   // A keel whose first depth lies below its tip, as a door kept in memory may still hold it:
   // the entry fields cannot produce one, but OK must not pass it on either.
   SetKeel(e.Board, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
@@ -601,7 +601,7 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
 }
 
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   // Enter in a field presses Add, the default button, without leaving the field.
@@ -634,7 +634,7 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
 }
 
 TEST(TableEditorsOk, HelpOpensTheTopic) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   e.Open();
   e.Button("HelpBtn")->click();
   EXPECT_TRUE(e.Help.isVisible());
@@ -646,7 +646,7 @@ TEST(TableEditorsOk, HelpOpensTheTopic) {
 // Graphs
 
 TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   SetHydro(e.Board, {{0, 0, 0.5, 0.3}, {45, 1, 2, 0.4}, {90, 2, 0.2, 0.5}});
   e.Open();
   e.ClickRow(1);
@@ -719,7 +719,7 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
 }
 
 TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
   e.Open();
   const ScPic& pic = *e.Graph();
@@ -756,7 +756,7 @@ TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
 }
 
 TEST(TableEditorsGraph, GroundCurveAndMovingMark) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   SetGround(e.Board, {{0, 3}, {30, 9}, {60, 12}});
   e.Open();
   const ScPic& pic = *e.Graph();
@@ -782,7 +782,7 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
            std::isfinite(static_cast<double>(pic.YExtent)) && pic.YExtent > 0;
   };
   {
-    Editor<TKGeom_f> e;
+    Editor<KeelGeometryEditor> e;
     SetKeel(e.Board, {{0, 1, 0.1}, {0, 2, 0.2}});  // all depths 0
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
@@ -790,13 +790,13 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
     EXPECT_TRUE(probe.HasDot(kRed, Pixel(*e.Graph(), 1.0, 0), 5)) << probe.Dump().toStdString();
   }
   {
-    Editor<TKGeom_f> e;
+    Editor<KeelGeometryEditor> e;
     SetKeel(e.Board, {{0, 0, 0}, {0, 0, 0}});
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
   }
   for (const long double cx : {-2.0L, 0.0L}) {
-    Editor<TGround_f> e;
+    Editor<GroundEditor> e;
     SetGround(e.Board, {{0, cx / 2}, {40, cx}});
     e.Open();
     const ScPic& pic = *e.Graph();
@@ -808,7 +808,7 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
     EXPECT_EQ(PixelColour(pic, 40, cx), kWhite);
   }
   {
-    Editor<THydro_f> e;
+    Editor<HydrodynamicEditor> e;
     SetHydro(e.Board, {{0, 1, 1, 1}, {10, 1, 1, 1}});  // no spread at all
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "macro/DdeClient.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -93,7 +93,7 @@ class MacroFixture : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
   QDBusConnection client_{QString()};
   std::vector<QString> connections_;
 };

@@ -4,10 +4,10 @@
 #include <QSignalSpy>
 
 #include "BalanceUi.h"
+#include "BalanceWindow.h"
+#include "EnvironmentDialog.h"
 #include "MacroServer.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
+#include "ValidatedField.h"
 #include "gui/MessageBoxScript.h"
 #include "macro/MacroFixture.h"
 
@@ -123,7 +123,7 @@ TEST_F(MacroServerTest, BalancePublishesTheAngleFieldsWithoutShowingTheWindow) {
 // The answer to a macro that opens the balance window comes when the window closes; the
 // program answers other calls meanwhile.
 TEST_F(MacroServerTest, BalanceWithTheWindowIsAnsweredWhenTheWindowCloses) {
-  TBalance_f& balance = app_->Balance();
+  BalanceWindow& balance = app_->Balance();
   QDBusPendingCall execute = DdeClient(kBusName, client_).Execute("Dialog|Balance|Balance");
   ASSERT_TRUE(QTest::qWaitFor([&] { return balance.isVisible(); }, DdeClient::kCallTimeoutMs));
   // Answers go back in the order the program sends them: had the macro been answered before
@@ -140,7 +140,7 @@ TEST_F(MacroServerTest, BalanceWithTheWindowIsAnsweredWhenTheWindowCloses) {
 // an earlier macro is open is read only after that window has closed.
 TEST_F(MacroServerTest, AMacroWaitsForTheBalanceWindowOfTheOneBefore) {
   const QString door = WriteDoor("later.brd", 444, true);
-  TBalance_f& balance = app_->Balance();
+  BalanceWindow& balance = app_->Balance();
   QDBusPendingCall first = DdeClient(kBusName, client_).Execute("Dialog|Balance|Balance");
   ASSERT_TRUE(QTest::qWaitFor([&] { return balance.isVisible(); }, DdeClient::kCallTimeoutMs));
   QDBusPendingCall second = DdeClient(kBusName, client_).Execute("FileOpen|" + door);
@@ -156,7 +156,7 @@ TEST_F(MacroServerTest, AMacroWaitsForTheBalanceWindowOfTheOneBefore) {
 // A modal input dialog is the user's work in progress: a balance macro waits until it is
 // closed, so no search runs under it.
 TEST_F(MacroServerTest, AMacroWaitsWhileAModalDialogIsOpen) {
-  TEnvir_f& dialog = app_->Envir();
+  EnvironmentDialog& dialog = app_->Envir();
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &dialog; },
