@@ -20,24 +20,21 @@
 
 #include "AboutBox.h"
 #include "BalanceWindow.h"
-#include "CalculatorLauncher.h"
+#include "DisplayFlags.h"
+#include "DoorDocument.h"
 #include "DoorPictures.h"
-#include "DoorTrimApp.h"
-#include "EnvironmentDialog.h"
 #include "FileDialogTitle.h"
 #include "FileDialogs.h"
-#include "GroundEditor.h"
 #include "HelpBrowser.h"
-#include "HydrodynamicEditor.h"
-#include "KeelGeometryEditor.h"
-#include "KeelOriginDialog.h"
+#include "HistoryActions.h"
 #include "MacroServer.h"
 #include "MessageBoxes.h"
 #include "ProjectionsDialog.h"
-#include "TrawlDialog.h"
+#include "StepNames.h"
 #include "ValidatedField.h"
 #include "install/DataPaths.h"
 #include "lang/MessageTables.h"
+#include "model/ViewSettings.h"
 
 namespace {
 
@@ -54,9 +51,9 @@ const char* const kFileFilter = "Otterboard Data Files (*.brd);;All Files (*)";
 
 }  // namespace
 
-MainWindow::MainWindow(DoorTrimApp& app) : app_(app) {
+MainWindow::MainWindow(DoorDocument& document, DisplayFlags& flags, const Services& services)
+    : document_(document), flags_(flags), services_(services) {
   setObjectName("Main_f");
-  setWindowTitle("DoorTrim");
   BuildMenus();
   BuildPanels();
   // Window flags: a fixed single-border window with system menu and minimise box only.
@@ -67,11 +64,20 @@ MainWindow::MainWindow(DoorTrimApp& app) : app_(app) {
   // caption widens it rather than being cut off.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  // Creation: the drawing options, then the mode buttons from the model.
-  app_.Flags().ShowHidden = false;
-  app_.Flags().ShowForces = true;
-  app_.Flags().ShowLabels = true;
-  ShowModeFromModel();
+  // Creation: the drawing options, then the mode buttons and the title from the door.
+  flags_.ShowHidden = false;
+  flags_.ShowForces = true;
+  flags_.ShowLabels = true;
+  connect(&document_, &DoorDocument::changed, this, &MainWindow::FollowDoor);
+  connect(&document_, &DoorDocument::modifiedChanged, this, &MainWindow::UpdateCaption);
+  connect(&document_, &DoorDocument::fileNameChanged, this, &MainWindow::UpdateCaption);
+  FollowDoor();
+}
+
+MainWindow::~MainWindow() = default;
+
+const QString& MainWindow::FileName() const {
+  return document_.FileName();
 }
 
 void MainWindow::BuildMenus() {
@@ -86,11 +92,12 @@ void MainWindow::BuildMenus() {
     request.Title = openDialogTitle_->Title();
     // A new door starts the user among the sample doors.
     request.Directory =
-        fileName_.isEmpty()
+        FileName().isEmpty()
             ? QString::fromStdString(DataPaths::ForRunningProgram().Samples().string())
-            : QFileInfo(fileName_).path();
+            : QFileInfo(FileName()).path();
     request.NameFilter = kFileFilter;
-    if (const std::optional<QString> path = FileDialogs::Choose(request)) OpenFile(*path);
+    if (const std::optional<QString> path = FileDialogs::Choose(request))
+      OpenAfterCloseQuestion(*path);
   });
   open->setObjectName("Open1");
   openItem_ = open;
@@ -113,6 +120,9 @@ void MainWindow::BuildMenus() {
   exit->setObjectName("Exit1");
   exit->setShortcut(QKeySequence("Alt+X"));
 
+  // Edit, with Undo and Redo over the door's history, after File.
+  history_ = new HistoryActions(*this, *menuBar(), document_.History());
+
   QMenu* picture = menuBar()->addMenu("Picture");
   picture->setObjectName("Picture1");
   const std::pair<const char*, const char*> shapes[] = {{"Oval1", "Oval"},
@@ -128,10 +138,11 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu("Help");
   help->setObjectName("Help1");
-  QAction* contents = help->addAction("Contents", this, [this] { app_.Help().ShowTopic("doors"); });
+  QAction* contents =
+      help->addAction("Contents", this, [this] { services_.Help.ShowTopic("doors"); });
   contents->setObjectName("N2");
   contents->setShortcut(QKeySequence(Qt::Key_F1));
-  QAction* about = help->addAction("About ...", this, [this] { app_.About().exec(); });
+  QAction* about = help->addAction("About ...", this, [this] { services_.About.exec(); });
   about->setObjectName("A1");
 }
 
@@ -252,53 +263,34 @@ void MainWindow::BuildPanels() {
                     keelButtons[0], keelButtons[1], keelButtons[2], balance};
   for (std::size_t i = 0; i < dialogButtons_.size(); ++i) {
     connect(dialogButtons_[i], &QPushButton::clicked, this,
-            [this, i] { RunCommand(static_cast<Command>(i)); });
+            [this, i] { RunCommand(static_cast<DoorCommands::Command>(i)); });
   }
 }
 
-QDialog& MainWindow::DialogOf(Command command) {
-  switch (command) {
-    case Command::Projections:
-      return app_.Proj();
-    case Command::Hydrodynamic:
-      return app_.Hydro();
-    case Command::Environment:
-      return app_.Envir();
-    case Command::Trawl:
-      return app_.Trawl();
-    case Command::Ground:
-      return app_.Ground();
-    case Command::KeelGeometry:
-      return app_.KGeom();
-    case Command::KeelOrigin:
-      return app_.KOrg();
-    case Command::Balance:
-      break;
-  }
-  return app_.Balance();
-}
-
-bool MainWindow::CommandEnabled(Command command) const {
+bool MainWindow::CommandEnabled(DoorCommands::Command command) const {
   return dialogButtons_[static_cast<std::size_t>(command)]->isEnabled();
 }
 
-void MainWindow::RunCommand(Command command) {
+void MainWindow::RunCommand(DoorCommands::Command command) {
   if (!CommandEnabled(command)) return;
-  if (command == Command::Balance)
-    app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
-  if (command == Command::Environment) app_.Envir().AdaptToMode(bottomButton_->isChecked());
-  RunDialog(DialogOf(command));
+  if (command == DoorCommands::Command::Balance) {
+    services_.Balance.exec();
+    return;
+  }
+  services_.Dialogs.RunCommand(command);
 }
 
 void MainWindow::UpdateDialogButtons() {
   if (editingLocked_) return;  // the keel buttons follow the mode when the lock ends
   // The picture beside each keel button is a label of its own: it greys out with the button.
+  using Command = DoorCommands::Command;
   const std::pair<Command, const char*> keelButtons[] = {{Command::Ground, "Image7"},
                                                          {Command::KeelGeometry, "Image8"},
                                                          {Command::KeelOrigin, "Image9"}};
+  const bool bottom = document_.Door().Bottom;
   for (const auto& [keel, picture] : keelButtons) {
-    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(app_.Board().Inputs().Bottom);
-    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(app_.Board().Inputs().Bottom);
+    dialogButtons_[static_cast<std::size_t>(keel)]->setEnabled(bottom);
+    if (auto* image = findChild<QLabel*>(picture)) image->setEnabled(bottom);
   }
 }
 
@@ -306,7 +298,8 @@ void MainWindow::SetEditingLocked(bool locked, const QString& reason) {
   if (locked == editingLocked_) return;
   if (locked) editingLock_ = std::make_unique<CommandLock>(reason);
   std::vector<QObject*> commands(dialogButtons_.begin(), dialogButtons_.end());
-  commands.insert(commands.end(), {openItem_, bottomButton_, midwaterButton_});
+  commands.insert(commands.end(),
+                  {openItem_, bottomButton_, midwaterButton_, history_->Undo(), history_->Redo()});
   // The keel pictures grey out with their buttons.
   for (const char* picture : {"Image7", "Image8", "Image9"})
     if (auto* image = findChild<QLabel*>(picture)) commands.push_back(image);
@@ -320,79 +313,67 @@ void MainWindow::SetEditingLocked(bool locked, const QString& reason) {
 }
 
 void MainWindow::ShowDoorShape(const QString& shape) {
-  // The pictures are drawn for these sizes, in pixels: front, plan, side.
-  struct Sizes {
-    const char* Shape;
-    QSize Front, Plan, Side;
-  };
-  static constexpr Sizes kSizes[] = {{"oval", {200, 300}, {420, 240}, {470, 300}},
-                                     {"spherical", {206, 387}, {400, 280}, {403, 374}},
-                                     {"vshape", {180, 250}, {420, 250}, {420, 282}},
-                                     {"rectangular", {150, 430}, {380, 240}, {350, 430}}};
-  for (const Sizes& sizes : kSizes) {
-    if (shape != sizes.Shape) continue;
-    const QString base = ":/pictures/" + shape;
-    app_.Proj().SetPictures(DoorPictures::DrawingAtSize(base + "_front.svg", sizes.Front),
-                            DoorPictures::DrawingAtSize(base + "_plan.svg", sizes.Plan),
-                            DoorPictures::DrawingAtSize(base + "_side.svg", sizes.Side));
-    app_.Proj().TabChanged();
+  static constexpr const char* kShapes[] = {"oval", "spherical", "vshape", "rectangular"};
+  for (const char* known : kShapes) {
+    if (shape != QLatin1String(known)) continue;
+    // The names by which the sample doors name the program's own drawings of their shapes.
+    DoorInputs door = document_.Door();
+    door.FrontPicture = shape.toStdString() + "_front.svg";
+    door.PlanPicture = shape.toStdString() + "_plan.svg";
+    door.SidePicture = shape.toStdString() + "_side.svg";
+    document_.Edit(StepNames::Text(EditTexts::kPictures, languageIndex_), door);
   }
 }
 
 void MainWindow::onBottomTrawlingClicked() {
-  bottomButton_->setChecked(true);
-  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = true; });
-  UpdateDialogButtons();
+  SetBottomTrawling(true);
 }
 
 void MainWindow::onMidwaterTrawlingClicked() {
-  midwaterButton_->setChecked(true);
-  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = false; });
-  UpdateDialogButtons();
+  SetBottomTrawling(false);
 }
 
 void MainWindow::SetBottomTrawling(bool bottom) {
-  if (bottom) {
-    onBottomTrawlingClicked();
-  } else {
-    onMidwaterTrawlingClicked();
-  }
+  DoorInputs door = document_.Door();
+  door.Bottom = bottom;
+  document_.Edit(StepNames::Mode(bottom, languageIndex_), door);
+  FollowDoor();  // the buttons show the mode also when it did not change
 }
 
-void MainWindow::ShowModeFromModel() {
-  if (app_.Board().Inputs().Bottom) {
-    onBottomTrawlingClicked();
-  } else {
-    onMidwaterTrawlingClicked();
-  }
+void MainWindow::FollowDoor() {
+  const bool bottom = document_.Door().Bottom;
+  bottomButton_->setChecked(bottom);
+  midwaterButton_->setChecked(!bottom);
+  UpdateDialogButtons();
+  UpdateCaption();
 }
 
 void MainWindow::UpdateCaption() {
-  setWindowTitle(fileName_.isEmpty() ? QString("DoorTrim") : "DoorTrim - " + fileName_);
-}
-
-int MainWindow::RunDialog(QDialog& dialog) {
-  const int result = dialog.exec();
-  app_.Board().ComputeGeometry();
-  return result;
+  // "[*]" is where the title shows "*" while the door differs from its file.
+  const QString& file = document_.FileName();
+  setWindowTitle(file.isEmpty() ? QString("DoorTrim[*]") : "DoorTrim - " + file + "[*]");
+  setWindowModified(document_.IsModified());
 }
 
 bool MainWindow::OpenFile(const QString& path) {
-  const DoorFileResult result = LoadDoorFile(path);
-  if (!result)
+  const QString fullPath = QFileInfo(path).absoluteFilePath();
+  ViewSettings view;
+  const DoorFileResult result = document_.Load(fullPath, &view);
+  if (!result) {
     ReportFileError(result, QString::fromUtf8(MainTexts::kOpenDataFile.In(languageIndex_)));
-  return result.Ok;
+    return false;
+  }
+  ApplyViewSettings(view);
+  return true;
 }
 
 DoorFileResult MainWindow::LoadDoorFile(const QString& path) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ViewSettings view;
-  const DoorFileResult result = app_.Document().Load(fullPath.toStdString(), &view);
-  if (!result) return result;
-  app_.ApplyViewSettings(view);
-  fileName_ = fullPath;
-  UpdateCaption();
-  ShowModeFromModel();
+  const QString name =
+      StepNames::Text(EditTexts::kOpen, languageIndex_).arg(QFileInfo(fullPath).fileName());
+  const DoorFileResult result = document_.LoadAsStep(fullPath, name, &view);
+  if (result) ApplyViewSettings(view);
   return result;
 }
 
@@ -400,13 +381,24 @@ bool MainWindow::OpenAfterCloseQuestion(const QString& path) {
   return MayClose() && OpenFile(path);
 }
 
+void MainWindow::ApplyViewSettings(const ViewSettings& view) {
+  services_.Projections.ApplyViewSettings(view);
+  services_.Balance.ApplyViewSettings(view);
+}
+
+ViewSettings MainWindow::CollectViewSettings() const {
+  ViewSettings view;
+  services_.Projections.CollectViewSettings(view);
+  services_.Balance.CollectViewSettings(view);
+  return view;
+}
+
 void MainWindow::ReportFileError(const DoorFileResult& result, const QString& title) {
   MessageBoxes::Critical(this, title, QString::fromStdString(result.Message));
 }
 
 bool MainWindow::WriteTo(const QString& path) {
-  const DoorFileResult result =
-      app_.Document().Save(path.toStdString(), app_.CollectViewSettings());
+  const DoorFileResult result = document_.Save(path, CollectViewSettings());
   if (!result) {
     ReportFileError(result, QString::fromUtf8(MainTexts::kSaveDataTitle.In(languageIndex_)));
     return false;
@@ -415,8 +407,8 @@ bool MainWindow::WriteTo(const QString& path) {
 }
 
 bool MainWindow::Save() {
-  if (fileName_.isEmpty()) return SaveAs();
-  return WriteTo(fileName_);
+  if (FileName().isEmpty()) return SaveAs();
+  return WriteTo(FileName());
 }
 
 bool MainWindow::SaveAs() {
@@ -424,17 +416,13 @@ bool MainWindow::SaveAs() {
   request.Parent = this;
   request.ObjectName = "SaveDialog1";
   request.Title = QString::fromUtf8(MainTexts::kSaveDataAs.In(languageIndex_));
-  request.Directory = fileName_;
+  request.Directory = FileName();
   request.NameFilter = kFileFilter;
   request.DefaultSuffix = "brd";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> chosen = FileDialogs::Choose(request);
   if (!chosen) return false;
-  const QString path = QFileInfo(*chosen).absoluteFilePath();
-  if (!WriteTo(path)) return false;
-  fileName_ = path;
-  UpdateCaption();
-  return true;
+  return WriteTo(QFileInfo(*chosen).absoluteFilePath());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -458,18 +446,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::MayClose() {
-  if (!app_.Document().IsModified()) return true;
+  if (!document_.IsModified()) return true;
   const auto answer = MessageBoxes::Question(
       this, "DoorTrim", QString::fromUtf8(MainTexts::kSaveData.In(languageIndex_)),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  // A save that fails or is cancelled keeps the window open: nothing is lost.
+  // A save that fails or is cancelled keeps the door: nothing is lost.
   return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-  // The mode may have been changed by a file or another window while this one was inactive.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ShowModeFromModel();
-  QMainWindow::changeEvent(event);
 }
 
 QString MainWindow::StartMacroServer(const QDBusConnection& bus, const QString& busName) {
@@ -479,22 +461,29 @@ QString MainWindow::StartMacroServer(const QDBusConnection& bus, const QString& 
   return problem;
 }
 
-QString MainWindow::BalanceWithoutWindow() {
-  BalanceWindow& balance = app_.Balance();
+void MainWindow::BalanceWithoutWindow(const QObject* context,
+                                      std::function<void(const QString&)> found) {
+  BalanceWindow& balance = services_.Balance;
+  const auto angles = [&balance] {
+    const BalanceUi& ui = balance.Ui();
+    return ui.RotationX->text() + ' ' + ui.RotationY->text() + ' ' + ui.RotationZ->text();
+  };
+  // Answered when the search it starts has ended: the solver ends within the press, the
+  // visible relaxation turns after turns of the event loop later.
+  auto connection = std::make_shared<QMetaObject::Connection>();
+  *connection = connect(&balance, &BalanceWindow::searchRunningChanged, context,
+                        [found, angles, connection](bool running) {
+                          if (running) return;
+                          QObject::disconnect(*connection);
+                          found(angles());
+                        });
   balance.onBalanceClicked();
-  const BalanceUi& ui = balance.Ui();
-  return ui.RotationX->text() + ' ' + ui.RotationY->text() + ' ' + ui.RotationZ->text();
 }
 
 void MainWindow::OpenBalanceWindow(const QObject* context, std::function<void()> closed) {
-  app_.Board().Edit([&](DoorInputs& d) { d.Bottom = bottomButton_->isChecked(); });
-  BalanceWindow& balance = app_.Balance();
+  BalanceWindow& balance = services_.Balance;
   connect(
-      &balance, &QDialog::finished, this,
-      [this, &balance] {
-        balance.setWindowModality(Qt::NonModal);
-        app_.Board().ComputeGeometry();
-      },
+      &balance, &QDialog::finished, this, [&balance] { balance.setWindowModality(Qt::NonModal); },
       Qt::SingleShotConnection);
   connect(
       &balance, &QDialog::finished, context, [closed] { closed(); }, Qt::SingleShotConnection);
@@ -503,5 +492,5 @@ void MainWindow::OpenBalanceWindow(const QObject* context, std::function<void()>
 }
 
 bool MainWindow::BalanceSearchRunning() const {
-  return app_.Balance().BalanceRunning();
+  return services_.Balance.BalanceRunning();
 }

@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QShowEvent>
@@ -17,14 +19,17 @@
 #include "CalculatorLauncher.h"
 #include "DoorCommands.h"
 #include "DoorDocument.h"
+#include "DoorReportSource.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "HistoryActions.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
 #include "PrintedReport.h"
 #include "ReportDateTime.h"
 #include "ReportPreview.h"
 #include "ScPic.h"
+#include "StepNames.h"
 #include "SweepWindow.h"
 #include "TSpinButton.h"
 #include "TextFileWindow.h"
@@ -33,32 +38,34 @@
 #include "UserLocale.h"
 #include "ValidatedField.h"
 #include "ValueEntryDialog.h"
-#include "WindowReportSource.h"
+#include "lang/MessageTables.h"
 #include "model/BalanceFigures.h"
 #include "model/BalanceSearch.h"
+#include "model/EditableFields.h"
 #include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
-#include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "report/BalanceUpdate.h"
 #include "report/CalcLog.h"
+#include "report/DisplayFormats.h"
 #include "report/ReportTexts.h"
 #include "report/ResultsReport.h"
 
 namespace {
 
 constexpr int kMaxRelaxationSteps = 1000;
-
-// How the fields show their numbers: angles in degrees, moments in kN*m, stability in
-// kN*m per degree, forces in kN.
-constexpr char kAngleFormat[] = "###.###";
-constexpr char kMomentFormat[] = "######0.##";
-constexpr char kStabilityFormat[] = "####0.####";
-constexpr char kForceFormat[] = "#########0.####";
-constexpr char kAttackAngleFormat[] = "#####0.###";
 constexpr long double kSolverTolerance = 0.1L;  // N*m
 // Where the user's choice of the Newton search is kept between sessions.
 constexpr char kFastSolverKey[] = "Balance/FastSolver";
+
+ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
+  ViewFlags flags;
+  flags.Hidden = hidden;
+  flags.Points = points;
+  flags.Forces = forces;
+  flags.Labels = labels;
+  return flags;
+}
 
 }  // namespace
 
@@ -66,9 +73,10 @@ const QString BalanceWindow::kSearchLockReason =
     "Not while the balance search runs: it would change the door the search is turning.";
 
 BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const Services& services)
-    : board_(document.Board()),
+    : document_(document),
       flags_(flags),
       services_(services),
+      board_(document.Door()),
       report_(std::make_unique<PrintedReport>()) {
   setObjectName("Balance_f");
   setWindowTitle("Balance position");
@@ -80,25 +88,31 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   };
   ui_.Build(*this);
+  // Edit first, before the Dialogs menu.
+  const QList<QAction*> menus = ui_.MenuBar->actions();
+  history_ = new HistoryActions(*this, *ui_.MenuBar, document_.History(),
+                                menus.isEmpty() ? nullptr : menus.first());
   new BalanceViewLayout(*ui_.ViewSplitter, *ui_.SideView, *ui_.PlanView, *ui_.FrontView,
                         *ui_.ControlPanel, [this] { ScheduleRedraw(); });
+  details_ = std::make_unique<BalanceDetailsWindow>(board_);
   ConnectCommands();
   relaxationTimer_.setSingleShot(true);
   relaxationTimer_.setInterval(0);
   connect(&relaxationTimer_, &QTimer::timeout, this, &BalanceWindow::onRelaxationTick);
+  connect(&document_, &DoorDocument::changed, this, [this] {
+    // While a search turns the door nothing edits it; the window follows once it is seen.
+    if (balanceRunning_) return;
+    followPending_ = true;
+    if (isVisible()) FollowDoor();
+  });
 
-  // Creation: the angle fields from the model, empty result fields, menu checks from the
-  // flags, then one Update so the fields are filled before the first showing.
-  ui_.RotationX->SetAndShow(board_.RotX());
-  ui_.RotationY->SetAndShow(board_.RotY());
-  ui_.RotationZ->SetAndShow(board_.RotZ());
-  angleRad_ = {board_.RotX() * kDegree, board_.RotY() * kDegree, board_.RotZ() * kDegree};
+  // Creation: empty result fields, menu checks from the flags, then the door, evaluated, so
+  // the fields are filled before the first showing.
   for (QLineEdit* field :
        {ui_.StabilityX, ui_.StabilityY, ui_.StabilityZ, ui_.MomentX, ui_.MomentY, ui_.MomentZ,
         ui_.Resistance, ui_.SpreadForce, ui_.VerticalForce, ui_.AttackAngle}) {
     field->clear();
   }
-  ui_.BottomCaseItem->setChecked(board_.Inputs().Bottom);
   ui_.ShowHiddenItem->setChecked(flags_.ShowHidden);
   ui_.ShowPointsItem->setChecked(flags_.ShowPoints);
   ui_.ShowForcesItem->setChecked(flags_.ShowForces);
@@ -106,7 +120,7 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   ui_.ShowProcessItem->setChecked(flags_.ShowProcess);
   ui_.FastSolverItem->setChecked(QSettings().value(kFastSolverKey, false).toBool());
   stabilityOn_ = true;
-  onUpdateClicked();
+  FollowDoor();
 }
 
 BalanceWindow::~BalanceWindow() = default;
@@ -117,14 +131,14 @@ void BalanceWindow::ConnectCommands() {
   connect(ui_.OkButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(ui_.HelpButton, &QPushButton::clicked, this,
           [this] { services_.Help.ShowTopic("doors_balance"); });
-  connect(ui_.DetailButton, &QPushButton::clicked, this, [this] { services_.Details.exec(); });
-  connect(ui_.DetailItem, &QAction::triggered, this, [this] { services_.Details.exec(); });
+  connect(ui_.DetailButton, &QPushButton::clicked, this, [this] { details_->exec(); });
+  connect(ui_.DetailItem, &QAction::triggered, this, [this] { details_->exec(); });
   connect(ui_.PrintItem, &QAction::triggered, this, &BalanceWindow::PrintReport);
   ui_.OkButton->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(ui_.OkButton, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { ui_.PopupMenu->exec(ui_.OkButton->mapToGlobal(at)); });
 
-  // Angle fields: a committed entry takes effect at once.
+  // Angle fields: a committed entry becomes the door's at once.
   for (ValidatedField* field : {ui_.RotationX, ui_.RotationY, ui_.RotationZ}) {
     connect(field, &ValidatedField::OnInput, this, [this] { onUpdateClicked(); });
   }
@@ -136,7 +150,7 @@ void BalanceWindow::ConnectCommands() {
     connect(spin, &TSpinButton::DownClick, this, [this, f = field] { StepAngle(f, -1); });
   }
 
-  // The door's input dialogs are the main window's commands; the views follow at once.
+  // The door's input dialogs; the window follows the door they change.
   using Command = DoorCommands::Command;
   const std::pair<QAction*, Command> dialogs[] = {{ui_.ProjectionsItem, Command::Projections},
                                                   {ui_.PopProjectionsItem, Command::Projections},
@@ -153,10 +167,8 @@ void BalanceWindow::ConnectCommands() {
                                                   {ui_.KeelOriginItem, Command::KeelOrigin},
                                                   {ui_.PopKeelOriginItem, Command::KeelOrigin}};
   for (const auto& [item, command] : dialogs) {
-    connect(item, &QAction::triggered, this, [this, c = command] {
-      services_.Commands.RunCommand(c);
-      onUpdateClicked();
-    });
+    connect(item, &QAction::triggered, this,
+            [this, c = command] { services_.Commands.RunCommand(c); });
   }
 
   connect(ui_.BottomCaseItem, &QAction::triggered, this, [this] {
@@ -202,7 +214,7 @@ void BalanceWindow::SetSweepTranslation(LanguageFile::Section section) {
 
 void BalanceWindow::onSweepClicked() {
   if (!sweepWindow_) {
-    sweepWindow_ = new SweepWindow(board_, services_.Help, this);
+    sweepWindow_ = new SweepWindow(board_, document_, services_.Help, this);
     sweepWindow_->SetLanguageIndex(languageIndex_);
     if (sweepTranslation_) LanguageApplier::Of(*sweepWindow_).Apply(*sweepTranslation_);
     sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
@@ -252,57 +264,105 @@ void BalanceWindow::ConnectDisplayToggle(QAction* item, QAction* twin, bool Disp
 void BalanceWindow::UpdateKeelItems() {
   if (balanceRunning_) return;  // locked; they follow the mode when the search ends
   // The keel dialogs are reachable only in bottom trawling, as in the main window.
+  const bool bottom = document_.Door().Bottom;
   for (QAction* item : {ui_.GroundItem, ui_.KeelGeometryItem, ui_.KeelOriginItem, ui_.PopGroundItem,
                         ui_.PopKeelGeometryItem, ui_.PopKeelOriginItem}) {
-    item->setEnabled(board_.Inputs().Bottom);
+    item->setEnabled(bottom);
   }
+  ui_.BottomCaseItem->setChecked(bottom);
+  ui_.PopBottomCaseItem->setChecked(bottom);
+}
+
+void BalanceWindow::FollowDoor() {
+  followPending_ = false;
+  board_.SetInputs(document_.Door());
+  const BalanceAngles& angles = document_.Angles();
+  ShowAngles(angles.X, angles.Y, angles.Z);
+  UpdateKeelItems();
+  EvaluateShown();
+}
+
+BalanceAngles BalanceWindow::ShownAngles() const {
+  return {ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val()};
+}
+
+bool BalanceWindow::CommitAngles() {
+  const BalanceAngles before = document_.Angles();
+  const BalanceAngles shown = ShownAngles();
+  if (shown == before) return false;
+  // Named by the one angle that changed, as a field or a spin button changes it.
+  QString name = StepNames::Balanced(shown, languageIndex_);
+  const std::array<std::pair<long double BalanceAngles::*, char>, 3> axes = {
+      {{&BalanceAngles::X, 'x'}, {&BalanceAngles::Y, 'y'}, {&BalanceAngles::Z, 'z'}}};
+  int changed = 0;
+  for (const auto& [axis, letter] : axes) {
+    if (before.*axis == shown.*axis) continue;
+    ++changed;
+    name = StepNames::Rotation(letter, before.*axis, shown.*axis, languageIndex_);
+  }
+  if (changed > 1) name = StepNames::Balanced(shown, languageIndex_);
+  return document_.SetAngles(name, shown);
 }
 
 void BalanceWindow::onUpdateClicked() {
+  if (followPending_) {
+    FollowDoor();
+    return;
+  }
+  // A door changed by the angles is evaluated as it follows the change.
+  if (!CommitAngles()) EvaluateShown();
+}
+
+void BalanceWindow::EvaluateShown() {
   TBoard& board = board_;
   UpdateKeelItems();
   if (stabilityOn_) {
     ui_.RotationX->SetAndShow(ui_.RotationX->Val());
-    ui_.RotationY->setText(UserNumberText(kAngleFormat, ui_.RotationY->Val()));
-    ui_.RotationZ->setText(UserNumberText(kAngleFormat, ui_.RotationZ->Val()));
+    ui_.RotationY->setText(UserNumberText(DisplayFormats::kRotationField, ui_.RotationY->Val()));
+    ui_.RotationZ->setText(UserNumberText(DisplayFormats::kRotationField, ui_.RotationZ->Val()));
   }
-  board.SetRotation(ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val());
-  angleRad_ = {board.RotX() * kDegree, board.RotY() * kDegree, board.RotZ() * kDegree};
+  const BalanceAngles angles = ShownAngles();
+  board.SetRotation(angles.X, angles.Y, angles.Z);
+  angleRad_ = {angles.X * kDegree, angles.Y * kDegree, angles.Z * kDegree};
   const auto [ax, ay, az] = angleRad_;
 
   XYZ stability;
   if (stabilityOn_) {
-    stability = EvaluateWithStability(board, board.RotX(), board.RotY(), board.RotZ());
+    stability = EvaluateWithStability(board, angles.X, angles.Y, angles.Z);
   } else {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.Result().TotalMoment;
-  ui_.MomentX->setText(UserNumberText(kMomentFormat, m.X / 1000));
-  ui_.MomentY->setText(UserNumberText(kMomentFormat, m.Y / 1000));
-  ui_.MomentZ->setText(UserNumberText(kMomentFormat, m.Z / 1000));
+  ui_.MomentX->setText(UserNumberText(DisplayFormats::kMoment, m.X / 1000));
+  ui_.MomentY->setText(UserNumberText(DisplayFormats::kMoment, m.Y / 1000));
+  ui_.MomentZ->setText(UserNumberText(DisplayFormats::kMoment, m.Z / 1000));
   if (stabilityOn_) {
-    ui_.StabilityX->setText(UserNumberText(kStabilityFormat, stability.X / 1000));
-    ui_.StabilityY->setText(UserNumberText(kStabilityFormat, stability.Y / 1000));
-    ui_.StabilityZ->setText(UserNumberText(kStabilityFormat, stability.Z / 1000));
+    ui_.StabilityX->setText(UserNumberText(DisplayFormats::kStability, stability.X / 1000));
+    ui_.StabilityY->setText(UserNumberText(DisplayFormats::kStability, stability.Y / 1000));
+    ui_.StabilityZ->setText(UserNumberText(DisplayFormats::kStability, stability.Z / 1000));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Resistance->setText(UserNumberText(kForceFormat, figures.ResistanceKN));
-    ui_.SpreadForce->setText(UserNumberText(kForceFormat, figures.SpreadKN));
-    ui_.VerticalForce->setText(UserNumberText(kForceFormat, figures.VerticalKN));
-    ui_.AttackAngle->setText(UserNumberText(kAttackAngleFormat, figures.WingAttackDeg));
+    ui_.Resistance->setText(UserNumberText(DisplayFormats::kForce, figures.ResistanceKN));
+    ui_.SpreadForce->setText(UserNumberText(DisplayFormats::kForce, figures.SpreadKN));
+    ui_.VerticalForce->setText(UserNumberText(DisplayFormats::kForce, figures.VerticalKN));
+    ui_.AttackAngle->setText(UserNumberText(DisplayFormats::kAttackAngle, figures.WingAttackDeg));
   }
   RedrawViews();
   update();
 }
 
+XYZ BalanceWindow::TryVariable(int index, long double value) {
+  long double DoorInputs::*field = kMainParams[static_cast<std::size_t>(index)].Field;
+  board_.Edit([field, value](DoorInputs& door) { door.*field = value; });
+  EvaluateShown();
+  return board_.Result().TotalMoment;
+}
+
 void BalanceWindow::RedrawViews() {
   redrawPending_ = false;
-  ViewFlags flags;
-  flags.Hidden = flags_.ShowHidden;
-  flags.Points = flags_.ShowPoints;
-  flags.Forces = flags_.ShowForces;
-  flags.Labels = flags_.ShowLabels;
-  ThreeViewDrawing::RedrawBalanceViews(board_, scale_, flags, angleRad_, *ui_.SideView,
-                                       *ui_.PlanView, *ui_.FrontView);
+  ThreeViewDrawing::RedrawBalanceViews(
+      board_, scale_,
+      Flags(flags_.ShowHidden, flags_.ShowPoints, flags_.ShowForces, flags_.ShowLabels), angleRad_,
+      *ui_.SideView, *ui_.PlanView, *ui_.FrontView);
 }
 
 void BalanceWindow::ScheduleRedraw() {
@@ -331,6 +391,8 @@ void BalanceWindow::onBalanceClicked() {
     FinishSearch();
     return;
   }
+  if (followPending_) FollowDoor();
+  CommitAngles();
   const long double x = ui_.RotationX->Val();
   const long double y = ui_.RotationY->Val();
   const long double z = ui_.RotationZ->Val();
@@ -347,7 +409,6 @@ void BalanceWindow::onBalanceClicked() {
     board_.Solve(ax, ay, az, kSolverTolerance);
   }
   ShowAngles(ax, ay, az);
-  onUpdateClicked();
   FinishSearch();
 }
 
@@ -362,15 +423,17 @@ void BalanceWindow::BeginSearch() {
 void BalanceWindow::FinishSearch() {
   if (!balanceRunning_) return;
   relaxationTimer_.stop();
-  if (relaxation_) {
-    relaxation_.reset();
-    stabilityOn_ = true;
-    onUpdateClicked();
-  }
+  relaxation_.reset();
+  stabilityOn_ = true;
   unsetCursor();
   ui_.BalanceButton->setChecked(false);
   balanceRunning_ = false;
   SetEditingLocked(false);
+  // The angles reached are the door's, as one step; the window follows that step, or
+  // evaluates the door where it stands when the search stayed where it began.
+  const BalanceAngles reached = ShownAngles();
+  followPending_ = false;
+  if (!document_.SetAngles(StepNames::Balanced(reached, languageIndex_), reached)) EvaluateShown();
   emit searchRunningChanged(false);
 }
 
@@ -397,7 +460,7 @@ void BalanceWindow::onRelaxationTick() {
   // search stops there rather than asking the user again at every step.
   const bool refused =
       ui_.RotationX->Val() != x || ui_.RotationY->Val() != y || ui_.RotationZ->Val() != z;
-  onUpdateClicked();
+  EvaluateShown();
   if (refused || !relaxation_) {
     FinishSearch();
     return;
@@ -415,7 +478,8 @@ std::vector<QObject*> BalanceWindow::EditingCommands() const {
           ui_.PopTrawlItem,       ui_.PopGroundItem,       ui_.PopKeelGeometryItem,
           ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,   ui_.RotationX,
           ui_.RotationY,          ui_.RotationZ,           ui_.RotationXSpin,
-          ui_.RotationYSpin,      ui_.RotationZSpin,       ui_.UpdateButton};
+          ui_.RotationYSpin,      ui_.RotationZSpin,       ui_.UpdateButton,
+          history_->Undo(),       history_->Redo()};
 }
 
 void BalanceWindow::SetEditingLocked(bool locked) {
@@ -426,11 +490,10 @@ void BalanceWindow::SetEditingLocked(bool locked) {
 }
 
 void BalanceWindow::onBottomCaseClicked() {
-  const bool bottom = !ui_.BottomCaseItem->isChecked();
-  ui_.BottomCaseItem->setChecked(bottom);
-  ui_.PopBottomCaseItem->setChecked(bottom);
-  services_.Commands.SetBottomTrawling(bottom);
-  onUpdateClicked();
+  DoorInputs door = document_.Door();
+  door.Bottom = !door.Bottom;
+  document_.Edit(StepNames::Mode(door.Bottom, languageIndex_), door);
+  UpdateKeelItems();
 }
 
 void BalanceWindow::AskSensitivity() {
@@ -457,6 +520,15 @@ void BalanceWindow::ShowLogFile() {
 }
 
 void BalanceWindow::ClearLogFile() {
+  // The log holds every report added to it: it goes only when the user says so.
+  const QString path = QDir::current().absoluteFilePath(kCalcLogName);
+  const QString question =
+      StepNames::Text(BalanceTexts::kClearLogQuestion, languageIndex_).arg(path);
+  if (MessageBoxes::Question(this, ui_.ClearLogItem->text().remove('&'), question,
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes) {
+    return;
+  }
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
     MessageBoxes::Critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
@@ -466,15 +538,17 @@ void BalanceWindow::ClearLogFile() {
 void BalanceWindow::ApplyViewSettings(const ViewSettings& view) {
   QAction* items[5] = {ui_.ShowHiddenItem, ui_.ShowPointsItem, ui_.ShowForcesItem,
                        ui_.ShowLabelsItem, ui_.ShowProcessItem};
-  for (int i = 0; i < 5; ++i)
+  QAction* twins[5] = {ui_.PopShowHiddenItem, ui_.PopShowPointsItem, ui_.PopShowForcesItem,
+                       ui_.PopShowLabelsItem, ui_.PopShowProcessItem};
+  for (int i = 0; i < 5; ++i) {
     items[i]->setChecked(view.BalanceSwitches[i]);
+    twins[i]->setChecked(view.BalanceSwitches[i]);
+  }
   flags_.ShowHidden = view.BalanceSwitches[0];
   flags_.ShowPoints = view.BalanceSwitches[1];
   flags_.ShowForces = view.BalanceSwitches[2];
   flags_.ShowLabels = view.BalanceSwitches[3];
   flags_.ShowProcess = view.BalanceSwitches[4];
-  ShowAngles(view.Angles[0], view.Angles[1], view.Angles[2]);
-  board_.SetRotation(ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val());
 }
 
 void BalanceWindow::CollectViewSettings(ViewSettings& view) const {
@@ -482,7 +556,6 @@ void BalanceWindow::CollectViewSettings(ViewSettings& view) const {
                              ui_.ShowLabelsItem, ui_.ShowProcessItem};
   for (int i = 0; i < 5; ++i)
     view.BalanceSwitches[i] = items[i]->isChecked();
-  view.Angles = {ui_.RotationX->Val(), ui_.RotationY->Val(), ui_.RotationZ->Val()};
 }
 
 void BalanceWindow::showEvent(QShowEvent* event) {
@@ -493,6 +566,7 @@ void BalanceWindow::showEvent(QShowEvent* event) {
   flags_.ShowLabels = ui_.ShowLabelsItem->isChecked();
   flags_.ShowProcess = ui_.ShowProcessItem->isChecked();
   QDialog::showEvent(event);
+  if (followPending_ && !balanceRunning_) FollowDoor();
   // The window is there to balance the door: its button has the focus, not a result field.
   if (!event->spontaneous()) ui_.BalanceButton->setFocus(Qt::OtherFocusReason);
 }
@@ -500,10 +574,12 @@ void BalanceWindow::showEvent(QShowEvent* event) {
 void BalanceWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !balanceRunning_) {
-    // The mode may have changed in the main window: both Bottom Case items follow it.
-    ui_.PopBottomCaseItem->setChecked(board_.Inputs().Bottom);
-    ui_.BottomCaseItem->setChecked(board_.Inputs().Bottom);
-    onUpdateClicked();
+    // Coming back from another window: the results are those of the door as it is.
+    if (followPending_) {
+      FollowDoor();
+    } else {
+      EvaluateShown();
+    }
   }
 }
 
@@ -519,7 +595,17 @@ void BalanceWindow::done(int result) {
 }
 
 void BalanceWindow::PrintReport() {
-  WindowReportSource source(board_, [this] { onUpdateClicked(); });
+  // The door as its document holds it, at its balance angles: the same pages as the command
+  // line prints for the same door.
+  if (followPending_) FollowDoor();
+  TBoard printed(document_.Door());
+  const BalanceAngles& angles = document_.Angles();
+  printed.SetRotation(angles.X, angles.Y, angles.Z);
+  const std::array<bool, 5>& projection = flags_.ProjectionSwitches;
+  DoorReportSource source(
+      printed, services_.LanguageFile ? services_.LanguageFile() : std::string(),
+      Flags(projection[1], projection[2], projection[3], projection[4]),
+      Flags(flags_.ShowHidden, flags_.ShowPoints, flags_.ShowForces, flags_.ShowLabels));
   ReportPreview::Show(this, *report_, source, languageIndex_,
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }

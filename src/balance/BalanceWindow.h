@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,37 +15,43 @@
 #include "DisplayFlags.h"
 #include "drawing/ViewScale.h"
 #include "lang/LanguageFile.h"
+#include "model/BalanceAngles.h"
+#include "model/TBoard.h"
 
+class BalanceDetailsWindow;
 class BalanceSearch;
 class CalculatorLauncher;
 class DoorCommands;
 class DoorDocument;
 class HelpBrowser;
+class HistoryActions;
 class PrintedReport;
 class QAction;
-class ValueEntryDialog;
-class BalanceDetailsWindow;
 class SweepWindow;
-class TBoard;
 class TextFileWindow;
+class ValueEntryDialog;
 struct ViewSettings;
 
-// The balance window: the door in a position given by three rotation angles, its moments,
-// stability derivatives, forces and attack angle, the three views, and the balance search.
-// It keeps no door data of its own: the angles live in the door model.
+// The balance window: the door in the position of its balance angles, its moments, stability
+// derivatives, forces and attack angle, the three views, and the balance search. It follows
+// the door's document: its rotation fields show the door's angles, a committed angle changes
+// them as one step of the door's history, a search ends by storing the angles it reached as
+// one step, and every change of the door (from any window, an undo, a file) is evaluated and
+// shown. The mechanics it evaluates is its own copy of the door (Model), which the details
+// window, the sweep and the printed report read.
 class BalanceWindow : public QDialog {
   Q_OBJECT
 
  public:
   // What the window uses besides the door and the display flags: the help, the calculator,
-  // the enter-a-value dialog of its solver sensitivity, the details window, and the commands
-  // of its Dialogs menu and Bottom Case item, which the main window carries out.
+  // the enter-a-value dialog of its solver sensitivity, the dialogs of its Dialogs menu, and
+  // the language file of the language shown, whose texts the printed report copies.
   struct Services {
     HelpBrowser& Help;
     CalculatorLauncher& Calculator;
     ValueEntryDialog& AskAny;
-    BalanceDetailsWindow& Details;
     DoorCommands& Commands;
+    std::function<std::string()> LanguageFile;
   };
 
   BalanceWindow(DoorDocument& document, DisplayFlags& flags, const Services& services);
@@ -55,23 +62,33 @@ class BalanceWindow : public QDialog {
   // The visible relaxation ends when |Mx| + |My| + |Mz| falls below this, N*m.
   static constexpr long double kRelaxationTolerance = 1.0L;
 
-  // Evaluates the door at the angles of the fields, refreshes every result field and
-  // redraws the three views.
+  // Takes angles typed into the rotation fields as a step of the door's history, evaluates the
+  // door at them, refreshes every result field and redraws the three views.
   void onUpdateClicked();
-  // Redraws the three views from the model as it stands, without evaluating.
+  // Redraws the three views from the evaluation as it stands.
   void RedrawViews();
   // The Balance button: starts the search, or stops a running one. The solver runs to its
-  // end at once; the visible relaxation takes one step per turn of the event loop.
+  // end at once; the visible relaxation takes one step per turn of the event loop. Either way
+  // the angles reached become the door's when the search ends.
   void onBalanceClicked();
+  // Bottom Case: switches the door's trawling mode, as one step of its history.
   void onBottomCaseClicked();
 
-  // The angles and display switches a data file carries.
+  // The door's mechanics in this window, evaluated at the angles shown.
+  const TBoard& Model() const { return board_; }
+  // The door as it is, evaluated at the angles shown: the window follows its document. Called
+  // by itself on every change of the door; a trial of the single variable calls it to end.
+  void FollowDoor();
+  // Evaluates the door with main parameter `index` at `value` instead of its own, at the
+  // angles shown, and shows the results (the door itself is not changed): the moments there.
+  XYZ TryVariable(int index, long double value);
+
+  // The display switches a data file carries (the angles are the door's).
   void ApplyViewSettings(const ViewSettings& view);
   void CollectViewSettings(ViewSettings& view) const;
 
-  // Language of the texts this window builds itself (report, sensitivity dialog): 0 English,
-  // 1 Russian.
-  // The sweep window follows.
+  // Language of the texts this window builds itself (report, sensitivity dialog, the names of
+  // its steps): 0 English, 1 Russian. The sweep window follows.
   void SetLanguageIndex(int index);
   int LanguageIndex() const { return languageIndex_; }
   // The language file's texts for the sweep window, which is made when first opened: it
@@ -93,6 +110,10 @@ class BalanceWindow : public QDialog {
   int RelaxationSteps() const { return relaxationSteps_; }
   // The sweep window, once "Sweep ..." has opened it.
   SweepWindow* Sweep() const { return sweepWindow_; }
+  // The details window of the evaluation shown.
+  BalanceDetailsWindow& Details() const { return *details_; }
+  // The window's Edit menu over the door's history.
+  const HistoryActions& History() const { return *history_; }
 
   // Print: the printed report in a print preview window; returns when it is closed.
   void PrintReport();
@@ -101,7 +122,7 @@ class BalanceWindow : public QDialog {
 
  signals:
   // A search started (true) or ended (false); the program's other windows lock and unlock
-  // their commands that edit the door.
+  // their commands that edit the door. When it ended the door holds the angles reached.
   void searchRunningChanged(bool running);
   // The print preview window is about to show.
   void reportPreviewOpened(QDialog* preview);
@@ -117,9 +138,16 @@ class BalanceWindow : public QDialog {
   void UpdateKeelItems();
   void ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag);
   void StepAngle(ValidatedField* field, long double delta);
+  // The angles the rotation fields hold.
+  BalanceAngles ShownAngles() const;
+  // Angles typed into the fields become the door's; false when they are the door's already.
+  bool CommitAngles();
+  // Evaluates the door at the shown angles (with the stability derivatives unless a visible
+  // relaxation is running) and shows the results.
+  void EvaluateShown();
   void BeginSearch();
-  // Ends a running search where it got: the fields, the door and the views show its last
-  // position, and the commands come back.
+  // Ends a running search where it got: the door takes the angles reached, the fields and the
+  // views show them, and the commands come back.
   void FinishSearch();
   void StartRelaxation(long double x, long double y, long double z);
   void onRelaxationTick();
@@ -133,16 +161,21 @@ class BalanceWindow : public QDialog {
   void onSweepClicked();
   void onSaveViewsClicked();
 
-  TBoard& board_;  // the document's door
+  DoorDocument& document_;
   DisplayFlags& flags_;
   const Services services_;
+  TBoard board_;  // the door evaluated at the angles shown
   BalanceUi ui_;
   ViewScale scale_;
   std::array<long double, 3> angleRad_{0, 0, 0};
   bool stabilityOn_ = true;
   bool balanceRunning_ = false;
+  // The door changed while the window was hidden: it follows when it is next used.
+  bool followPending_ = false;
   int relaxationSteps_ = 0;
   bool redrawPending_ = false;
+  std::unique_ptr<BalanceDetailsWindow> details_;
+  HistoryActions* history_ = nullptr;
   TextFileWindow* logWindow_ = nullptr;                    // made when first needed
   SweepWindow* sweepWindow_ = nullptr;                     // made when first needed
   std::optional<LanguageFile::Section> sweepTranslation_;  // none: the design texts

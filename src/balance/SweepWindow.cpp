@@ -26,6 +26,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "DoorDocument.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "LanguageApplier.h"
@@ -71,8 +72,10 @@ std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-SweepWindow::SweepWindow(const TBoard& door, HelpBrowser& help, QWidget* parent)
+SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser& help,
+                         QWidget* parent)
     : QDialog(parent), door_(door), help_(help) {
+  connect(&document, &DoorDocument::replaced, this, &SweepWindow::ForgetSweep);
   setObjectName("Sweep_f");
   setWindowTitle("Parameter sweep");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -395,6 +398,19 @@ void SweepWindow::EndSweep(const QString& status) {
   for (QPushButton* b : {exportCsv_, copyPlot_, savePlot_})
     b->setEnabled(any);
   emit sweepEnded();
+}
+
+void SweepWindow::ForgetSweep() {
+  timer_.stop();
+  sweep_.reset();
+  sweptName_.clear();
+  table_->setRowCount(0);
+  plot_->SetPoints({});
+  progress_->setValue(0);
+  status_->clear();
+  SetInputsEnabled(true);
+  for (QPushButton* b : {exportCsv_, copyPlot_, savePlot_})
+    b->setEnabled(false);
 }
 
 void SweepWindow::onExportCsvClicked() {

@@ -20,6 +20,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class SweepPlot;
+class DoorDocument;
 class TBoard;
 struct TwoLanguageText;
 
@@ -28,7 +29,8 @@ struct TwoLanguageText;
 // starts from the balance of the value before. The sweep works on its own copy of the door,
 // taken when it starts: the user's door is never changed. It runs from a timer, a few values
 // per turn of the event loop, so the window stays responsive and Cancel stops it with the
-// values so far kept.
+// values so far kept. When another door takes the place of the user's (a file opened), the
+// sweep stops and its results go: they were the old door's.
 class SweepWindow : public QDialog {
   Q_OBJECT
 
@@ -36,7 +38,10 @@ class SweepWindow : public QDialog {
   // The help topic that explains this window.
   static constexpr char kHelpTopic[] = "doors_analysis";
 
-  SweepWindow(const TBoard& door, HelpBrowser& help, QWidget* parent = nullptr);
+  // `door` is the balance window's door, at the angles the sweep starts from; `document`
+  // tells when another door takes its place.
+  SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser& help,
+              QWidget* parent = nullptr);
   ~SweepWindow() override;
 
   // The search each value starts; the balance window passes its own choice on.
@@ -72,6 +77,8 @@ class SweepWindow : public QDialog {
   void onTick();
   void ShowNewPoints();
   void EndSweep(const QString& status);
+  // Another door took the user's door's place: the sweep of the old one stops and goes.
+  void ForgetSweep();
   void SetInputsEnabled(bool enabled);
   QImage PlotImage() const;
   QString VariableName() const;

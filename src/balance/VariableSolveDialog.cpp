@@ -18,13 +18,15 @@
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "NumberExitCheck.h"
+#include "StepNames.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
 #include "lang/MessageTables.h"
+#include "model/DoorInputs.h"
 #include "model/EditableFields.h"
 #include "model/RangeCheck.h"
 #include "model/SingleVariableSearch.h"
-#include "model/TBoard.h"
+#include "model/XYZ.h"
 #include "numbers/NumberText.h"
 
 namespace {
@@ -50,14 +52,14 @@ long double Read(const QLineEdit* field) {
 }  // namespace
 
 VariableSolveDialog::VariableSolveDialog(const TVarLink& variable, DoorDocument& document,
-                                         HelpBrowser& help, std::function<void()> update,
-                                         QWidget* parent)
+                                         HelpBrowser& help, Trial trial,
+                                         std::function<void()> restore, QWidget* parent)
     : QDialog(parent),
       variable_(variable),
       document_(document),
-      board_(document.Board()),
       help_(help),
-      update_(std::move(update)) {
+      trial_(std::move(trial)),
+      restore_(std::move(restore)) {
   setObjectName("SSolve_f");
   setWindowTitle("Solve for single variable");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -160,14 +162,14 @@ void VariableSolveDialog::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
   if (variable_.Label) description_->setText(variable_.Label->toolTip());
-  const Range& range = board_.Inputs().Ranges[variable_.Index];
+  const DoorInputs& door = document_.Door();
+  const Range& range = door.Ranges[static_cast<std::size_t>(variable_.Index)];
   fromField_->setText(Text(range.From));
   toField_->setText(Text(range.To));
-  currentValue_->setText(variable_.Edit->text());
-  update_();
-  const XYZ& moment = board_.Result().TotalMoment;
+  savedValue_ = foundValue_ = door.*kMainParams[variable_.Index].Field;
+  currentValue_->setText(Text(savedValue_));
+  const XYZ moment = trial_(savedValue_);
   criterionValue_->setText(Text(moment.X + moment.Y + moment.Z));
-  savedValue_ = board_.Inputs().*kMainParams[variable_.Index].Field;
 }
 
 bool VariableSolveDialog::Searching() const {
@@ -179,10 +181,10 @@ void VariableSolveDialog::onStoreClicked() {
   toCheck_->Apply();
   const long double from = Read(fromField_);
   const long double to = Read(toField_);
-  DoorInputs inputs = board_.Inputs();
-  if (!StoreRange(inputs, variable_.Index, from, to)) {
-    board_.SetInputs(inputs);
-    document_.MarkModified();
+  DoorInputs door = document_.Door();
+  if (!StoreRange(door, variable_.Index, from, to)) {
+    const Range& stored = door.Ranges[static_cast<std::size_t>(variable_.Index)];
+    document_.Edit(StepNames::RangeOf(variable_.Index, stored, languageIndex_), door);
     return;
   }
   // Equal ends make no range either.
@@ -190,11 +192,6 @@ void VariableSolveDialog::onStoreClicked() {
   MessageBoxes::Information(this, windowTitle(),
                             QString::fromUtf8(message.data(), std::ssize(message)));
   fromField_->setFocus(Qt::OtherFocusReason);
-}
-
-void VariableSolveDialog::Evaluate() {
-  board_.ComputeGeometry();
-  update_();
 }
 
 void VariableSolveDialog::onSolveClicked() {
@@ -205,14 +202,8 @@ void VariableSolveDialog::onSolveClicked() {
   const long double from = Read(fromField_);
   const long double to = Read(toField_);
   const MomentCriterion criterion = criterion_;
-  long double DoorInputs::*field = kMainParams[variable_.Index].Field;
   search_ = std::make_unique<SingleVariableSearch>(
-      [this, field, criterion](long double v) {
-        board_.Edit([field, v](DoorInputs& d) { d.*field = v; });
-        Evaluate();
-        return CriterionValue(board_.Result().TotalMoment, criterion);
-      },
-      from, to);
+      [this, criterion](long double v) { return CriterionValue(trial_(v), criterion); }, from, to);
   evaluations_ = 0;
   SetCommandsEnabled(false);
   stepper_->start();
@@ -224,8 +215,9 @@ void VariableSolveDialog::StepSearch() {
   ShowValue(search_->Value(), search_->Criterion());
   if (!finished) return;
   stepper_->stop();
-  // The door and the balance window show the value found.
-  Evaluate();
+  // The balance window shows the value found, which OK gives the door.
+  foundValue_ = search_->Value();
+  trial_(foundValue_);
   SetCommandsEnabled(true);
   emit SearchFinished();
 }
@@ -248,7 +240,16 @@ void VariableSolveDialog::SetCommandsEnabled(bool enabled) {
 
 void VariableSolveDialog::accept() {
   if (Searching()) return;
-  if (board_.Inputs().*kMainParams[variable_.Index].Field != savedValue_) document_.MarkModified();
+  DoorInputs door = document_.Door();
+  long double DoorInputs::*field = kMainParams[variable_.Index].Field;
+  const long double before = door.*field;
+  door.*field = foundValue_;
+  // The balance window follows the door's new value; when nothing changed it shows the door
+  // as it is again.
+  if (!document_.Edit(StepNames::Parameter(variable_.Index, before, foundValue_, languageIndex_),
+                      door)) {
+    restore_();
+  }
   QDialog::accept();
 }
 
@@ -257,8 +258,7 @@ void VariableSolveDialog::reject() {
     stepper_->stop();
     SetCommandsEnabled(true);
   }
-  board_.Edit([this](DoorInputs& d) { d.*kMainParams[variable_.Index].Field = savedValue_; });
-  variable_.Edit->setText(Text(savedValue_));
-  Evaluate();
+  // The door kept its value all along; the balance window shows it again.
+  restore_();
   QDialog::reject();
 }

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <initializer_list>
 
+#include "DoorDocument.h"
 #include "ValidatedField.h"
-#include "model/TBoard.h"
 
 namespace {
 
@@ -153,17 +153,17 @@ void EnvironmentDialog::AdaptToMode(bool bottom) {
 }
 
 void EnvironmentDialog::FillFields() {
+  const DoorInputs& door = document_.Door();
+  AdaptToMode(door.Bottom);
   ClearChanged();
-  waterDensity_->SetAndShow(board_.Inputs().WaterDensity);
-  groundDensity_->SetAndShow(board_.Inputs().GroundDensity);
-  groundCoef_->SetAndShow(board_.Inputs().GroundCoef);
+  waterDensity_->SetAndShow(door.WaterDensity);
+  groundDensity_->SetAndShow(door.GroundDensity);
+  groundCoef_->SetAndShow(door.GroundCoef);
 }
 
-void EnvironmentDialog::StoreFields() {
+void EnvironmentDialog::StoreFields(DoorInputs& door) const {
   // All three, also the ground rows hidden in midwater trawling.
-  board_.Edit([this](DoorInputs& d) {
-    d.WaterDensity = waterDensity_->Val();
-    d.GroundDensity = groundDensity_->Val();
-    d.GroundCoef = groundCoef_->Val();
-  });
+  door.WaterDensity = waterDensity_->Val();
+  door.GroundDensity = groundDensity_->Val();
+  door.GroundCoef = groundCoef_->Val();
 }

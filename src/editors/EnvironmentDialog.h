@@ -23,7 +23,7 @@ class EnvironmentDialog : public ScalarDialog {
 
  protected:
   void FillFields() override;
-  void StoreFields() override;
+  void StoreFields(DoorInputs& door) const override;
 
  private:
   ValidatedField* AddField(const char* name, const QString& hint, long double max,

@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DoorDocument.h"
 #include "UserLocale.h"
-#include "model/TBoard.h"
 #include "numbers/NumberText.h"
+#include "report/DisplayFormats.h"
 
 namespace {
-
-constexpr char kCoordinateFormat[] = "#0.###";
 
 // Every coordinate: at most 3 decimals in 6 characters, strictly between 0 and 10.
 constexpr int kWidth = 6;
@@ -30,7 +29,7 @@ constexpr std::array<long double DoorInputs::*, 3> kCoordinates = {&DoorInputs::
                                                                    &DoorInputs::zk};
 
 QString Shown(long double value) {
-  return UserNumberText(kCoordinateFormat, value);
+  return UserNumberText(DisplayFormats::kKeelPosition, value);
 }
 
 }  // namespace
@@ -95,7 +94,7 @@ KeelOriginDialog::KeelOriginDialog(DoorDocument& document, HelpBrowser& help, QW
 
 void KeelOriginDialog::WriteTexts() {
   for (std::size_t i = 0; i < coordinates_.size(); ++i)
-    coordinates_[i]->setText(Shown(board_.Inputs().*kCoordinates[i]));
+    coordinates_[i]->setText(Shown(document_.Door().*kCoordinates[i]));
 }
 
 void KeelOriginDialog::FillFields() {
@@ -103,10 +102,8 @@ void KeelOriginDialog::FillFields() {
   WriteTexts();
 }
 
-void KeelOriginDialog::StoreFields() {
+void KeelOriginDialog::StoreFields(DoorInputs& door) const {
   const NumberLocale loc = UserNumberLocale();
   for (std::size_t i = 0; i < coordinates_.size(); ++i)
-    board_.Edit([&](DoorInputs& d) {
-      d.*kCoordinates[i] = ReadNumber(coordinates_[i]->text().toStdString(), loc);
-    });
+    door.*kCoordinates[i] = ReadNumber(coordinates_[i]->text().toStdString(), loc);
 }

@@ -19,7 +19,7 @@ class KeelOriginDialog : public ScalarDialog {
   // Clears the flag, then writes the texts: a model changed since the last showing leaves
   // the flag set, and OK then stores the shown values.
   void FillFields() override;
-  void StoreFields() override;
+  void StoreFields(DoorInputs& door) const override;
 
  private:
   void WriteTexts();

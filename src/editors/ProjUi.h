@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 class QAction;
 class QCheckBox;
@@ -36,7 +36,6 @@ struct ProjUi {
     long double Fallback;  // what an invalid entry becomes
     int Width;             // field width and decimals kept when the field is left
     int Decimals;
-    const char* Shown;  // format used when the dialog fills the field from the model
   };
   static const std::array<Row, kMainParamCount> Rows;
 

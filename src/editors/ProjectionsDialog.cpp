@@ -15,11 +15,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabBar>
+#include <QUndoStack>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "CalculatorLauncher.h"
+#include "DisplayFlags.h"
 #include "DoorDocument.h"
 #include "DoorPictures.h"
 #include "FileDialogs.h"
@@ -27,12 +29,15 @@
 #include "ProjPagesLayout.h"
 #include "ReportPicture.h"
 #include "ScPic.h"
+#include "StepNames.h"
 #include "ThreeViewDrawing.h"
 #include "UserLocale.h"
+#include "lang/MessageTables.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "numbers/NumberText.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
@@ -45,13 +50,14 @@ QString PathOf(const std::string& name) {
 
 }  // namespace
 
-ProjectionsDialog::ProjectionsDialog(DoorDocument& document, HelpBrowser& help,
+ProjectionsDialog::ProjectionsDialog(DoorDocument& document, DisplayFlags& flags, HelpBrowser& help,
                                      CalculatorLauncher& calculator, QWidget* parent)
     : QDialog(parent),
       document_(document),
-      board_(document.Board()),
+      flags_(flags),
       help_(help),
-      calculator_(calculator) {
+      calculator_(calculator),
+      drawn_(document.Door()) {
   // The built-in pictures are compiled into the widgets library, which a static link does not
   // register.
   Q_INIT_RESOURCE(resources);
@@ -64,18 +70,12 @@ ProjectionsDialog::ProjectionsDialog(DoorDocument& document, HelpBrowser& help,
   setSizeGripEnabled(true);
   ui_.Build(*this);
 
-  // Initial options: only the force application points are shown.
-  for (QAction* item : {ui_.OptionItems[ProjUi::kPoints], ui_.PictureMenuOptions[ProjUi::kPoints]})
-    item->setChecked(true);
-  ui_.OptionBoxes[ProjUi::kPoints]->setChecked(true);
-
   ConnectCommands();
-  const std::array<QString, ProjUi::kPageCount> builtIn = {
-      QString::fromLatin1(kBuiltInPictures[0]), QString::fromLatin1(kBuiltInPictures[1]),
-      QString::fromLatin1(kBuiltInPictures[2])};
-  SetPictures(DoorPictures::DrawingAtItsSize(builtIn[0]),
-              DoorPictures::DrawingAtItsSize(builtIn[1]),
-              DoorPictures::DrawingAtItsSize(builtIn[2]), builtIn);
+  // The options as the program keeps them: at first only the force application points.
+  for (int option = 0; option < ProjUi::kOptionCount; ++option)
+    SetOption(option, flags_.ProjectionSwitches[static_cast<std::size_t>(option)]);
+  LoadPictureFiles();
+  connect(&document_, &DoorDocument::changed, this, &ProjectionsDialog::FollowDoor);
 
   FillFields();
   TabChanged();
@@ -115,15 +115,14 @@ void ProjectionsDialog::ConnectCommands() {
   }
   for (QLineEdit* edit : ui_.Edits) {
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this] { fieldsChanged_ = true; });
     connect(edit, &QWidget::customContextMenuRequested, this,
             [this, edit](const QPoint& at) { ui_.FieldMenu->popup(edit->mapToGlobal(at)); });
   }
 }
 
-void ProjectionsDialog::SetPictures(const QPixmap& front, const QPixmap& plan, const QPixmap& side,
-                                    const std::array<QString, 3>& files) {
-  pictures_ = {front, plan, side};
+void ProjectionsDialog::SetPictures(const std::array<QPixmap, ProjUi::kPageCount>& pictures,
+                                    const std::array<QString, ProjUi::kPageCount>& files) {
+  pictures_ = pictures;
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
     ui_.Images[page]->setProperty(ReportPicture::kSourceProperty,
                                   files[static_cast<std::size_t>(page)]);
@@ -141,8 +140,8 @@ void ProjectionsDialog::TabChanged() {
 }
 
 void ProjectionsDialog::ShowPage(int page) {
-  // Hiding the page first moves the focus out of its field, which stores that field before
-  // the new snapshot is taken.
+  // Hiding the page first moves the focus out of its field, which the door takes before the
+  // new snapshot is taken.
   for (int other = 0; other < ProjUi::kPageCount; ++other) {
     if (other != page) ui_.Pages[other]->setVisible(false);
   }
@@ -150,10 +149,10 @@ void ProjectionsDialog::ShowPage(int page) {
 }
 
 void ProjectionsDialog::ShowingSequence() {
-  fieldsChanged_ = false;
   for (int i = 0; i < kMainParamCount; ++i)
-    snapshot_[i] = board_.Inputs().*kMainParams[i].Field;
-  board_.Evaluate(0, 0, 0);
+    snapshot_[i] = document_.Door().*kMainParams[i].Field;
+  snapshotIndex_ = document_.History().index();
+  ownSteps_ = 0;
   FillFields();
   FitPictures();
 }
@@ -161,12 +160,15 @@ void ProjectionsDialog::ShowingSequence() {
 void ProjectionsDialog::FillFields() {
   const NumberLocale locale = UserNumberLocale();
   for (int i = 0; i < kMainParamCount; ++i) {
-    const long double value = board_.Inputs().*kMainParams[i].Field;
-    ui_.Edits[i]->setText(UserNumberText(ProjUi::Rows[i].Shown, value, locale));
+    const long double value = document_.Door().*kMainParams[i].Field;
+    QLineEdit* edit = ui_.Edits[i];
+    if (!edit->text().isEmpty() && ReadNumber(edit->text().toStdString(), locale) == value)
+      continue;
+    edit->setText(UserNumberText(DisplayFormats::MainParameter(i), value, locale));
   }
 }
 
-void ProjectionsDialog::RefreshGeom(int row) {
+void ProjectionsDialog::CommitField(int row) {
   const ProjUi::Row& limits = ProjUi::Rows[row];
   QLineEdit* edit = ui_.Edits[row];
   const NumberLocale locale = UserNumberLocale();
@@ -174,33 +176,46 @@ void ProjectionsDialog::RefreshGeom(int row) {
       CheckNumberText(edit->text().toStdString(), limits.Width, limits.Decimals, limits.Lower,
                       limits.Upper, limits.Fallback, true, locale);
   edit->setText(QString::fromStdString(checked));
-  // The model holds exactly what the field shows.
-  const long double value = ReadNumber(edit->text().toStdString(), locale);
-  board_.Edit([row, value](DoorInputs& d) { d.*kMainParams[row].Field = value; });
-  board_.Evaluate(0, 0, 0);
+  // The door holds exactly what the field shows.
+  long double DoorInputs::*field = kMainParams[row].Field;
+  const long double before = document_.Door().*field;
+  DoorInputs door = document_.Door();
+  door.*field = ReadNumber(edit->text().toStdString(), locale);
+  if (document_.Edit(StepNames::Parameter(row, before, door.*field, languageIndex_), door))
+    ++ownSteps_;
+}
+
+void ProjectionsDialog::FollowDoor() {
+  drawn_.SetInputs(document_.Door());
+  drawn_.Evaluate(0, 0, 0);
+  FillFields();
+  const DoorInputs& door = document_.Door();
+  if (shownPictureNames_ != std::array<std::string, ProjUi::kPageCount>{
+                                door.FrontPicture, door.PlanPicture, door.SidePicture}) {
+    LoadPictureFiles();
+  }
   Redraw();
 }
 
 void ProjectionsDialog::onOkClicked() {
   // OK reached without leaving the field typed in (Enter, a shortcut): the field is left now.
   const auto pending = std::find(ui_.Edits.begin(), ui_.Edits.end(), focusWidget());
-  if (pending != ui_.Edits.end()) RefreshGeom(static_cast<int>(pending - ui_.Edits.begin()));
-  if (fieldsChanged_) {
-    document_.MarkModified();
-    const NumberLocale locale = UserNumberLocale();
-    board_.Edit([this, &locale](DoorInputs& d) {
-      for (int i = 0; i < kMainParamCount; ++i)
-        d.*kMainParams[i].Field = ReadNumber(ui_.Edits[i]->text().toStdString(), locale);
-    });
-  }
+  if (pending != ui_.Edits.end()) CommitField(static_cast<int>(pending - ui_.Edits.begin()));
   accept();
 }
 
 void ProjectionsDialog::onCancelClicked() {
-  board_.Edit([this](DoorInputs& d) {
+  QUndoStack& history = document_.History();
+  if (ownSteps_ > 0 && history.index() == snapshotIndex_ + ownSteps_) {
+    // Only this dialog's steps since the showing: they are taken back, and can be redone.
+    history.setIndex(snapshotIndex_);
+  } else {
+    DoorInputs door = document_.Door();
     for (int i = 0; i < kMainParamCount; ++i)
-      d.*kMainParams[i].Field = snapshot_[i];
-  });
+      door.*kMainParams[i].Field = snapshot_[i];
+    document_.Edit(StepNames::Text(EditTexts::kProjectionsCancelled, languageIndex_), door);
+  }
+  ownSteps_ = 0;
   reject();
 }
 
@@ -215,6 +230,7 @@ void ProjectionsDialog::SetOption(int option, bool on) {
   ui_.OptionItems[option]->setChecked(on);
   ui_.PictureMenuOptions[option]->setChecked(on);
   ui_.OptionBoxes[option]->setChecked(on);
+  flags_.ProjectionSwitches[static_cast<std::size_t>(option)] = on;
   if (option == ProjUi::kScheme) {
     for (int page = 0; page < ProjUi::kPageCount; ++page) {
       ui_.Images[page]->setVisible(!on);
@@ -235,13 +251,13 @@ void ProjectionsDialog::FitPictures() {
 }
 
 void ProjectionsDialog::Redraw() {
-  board_.Position(0, 0, 0);
+  drawn_.Position(0, 0, 0);
   ViewFlags flags;
   flags.Hidden = Option(ProjUi::kHidden);
   flags.Points = Option(ProjUi::kPoints);
   flags.Forces = Option(ProjUi::kForces);
   flags.Labels = Option(ProjUi::kLabels);
-  ThreeViewDrawing::RedrawDoorViews(board_, scale_, flags, *ui_.Surfaces[0], *ui_.Surfaces[1],
+  ThreeViewDrawing::RedrawDoorViews(drawn_, scale_, flags, *ui_.Surfaces[0], *ui_.Surfaces[1],
                                     *ui_.Surfaces[2]);
 }
 
@@ -254,6 +270,7 @@ void ProjectionsDialog::onOpenPicturesClicked() {
       {"Open bitmap for Front View", &DoorInputs::FrontPicture},
       {"Open bitmap for Plan View", &DoorInputs::PlanPicture},
       {"Open bitmap for Side View", &DoorInputs::SidePicture}};
+  DoorInputs door = document_.Door();
   for (const Request& request : requests) {
     FileDialogRequest dialog;
     dialog.Parent = this;
@@ -261,32 +278,35 @@ void ProjectionsDialog::onOpenPicturesClicked() {
     dialog.Title = request.Title;
     dialog.NameFilter = "Bitmap (*.bmp);;All files (*)";
     dialog.DefaultSuffix = "bmp";
-    dialog.SelectedFile = PathOf(board_.Inputs().*request.Name);
+    dialog.SelectedFile = PathOf(door.*request.Name);
     // A dismissed dialog leaves the name as it was.
-    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog)) {
-      const std::string name = QFile::encodeName(*chosen).toStdString();
-      board_.Edit([&request, &name](DoorInputs& d) { d.*request.Name = name; });
-    }
+    if (const std::optional<QString> chosen = FileDialogs::Choose(dialog))
+      door.*request.Name = QFile::encodeName(*chosen).toStdString();
   }
-  LoadPictureFiles();
+  document_.Edit(StepNames::Text(EditTexts::kPictures, languageIndex_), door);
 }
 
 bool ProjectionsDialog::LoadPictureFiles() {
-  const std::string* names[ProjUi::kPageCount] = {
-      &board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture, &board_.Inputs().SidePicture};
+  const DoorInputs& door = document_.Door();
+  const std::array<std::string, ProjUi::kPageCount> names = {door.FrontPicture, door.PlanPicture,
+                                                             door.SidePicture};
   std::array<QPixmap, ProjUi::kPageCount> loaded;
   std::array<QString, ProjUi::kPageCount> files;
+  const bool none = names[0].empty() && names[1].empty() && names[2].empty();
   for (int page = 0; page < ProjUi::kPageCount; ++page) {
-    const QString path = files[static_cast<std::size_t>(page)] =
-        DoorPictures::PictureFile(PathOf(*names[page]));
+    const auto i = static_cast<std::size_t>(page);
+    files[i] = none ? QString::fromLatin1(kBuiltInPictures[page])
+                    : DoorPictures::PictureFile(PathOf(names[i]));
     // Anything missing or unreadable keeps the pictures shown now.
-    if (path.isEmpty()) return false;
-    loaded[page] = DoorPictures::LoadPicture(path);
-    if (loaded[page].isNull()) return false;
+    if (files[i].isEmpty()) return false;
+    loaded[i] =
+        none ? DoorPictures::DrawingAtItsSize(files[i]) : DoorPictures::LoadPicture(files[i]);
+    if (loaded[i].isNull()) return false;
   }
-  SetPictures(loaded[0], loaded[1], loaded[2], files);
-  TabChanged();
-  return true;
+  SetPictures(loaded, files);
+  shownPictureNames_ = names;
+  if (isVisible()) FitPictures();
+  return !none;
 }
 
 void ProjectionsDialog::ApplyViewSettings(const ViewSettings& view) {
@@ -331,7 +351,7 @@ bool ProjectionsDialog::eventFilter(QObject* watched, QEvent* event) {
     const auto field = std::find(ui_.Edits.begin(), ui_.Edits.end(), watched);
     if (field != ui_.Edits.end() && isVisible() && reason != Qt::PopupFocusReason &&
         reason != Qt::ActiveWindowFocusReason) {
-      RefreshGeom(static_cast<int>(field - ui_.Edits.begin()));
+      CommitField(static_cast<int>(field - ui_.Edits.begin()));
     }
   }
   return QDialog::eventFilter(watched, event);

@@ -18,7 +18,7 @@
 #include "UserLocale.h"
 #include "ValidatedField.h"
 #include "WindowPlacement.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "numbers/NumberText.h"
 
 ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent,
@@ -26,7 +26,6 @@ ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       document_(document),
-      board_(document.Board()),
       help_(help) {
   setObjectName(name);
   setWindowTitle(caption);
@@ -139,8 +138,9 @@ void ScalarDialog::CheckPendingField() {
 void ScalarDialog::onOkClicked() {
   CheckPendingField();
   if (changed_) {
-    document_.MarkModified();
-    StoreFields();
+    DoorInputs door = document_.Door();
+    StoreFields(door);
+    document_.Edit(windowTitle(), door);
   }
   accept();
 }

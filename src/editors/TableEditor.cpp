@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,14 +28,15 @@
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "UserLocale.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 #include "numbers/TextRoutines.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
-constexpr char kCellPattern[] = "#0.###";
+constexpr const char* kCellPattern = DisplayFormats::kTableCell;
 
 QString Numbered(const char* prefix, int number) {
   return QString::fromLatin1(prefix) + QString::number(number);
@@ -47,7 +49,6 @@ TableEditor::TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* par
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       document_(document),
-      board_(document.Board()),
       help_(help),
       columns_(std::move(columns)) {
   setObjectName(name);
@@ -242,7 +243,7 @@ QString TableEditor::CornerText(long double value) {
 // Grid
 
 const CoefTable& TableEditor::DoorTable() const {
-  return board_.Inputs().*ModelTable();
+  return document_.Door().*ModelTable();
 }
 
 int TableEditor::RowCount() const {
@@ -344,7 +345,9 @@ std::optional<TableProblem> TableEditor::StoreGridInTable() {
       }
   }
   if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  board_.Edit([this, &scratch](DoorInputs& d) { d.*ModelTable() = scratch; });
+  DoorInputs door = document_.Door();
+  door.*ModelTable() = scratch;
+  document_.Edit(windowTitle(), door);
   return std::nullopt;
 }
 
@@ -425,12 +428,11 @@ void TableEditor::onGridClicked() {
 void TableEditor::onOkClicked() {
   CheckPendingField();
   if (changed_) {
-    // Nothing reaches the model before the whole grid makes a sound table.
+    // Nothing reaches the door before the whole grid makes a sound table.
     if (const std::optional<TableProblem> problem = StoreGridInTable()) {
       WarnRefused(*problem);
       return;
     }
-    document_.MarkModified();
   }
   accept();
 }
@@ -512,6 +514,17 @@ void TableEditor::changeEvent(QEvent* event) {
 }
 
 bool TableEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    // Enter in the entry row adds the row typed there, as Add does, and never reaches the
+    // dialog's default button: the row would be lost with the dialog.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool entry =
+        std::find(entryFields_.begin(), entryFields_.end(), watched) != entryFields_.end();
+    if (entry && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      onAddClicked();
+      return true;
+    }
+  }
   if (event->type() == QEvent::FocusOut) {
     // Leaving the field for another control of the dialog (not for another window or menu).
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

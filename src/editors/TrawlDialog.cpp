@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DoorDocument.h"
 #include "UserLocale.h"
-#include "model/TBoard.h"
 #include "numbers/NumberText.h"
+#include "report/DisplayFormats.h"
 
 namespace {
-
-constexpr char kAngleFormat[] = "#####0.###";
 
 // Both angles: at most 3 decimals in 10 characters.
 constexpr int kWidth = 10;
@@ -24,7 +23,7 @@ constexpr QSize kPictureSize(420, 300);
 constexpr int kFieldWidth = 80;
 
 QString Shown(long double value) {
-  return UserNumberText(kAngleFormat, value);
+  return UserNumberText(DisplayFormats::kTrawlAngle, value);
 }
 
 // A caption with its field under it.
@@ -85,8 +84,8 @@ TrawlDialog::TrawlDialog(DoorDocument& document, HelpBrowser& help, QWidget* par
 }
 
 void TrawlDialog::WriteTexts() {
-  horizontalAngle_->setText(Shown(board_.Inputs().BridleAngleH));
-  verticalAngle_->setText(Shown(board_.Inputs().BridleAngleV));
+  horizontalAngle_->setText(Shown(document_.Door().BridleAngleH));
+  verticalAngle_->setText(Shown(document_.Door().BridleAngleV));
 }
 
 void TrawlDialog::FillFields() {
@@ -95,12 +94,10 @@ void TrawlDialog::FillFields() {
   refill_.SetPending(true);
 }
 
-void TrawlDialog::StoreFields() {
+void TrawlDialog::StoreFields(DoorInputs& door) const {
   const NumberLocale loc = UserNumberLocale();
-  board_.Edit([this, &loc](DoorInputs& d) {
-    d.BridleAngleH = ReadNumber(horizontalAngle_->text().toStdString(), loc);
-    d.BridleAngleV = ReadNumber(verticalAngle_->text().toStdString(), loc);
-  });
+  door.BridleAngleH = ReadNumber(horizontalAngle_->text().toStdString(), loc);
+  door.BridleAngleV = ReadNumber(verticalAngle_->text().toStdString(), loc);
 }
 
 void TrawlDialog::changeEvent(QEvent* event) {

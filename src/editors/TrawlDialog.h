@@ -17,7 +17,7 @@ class TrawlDialog : public ScalarDialog {
  protected:
   // Writes the texts, then clears the flag: only typing sets it.
   void FillFields() override;
-  void StoreFields() override;
+  void StoreFields(DoorInputs& door) const override;
   void changeEvent(QEvent* event) override;
 
  private:

@@ -15,6 +15,7 @@
 #include "DoorDocument.h"
 #include "MessageBoxes.h"
 #include "RangeDialog.h"
+#include "StepNames.h"
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
 #include "model/EditableFields.h"
@@ -38,13 +39,10 @@ QPalette Coloured(const QLineEdit* field, const QColor& colour) {
 const QColor VariableBindings::kRangeColour(0, 255, 0);
 const QColor VariableBindings::kVariableColour(255, 0, 0);
 
-VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help,
-                                   std::function<void()> setFieldsChanged)
+VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help)
     : QObject(&projections),
       projections_(projections),
       document_(document),
-      board_(document.Board()),
-      setFieldsChanged_(std::move(setFieldsChanged)),
       rangeDialog_(new RangeDialog(help, &projections)) {
   for (int i = 0; i < kMainParamCount; ++i) {
     const QString name = QString::fromLatin1(kMainParams[i].Name);
@@ -125,21 +123,19 @@ void VariableBindings::EditRange() {
   SetFieldColour(field, Coloured(field, kRangeColour));
 
   RangeDialog& dialog = *rangeDialog_;
+  const auto index = static_cast<std::size_t>(rangeTarget_.Index);
   dialog.Prepare(rangeTarget_.Label ? rangeTarget_.Label->toolTip() : QString(),
-                 board_.Inputs().Ranges[rangeTarget_.Index].From,
-                 board_.Inputs().Ranges[rangeTarget_.Index].To);
+                 document_.Door().Ranges[index].From, document_.Door().Ranges[index].To);
   const int result = dialog.exec();
-  if (result == RangeDialog::kRangeChanged && setFieldsChanged_) setFieldsChanged_();
   if (result == QDialog::Accepted || result == RangeDialog::kRangeChanged) {
-    // Read back as shown: an untouched range comes back rounded to the decimals shown.
+    // Read back as shown: an untouched range comes back rounded to the decimals shown. The
+    // range is a step of its own, which Cancel of the projections dialog leaves alone.
     const NumberLocale locale = UserNumberLocale();
-    const Range before = board_.Inputs().Ranges[rangeTarget_.Index];
-    const Range read{ReadNumber(dialog.FromText().toStdString(), locale),
-                     ReadNumber(dialog.ToText().toStdString(), locale), before.Step};
-    board_.Edit([this, &read](DoorInputs& d) { d.Ranges[rangeTarget_.Index] = read; });
-    // A range the user edited is door data of its own: it must not be lost when the
-    // projections dialog itself is cancelled.
-    if (result == RangeDialog::kRangeChanged && !(read == before)) document_.MarkModified();
+    DoorInputs door = document_.Door();
+    Range& range = door.Ranges[index];
+    range.From = ReadNumber(dialog.FromText().toStdString(), locale);
+    range.To = ReadNumber(dialog.ToText().toStdString(), locale);
+    document_.Edit(StepNames::RangeOf(rangeTarget_.Index, range, languageIndex_), door);
   }
   SetFieldColour(field, remembered);
 }

@@ -1,4 +1,4 @@
-#include "CliReportSource.h"
+#include "DoorReportSource.h"
 
 #include <algorithm>
 #include <array>
@@ -20,6 +20,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "report/BalanceUpdate.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
@@ -77,9 +78,9 @@ ReportPicture PictureOf(const QString& file) {
 
 }  // namespace
 
-CliReportSource::CliReportSource(TBoard& board, const std::string& languageFile,
-                                 const ViewFlags& projection, const ViewFlags& balance)
-    : board_(board), projection_(projection), balance_(balance) {
+DoorReportSource::DoorReportSource(const TBoard& door, const std::string& languageFile,
+                                   const ViewFlags& projection, const ViewFlags& balance)
+    : board_(door), projection_(projection), balance_(balance) {
   if (!languageFile.empty()) {
     const LanguageFile file = LanguageFile::Read(languageFile);
     const LanguageFile::Result found = file.FindSections(kForms);
@@ -92,28 +93,25 @@ CliReportSource::CliReportSource(TBoard& board, const std::string& languageFile,
     texts_[Key("KOrg_f", fixed.Name)] = {std::string(fixed.Caption), std::string(fixed.Hint)};
 }
 
-void CliReportSource::Update() {
+void DoorReportSource::Update() {
   stability_ = EvaluateWithStability(board_, board_.RotX(), board_.RotY(), board_.RotZ());
 }
 
-CliReportSource::Texts CliReportSource::TextsOf(std::string_view form,
-                                                std::string_view name) const {
+DoorReportSource::Texts DoorReportSource::TextsOf(std::string_view form,
+                                                  std::string_view name) const {
   const auto found = texts_.find(Key(form, name));
   return found == texts_.end() ? Texts{} : found->second;
 }
 
-bool CliReportSource::FieldText(std::string_view form, std::string_view name, std::string& text,
-                                LinkedControl::Kind& kind) const {
+bool DoorReportSource::FieldText(std::string_view form, std::string_view name, std::string& text,
+                                 LinkedControl::Kind& kind) const {
   using Kind = LinkedControl::Kind;
   kind = Kind::Edit;
   if (form == "Proj_f" && name.starts_with("Edit_")) {
     const int index = MainParamIndex(name.substr(5));
     if (index < 0) return false;
     const EditableField& field = kMainParams[static_cast<std::size_t>(index)];
-    const char* pattern = field.Name == "G"   ? "######0.#"
-                          : field.Name == "R" ? "########0"
-                                              : "#0.###";
-    text = Shown(pattern, board_.Inputs().*field.Field);
+    text = Shown(DisplayFormats::MainParameter(index), board_.Inputs().*field.Field);
     return true;
   }
   const std::string lower = Lower(name);
@@ -125,17 +123,18 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     kind = Kind::EditF;
     const std::array<long double, 3> values = {
         board_.Inputs().WaterDensity, board_.Inputs().GroundDensity, board_.Inputs().GroundCoef};
-    text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
+    text = Shown(DisplayFormats::kDoorValue, values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
   if (form == "Trawl_f" && (edit == 1 || edit == 2)) {
-    text = Shown("#0.###", edit == 1 ? board_.Inputs().BridleAngleH : board_.Inputs().BridleAngleV);
+    text = Shown(DisplayFormats::kDoorValue,
+                 edit == 1 ? board_.Inputs().BridleAngleH : board_.Inputs().BridleAngleV);
     return true;
   }
   if (form == "KOrg_f" && edit >= 1 && edit <= 3) {
     const std::array<long double, 3> values = {board_.Inputs().xk, board_.Inputs().yk,
                                                board_.Inputs().zk};
-    text = Shown("#0.###", values[static_cast<std::size_t>(edit - 1)]);
+    text = Shown(DisplayFormats::kDoorValue, values[static_cast<std::size_t>(edit - 1)]);
     return true;
   }
   if (form == "Balance_f" && edit >= 1 && edit <= 13) {
@@ -143,46 +142,46 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
     const XYZ& m = board_.Result().TotalMoment;
     switch (edit) {
       case 1:
-        text = Shown("####0.####", stability_.X / 1000);
+        text = Shown(DisplayFormats::kStability, stability_.X / 1000);
         break;
       case 2:
-        text = Shown("####0.####", stability_.Y / 1000);
+        text = Shown(DisplayFormats::kStability, stability_.Y / 1000);
         break;
       case 3:
-        text = Shown("####0.####", stability_.Z / 1000);
+        text = Shown(DisplayFormats::kStability, stability_.Z / 1000);
         break;
       case 4:
-        text = Shown("######0.##", m.X / 1000);
+        text = Shown(DisplayFormats::kMoment, m.X / 1000);
         break;
       case 5:
-        text = Shown("######0.##", m.Y / 1000);
+        text = Shown(DisplayFormats::kMoment, m.Y / 1000);
         break;
       case 6:
-        text = Shown("######0.##", m.Z / 1000);
+        text = Shown(DisplayFormats::kMoment, m.Z / 1000);
         break;
       case 7:
-        text = Shown("#0.###", board_.RotX());
+        text = Shown(DisplayFormats::kReportRotation, board_.RotX());
         kind = Kind::EditF;
         break;
       case 8:
-        text = Shown("#0.###", board_.RotY());
+        text = Shown(DisplayFormats::kReportRotation, board_.RotY());
         kind = Kind::EditF;
         break;
       case 9:
-        text = Shown("#0.###", board_.RotZ());
+        text = Shown(DisplayFormats::kReportRotation, board_.RotZ());
         kind = Kind::EditF;
         break;
       case 10:
-        text = Shown("#########0.####", figures.ResistanceKN);
+        text = Shown(DisplayFormats::kForce, figures.ResistanceKN);
         break;
       case 11:
-        text = Shown("#########0.####", figures.SpreadKN);
+        text = Shown(DisplayFormats::kForce, figures.SpreadKN);
         break;
       case 12:
-        text = Shown("#########0.####", figures.VerticalKN);
+        text = Shown(DisplayFormats::kForce, figures.VerticalKN);
         break;
       default:
-        text = Shown("#####0.###", figures.WingAttackDeg);
+        text = Shown(DisplayFormats::kAttackAngle, figures.WingAttackDeg);
         break;
     }
     return true;
@@ -190,7 +189,7 @@ bool CliReportSource::FieldText(std::string_view form, std::string_view name, st
   return false;
 }
 
-LinkedControl CliReportSource::Control(std::string_view form, std::string_view name) const {
+LinkedControl DoorReportSource::Control(std::string_view form, std::string_view name) const {
   LinkedControl control;
   std::string text;
   LinkedControl::Kind kind = LinkedControl::Kind::None;
@@ -212,7 +211,7 @@ LinkedControl CliReportSource::Control(std::string_view form, std::string_view n
   return control;
 }
 
-ReportPicture CliReportSource::Picture(std::string_view form, std::string_view name) const {
+ReportPicture DoorReportSource::Picture(std::string_view form, std::string_view name) const {
   if (form == "Proj_f") {
     const std::array<const std::string*, 3> files = {
         &board_.Inputs().FrontPicture, &board_.Inputs().PlanPicture, &board_.Inputs().SidePicture};
@@ -232,7 +231,7 @@ ReportPicture CliReportSource::Picture(std::string_view form, std::string_view n
   return {};
 }
 
-ReportPicture CliReportSource::Drawing(std::string_view form, std::string_view name, QSize size) {
+ReportPicture DoorReportSource::Drawing(std::string_view form, std::string_view name, QSize size) {
   const auto recorded = [](const ScaledCanvas& canvas) {
     return ReportPicture::FromRecording(canvas.Picture(), canvas.SurfaceSize());
   };
