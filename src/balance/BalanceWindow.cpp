@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -520,8 +521,10 @@ void BalanceWindow::ShowLogFile() {
 }
 
 void BalanceWindow::ClearLogFile() {
-  // The log holds every report added to it: it goes only when the user says so.
+  // The log holds every report added to it: it goes only when the user says so. Without a log
+  // there is nothing to ask about.
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
+  if (!QFileInfo::exists(path)) return;
   const QString question =
       StepNames::Text(BalanceTexts::kClearLogQuestion, languageIndex_).arg(path);
   if (MessageBoxes::Question(this, ui_.ClearLogItem->text().remove('&'), question,
@@ -594,18 +597,27 @@ void BalanceWindow::done(int result) {
   QDialog::done(result);
 }
 
-void BalanceWindow::PrintReport() {
-  // The door as its document holds it, at its balance angles: the same pages as the command
-  // line prints for the same door.
-  if (followPending_) FollowDoor();
+std::unique_ptr<DoorReportSource> BalanceWindow::MakeReportSource() {
+  // The same pages as the command line prints for the same door.
   TBoard printed(document_.Door());
   const BalanceAngles& angles = document_.Angles();
   printed.SetRotation(angles.X, angles.Y, angles.Z);
   const std::array<bool, 5>& projection = flags_.ProjectionSwitches;
-  DoorReportSource source(
+  return std::make_unique<DoorReportSource>(
       printed, services_.LanguageFile ? services_.LanguageFile() : std::string(),
       Flags(projection[1], projection[2], projection[3], projection[4]),
       Flags(flags_.ShowHidden, flags_.ShowPoints, flags_.ShowForces, flags_.ShowLabels));
-  ReportPreview::Show(this, *report_, source, languageIndex_,
+}
+
+void BalanceWindow::PrintReport() {
+  const std::unique_ptr<DoorReportSource> source = MakeReportSource();
+  ReportPreview::Show(this, *report_, *source, languageIndex_,
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
+}
+
+bool BalanceWindow::PrintTo(QPagedPaintDevice& device) {
+  const std::unique_ptr<DoorReportSource> source = MakeReportSource();
+  const ReportDateTime now = ReportDateTime::Now();
+  return report_->Print(device, *source, languageIndex_,
+                        QString::fromStdString(now.Date + "  " + now.Time));
 }

@@ -25,7 +25,9 @@ class DoorCommands;
 class DoorDocument;
 class HelpBrowser;
 class HistoryActions;
+class DoorReportSource;
 class PrintedReport;
+class QPagedPaintDevice;
 class QAction;
 class SweepWindow;
 class TextFileWindow;
@@ -76,6 +78,8 @@ class BalanceWindow : public QDialog {
 
   // The door's mechanics in this window, evaluated at the angles shown.
   const TBoard& Model() const { return board_; }
+  // The divisor of the search's angle steps, as Solver sensitivity sets it.
+  void SetSensitivity(long double sensitivity) { board_.SetSensitivity(sensitivity); }
   // The door as it is, evaluated at the angles shown: the window follows its document. Called
   // by itself on every change of the door; a trial of the single variable calls it to end.
   void FollowDoor();
@@ -117,6 +121,9 @@ class BalanceWindow : public QDialog {
 
   // Print: the printed report in a print preview window; returns when it is closed.
   void PrintReport();
+  // The pages the preview shows, onto any paged device (a PDF file); false when the device
+  // cannot be painted on.
+  bool PrintTo(QPagedPaintDevice& device);
   // The printed report, which remembers its layout from one printing to the next.
   const PrintedReport& Report() const { return *report_; }
 
@@ -160,6 +167,9 @@ class BalanceWindow : public QDialog {
   void onFastSolverToggled(bool on);
   void onSweepClicked();
   void onSaveViewsClicked();
+  // The printed report's source: the door as its document holds it, at its balance angles,
+  // with the windows' display switches and the language shown.
+  std::unique_ptr<DoorReportSource> MakeReportSource();
 
   DoorDocument& document_;
   DisplayFlags& flags_;

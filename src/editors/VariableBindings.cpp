@@ -127,9 +127,10 @@ void VariableBindings::EditRange() {
   dialog.Prepare(rangeTarget_.Label ? rangeTarget_.Label->toolTip() : QString(),
                  document_.Door().Ranges[index].From, document_.Door().Ranges[index].To);
   const int result = dialog.exec();
-  if (result == QDialog::Accepted || result == RangeDialog::kRangeChanged) {
-    // Read back as shown: an untouched range comes back rounded to the decimals shown. The
-    // range is a step of its own, which Cancel of the projections dialog leaves alone.
+  if (result == RangeDialog::kRangeChanged) {
+    // Read back as shown. A range left untouched stays exactly as it was: OK does not round
+    // it to the decimals shown. A range kept is a step of its own, which Cancel of the
+    // projections dialog leaves alone.
     const NumberLocale locale = UserNumberLocale();
     DoorInputs door = document_.Door();
     Range& range = door.Ranges[index];

@@ -53,20 +53,23 @@ class Differ {
 
 }  // namespace
 
-std::string DoorDifference(const TBoard& a, const TBoard& b) {
+std::string DoorDifference(const DoorInputs& inputsA, const DoorInputs& inputsB) {
+  // The body-frame geometry too: the mechanics works it out from the inputs.
+  const TBoard a(inputsA);
+  const TBoard b(inputsB);
   Differ d;
   d.Table(a.Inputs().Hydro, b.Inputs().Hydro);
   d.Table(a.Inputs().Ground, b.Inputs().Ground);
   d.Table(a.Inputs().KeelGeom, b.Inputs().KeelGeom);
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const std::string name(kMainParams[i].Name);
-    d.Real(a.*kMainParams[i].Field, b.*kMainParams[i].Field, name);
+    d.Real(inputsA.*kMainParams[i].Field, inputsB.*kMainParams[i].Field, name);
     d.Real(a.Inputs().Ranges[i].From, b.Inputs().Ranges[i].From, name + " From");
     d.Real(a.Inputs().Ranges[i].To, b.Inputs().Ranges[i].To, name + " To");
     d.Real(a.Inputs().Ranges[i].Step, b.Inputs().Ranges[i].Step, name + " Step");
   }
   for (const EditableField& f : kEnvironmentFields)
-    d.Real(a.*f.Field, b.*f.Field, std::string(f.Name));
+    d.Real(inputsA.*f.Field, inputsB.*f.Field, std::string(f.Name));
   d.Equal(a.Inputs().Bottom, b.Inputs().Bottom, "Bottom");
   d.Equal(a.Inputs().FrontPicture, b.Inputs().FrontPicture, "FrontPicture");
   d.Equal(a.Inputs().PlanPicture, b.Inputs().PlanPicture, "PlanPicture");

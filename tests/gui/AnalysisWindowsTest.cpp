@@ -33,6 +33,7 @@
 #include "gui/ModalAnswer.h"
 #include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
+#include "gui/DoorChanges.h"
 #include "model/TBoard.h"
 
 namespace {
@@ -53,7 +54,6 @@ class AnalysisWindows : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Document().SetModified(false);
     app_.reset();
   }
 
@@ -72,8 +72,9 @@ class AnalysisWindows : public ::testing::Test {
   }
   std::array<long double, 3> Balance() {
     Find<QPushButton>(window_, "SpeedButton1")->click();
-    const TBoard& door = app_->Board();
-    return {door.RotX(), door.RotY(), door.RotZ()};
+    // The angles found are the door's.
+    const BalanceAngles& found = app_->Document().Angles();
+    return {found.X, found.Y, found.Z};
   }
   SweepWindow* OpenSweep() {
     Action("MnuSweep")->trigger();
@@ -114,7 +115,7 @@ class FastSolver : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(FastSolver, FindsTheBalanceOfTheSearch) {
   const SolverCase c = GetParam();
   ASSERT_TRUE(app_->Main().OpenFile(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File)));
-  app_->Board().Inputs().Bottom = c.Inputs().Bottom;
+  EditTheDoor(app_->Document(), [&](DoorInputs& d) { d.Bottom = c.Bottom; });
   Action("MnuShProces")->setChecked(false);
   app_->Flags().ShowProcess = false;
   ASSERT_FALSE(Action("MnuFastSolver")->isChecked());  // off at first
@@ -157,13 +158,12 @@ class DetailsVerdict : public AnalysisWindows, public ::testing::WithParamInterf
 
 TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   const VerdictCase c = GetParam();
-  TBoard& door = app_->Board();
-  door.Edit([&](DoorInputs& d) {
-    d.Bottom = c.Inputs().Bottom;
+  EditTheDoor(app_->Document(), [&](DoorInputs& d) {
+    d.Bottom = c.Bottom;
     d.x0 = c.WarpX;
   });
   SetAngles(c.Angles[0], c.Angles[1], c.Angles[2]);
-  const TBoard before = door;
+  const Evaluation before = window_->Model().Result();
   QString verdict, eigenvalues;
   AnswerNextModal([&](QWidget* modal) {
     verdict = Find<QLabel>(modal, "StabilityVerdict")->text();
@@ -174,8 +174,8 @@ TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   EXPECT_EQ(verdict, c.Verdict);
   EXPECT_FALSE(eigenvalues.isEmpty());
   // The window measured on a copy: the door keeps its last evaluation.
-  EXPECT_EQ(door.Result().TotalMoment.X, before.Result().TotalMoment.X);
-  EXPECT_EQ(door.Result().TotalMoment.Z, before.Result().TotalMoment.Z);
+  EXPECT_EQ(window_->Model().Result().TotalMoment.X, before.TotalMoment.X);
+  EXPECT_EQ(window_->Model().Result().TotalMoment.Z, before.TotalMoment.Z);
 }
 
 // The default door's midwater balance lies near (7.18, -4.29, 37.4); moving its warp point
@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 class SweepMethods : public AnalysisWindows, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
-  const long double speed = app_->Board().Inputs().v;
+  const long double speed = app_->Document().Door().v;
   SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 20;
@@ -207,7 +207,7 @@ TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
     EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "NO") << "row " << row;
   }
   EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), kSteps + 1);
-  EXPECT_EQ(app_->Board().Inputs().v, speed);
+  EXPECT_EQ(app_->Document().Door().v, speed);
   EXPECT_TRUE(Find<QPushButton>(sweep, "SweepExportCsv")->isEnabled());
 }
 
@@ -223,7 +223,11 @@ class SweepRange : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
   const RangeCase c = GetParam();
   const int index = MainParamIndex(c.Variable);
-  if (c.Ranged) app_->Board().Inputs().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
+  if (c.Ranged) {
+    EditTheDoor(app_->Document(), [index](DoorInputs& d) {
+      d.Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
+    });
+  }
   SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);
@@ -264,6 +268,34 @@ TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
   EXPECT_LT(rows, kSteps + 1);
   EXPECT_EQ(rows, static_cast<int>(sweep->Sweep()->Points().size()));
   EXPECT_TRUE(Find<QPushButton>(sweep, "SweepRun")->isEnabled());
+}
+
+// The results of a sweep are the old door's once another door is opened: they go.
+TEST_F(AnalysisWindows, SweepWindowIsEmptyAfterAnotherDoorIsOpened) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 4);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  ASSERT_EQ(table->rowCount(), 5);
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_EQ(table->rowCount(), 0);
+  EXPECT_EQ(sweep->Sweep(), nullptr);
+  EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), 0);
+  for (const char* button : {"SweepExportCsv", "SweepCopyPlot", "SweepSavePlot"})
+    EXPECT_FALSE(Find<QPushButton>(sweep, button)->isEnabled()) << button;
+  EXPECT_TRUE(Find<QPushButton>(sweep, "SweepRun")->isEnabled());
+}
+
+// A sweep running when another door is opened stops: what it found was the old door's.
+TEST_F(AnalysisWindows, OpeningAnotherDoorStopsARunningSweep) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 10000);
+  ASSERT_TRUE(sweep->Running());
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_FALSE(sweep->Running());
+  EXPECT_EQ(Find<QTableWidget>(sweep, "SweepTable")->rowCount(), 0);
 }
 
 TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 #include <functional>
@@ -15,8 +16,10 @@
 #include <vector>
 
 #include "CalculatorLauncher.h"
+#include "DisplayFlags.h"
 #include "DoorDocument.h"
 #include "EnvironmentDialog.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
 #include "HydrodynamicEditor.h"
 #include "KeelGeometryEditor.h"
@@ -26,7 +29,8 @@
 #include "TrawlDialog.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "model/TBoard.h"
+#include "gui/DoorChanges.h"
+#include "model/DoorInputs.h"
 
 namespace {
 
@@ -41,8 +45,9 @@ DialogFactory Make() {
 
 DialogFactory MakeProjections() {
   static CalculatorLauncher calculator;
+  static DisplayFlags flags;
   return [](DoorDocument& document, HelpBrowser& help) {
-    return std::make_unique<ProjectionsDialog>(document, help, calculator);
+    return std::make_unique<ProjectionsDialog>(document, flags, help, calculator);
   };
 }
 
@@ -133,7 +138,6 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
                                       << " + " << press.Name);
       DoorDocument document;
-      TBoard& board = document.Board();
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       MessageBoxScript boxes;
@@ -146,7 +150,7 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       EXPECT_EQ(boxes.Asked().size(), c.Complains ? 1u : 0u);
       const QString complaint = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
       EXPECT_EQ(result, QDialog::Accepted);
-      EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
+      EXPECT_NEAR(document.Door().*c.Stored, c.Expected, kExact);
       EXPECT_TRUE(document.IsModified());
       EXPECT_EQ(complaint.contains("Value is out of range"), c.Complains)
           << complaint.toStdString();
@@ -158,8 +162,8 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
 
 using Rows = std::vector<std::vector<long double>>;
 
-void SetHydro(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.Inputs().Hydro;
+void SetHydro(DoorInputs& door, const Rows& rows) {
+  CoefTable& t = door.Hydro;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kHydroAngle) = rows[r][0];
@@ -169,8 +173,8 @@ void SetHydro(TBoard& board, const Rows& rows) {
   }
 }
 
-void SetKeel(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.Inputs().KeelGeom;
+void SetKeel(DoorInputs& door, const Rows& rows) {
+  CoefTable& t = door.KeelGeom;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kKeelZi) = rows[r][0];
@@ -181,16 +185,16 @@ void SetKeel(TBoard& board, const Rows& rows) {
 
 // The model's row as the table editor would write it, found by its key; empty when the key
 // is not in the table.
-std::vector<long double> HydroRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.Inputs().Hydro;
+std::vector<long double> HydroRow(const DoorInputs& door, long double key) {
+  const CoefTable& t = door.Hydro;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kHydroAngle) - key) < kExact)
       return {t.At(r, kHydroAngle), t.At(r, kHydroCx), t.At(r, kHydroCy), t.At(r, kHydroCd)};
   return {};
 }
 
-std::vector<long double> KeelRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.Inputs().KeelGeom;
+std::vector<long double> KeelRow(const DoorInputs& door, long double key) {
+  const CoefTable& t = door.KeelGeom;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kKeelZi) - key) < kExact)
       return {t.At(r, kKeelZi), t.At(r, kKeelXi), t.At(r, kKeelYi)};
@@ -200,20 +204,20 @@ std::vector<long double> KeelRow(const TBoard& board, long double key) {
 struct TableCase {
   const char* Dialog;
   DialogFactory Create;
-  std::function<void(TBoard&)> Fill;
+  std::function<void(DoorInputs&)> Fill;
   std::vector<const char*> Entries;  // one text per field; the field `BadField` is typed last
   int BadField;                      // 1-based
-  std::function<std::vector<long double>(const TBoard&, long double)> Row;
+  std::function<std::vector<long double>(const DoorInputs&, long double)> Row;
   std::vector<long double> Expected;  // the row stored, the checked value in its place
   bool AsksToReplace;                 // the checked key is one the table holds already
 };
 
 const std::vector<TableCase>& TableCases() {
-  static const auto hydro = [](TBoard& b) {
+  static const auto hydro = [](DoorInputs& b) {
     SetHydro(
         b, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   };
-  static const auto keel = [](TBoard& b) {
+  static const auto keel = [](DoorInputs& b) {
     SetKeel(b, {{0, 0, 0}, {0.1, 0.2, 0.02}, {0.2, 0.3, 0.03}, {0.3, 0.35, 0.04}});
   };
   static const std::vector<TableCase> cases = {
@@ -286,8 +290,7 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
                                       << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
                                       << (key == Qt::Key_Return ? " + Return" : " + Enter"));
       DoorDocument document;
-      TBoard& board = document.Board();
-      c.Fill(board);
+      EditTheDoor(document, c.Fill);
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       MessageBoxScript boxes;
@@ -305,11 +308,52 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       });
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_EQ(boxes.Asked().size(), c.AsksToReplace ? 1u : 0u);
-      const std::vector<long double> row = c.Row(board, c.Expected[0]);
+      const std::vector<long double> row = c.Row(document.Door(), c.Expected[0]);
       ASSERT_EQ(row.size(), c.Expected.size());
       for (std::size_t i = 0; i < row.size(); ++i)
         EXPECT_NEAR(row[i], c.Expected[i], kExact) << "column " << i;
     }
+  }
+}
+
+// Enter in the entry row of every table editor adds the row typed there, as Add does, whichever
+// button is the dialog's default: the ground editor's is OK, which closed the dialog and lost
+// the row.
+TEST(CommitChecks, EnterInAnEntryRowAddsTheRowAndKeepsTheDialogOpen) {
+  struct EditorCase {
+    const char* Dialog;
+    DialogFactory Create;
+    std::vector<const char*> Entries;
+    CoefTable DoorInputs::*Table;
+  };
+  const EditorCase editors[] = {
+      {"Ground", Make<GroundEditor>(), {"45", "16.5"}, &DoorInputs::Ground},
+      {"Hydrodynamic", Make<HydrodynamicEditor>(), {"45", "1", "1.1", "0.35"}, &DoorInputs::Hydro},
+      {"Keel geometry", Make<KeelGeometryEditor>(), {"0.4", "2.9", "0.23"}, &DoorInputs::KeelGeom},
+  };
+  for (const EditorCase& c : editors) {
+    SCOPED_TRACE(c.Dialog);
+    DoorDocument document;
+    HelpBrowser help;
+    const std::unique_ptr<QDialog> dialog = c.Create(document, help);
+    const int before = (document.Door().*c.Table).Count;
+    int rowsAfterEnter = 0;
+    bool openAfterEnter = false;
+    const int result = RunModal(*dialog, [&] {
+      for (std::size_t f = 0; f + 1 < c.Entries.size(); ++f)
+        TypeAndLeave(Field(*dialog, QString("Edit%1").arg(f + 1)), c.Entries[f]);
+      QLineEdit* last = Field(*dialog, QString("Edit%1").arg(c.Entries.size()));
+      TypeInto(last, c.Entries.back());
+      QTest::keyClick(last, Qt::Key_Return);
+      openAfterEnter = dialog->isVisible();
+      rowsAfterEnter = dialog->findChild<QTableWidget*>("StringGrid1")->rowCount();
+      QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(rowsAfterEnter, before + 1);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ((document.Door().*c.Table).Count, before + 1);
+    EXPECT_EQ(document.History().count(), 1);
   }
 }
 

@@ -24,7 +24,9 @@
 #include "StartOptions.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
+#include "io/DoorFileWriter.h"
 #include "model/ViewSettings.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -40,17 +42,16 @@ class Desktop : public ::testing::Test {
     main_ = &app_->Main();
   }
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 
   // A door file of our own, told apart from others by its weight.
   QString WriteDoor(const QString& name, long double weight) {
-    TBoard door;
-    door.Edit([&](DoorInputs& d) { d.G = weight; });
+    DoorInputs door;
+    door.G = weight;
     const QString path = dir_.filePath(name);
-    EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
+    EXPECT_TRUE(DoorFileWriter().Save(path.toStdString(), door, ViewSettings{}));
     return path;
   }
   QMenu* RecentMenu() { return main_->findChild<QMenu*>("RecentDoors1"); }
@@ -88,7 +89,7 @@ TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(main_->isVisible());
   EXPECT_EQ(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().Inputs().G, 345, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 345, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{door});
 }
@@ -101,7 +102,7 @@ TEST_F(Desktop, CommandLineFileThatCannotBeReadLeavesTheDefaultDoorWithAMessage)
   ASSERT_EQ(boxes.Asked().size(), 1u);
   EXPECT_TRUE(boxes.Asked()[0].Text.contains("missing.brd")) << boxes.Asked()[0].Text.toStdString();
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().Inputs().G, TBoard().G, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, DoorInputs().G, kWeightTol);
   EXPECT_TRUE(app_->Desktop().Recent().Paths().isEmpty());
 }
 
@@ -171,7 +172,7 @@ TEST_F(Desktop, ChoosingARecentDoorOpensIt) {
   ASSERT_NE(RecentEntry(2), nullptr);
   RecentEntry(2)->trigger();
   QTRY_COMPARE(main_->FileName(), first);
-  EXPECT_NEAR(app_->Board().Inputs().G, 310, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 310, kWeightTol);
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList({first, second}));
 }
 
@@ -190,39 +191,38 @@ TEST_F(Desktop, RecentDoorThatNoLongerExistsIsTakenOutWithAMessage) {
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{kept});
   EXPECT_EQ(RecentEntry(2), nullptr);
   EXPECT_EQ(main_->FileName(), kept);
-  EXPECT_NEAR(app_->Board().Inputs().G, 330, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 330, kWeightTol);
 }
 
 TEST_F(Desktop, DroppedDoorFileIsOpened) {
   const QString door = WriteDoor("dropped.brd", 350);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().Inputs().G, 350, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 350, kWeightTol);
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   const QString door = WriteDoor("dropped.brd", 360);
-  app_->Board().Inputs().G = 999;
-  app_->Document().MarkModified();
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 999; });
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   Drop(door);
   QTRY_COMPARE(boxes.Asked().size(), 1u);
   EXPECT_EQ(boxes.Asked()[0].Text, "Save Data?");
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().Inputs().G, 999, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 999, kWeightTol);
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesOpensTheDoorWhenTheyAreGivenUp) {
   const QString door = WriteDoor("dropped.brd", 370);
-  app_->Document().MarkModified();
+  ChangeTheDoor(app_->Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
   EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
-  EXPECT_NEAR(app_->Board().Inputs().G, 370, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 370, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
 }
 

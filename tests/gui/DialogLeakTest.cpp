@@ -23,6 +23,7 @@
 #include "MainWindow.h"
 #include "ValueEntryDialog.h"
 #include "gui/ModalAnswer.h"
+#include "gui/DoorChanges.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -55,8 +56,7 @@ class DialogLeak : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document().SetModified(false);
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 

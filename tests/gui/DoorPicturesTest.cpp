@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "ProjectionsDialog.h"
 #include "gui/FileDialogScript.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -81,9 +82,8 @@ class DoorPictures : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main_));
   }
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
     app_->Proj().hide();
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 

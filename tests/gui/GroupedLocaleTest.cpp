@@ -21,6 +21,7 @@
 #include "ValueEntryDialog.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -80,12 +81,11 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
 
   DefaultLocale locale_;
   DoorDocument document_;
-  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 };
 
 TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.xk = 1;
     d.yk = 0.2L;
   });
@@ -103,12 +103,12 @@ TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
   });
   EXPECT_EQ(x, QLocale().toString(0.6));
   EXPECT_EQ(y, QLocale().toString(1.5));
-  EXPECT_NEAR(board_.Inputs().xk, 0.6, kExact);
-  EXPECT_NEAR(board_.Inputs().yk, 1.5, kExact);
+  EXPECT_NEAR(document_.Door().xk, 0.6, kExact);
+  EXPECT_NEAR(document_.Door().yk, 1.5, kExact);
 }
 
 TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.WaterDensity = 1025;
     d.GroundDensity = 1500;
     d.Bottom = true;
@@ -131,8 +131,8 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_NEAR(water, 1030.5, kExact);
   EXPECT_NEAR(ground, 1850.25, kExact);
-  EXPECT_NEAR(board_.Inputs().WaterDensity, 1030.5, kExact);
-  EXPECT_NEAR(board_.Inputs().GroundDensity, 1850.25, kExact);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1030.5, kExact);
+  EXPECT_NEAR(document_.Door().GroundDensity, 1850.25, kExact);
 }
 
 TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {

@@ -36,8 +36,10 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
     // The solve dialog lives only while it is open: one for a variable.
     app_->Variables().Bind(variable_, app_->Proj().findChild<QLineEdit*>("Edit_G"));
     solve_ = std::make_unique<VariableSolveDialog>(
-        variable_, app_->Document(), app_->Help(), [] {}, &app_->Balance());
-    sweep_ = std::make_unique<SweepWindow>(app_->Board(), app_->Help(), &app_->Balance());
+        variable_, app_->Document(), app_->Help(), [](long double) { return XYZ(); }, [] {},
+        &app_->Balance());
+    sweep_ = std::make_unique<SweepWindow>(app_->Balance().Model(), app_->Document(),
+                                           app_->Help(), &app_->Balance());
     forms_ = {&app_->Main(),   &app_->Balance(), &app_->Detail(),
               &app_->Ground(), &app_->Envir(),   &app_->Hydro(),
               &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeEditor(),
@@ -49,7 +51,6 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
   void TearDown() override {
     solve_.reset();
     sweep_.reset();
-    if (app_) app_->Document().SetModified(false);
   }
 
   std::unique_ptr<DoorTrimApp> app_;

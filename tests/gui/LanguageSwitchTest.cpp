@@ -41,6 +41,7 @@
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
 #include "report/ReportTexts.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -83,7 +84,6 @@ class LanguageSwitching : public testing::Test {
   void TearDown() override {
     // The next test starts in English, as a new user does.
     QSettings().remove("Language");
-    if (app_) app_->Document().SetModified(false);
   }
 
   // The message the projections dialog's Variable menu gives without a focused field.
@@ -189,7 +189,7 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
             StabilityTexts::kTitle.Russian);
   // The main window's close question and the Recent Doors menu's message.
-  app_->Document().MarkModified();
+  ChangeTheDoor(app_->Document());
   app_->Main().close();  // the question is answered Cancel: the window stays
   ASSERT_FALSE(boxes.Texts().empty());
   EXPECT_EQ(boxes.Texts().back().toStdString(), MainTexts::kSaveData.Russian);

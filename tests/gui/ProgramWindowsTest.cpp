@@ -19,6 +19,7 @@
 #include "MainWindow.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -48,8 +49,7 @@ class ProgramWindows : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
   void TearDown() override {
-    app_.Document().SetModified(false);
-    app_.Main().close();
+    CloseWithoutSaving(app_.Main());
   }
 
   // F1 in the main window opens the help, which then has the focus.
@@ -90,7 +90,7 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 }
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
-  app_.Document().SetModified(true);
+  ChangeTheDoor(app_.Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   boxes.Answer(QMessageBox::No);

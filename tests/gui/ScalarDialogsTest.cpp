@@ -21,6 +21,7 @@
 #include "ValidatedField.h"
 #include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
+#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -71,7 +72,6 @@ bool ShownOn(QWidget* widget, QWidget& dialog) {
 class ScalarDialogs : public ::testing::Test {
  protected:
   DoorDocument document_;
-  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 
   // The three buttons, OK focused while shown, the dialog centred, and Help opening the
@@ -114,7 +114,7 @@ class ScalarDialogs : public ::testing::Test {
 // --- Environment -------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
-  board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
+  EditTheDoor(document_, [&](DoorInputs& d) { d.WaterDensity = 1025; });
   EnvironmentDialog dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
@@ -189,12 +189,12 @@ TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
 TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   // A ground density outside the field's interval, as a data file may hold, is replaced
   // by the field's fallback when shown; the hidden ground rows are stored all the same.
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.WaterDensity = 1025;
     d.GroundDensity = 20000;
     d.GroundCoef = 0.5L;
   });
-  document_.SetModified(false);
+  KeepTheDoorAsSaved(document_);
   EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(false);
   MessageBoxScript boxes;  // the ground density out of the field's interval is told
@@ -214,14 +214,14 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   ASSERT_EQ(boxes.Asked().size(), 1u);
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
-  EXPECT_NEAR(board_.Inputs().WaterDensity, 1030, kTol);
-  EXPECT_NEAR(board_.Inputs().GroundDensity, 2000, kTol);
-  EXPECT_NEAR(board_.Inputs().GroundCoef, 0.5, kTol);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1030, kTol);
+  EXPECT_NEAR(document_.Door().GroundDensity, 2000, kTol);
+  EXPECT_NEAR(document_.Door().GroundCoef, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
-  board_.Edit([&](DoorInputs& d) { d.WaterDensity = 1025; });
+  EditTheDoor(document_, [&](DoorInputs& d) { d.WaterDensity = 1025; });
   EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(true);
   MessageBoxScript boxes;
@@ -237,15 +237,15 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
       << message.toStdString();
   EXPECT_EQ(shownAfter, "1000");
-  EXPECT_NEAR(board_.Inputs().WaterDensity, 1000, kTol);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1000, kTol);
 }
 
 TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.WaterDensity = 1025;
     d.GroundDensity = 1800;
   });
-  document_.SetModified(false);
+  KeepTheDoorAsSaved(document_);
   EnvironmentDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "1050");
@@ -253,8 +253,8 @@ TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.Inputs().WaterDensity, 1025.0L);
-  EXPECT_EQ(board_.Inputs().GroundDensity, 1800.0L);
+  EXPECT_EQ(document_.Door().WaterDensity, 1025.0L);
+  EXPECT_EQ(document_.Door().GroundDensity, 1800.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
@@ -286,11 +286,11 @@ TEST_F(ScalarDialogs, TrawlLayout) {
 }
 
 TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.BridleAngleH = 15;
     d.BridleAngleV = 5;
   });
-  document_.SetModified(false);
+  KeepTheDoorAsSaved(document_);
   TrawlDialog dialog(document_, help_);
   QStringList horizontal, vertical;
   RunModal(dialog, [&] {
@@ -306,20 +306,21 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   });
   EXPECT_EQ(horizontal, QStringList({"10", "10", "10", "45.5"}));
   EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
-  EXPECT_NEAR(board_.Inputs().BridleAngleH, 45.5, kTol);
-  EXPECT_NEAR(board_.Inputs().BridleAngleV, -30, kTol);
+  EXPECT_NEAR(document_.Door().BridleAngleH, 45.5, kTol);
+  EXPECT_NEAR(document_.Door().BridleAngleV, -30, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   // More decimals than shown: storing the shown texts would round them.
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.BridleAngleH = 12.34567L;
     d.BridleAngleV = -7.89012L;
   });
-  document_.SetModified(false);
   TrawlDialog dialog(document_, help_);
-  board_.Inputs().BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
+  // Changed after creation: the showing writes new texts.
+  EditTheDoor(document_, [](DoorInputs& d) { d.BridleAngleH = 23.45678L; });
+  KeepTheDoorAsSaved(document_);
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
     shownH = Find<QLineEdit>(dialog, "Edit1")->text();
@@ -329,20 +330,20 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownH, "23.457");
   EXPECT_EQ(shownV, "-7.89");
-  EXPECT_EQ(board_.Inputs().BridleAngleH, 23.45678L);
-  EXPECT_EQ(board_.Inputs().BridleAngleV, -7.89012L);
+  EXPECT_EQ(document_.Door().BridleAngleH, 23.45678L);
+  EXPECT_EQ(document_.Door().BridleAngleV, -7.89012L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
-  board_.Edit([&](DoorInputs& d) { d.BridleAngleH = 15; });
-  document_.SetModified(false);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.BridleAngleH = 15; });
+  KeepTheDoorAsSaved(document_);
   TrawlDialog dialog(document_, help_);
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "30");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
-  EXPECT_EQ(board_.Inputs().BridleAngleH, 15.0L);
+  EXPECT_EQ(document_.Door().BridleAngleH, 15.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
@@ -382,12 +383,12 @@ TEST_F(ScalarDialogs, KeelLayout) {
 }
 
 TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.xk = 1.5L;
     d.yk = 0.2L;
     d.zk = 0.1L;
   });
-  document_.SetModified(false);
+  KeepTheDoorAsSaved(document_);
   KeelOriginDialog dialog(document_, help_);
   QString x, y, z;
   RunModal(dialog, [&] {
@@ -402,52 +403,52 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   EXPECT_EQ(y, "0");
   EXPECT_EQ(x, "1");
   EXPECT_EQ(z, "0.25");
-  EXPECT_NEAR(board_.Inputs().xk, 1, kTol);
-  EXPECT_NEAR(board_.Inputs().yk, 0, kTol);
-  EXPECT_NEAR(board_.Inputs().zk, 0.25, kTol);
+  EXPECT_NEAR(document_.Door().xk, 1, kTol);
+  EXPECT_NEAR(document_.Door().yk, 0, kTol);
+  EXPECT_NEAR(document_.Door().zk, 0.25, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.xk = 1.5L;
     d.yk = 0.2L;
     d.zk = 0.1L;
   });
   KeelOriginDialog dialog(document_, help_);
   // A data file read since the dialog was created.
-  board_.Edit([&](DoorInputs& d) {
+  EditTheDoor(document_, [&](DoorInputs& d) {
     d.xk = 2.34567L;
     d.yk = 0.1237L;
     d.zk = 0.5L;
   });
-  document_.SetModified(false);
+  KeepTheDoorAsSaved(document_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_NEAR(board_.Inputs().xk, 2.346, kTol);
-  EXPECT_NEAR(board_.Inputs().yk, 0.124, kTol);
-  EXPECT_NEAR(board_.Inputs().zk, 0.5, kTol);
+  EXPECT_NEAR(document_.Door().xk, 2.346, kTol);
+  EXPECT_NEAR(document_.Door().yk, 0.124, kTol);
+  EXPECT_NEAR(document_.Door().zk, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
-  board_.Edit([&](DoorInputs& d) { d.xk = 2.34567L; });
-  document_.SetModified(false);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.xk = 2.34567L; });
+  KeepTheDoorAsSaved(document_);
   KeelOriginDialog dialog(document_, help_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_EQ(board_.Inputs().xk, 2.34567L);
+  EXPECT_EQ(document_.Door().xk, 2.34567L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
-  board_.Edit([&](DoorInputs& d) { d.xk = 1.5L; });
-  document_.SetModified(false);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.xk = 1.5L; });
+  KeepTheDoorAsSaved(document_);
   KeelOriginDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "3");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.Inputs().xk, 1.5L);
+  EXPECT_EQ(document_.Door().xk, 1.5L);
   EXPECT_FALSE(document_.IsModified());
 }
 

@@ -22,6 +22,7 @@
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "MainWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "SingleVariablePanel.h"
@@ -31,6 +32,7 @@
 #include "ValidatedField.h"
 #include "VariableBindings.h"
 #include "VariableSolveDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/EditableFields.h"
@@ -72,7 +74,6 @@ class SingleVariable : public ::testing::Test {
   }
   void TearDown() override {
     proj_->hide();
-    app_->Document().SetModified(false);
     app_.reset();
   }
 
@@ -144,9 +145,11 @@ class SingleVariable : public ::testing::Test {
 
   // A solve dialog for the marked variable, shown without a modal loop.
   std::unique_ptr<VariableSolveDialog> OpenSolve() {
+    const int index = app_->Variables().ActiveVar().Index;
     auto dialog = std::make_unique<VariableSolveDialog>(
         app_->Variables().ActiveVar(), app_->Document(), app_->Help(),
-        [this] { balance_->onUpdateClicked(); }, balance_);
+        [this, index](long double value) { return balance_->TryVariable(index, value); },
+        [this] { balance_->FollowDoor(); }, balance_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     return dialog;
@@ -175,9 +178,8 @@ class SingleVariable : public ::testing::Test {
 
   // The moment of the door, on its own, at the tilt with the value given to the field.
   XYZ MomentWith(long double DoorInputs::*field, long double value) const {
-    TBoard door = app_->Board();
-    door.*field = value;
-    door.ComputeGeometry();
+    TBoard door(app_->Document().Door());
+    door.Edit([field, value](DoorInputs& d) { d.*field = value; });
     door.Evaluate(kTiltX * kDegree, kTiltY * kDegree, kTiltZ * kDegree);
     return door.Result().TotalMoment;
   }
@@ -201,7 +203,7 @@ TEST_F(SingleVariable, MarkingColoursTheFieldRedAndShowsItInTheBalancePanel) {
   proj_->findChild<QAction*>("MarkVariable1")->trigger();
   EXPECT_EQ(BaseColour(Field("zg")), VariableBindings::kVariableColour);
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
-  EXPECT_EQ(app_->Variables().ActiveVar().Value, &app_->Board().Inputs().zg);
+  EXPECT_EQ(app_->Variables().ActiveVar().Index, MainParamIndex("zg"));
   EXPECT_EQ(InBalance<QLabel>("Label21")->text(), "zg:");
 }
 
@@ -240,12 +242,14 @@ INSTANTIATE_TEST_SUITE_P(
                                "Сначала выберите поле, которое будет переменной"}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnds) {
+// A range with more decimals than the dialog shows stays as it is when OK is pressed without
+// typing: only a range the user edited is written back.
+TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingKeepsTheRange) {
   const int x0 = MainParamIndex("x0");
-  app_->Board().Inputs().Ranges[x0].From = 0.123456789L;
-  app_->Board().Inputs().Ranges[x0].To = 2;
+  EditTheDoor(app_->Document(),
+              [x0](DoorInputs& d) { d.Ranges[x0] = {0.123456789L, 2, 0.1L}; });
+  KeepTheDoorAsSaved(app_->Document());
   ShowProjections();
-  ASSERT_FALSE(proj_->FieldsChanged());
   QColor colourWhileOpen;
   QString description;
   AnswerNextModal([&](QWidget* modal) {
@@ -259,11 +263,10 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
   EXPECT_EQ(colourWhileOpen, VariableBindings::kRangeColour);
   EXPECT_EQ(description, "Abscissa of Warp attachment point, [m]");
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
-  // Rounded to the four decimals shown, but not a change of the user's.
-  EXPECT_NEAR(app_->Board().Inputs().Ranges[x0].From, 0.1235L, kExact);
-  EXPECT_EQ(app_->Board().Inputs().Ranges[x0].To, 2);
-  EXPECT_FALSE(proj_->FieldsChanged());
+  EXPECT_EQ(app_->Document().Door().Ranges[x0].From, 0.123456789L);
+  EXPECT_EQ(app_->Document().Door().Ranges[x0].To, 2);
   EXPECT_FALSE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().count(), 0);
 }
 
 TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
@@ -279,10 +282,13 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   });
   FocusField("zh");
   proj_->findChild<QAction*>("SpecifyRange1")->trigger();
-  EXPECT_EQ(app_->Board().Inputs().Ranges[zh].From, 0.5L);
-  EXPECT_EQ(app_->Board().Inputs().Ranges[zh].To, 0);
-  EXPECT_TRUE(proj_->FieldsChanged());
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].From, 0.5L);
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].To, 0);
   EXPECT_TRUE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().undoText().toStdString(), "Range of zh: 0.5 … 0");
+  // The range is a step of its own: Cancel of the projections dialog keeps it.
+  proj_->findChild<QPushButton*>("CancelBtn")->click();
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].From, 0.5L);
 }
 
 TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
@@ -291,19 +297,20 @@ TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
     opened = true;
     modal->close();
   });
-  const TBoard before = app_->Board();
+  const DoorInputs before = app_->Document().Door();
   balance_->show();
   QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
   // A dialog would have run its modal loop inside the click, and the watch would have seen it.
   EXPECT_FALSE(opened);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(app_->Board().Inputs().G, before.Inputs().G);
+  EXPECT_EQ(app_->Document().Door(), before);
   balance_->hide();
 }
 
 TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   const int g = MainParamIndex("G");
-  app_->Board().Inputs().Ranges[g] = Range{100, 20000, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) { d.Ranges[g] = Range{100, 20000, 0}; });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   balance_->show();
   QString description, from, to, current, helpPage;
@@ -350,7 +357,8 @@ class SolveStore : public SingleVariable, public ::testing::WithParamInterface<S
 
 TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   const int g = MainParamIndex("G");
-  app_->Board().Inputs().Ranges[g] = Range{1000, 2000, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) { d.Ranges[g] = Range{1000, 2000, 0}; });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   auto dialog = OpenSolve();
   MessageBoxScript boxes;
@@ -360,13 +368,13 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "Button2"), Qt::LeftButton);
   if (GetParam().stored) {
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(app_->Board().Inputs().Ranges[g].From, std::stold(GetParam().from));
-    EXPECT_EQ(app_->Board().Inputs().Ranges[g].To, std::stold(GetParam().to));
+    EXPECT_EQ(app_->Document().Door().Ranges[g].From, std::stold(GetParam().from));
+    EXPECT_EQ(app_->Document().Door().Ranges[g].To, std::stold(GetParam().to));
     EXPECT_TRUE(app_->Document().IsModified());
   } else {
     EXPECT_EQ(boxes.Texts(),
               std::vector<QString>{"Maximum less than minimum. Correct and try again."});
-    EXPECT_EQ(app_->Board().Inputs().Ranges[g], (Range{1000, 2000, 0}));
+    EXPECT_EQ(app_->Document().Door().Ranges[g], (Range{1000, 2000, 0}));
     EXPECT_FALSE(app_->Document().IsModified());
     QTRY_VERIFY(Child<QLineEdit>(&*dialog, "Edit1")->hasFocus());
   }
@@ -380,15 +388,18 @@ INSTANTIATE_TEST_SUITE_P(Ranges, SolveStore,
 
 TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
-  const long double weight = app_->Board().Inputs().G;
+  const long double weight = app_->Document().Door().G;
   const QString fieldText = Field("G")->text();
   const QString momentX = MomentXField()->text();
   auto dialog = OpenSolve();
   Solve(*dialog, "0", "20000", 2);  // moments around X
 
-  const long double found = app_->Board().Inputs().G;
+  // The values tried are the balance window's trials: the door keeps its weight until OK.
+  const long double found = dialog->FoundValue();
   EXPECT_NE(found, weight);
+  EXPECT_EQ(app_->Document().Door().G, weight);
   EXPECT_LT(std::fabs(MomentWith(&DoorInputs::G, found).X), SingleVariableSearch::kZeroTolerance);
   EXPECT_EQ(Child<QLineEdit>(&*dialog, "Edit3")->text(),
             UserNumberText("###########0.#######", found));
@@ -396,7 +407,7 @@ TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) 
             UserNumberText("######0.##", MomentWith(&DoorInputs::G, found).X / 1000));
 
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().Inputs().G, weight);
+  EXPECT_EQ(app_->Document().Door().G, weight);
   EXPECT_EQ(Field("G")->text(), fieldText);
   EXPECT_EQ(MomentXField()->text(), momentX);
   EXPECT_FALSE(app_->Document().IsModified());
@@ -408,7 +419,7 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
   auto dialog = OpenSolve();
   Solve(*dialog, "0.5", "5", 3);  // moments around Y: positive at both ends
   EXPECT_EQ(dialog->Evaluations(), 2 + SingleVariableSearch::kScanPoints);
-  const long double found = app_->Board().Inputs().v;
+  const long double found = dialog->FoundValue();
   const long double h = (5 - 0.5L) / SingleVariableSearch::kScanPoints;
   const long double steps = (found - 0.5L) / h;
   EXPECT_NEAR(steps, std::round(steps), kGeometryTol);
@@ -416,9 +427,15 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
     EXPECT_GE(std::fabs(MomentWith(&DoorInputs::v, 0.5L + i * h).Y),
               std::fabs(MomentWith(&DoorInputs::v, found).Y));
 
+  const long double speed = app_->Document().Door().v;
+  const int history = app_->Document().History().count();
   QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().Inputs().v, found);
+  EXPECT_EQ(app_->Document().Door().v, found);
   EXPECT_TRUE(app_->Document().IsModified());
+  // One step, which Undo takes back.
+  EXPECT_EQ(app_->Document().History().count(), history + 1);
+  app_->Document().History().undo();
+  EXPECT_EQ(app_->Document().Door().v, speed);
 }
 
 TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
@@ -427,7 +444,7 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
   auto dialog = OpenSolve();
   Solve(*dialog, "11000", "12000", 4);  // moments around Z: the keel's depth moves in steps
   EXPECT_LE(dialog->Evaluations(), 2 + SingleVariableSearch::kMaxHalvings);
-  const long double found = app_->Board().Inputs().G;
+  const long double found = dialog->FoundValue();
   const long double moment = MomentWith(&DoorInputs::G, found).Z;
   EXPECT_GE(std::fabs(moment), SingleVariableSearch::kZeroTolerance);
   EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 11000).Z));
@@ -437,7 +454,7 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
 TEST_F(SingleVariable, CancelStopsARunningSearch) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
   Mark("G");
-  const long double weight = app_->Board().Inputs().G;
+  const long double weight = app_->Document().Door().G;
   auto dialog = OpenSolve();
   Type(Child<QLineEdit>(&*dialog, "Edit1"), "0");
   Type(Child<QLineEdit>(&*dialog, "Edit2"), "20000");
@@ -447,34 +464,74 @@ TEST_F(SingleVariable, CancelStopsARunningSearch) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog->Searching());
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(app_->Board().Inputs().G, weight);
+  EXPECT_EQ(app_->Document().Door().G, weight);
 }
 
-TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
+// The arrows change the door's value, each as one step, and the balance window's Update
+// evaluates the door with it.
+TEST_F(SingleVariable, ArrowsStepTheDoorsValueByAHundredthOfTheRange) {
   const int g = MainParamIndex("G");
-  app_->Board().Inputs().G = 2;
-  app_->Board().Inputs().Ranges[g] = Range{0, 10, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) {
+    d.G = 13500;
+    d.Ranges[g] = Range{12000, 15000, 0};
+  });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   auto* shown = InBalance<QLineEdit>("Edit14");
-  ASSERT_EQ(shown->text(), "2");
+  ASSERT_EQ(shown->text(), "13500");
   auto* spin = InBalance<TSpinButton>("SpinButton4");
   auto* vertical = InBalance<QLineEdit>("Edit12");
   balance_->show();
-  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().Inputs().G, 2);
-  EXPECT_EQ(shown->text(), "1.9");
-  EXPECT_FALSE(app_->Document().IsModified());
-  const QString verticalAtTwo = vertical->text();
-  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().Inputs().G, 1.9L);
-  EXPECT_EQ(shown->text(), "1.8");
-  EXPECT_TRUE(app_->Document().IsModified());
-  // The balance window follows the lighter door.
-  EXPECT_NE(vertical->text(), verticalAtTwo);
+  const QString verticalBefore = vertical->text();
   QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().Inputs().G, 1.8L);
-  EXPECT_EQ(shown->text(), "1.9");
+  EXPECT_EQ(app_->Document().Door().G, 13530);
+  EXPECT_EQ(shown->text(), "13530");
+  EXPECT_TRUE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().undoText().toStdString(), "Weight G: 13500 → 13530");
+  // The balance window follows the heavier door, and its Update evaluates it too.
+  EXPECT_NE(vertical->text(), verticalBefore);
+  const QString verticalAfter = vertical->text();
+  InBalance<QPushButton>("UpdateButton")->click();
+  EXPECT_EQ(vertical->text(), verticalAfter);
+  EXPECT_EQ(balance_->Model().Inputs().G, 13530);
+  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().G, 13500);
+  EXPECT_EQ(shown->text(), "13500");
+  EXPECT_EQ(vertical->text(), verticalBefore);
+  // Back at the saved value: nothing unsaved.
+  EXPECT_FALSE(app_->Document().IsModified());
   balance_->hide();
+}
+
+// A value typed into the panel and entered is the door's, as one step.
+TEST_F(SingleVariable, ValueTypedAndEnteredIsTheDoors) {
+  Mark("G");
+  balance_->show();
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  shown->setFocus(Qt::MouseFocusReason);
+  shown->selectAll();
+  QTest::keyClicks(shown, "12345");
+  QTest::keyClick(shown, Qt::Key_Return);
+  EXPECT_EQ(app_->Document().Door().G, 12345);
+  EXPECT_EQ(balance_->Model().Inputs().G, 12345);
+  EXPECT_EQ(app_->Document().History().count(), 1);
+  EXPECT_TRUE(balance_->isVisible());  // Enter is not the window's default button
+  balance_->hide();
+}
+
+// The panel shows the door's value whatever changed it: the projections dialog, a file read.
+TEST_F(SingleVariable, PanelFollowsTheDoor) {
+  Mark("G");
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  ASSERT_EQ(shown->text(), "11513");
+  Type(Field("G"), "14000");
+  EXPECT_EQ(shown->text(), "14000");
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_EQ(shown->text(), "13500");
+  // A click now steps from the new door's value, not from one the panel kept.
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.Ranges[6] = {12000, 15000, 1000}; });
+  QTest::mouseClick(InBalance<TSpinButton>("SpinButton4")->UpButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().G, 13530);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "ScPic.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "gui/DoorChanges.h"
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
 #include "render/PictureProbe.h"
@@ -49,8 +50,10 @@ const QColor kSilver(192, 192, 192);
 
 using Rows = std::initializer_list<std::initializer_list<long double>>;
 
-void SetHydro(TBoard& board, Rows rows) {
-  CoefTable& t = board.Inputs().Hydro;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetHydro(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.Hydro;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -60,10 +63,14 @@ void SetHydro(TBoard& board, Rows rows) {
     t.At(t.Count, kHydroCd) = v[3];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
-void SetKeel(TBoard& board, Rows rows) {
-  CoefTable& t = board.Inputs().KeelGeom;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetKeel(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.KeelGeom;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -72,23 +79,28 @@ void SetKeel(TBoard& board, Rows rows) {
     t.At(t.Count, kKeelYi) = v[2];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
-void SetGround(TBoard& board, Rows rows) {
-  CoefTable& t = board.Inputs().Ground;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetGround(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.Ground;
   t.Count = 0;
   for (const auto& row : rows) {
     t.At(t.Count, kGroundAngle) = row.begin()[0];
     t.At(t.Count, kGroundCx) = row.begin()[1];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
 // A board and a help window for one dialog, shown and active as the main window shows it.
 template <class Dialog>
 struct Editor {
   DoorDocument Document;
-  TBoard& Board = Document.Board();
   HelpBrowser Help;
   std::unique_ptr<Dialog> D;
 
@@ -253,7 +265,7 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 
 TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board,
+  SetHydro(e.Document,
            {{5, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   e.Add({"25", "0.4", "0.75", "0.36"});
@@ -273,7 +285,7 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   Editor<HydrodynamicEditor> e;
   // The 4th decimal is lost in the grid: writing the grid back shows in the model.
   SetHydro(
-      e.Board,
+      e.Document,
       {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   const QStringList before = e.Column(1);
@@ -296,13 +308,13 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  EXPECT_NEAR(e.Board.Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
-  EXPECT_EQ(e.Board.Hydro.Count, 4);
+  EXPECT_NEAR(e.Document.Door().Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 4);
 }
 
 TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(0);
   e.Type(1, "10");
@@ -315,7 +327,7 @@ TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
 
 TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
   Editor<GroundEditor> e;
-  e.Board.Ground.Count = 0;
+  EditTheDoor(e.Document, [](DoorInputs& d) { d.Ground.Count = 0; });
   e.Open();
   ASSERT_EQ(e.Grid()->rowCount(), 1);
   EXPECT_EQ(e.Column(0), QStringList({""}));
@@ -327,14 +339,16 @@ TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
 
 TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
   Editor<HydrodynamicEditor> e;
-  CoefTable& t = e.Board.Hydro;
-  t.Count = 99;
-  for (int i = 0; i < t.Count; ++i) {
-    t.At(i, kHydroAngle) = i * 0.5L;
-    t.At(i, kHydroCx) = 0.5;
-    t.At(i, kHydroCy) = 0.5;
-    t.At(i, kHydroCd) = 0.5;
-  }
+  EditTheDoor(e.Document, [](DoorInputs& d) {
+    CoefTable& t = d.Hydro;
+    t.Count = 99;
+    for (int i = 0; i < t.Count; ++i) {
+      t.At(i, kHydroAngle) = i * 0.5L;
+      t.At(i, kHydroCx) = 0.5;
+      t.At(i, kHydroCy) = 0.5;
+      t.At(i, kHydroCd) = 0.5;
+    }
+  });
   e.Open();
   e.Add({"60", "1", "1", "0.5"});  // the 100th row is still taken
   ASSERT_EQ(e.Grid()->rowCount(), 100);
@@ -347,7 +361,7 @@ TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
 
 TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(1);
   e.Button("Button3")->click();
@@ -378,10 +392,10 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
   // The mark is on screen at once: white dots on the row's four points.
   const ScPic& pic = *e.Graph();
   const PictureProbe probe(pic.Picture());
-  const long double z = e.Board.KeelGeom.At(2, kKeelZi);
+  const long double z = e.Document.Door().KeelGeom.At(2, kKeelZi);
   for (const long double x :
-       {e.Board.KeelGeom.At(2, kKeelXi) / 2, -e.Board.KeelGeom.At(2, kKeelXi) / 2,
-        e.Board.KeelGeom.At(2, kKeelYi) / 2, -e.Board.KeelGeom.At(2, kKeelYi) / 2})
+       {e.Document.Door().KeelGeom.At(2, kKeelXi) / 2, -e.Document.Door().KeelGeom.At(2, kKeelXi) / 2,
+        e.Document.Door().KeelGeom.At(2, kKeelYi) / 2, -e.Document.Door().KeelGeom.At(2, kKeelYi) / 2})
     EXPECT_TRUE(probe.HasDot(kWhite, Pixel(pic, x, z), 3)) << probe.Dump().toStdString();
 
   // Clicking the selected row again refills edited fields.
@@ -392,7 +406,7 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
 
 TEST(TableEditorsGrid, DraggedRowFollowsTheMouse) {
   Editor<GroundEditor> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}, {30, 4}});
+  SetGround(e.Document, {{0, 1}, {10, 2}, {20, 3}, {30, 4}});
   e.Open();
   QTableWidget* grid = e.Grid();
   QWidget* viewport = grid->viewport();
@@ -463,7 +477,7 @@ TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
 
 TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
+  SetHydro(e.Document, {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.Type(1, "5");
   e.Type(2, "0.7");
@@ -471,19 +485,19 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   EXPECT_EQ(boxes, 0);
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroCx), 0.1234L);
-  EXPECT_EQ(e.Board.Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroCx), 0.1234L);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 2);
 }
 
 TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
   Editor<GroundEditor> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}});
+  SetGround(e.Document, {{0, 1}, {10, 2}});
   e.Open();
   e.Add({"20", "3"});
   e.Button("CancelBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Rejected);
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Ground.Count, 2);
+  EXPECT_EQ(e.Document.Door().Ground.Count, 2);
   e.D->show();
   EXPECT_EQ(e.Column(0), QStringList({"0", "10"}));
   EXPECT_FALSE(e.D->Changed());
@@ -491,13 +505,13 @@ TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
 
 TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
   Editor<KeelGeometryEditor> e;
-  SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.5, 0.1}});
+  SetKeel(e.Document, {{0, 0, 0}, {0.1, 1.5, 0.1}});
   e.Open();
   e.Add({"0.2", "2", "0.15"});
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  const CoefTable& t = e.Board.KeelGeom;
+  const CoefTable& t = e.Document.Door().KeelGeom;
   ASSERT_EQ(t.Count, 3);
   EXPECT_NEAR(t.At(2, kKeelZi), 0.2, kValueTolerance);
   EXPECT_NEAR(t.At(2, kKeelXi), 2.0, kValueTolerance);
@@ -506,7 +520,7 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
 
 TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.ClickRow(0);
   e.Button("Button3")->click();
@@ -514,23 +528,23 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   EXPECT_TRUE(warning.contains("at least 2 rows")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 0);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroAngle), 0);
 
   e.Add({"50", "1", "1", "0.4"});
   e.Button("OKBtn")->click();
   EXPECT_FALSE(e.D->isVisible());
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 10);
-  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 50);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroAngle), 10);
+  EXPECT_EQ(e.Document.Door().Hydro.At(1, kHydroAngle), 50);
 }
 
 TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   Editor<HydrodynamicEditor> e;
   // Two keys apart only in the 4th decimal show as the same text in the grid.
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5},
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5},
                      {20.0001L, 0.2, 0.3, 0.4},
                      {20.0004L, 0.3, 0.6, 0.35},
                      {30, 0.5, 0.9, 0.35}});
@@ -541,22 +555,22 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   EXPECT_TRUE(warning.contains("row 3:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.At(2, kHydroAngle), 20.0004L);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_EQ(e.Document.Door().Hydro.At(2, kHydroAngle), 20.0004L);
 
   e.ClickRow(2);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 20);
-  EXPECT_EQ(e.Board.Hydro.At(3, kHydroAngle), 40);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_EQ(e.Document.Door().Hydro.At(1, kHydroAngle), 20);
+  EXPECT_EQ(e.Document.Door().Hydro.At(3, kHydroAngle), 40);
 }
 
 TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   Editor<GroundEditor> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}});
+  SetGround(e.Document, {{0, 1}, {10, 2}, {20, 3}});
   e.Open();
   QTableWidget* grid = e.Grid();
   QWidget* viewport = grid->viewport();
@@ -572,7 +586,7 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 2:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_EQ(e.Board.Ground.At(0, kGroundAngle), 0);
+  EXPECT_EQ(e.Document.Door().Ground.At(0, kGroundAngle), 0);
   EXPECT_FALSE(e.Document.IsModified());
 }
 
@@ -580,7 +594,7 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   Editor<KeelGeometryEditor> e;
   // A keel whose first depth lies below its tip, as a door kept in memory may still hold it:
   // the entry fields cannot produce one, but OK must not pass it on either.
-  SetKeel(e.Board, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
+  SetKeel(e.Document, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
   e.Open();
   e.Add({"0.3", "2.5", "0.2"});
   ASSERT_EQ(e.Column(0), QStringList({"-0.1", "0.1", "0.2", "0.3"}));
@@ -588,21 +602,21 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   EXPECT_TRUE(warning.contains("row 1: Zi -0.1 must not be negative")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.KeelGeom.Count, 3);
+  EXPECT_EQ(e.Document.Door().KeelGeom.Count, 3);
 
   e.ClickRow(0);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.KeelGeom.Count, 3);
-  EXPECT_NEAR(e.Board.KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
-  EXPECT_NEAR(e.Board.KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
+  ASSERT_EQ(e.Document.Door().KeelGeom.Count, 3);
+  EXPECT_NEAR(e.Document.Door().KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
+  EXPECT_NEAR(e.Document.Door().KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
 }
 
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   // Enter in a field presses Add, the default button, without leaving the field.
   e.Type(1, "30");
@@ -614,14 +628,14 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   EXPECT_TRUE(warning.contains("abc")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 3);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 3);
 
   // A cell that the lenient reading would take ("0.5x") is refused as well.
   e.Type(1, "30");
   e.Type(2, "0.5x");
   e.PressAnswering("Button1", QMessageBox::Ok);
   EXPECT_TRUE(e.PressAnswering("OKBtn", QMessageBox::Ok).contains("row 4:"));
-  EXPECT_EQ(e.Board.Hydro.Count, 3);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 3);
 
   e.Type(1, "30");
   e.Type(2, " 0.7 ");
@@ -629,8 +643,8 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_NEAR(e.Board.Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_NEAR(e.Document.Door().Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
 }
 
 TEST(TableEditorsOk, HelpOpensTheTopic) {
@@ -647,7 +661,7 @@ TEST(TableEditorsOk, HelpOpensTheTopic) {
 
 TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
   Editor<HydrodynamicEditor> e;
-  SetHydro(e.Board, {{0, 0, 0.5, 0.3}, {45, 1, 2, 0.4}, {90, 2, 0.2, 0.5}});
+  SetHydro(e.Document, {{0, 0, 0.5, 0.3}, {45, 1, 2, 0.4}, {90, 2, 0.2, 0.5}});
   e.Open();
   e.ClickRow(1);
   const ScPic& pic = *e.Graph();
@@ -720,7 +734,7 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
 
 TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
   Editor<KeelGeometryEditor> e;
-  SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
+  SetKeel(e.Document, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
   e.Open();
   const ScPic& pic = *e.Graph();
   const double width = 2.0;
@@ -757,7 +771,7 @@ TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
 
 TEST(TableEditorsGraph, GroundCurveAndMovingMark) {
   Editor<GroundEditor> e;
-  SetGround(e.Board, {{0, 3}, {30, 9}, {60, 12}});
+  SetGround(e.Document, {{0, 3}, {30, 9}, {60, 12}});
   e.Open();
   const ScPic& pic = *e.Graph();
   EXPECT_NEAR(pic.XMin, 0, kValueTolerance);
@@ -783,7 +797,7 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
   };
   {
     Editor<KeelGeometryEditor> e;
-    SetKeel(e.Board, {{0, 1, 0.1}, {0, 2, 0.2}});  // all depths 0
+    SetKeel(e.Document, {{0, 1, 0.1}, {0, 2, 0.2}});  // all depths 0
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
     const PictureProbe probe(e.Graph()->Picture());
@@ -791,13 +805,13 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
   }
   {
     Editor<KeelGeometryEditor> e;
-    SetKeel(e.Board, {{0, 0, 0}, {0, 0, 0}});
+    SetKeel(e.Document, {{0, 0, 0}, {0, 0, 0}});
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
   }
   for (const long double cx : {-2.0L, 0.0L}) {
     Editor<GroundEditor> e;
-    SetGround(e.Board, {{0, cx / 2}, {40, cx}});
+    SetGround(e.Document, {{0, cx / 2}, {40, cx}});
     e.Open();
     const ScPic& pic = *e.Graph();
     EXPECT_TRUE(usable(pic)) << static_cast<double>(cx);
@@ -809,7 +823,7 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
   }
   {
     Editor<HydrodynamicEditor> e;
-    SetHydro(e.Board, {{0, 1, 1, 1}, {10, 1, 1, 1}});  // no spread at all
+    SetHydro(e.Document, {{0, 1, 1, 1}, {10, 1, 1, 1}});  // no spread at all
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
     EXPECT_LT(e.Graph()->YMin, 1);

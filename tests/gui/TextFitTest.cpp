@@ -68,7 +68,6 @@ TEST_P(TextFit, LongerTextsStayWholeAtTheDefaultSize) {
   LengthenTexts(window);
   QStringList faults = FaultsOnEveryPage(window);
   window.hide();
-  app->Document().SetModified(false);
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
@@ -107,7 +106,6 @@ TEST_P(TranslatedTextFit, TextsStayWholeAtTheDefaultSize) {
   QWidget& window = std::get<1>(GetParam()).Window(*app);
   QStringList faults = FaultsOnEveryPage(window);
   window.hide();
-  app->Document().SetModified(false);
   QSettings().remove("Language");
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }

@@ -52,7 +52,7 @@ struct Views {
   // The drawing state the balance window keeps from one drawing to the next.
   ViewScale Scale;
 
-  void Redraw(const TBoard& board, const ViewFlags& flags, const Angles& angles) {
+  void Redraw(const DrawnDoor& board, const ViewFlags& flags, const Angles& angles) {
     ThreeViewDrawing::RedrawBalanceViews(board, Scale, flags, angles, *Side, *Plan, *Front);
   }
 };
@@ -296,11 +296,12 @@ TEST(ThreeViewPoints, StringerOfNoAreaHasNoLetterButOutlineAndForce) {
   board.Edit([&](DoorInputs& d) { d.Fs = 0; });
   board.Evaluate(3 * kDegree, 1 * kDegree, 27 * kDegree);
   // A stringer of no area carries nothing; give its force record a value to see it drawn.
-  board.Result().ForceStringer.Force = {-900, 2500, 1200};
+  Evaluation result = board.Result();
+  result.ForceStringer.Force = {-900, 2500, 1200};
   Views views;
   ViewFlags flags;
   flags.Points = true;
-  views.Redraw(board, flags, Radians(3, 1, 27));
+  views.Redraw(DrawnDoor(board.Inputs(), result), flags, Radians(3, 1, 27));
   PictureProbe probe(views.Side->Picture());
   EXPECT_EQ(probe.FindText("S"), nullptr);
   EXPECT_NE(probe.FindText("W"), nullptr);
@@ -392,9 +393,11 @@ TEST(ThreeViewForces, LMarkOfTheWingForce) {
 }
 
 TEST(ThreeViewForces, LabelsOnlyAboveTenNewtons) {
-  TBoard board = DoorAt(2, 3, 30);
-  board.Result().ForceWing.Force = {-10, 10.5L, 9.99L};
-  board.Result().ForceUpperBridle.Force = {-10.01L, -3, 10};
+  const TBoard door = DoorAt(2, 3, 30);
+  Evaluation result = door.Result();
+  result.ForceWing.Force = {-10, 10.5L, 9.99L};
+  result.ForceUpperBridle.Force = {-10.01L, -3, 10};
+  const DrawnDoor board(door.Inputs(), result);
   Views views;
   views.Redraw(board, ViewFlags{}, Radians(2, 3, 30));
   PictureProbe side(views.Side->Picture());
@@ -560,26 +563,24 @@ TEST(ThreeViewDegenerate, NoForcesDrawNoArrowsButTheDoor) {
 }
 
 TEST(ThreeViewDegenerate, DoorOfNoSizeDrawsWithoutNan) {
-  TBoard board = DoorAt(0, 0, 0);
-  for (auto* outline : {&board.Result().PosWingOutline, &board.Result().PosWingAxes,
-                        &board.Result().PosStringerOutline})
+  const TBoard door = DoorAt(0, 0, 0);
+  Evaluation result = door.Result();
+  for (auto* outline : {&result.PosWingOutline, &result.PosWingAxes, &result.PosStringerOutline})
     outline->fill(XYZ{});
-  for (auto* pair : {&board.Result().PosBracket, &board.Result().PosUpperBridleLine,
-                     &board.Result().PosLowerBridleLine})
+  for (auto* pair : {&result.PosBracket, &result.PosUpperBridleLine, &result.PosLowerBridleLine})
     pair->fill(XYZ{});
-  for (XYZ* p : {&board.Result().PosWingHydro, &board.Result().PosStringerHydro,
-                 &board.Result().PosGravity, &board.Result().PosUpperBridle,
-                 &board.Result().PosLowerBridle, &board.Result().PosKeelOrigin})
+  for (XYZ* p : {&result.PosWingHydro, &result.PosStringerHydro, &result.PosGravity,
+                 &result.PosUpperBridle, &result.PosLowerBridle, &result.PosKeelOrigin})
     *p = XYZ{};
-  for (TForce* f : {&board.Result().ForceWing, &board.Result().ForceStringer,
-                    &board.Result().ForceGravity, &board.Result().ForceUpperBridle,
-                    &board.Result().ForceLowerBridle, &board.Result().ForceGround})
+  for (TForce* f : {&result.ForceWing, &result.ForceStringer, &result.ForceGravity,
+                    &result.ForceUpperBridle, &result.ForceLowerBridle, &result.ForceGround})
     f->Force = XYZ{};
-  board.Edit([&](DoorInputs& d) { d.KeelGeom.Count = 0; });
+  DoorInputs inputs = door.Inputs();
+  inputs.KeelGeom.Count = 0;
   Views views;
   ViewFlags flags;
   flags.Points = true;
-  views.Redraw(board, flags, Radians(0, 0, 0));
+  views.Redraw(DrawnDoor(inputs, result), flags, Radians(0, 0, 0));
   for (const ScaledCanvas* pic : {views.Side.get(), views.Plan.get(), views.Front.get()}) {
     EXPECT_TRUE(std::isfinite(pic->XMin));
     EXPECT_TRUE(std::isfinite(pic->YMin));

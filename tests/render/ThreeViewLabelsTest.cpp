@@ -10,6 +10,7 @@
 #include "ThreeViewDrawing.h"
 #include "drawing/ViewFlags.h"
 #include "model/PlaneMath.h"
+#include "io/DoorFileReader.h"
 #include "model/TBoard.h"
 #include "render/PictureProbe.h"
 
@@ -42,12 +43,13 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
       {"oval", true, true, -3, 2, 28}, {"oval", false, true, 12, -6, 35},
   };
   for (const DoorCase& door : doors) {
-    TBoard board;
+    DoorInputs inputs;
     if (*door.File != '\0') {
       const std::string path = std::string(DOORTRIM_SAMPLE_DOORS) + "/" + door.File + ".brd";
-      ASSERT_TRUE(board.LoadFromFile(path).Ok) << path;
+      ASSERT_TRUE(DoorFileReader::Load(path, inputs).Ok) << path;
     }
-    board.Edit([&](DoorInputs& d) { d.Bottom = door.Inputs().Bottom; });
+    inputs.Bottom = door.Bottom;
+    TBoard board(inputs);
     const ThreeViewDrawing::Angles angles{door.X * kDegree, door.Y * kDegree, door.Z * kDegree};
     board.Evaluate(angles[0], angles[1], angles[2]);
     ScaledCanvas side(ScaledCanvas::itMetafile);
@@ -64,7 +66,7 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
     for (const auto& [name, view] :
          {std::pair{"side", &side}, std::pair{"plan", &plan}, std::pair{"front", &front}}) {
       SCOPED_TRACE(std::string(*door.File ? door.File : "default") +
-                   (door.Inputs().Bottom ? " bottom " : " midwater ") + name +
+                   (door.Bottom ? " bottom " : " midwater ") + name +
                    (door.Points ? " with points" : ""));
       const auto texts = TextRects(*view);
       ASSERT_GE(texts.size(), 6u);
