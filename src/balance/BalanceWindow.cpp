@@ -104,7 +104,14 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
     // While a search turns the door nothing edits it; the window follows once it is seen.
     if (balanceRunning_) return;
     followPending_ = true;
-    if (isVisible()) FollowDoor();
+    if (isVisible()) {
+      FollowDoor();
+      return;
+    }
+    // Hidden, it evaluates only when seen; its angles and mode items follow at once.
+    const BalanceAngles& angles = document_.Angles();
+    ShowAngles(angles.X, angles.Y, angles.Z);
+    UpdateKeelItems();
   });
 
   // Creation: empty result fields, menu checks from the flags, then the door, evaluated, so
@@ -306,12 +313,14 @@ bool BalanceWindow::CommitAngles() {
 }
 
 void BalanceWindow::onUpdateClicked() {
+  // The angles shown become the door's; a door changed so, or before, is evaluated as it is
+  // followed.
+  const bool committed = CommitAngles();
   if (followPending_) {
     FollowDoor();
-    return;
+  } else if (!committed) {
+    EvaluateShown();
   }
-  // A door changed by the angles is evaluated as it follows the change.
-  if (!CommitAngles()) EvaluateShown();
 }
 
 void BalanceWindow::EvaluateShown() {

@@ -69,6 +69,7 @@ ProjectionsDialog::ProjectionsDialog(DoorDocument& document, DisplayFlags& flags
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   ui_.Build(*this);
+  drawn_.Evaluate(0, 0, 0);
 
   ConnectCommands();
   // The options as the program keeps them: at first only the force application points.

@@ -17,8 +17,9 @@
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
 #include "ProjectionsDialog.h"
-#include "gui/FileDialogScript.h"
 #include "gui/DoorChanges.h"
+#include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 
 namespace {
 
@@ -139,7 +140,12 @@ TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.File);
     Action(c.OtherShape)->trigger();
+    // Choosing another picture set changes the door: opening another asks about keeping it.
+    const bool changed = app_->Document().IsModified();
+    MessageBoxScript boxes;
+    if (changed) boxes.Answer(QMessageBox::No);
     OpenByTheFileMenu(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File));
+    EXPECT_EQ(boxes.Asked().size(), changed ? 1u : 0u);
     ASSERT_EQ(QFileInfo(main_->FileName()).fileName(), QString(c.File) + ".brd");
     for (int page = 0; page < 3; ++page) {
       const QImage expected = Drawing(QString(":/pictures/%1_%2.svg").arg(c.Set, kViews[page]));

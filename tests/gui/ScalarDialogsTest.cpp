@@ -19,9 +19,9 @@
 #include "KeelOriginDialog.h"
 #include "TrawlDialog.h"
 #include "ValidatedField.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -193,10 +193,10 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
     d.WaterDensity = 1025;
     d.GroundDensity = 20000;
     d.GroundCoef = 0.5L;
+    d.Bottom = false;  // the dialog shows the rows of the door's mode
   });
   KeepTheDoorAsSaved(document_);
   EnvironmentDialog dialog(document_, help_);
-  dialog.AdaptToMode(false);
   MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
   const int result = RunModal(dialog, [&] {

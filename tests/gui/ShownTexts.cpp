@@ -12,6 +12,7 @@
 
 #include "FileDialogTitle.h"
 #include "LanguageApplier.h"
+#include "RecentDoorsMenu.h"
 #include "TInvText.h"
 
 namespace {
@@ -34,6 +35,8 @@ bool IsOtherHalfOfANamedMenu(const QObject& object) {
 }
 
 void Collect(QObject& parent, std::vector<QObject*>& controls) {
+  // The recent doors' entries show file names, which no language changes.
+  if (qobject_cast<RecentDoorsMenu*>(&parent)) return;
   for (QObject* child : parent.children()) {
     if (qobject_cast<QDialog*>(child) || qobject_cast<QMainWindow*>(child)) continue;
     if (!LanguageApplier::LanguageClass(*child).isEmpty() && !IsOtherHalfOfANamedMenu(*child))

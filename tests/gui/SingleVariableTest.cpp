@@ -246,9 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
 // typing: only a range the user edited is written back.
 TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingKeepsTheRange) {
   const int x0 = MainParamIndex("x0");
-  EditTheDoor(app_->Document(),
-              [x0](DoorInputs& d) { d.Ranges[x0] = {0.123456789L, 2, 0.1L}; });
+  EditTheDoor(app_->Document(), [x0](DoorInputs& d) { d.Ranges[x0] = {0.123456789L, 2, 0.1L}; });
   KeepTheDoorAsSaved(app_->Document());
+  const int steps = app_->Document().History().count();
   ShowProjections();
   QColor colourWhileOpen;
   QString description;
@@ -266,7 +266,7 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingKeepsTheRange) {
   EXPECT_EQ(app_->Document().Door().Ranges[x0].From, 0.123456789L);
   EXPECT_EQ(app_->Document().Door().Ranges[x0].To, 2);
   EXPECT_FALSE(app_->Document().IsModified());
-  EXPECT_EQ(app_->Document().History().count(), 0);
+  EXPECT_EQ(app_->Document().History().count(), steps);
 }
 
 TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
