@@ -15,10 +15,10 @@
 
 #include "ScaledCanvas.h"
 #include "drawing/DrawingPreparation.h"
+#include "drawing/DrawnDoor.h"
 #include "drawing/LabelPlacer.h"
 #include "drawing/ViewLabels.h"
 #include "model/Rotation.h"
-#include "drawing/DrawnDoor.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ long double Coord(const XYZ& p, int axis) {
 // Draws one view on one surface; a short-lived helper of a single drawing call.
 class ViewPainter {
  public:
-  ViewPainter(const DrawnDoor& board, long double forceScale, ScaledCanvas& surface, QPainter& canvas,
-              const ViewLayout& view)
+  ViewPainter(const DrawnDoor& board, long double forceScale, ScaledCanvas& surface,
+              QPainter& canvas, const ViewLayout& view)
       : board_(board), forceScale_(forceScale), surface_(surface), canvas_(canvas), view_(view) {}
 
   long double H(const XYZ& p) const { return Coord(p, view_.Axes.H); }
@@ -256,8 +256,7 @@ class ViewPainter {
     k_ = forceScale_;
     LMark(board_.Result.PosWingHydro, board_.Result.ForceWing.Force);
     LMark(board_.Result.PosStringerHydro, board_.Result.ForceStringer.Force);
-    if (board_.Inputs.Bottom)
-      LMark(board_.Result.PosKeelOrigin, board_.Result.ForceGround.Force);
+    if (board_.Inputs.Bottom) LMark(board_.Result.PosKeelOrigin, board_.Result.ForceGround.Force);
     Gravity();
     Bridle(board_.Result.PosUpperBridle, board_.Result.ForceUpperBridle.Force);
     Bridle(board_.Result.PosLowerBridle, board_.Result.ForceLowerBridle.Force);
@@ -359,8 +358,7 @@ void ThreeViewDrawing::RedrawBalanceViews(const DrawnDoor& board, ViewScale& sca
   ComputeBoundingBox(board.Result, scale);
   ViewFlags shown = flags;
   // No force at all: nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale))
-    shown.Forces = false;
+  if (flags.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale)) shown.Forces = false;
 
   // Each axis's drawing region, with room around the door.
   const XYZ& low = scale.BoxLow;
@@ -412,8 +410,7 @@ void ThreeViewDrawing::RedrawDoorViews(const DrawnDoor& board, ViewScale& scale,
   ComputeBoundingBox(board.Result, scale);
   ViewFlags shown = flags;
   // With every force zero there is nothing to scale and no arrow to draw.
-  if (shown.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale))
-    shown.Forces = false;
+  if (shown.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale)) shown.Forces = false;
 
   const XYZ& box = scale.BoxLow;
   const XYZ& size = scale.BoxSize;

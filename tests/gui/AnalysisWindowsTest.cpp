@@ -28,12 +28,12 @@
 #include "MainWindow.h"
 #include "SweepWindow.h"
 #include "ValidatedField.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
-#include "gui/DoorChanges.h"
 #include "model/TBoard.h"
 
 namespace {

@@ -22,11 +22,11 @@
 #include "MainWindow.h"
 #include "RecentDoors.h"
 #include "StartOptions.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "io/DoorFileWriter.h"
 #include "model/ViewSettings.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 

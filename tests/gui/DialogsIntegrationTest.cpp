@@ -16,14 +16,14 @@
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
 #include "ProjectionsDialog.h"
+#include "TestTolerances.h"
 #include "ValidatedField.h"
-#include "gui/ModalAnswer.h"
 #include "gui/DoorChanges.h"
+#include "gui/ModalAnswer.h"
 #include "io/DoorFileWriter.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "support/DoorLoad.h"
-#include "TestTolerances.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include "TestTolerances.h"
 #include "ValidatedField.h"
 #include "ValueEntryDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 

@@ -38,8 +38,8 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
     solve_ = std::make_unique<VariableSolveDialog>(
         variable_, app_->Document(), app_->Help(), [](long double) { return XYZ(); }, [] {},
         &app_->Balance());
-    sweep_ = std::make_unique<SweepWindow>(app_->Balance().Model(), app_->Document(),
-                                           app_->Help(), &app_->Balance());
+    sweep_ = std::make_unique<SweepWindow>(app_->Balance().Model(), app_->Document(), app_->Help(),
+                                           &app_->Balance());
     forms_ = {&app_->Main(),   &app_->Balance(), &app_->Detail(),
               &app_->Ground(), &app_->Envir(),   &app_->Hydro(),
               &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeEditor(),

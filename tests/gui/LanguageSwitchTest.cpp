@@ -34,6 +34,7 @@
 #include "ValidatedField.h"
 #include "VariableBindings.h"
 #include "VariableSolveDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "gui/ShownTexts.h"
@@ -41,7 +42,6 @@
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
 #include "report/ReportTexts.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 

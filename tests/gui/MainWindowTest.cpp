@@ -21,10 +21,10 @@
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
 #include "MainWindow.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "gui/DoorChanges.h"
 #include "io/DoorFileWriter.h"
 #include "model/ViewSettings.h"
 #include "support/DoorLoad.h"
@@ -397,10 +397,8 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         GiveUpCase{"TitleBarClose",
                    [](MainWindow& main, FileDialogScript&, const QString&) { main.close(); }},
-        GiveUpCase{"Escape",
-                   [](MainWindow& main, FileDialogScript&, const QString&) {
-                     QTest::keyClick(&main, Qt::Key_Escape);
-                   }},
+        GiveUpCase{"Escape", [](MainWindow& main, FileDialogScript&,
+                                const QString&) { QTest::keyClick(&main, Qt::Key_Escape); }},
         GiveUpCase{"FileOpen",
                    [](MainWindow& main, FileDialogScript& files, const QString& other) {
                      files.Choose(other);

@@ -12,8 +12,8 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 #include <string>

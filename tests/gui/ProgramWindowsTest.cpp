@@ -17,9 +17,9 @@
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
 #include "MainWindow.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -48,9 +48,7 @@ class ProgramWindows : public ::testing::Test {
     app_.Main().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
-  void TearDown() override {
-    CloseWithoutSaving(app_.Main());
-  }
+  void TearDown() override { CloseWithoutSaving(app_.Main()); }
 
   // F1 in the main window opens the help, which then has the focus.
   void OpenHelp() {

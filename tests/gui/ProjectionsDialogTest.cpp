@@ -27,13 +27,13 @@
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "TestTolerances.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "render/PictureProbe.h"
-#include "gui/DoorChanges.h"
 
 namespace {
 
@@ -457,7 +457,8 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   ASSERT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(10, 10));
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
-  EditTheDoor(document_, [&](DoorInputs& d) { d.SidePicture = dir_.filePath("missing.bmp").toStdString(); });
+  EditTheDoor(document_,
+              [&](DoorInputs& d) { d.SidePicture = dir_.filePath("missing.bmp").toStdString(); });
   ChooseInFileDialogs({front, plan, QString()});
   Action("OpenPictures1")->trigger();
   EXPECT_EQ(Titles(), (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",

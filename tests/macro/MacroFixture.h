@@ -14,9 +14,9 @@
 
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
-#include "macro/DdeClient.h"
 #include "gui/DoorChanges.h"
 #include "io/DoorFileWriter.h"
+#include "macro/DdeClient.h"
 #include "model/DoorInputs.h"
 #include "model/ViewSettings.h"
 

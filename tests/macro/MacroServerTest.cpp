@@ -3,10 +3,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <array>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <array>
 
 #include "BalanceUi.h"
 #include "BalanceWindow.h"

@@ -9,8 +9,8 @@
 #include "ScaledCanvas.h"
 #include "ThreeViewDrawing.h"
 #include "drawing/ViewFlags.h"
-#include "model/PlaneMath.h"
 #include "io/DoorFileReader.h"
+#include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "render/PictureProbe.h"
 
