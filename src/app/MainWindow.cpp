@@ -306,6 +306,7 @@ void MainWindow::SetEditingLocked(bool locked, const QString& reason) {
   editingLocked_ = locked;
   for (QObject* command : commands)
     editingLock_->Set(command, locked);
+  history_->SetLocked(locked);
   if (!locked) {
     editingLock_.reset();
     UpdateDialogButtons();

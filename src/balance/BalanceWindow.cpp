@@ -495,6 +495,7 @@ std::vector<QObject*> BalanceWindow::EditingCommands() const {
 void BalanceWindow::SetEditingLocked(bool locked) {
   for (QObject* command : EditingCommands())
     editingLock_.Set(command, locked);
+  history_->SetLocked(locked);
   // The keel items follow the mode once the search is over.
   if (!locked) UpdateKeelItems();
 }

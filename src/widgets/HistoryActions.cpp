@@ -36,9 +36,14 @@ void HistoryActions::TakeCaptions() {
   Refresh();
 }
 
+void HistoryActions::SetLocked(bool locked) {
+  locked_ = locked;
+  Refresh();
+}
+
 void HistoryActions::Refresh() {
-  const auto show = [](QAction* item, const QString& word, bool can, const QString& step) {
-    item->setEnabled(can);
+  const auto show = [this](QAction* item, const QString& word, bool can, const QString& step) {
+    item->setEnabled(can && !locked_);
     // A "&" in the step's name must not become an accelerator.
     item->setText(can ? word + ' ' + QString(step).replace('&', "&&") : word);
   };

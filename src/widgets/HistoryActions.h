@@ -26,6 +26,10 @@ class HistoryActions : public QObject {
   QAction* Undo() const { return undo_; }
   QAction* Redo() const { return redo_; }
 
+  // While a search turns the door the items are out of use whatever the history holds; once
+  // it is over they follow the history again (a step the search stored included).
+  void SetLocked(bool locked);
+
  private:
   void Refresh();
   // A language file has just set the items' captions: they are the words to show.
@@ -37,4 +41,5 @@ class HistoryActions : public QObject {
   QAction* redo_ = nullptr;
   QString undoWord_ = "&Undo";
   QString redoWord_ = "&Redo";
+  bool locked_ = false;
 };
