@@ -11,3 +11,9 @@ int CliCommand::Fail(std::ostream& err, const std::string& message) {
   err << "doortrim-cli: " << ReadableText(message) << "\n";
   return kExitUsage;
 }
+
+int CliCommand::FailNotFinite(std::ostream& err, const std::string& figure) {
+  err << "doortrim-cli: the result is not a finite number: " << figure
+      << " (the door's values lie beyond what the model can compute)\n";
+  return kExitNotConverged;
+}

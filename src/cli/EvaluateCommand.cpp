@@ -30,6 +30,7 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   board.ComputeGeometry();
   // Ends with the evaluation at the angles themselves.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
-  PrintResult(board, nullptr, stability, json_, out);
+  if (auto figure = PrintResult(board, nullptr, stability, json_, out))
+    return FailNotFinite(err, *figure);
   return kExitOk;
 }

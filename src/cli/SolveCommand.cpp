@@ -61,6 +61,7 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
   extra["moment_sum"] = static_cast<double>(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z));
   // Ends with the evaluation at the balance angles, so the door keeps their results.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
-  PrintResult(board, &result, stability, json_, out, extra);
+  if (auto figure = PrintResult(board, &result, stability, json_, out, extra))
+    return FailNotFinite(err, *figure);
   return result.Converged ? kExitOk : kExitNotConverged;
 }

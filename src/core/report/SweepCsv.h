@@ -12,3 +12,6 @@
 // value that is not a number is written "nan", a balance "1" or "0".
 void WriteSweepCsv(std::ostream& out, std::string_view variable,
                    const std::vector<SweepPoint>& points);
+// The same in parts, for a sweep written out point by point as it runs.
+void WriteSweepCsvHeader(std::ostream& out, std::string_view variable);
+void WriteSweepCsvRow(std::ostream& out, const SweepPoint& p);

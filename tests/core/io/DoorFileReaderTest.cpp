@@ -498,6 +498,28 @@ TEST_F(DoorFileVariant, WindowsLineEndsAndByteOrderMarkReadAsPlainText) {
   EXPECT_EQ(view_, plainView);
 }
 
+// A file passed through two line-end converters: what opens must also save, picture names
+// included, and read back the same.
+TEST_F(DoorFileVariant, LineEndsWithSeveralCarriageReturnsOpenAndSaveBack) {
+  std::vector<std::string> lines = DefaultLines();
+  Line(lines, kFrontPictureLine) = "front.bmp";
+  Line(lines, kFrontPictureLine + 1) = "plan view.bmp";
+  for (const std::string end : {"\r\r\n", "\r\r\r\n"}) {
+    const DoorFileResult loaded = Load(JoinLines(lines, end));
+    ASSERT_TRUE(loaded.Ok) << loaded.Message;
+    EXPECT_EQ(door_.FrontPicture, "front.bmp");
+    EXPECT_EQ(door_.PlanPicture, "plan view.bmp");
+    const std::string saved = folder_.File("saved.brd");
+    const DoorFileResult written = door_.SaveToFile(saved, view_);
+    ASSERT_TRUE(written.Ok) << written.Message;
+    TBoard back;
+    ViewSettings backView;
+    ASSERT_TRUE(back.LoadFromFile(saved, &backView).Ok);
+    ExpectSameDoor(door_, back, "saved after CR CR LF");
+    EXPECT_EQ(backView, view_);
+  }
+}
+
 TEST_F(DoorFileVariant, WhateverFollowsTheLastRecordIsNotRead) {
   const std::string text = JoinLines(DefaultLines()) + "trailing words\n1 2 3\n";
   ASSERT_TRUE(Load(text).Ok);
