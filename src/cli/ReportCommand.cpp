@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "CliApp.h"
+#include "ResultJson.h"
 #include "ReportDateTime.h"
 #include "model/TBoard.h"
 #include "report/BalanceUpdate.h"
@@ -34,5 +35,6 @@ int ReportCommand::Run(std::ostream& out, std::ostream& err) {
   EvaluateWithStability(board, a[0], a[1], a[2]);  // as the balance window's Update does
   const ReportDateTime now = ReportDateTime::Now();
   out << ResultsReportText(board, russian_ ? 1 : 0, now.Date, now.Time);
+  if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
   return status;
 }
