@@ -52,6 +52,7 @@ TBoard RandomDoor::DoorWithinFieldLimits() {
     keepWithin(field);
   for (const EditableField& field : kEnvironmentFields)
     keepWithin(field);
+  door.ComputeGeometry();
   return door;
 }
 
