@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "DoorTrimApp.h"
+#include "SettingsFileCheck.h"
 #include "StartOptions.h"
 #include "TMain_f.h"
 #include "macro/MacroCommand.h"
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   DoorTrimApp::NameTheApplication();
+  const SettingsFileCheck settingsFile;
+  if (!settingsFile.Problem().isEmpty())
+    std::fprintf(stderr, "doortrim: %s\n", qUtf8Printable(settingsFile.Problem()));
   const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
   if (!options.Error().isEmpty()) return options.AnswerInText();
   DoorTrimApp app;
