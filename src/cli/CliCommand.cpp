@@ -8,7 +8,7 @@
 int CliCommand::Fail(std::ostream& err, const std::string& message) {
   // Messages quote file names and arguments as the user gave them: shown readable, they stay
   // valid UTF-8 whatever bytes those hold.
-  err << "doortrim-cli: " << ReadableText(message) << "\n";
+  err << "doortrim-cli: " << ReadableLine(message) << "\n";
   return kExitUsage;
 }
 

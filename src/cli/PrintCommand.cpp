@@ -95,7 +95,7 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     problem = AtomicFileWriter().Replace(pdf_, buffer.data().toStdString());
   }
   if (problem) {
-    err << "doortrim-cli: cannot write " << QuotedToken(pdf_) << ": " << ReadableText(*problem)
+    err << "doortrim-cli: " << ReadableLine("cannot write '" + pdf_ + "': " + *problem)
         << "\n";
     return kExitNotSaved;
   }

@@ -31,6 +31,11 @@ inline constexpr TwoLanguageText kTitle{"Recent Doors", "Недавние дос
 inline constexpr TwoLanguageText kGone{
     "%1 no longer exists. It is taken out of the recent doors.",
     "Файл %1 больше не существует. Он убран из списка недавних досок."};
+inline constexpr TwoLanguageText kNotAFile{
+    "%1 exists but is not a regular file, so it holds no door. It is taken out of the recent "
+    "doors.",
+    "%1 существует, но это не обычный файл, и доски в нём нет. Он убран из списка недавних "
+    "досок."};
 }  // namespace RecentTexts
 
 // Projections dialog: the "Variable" menu's commands without a focused entry field, and the
