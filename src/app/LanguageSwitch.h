@@ -17,8 +17,8 @@ class QWidget;
 // The whole file is read and checked before anything changes: a file that cannot be read,
 // has no "[Multiform]" header, is cut short, declares more entries than it holds or lacks a
 // window's section gives one message naming the file and the line and leaves every text as
-// it was; the choice is then not remembered either. The language chosen is kept in the user's settings and chosen again at the
-// next start.
+// it was; the choice is then not remembered either. The language chosen is kept in the user's
+// settings and chosen again at the next start.
 class LanguageSwitch : public QObject {
   Q_OBJECT
 

@@ -57,8 +57,9 @@ SettingsFileCheck::SettingsFileCheck() {
   if (what.isEmpty()) return;
   standIn_ = std::make_unique<QTemporaryDir>();
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, standIn_->path());
-  problem_ = QStringLiteral("the settings file %1 is %2, not a regular file: it is left alone "
-                            "and the program starts with the default settings, which are not "
-                            "kept after it ends")
+  problem_ = QStringLiteral(
+                 "the settings file %1 is %2, not a regular file: it is left alone "
+                 "and the program starts with the default settings, which are not "
+                 "kept after it ends")
                  .arg(path, what);
 }

@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <optional>
-#include <string>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "EvaluateCommand.h"

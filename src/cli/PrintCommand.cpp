@@ -15,8 +15,8 @@
 #include "CliReportSource.h"
 #include "PrintedReport.h"
 #include "QtGuiSession.h"
-#include "ResultJson.h"
 #include "ReportDateTime.h"
+#include "ResultJson.h"
 #include "install/DataPaths.h"
 #include "io/AtomicFileWriter.h"
 #include "lang/TranslatedForms.h"
@@ -95,8 +95,7 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     problem = AtomicFileWriter().Replace(pdf_, buffer.data().toStdString());
   }
   if (problem) {
-    err << "doortrim-cli: " << ReadableLine("cannot write '" + pdf_ + "': " + *problem)
-        << "\n";
+    err << "doortrim-cli: " << ReadableLine("cannot write '" + pdf_ + "': " + *problem) << "\n";
     return kExitNotSaved;
   }
   if (search && !search->Converged) {

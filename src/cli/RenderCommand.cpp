@@ -117,8 +117,7 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
     problem = AtomicFileWriter().Replace(path, bytes->toStdString());
   }
   if (problem) {
-    err << "doortrim-cli: " << ReadableLine("cannot write '" + path + "': " + *problem)
-        << "\n";
+    err << "doortrim-cli: " << ReadableLine("cannot write '" + path + "': " + *problem) << "\n";
     return kExitNotSaved;
   }
   if (search && !search->Converged) {

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "CliApp.h"
-#include "ResultJson.h"
 #include "ReportDateTime.h"
+#include "ResultJson.h"
 #include "model/TBoard.h"
 #include "report/BalanceUpdate.h"
 #include "report/ResultsReport.h"

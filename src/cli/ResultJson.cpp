@@ -80,8 +80,8 @@ std::optional<std::string> FirstNonFiniteFigure(const Json& result) {
   } else if (result.is_array()) {
     for (std::size_t i = 0; i < result.size(); ++i) {
       if (auto inner = FirstNonFiniteFigure(result[i])) {
-        return "[" + std::to_string(i) + "]" + (inner->empty() || inner->front() == '[' ? "" : ".") +
-               *inner;
+        return "[" + std::to_string(i) + "]" +
+               (inner->empty() || inner->front() == '[' ? "" : ".") + *inner;
       }
     }
   }

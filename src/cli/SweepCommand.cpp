@@ -5,11 +5,11 @@
 #include <cmath>
 #include <iomanip>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
-#include <nlohmann/json.hpp>
-#include <ostream>
 
 #include "CliApp.h"
 #include "PositionOptions.h"
@@ -61,12 +61,15 @@ nlohmann::ordered_json PointJson(const SweepPoint& p) {
 // The first figure of a point that is not a finite number, named as in the JSON output. The
 // spread over a resistance of exactly zero has no value and is written as such; it is no fault.
 std::optional<std::string> NonFiniteFigure(const SweepPoint& p) {
-  const std::pair<const char*, long double> figures[] = {
-      {"value", p.Value},           {"angles_deg[0]", p.RotX},
-      {"angles_deg[1]", p.RotY},    {"angles_deg[2]", p.RotZ},
-      {"wing_attack_deg", p.WingAttackDeg}, {"spread_kN", p.SpreadKN},
-      {"resistance_kN", p.ResistanceKN},    {"vertical_kN", p.VerticalKN},
-      {"moment_sum", p.MomentSum}};
+  const std::pair<const char*, long double> figures[] = {{"value", p.Value},
+                                                         {"angles_deg[0]", p.RotX},
+                                                         {"angles_deg[1]", p.RotY},
+                                                         {"angles_deg[2]", p.RotZ},
+                                                         {"wing_attack_deg", p.WingAttackDeg},
+                                                         {"spread_kN", p.SpreadKN},
+                                                         {"resistance_kN", p.ResistanceKN},
+                                                         {"vertical_kN", p.VerticalKN},
+                                                         {"moment_sum", p.MomentSum}};
   for (const auto& [name, value] : figures)
     if (!std::isfinite(JsonNumber(value))) return std::string(name);
   if (p.ResistanceKN != 0 && !std::isfinite(JsonNumber(p.SpreadOverResistance)))
@@ -98,7 +101,9 @@ class CsvWriter : public SweepWriter {
 class JsonWriter : public SweepWriter {
  public:
   JsonWriter(std::string variable, bool bottom, std::string method, int steps)
-      : variable_(std::move(variable)), bottom_(bottom), method_(std::move(method)),
+      : variable_(std::move(variable)),
+        bottom_(bottom),
+        method_(std::move(method)),
         steps_(steps) {}
   void Begin(std::ostream& out) override {
     nlohmann::ordered_json head = nlohmann::ordered_json::object();
@@ -128,7 +133,9 @@ class JsonWriter : public SweepWriter {
 class TableWriter : public SweepWriter {
  public:
   TableWriter(std::string variable, bool bottom, std::string method, int steps)
-      : variable_(std::move(variable)), bottom_(bottom), method_(std::move(method)),
+      : variable_(std::move(variable)),
+        bottom_(bottom),
+        method_(std::move(method)),
         steps_(steps) {}
   void Begin(std::ostream& out) override {
     out << "Sweep of " << variable_ << ", " << steps_ << " values, "

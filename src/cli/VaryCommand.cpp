@@ -1,8 +1,8 @@
 #include "VaryCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -114,8 +114,10 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
   search.Run();
   // Printed either way; a figure that is not a number makes it no answer.
   std::optional<std::string> notFinite;
-  if (!std::isfinite(static_cast<double>(search.Value()))) notFinite = "value";
-  else if (!std::isfinite(static_cast<double>(search.Criterion()))) notFinite = "criterion";
+  if (!std::isfinite(static_cast<double>(search.Value())))
+    notFinite = "value";
+  else if (!std::isfinite(static_cast<double>(search.Criterion())))
+    notFinite = "criterion";
 
   if (json_) {
     nlohmann::ordered_json j = nlohmann::ordered_json::object();

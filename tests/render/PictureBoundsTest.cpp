@@ -53,14 +53,13 @@ TEST_P(PictureBounds, ABitmapIsDecodedWithinTheBound) {
   EXPECT_EQ(picture.height(), GetParam().ExpectedHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PictureBounds,
-    ::testing::Values(DeclaredSize{"Small", 300, 200, 300, 200},
-                      DeclaredSize{"AtTheBound", 4096, 10, 4096, 10},
-                      DeclaredSize{"Wide", 8192, 16, 4096, 8},
-                      DeclaredSize{"Tall", 20, 20000, 4, 4096},
-                      DeclaredSize{"Huge", 23170, 23170, 4096, 4096}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, PictureBounds,
+                         ::testing::Values(DeclaredSize{"Small", 300, 200, 300, 200},
+                                           DeclaredSize{"AtTheBound", 4096, 10, 4096, 10},
+                                           DeclaredSize{"Wide", 8192, 16, 4096, 8},
+                                           DeclaredSize{"Tall", 20, 20000, 4, 4096},
+                                           DeclaredSize{"Huge", 23170, 23170, 4096, 4096}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(PictureBounds, DecodedSizeKeepsTheShapeAndAtLeastOnePixel) {
   EXPECT_EQ(DoorPictures::DecodedSize(QSize(100, 50), 40), QSize(40, 20));

@@ -96,7 +96,8 @@ inline constexpr TwoLanguageText kHeadings[] = {
 };
 inline constexpr TwoLanguageText kAnglesBand{"Angles, deg", "Углы, град"};
 inline constexpr TwoLanguageText kForcesBand{"Forces, kN", "Силы, кН"};
-inline constexpr TwoLanguageText kRatioBand{"Spread / resistance", "Распорная сила / сопротивление"};
+inline constexpr TwoLanguageText kRatioBand{"Spread / resistance",
+                                            "Распорная сила / сопротивление"};
 inline constexpr TwoLanguageText kAttack{"attack", "угол атаки"};
 inline constexpr TwoLanguageText kSpread{"spread", "распорная сила"};
 inline constexpr TwoLanguageText kResistance{"resistance", "сопротивление"};

@@ -29,8 +29,8 @@ void WriteSweepCsvHeader(std::ostream& out, std::string_view variable) {
 }
 
 void WriteSweepCsvRow(std::ostream& out, const SweepPoint& p) {
-  out << Number(p.Value) << ',' << Number(p.RotX) << ',' << Number(p.RotY) << ','
-      << Number(p.RotZ) << ',' << Number(p.WingAttackDeg) << ',' << Number(p.SpreadKN) << ','
+  out << Number(p.Value) << ',' << Number(p.RotX) << ',' << Number(p.RotY) << ',' << Number(p.RotZ)
+      << ',' << Number(p.WingAttackDeg) << ',' << Number(p.SpreadKN) << ','
       << Number(p.ResistanceKN) << ',' << Number(p.VerticalKN) << ','
       << Number(p.SpreadOverResistance) << ',' << (p.Converged ? 1 : 0) << ',' << p.Iterations
       << ',' << Number(p.MomentSum) << '\n';

@@ -2,8 +2,8 @@
 // by an exception or by a signal that can be caught, and one left by a process killed
 // outright goes with the next save into the same folder.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,19 +56,18 @@ const std::string kAlive = std::to_string(::getpid());
 
 INSTANTIATE_TEST_SUITE_P(
     Folder, StaleTempFiles,
-    ::testing::Values(
-        LeftOver{"OldOfAGoneProcess", ".door.brd." + kGone + "-1a2b-0.tmp",
-                 std::chrono::seconds(120), true},
-        LeftOver{"OldOfAnotherTarget", ".oval.brd." + kGone + "-ff-3.tmp",
-                 std::chrono::seconds(3600), true},
-        LeftOver{"YoungOfAGoneProcess", ".door.brd." + kGone + "-1a2b-0.tmp",
-                 std::chrono::seconds(5), false},
-        LeftOver{"OldOfALiveProcess", ".door.brd." + kAlive + "-1a2b-0.tmp",
-                 std::chrono::seconds(120), false},
-        LeftOver{"NotOurPattern", ".door.brd.tmp", std::chrono::seconds(3600), false},
-        LeftOver{"UpperCaseHex", ".door.brd." + kGone + "-1A2B-0.tmp", std::chrono::seconds(120),
-                 false},
-        LeftOver{"UserFile", "notes-1-2.tmp", std::chrono::seconds(3600), false}),
+    ::testing::Values(LeftOver{"OldOfAGoneProcess", ".door.brd." + kGone + "-1a2b-0.tmp",
+                               std::chrono::seconds(120), true},
+                      LeftOver{"OldOfAnotherTarget", ".oval.brd." + kGone + "-ff-3.tmp",
+                               std::chrono::seconds(3600), true},
+                      LeftOver{"YoungOfAGoneProcess", ".door.brd." + kGone + "-1a2b-0.tmp",
+                               std::chrono::seconds(5), false},
+                      LeftOver{"OldOfALiveProcess", ".door.brd." + kAlive + "-1a2b-0.tmp",
+                               std::chrono::seconds(120), false},
+                      LeftOver{"NotOurPattern", ".door.brd.tmp", std::chrono::seconds(3600), false},
+                      LeftOver{"UpperCaseHex", ".door.brd." + kGone + "-1A2B-0.tmp",
+                               std::chrono::seconds(120), false},
+                      LeftOver{"UserFile", "notes-1-2.tmp", std::chrono::seconds(3600), false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(TempFileCleanup, TheNameOfATempFileTellsItsProcess) {
