@@ -47,7 +47,8 @@ std::optional<std::string> CheckFieldValue(std::string_view name, long double va
   if (!std::isfinite(value)) return std::string(name) + " must be a finite number";
   const std::optional<FieldLimits> limits = LimitsOfField(name);
   if (limits && !limits->Admits(value)) {
-    return std::string(name) + " is out of the range of its field " + limits->IntervalText();
+    return std::string(name) + " is out of range: " + limits->IntervalText() +
+           " (the range of its field)";
   }
   return std::nullopt;
 }
@@ -68,7 +69,7 @@ std::optional<std::string> AssignField(TBoard& board, std::string_view assignmen
     if (HasRealSyntax(text)) {
       const std::optional<FieldLimits> limits = LimitsOfField(name);
       return QuotedToken(text) + " for " + std::string(name) + " is out of range" +
-             (limits ? " " + limits->IntervalText() : std::string());
+             (limits ? ": " + limits->IntervalText() + " (the range of its field)" : std::string());
     }
     return "malformed number " + QuotedToken(text) + " for " + std::string(name);
   }

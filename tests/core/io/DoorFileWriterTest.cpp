@@ -238,7 +238,7 @@ TEST(DoorFileSave, RefusesADoorThatWouldNotReadBack) {
       {"tiny", [](TBoard& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },
        "b is too small (below the smallest normal number)"},
       {"bridle", [](TBoard& d, ViewSettings&) { d.BridleAngleH = 90; },
-       "BridleAngleH is out of the range of its field ]0..89["},
+       "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
       {"angle", [](TBoard&, ViewSettings& v) { v.Angles[2] = -HUGE_VALL; },
        "balance angle Z is not a finite number"},
       {"picture", [](TBoard& d, ViewSettings&) { d.SidePicture = "two\nlines.bmp"; },
