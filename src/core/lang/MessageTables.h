@@ -107,6 +107,12 @@ inline constexpr TwoLanguageText kRatio{"spread/resistance", "распорная
 
 // Details window's stability area: its title, the matrix's column headings, the eigenvalues'
 // caption and the verdict.
+// The balance window's result fields: a figure the model could not compute (a door beyond
+// what the model holds) is shown as such rather than left blank or shown as a number.
+namespace ResultFieldTexts {
+inline constexpr TwoLanguageText kInvalid{"invalid", "ошибка"};
+}  // namespace ResultFieldTexts
+
 namespace StabilityTexts {
 inline constexpr TwoLanguageText kTitle{"Stability matrix dM/d\u03b8, kN*m per degree",
                                         "Матрица устойчивости dM/d\u03b8, кН*м на градус"};
