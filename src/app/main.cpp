@@ -7,6 +7,7 @@
 #include "SettingsFileCheck.h"
 #include "StartOptions.h"
 #include "TMain_f.h"
+#include "io/TempFileRegistry.h"
 #include "macro/MacroCommand.h"
 
 namespace {
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     return StartOptions::Parse(QCoreApplication::arguments()).AnswerInText();
   }
   QApplication application(argc, argv);
+  // A save cut short by Ctrl+C, a hang-up or a kill leaves no hidden temporary file.
+  TempFileRegistry::InstallSignalCleanup();
   DoorTrimApp::NameTheApplication();
   const SettingsFileCheck settingsFile;
   if (!settingsFile.Problem().isEmpty())

@@ -139,7 +139,8 @@ TEST(CliHostile, AHugeValueIsOutOfRangeNotMalformed) {
 TEST(CliHostile, ADoorFileValueBeyondItsFieldIsRefused) {
   const CliRun run = RunCliProgram({"evaluate", kData + "/bad_param_beyond_field.brd"});
   EXPECT_EQ(run.ExitCode, 2);
-  EXPECT_NE(run.Err.find("v is out of range: ]-10..10[ (the range of its field)"), std::string::npos)
+  EXPECT_NE(run.Err.find("v is out of range: ]-10..10[ (the range of its field)"),
+            std::string::npos)
       << run.Err;
 }
 
