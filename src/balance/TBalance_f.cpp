@@ -34,6 +34,7 @@
 #include "ThreeViewPicture.h"
 #include "UserLocale.h"
 #include "WindowReportSource.h"
+#include "lang/MessageTables.h"
 #include "model/BalanceSearch.h"
 #include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
