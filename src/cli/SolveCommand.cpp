@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 
+#include "BottomContactFigures.h"
 #include "CliApp.h"
 #include "ResultPrinter.h"
 #include "model/NewtonSolver.h"
@@ -61,6 +62,10 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
   extra["moment_sum"] = static_cast<double>(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z));
   // Ends with the evaluation at the balance angles, so the door keeps their results.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
+  extra["precise_ground"] = board.PreciseGround;
+  const BottomContactFigures contact = BottomContactFigures::Of(board, a);
+  contact.AddTo(extra);
   PrintResult(board, &result, stability, json_, out, extra);
+  if (!json_) contact.Print(out);
   return result.Converged ? kExitOk : kExitNotConverged;
 }

@@ -50,10 +50,8 @@ LiftOff::Result LiftOff::Find() {
     const long double next =
         up ? speed * (1 + step) : speed * (1 - step * (kScanIntervals - 1) / kScanIntervals);
     const Sample s = BalanceAt(next, previous.Balance.Angles);
-    if (!Usable(s.Balance)) {
-      result_.Why = Outcome::Unbalanced;
-      return result_;
-    }
+    // A speed that does not balance is passed over: the next starts from the last balance.
+    if (!Usable(s.Balance)) continue;
     if (OnGround(s.Balance) != OnGround(previous.Balance)) {
       return up ? Refine(previous, s) : Refine(s, previous);
     }
@@ -74,11 +72,11 @@ LiftOff::Result LiftOff::Refine(Sample low, Sample high) {
     if (!(speed > low.Speed && speed < high.Speed)) speed = (low.Speed + high.Speed) / 2;
     if (!(speed > low.Speed && speed < high.Speed)) break;  // no real lies between them
     const bool nearLow = speed - low.Speed <= high.Speed - speed;
-    const Sample s = BalanceAt(speed, nearLow ? low.Balance.Angles : high.Balance.Angles);
-    if (!Usable(s.Balance)) {
-      result_.Why = Outcome::Unbalanced;
-      return result_;
-    }
+    Sample s = BalanceAt(speed, nearLow ? low.Balance.Angles : high.Balance.Angles);
+    // From the other end's balance the search may find its way.
+    if (!Usable(s.Balance))
+      s = BalanceAt(speed, nearLow ? high.Balance.Angles : low.Balance.Angles);
+    if (!Usable(s.Balance)) break;
     const long double f = s.Balance.UnliftedWeightN;
     if (std::fabs(f) < std::fabs(best.Balance.UnliftedWeightN)) best = s;
     if (OnGround(s.Balance)) {
@@ -93,8 +91,13 @@ LiftOff::Result LiftOff::Refine(Sample low, Sample high) {
       keptSide = -1;
     }
   }
-  result_.Why = Outcome::LiftsOff;
-  result_.SpeedMps = best.Speed;
+  result_.SpeedLowMps = low.Speed;
+  result_.SpeedHighMps = high.Speed;
+  result_.LowBalance = low.Balance;
+  result_.HighBalance = high.Balance;
   result_.Balance = best.Balance;
+  result_.SpeedMps = best.Speed;
+  result_.Why = std::fabs(best.Balance.UnliftedWeightN) <= kToldForce ? Outcome::LiftsOff
+                                                                      : Outcome::Unsettled;
   return result_;
 }

@@ -12,15 +12,20 @@
 // balance before; within the first step across which the weight left to the ground changes
 // sign, regula falsi (Illinois) closes in until it is within kForceTolerance of zero. A door
 // already lifted off at its towing speed is followed the other way, down towards standstill.
+// Some doors do not balance just before they lift off; where the bracket closes onto such
+// speeds, only the two speeds between which the door lifts off are told (Unsettled).
 class LiftOff {
  public:
   static constexpr int kScanIntervals = 16;
   static constexpr long double kForceTolerance = 0.5L;  // N
+  // A speed is told as the lift-off only where the weight left to the ground is this small, N.
+  static constexpr long double kToldForce = 1;
   static constexpr int kMaxRefinements = 60;
 
   enum class Outcome {
     LiftsOff,    // SpeedMps holds the speed
     StaysDown,   // the door keeps to the ground up to twice its towing speed
+    Unsettled,   // lifts off between SpeedLowMps and SpeedHighMps, but balances nowhere between
     Unbalanced,  // the door does not balance on the way
     Midwater,    // no ground to lift off from
   };
@@ -28,8 +33,11 @@ class LiftOff {
   struct Result {
     Outcome Why = Outcome::Midwater;
     long double SpeedMps = 0;  // towing speed of the lift-off, m/s
-    BalanceOutcome Balance;    // the balance at that speed
-    int Balances = 0;          // speeds balanced
+    // The speeds closest to the lift-off at which the door balances on the ground and off it.
+    long double SpeedLowMps = 0, SpeedHighMps = 0;
+    BalanceOutcome LowBalance, HighBalance;  // the balances there
+    BalanceOutcome Balance;                  // the balance at that speed
+    int Balances = 0;                        // speeds balanced
   };
 
   // start: angles (degrees) of the first search, at the door's own speed.
