@@ -14,6 +14,17 @@ bool Usable(const BalanceOutcome& b) {
 bool OppositeSides(long double a, long double b) {
   return (a < 0 && b > 0) || (a > 0 && b < 0);
 }
+
+// The angles on the straight line through two balances, at `value`: where a balance between
+// them is likely to lie, so the search from there is short.
+AngleTriple Between(long double value, long double va, const AngleTriple& a, long double vb,
+                    const AngleTriple& b) {
+  const long double t = (value - va) / (vb - va);
+  AngleTriple start{};
+  for (std::size_t i = 0; i < 3; ++i)
+    start[i] = a[i] + t * (b[i] - a[i]);
+  return start;
+}
 }  // namespace
 
 TargetSolver::TargetSolver(const TBoard& door, EditableField setting, long double from,
@@ -73,8 +84,11 @@ TargetSolver::Result TargetSolver::Solve() {
     const long double value =
         k == kScanIntervals ? to_
                             : from_ + (to_ - from_) * static_cast<long double>(k) / kScanIntervals;
-    const Sample s = BalanceAt(value, continued);
-    if (!Usable(s.Balance)) continue;  // the next value starts from the last balance
+    Sample s = BalanceAt(value, continued);
+    // Where a value does not balance, the balance followed may still reach half way; otherwise
+    // the next value starts from the last balance.
+    if (!Usable(s.Balance) && haveLow) s = BalanceAt((low.Value + value) / 2, continued);
+    if (!Usable(s.Balance)) continue;
     continued = s.Balance.Angles;
     Remember(s);
     if (std::fabs(s.Miss) <= kAngleTolerance) {
@@ -106,7 +120,10 @@ TargetSolver::Result TargetSolver::Solve() {
     if (!(value > lo && value < hi)) value = (low.Value + high.Value) / 2;
     if (!(value > lo && value < hi)) break;  // no real lies between the ends
     const bool nearLow = std::fabs(value - low.Value) <= std::fabs(value - high.Value);
-    Sample s = BalanceAt(value, nearLow ? low.Balance.Angles : high.Balance.Angles);
+    Sample s = BalanceAt(
+        value, Between(value, low.Value, low.Balance.Angles, high.Value, high.Balance.Angles));
+    if (!Usable(s.Balance))
+      s = BalanceAt(value, nearLow ? low.Balance.Angles : high.Balance.Angles);
     if (!Usable(s.Balance)) {
       // Where a short cut of the bracket does not balance, its middle may.
       const long double middle = (low.Value + high.Value) / 2;

@@ -15,9 +15,11 @@ enum class TargetQuantity { Attack, Heel, Pitch };
 // position; the search follows one balance from the first end on, each balance starting from
 // the one before (continuation):
 // - It balances the door at kScanIntervals + 1 evenly spaced values from `from` to `to` and
-//   stops at the first interval across which the angle passes the target (the bracket).
+//   stops at the first interval across which the angle passes the target (the bracket). A
+//   value that does not balance is tried once more half way back to the last balance.
 // - Within the bracket it takes regula falsi steps (the Illinois variant, which halves the
-//   weight of an end that stays put), each balance starting from that of the nearer end,
+//   weight of an end that stays put), each balance starting between those of the two ends
+//   (on the straight line through them; failing that, from the nearer one),
 //   until the angle is within kAngleTolerance of the target.
 // - An angle that jumps across the target instead (another balance takes over on the way)
 //   closes the bracket onto the jump without meeting the tolerance: not found, with the value
