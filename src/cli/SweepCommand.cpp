@@ -25,19 +25,6 @@ namespace {
 // Enough for a fine curve, few enough that a typing slip cannot run for hours.
 constexpr int kMaxSteps = 1000000;
 
-std::string FieldNames() {
-  std::string names;
-  for (const EditableField& f : kMainParams) {
-    if (!names.empty()) names += ' ';
-    names += f.Name;
-  }
-  for (const EditableField& f : kEnvironmentFields) {
-    names += ' ';
-    names += f.Name;
-  }
-  return names;
-}
-
 double JsonNumber(long double value) {
   return static_cast<double>(value);  // NaN is written as null
 }
@@ -175,7 +162,7 @@ void SweepCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(
       Name(), "Balance the door for a row of values of one main parameter or environment value");
   door_.AddTo(*cmd);
-  cmd->add_option("--vary", variable_, "The field to vary: " + FieldNames())
+  cmd->add_option("--vary", variable_, "The field to vary: " + SettingNames())
       ->required()
       ->type_name("NAME");
   cmd->add_option("--from", from_, "First value")->required()->type_name("A");
@@ -201,11 +188,8 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   }
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  const std::optional<EditableField> field = FindEditableField(variable_);
-  if (!field) {
-    return Fail(err, "--vary: " + QuotedToken(variable_) +
-                         " is not a main parameter or environment value; one of " + FieldNames());
-  }
+  EditableField field{};
+  if (auto problem = FindSetting(variable_, "--vary", field)) return Fail(err, *problem);
   long double from = 0, to = 0;
   if (auto problem = ParseReal(from_, "--from", from)) return Fail(err, *problem);
   if (auto problem = ParseReal(to_, "--to", to)) return Fail(err, *problem);
@@ -224,7 +208,7 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, start_, "--start", a)) return Fail(err, *problem);
 
-  ParameterSweep sweep(board, *field, from, to, steps,
+  ParameterSweep sweep(board, field, from, to, steps,
                        method_ == "newton" ? BalanceMethod::Newton : BalanceMethod::Relaxation,
                        a[0], a[1], a[2], kBalanceTolerance);
   sweep.KeepOnlyLastPoint();
@@ -237,13 +221,13 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
     writer = std::make_unique<TableWriter>(variable_, board.Bottom, method_, steps);
   }
   writer->Begin(out);
-  bool allConverged = true;
+  int unbalanced = 0;
   std::optional<std::string> notFinite;
   while (!sweep.Finished()) {
     sweep.Step();
     const SweepPoint& point = sweep.LastPoint();
     writer->Point(out, point);
-    allConverged = allConverged && point.Converged;
+    if (!point.Converged) ++unbalanced;
     if (!notFinite) {
       if (auto figure = NonFiniteFigure(point))
         notFinite = "points[" + std::to_string(sweep.Done() - 1) + "]." + *figure;
@@ -252,5 +236,6 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   writer->End(out);
   out.flush();
   if (notFinite) return FailNotFinite(err, *notFinite);
-  return allConverged ? kExitOk : kExitNotConverged;
+  SuggestPreciseGround(board, unbalanced, err);
+  return unbalanced == 0 ? kExitOk : kExitNotConverged;
 }
