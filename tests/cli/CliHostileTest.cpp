@@ -144,8 +144,10 @@ TEST(CliHostile, ADoorFileValueBeyondItsFieldIsRefused) {
       << run.Err;
 }
 
-// Every figure of a JSON result, wherever it stands, is a finite number.
+// Every figure of a JSON result, wherever it stands, is a finite number. The one null the
+// result holds by design says there is no such figure (a door that never lifts off).
 void ExpectAllFinite(const Json& j, const std::string& where) {
+  if (j.is_null() && where.ends_with(".lift_off_speed_mps")) return;
   if (j.is_null()) {
     ADD_FAILURE() << "null at " << where;
   } else if (j.is_number_float()) {
