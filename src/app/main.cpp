@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "DoorTrimApp.h"
+#include "SettingsFileCheck.h"
 #include "StartOptions.h"
 #include "TMain_f.h"
+#include "io/TempFileRegistry.h"
 #include "macro/MacroCommand.h"
 
 namespace {
@@ -28,7 +30,12 @@ int main(int argc, char** argv) {
     return StartOptions::Parse(QCoreApplication::arguments()).AnswerInText();
   }
   QApplication application(argc, argv);
+  // A save cut short by Ctrl+C, a hang-up or a kill leaves no hidden temporary file.
+  TempFileRegistry::InstallSignalCleanup();
   DoorTrimApp::NameTheApplication();
+  const SettingsFileCheck settingsFile;
+  if (!settingsFile.Problem().isEmpty())
+    std::fprintf(stderr, "doortrim: %s\n", qUtf8Printable(settingsFile.Problem()));
   const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
   if (!options.Error().isEmpty()) return options.AnswerInText();
   DoorTrimApp app;

@@ -34,6 +34,7 @@
 #include "ThreeViewPicture.h"
 #include "UserLocale.h"
 #include "WindowReportSource.h"
+#include "lang/MessageTables.h"
 #include "model/BalanceSearch.h"
 #include "model/NewtonSolver.h"
 #include "model/PlaneMath.h"
@@ -59,6 +60,15 @@ constexpr char kAttackAngleFormat[] = "#####0.###";
 constexpr long double kSolverTolerance = 0.1L;  // N*m
 // Where the user's choice of the Newton search is kept between sessions.
 constexpr char kFastSolverKey[] = "Balance/FastSolver";
+
+// A result field's text: the figure, or the word for one that is not a finite number. A
+// figure past the range of a double is no result either (the command line reports both alike):
+// it would fill the field with hundreds of digits.
+QString ResultText(const char* pattern, long double value, int language) {
+  if (!std::isfinite(static_cast<double>(value)))
+    return QString::fromUtf8(ResultFieldTexts::kInvalid.In(language));
+  return UserNumberText(pattern, value);
+}
 
 }  // namespace
 
@@ -279,18 +289,18 @@ void TBalance_f::onUpdateClicked() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.TotalMoment;
-  ui_.MomentX->setText(UserNumberText(kMomentFormat, m.X / 1000));
-  ui_.MomentY->setText(UserNumberText(kMomentFormat, m.Y / 1000));
-  ui_.MomentZ->setText(UserNumberText(kMomentFormat, m.Z / 1000));
+  ui_.MomentX->setText(ResultText(kMomentFormat, m.X / 1000, languageIndex_));
+  ui_.MomentY->setText(ResultText(kMomentFormat, m.Y / 1000, languageIndex_));
+  ui_.MomentZ->setText(ResultText(kMomentFormat, m.Z / 1000, languageIndex_));
   if (stabilityOn_) {
-    ui_.StabilityX->setText(UserNumberText(kStabilityFormat, stability.X / 1000));
-    ui_.StabilityY->setText(UserNumberText(kStabilityFormat, stability.Y / 1000));
-    ui_.StabilityZ->setText(UserNumberText(kStabilityFormat, stability.Z / 1000));
+    ui_.StabilityX->setText(ResultText(kStabilityFormat, stability.X / 1000, languageIndex_));
+    ui_.StabilityY->setText(ResultText(kStabilityFormat, stability.Y / 1000, languageIndex_));
+    ui_.StabilityZ->setText(ResultText(kStabilityFormat, stability.Z / 1000, languageIndex_));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Resistance->setText(UserNumberText(kForceFormat, figures.ResistanceKN));
-    ui_.SpreadForce->setText(UserNumberText(kForceFormat, figures.SpreadKN));
-    ui_.VerticalForce->setText(UserNumberText(kForceFormat, figures.VerticalKN));
-    ui_.AttackAngle->setText(UserNumberText(kAttackAngleFormat, figures.WingAttackDeg));
+    ui_.Resistance->setText(ResultText(kForceFormat, figures.ResistanceKN, languageIndex_));
+    ui_.SpreadForce->setText(ResultText(kForceFormat, figures.SpreadKN, languageIndex_));
+    ui_.VerticalForce->setText(ResultText(kForceFormat, figures.VerticalKN, languageIndex_));
+    ui_.AttackAngle->setText(ResultText(kAttackAngleFormat, figures.WingAttackDeg, languageIndex_));
   }
   RedrawViews();
   update();

@@ -35,7 +35,9 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   nlohmann::ordered_json extra = nlohmann::ordered_json::object();
   extra["precise_ground"] = board.PreciseGround;
   contact.AddTo(extra);
-  PrintResult(board, nullptr, stability, json_, out, extra);
+  const std::optional<std::string> notFinite =
+      PrintResult(board, nullptr, stability, json_, out, extra);
   if (!json_) contact.Print(out);
+  if (notFinite) return FailNotFinite(err, *notFinite);
   return kExitOk;
 }

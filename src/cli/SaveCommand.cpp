@@ -23,7 +23,7 @@ int SaveCommand::Run(std::ostream&, std::ostream& err) {
   if (auto problem = door_.ApplyTo(board, &view)) return Fail(err, *problem);
   const DoorFileResult saved = board.SaveToFile(output_, view);
   if (!saved.Ok) {
-    err << "doortrim-cli: " << ReadableText(saved.Message) << "\n";
+    err << "doortrim-cli: " << ReadableLine(saved.Message) << "\n";
     return kExitNotSaved;
   }
   return kExitOk;

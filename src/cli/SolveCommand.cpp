@@ -75,10 +75,12 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
     advice->Run();
     AdviceOptions::Add(*advice, extra);
   }
-  PrintResult(board, &result, stability, json_, out, extra);
+  const std::optional<std::string> notFinite =
+      PrintResult(board, &result, stability, json_, out, extra);
   if (!json_) {
     contact.Print(out);
     if (advice) AdviceOptions::Print(*advice, out);
   }
+  if (notFinite) return FailNotFinite(err, *notFinite);
   return result.Converged ? kExitOk : kExitNotConverged;
 }

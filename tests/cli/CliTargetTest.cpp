@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "--heel: malformed number"},
         BadTargetCase{"BridleAngleOutOfRange",
                       {"--var", "BridleAngleH", "--from", "10", "--to", "95", "--heel", "0"},
-                      "BridleAngleH must lie strictly between -90 and 90 degrees"}),
+                      "BridleAngleH is out of range: ]0..89["}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -138,6 +138,19 @@ TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
   EXPECT_EQ(app_->Board().RotZ, 30);
 }
 
+// A door the model cannot compute (here a speed no field would take, put in behind the
+// dialogs' backs) shows its figures as invalid, not blank and not as a number.
+TEST_F(BalanceWindow, FiguresThatAreNoNumbersShowAsInvalid) {
+  app_->Board().v = 1e200L;
+  SetAngles(0, 0, 0);
+  for (const char* field : {"Edit4", "Edit10", "Edit11"})
+    EXPECT_EQ(Find<QLineEdit>(field)->text(), "invalid") << field;
+  app_->Board().v = 2.15L;
+  SetAngles(0, 0, 0);
+  for (const char* field : {"Edit4", "Edit10", "Edit11"})
+    EXPECT_NE(Find<QLineEdit>(field)->text(), "invalid") << field;
+}
+
 TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
   SetAngles(0, 0, 20);
   const double bottom = Number("Edit10");

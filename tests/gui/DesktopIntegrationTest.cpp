@@ -193,6 +193,43 @@ TEST_F(Desktop, RecentDoorThatNoLongerExistsIsTakenOutWithAMessage) {
   EXPECT_NEAR(app_->Board().G, 330, kWeightTol);
 }
 
+// A path that now names a folder, a FIFO or a device exists: the message says it is no file
+// rather than that it has gone.
+TEST_F(Desktop, RecentDoorThatIsNoLongerAFileIsTakenOutSayingSo) {
+  const QString kept = WriteDoor("kept.brd", 330);
+  const QString replaced = WriteDoor("replaced.brd", 340);
+  ASSERT_TRUE(main_->OpenFile(replaced));
+  ASSERT_TRUE(main_->OpenFile(kept));
+  ASSERT_TRUE(QFile::remove(replaced));
+  ASSERT_TRUE(QDir().mkdir(replaced));
+  MessageBoxScript boxes;
+  ASSERT_NE(RecentEntry(2), nullptr);
+  RecentEntry(2)->trigger();
+  QTRY_COMPARE(boxes.Asked().size(), 1u);
+  const QString text = boxes.Asked()[0].Text;
+  EXPECT_TRUE(text.contains(QDir::toNativeSeparators(replaced))) << text.toStdString();
+  EXPECT_TRUE(text.contains("not a regular file")) << text.toStdString();
+  EXPECT_FALSE(text.contains("no longer exists")) << text.toStdString();
+  EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{kept});
+}
+
+// A name of a hundred thousand characters does not stretch the menu across the screen, and
+// one with a right-to-left override reads as it is named, not reversed.
+TEST_F(Desktop, RecentDoorEntriesStayShortAndReadInOrder) {
+  const QString longName = QString(100000, 'd') + ".brd";
+  const QString turned = QString("evil") + QChar(0x202E) + "drb.txt";
+  app_->Desktop().Recent().Add("/tmp/" + longName);
+  app_->Desktop().Recent().Add("/tmp/" + turned);
+  ASSERT_NE(RecentEntry(1), nullptr);
+  ASSERT_NE(RecentEntry(2), nullptr);
+  const QString turnedEntry = RecentEntry(1)->text();
+  const QString longEntry = RecentEntry(2)->text();
+  EXPECT_FALSE(turnedEntry.contains(QChar(0x202E))) << turnedEntry.toStdString();
+  EXPECT_TRUE(turnedEntry.contains("evil")) << turnedEntry.toStdString();
+  EXPECT_LT(longEntry.size(), 200);
+  EXPECT_TRUE(longEntry.endsWith(".brd")) << longEntry.right(20).toStdString();
+}
+
 TEST_F(Desktop, DroppedDoorFileIsOpened) {
   const QString door = WriteDoor("dropped.brd", 350);
   Drop(door);

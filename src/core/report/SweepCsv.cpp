@@ -25,10 +25,17 @@ void WriteSweepCsvBalanceCells(std::ostream& out, const SweepPoint& p) {
 
 void WriteSweepCsv(std::ostream& out, std::string_view variable,
                    const std::vector<SweepPoint>& points) {
+  WriteSweepCsvHeader(out, variable);
+  for (const SweepPoint& p : points)
+    WriteSweepCsvRow(out, p);
+}
+
+void WriteSweepCsvHeader(std::ostream& out, std::string_view variable) {
   out << variable << ',' << SweepCsvBalanceColumns() << '\n';
-  for (const SweepPoint& p : points) {
-    out << CsvNumber(p.Value) << ',';
-    WriteSweepCsvBalanceCells(out, p);
-    out << '\n';
-  }
+}
+
+void WriteSweepCsvRow(std::ostream& out, const SweepPoint& p) {
+  out << CsvNumber(p.Value) << ',';
+  WriteSweepCsvBalanceCells(out, p);
+  out << '\n';
 }
