@@ -14,6 +14,7 @@
 
 #include "DoorTrimApp.h"
 #include "TBalance_f.h"
+#include "TMain_f.h"
 #include "TextFileWindow.h"
 #include "gui/ModalAnswer.h"
 
