@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("DoorTrim");
   auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
   listeners.Append(new ModalWatchCleaner);
-  // Far above the slowest test (the 1000-step relaxation, about 15 s under the sanitizers).
+  // Far above the slowest test (a few seconds, several times that under the sanitizers).
   const int hangSeconds = qEnvironmentVariableIntValue("DOORTRIM_TEST_HANG_SECONDS");
   listeners.Append(new TestHangWatchdog(std::chrono::seconds(hangSeconds > 0 ? hangSeconds : 150)));
   return RUN_ALL_TESTS();
