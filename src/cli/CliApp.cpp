@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "EvaluateCommand.h"
+#include "MapCommand.h"
 #include "PathsCommand.h"
 #include "PrintCommand.h"
 #include "RenderCommand.h"
@@ -13,6 +14,8 @@
 #include "SaveCommand.h"
 #include "SolveCommand.h"
 #include "SweepCommand.h"
+#include "TargetCommand.h"
+#include "UncertaintyCommand.h"
 #include "VaryCommand.h"
 #include "install/ProgramVersion.h"
 #include "numbers/QuotedToken.h"
@@ -31,6 +34,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<ReportCommand>());
   commands.push_back(std::make_unique<VaryCommand>());
   commands.push_back(std::make_unique<SweepCommand>());
+  commands.push_back(std::make_unique<TargetCommand>());
+  commands.push_back(std::make_unique<MapCommand>());
+  commands.push_back(std::make_unique<UncertaintyCommand>());
   commands.push_back(std::make_unique<PathsCommand>());
   for (const auto& command : commands)
     command->AddTo(app);

@@ -11,7 +11,7 @@
 void SaveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd =
       app.add_subcommand(Name(), "Write the door, with any changes, to a door data file");
-  door_.AddTo(*cmd);
+  door_.AddTo(*cmd, false);  // nothing is evaluated
   cmd->add_option("--out", output_, "The file to write (replaced only once fully written)")
       ->required()
       ->type_name("NEW.brd");

@@ -21,19 +21,6 @@ namespace {
 // Enough for a fine curve, few enough that a typing slip cannot run for hours.
 constexpr int kMaxSteps = 1000000;
 
-std::string FieldNames() {
-  std::string names;
-  for (const EditableField& f : kMainParams) {
-    if (!names.empty()) names += ' ';
-    names += f.Name;
-  }
-  for (const EditableField& f : kEnvironmentFields) {
-    names += ' ';
-    names += f.Name;
-  }
-  return names;
-}
-
 double JsonNumber(long double value) {
   return static_cast<double>(value);  // NaN is written as null
 }
@@ -94,7 +81,7 @@ void SweepCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(
       Name(), "Balance the door for a row of values of one main parameter or environment value");
   door_.AddTo(*cmd);
-  cmd->add_option("--vary", variable_, "The field to vary: " + FieldNames())
+  cmd->add_option("--vary", variable_, "The field to vary: " + SettingNames())
       ->required()
       ->type_name("NAME");
   cmd->add_option("--from", from_, "First value")->required()->type_name("A");
@@ -120,11 +107,8 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   }
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  const std::optional<EditableField> field = FindEditableField(variable_);
-  if (!field) {
-    return Fail(err, "--vary: " + QuotedToken(variable_) +
-                         " is not a main parameter or environment value; one of " + FieldNames());
-  }
+  EditableField field{};
+  if (auto problem = FindSetting(variable_, "--vary", field)) return Fail(err, *problem);
   long double from = 0, to = 0;
   if (auto problem = ParseReal(from_, "--from", from)) return Fail(err, *problem);
   if (auto problem = ParseReal(to_, "--to", to)) return Fail(err, *problem);
@@ -143,7 +127,7 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, start_, "--start", a)) return Fail(err, *problem);
 
-  ParameterSweep sweep(board, *field, from, to, steps,
+  ParameterSweep sweep(board, field, from, to, steps,
                        method_ == "newton" ? BalanceMethod::Newton : BalanceMethod::Relaxation,
                        a[0], a[1], a[2], kBalanceTolerance);
   sweep.Run();
@@ -154,8 +138,10 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   } else {
     PrintTable(sweep, variable_, method_, out);
   }
+  int unbalanced = 0;
   for (const SweepPoint& p : sweep.Points()) {
-    if (!p.Converged) return kExitNotConverged;
+    if (!p.Converged) ++unbalanced;
   }
-  return kExitOk;
+  SuggestPreciseGround(board, unbalanced, err);
+  return unbalanced == 0 ? kExitOk : kExitNotConverged;
 }

@@ -61,6 +61,11 @@ class TBoard {
   bool Bottom = true;
   long double RotX = 0, RotY = 0, RotZ = 0;  // degrees
   long double Sensitivity = 100;             // divisor of every solver step
+  // The keel's sinking depth to full precision (halving until the interval stops shrinking)
+  // instead of to a residual of 1 mm. Off, the ground force moves in small steps as the door
+  // turns, and near a step no search brings the moments under 0.1 N*m; on, the balance moves
+  // by a few thousandths of a degree. Not kept in the door file: a setting of the program.
+  bool PreciseGround = false;
   std::string FrontPicture, PlanPicture, SidePicture;
 
   // Body-frame points, recomputed by ComputeGeometry. Arrays hold the numbered points of the
