@@ -31,11 +31,25 @@ foreach(target doortrim_gui_tests doortrim_macro_tests)
 endforeach()
 
 # The command-line commands each include CLI11, whose functions are all inline and whose
-# headers define objects that every file including them constructs: compiled in two batches,
-# that code is generated twice instead of once per command. (A precompiled header would not
-# help: it saves the reading, not the code.)
+# headers define objects that every file including them constructs: compiled in two batches
+# (unity builds), that code is generated twice instead of once per command. (A precompiled
+# header would not help: it saves the reading, not the code.) Only the files named here are
+# batched, so a new file never breaks the build; a file joins a batch only if none of its
+# internal names (anonymous namespace, static) is also defined in another file of that batch,
+# since a batch is one translation unit. TargetCommand.cpp repeats names of both batches.
 if(TARGET doortrim_cli_lib)
-  set_target_properties(doortrim_cli_lib PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 9)
+  set_target_properties(doortrim_cli_lib PROPERTIES UNITY_BUILD ON UNITY_BUILD_MODE GROUP)
+  set(cli_dir ${PROJECT_SOURCE_DIR}/src/cli)
+  foreach(file CliApp DoorOptions PositionOptions AdviceOptions EvaluateCommand SolveCommand
+               SaveCommand ReportCommand MapCommand)
+    set_source_files_properties(${cli_dir}/${file}.cpp TARGET_DIRECTORY doortrim_cli_lib
+                                PROPERTIES UNITY_GROUP options_and_solving)
+  endforeach()
+  foreach(file PathsCommand PrintCommand RenderCommand SweepCommand VaryCommand
+               UncertaintyCommand)
+    set_source_files_properties(${cli_dir}/${file}.cpp TARGET_DIRECTORY doortrim_cli_lib
+                                PROPERTIES UNITY_GROUP pictures_and_searches)
+  endforeach()
 endif()
 
 # The test programs' own code is not what users run: it is compiled without optimisation,
