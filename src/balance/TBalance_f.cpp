@@ -48,8 +48,6 @@
 
 namespace {
 
-constexpr int kMaxRelaxationSteps = 1000;
-
 // How the fields show their numbers: angles in degrees, moments in kN*m, stability in
 // kN*m per degree, forces in kN.
 constexpr char kAngleFormat[] = "###.###";
@@ -395,7 +393,7 @@ void TBalance_f::StartRelaxation(long double x, long double y, long double z) {
 
 void TBalance_f::onRelaxationTick() {
   if (!relaxation_) return;
-  if (relaxationSteps_ >= kMaxRelaxationSteps || relaxation_->Step()) {
+  if (relaxationSteps_ >= relaxationStepLimit_ || relaxation_->Step()) {
     FinishSearch();
     return;
   }

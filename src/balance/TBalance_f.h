@@ -54,6 +54,8 @@ class TBalance_f : public QDialog {
   static const QString kSearchLockReason;
   // The visible relaxation ends when |Mx| + |My| + |Mz| falls below this, N*m.
   static constexpr long double kRelaxationTolerance = 1.0L;
+  // ... or after this many steps.
+  static constexpr int kRelaxationSteps = 1000;
 
   // Evaluates the door at the angles of the fields, refreshes every result field and
   // redraws the three views.
@@ -91,6 +93,10 @@ class TBalance_f : public QDialog {
   std::vector<QObject*> EditingCommands() const;
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
+  // The most steps a visible relaxation takes (kRelaxationSteps unless set otherwise): a
+  // test of the limit sets a few instead of watching a thousand steps drawn.
+  int RelaxationStepLimit() const { return relaxationStepLimit_; }
+  void SetRelaxationStepLimit(int steps) { relaxationStepLimit_ = steps; }
   // The sweep window, once "Sweep ..." has opened it.
   TSweep_f* SweepWindow() const { return sweepWindow_; }
 
@@ -142,6 +148,7 @@ class TBalance_f : public QDialog {
   bool stabilityOn_ = true;
   bool balanceRunning_ = false;
   int relaxationSteps_ = 0;
+  int relaxationStepLimit_ = kRelaxationSteps;
   bool redrawPending_ = false;
   TextFileWindow* logWindow_ = nullptr;                    // made when first needed
   TSweep_f* sweepWindow_ = nullptr;                        // made when first needed

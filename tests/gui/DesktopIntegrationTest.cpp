@@ -17,6 +17,9 @@
 #include <optional>
 #include <ostream>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include "DesktopIntegration.h"
 #include "DoorTrimApp.h"
 #include "RecentDoors.h"
@@ -161,6 +164,24 @@ TEST_F(Desktop, RecentDoorsListOpenedAndSavedFilesNewestFirstUnderFile) {
   EXPECT_EQ(RecentEntry(1)->data().toString(), saved);
   EXPECT_EQ(RecentEntry(2)->data().toString(), opened);
   EXPECT_TRUE(RecentEntry(2)->text().contains("opened.brd"));
+}
+
+// The test program's main gives it a home of its own: the recent list a test makes is written
+// there, never into the settings of the user running the tests.
+TEST_F(Desktop, RecentDoorsOfATestAreKeptOutsideTheUsersSettings) {
+  ASSERT_TRUE(main_->OpenFile(WriteDoor("kept.brd", 300)));
+  QSettings settings;
+  settings.sync();
+  const QFileInfo file(settings.fileName());
+  ASSERT_TRUE(file.exists()) << settings.fileName().toStdString();
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  const QString usersConfig = QDir(QFile::decodeName(user->pw_dir)).filePath(".config") + "/";
+  EXPECT_FALSE(file.canonicalFilePath().startsWith(usersConfig))
+      << file.canonicalFilePath().toStdString();
+  EXPECT_TRUE(file.canonicalFilePath().startsWith(
+      QFileInfo(qEnvironmentVariable("XDG_CONFIG_HOME")).canonicalFilePath() + "/"))
+      << file.canonicalFilePath().toStdString();
 }
 
 TEST_F(Desktop, ChoosingARecentDoorOpensIt) {
