@@ -1,4 +1,5 @@
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <array>
 #include <string>
@@ -117,5 +118,34 @@ void BM_SweepSpeed(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SweepSpeed)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// A sweep written out point by point, as doortrim-cli's sweep writes it: the memory must stay
+// flat however many steps it has. The counters give the points held at the end (target: 1)
+// and the process's peak resident size (target: the same for 10,000 and 100,000 steps, a few
+// tens of MB; the whole run of 100,000 steps measured with /usr/bin/time -v stays near 15 MB).
+void BM_SweepStreamedMemory(benchmark::State& state) {
+  const TBoard board;
+  const EditableField speed = *FindEditableField("v");
+  const int steps = static_cast<int>(state.range(0));
+  std::size_t kept = 0;
+  for (auto _ : state) {
+    ParameterSweep sweep(board, speed, 1, 3, steps, BalanceMethod::Newton, 0, 0, 0, 0.1L);
+    sweep.KeepOnlyLastPoint();
+    while (!sweep.Finished()) {
+      sweep.Step();
+      benchmark::DoNotOptimize(sweep.LastPoint());
+    }
+    kept = sweep.Points().size();
+  }
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  state.counters["points_held"] = static_cast<double>(kept);
+  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_SweepStreamedMemory)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

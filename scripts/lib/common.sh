@@ -1,26 +1,41 @@
-# Shared by the project's scripts: the Debian packages the build needs, and the build itself.
+# Shared by the project's scripts: the Debian packages each needs, and the builds.
 # shellcheck shell=bash
 
 DOORTRIM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-DOORTRIM_PACKAGES=(
-  g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+# What building and running the two programs needs, and nothing more (./scripts/run).
+DOORTRIM_RUN_PACKAGES=(
+  g++ cmake ninja-build pkg-config gzip
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
-  fonts-dejavu-core xvfb xauth dbus
-  libglib2.0-bin python3-dbus
+  fonts-dejavu-core
+)
+# The test tool chain besides (./scripts/test, fuzz, soak, bench, gui-soak): GoogleTest and
+# Google Benchmark; a session bus for the macro tests; clang and LLVM for the fuzz targets and
+# the sanitizers' symbolised stack traces; the tools the install and print tests call.
+DOORTRIM_TEST_PACKAGES=(
+  "${DOORTRIM_RUN_PACKAGES[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dbus
   clang libclang-rt-14-dev llvm
-  desktop-file-utils shared-mime-info dpkg-dev file gzip groff-base
-  poppler-utils
+  desktop-file-utils shared-mime-info groff-base poppler-utils
+)
+# What making the Debian package and checking it needs besides (./scripts/package).
+DOORTRIM_PACKAGE_PACKAGES=(
+  "${DOORTRIM_RUN_PACKAGES[@]}"
+  dpkg-dev file lintian
 )
 
 # Installs whatever of the given packages is missing (apt-get update once, then install).
 ensure_packages() {
   local missing=()
   local pkg
+  local installed
+  # One query for all of them: a run with nothing missing starts at once.
+  installed="$(dpkg-query -W -f='${Package} ${Status}\n' "$@" 2>/dev/null |
+    sed -n 's/^\([^ ]*\) install ok installed$/\1/p')"
   for pkg in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    if ! grep -qxF "$pkg" <<<"$installed"; then
       missing+=("$pkg")
     fi
   done
@@ -39,23 +54,46 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds into the given folder (default build/), with extra CMake arguments.
+# Configures the given build folder (relative to the source tree) with the given CMake
+# arguments, unless it was last configured with exactly these: a second run then goes
+# straight to ninja, which configures again by itself when a CMakeLists.txt has changed.
+configure_project() {
+  local dir="$DOORTRIM_ROOT/$1"
+  shift
+  local stamp="$dir/doortrim-configured-with"
+  local wanted
+  wanted="$(printf '%s\n' "$@")"
+  if [ -f "$dir/build.ninja" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+    return 0
+  fi
+  rm -f "$stamp"
+  cmake -S "$DOORTRIM_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  printf '%s\n' "$wanted" >"$stamp"
+}
+
+# Configures (see configure_project) and builds into the given folder (default build/), with
+# extra CMake arguments.
 build_project() {
   local dir="${1:-build}"
   shift || true
-  cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/$dir" -G Ninja "$@" >/dev/null
+  configure_project "$dir" "$@"
   cmake --build "$DOORTRIM_ROOT/$dir" -j"$(nproc)"
 }
 
+# The plain build of the checking scripts: Release (-O3) as users run it, with the tests and
+# benchmarks, warnings as errors.
+DOORTRIM_PLAIN_BUILD_ARGS=(-DCMAKE_BUILD_TYPE=Release -DDOORTRIM_WERROR=ON -DDOORTRIM_TESTS=ON
+  -DDOORTRIM_BENCH=ON)
+
 # Configures and builds the libFuzzer targets with clang into build-fuzz/ (core only, no Qt).
 build_fuzz_targets() {
-  CC=clang CXX=clang++ cmake -S "$DOORTRIM_ROOT" -B "$DOORTRIM_ROOT/build-fuzz" -G Ninja \
-    -DDOORTRIM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOORTRIM_WERROR=ON >/dev/null
+  CC=clang CXX=clang++ configure_project build-fuzz -DDOORTRIM_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOORTRIM_WERROR=ON
   cmake --build "$DOORTRIM_ROOT/build-fuzz" -j"$(nproc)"
 }
 
 # Makes every sanitizer report fatal (for the tests of build-asan/ and for the test discovery
-# that runs while it builds). tests/lsan.supp lists the only leaks tolerated: one-time
+# that runs before them). tests/lsan.supp lists the only leaks tolerated: one-time
 # allocations of third-party libraries.
 export_sanitizer_options() {
   export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:print_stacktrace=1:strict_string_checks=1:check_initialization_order=1:detect_stack_use_after_return=1"

@@ -61,7 +61,7 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   if (language < English || language > Norwegian) return false;
   // Everything is read before anything changes: a switch that cannot finish starts nothing.
   const LanguageFile file = LanguageFile::Read(path.toStdString());
-  const LanguageFile::Result sections = file.FindSections(kTranslatedForms);
+  const LanguageFile::Result sections = file.ReadAllSections(kTranslatedForms);
   if (!sections) {
     MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(sections.Message));
     return false;

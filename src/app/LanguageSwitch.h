@@ -23,10 +23,11 @@ class VariableBindings;
 // builds texts of its own (English for index 0, Russian for 1; after Norwegian those texts
 // stay English, the only other language they are written in).
 //
-// The whole file is read before anything changes: a file that cannot be read, or a count
-// line that is not a number, gives one message naming the file and the line and leaves every
-// text as it was. The language chosen is kept in the user's settings and chosen again at the
-// next start.
+// The whole file is read and checked before anything changes: a file that cannot be read,
+// has no "[Multiform]" header, is cut short, declares more entries than it holds or lacks a
+// window's section gives one message naming the file and the line and leaves every text as
+// it was; the choice is then not remembered either. The language chosen is kept in the user's
+// settings and chosen again at the next start.
 class LanguageSwitch : public QObject {
   Q_OBJECT
 

@@ -5,7 +5,9 @@
 
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
+#include "SettingsFileCheck.h"
 #include "StartOptions.h"
+#include "io/TempFileRegistry.h"
 #include "macro/MacroCommand.h"
 
 namespace {
@@ -28,7 +30,12 @@ int main(int argc, char** argv) {
     return StartOptions::Parse(QCoreApplication::arguments()).AnswerInText();
   }
   QApplication application(argc, argv);
+  // A save cut short by Ctrl+C, a hang-up or a kill leaves no hidden temporary file.
+  TempFileRegistry::InstallSignalCleanup();
   DoorTrimApp::NameTheApplication();
+  const SettingsFileCheck settingsFile;
+  if (!settingsFile.Problem().isEmpty())
+    std::fprintf(stderr, "doortrim: %s\n", qUtf8Printable(settingsFile.Problem()));
   const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
   if (!options.Error().isEmpty()) return options.AnswerInText();
   DoorTrimApp app;

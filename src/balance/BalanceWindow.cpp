@@ -54,7 +54,6 @@
 
 namespace {
 
-constexpr int kMaxRelaxationSteps = 1000;
 constexpr long double kSolverTolerance = 0.1L;  // N*m
 // Where the user's choice of the Newton search is kept between sessions.
 constexpr char kFastSolverKey[] = "Balance/FastSolver";
@@ -66,6 +65,15 @@ ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
   flags.Forces = forces;
   flags.Labels = labels;
   return flags;
+}
+
+// A result field's text: the figure, or the word for one that is not a finite number. A
+// figure past the range of a double is no result either (the command line reports both alike):
+// it would fill the field with hundreds of digits.
+QString ResultText(const char* pattern, long double value, int language) {
+  if (!std::isfinite(static_cast<double>(value)))
+    return QString::fromUtf8(ResultFieldTexts::kInvalid.In(language));
+  return UserNumberText(pattern, value);
 }
 
 }  // namespace
@@ -343,18 +351,24 @@ void BalanceWindow::EvaluateShown() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.Result().TotalMoment;
-  ui_.MomentX->setText(UserNumberText(DisplayFormats::kMoment, m.X / 1000));
-  ui_.MomentY->setText(UserNumberText(DisplayFormats::kMoment, m.Y / 1000));
-  ui_.MomentZ->setText(UserNumberText(DisplayFormats::kMoment, m.Z / 1000));
+  ui_.MomentX->setText(ResultText(DisplayFormats::kMoment, m.X / 1000, languageIndex_));
+  ui_.MomentY->setText(ResultText(DisplayFormats::kMoment, m.Y / 1000, languageIndex_));
+  ui_.MomentZ->setText(ResultText(DisplayFormats::kMoment, m.Z / 1000, languageIndex_));
   if (stabilityOn_) {
-    ui_.StabilityX->setText(UserNumberText(DisplayFormats::kStability, stability.X / 1000));
-    ui_.StabilityY->setText(UserNumberText(DisplayFormats::kStability, stability.Y / 1000));
-    ui_.StabilityZ->setText(UserNumberText(DisplayFormats::kStability, stability.Z / 1000));
+    ui_.StabilityX->setText(
+        ResultText(DisplayFormats::kStability, stability.X / 1000, languageIndex_));
+    ui_.StabilityY->setText(
+        ResultText(DisplayFormats::kStability, stability.Y / 1000, languageIndex_));
+    ui_.StabilityZ->setText(
+        ResultText(DisplayFormats::kStability, stability.Z / 1000, languageIndex_));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Resistance->setText(UserNumberText(DisplayFormats::kForce, figures.ResistanceKN));
-    ui_.SpreadForce->setText(UserNumberText(DisplayFormats::kForce, figures.SpreadKN));
-    ui_.VerticalForce->setText(UserNumberText(DisplayFormats::kForce, figures.VerticalKN));
-    ui_.AttackAngle->setText(UserNumberText(DisplayFormats::kAttackAngle, figures.WingAttackDeg));
+    ui_.Resistance->setText(
+        ResultText(DisplayFormats::kForce, figures.ResistanceKN, languageIndex_));
+    ui_.SpreadForce->setText(ResultText(DisplayFormats::kForce, figures.SpreadKN, languageIndex_));
+    ui_.VerticalForce->setText(
+        ResultText(DisplayFormats::kForce, figures.VerticalKN, languageIndex_));
+    ui_.AttackAngle->setText(
+        ResultText(DisplayFormats::kAttackAngle, figures.WingAttackDeg, languageIndex_));
   }
   RedrawViews();
   update();
@@ -456,7 +470,7 @@ void BalanceWindow::StartRelaxation(long double x, long double y, long double z)
 
 void BalanceWindow::onRelaxationTick() {
   if (!relaxation_) return;
-  if (relaxationSteps_ >= kMaxRelaxationSteps || relaxation_->Step()) {
+  if (relaxationSteps_ >= relaxationStepLimit_ || relaxation_->Step()) {
     FinishSearch();
     return;
   }
@@ -621,6 +635,12 @@ std::unique_ptr<DoorReportSource> BalanceWindow::MakeReportSource() {
 
 void BalanceWindow::PrintReport() {
   const std::unique_ptr<DoorReportSource> source = MakeReportSource();
+  // A report of "Empty !!!" labels is no report: a language file broken since it was chosen
+  // stops it.
+  if (!source->LanguageProblem().empty()) {
+    MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(source->LanguageProblem()));
+    return;
+  }
   ReportPreview::Show(this, *report_, *source, languageIndex_,
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }

@@ -63,6 +63,8 @@ class BalanceWindow : public QDialog {
   static const QString kSearchLockReason;
   // The visible relaxation ends when |Mx| + |My| + |Mz| falls below this, N*m.
   static constexpr long double kRelaxationTolerance = 1.0L;
+  // ... or after this many steps.
+  static constexpr int kRelaxationSteps = 1000;
 
   // Takes angles typed into the rotation fields as a step of the door's history, evaluates the
   // door at them, refreshes every result field and redraws the three views.
@@ -112,6 +114,10 @@ class BalanceWindow : public QDialog {
   std::vector<QObject*> EditingCommands() const;
   // Steps taken by the last visible relaxation.
   int RelaxationSteps() const { return relaxationSteps_; }
+  // The most steps a visible relaxation takes (kRelaxationSteps unless set otherwise): a
+  // test of the limit sets a few instead of watching a thousand steps drawn.
+  int RelaxationStepLimit() const { return relaxationStepLimit_; }
+  void SetRelaxationStepLimit(int steps) { relaxationStepLimit_ = steps; }
   // The sweep window, once "Sweep ..." has opened it.
   SweepWindow* Sweep() const { return sweepWindow_; }
   // The details window of the evaluation shown.
@@ -183,6 +189,7 @@ class BalanceWindow : public QDialog {
   // The door changed while the window was hidden: it follows when it is next used.
   bool followPending_ = false;
   int relaxationSteps_ = 0;
+  int relaxationStepLimit_ = kRelaxationSteps;
   bool redrawPending_ = false;
   std::unique_ptr<BalanceDetailsWindow> details_;
   HistoryActions* history_ = nullptr;

@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QSvgGenerator>
@@ -33,6 +32,7 @@
 #include "MessageBoxes.h"
 #include "SweepPlot.h"
 #include "UserLocale.h"
+#include "io/AtomicFileWriter.h"
 #include "lang/MessageTables.h"
 #include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
@@ -62,11 +62,11 @@ bool IsSvgPath(const QString& path) {
   return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
 }
 
-// Writes the bytes so that an existing file is replaced only by a complete one.
+// Writes the bytes through the one writer of every file: an existing file is replaced only by
+// a complete one, and never one that is not a regular file or is read-only.
 std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return file.errorString();
+  if (auto problem = AtomicFileWriter().Replace(path.toStdString(), bytes.toStdString()))
+    return QString::fromStdString(*problem);
   return std::nullopt;
 }
 

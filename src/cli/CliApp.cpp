@@ -2,10 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "EvaluateCommand.h"
+#include "MapCommand.h"
 #include "PathsCommand.h"
 #include "PrintCommand.h"
 #include "RenderCommand.h"
@@ -13,9 +16,31 @@
 #include "SaveCommand.h"
 #include "SolveCommand.h"
 #include "SweepCommand.h"
+#include "TargetCommand.h"
+#include "UncertaintyCommand.h"
 #include "VaryCommand.h"
 #include "install/ProgramVersion.h"
 #include "numbers/QuotedToken.h"
+
+namespace {
+
+// An option given with an empty value ("--size ''", an empty file name) is a mistake of the
+// caller's, most often an unset shell variable: it is refused rather than read as "not given".
+std::optional<std::string> EmptyValueGiven(const CLI::App& command) {
+  for (const CLI::Option* option : command.get_options()) {
+    if (option->get_type_size() == 0 || option->count() == 0) continue;  // flags, absent
+    for (const std::string& value : option->results()) {
+      if (value.empty()) {
+        const std::string name =
+            option->get_positional() ? option->get_type_name() : option->get_name();
+        return name + ": an empty value was given";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"DoorTrim: balance position of a trawl otter board", "doortrim-cli"};
@@ -31,6 +56,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   commands.push_back(std::make_unique<ReportCommand>());
   commands.push_back(std::make_unique<VaryCommand>());
   commands.push_back(std::make_unique<SweepCommand>());
+  commands.push_back(std::make_unique<TargetCommand>());
+  commands.push_back(std::make_unique<MapCommand>());
+  commands.push_back(std::make_unique<UncertaintyCommand>());
   commands.push_back(std::make_unique<PathsCommand>());
   for (const auto& command : commands)
     command->AddTo(app);
@@ -53,11 +81,16 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e, out, err);  // prints the version
   } catch (const CLI::ParseError& e) {
-    err << "doortrim-cli: " << ReadableText(e.what()) << "\n";
+    err << "doortrim-cli: " << ReadableLine(e.what()) << "\n";
     return kExitUsage;
   }
   for (const auto& command : commands) {
-    if (app.got_subcommand(command->Name())) return command->Run(out, err);
+    if (!app.got_subcommand(command->Name())) continue;
+    if (auto empty = EmptyValueGiven(*app.get_subcommand(command->Name()))) {
+      err << "doortrim-cli: " << ReadableLine(*empty) << "\n";
+      return kExitUsage;
+    }
+    return command->Run(out, err);
   }
   return kExitUsage;
 }

@@ -20,4 +20,7 @@ class CliCommand {
  protected:
   // Writes "doortrim-cli: message" as one line and returns the status for bad input.
   static int Fail(std::ostream& err, const std::string& message);
+  // Writes the line naming a figure of the result that is not a finite number and returns
+  // the status of a result not to rely on.
+  static int FailNotFinite(std::ostream& err, const std::string& figure);
 };

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "BottomContactFigures.h"
 #include "CliApp.h"
 #include "ResultPrinter.h"
 #include "model/PlaneMath.h"
@@ -28,6 +29,13 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   board.ComputeGeometry();
   // Ends with the evaluation at the angles themselves.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
-  PrintResult(board, nullptr, stability, json_, out);
+  const BottomContactFigures contact = BottomContactFigures::Of(board, a);
+  nlohmann::ordered_json extra = nlohmann::ordered_json::object();
+  extra["precise_ground"] = board.PreciseGround();
+  contact.AddTo(extra);
+  const std::optional<std::string> notFinite =
+      PrintResult(board, nullptr, stability, json_, out, extra);
+  if (!json_) contact.Print(out);
+  if (notFinite) return FailNotFinite(err, *notFinite);
   return kExitOk;
 }

@@ -9,7 +9,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 
 #include "CliApp.h"
@@ -17,7 +16,9 @@
 #include "PrintedReport.h"
 #include "QtGuiSession.h"
 #include "ReportDateTime.h"
+#include "ResultJson.h"
 #include "install/DataPaths.h"
+#include "io/AtomicFileWriter.h"
 #include "lang/TranslatedForms.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -69,6 +70,10 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
   // the balance window.
   DoorReportSource source(board, languageFile, FlagsOf(view.ProjectionSwitches, 1),
                           FlagsOf(view.BalanceSwitches, 0));
+  // A report of "Empty !!!" labels is no report: a broken language file stops it.
+  if (!source.LanguageProblem().empty()) return Fail(err, source.LanguageProblem());
+  source.Update();
+  if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
 
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
@@ -87,14 +92,10 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
   if (!printed) {
     problem = "the PDF could not be started";
   } else {
-    QSaveFile file(QString::fromStdString(pdf_));
-    const QByteArray bytes = buffer.data();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-      problem = file.errorString().toStdString();
+    problem = AtomicFileWriter().Replace(pdf_, buffer.data().toStdString());
   }
   if (problem) {
-    err << "doortrim-cli: cannot write " << QuotedToken(pdf_) << ": " << ReadableText(*problem)
-        << "\n";
+    err << "doortrim-cli: " << ReadableLine("cannot write '" + pdf_ + "': " + *problem) << "\n";
     return kExitNotSaved;
   }
   if (search && !search->Converged) {

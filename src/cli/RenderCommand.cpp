@@ -1,26 +1,20 @@
 #include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <utility>
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QIODevice>
-#include <QImage>
-#include <QPainter>
-#include <QRect>
-#include <QSaveFile>
 #include <QSize>
 #include <QString>
-#include <QSvgGenerator>
 
 #include "CliApp.h"
 #include "QtGuiSession.h"
+#include "ResultJson.h"
 #include "ThreeViewPicture.h"
 #include "drawing/ViewFlags.h"
+#include "io/AtomicFileWriter.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "numbers/QuotedToken.h"
@@ -52,21 +46,6 @@ std::optional<PageSize> ParseSize(const std::string& text) {
   const auto height = number(text.substr(x + 1));
   if (!width || !height) return std::nullopt;
   return PageSize{*width, *height};
-}
-
-// Writes the bytes so that an existing file is replaced only by a complete picture.
-std::optional<std::string> WriteFile(const std::string& path,
-                                     const std::function<bool(QIODevice&)>& write) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-  if (!write(file)) {
-    const std::string reason = file.errorString().toStdString();
-    file.cancelWriting();
-    return reason.empty() || reason == "Unknown error" ? "the picture could not be encoded"
-                                                       : reason;
-  }
-  if (!file.commit()) return file.errorString().toStdString();
-  return std::nullopt;
 }
 
 }  // namespace
@@ -106,6 +85,7 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
   if (auto problem = position_.PlaceDoor(board, a, &search)) return Fail(err, *problem);
   const ThreeViewDrawing::Angles angleRad{a[0] * kDegree, a[1] * kDegree, a[2] * kDegree};
   board.Evaluate(angleRad[0], angleRad[1], angleRad[2]);
+  if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
 
   const QtGuiSession qt;
   if (!qt.Ready()) return Fail(err, "render: drawing needs a Qt GUI application");
@@ -123,46 +103,21 @@ int RenderCommand::Run(std::ostream&, std::ostream& err) {
                 : QStringLiteral("NOT balanced after %1 iterations").arg(search->Iterations);
   }
   picture.SetState(state);
+  const QSize pixels(size.Width, size.Height);
+  const std::string path = png_.empty() ? svg_ : png_;
+  const std::optional<QByteArray> bytes =
+      png_.empty() ? picture.SvgBytes(pixels, QStringLiteral("DoorTrim: three views of the door"))
+                   : picture.PngBytes(pixels);
+  // Encoded in memory first: the file is written by the one writer of every file, which
+  // refuses what is not a regular file and reports a full disk as such.
   std::optional<std::string> problem;
-  std::string path;
-  if (!png_.empty()) {
-    path = png_;
-    // Painted as the window paints its views: no antialiasing of the lines.
-    QImage image(size.Width, size.Height, QImage::Format_RGB32);
-    if (image.isNull()) {
-      problem = "not enough memory for a picture of " + size_;
-    } else {
-      {
-        QPainter painter(&image);
-        picture.Paint(painter, QSize(size.Width, size.Height));
-      }
-      problem = WriteFile(path, [&](QIODevice& file) { return image.save(&file, "PNG"); });
-    }
+  if (!bytes) {
+    problem = "the picture could not be encoded";
   } else {
-    path = svg_;
-    QBuffer buffer;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(size.Width, size.Height));
-    generator.setViewBox(QRect(0, 0, size.Width, size.Height));
-    generator.setTitle(QStringLiteral("DoorTrim: three views of the door"));
-    {
-      QPainter painter;
-      if (!painter.begin(&generator)) {
-        problem = "the SVG picture could not be started";
-      } else {
-        picture.Paint(painter, QSize(size.Width, size.Height));
-        painter.end();
-      }
-    }
-    if (!problem) {
-      const QByteArray bytes = buffer.data();
-      problem = WriteFile(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
-    }
+    problem = AtomicFileWriter().Replace(path, bytes->toStdString());
   }
   if (problem) {
-    err << "doortrim-cli: cannot write " << QuotedToken(path) << ": " << ReadableText(*problem)
-        << "\n";
+    err << "doortrim-cli: " << ReadableLine("cannot write '" + path + "': " + *problem) << "\n";
     return kExitNotSaved;
   }
   if (search && !search->Converged) {

@@ -5,6 +5,7 @@
 
 #include "CliApp.h"
 #include "ReportDateTime.h"
+#include "ResultJson.h"
 #include "model/TBoard.h"
 #include "report/BalanceUpdate.h"
 #include "report/ResultsReport.h"
@@ -34,5 +35,6 @@ int ReportCommand::Run(std::ostream& out, std::ostream& err) {
   EvaluateWithStability(board, a[0], a[1], a[2]);  // as the balance window's Update does
   const ReportDateTime now = ReportDateTime::Now();
   out << ResultsReportText(board, russian_ ? 1 : 0, now.Date, now.Time);
+  if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
   return status;
 }

@@ -1,5 +1,7 @@
 #include "ResultJson.h"
 
+#include <cmath>
+
 #include "model/BalanceFigures.h"
 #include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
@@ -62,4 +64,26 @@ void AddStabilityJson(Json& j, const StabilityMatrix& stability) {
   }
   j["eigenvalues"] = eigenvalues;
   j["stable"] = stability.Stable();
+}
+
+std::optional<std::string> FirstNonFiniteFigure(const Json& result) {
+  if (result.is_number_float()) {
+    if (!std::isfinite(result.get<double>())) return std::string();
+    return std::nullopt;
+  }
+  if (result.is_object()) {
+    for (const auto& item : result.items()) {
+      if (auto inner = FirstNonFiniteFigure(item.value())) {
+        return item.key() + (inner->empty() || inner->front() == '[' ? "" : ".") + *inner;
+      }
+    }
+  } else if (result.is_array()) {
+    for (std::size_t i = 0; i < result.size(); ++i) {
+      if (auto inner = FirstNonFiniteFigure(result[i])) {
+        return "[" + std::to_string(i) + "]" +
+               (inner->empty() || inner->front() == '[' ? "" : ".") + *inner;
+      }
+    }
+  }
+  return std::nullopt;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
 
 #include "model/SolveResult.h"
 
@@ -17,3 +19,8 @@ nlohmann::ordered_json ResultJson(const TBoard& board, const SolveResult* search
 
 // The stability part alone: "stability_matrix", "eigenvalues", "stable".
 void AddStabilityJson(nlohmann::ordered_json& j, const StabilityMatrix& stability);
+
+// The first figure of a result that is not a finite number, by its place in the object
+// ("forces.wing.force[2]", "eigenvalues[1][0]"), or nothing when every one is finite. A value
+// too large for a double counts: it reaches the reader as infinity or null.
+std::optional<std::string> FirstNonFiniteFigure(const nlohmann::ordered_json& result);

@@ -16,14 +16,16 @@ std::string EigenvalueText(const Matrix3::Eigenvalue& e) {
 }
 }  // namespace
 
-void PrintResult(const TBoard& board, const SolveResult* search, const StabilityMatrix& stability,
-                 bool json, std::ostream& out, const nlohmann::ordered_json& extra) {
+std::optional<std::string> PrintResult(const TBoard& board, const SolveResult* search,
+                                       const StabilityMatrix& stability, bool json,
+                                       std::ostream& out, const nlohmann::ordered_json& extra) {
+  nlohmann::ordered_json j = ResultJson(board, search, &stability);
+  for (const auto& item : extra.items())
+    j[item.key()] = item.value();
+  const std::optional<std::string> notFinite = FirstNonFiniteFigure(j);
   if (json) {
-    nlohmann::ordered_json j = ResultJson(board, search, &stability);
-    for (const auto& item : extra.items())
-      j[item.key()] = item.value();
     out << j.dump() << "\n";
-    return;
+    return notFinite;
   }
   out << ResultSummary(board, search);
   out << "Stability:            "
@@ -32,4 +34,5 @@ void PrintResult(const TBoard& board, const SolveResult* search, const Stability
   for (const auto& e : stability.Eigenvalues())
     out << "  " << EigenvalueText(e);
   out << "\n";
+  return notFinite;
 }

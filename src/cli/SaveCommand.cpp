@@ -12,7 +12,7 @@
 void SaveCommand::AddTo(CLI::App& app) {
   CLI::App* cmd =
       app.add_subcommand(Name(), "Write the door, with any changes, to a door data file");
-  door_.AddTo(*cmd);
+  door_.AddTo(*cmd, false);  // nothing is evaluated
   cmd->add_option("--out", output_, "The file to write (replaced only once fully written)")
       ->required()
       ->type_name("NEW.brd");
@@ -24,7 +24,7 @@ int SaveCommand::Run(std::ostream&, std::ostream& err) {
   if (auto problem = door_.ApplyTo(board, &view)) return Fail(err, *problem);
   const DoorFileResult saved = DoorFileWriter().Save(output_, board.Inputs(), view);
   if (!saved.Ok) {
-    err << "doortrim-cli: " << ReadableText(saved.Message) << "\n";
+    err << "doortrim-cli: " << ReadableLine(saved.Message) << "\n";
     return kExitNotSaved;
   }
   return kExitOk;

@@ -2,7 +2,9 @@
 
 #include <CLI/CLI.hpp>
 #include <cmath>
+#include <optional>
 
+#include "BottomContactFigures.h"
 #include "CliApp.h"
 #include "ResultPrinter.h"
 #include "model/NewtonSolver.h"
@@ -26,6 +28,7 @@ void SolveCommand::AddTo(CLI::App& app) {
                   "steps, much faster, same tolerance")
       ->type_name("relax|newton");
   cmd->add_flag("--json", json_, "Print one JSON object");
+  advice_.AddTo(*cmd);
 }
 
 int SolveCommand::Run(std::ostream& out, std::ostream& err) {
@@ -45,6 +48,8 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
     if (!(s > 0)) return Fail(err, "--sensitivity: must be greater than 0");
     board.SetSensitivity(s);
   }
+  AdviceBands bands;
+  if (auto problem = advice_.Read(bands)) return Fail(err, *problem);
   nlohmann::ordered_json extra = nlohmann::ordered_json::object();
   extra["method"] = method_;
   SolveResult result;
@@ -61,6 +66,21 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
   extra["moment_sum"] = static_cast<double>(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z));
   // Ends with the evaluation at the balance angles, so the door keeps their results.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
-  PrintResult(board, &result, stability, json_, out, extra);
+  extra["precise_ground"] = board.PreciseGround();
+  const BottomContactFigures contact = BottomContactFigures::Of(board, a);
+  contact.AddTo(extra);
+  std::optional<Advice> advice;
+  if (advice_.Wanted) {
+    advice.emplace(board, a, bands, tolerance);
+    advice->Run();
+    AdviceOptions::Add(*advice, extra);
+  }
+  const std::optional<std::string> notFinite =
+      PrintResult(board, &result, stability, json_, out, extra);
+  if (!json_) {
+    contact.Print(out);
+    if (advice) AdviceOptions::Print(*advice, out);
+  }
+  if (notFinite) return FailNotFinite(err, *notFinite);
   return result.Converged ? kExitOk : kExitNotConverged;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "AdviceOptions.h"
 #include "CliCommand.h"
 #include "DoorOptions.h"
 
@@ -20,4 +21,5 @@ class SolveCommand : public CliCommand {
   std::string sensitivity_;
   std::string method_ = "relax";
   bool json_ = false;
+  AdviceOptions advice_;
 };

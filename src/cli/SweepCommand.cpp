@@ -4,8 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <iomanip>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "CliApp.h"
 #include "PositionOptions.h"
@@ -21,60 +25,116 @@ namespace {
 // Enough for a fine curve, few enough that a typing slip cannot run for hours.
 constexpr int kMaxSteps = 1000000;
 
-std::string FieldNames() {
-  std::string names;
-  for (const EditableField& f : kMainParams) {
-    if (!names.empty()) names += ' ';
-    names += f.Name;
-  }
-  for (const EditableField& f : kEnvironmentFields) {
-    names += ' ';
-    names += f.Name;
-  }
-  return names;
-}
-
 double JsonNumber(long double value) {
   return static_cast<double>(value);  // NaN is written as null
 }
 
-void PrintJson(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
-               std::ostream& out) {
+nlohmann::ordered_json PointJson(const SweepPoint& p) {
   using Json = nlohmann::ordered_json;
-  Json j = Json::object();
-  j["variable"] = variable;
-  j["mode"] = sweep.Door().Inputs().Bottom ? "bottom" : "midwater";
-  j["method"] = method;
-  j["steps"] = sweep.Count();
-  Json points = Json::array();
-  for (const SweepPoint& p : sweep.Points()) {
-    Json point = Json::object();
-    point["value"] = JsonNumber(p.Value);
-    point["angles_deg"] = Json::array({JsonNumber(p.RotX), JsonNumber(p.RotY), JsonNumber(p.RotZ)});
-    point["wing_attack_deg"] = JsonNumber(p.WingAttackDeg);
-    point["spread_kN"] = JsonNumber(p.SpreadKN);
-    point["resistance_kN"] = JsonNumber(p.ResistanceKN);
-    point["vertical_kN"] = JsonNumber(p.VerticalKN);
-    point["spread_over_resistance"] = JsonNumber(p.SpreadOverResistance);
-    point["converged"] = p.Converged;
-    point["iterations"] = p.Iterations;
-    point["moment_sum"] = JsonNumber(p.MomentSum);
-    points.push_back(point);
-  }
-  j["points"] = points;
-  out << j.dump() << "\n";
+  Json point = Json::object();
+  point["value"] = JsonNumber(p.Value);
+  point["angles_deg"] = Json::array({JsonNumber(p.RotX), JsonNumber(p.RotY), JsonNumber(p.RotZ)});
+  point["wing_attack_deg"] = JsonNumber(p.WingAttackDeg);
+  point["spread_kN"] = JsonNumber(p.SpreadKN);
+  point["resistance_kN"] = JsonNumber(p.ResistanceKN);
+  point["vertical_kN"] = JsonNumber(p.VerticalKN);
+  point["spread_over_resistance"] = JsonNumber(p.SpreadOverResistance);
+  point["converged"] = p.Converged;
+  point["iterations"] = p.Iterations;
+  point["moment_sum"] = JsonNumber(p.MomentSum);
+  return point;
 }
 
-void PrintTable(const ParameterSweep& sweep, const std::string& variable, const std::string& method,
-                std::ostream& out) {
-  out << "Sweep of " << variable << ", " << sweep.Count() << " values, "
-      << (sweep.Door().Inputs().Bottom ? "bottom" : "midwater") << " trawling, " << method << "\n";
-  const int w = 11;
-  out << std::setw(w) << variable << std::setw(w) << "x [deg]" << std::setw(w) << "y [deg]"
-      << std::setw(w) << "z [deg]" << std::setw(w) << "attack" << std::setw(w) << "spread kN"
-      << std::setw(w) << "resist. kN" << std::setw(w) << "vert. kN" << std::setw(w) << "spr./res."
-      << "  balanced\n";
-  for (const SweepPoint& p : sweep.Points()) {
+// The first figure of a point that is not a finite number, named as in the JSON output. The
+// spread over a resistance of exactly zero has no value and is written as such; it is no fault.
+std::optional<std::string> NonFiniteFigure(const SweepPoint& p) {
+  const std::pair<const char*, long double> figures[] = {{"value", p.Value},
+                                                         {"angles_deg[0]", p.RotX},
+                                                         {"angles_deg[1]", p.RotY},
+                                                         {"angles_deg[2]", p.RotZ},
+                                                         {"wing_attack_deg", p.WingAttackDeg},
+                                                         {"spread_kN", p.SpreadKN},
+                                                         {"resistance_kN", p.ResistanceKN},
+                                                         {"vertical_kN", p.VerticalKN},
+                                                         {"moment_sum", p.MomentSum}};
+  for (const auto& [name, value] : figures)
+    if (!std::isfinite(JsonNumber(value))) return std::string(name);
+  if (p.ResistanceKN != 0 && !std::isfinite(JsonNumber(p.SpreadOverResistance)))
+    return std::string("spread_over_resistance");
+  return std::nullopt;
+}
+
+// The output formats, each written a point at a time as the sweep runs, so that the memory
+// does not grow with the number of steps and a reader sees the rows as they come.
+class SweepWriter {
+ public:
+  virtual ~SweepWriter() = default;
+  virtual void Begin(std::ostream& out) = 0;
+  virtual void Point(std::ostream& out, const SweepPoint& p) = 0;
+  virtual void End(std::ostream& out) = 0;
+};
+
+class CsvWriter : public SweepWriter {
+ public:
+  explicit CsvWriter(std::string variable) : variable_(std::move(variable)) {}
+  void Begin(std::ostream& out) override { WriteSweepCsvHeader(out, variable_); }
+  void Point(std::ostream& out, const SweepPoint& p) override { WriteSweepCsvRow(out, p); }
+  void End(std::ostream&) override {}
+
+ private:
+  std::string variable_;
+};
+
+class JsonWriter : public SweepWriter {
+ public:
+  JsonWriter(std::string variable, bool bottom, std::string method, int steps)
+      : variable_(std::move(variable)),
+        bottom_(bottom),
+        method_(std::move(method)),
+        steps_(steps) {}
+  void Begin(std::ostream& out) override {
+    nlohmann::ordered_json head = nlohmann::ordered_json::object();
+    head["variable"] = variable_;
+    head["mode"] = bottom_ ? "bottom" : "midwater";
+    head["method"] = method_;
+    head["steps"] = steps_;
+    std::string text = head.dump();
+    text.pop_back();  // the closing brace: the points follow
+    out << text << ",\"points\":[";
+  }
+  void Point(std::ostream& out, const SweepPoint& p) override {
+    if (any_) out << ',';
+    any_ = true;
+    out << PointJson(p).dump();
+  }
+  void End(std::ostream& out) override { out << "]}\n"; }
+
+ private:
+  std::string variable_;
+  bool bottom_;
+  std::string method_;
+  int steps_;
+  bool any_ = false;
+};
+
+class TableWriter : public SweepWriter {
+ public:
+  TableWriter(std::string variable, bool bottom, std::string method, int steps)
+      : variable_(std::move(variable)),
+        bottom_(bottom),
+        method_(std::move(method)),
+        steps_(steps) {}
+  void Begin(std::ostream& out) override {
+    out << "Sweep of " << variable_ << ", " << steps_ << " values, "
+        << (bottom_ ? "bottom" : "midwater") << " trawling, " << method_ << "\n";
+    out << std::setw(kWidth) << variable_ << std::setw(kWidth) << "x [deg]" << std::setw(kWidth)
+        << "y [deg]" << std::setw(kWidth) << "z [deg]" << std::setw(kWidth) << "attack"
+        << std::setw(kWidth) << "spread kN" << std::setw(kWidth) << "resist. kN"
+        << std::setw(kWidth) << "vert. kN" << std::setw(kWidth) << "spr./res."
+        << "  balanced\n";
+  }
+  void Point(std::ostream& out, const SweepPoint& p) override {
+    const int w = kWidth;
     out << std::setw(w) << FormatFloat("######0.####", p.Value) << std::setw(w)
         << FormatFloat("##0.000", p.RotX) << std::setw(w) << FormatFloat("##0.000", p.RotY)
         << std::setw(w) << FormatFloat("##0.000", p.RotZ) << std::setw(w)
@@ -86,7 +146,15 @@ void PrintTable(const ParameterSweep& sweep, const std::string& variable, const 
                                                   : std::string("-"))
         << (p.Converged ? "  yes" : "  NO") << "\n";
   }
-}
+  void End(std::ostream&) override {}
+
+ private:
+  static constexpr int kWidth = 11;
+  std::string variable_;
+  bool bottom_;
+  std::string method_;
+  int steps_;
+};
 
 }  // namespace
 
@@ -94,7 +162,7 @@ void SweepCommand::AddTo(CLI::App& app) {
   CLI::App* cmd = app.add_subcommand(
       Name(), "Balance the door for a row of values of one main parameter or environment value");
   door_.AddTo(*cmd);
-  cmd->add_option("--vary", variable_, "The field to vary: " + FieldNames())
+  cmd->add_option("--vary", variable_, "The field to vary: " + SettingNames())
       ->required()
       ->type_name("NAME");
   cmd->add_option("--from", from_, "First value")->required()->type_name("A");
@@ -120,11 +188,8 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   }
   TBoard board;
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
-  const std::optional<EditableField> field = FindEditableField(variable_);
-  if (!field) {
-    return Fail(err, "--vary: " + QuotedToken(variable_) +
-                         " is not a main parameter or environment value; one of " + FieldNames());
-  }
+  EditableField field{};
+  if (auto problem = FindSetting(variable_, "--vary", field)) return Fail(err, *problem);
   long double from = 0, to = 0;
   if (auto problem = ParseReal(from_, "--from", from)) return Fail(err, *problem);
   if (auto problem = ParseReal(to_, "--to", to)) return Fail(err, *problem);
@@ -143,19 +208,34 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, start_, "--start", a)) return Fail(err, *problem);
 
-  ParameterSweep sweep(board, *field, from, to, steps,
+  ParameterSweep sweep(board, field, from, to, steps,
                        method_ == "newton" ? BalanceMethod::Newton : BalanceMethod::Relaxation,
                        a[0], a[1], a[2], kBalanceTolerance);
-  sweep.Run();
+  sweep.KeepOnlyLastPoint();
+  std::unique_ptr<SweepWriter> writer;
   if (csv_) {
-    WriteSweepCsv(out, variable_, sweep.Points());
+    writer = std::make_unique<CsvWriter>(variable_);
   } else if (json_) {
-    PrintJson(sweep, variable_, method_, out);
+    writer = std::make_unique<JsonWriter>(variable_, board.Inputs().Bottom, method_, steps);
   } else {
-    PrintTable(sweep, variable_, method_, out);
+    writer = std::make_unique<TableWriter>(variable_, board.Inputs().Bottom, method_, steps);
   }
-  for (const SweepPoint& p : sweep.Points()) {
-    if (!p.Converged) return kExitNotConverged;
+  writer->Begin(out);
+  int unbalanced = 0;
+  std::optional<std::string> notFinite;
+  while (!sweep.Finished()) {
+    sweep.Step();
+    const SweepPoint& point = sweep.LastPoint();
+    writer->Point(out, point);
+    if (!point.Converged) ++unbalanced;
+    if (!notFinite) {
+      if (auto figure = NonFiniteFigure(point))
+        notFinite = "points[" + std::to_string(sweep.Done() - 1) + "]." + *figure;
+    }
   }
-  return kExitOk;
+  writer->End(out);
+  out.flush();
+  if (notFinite) return FailNotFinite(err, *notFinite);
+  SuggestPreciseGround(board, unbalanced, err);
+  return unbalanced == 0 ? kExitOk : kExitNotConverged;
 }

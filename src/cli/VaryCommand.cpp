@@ -1,9 +1,11 @@
 #include "VaryCommand.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "CliApp.h"
 #include "model/EditableFields.h"
@@ -108,6 +110,12 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
 
   SingleVariableSearch search(board, index, criterion->Criterion, from, to, a[0], a[1], a[2]);
   search.Run();
+  // Printed either way; a figure that is not a number makes it no answer.
+  std::optional<std::string> notFinite;
+  if (!std::isfinite(static_cast<double>(search.Value())))
+    notFinite = "value";
+  else if (!std::isfinite(static_cast<double>(search.Criterion())))
+    notFinite = "criterion";
 
   if (json_) {
     nlohmann::ordered_json j = nlohmann::ordered_json::object();
@@ -117,7 +125,7 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
     j["method"] = MethodName(search.SearchMethod());
     j["evaluations"] = search.Evaluations();
     out << j.dump() << "\n";
-    return kExitOk;
+    return notFinite ? FailNotFinite(err, *notFinite) : kExitOk;
   }
   out << "Variable:             " << variable_ << " from " << FormatFloat(kValuePattern, from)
       << " to " << FormatFloat(kValuePattern, to) << "\n";
@@ -133,5 +141,5 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
     out << "Note:                 the criterion jumps across zero; the value nearest to zero "
            "is kept\n";
   }
-  return kExitOk;
+  return notFinite ? FailNotFinite(err, *notFinite) : kExitOk;
 }

@@ -2,16 +2,26 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace DoorPictures {
 
+QSize DecodedSize(QSize declared, int bound) {
+  if (declared.isEmpty()) return {};
+  if (declared.width() <= bound && declared.height() <= bound) return declared;
+  QSize fitted = declared.scaled(bound, bound, Qt::KeepAspectRatio);
+  return fitted.expandedTo(QSize(1, 1));
+}
+
 QPixmap DrawingAtItsSize(const QString& path) {
   if (!QFile::exists(path)) return {};
   QSvgRenderer renderer{path};
-  const QSize size = renderer.defaultSize();
-  if (!renderer.isValid() || size.isEmpty()) return {};
+  if (!renderer.isValid()) return {};
+  const QSize size = DecodedSize(renderer.defaultSize());
+  if (size.isEmpty()) return {};
   QPixmap picture(size);
   picture.fill(Qt::white);
   QPainter painter(&picture);
@@ -38,9 +48,15 @@ QString PictureFile(const QString& name) {
 
 QPixmap LoadPicture(const QString& path) {
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) return DrawingAtItsSize(path);
-  QPixmap picture;
-  picture.load(path);
-  return picture;
+  QImageReader reader(path);
+  const QSize declared = reader.size();  // from the header, nothing decoded yet
+  if (declared.isValid()) {
+    const QSize fitted = DecodedSize(declared);
+    if (fitted != declared) reader.setScaledSize(fitted);
+  }
+  const QImage image = reader.read();
+  if (image.isNull()) return {};
+  return QPixmap::fromImage(image);
 }
 
 }  // namespace DoorPictures

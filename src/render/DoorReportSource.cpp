@@ -83,7 +83,8 @@ DoorReportSource::DoorReportSource(const TBoard& door, const std::string& langua
     : board_(door), projection_(projection), balance_(balance) {
   if (!languageFile.empty()) {
     const LanguageFile file = LanguageFile::Read(languageFile);
-    const LanguageFile::Result found = file.FindSections(kForms);
+    const LanguageFile::Result found = file.ReadAllSections(kForms);
+    if (!found) languageProblem_ = found.Message;
     for (std::size_t i = 0; found && i < found.Sections.size(); ++i) {
       for (const LanguageFile::Entry& entry : found.Sections[i].Entries)
         texts_.emplace(Key(kForms[i], entry.Component), Texts{entry.Caption, entry.Hint});

@@ -24,6 +24,10 @@ class DoorReportSource : public ReportSource {
   DoorReportSource(const TBoard& door, const std::string& languageFile, const ViewFlags& projection,
                    const ViewFlags& balance);
 
+  // Why the language file cannot give the report its texts (unreadable, cut short, not a
+  // language file); empty when it can or when none was asked for.
+  const std::string& LanguageProblem() const { return languageProblem_; }
+
   void Update() override;
   const TBoard& Board() const override { return board_; }
   LinkedControl Control(std::string_view form, std::string_view name) const override;
@@ -42,6 +46,7 @@ class DoorReportSource : public ReportSource {
                  LinkedControl::Kind& kind) const;
 
   TBoard board_;
+  std::string languageProblem_;
   ViewFlags projection_;
   ViewFlags balance_;
   XYZ stability_{};

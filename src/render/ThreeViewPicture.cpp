@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <memory>
 #include <utility>
@@ -88,32 +87,44 @@ void ThreeViewPicture::Paint(QPainter& painter, const QSize& size) const {
   painter.restore();
 }
 
-std::optional<QString> ThreeViewPicture::Save(const QString& path) const {
-  const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-  QByteArray bytes;
-  if (svg) {
-    QBuffer buffer(&bytes);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(PageSize());
-    generator.setViewBox(QRect(QPoint(0, 0), PageSize()));
-    generator.setTitle(QStringLiteral("Door in three views"));
-    QPainter painter(&generator);
-    Paint(painter, PageSize());
-    painter.end();
-  } else {
-    QImage image(PageSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    // Painted as the window paints its views: no antialiasing of the lines.
+std::optional<QByteArray> ThreeViewPicture::PngBytes(const QSize& size) const {
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return std::nullopt;
+  image.fill(Qt::white);
+  {
     QPainter painter(&image);
-    Paint(painter, PageSize());
-    painter.end();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return QStringLiteral("the picture could not be encoded");
+    Paint(painter, size);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return file.errorString();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return std::nullopt;
+  return bytes;
+}
+
+std::optional<QByteArray> ThreeViewPicture::SvgBytes(const QSize& size,
+                                                     const QString& title) const {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(size);
+  generator.setViewBox(QRect(QPoint(0, 0), size));
+  generator.setTitle(title);
+  QPainter painter;
+  if (!painter.begin(&generator)) return std::nullopt;
+  Paint(painter, size);
+  painter.end();
+  return bytes;
+}
+
+std::optional<QString> ThreeViewPicture::Save(const QString& path,
+                                              const AtomicFileWriter& writer) const {
+  const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+  const std::optional<QByteArray> bytes =
+      svg ? SvgBytes(PageSize(), QStringLiteral("Door in three views")) : PngBytes(PageSize());
+  if (!bytes) return QStringLiteral("the picture could not be encoded");
+  if (auto problem = writer.Replace(path.toStdString(), bytes->toStdString()))
+    return QString::fromStdString(*problem);
   return std::nullopt;
 }

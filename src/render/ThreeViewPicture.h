@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <optional>
 
 #include "ThreeViewDrawing.h"
+#include "io/AtomicFileWriter.h"
 
 class QPainter;
 class TBoard;
@@ -27,9 +29,17 @@ class ThreeViewPicture {
   // Paints the picture scaled into a device of the given size.
   void Paint(QPainter& painter, const QSize& size) const;
 
-  // Writes an SVG drawing when the path ends in ".svg" (any case), else a PNG image. Returns
-  // why it failed, or nothing. An existing file is replaced only by a complete picture.
-  std::optional<QString> Save(const QString& path) const;
+  // The picture encoded in memory at `size`: a PNG image (painted as the window paints its
+  // views, without antialiasing), or an SVG drawing with `title`. Nothing when it could not
+  // be encoded (no memory for the image, say).
+  std::optional<QByteArray> PngBytes(const QSize& size) const;
+  std::optional<QByteArray> SvgBytes(const QSize& size, const QString& title) const;
+
+  // Writes an SVG drawing when the path ends in ".svg" (any case), else a PNG image, through
+  // `writer` (AtomicFileWriter): an existing file is replaced only by a complete picture, and
+  // a full disk is reported as the system reports it. Returns why it failed, or nothing.
+  std::optional<QString> Save(const QString& path,
+                              const AtomicFileWriter& writer = AtomicFileWriter()) const;
 
  private:
   const TBoard& board_;

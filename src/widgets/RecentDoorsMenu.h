@@ -7,8 +7,10 @@
 class RecentDoors;
 
 // File > Recent Doors: one entry per door of the recent list, newest first. Choosing one
-// opens it through the given opener; a file that no longer exists is taken out of the list
-// with a message instead. The entries follow the list as it changes.
+// opens it through the given opener; a file that no longer exists, or a path that now names
+// something other than a regular file, is taken out of the list with a message saying which.
+// The entries follow the list as it changes; each shows its path with bidirectional and
+// invisible controls made visible, and a long one shortened in the middle.
 class RecentDoorsMenu : public QMenu {
   Q_OBJECT
 
@@ -24,7 +26,12 @@ class RecentDoorsMenu : public QMenu {
   int LanguageIndex() const { return languageIndex_; }
 
  private:
+  // How many characters' width an entry's path may take before its middle is left out.
+  static constexpr int kShownCharacters = 60;
+
   void Refill();
+  // The path as an entry and a message show it.
+  QString ShownPath(const QString& path) const;
 
   RecentDoors& recent_;
   Opener open_;

@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"--midwater", "--angles", "5", "-3", "30", "--pdf", "OUT"},
                                  0},
                       // The report of the position the search reached is written all the same.
-                      StatusCase{"Unbalanced", {"--set", "R=0", "--solve", "--pdf", "OUT"}, 3}),
+                      StatusCase{"Unbalanced", {"--set", "R=1", "--solve", "--pdf", "OUT"}, 3}),
     [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace

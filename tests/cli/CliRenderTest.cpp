@@ -80,7 +80,7 @@ TEST(CliRender, SolvedDoorWithoutForces) {
 TEST(CliRender, UnbalancedDoorIsDrawnAndExitsThree) {
   TempFolder folder;
   const std::string out = folder.File("unbalanced.png");
-  const CliRun run = RunCliProgram({"render", "--set", "R=0", "--solve", "--png", out});
+  const CliRun run = RunCliProgram({"render", "--set", "R=1", "--solve", "--png", out});
   EXPECT_EQ(run.ExitCode, 3) << run.Err;
   EXPECT_EQ(Lines(run.Err), 1) << run.Err;
   ExpectEveryViewDrawn(out, QSize(550, 550));

@@ -75,7 +75,7 @@ TEST(CliStability, EvaluateCarriesTheMatrixAndItsEigenvalues) {
 
 TEST(CliStability, WeightAboveTheWarpPointIsNotStable) {
   // The default door with its weight lifted far above the warp point tips over in still water.
-  const Json j = RunJson({"evaluate", "--midwater", "--set", "v=0", "--set", "R=0", "--set", "zg=3",
+  const Json j = RunJson({"evaluate", "--midwater", "--set", "v=0", "--set", "R=1", "--set", "zg=3",
                           "--angles", "0", "0", "0", "--json"});
   EXPECT_EQ(j["stable"], false);
 }

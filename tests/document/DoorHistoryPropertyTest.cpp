@@ -13,6 +13,7 @@
 #include "DoorDocument.h"
 #include "core/property/RandomDoor.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/ViewSettings.h"
 #include "support/DoorCompare.h"
 #include "support/TempFolder.h"
@@ -21,6 +22,13 @@ namespace {
 
 constexpr int kSequences = 200;
 constexpr int kEdits = 50;
+
+// A value the window's field for it takes.
+long double WithinItsField(RandomDoor& random, const EditableField& field) {
+  const FieldLimits limits = *LimitsOfField(field.Name);
+  const long double value = random.Uniform(limits.Lower, limits.Upper);
+  return limits.Admits(value) ? value : (limits.Lower + limits.Upper) / 2;
+}
 
 // One edit of the kinds the windows make, drawn at random, of the state given.
 DoorState RandomEdit(RandomDoor& random, const DoorState& state) {
@@ -31,12 +39,12 @@ DoorState RandomEdit(RandomDoor& random, const DoorState& state) {
     switch (random.Integer(0, 7)) {
       case 0: {
         const EditableField& f = kMainParams[static_cast<std::size_t>(random.Integer(0, 22))];
-        door.*f.Field = random.Uniform(0, 10);
+        door.*f.Field = WithinItsField(random, f);
         break;
       }
       case 1: {
         const EditableField& f = kEnvironmentFields[static_cast<std::size_t>(random.Integer(0, 7))];
-        door.*f.Field = random.Uniform(-50, 50);
+        door.*f.Field = WithinItsField(random, f);
         break;
       }
       case 2: {
@@ -90,7 +98,7 @@ TEST(DoorHistoryProperties, UndoAndRedoOverRandomEditsWithASaveBetween) {
     SCOPED_TRACE(testing::Message() << "sequence " << sequence);
     DoorDocument document;
     DoorState start;
-    start.Door = random.Door();
+    start.Door = random.DoorWithinFieldLimits();  // a door its file can hold
     document.Edit("start", start);
     ASSERT_TRUE(document.Save(path, ViewSettings{}).Ok);  // the file holds the start
     document.History().clear();

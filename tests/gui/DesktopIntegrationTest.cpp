@@ -17,6 +17,9 @@
 #include <optional>
 #include <ostream>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include "DesktopIntegration.h"
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
@@ -164,6 +167,24 @@ TEST_F(Desktop, RecentDoorsListOpenedAndSavedFilesNewestFirstUnderFile) {
   EXPECT_TRUE(RecentEntry(2)->text().contains("opened.brd"));
 }
 
+// The test program's main gives it a home of its own: the recent list a test makes is written
+// there, never into the settings of the user running the tests.
+TEST_F(Desktop, RecentDoorsOfATestAreKeptOutsideTheUsersSettings) {
+  ASSERT_TRUE(main_->OpenFile(WriteDoor("kept.brd", 300)));
+  QSettings settings;
+  settings.sync();
+  const QFileInfo file(settings.fileName());
+  ASSERT_TRUE(file.exists()) << settings.fileName().toStdString();
+  const passwd* user = getpwuid(getuid());
+  ASSERT_NE(user, nullptr);
+  const QString usersConfig = QDir(QFile::decodeName(user->pw_dir)).filePath(".config") + "/";
+  EXPECT_FALSE(file.canonicalFilePath().startsWith(usersConfig))
+      << file.canonicalFilePath().toStdString();
+  EXPECT_TRUE(file.canonicalFilePath().startsWith(
+      QFileInfo(qEnvironmentVariable("XDG_CONFIG_HOME")).canonicalFilePath() + "/"))
+      << file.canonicalFilePath().toStdString();
+}
+
 TEST_F(Desktop, ChoosingARecentDoorOpensIt) {
   const QString first = WriteDoor("first.brd", 310);
   const QString second = WriteDoor("second.brd", 320);
@@ -192,6 +213,43 @@ TEST_F(Desktop, RecentDoorThatNoLongerExistsIsTakenOutWithAMessage) {
   EXPECT_EQ(RecentEntry(2), nullptr);
   EXPECT_EQ(main_->FileName(), kept);
   EXPECT_NEAR(app_->Document().Door().G, 330, kWeightTol);
+}
+
+// A path that now names a folder, a FIFO or a device exists: the message says it is no file
+// rather than that it has gone.
+TEST_F(Desktop, RecentDoorThatIsNoLongerAFileIsTakenOutSayingSo) {
+  const QString kept = WriteDoor("kept.brd", 330);
+  const QString replaced = WriteDoor("replaced.brd", 340);
+  ASSERT_TRUE(main_->OpenFile(replaced));
+  ASSERT_TRUE(main_->OpenFile(kept));
+  ASSERT_TRUE(QFile::remove(replaced));
+  ASSERT_TRUE(QDir().mkdir(replaced));
+  MessageBoxScript boxes;
+  ASSERT_NE(RecentEntry(2), nullptr);
+  RecentEntry(2)->trigger();
+  QTRY_COMPARE(boxes.Asked().size(), 1u);
+  const QString text = boxes.Asked()[0].Text;
+  EXPECT_TRUE(text.contains(QDir::toNativeSeparators(replaced))) << text.toStdString();
+  EXPECT_TRUE(text.contains("not a regular file")) << text.toStdString();
+  EXPECT_FALSE(text.contains("no longer exists")) << text.toStdString();
+  EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{kept});
+}
+
+// A name of a hundred thousand characters does not stretch the menu across the screen, and
+// one with a right-to-left override reads as it is named, not reversed.
+TEST_F(Desktop, RecentDoorEntriesStayShortAndReadInOrder) {
+  const QString longName = QString(100000, 'd') + ".brd";
+  const QString turned = QString("evil") + QChar(0x202E) + "drb.txt";
+  app_->Desktop().Recent().Add("/tmp/" + longName);
+  app_->Desktop().Recent().Add("/tmp/" + turned);
+  ASSERT_NE(RecentEntry(1), nullptr);
+  ASSERT_NE(RecentEntry(2), nullptr);
+  const QString turnedEntry = RecentEntry(1)->text();
+  const QString longEntry = RecentEntry(2)->text();
+  EXPECT_FALSE(turnedEntry.contains(QChar(0x202E))) << turnedEntry.toStdString();
+  EXPECT_TRUE(turnedEntry.contains("evil")) << turnedEntry.toStdString();
+  EXPECT_LT(longEntry.size(), 200);
+  EXPECT_TRUE(longEntry.endsWith(".brd")) << longEntry.right(20).toStdString();
 }
 
 TEST_F(Desktop, DroppedDoorFileIsOpened) {

@@ -349,13 +349,16 @@ TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
   EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
 }
 
-INSTANTIATE_TEST_SUITE_P(LanguageSwitch, UnusableFile,
-                         testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
-                                                 "bad_lang_count_after_first_form.lru", 11},
-                                         BadFile{"NotText", "bad_lang_not_utf8.lng", 5},
-                                         BadFile{"Missing", "no_such_file.lru", 0}),
-                         [](const testing::TestParamInfo<BadFile>& info) {
-                           return std::string(info.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    LanguageSwitch, UnusableFile,
+    testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
+                            "bad_lang_count_after_first_form.lru", 11},
+                    BadFile{"NotText", "bad_lang_not_utf8.lng", 5},
+                    BadFile{"Missing", "no_such_file.lru", 0},
+                    BadFile{"CutShort", "bad_lang_truncated.lru", 460},
+                    BadFile{"CountPastTheEnd", "bad_lang_count_past_end.lru", 901},
+                    BadFile{"NoHeader", "bad_lang_no_header.lru", 1},
+                    BadFile{"CutBetweenSections", "bad_lang_cut_between_sections.lru", 0}),
+    [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.Name); });
 
 }  // namespace

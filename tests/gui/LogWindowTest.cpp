@@ -5,7 +5,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
+#include <QFont>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "TextFileWindow.h"
 #include "gui/ModalAnswer.h"
 
@@ -62,7 +64,12 @@ TEST_F(LogWindow, ShowsTheLogItselfScrolledToTheNewReport) {
   EXPECT_EQ(logWindow->windowTitle(), QDir(dir_.path()).absoluteFilePath("Calc_brd.log"));
   QPlainTextEdit* text = logWindow->Text;
   EXPECT_TRUE(text->isReadOnly());
-  EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
+  // The log's columns line up only in a fixed-pitch font: the window asks for one. Which
+  // font the platform then matches depends on the fonts installed, not on the program.
+  const QFont font = text->font();
+  EXPECT_TRUE(font.fixedPitch());
+  EXPECT_EQ(font.styleHint(), QFont::Monospace);
+  EXPECT_EQ(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
   EXPECT_EQ(text->toPlainText(), Log());
   QScrollBar* scroll = text->verticalScrollBar();
   EXPECT_GT(scroll->maximum(), 0);
@@ -71,7 +78,10 @@ TEST_F(LogWindow, ShowsTheLogItselfScrolledToTheNewReport) {
 
 // Opened from the modal balance window, the log window can be read and closed with Escape.
 TEST_F(LogWindow, UsableBesideTheModalBalanceWindow) {
+  // As the user has it: the main window active, from which the balance window opens.
   window_->hide();
+  app_.Main().show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&app_.Main()));
   bool active = false;
   bool closedByEscape = false;
   AnswerNextModal([&](QWidget* modal) {

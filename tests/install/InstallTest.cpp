@@ -162,6 +162,30 @@ TEST_F(Installed, ManPagesAreWellFormed) {
   }
 }
 
+// Debian's policy: the licence in the machine-readable copyright form, and the changelog of
+// this version compressed without a file name or time stamp, so a rebuild gives the same bytes.
+TEST_F(Installed, CopyrightAndChangelogAreInTheDocFolder) {
+  const QString copyright = ReadText(Prefix("share/doc/doortrim/copyright"));
+  EXPECT_TRUE(copyright.startsWith(
+      "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
+      << copyright.toStdString();
+  EXPECT_TRUE(copyright.contains("License: GPL-3+\n")) << copyright.toStdString();
+  EXPECT_TRUE(copyright.contains("/usr/share/common-licenses/GPL-3"));
+
+  const QString changelog = Prefix("share/doc/doortrim/changelog.gz");
+  QFile packed(changelog);
+  ASSERT_TRUE(packed.open(QIODevice::ReadOnly)) << changelog.toStdString();
+  const QByteArray header = packed.read(10);
+  ASSERT_EQ(header.size(), 10);
+  constexpr char kOriginalName = 0x08;  // FLG.FNAME of the gzip header
+  EXPECT_EQ(header[3] & kOriginalName, 0) << "the file name is kept";
+  EXPECT_EQ(header.mid(4, 4), QByteArray(4, '\0')) << "the time stamp is kept";
+  const ProgramRun unpacked = RunProgram("gzip", {"-dc", changelog});
+  ASSERT_EQ(unpacked.ExitCode, 0) << unpacked.Err.toStdString();
+  EXPECT_TRUE(unpacked.Out.startsWith(QString("doortrim (") + DOORTRIM_VERSION + ") "))
+      << unpacked.Out.toStdString();
+}
+
 TEST_F(Installed, CommandLineProgramFindsItsDataInThePrefix) {
   const QString cli = Prefix("bin/doortrim-cli");
   const ProgramRun version = RunProgram(cli, {"--version"});

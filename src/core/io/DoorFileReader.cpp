@@ -32,67 +32,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Sign, digits, optional "." and digits, optional exponent: the number syntax of the file.
-bool HasRealSyntax(std::string_view t) {
-  std::size_t i = 0;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-  std::size_t digits = 0;
-  while (i < t.size() && IsDigit(t[i])) {
-    ++i;
-    ++digits;
-  }
-  if (i < t.size() && t[i] == '.') {
-    ++i;
-    while (i < t.size() && IsDigit(t[i])) {
-      ++i;
-      ++digits;
-    }
-  }
-  if (digits == 0) return false;
-  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-    ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    std::size_t exponentDigits = 0;
-    while (i < t.size() && IsDigit(t[i])) {
-      ++i;
-      ++exponentDigits;
-    }
-    if (exponentDigits == 0) return false;
-  }
-  return i == t.size();
-}
-
-// Whether a well-formed real that cannot be held lies above the range (rather than below the
-// smallest normal magnitude): its decimal exponent is positive.
-bool IsAboveRange(std::string_view t) {
-  std::size_t i = (t[0] == '+' || t[0] == '-') ? 1 : 0;
-  long long integerDigits = 0;
-  long long firstSignificant = -1;  // position of the first non-zero digit among all digits
-  long long position = 0;
-  bool inFraction = false;
-  long long exponent = 0;
-  for (; i < t.size(); ++i) {
-    const char c = t[i];
-    if (c == '.') {
-      inFraction = true;
-    } else if (IsDigit(c)) {
-      if (c != '0' && firstSignificant < 0) firstSignificant = position;
-      ++position;
-      if (!inFraction) ++integerDigits;
-    } else {  // the exponent
-      bool negative = false;
-      ++i;
-      if (t[i] == '+' || t[i] == '-') negative = t[i++] == '-';
-      for (; i < t.size(); ++i) {
-        if (exponent < 1000000) exponent = exponent * 10 + (t[i] - '0');
-      }
-      if (negative) exponent = -exponent;
-      break;
-    }
-  }
-  return exponent + integerDigits - firstSignificant - 1 > 0;
-}
-
 // What a token that should have been a real is, in the words of an error message; empty when
 // it is a real, which is then in `out`.
 std::string ConvertReal(std::string_view token, long double& out) {
@@ -202,7 +141,10 @@ DoorFileReader::DoorFileReader(const std::string& path, std::string_view text) :
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    // Every CR before the line end goes: a file passed through two converters ends its lines
+    // in CR CR LF, and a picture name must not keep one (it could not be written back).
+    while (line.ends_with('\r'))
+      line.remove_suffix(1);
     lines_.push_back(line);
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

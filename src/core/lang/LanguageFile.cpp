@@ -283,3 +283,73 @@ LanguageFile::Result LanguageFile::FindSections(std::span<const std::string_view
   all.Ok = true;
   return all;
 }
+
+LanguageFile::Result LanguageFile::CheckWhole() const {
+  Result result;
+  if (!readable_) {
+    result.Line = problemLine_;
+    result.Message = problem_;
+    return result;
+  }
+  const auto fail = [&](std::size_t index, const std::string& what) {
+    result.Line = static_cast<int>(index) + 1;
+    result.Message = path_ + ": line " + std::to_string(result.Line) + ": " + what;
+    return result;
+  };
+  if (TrimBlanks(lines_.front()) != kMultiformHeader) {
+    return fail(0, "expected the header " + std::string(kMultiformHeader) +
+                       " of a language file, found " + QuotedToken(lines_.front()));
+  }
+  const auto onlyBlanksFrom = [&](std::size_t index) {
+    for (std::size_t i = index; i < lines_.size(); ++i)
+      if (!TrimBlanks(lines_[i]).empty()) return false;
+    return true;
+  };
+  std::size_t next = 1;
+  while (!onlyBlanksFrom(next)) {
+    const std::string& name = lines_[next];
+    if (TrimBlanks(name).empty()) return fail(next, "expected a section name, found an empty line");
+    const std::size_t countLine = next + 1;
+    if (countLine >= lines_.size()) {
+      return fail(next, "the file ends after the name of section " + QuotedToken(name) +
+                            ", before its number of entries");
+    }
+    const std::string text = TrimBlanks(lines_[countLine]);
+    std::string_view digits = text;
+    if (digits.starts_with('+')) digits.remove_prefix(1);
+    unsigned long long count = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+      return fail(countLine, "expected the number of entries of section " + QuotedToken(name) +
+                                 " (a whole number, 0 or more), found " +
+                                 (text.empty() ? std::string("an empty line") : QuotedToken(text)));
+    }
+    // Lines left after the count; the last entry's hint must not be the file's last line.
+    const std::size_t left = lines_.size() - countLine - 1;
+    if (count > left / 3 || 3 * count >= left) {
+      return fail(countLine, "section " + QuotedToken(name) + " declares " + text +
+                                 " entries, but the file ends after " +
+                                 std::to_string(left == 0 ? 0 : (left - 1) / 3) +
+                                 " (the file is cut short or the count is wrong)");
+    }
+    next = countLine + 1 + 3 * static_cast<std::size_t>(count);
+  }
+  result.Ok = true;
+  return result;
+}
+
+LanguageFile::Result LanguageFile::ReadAllSections(std::span<const std::string_view> forms) const {
+  Result checked = CheckWhole();
+  if (!checked) return checked;
+  Result all = FindSections(forms);
+  if (!all) return all;
+  for (const Section& section : all.Sections) {
+    if (!section.Found) {
+      Result missing;
+      missing.Message = path_ + ": has no section " + QuotedToken(section.Name) +
+                        " (the file is cut short or not one of this program's language files)";
+      return missing;
+    }
+  }
+  return all;
+}

@@ -75,9 +75,19 @@ class LanguageFile {
 
   // The section of the window named `form`.
   Result FindSection(std::string_view form) const;
-  // The sections of all the windows named, in that order, or the first problem met: what a
-  // language switch reads before it changes anything.
+  // The sections of all the windows named, in that order, or the first problem met.
   Result FindSections(std::span<const std::string_view> forms) const;
+
+  // The whole file walked from its header to its end before anything is taken from it: it
+  // must begin with the "[Multiform]" header, each section must hold a name, a count and
+  // every entry the count declares, with the file going on after the last of them (the
+  // reading above drops an entry that ends the file), and only blank lines may follow the
+  // last section. The first fault, with its file and line, or Ok.
+  Result CheckWhole() const;
+  // What a language switch and a printed report read before they change or print anything:
+  // the file checked whole, then the sections of the windows named, every one of which the
+  // file must hold.
+  Result ReadAllSections(std::span<const std::string_view> forms) const;
 
  private:
   explicit LanguageFile(std::string path) : path_(std::move(path)) {}

@@ -31,6 +31,11 @@ inline constexpr TwoLanguageText kTitle{"Recent Doors", "Недавние дос
 inline constexpr TwoLanguageText kGone{
     "%1 no longer exists. It is taken out of the recent doors.",
     "Файл %1 больше не существует. Он убран из списка недавних досок."};
+inline constexpr TwoLanguageText kNotAFile{
+    "%1 exists but is not a regular file, so it holds no door. It is taken out of the recent "
+    "doors.",
+    "%1 существует, но это не обычный файл, и доски в нём нет. Он убран из списка недавних "
+    "досок."};
 }  // namespace RecentTexts
 
 // Projections dialog: the "Variable" menu's commands without a focused entry field, and the
@@ -109,6 +114,12 @@ inline constexpr TwoLanguageText kRatio{"spread/resistance", "распорная
 
 // Details window's stability area: its title, the matrix's column headings, the eigenvalues'
 // caption and the verdict.
+// The balance window's result fields: a figure the model could not compute (a door beyond
+// what the model holds) is shown as such rather than left blank or shown as a number.
+namespace ResultFieldTexts {
+inline constexpr TwoLanguageText kInvalid{"invalid", "ошибка"};
+}  // namespace ResultFieldTexts
+
 namespace StabilityTexts {
 inline constexpr TwoLanguageText kTitle{"Stability matrix dM/d\u03b8, kN*m per degree",
                                         "Матрица устойчивости dM/d\u03b8, кН*м на градус"};

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/FieldLimits.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 
@@ -46,8 +47,10 @@ int MainParamIndex(std::string_view name) {
 
 std::optional<std::string> CheckFieldValue(std::string_view name, long double value) {
   if (!std::isfinite(value)) return std::string(name) + " must be a finite number";
-  if ((name == "BridleAngleH" || name == "BridleAngleV") && !(std::fabs(value) < 90)) {
-    return std::string(name) + " must lie strictly between -90 and 90 degrees";
+  const std::optional<FieldLimits> limits = LimitsOfField(name);
+  if (limits && !limits->Admits(value)) {
+    return std::string(name) + " is out of range: " + limits->IntervalText() +
+           " (the range of its field)";
   }
   return std::nullopt;
 }
@@ -64,6 +67,12 @@ std::optional<std::string> AssignField(DoorInputs& board, std::string_view assig
   if (text.empty()) return "missing value for " + std::string(name);
   long double value = 0;
   if (!ConvertStrict(text, value)) {
+    // A number too large or too small to be held is still a number: it is out of range.
+    if (HasRealSyntax(text)) {
+      const std::optional<FieldLimits> limits = LimitsOfField(name);
+      return QuotedToken(text) + " for " + std::string(name) + " is out of range" +
+             (limits ? ": " + limits->IntervalText() + " (the range of its field)" : std::string());
+    }
     return "malformed number " + QuotedToken(text) + " for " + std::string(name);
   }
   if (auto problem = CheckFieldValue(name, value)) return problem;

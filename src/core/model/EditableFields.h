@@ -25,7 +25,7 @@ std::optional<EditableField> FindEditableField(std::string_view name);
 int MainParamIndex(std::string_view name);
 
 // Why a value cannot be stored in the named field, or nothing when it can: every value must be
-// finite, and the bridle angles must lie strictly between -90 and 90 degrees.
+// finite and lie in the range of the window's field for it (FieldLimits).
 std::optional<std::string> CheckFieldValue(std::string_view name, long double value);
 
 // Applies "NAME=VALUE" (VALUE with "." as decimal separator) to that one field, as a dialog

@@ -64,12 +64,17 @@ long double KeelGround::PenetrationDepth() const {
   const long double fHi = Residual(hi);
   const bool decreasing = fHi < fLo;
   if (fLo * fHi > 0) return hi;  // the keel sinks completely
+  const bool precise = board_.PreciseGround();
   for (int i = 0; i < kMaxBisections; ++i) {
     const long double mid = (lo + hi) / 2;
-    // Once the bracket no longer shrinks, further halving cannot meet the tolerance.
-    if (mid == lo || mid == hi) break;
+    // Once the bracket no longer shrinks, further halving cannot meet the tolerance; the
+    // precise depth is found there: the residual changes sign between two neighbouring reals.
+    if (mid == lo || mid == hi) {
+      if (precise) return std::fabs(Residual(lo)) <= std::fabs(Residual(hi)) ? lo : hi;
+      break;
+    }
     const long double fm = Residual(mid);
-    if (std::fabs(fm) <= kDepthTolerance) return mid;
+    if (fm == 0 || (!precise && std::fabs(fm) <= kDepthTolerance)) return mid;
     if (decreasing == (fm > 0)) {
       lo = mid;
     } else {

@@ -19,8 +19,12 @@ ParameterSweep::ParameterSweep(const TBoard& door, EditableField variable, long 
       startX_(x),
       startY_(y),
       startZ_(z),
-      tolerance_(tolerance) {
-  points_.reserve(static_cast<std::size_t>(count_));
+      tolerance_(tolerance) {}
+
+void ParameterSweep::KeepOnlyLastPoint() {
+  keepAll_ = false;
+  points_.clear();
+  points_.shrink_to_fit();
 }
 
 long double ParameterSweep::ValueAt(int i) const {
@@ -32,7 +36,7 @@ long double ParameterSweep::ValueAt(int i) const {
 bool ParameterSweep::Step() {
   if (Finished()) return true;
   SweepPoint point;
-  point.Value = ValueAt(static_cast<int>(points_.size()));
+  point.Value = ValueAt(done_);
   door_.Edit([this, &point](DoorInputs& inputs) { inputs.*(variable_.Field) = point.Value; });
   long double x = startX_, y = startY_, z = startZ_;
   if (method_ == BalanceMethod::Newton) {
@@ -64,7 +68,9 @@ bool ParameterSweep::Step() {
     startY_ = y;
     startZ_ = z;
   }
-  points_.push_back(point);
+  last_ = point;
+  ++done_;
+  if (keepAll_) points_.push_back(point);
   return Finished();
 }
 

@@ -30,10 +30,19 @@ class ParameterSweep {
   // stops the sweep with the points so far kept. Returns true when the sweep is complete.
   bool Run(const std::function<bool()>& cancelRequested = {});
 
-  bool Finished() const { return static_cast<int>(points_.size()) >= count_; }
+  // From now on only the last point is kept, for a caller that writes each point out as it
+  // comes: the memory then stays the same however many values the row has.
+  void KeepOnlyLastPoint();
+
+  bool Finished() const { return done_ >= count_; }
+  // How many values have been balanced.
+  int Done() const { return done_; }
+  // The point of the value balanced last; only valid after a Step.
+  const SweepPoint& LastPoint() const { return last_; }
   int Count() const { return count_; }
   // The i-th value of the row (0 .. Count()-1).
   long double ValueAt(int i) const;
+  // Every point so far, unless only the last is kept.
   const std::vector<SweepPoint>& Points() const { return points_; }
   // The sweep's door, holding the field's last value and the evaluation of the last balance.
   const TBoard& Door() const { return door_; }
@@ -47,4 +56,7 @@ class ParameterSweep {
   long double startX_, startY_, startZ_;
   long double tolerance_;
   std::vector<SweepPoint> points_;
+  bool keepAll_ = true;
+  int done_ = 0;
+  SweepPoint last_;
 };

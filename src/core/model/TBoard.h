@@ -50,6 +50,13 @@ class TBoard {
   long double Sensitivity() const { return sensitivity_; }
   void SetSensitivity(long double sensitivity) { sensitivity_ = sensitivity; }
 
+  // The keel's sinking depth to full precision (halving until the interval stops shrinking)
+  // instead of to a residual of 1 mm. Off, the ground force moves in small steps as the door
+  // turns, and near a step no search brings the moments under 0.1 N*m; on, the balance moves
+  // by a few thousandths of a degree. Not kept in the door file: a setting of the program.
+  bool PreciseGround() const { return preciseGround_; }
+  void SetPreciseGround(bool precise) { preciseGround_ = precise; }
+
   // Directions of the plates' normals in the Y-Z plane at the last positioning, radians from +Y
   // towards +Z (worked out when asked: the evaluation itself needs only their sines and cosines).
   long double WingNormalDir() const;
@@ -100,6 +107,7 @@ class TBoard {
   Evaluation result_;
   long double rotX_ = 0, rotY_ = 0, rotZ_ = 0;
   long double sensitivity_ = 100;
+  bool preciseGround_ = false;
   // What of the bridles depends on the inputs alone, worked out with the body points: the pull
   // of one bridle (fixed in the world frame, N) and the drawn stub from the attachment point
   // to its end.

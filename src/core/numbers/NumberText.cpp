@@ -255,3 +255,72 @@ std::string FormatNumber(int width, int decimals, bool trim, long double value,
   if (trim) shown.erase(0, shown.find_first_not_of(' '));
   return shown;
 }
+
+namespace {
+
+bool IsDecimalDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+// Sign, digits, optional "." and digits, optional exponent: the number syntax of the file.
+bool HasRealSyntax(std::string_view t) {
+  std::size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < t.size() && IsDecimalDigit(t[i])) {
+    ++i;
+    ++digits;
+  }
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && IsDecimalDigit(t[i])) {
+      ++i;
+      ++digits;
+    }
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t exponentDigits = 0;
+    while (i < t.size() && IsDecimalDigit(t[i])) {
+      ++i;
+      ++exponentDigits;
+    }
+    if (exponentDigits == 0) return false;
+  }
+  return i == t.size();
+}
+
+// Whether a well-formed real that cannot be held lies above the range (rather than below the
+// smallest normal magnitude): its decimal exponent is positive.
+bool IsAboveRange(std::string_view t) {
+  std::size_t i = (t[0] == '+' || t[0] == '-') ? 1 : 0;
+  long long integerDigits = 0;
+  long long firstSignificant = -1;  // position of the first non-zero digit among all digits
+  long long position = 0;
+  bool inFraction = false;
+  long long exponent = 0;
+  for (; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '.') {
+      inFraction = true;
+    } else if (IsDecimalDigit(c)) {
+      if (c != '0' && firstSignificant < 0) firstSignificant = position;
+      ++position;
+      if (!inFraction) ++integerDigits;
+    } else {  // the exponent
+      bool negative = false;
+      ++i;
+      if (t[i] == '+' || t[i] == '-') negative = t[i++] == '-';
+      for (; i < t.size(); ++i) {
+        if (exponent < 1000000) exponent = exponent * 10 + (t[i] - '0');
+      }
+      if (negative) exponent = -exponent;
+      break;
+    }
+  }
+  return exponent + integerDigits - firstSignificant - 1 > 0;
+}

@@ -55,3 +55,11 @@ std::string CheckNumberText(std::string_view text, int width, int decimals, long
 // and a trailing decimal separator are removed, then leading blanks.
 std::string FormatNumber(int width, int decimals, bool trim, long double value,
                          const NumberLocale& loc = NumberLocale{});
+
+// The number syntax of the door file and the command line, with "." as decimal separator:
+// sign, digits, optional "." and digits, optional exponent. Says nothing about the value's
+// size.
+bool HasRealSyntax(std::string_view text);
+// For a text of that syntax whose value cannot be held: whether it lies above the range
+// (rather than below the smallest normal magnitude), judged by its decimal exponent.
+bool IsAboveRange(std::string_view text);

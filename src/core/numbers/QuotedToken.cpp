@@ -1,6 +1,7 @@
 #include "numbers/QuotedToken.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -107,4 +108,22 @@ std::string QuotedToken(std::string_view token) {
   if (!AppendReadable(out, token, kMaxQuotedCharacters)) out += kEllipsis;
   out += '\'';
   return out;
+}
+
+std::string ReadableLine(std::string_view text) {
+  const std::string readable = ReadableText(text);
+  // Where each character starts (the readable text is valid UTF-8).
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < readable.size(); ++i)
+    if ((static_cast<unsigned char>(readable[i]) & 0xC0) != 0x80) starts.push_back(i);
+  if (starts.size() <= kMaxLineLength) return readable;
+  const std::size_t keep = kMaxLineLength / 2;
+  const std::size_t headEnd = starts[keep];
+  const std::size_t tailStart = starts[starts.size() - keep];
+  const std::size_t leftOut = starts.size() - 2 * keep;
+  return readable.substr(0, headEnd)
+      .append(kEllipsis)
+      .append("(" + std::to_string(leftOut) + " characters left out)")
+      .append(kEllipsis)
+      .append(readable.substr(tailStart));
 }

@@ -13,6 +13,12 @@
 // and paragraph separators, the byte-order mark).
 std::string ReadableText(std::string_view text);
 
+// A whole message line as ReadableText shows it, and, when it is longer than kMaxLineLength
+// characters, with its middle left out ("…"): a file name of a hundred thousand characters
+// would otherwise bury the reason, which stands at the end of the line.
+inline constexpr std::size_t kMaxLineLength = 400;
+std::string ReadableLine(std::string_view text);
+
 // A token quoted for a message: 'token' as ReadableText shows it, cut after its first 40
 // characters with "…" (an escaped byte counts as one character).
 std::string QuotedToken(std::string_view token);

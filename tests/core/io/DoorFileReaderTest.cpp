@@ -162,9 +162,13 @@ const BadFile kBadFiles[] = {
      "allowed)"},
     {"bad_env_token.brd", 46, "expected 1 number (WaterDensity), found '1035kg'"},
     {"bad_bridle_angle_h_90.brd", 49,
-     "BridleAngleH must lie strictly between -90 and 90 degrees, found '90'"},
+     "BridleAngleH is out of range: ]0..89[ (the range of its field), found '90'"},
     {"bad_bridle_angle_v_beyond.brd", 50,
-     "BridleAngleV must lie strictly between -90 and 90 degrees, found '-120'"},
+     "BridleAngleV is out of range: ]-89..89[ (the range of its field), found '-120'"},
+    {"bad_param_beyond_field.brd", 35,
+     "v is out of range: ]-10..10[ (the range of its field), found '1e308'"},
+    {"bad_keel_beyond_field.brd", 52,
+     "yk is out of range: ]0..10[ (the range of its field), found '-0.5'"},
     {"bad_mode_token.brd", 54,
      "expected an integer (trawling mode: 1 bottom, other midwater), found 'bottom'"},
     {"bad_mode_real.brd", 54,
@@ -485,6 +489,28 @@ TEST_F(DoorFileVariant, WindowsLineEndsAndByteOrderMarkReadAsPlainText) {
   ASSERT_TRUE(crlf.Ok) << crlf.Message;
   ExpectSameInputs(plain, door_, "CR LF and byte-order mark");
   EXPECT_EQ(view_, plainView);
+}
+
+// A file passed through two line-end converters: what opens must also save, picture names
+// included, and read back the same.
+TEST_F(DoorFileVariant, LineEndsWithSeveralCarriageReturnsOpenAndSaveBack) {
+  std::vector<std::string> lines = DefaultLines();
+  Line(lines, kFrontPictureLine) = "front.bmp";
+  Line(lines, kFrontPictureLine + 1) = "plan view.bmp";
+  for (const std::string end : {"\r\r\n", "\r\r\r\n"}) {
+    const DoorFileResult loaded = Load(JoinLines(lines, end));
+    ASSERT_TRUE(loaded.Ok) << loaded.Message;
+    EXPECT_EQ(door_.FrontPicture, "front.bmp");
+    EXPECT_EQ(door_.PlanPicture, "plan view.bmp");
+    const std::string saved = folder_.File("saved.brd");
+    const DoorFileResult written = DoorFileWriter().Save(saved, door_, view_);
+    ASSERT_TRUE(written.Ok) << written.Message;
+    DoorInputs back;
+    ViewSettings backView;
+    ASSERT_TRUE(DoorFileReader::Load(saved, back, &backView).Ok);
+    ExpectSameInputs(door_, back, "saved after CR CR LF");
+    EXPECT_EQ(backView, view_);
+  }
 }
 
 TEST_F(DoorFileVariant, WhateverFollowsTheLastRecordIsNotRead) {

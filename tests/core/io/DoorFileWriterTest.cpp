@@ -18,6 +18,7 @@
 #include "io/DoorFileWriter.h"
 #include "model/DoorInputs.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/ViewSettings.h"
 #include "support/DoorCompare.h"
 #include "support/TempFolder.h"
@@ -100,17 +101,18 @@ TEST(DoorFileRoundTrip, AwkwardValuesComeBackBitForBit) {
   const long double third = 1.0L / 3;
   door.y0 = third;
   door.yc0 = -0.0L;
-  door.G = std::numeric_limits<long double>::max();
+  // The extremes each field admits.
+  door.G = std::nextafter(100000.0L, 0.0L);
   door.R = std::numeric_limits<long double>::min();  // smallest normal
-  door.x0 = -std::numeric_limits<long double>::max();
+  door.x0 = std::nextafter(-10.0L, 0.0L);
   door.v = 2.15L * (1 + LDBL_EPSILON);
   door.b = 1e-300L;
-  door.F = 1e300L;
-  door.H = door.F / door.b;
+  door.F = std::nextafter(10.0L, 0.0L);
+  door.H = door.b * 1e300L;
   door.Ranges[3] = {-third, 12345678901234567890.0L, 1e-4000L};
   door.WaterDensity = 3.14159265358979323846264338327950288L;
-  door.BridleAngleH = std::nextafter(90.0L, 0.0L);
-  door.BridleAngleV = -std::nextafter(90.0L, 0.0L);
+  door.BridleAngleH = std::nextafter(89.0L, 0.0L);
+  door.BridleAngleV = -std::nextafter(89.0L, 0.0L);
   door.Hydro.At(2, kHydroCx) = std::nextafter(0.27L, 1.0L);
   door.KeelGeom.At(5, kKeelYi) = 0.22L / 3;
   door.Bottom = false;
@@ -140,8 +142,14 @@ TEST(DoorFileRoundTrip, FullTablesOfRandomValues) {
     door.KeelGeom.At(i, kKeelXi) = std::fabs(value(random));
     door.KeelGeom.At(i, kKeelYi) = std::fabs(value(random));
   }
-  for (const EditableField& field : kMainParams)
-    door.*field.Field = value(random);
+  // Anywhere within the range of each field.
+  for (const EditableField& field : kMainParams) {
+    const FieldLimits limits = *LimitsOfField(field.Name);
+    const long double share = (value(random) + 1e6L) / 2e6L;  // 0 .. 1
+    door.*field.Field = std::clamp(limits.Lower + share * (limits.Upper - limits.Lower),
+                                   std::nextafter(limits.Lower, limits.Upper),
+                                   std::nextafter(limits.Upper, limits.Lower));
+  }
   ExpectRoundTrip(door, ViewSettings{}, "random tables");
 }
 
@@ -228,7 +236,7 @@ TEST(DoorFileSave, RefusesADoorThatWouldNotReadBack) {
       {"tiny", [](DoorInputs& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },
        "b is too small (below the smallest normal number)"},
       {"bridle", [](DoorInputs& d, ViewSettings&) { d.BridleAngleH = 90; },
-       "BridleAngleH must lie strictly between -90 and 90 degrees"},
+       "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
       {"angle", [](DoorInputs&, ViewSettings& v) { v.Angles[2] = -HUGE_VALL; },
        "balance angle Z is not a finite number"},
       {"picture", [](DoorInputs& d, ViewSettings&) { d.SidePicture = "two\nlines.bmp"; },

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lang/LanguageFile.h"
+#include "lang/TranslatedForms.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -229,6 +230,70 @@ TEST(LanguageFile, FileOnDiskReadsLikeItsText) {
   TempFolder::WriteBytes(path, std::string(kTwoSections));
   const LanguageFile::Section section = Only(LanguageFile::Read(path).FindSection("Second_f"));
   EXPECT_EQ(Components(section), std::vector<std::string>{"ButtonB"});
+}
+
+}  // namespace
+
+namespace {
+
+// A file is checked whole before anything is taken from it: one cut short, one whose count
+// runs past its end or one without the header gives one message with the file and the line,
+// and no sections.
+struct BrokenFile {
+  const char* File;
+  int Line;             // 0: the message names no line
+  const char* Message;  // a part of the message after the path
+};
+
+class BrokenLanguageFile : public ::testing::TestWithParam<BrokenFile> {};
+
+TEST_P(BrokenLanguageFile, IsRefusedWholeWithFileAndLine) {
+  const std::string path = kData + "/" + GetParam().File;
+  const LanguageFile file = LanguageFile::Read(path);
+  const LanguageFile::Result result = file.ReadAllSections(kTranslatedForms);
+  EXPECT_FALSE(result.Ok);
+  EXPECT_TRUE(result.Sections.empty());
+  EXPECT_EQ(result.Line, GetParam().Line);
+  const std::string where =
+      GetParam().Line > 0 ? path + ": line " + std::to_string(GetParam().Line) + ": " : path + ": ";
+  EXPECT_EQ(result.Message.rfind(where, 0), 0u) << result.Message;
+  EXPECT_NE(result.Message.find(GetParam().Message), std::string::npos) << result.Message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenLanguageFile,
+    ::testing::Values(
+        BrokenFile{"bad_lang_truncated.lru", 460, "section 'Hydro_f' declares"},
+        BrokenFile{"bad_lang_count_past_end.lru", 901,
+                   "section 'Sweep_f' declares 2147483647 entries, but the file ends after 15"},
+        BrokenFile{"bad_lang_no_header.lru", 1, "expected the header [Multiform]"},
+        BrokenFile{"bad_lang_cut_between_sections.lru", 0, "has no section 'Sweep_f'"},
+        BrokenFile{"bad_lang_count_word.lng", 8, "'two'"}),
+    [](const auto& info) {
+      std::string name = info.param.File;
+      name = name.substr(0, name.find('.'));
+      std::string camel;
+      for (const char c : name)
+        if (c != '_') camel += c;
+      return camel;
+    });
+
+TEST(LanguageFileWhole, TheProgramsOwnFilesPass) {
+  for (const char* name : {"Door.len", "Door.lru", "Door.lno"}) {
+    const LanguageFile file = LanguageFile::Read(std::string(DOORTRIM_LANGUAGE_FILES) + "/" + name);
+    const LanguageFile::Result result = file.ReadAllSections(kTranslatedForms);
+    EXPECT_TRUE(result.Ok) << result.Message;
+    EXPECT_EQ(result.Sections.size(), kTranslatedForms.size());
+  }
+}
+
+TEST(LanguageFileWhole, TheLastEntryNeedsALineAfterIt) {
+  const std::string good = "[Multiform]\nA_f\n1\nButton\nCaption\nHint\n\n";
+  EXPECT_TRUE(LanguageFile::FromText("a.lng", good).CheckWhole().Ok);
+  const LanguageFile::Result cut =
+      LanguageFile::FromText("a.lng", "[Multiform]\nA_f\n1\nButton\nCaption\nHint\n").CheckWhole();
+  EXPECT_FALSE(cut.Ok);
+  EXPECT_EQ(cut.Line, 3);
 }
 
 }  // namespace

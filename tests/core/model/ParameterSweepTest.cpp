@@ -82,6 +82,30 @@ TEST(ParameterSweep, RunsFromTheFirstValueToTheLastAndLeavesTheDoorAlone) {
   }
 }
 
+// A sweep written out as it runs holds only its last point, and each point is the one a sweep
+// that keeps them all finds at that step.
+TEST(ParameterSweep, KeepingOnlyTheLastPointGivesTheSamePointsOneAtATime) {
+  const TBoard door;
+  ParameterSweep all(door, Field("v"), 1, 3, 7, BalanceMethod::Newton, 0, 0, 0, kBalanceTolerance);
+  ASSERT_TRUE(all.Run());
+  ParameterSweep streamed(door, Field("v"), 1, 3, 7, BalanceMethod::Newton, 0, 0, 0,
+                          kBalanceTolerance);
+  streamed.KeepOnlyLastPoint();
+  for (const SweepPoint& expected : all.Points()) {
+    ASSERT_FALSE(streamed.Finished());
+    streamed.Step();
+    const SweepPoint& got = streamed.LastPoint();
+    EXPECT_EQ(got.Value, expected.Value);
+    EXPECT_EQ(got.RotX, expected.RotX);
+    EXPECT_EQ(got.RotZ, expected.RotZ);
+    EXPECT_EQ(got.SpreadKN, expected.SpreadKN);
+    EXPECT_EQ(got.Converged, expected.Converged);
+    EXPECT_TRUE(streamed.Points().empty());
+  }
+  EXPECT_TRUE(streamed.Finished());
+  EXPECT_EQ(streamed.Done(), 7);
+}
+
 TEST(ParameterSweep, CancelKeepsThePointsSoFarAndCanGoOn) {
   TBoard door;
   ParameterSweep sweep(door, Field("WaterDensity"), 1000, 1050, 6, BalanceMethod::Newton, 0, 0, 0,

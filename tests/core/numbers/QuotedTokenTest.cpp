@@ -84,3 +84,32 @@ TEST(ReadableText, KeepsLongTextsWholeAndEscapesTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A message line holding a name of a hundred thousand characters keeps its start and its end,
+// where the reason stands, and stays short enough to read.
+TEST(ReadableLine, AVeryLongLineLosesItsMiddleOnly) {
+  const std::string line = "/tmp/" + std::string(100000, 'p') + ".brd: not saved: disk full";
+  const std::string shown = ReadableLine(line);
+  EXPECT_LT(shown.size(), kMaxLineLength + 60);
+  EXPECT_EQ(shown.rfind("/tmp/ppp", 0), 0u);
+  EXPECT_TRUE(shown.ends_with(".brd: not saved: disk full")) << shown;
+  EXPECT_NE(shown.find("(99631 characters left out)"), std::string::npos) << shown;
+}
+
+TEST(ReadableLine, AShortLineIsOnlyMadeReadable) {
+  EXPECT_EQ(ReadableLine("plain line"), "plain line");
+  EXPECT_EQ(ReadableLine("bell\a"), "bell\\x07");
+}
+
+TEST(ReadableLine, CutsBetweenCharactersNotInsideThem) {
+  std::string line;
+  for (int i = 0; i < 1000; ++i)
+    line += "\xC3\xA6";  // æ
+  const std::string shown = ReadableLine(line);
+  EXPECT_EQ(ReadableText(shown), shown);  // still valid UTF-8 throughout
+  EXPECT_NE(shown.find("(600 characters left out)"), std::string::npos) << shown;
+}
+
+}  // namespace

@@ -179,7 +179,7 @@ TEST(DoorProperties, SaveThenLoadIsBitIdentical) {
   RandomDoor random(20240902);
   const TempFolder folder;
   for (int i = 0; i < kDoors; ++i) {
-    const DoorInputs door = random.Door();
+    const DoorInputs door = random.DoorWithinFieldLimits();
     const ViewSettings view = random.View();
     SCOPED_TRACE(testing::Message() << "door " << i);
 

@@ -2,6 +2,9 @@
 
 #include "model/CoefTable.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
+
+#include <cmath>
 
 namespace {
 
@@ -33,6 +36,24 @@ void IncreasingKeys(RandomDoor& r, CoefTable& table, long double first, long dou
 }
 
 }  // namespace
+
+DoorInputs RandomDoor::DoorWithinFieldLimits() {
+  DoorInputs door = Door();
+  const auto keepWithin = [&door](const EditableField& field) {
+    const FieldLimits limits = *LimitsOfField(field.Name);
+    long double& value = door.*field.Field;
+    if (limits.Admits(value)) return;
+    // Folded into the range, keeping its many bits (no tiny or denormal value comes of it).
+    const long double span = limits.Upper - limits.Lower;
+    value = limits.Lower + std::fmod(std::fabs(value - limits.Lower), span);
+    if (!limits.Admits(value)) value = limits.Lower + span / 2;
+  };
+  for (const EditableField& field : kMainParams)
+    keepWithin(field);
+  for (const EditableField& field : kEnvironmentFields)
+    keepWithin(field);
+  return door;
+}
 
 long double RandomDoor::Uniform(long double low, long double high) {
   return std::uniform_real_distribution<long double>(low, high)(random_);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The values the windows' entry field of a door value accepts. Every other way into the door
+// (a door file, the command line's --set, a search range, a macro's file) accepts the same,
+// so that no door reaches the model that its own dialog would refuse to show.
+struct FieldLimits {
+  long double Lower = 0;
+  long double Upper = 0;
+  bool EndsIncluded = false;  // [Lower..Upper] when true, ]Lower..Upper[ when false
+  // What the field puts in place of an entry it refuses; the field then holds it, so it is
+  // accepted even where it lies on or outside an open end (the keel's zero coordinates).
+  std::optional<long double> Fallback;
+
+  bool Admits(long double value) const;
+  // "]-10..10[" or "[0..10000]", as the fields' messages show an interval.
+  std::string IntervalText() const;
+};
+
+// The limits of the field of a main parameter or an environment, trawl or keel value, by its
+// model name; nothing for an unknown name.
+std::optional<FieldLimits> LimitsOfField(std::string_view name);
