@@ -18,7 +18,7 @@ namespace {
 // abscissa 0.9 to 1.4 m, on all cores.
 void BM_OperatingMap100(benchmark::State& state) {
   TBoard door;
-  door.PreciseGround = state.range(0) != 0;
+  door.SetPreciseGround(state.range(0) != 0);
   const MapAxis speed{*FindEditableField("v"), 1.5L, 3, 100};
   const MapAxis warp{*FindEditableField("x0"), 0.9L, 1.4L, 100};
   int unbalanced = 0;
@@ -44,7 +44,7 @@ BENCHMARK(BM_OperatingMap100)
 // 1,000 doors of the Monte Carlo, wing and ground coefficients +-10 %, on all cores.
 void BM_MonteCarlo1000(benchmark::State& state) {
   TBoard door;
-  door.PreciseGround = state.range(0) != 0;
+  door.SetPreciseGround(state.range(0) != 0);
   CoefficientUncertainty::Widths widths;
   widths.WingCx = widths.WingCy = widths.WingCd = widths.GroundCx = 0.1L;
   int balanced = 0;
@@ -83,7 +83,7 @@ constexpr std::array<TargetCase, 3> kTargets = {{
 void BM_TargetSolve(benchmark::State& state) {
   const TargetCase& c = kTargets[static_cast<std::size_t>(state.range(0))];
   TBoard door;
-  door.PreciseGround = state.range(1) != 0;
+  door.SetPreciseGround(state.range(1) != 0);
   state.SetLabel(c.label);
   const EditableField field = *FindEditableField(c.setting);
   int balances = 0;

@@ -45,7 +45,7 @@ void Update(TBoard& board, Surfaces& views) {
 // trawling, 0 midwater.
 void BM_BalanceUpdate(benchmark::State& state) {
   TBoard board;
-  board.Bottom = state.range(0) != 0;
+  board.Edit([&](DoorInputs& d) { d.Bottom = state.range(0) != 0; });
   Surfaces views;
   for (auto _ : state) {
     Update(board, views);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "io/DoorFileReader.h"
 #include "model/EditableFields.h"
 #include "model/NewtonSolver.h"
 #include "model/ParameterSweep.h"
@@ -18,17 +19,17 @@ void BM_EvaluateBottom(benchmark::State& state) {
   TBoard board;
   for (auto _ : state) {
     board.Evaluate(7.18L * kDegree, -4.29L * kDegree, 37.41L * kDegree);
-    benchmark::DoNotOptimize(board.TotalMoment);
+    benchmark::DoNotOptimize(board.Result().TotalMoment);
   }
 }
 BENCHMARK(BM_EvaluateBottom);
 
 void BM_EvaluateMidwater(benchmark::State& state) {
   TBoard board;
-  board.Bottom = false;
+  board.Edit([&](DoorInputs& d) { d.Bottom = false; });
   for (auto _ : state) {
     board.Evaluate(-22.88L * kDegree, 13.31L * kDegree, 30.15L * kDegree);
-    benchmark::DoNotOptimize(board.TotalMoment);
+    benchmark::DoNotOptimize(board.Result().TotalMoment);
   }
 }
 BENCHMARK(BM_EvaluateMidwater);
@@ -36,7 +37,7 @@ BENCHMARK(BM_EvaluateMidwater);
 // The relaxation from zero angles; argument 1 bottom, 0 midwater.
 void BM_SolveDefaultDoor(benchmark::State& state) {
   TBoard board;
-  board.Bottom = state.range(0) != 0;
+  board.Edit([&](DoorInputs& d) { d.Bottom = state.range(0) != 0; });
   for (auto _ : state) {
     long double x = 0, y = 0, z = 0;
     benchmark::DoNotOptimize(board.Solve(x, y, z, 0.1L));
@@ -47,7 +48,7 @@ BENCHMARK(BM_SolveDefaultDoor)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 // The Newton search from the same start, its stability check included.
 void BM_NewtonDefaultDoor(benchmark::State& state) {
   TBoard board;
-  board.Bottom = state.range(0) != 0;
+  board.Edit([&](DoorInputs& d) { d.Bottom = state.range(0) != 0; });
   for (auto _ : state) {
     long double x = 0, y = 0, z = 0;
     benchmark::DoNotOptimize(NewtonSolver(board, 0.1L).Solve(x, y, z));
@@ -69,8 +70,10 @@ SampleStart LoadSample(const benchmark::State& state) {
   SampleStart s;
   const std::string path = std::string(DOORTRIM_SAMPLE_DOORS) + "/" +
                            kSampleDoors[static_cast<std::size_t>(state.range(0))] + ".brd";
-  s.door.LoadFromFile(path, &s.view);
-  s.door.Bottom = state.range(1) != 0;
+  DoorInputs inputs;
+  DoorFileReader::Load(path, inputs, &s.view);
+  inputs.Bottom = state.range(1) != 0;
+  s.door.SetInputs(inputs);
   return s;
 }
 

@@ -4,15 +4,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "DoorDocument.h"
 #include "DoorDropHandler.h"
-#include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "RecentDoors.h"
 #include "RecentDoorsMenu.h"
-#include "TMain_f.h"
 
-DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
-    : app_(app), recent_(std::make_unique<RecentDoors>(settings_)) {
-  TMain_f& main = app_.Main();
+DesktopIntegration::DesktopIntegration(MainWindow& main, DoorDocument& document)
+    : main_(main), recent_(std::make_unique<RecentDoors>(settings_)) {
   const auto open = [this](const QString& path) { OpenDoor(path); };
 
   // Under File, after the commands that read and write a door.
@@ -29,11 +28,11 @@ DesktopIntegration::DesktopIntegration(DoorTrimApp& app)
   drop_ = new DoorDropHandler(main, open);
 
   // Every door read or written successfully, whichever window did it, comes first.
-  QObject::connect(&app_.Document(), &DoorDocument::fileUsed, recent_.get(), &RecentDoors::Add);
+  QObject::connect(&document, &DoorDocument::fileUsed, recent_.get(), &RecentDoors::Add);
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
 
 void DesktopIntegration::OpenDoor(const QString& path) {
-  app_.Main().OpenAfterCloseQuestion(path);
+  main_.OpenAfterCloseQuestion(path);
 }

@@ -3,7 +3,8 @@
 #include <QSettings>
 #include <memory>
 
-class DoorTrimApp;
+class DoorDocument;
+class MainWindow;
 class DoorDropHandler;
 class RecentDoors;
 class RecentDoorsMenu;
@@ -14,8 +15,8 @@ class RecentDoorsMenu;
 // the door that is open when it holds unsaved changes.
 class DesktopIntegration {
  public:
-  // Joins the main window of the application; created after it.
-  explicit DesktopIntegration(DoorTrimApp& app);
+  // Joins the main window; created after it.
+  DesktopIntegration(MainWindow& main, DoorDocument& document);
   ~DesktopIntegration();
   DesktopIntegration(const DesktopIntegration&) = delete;
   DesktopIntegration& operator=(const DesktopIntegration&) = delete;
@@ -25,7 +26,7 @@ class DesktopIntegration {
  private:
   void OpenDoor(const QString& path);
 
-  DoorTrimApp& app_;
+  MainWindow& main_;
   QSettings settings_;  // the user's settings, named after the organisation and program
   std::unique_ptr<RecentDoors> recent_;
   RecentDoorsMenu* menu_ = nullptr;  // owned by the main window

@@ -2,24 +2,24 @@
 
 #include <QCoreApplication>
 
+#include "AboutBox.h"
+#include "BalanceWindow.h"
 #include "CalculatorLauncher.h"
 #include "DesktopIntegration.h"
+#include "DialogLauncher.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "KeelOriginDialog.h"
 #include "LanguageSwitch.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
-#include "TAboutBox.h"
-#include "TAskAny.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TKOrg_f.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TTrawl_f.h"
+#include "TrawlDialog.h"
+#include "ValueEntryDialog.h"
 #include "VariableBindings.h"
 #include "install/ProgramVersion.h"
 
@@ -27,36 +27,48 @@ DoorTrimApp::DoorTrimApp() {
   // The pictures and help pages are compiled into the widgets library, which a static link
   // does not register.
   Q_INIT_RESOURCE(resources);
-  // The door model exists (a member) before any window; the main window is created first.
-  main_ = std::make_unique<TMain_f>(*this);
+  // The document (a member) exists before any window. The dialogs come first: the windows
+  // that open them are given them.
   help_ = std::make_unique<HelpBrowser>();
   calculator_ = std::make_unique<CalculatorLauncher>();
-  proj_ = std::make_unique<TProj_f>(document_, *help_, *calculator_);
-  detail_ = std::make_unique<TBDetail_f>(Board());
-  askAny_ = std::make_unique<TAskAny>();
-  balance_ = std::make_unique<TBalance_f>(
-      document_, flags_, TBalance_f::Services{*help_, *calculator_, *askAny_, *detail_, *main_});
-  hydro_ = std::make_unique<THydro_f>(document_, *help_);
-  envir_ = std::make_unique<TEnvir_f>(document_, *help_);
-  trawl_ = std::make_unique<TTrawl_f>(document_, *help_);
-  ground_ = std::make_unique<TGround_f>(document_, *help_);
-  kgeom_ = std::make_unique<TKGeom_f>(document_, *help_);
-  korg_ = std::make_unique<TKOrg_f>(document_, *help_);
-  about_ = std::make_unique<TAboutBox>();
+  askAny_ = std::make_unique<ValueEntryDialog>();
+  about_ = std::make_unique<AboutBox>();
+  proj_ = std::make_unique<ProjectionsDialog>(document_, flags_, *help_, *calculator_);
+  hydro_ = std::make_unique<HydrodynamicEditor>(document_, *help_);
+  envir_ = std::make_unique<EnvironmentDialog>(document_, *help_);
+  trawl_ = std::make_unique<TrawlDialog>(document_, *help_);
+  ground_ = std::make_unique<GroundEditor>(document_, *help_);
+  kgeom_ = std::make_unique<KeelGeometryEditor>(document_, *help_);
+  korg_ = std::make_unique<KeelOriginDialog>(document_, *help_);
+  dialogs_ = std::make_unique<DialogLauncher>(
+      document_,
+      DialogLauncher::Dialogs{*proj_, *hydro_, *envir_, *trawl_, *ground_, *kgeom_, *korg_});
+  language_ = nullptr;
+  balance_ = std::make_unique<BalanceWindow>(
+      document_, flags_,
+      BalanceWindow::Services{*help_, *calculator_, *askAny_, *dialogs_, [this] {
+                                return LanguageSwitch::FileOf(language_ ? language_->Current()
+                                                                        : LanguageSwitch::English)
+                                    .toStdString();
+                              }});
+  main_ = std::make_unique<MainWindow>(
+      document_, flags_, MainWindow::Services{*help_, *about_, *dialogs_, *proj_, *balance_});
 
   // A variable marked in the projections dialog appears in the balance window's panel.
-  variables_ = new VariableBindings(*proj_, document_, *help_,
-                                    [proj = proj_.get()] { proj->SetFieldsChanged(); });
-  variablePanel_ = new SingleVariablePanel(
-      *balance_, document_, *help_, [balance = balance_.get()] { balance->onUpdateClicked(); });
+  variables_ = new VariableBindings(*proj_, document_, *help_);
+  variablePanel_ = new SingleVariablePanel(*balance_, document_, *help_);
   QObject::connect(variables_, &VariableBindings::VariableMarked, variablePanel_,
                    &SingleVariablePanel::ShowVariable);
-  desktop_ = std::make_unique<DesktopIntegration>(*this);
-  language_ = new LanguageSwitch(*this);
-  // While the balance window searches, the main window's commands that edit the door rest.
-  QObject::connect(
-      balance_.get(), &TBalance_f::searchRunningChanged, main_.get(),
-      [this](bool running) { main_->SetEditingLocked(running, TBalance_f::kSearchLockReason); });
+  desktop_ = std::make_unique<DesktopIntegration>(*main_, document_);
+  language_ = new LanguageSwitch(LanguageSwitch::Windows{*main_, *balance_, *ground_, *envir_,
+                                                         *hydro_, *kgeom_, *proj_, *variables_,
+                                                         *variablePanel_, *trawl_});
+  // While the balance window searches, the commands that edit the door rest.
+  QObject::connect(balance_.get(), &BalanceWindow::searchRunningChanged, main_.get(),
+                   [this](bool running) {
+                     dialogs_->SetLocked(running);
+                     main_->SetEditingLocked(running, BalanceWindow::kSearchLockReason);
+                   });
 }
 
 void DoorTrimApp::NameTheApplication() {
@@ -73,17 +85,8 @@ void DoorTrimApp::Start(const StartOptions& options) {
   if (options.File()) main_->OpenFile(*options.File());
 }
 
-void DoorTrimApp::ApplyViewSettings(const ViewSettings& view) {
-  view_ = view;
-  proj_->LoadPictureFiles();  // only when all three pictures named in the file exist
-  proj_->ApplyViewSettings(view);
-  balance_->ApplyViewSettings(view);
-}
-
-ViewSettings DoorTrimApp::CollectViewSettings() {
-  proj_->CollectViewSettings(view_);
-  balance_->CollectViewSettings(view_);
-  return view_;
+BalanceDetailsWindow& DoorTrimApp::Detail() {
+  return balance_->Details();
 }
 
 DoorTrimApp::~DoorTrimApp() = default;

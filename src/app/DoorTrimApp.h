@@ -4,39 +4,38 @@
 
 #include "DisplayFlags.h"
 #include "DoorDocument.h"
-#include "model/TBoard.h"
-#include "model/ViewSettings.h"
 
-class QDialog;
-class TBalance_f;
-class TEnvir_f;
-class TGround_f;
-class THydro_f;
-class TKGeom_f;
-class TKOrg_f;
-class TProj_f;
-class TTrawl_f;
-class TBDetail_f;
-class TMain_f;
-class TAboutBox;
-class TAskAny;
-class HelpBrowser;
+class AboutBox;
+class BalanceDetailsWindow;
+class BalanceWindow;
 class CalculatorLauncher;
-class SingleVariablePanel;
-class VariableBindings;
 class DesktopIntegration;
-class StartOptions;
+class DialogLauncher;
+class EnvironmentDialog;
+class GroundEditor;
+class HelpBrowser;
+class HydrodynamicEditor;
+class KeelGeometryEditor;
+class KeelOriginDialog;
 class LanguageSwitch;
+class MainWindow;
+class ProjectionsDialog;
+class SingleVariablePanel;
+class StartOptions;
+class TrawlDialog;
+class ValueEntryDialog;
+class VariableBindings;
 
-// Everything the desktop program keeps for its whole run: the document with the one door
-// model, the display flags, the view settings a data file carries, and every window, each
-// created once. It gives each window what that window works with.
+// The desktop program put together: the document with the door and its history, the display
+// flags and every window, each created once and given what it works with. Nothing reaches for
+// this object; it only builds the program and starts it. Its accessors are for the program's
+// start and for tests that drive the program as a whole.
 class DoorTrimApp {
  public:
-  // Creates the door model, then every window, main window first.
   DoorTrimApp();
   ~DoorTrimApp();
   DoorTrimApp(const DoorTrimApp&) = delete;
+  DoorTrimApp& operator=(const DoorTrimApp&) = delete;
 
   // Gives the application its name, before any window exists. No display name is set: the
   // desktop would add it to every window title, which already says what it is.
@@ -44,57 +43,45 @@ class DoorTrimApp {
 
   // Shows the main window and opens the door file the command line names, if any.
   void Start(const StartOptions& options);
-  DesktopIntegration& Desktop() { return *desktop_; }
-  LanguageSwitch& Language() { return *language_; }
 
-  DoorTrimApp& operator=(const DoorTrimApp&) = delete;
-
-  // The one door with its modified flag, the display flags and the view settings a data file
-  // carries: owned here, shared by every window.
   DoorDocument& Document() { return document_; }
   DisplayFlags& Flags() { return flags_; }
-  ViewSettings& View() { return view_; }
-  TBoard& Board() { return document_.Board(); }
-  TMain_f& Main() { return *main_; }
-  TProj_f& Proj() { return *proj_; }
-  TBalance_f& Balance() { return *balance_; }
-  THydro_f& Hydro() { return *hydro_; }
-  TEnvir_f& Envir() { return *envir_; }
-  TTrawl_f& Trawl() { return *trawl_; }
-  TGround_f& Ground() { return *ground_; }
-  TKGeom_f& KGeom() { return *kgeom_; }
-  TKOrg_f& KOrg() { return *korg_; }
-  TBDetail_f& Detail() { return *detail_; }
-  TAboutBox& About() { return *about_; }
-  TAskAny& AskAny() { return *askAny_; }
+  MainWindow& Main() { return *main_; }
+  ProjectionsDialog& Proj() { return *proj_; }
+  BalanceWindow& Balance() { return *balance_; }
+  BalanceDetailsWindow& Detail();
+  HydrodynamicEditor& Hydro() { return *hydro_; }
+  EnvironmentDialog& Envir() { return *envir_; }
+  TrawlDialog& Trawl() { return *trawl_; }
+  GroundEditor& Ground() { return *ground_; }
+  KeelGeometryEditor& KGeom() { return *kgeom_; }
+  KeelOriginDialog& KOrg() { return *korg_; }
+  AboutBox& About() { return *about_; }
+  ValueEntryDialog& AskAny() { return *askAny_; }
   HelpBrowser& Help() { return *help_; }
   CalculatorLauncher& Calculator() { return *calculator_; }
   VariableBindings& Variables() { return *variables_; }
   SingleVariablePanel& VariablePanel() { return *variablePanel_; }
-
-  // The window settings a door data file carries: applied to the windows after a file is
-  // read, collected from them before one is written.
-  void ApplyViewSettings(const ViewSettings& view);
-  ViewSettings CollectViewSettings();
+  DesktopIntegration& Desktop() { return *desktop_; }
+  LanguageSwitch& Language() { return *language_; }
 
  private:
   DoorDocument document_;
   DisplayFlags flags_;
-  ViewSettings view_;
-  std::unique_ptr<TMain_f> main_;
-  std::unique_ptr<TProj_f> proj_;
-  std::unique_ptr<TBalance_f> balance_;
-  std::unique_ptr<TBDetail_f> detail_;
-  std::unique_ptr<THydro_f> hydro_;
-  std::unique_ptr<TEnvir_f> envir_;
-  std::unique_ptr<TTrawl_f> trawl_;
-  std::unique_ptr<TGround_f> ground_;
-  std::unique_ptr<TKGeom_f> kgeom_;
-  std::unique_ptr<TKOrg_f> korg_;
-  std::unique_ptr<TAboutBox> about_;
-  std::unique_ptr<TAskAny> askAny_;
   std::unique_ptr<HelpBrowser> help_;
   std::unique_ptr<CalculatorLauncher> calculator_;
+  std::unique_ptr<ValueEntryDialog> askAny_;
+  std::unique_ptr<AboutBox> about_;
+  std::unique_ptr<ProjectionsDialog> proj_;
+  std::unique_ptr<HydrodynamicEditor> hydro_;
+  std::unique_ptr<EnvironmentDialog> envir_;
+  std::unique_ptr<TrawlDialog> trawl_;
+  std::unique_ptr<GroundEditor> ground_;
+  std::unique_ptr<KeelGeometryEditor> kgeom_;
+  std::unique_ptr<KeelOriginDialog> korg_;
+  std::unique_ptr<DialogLauncher> dialogs_;
+  std::unique_ptr<BalanceWindow> balance_;
+  std::unique_ptr<MainWindow> main_;
   // Ranges and the single variable: attached to the projections dialog and the balance window,
   // which own them.
   VariableBindings* variables_ = nullptr;

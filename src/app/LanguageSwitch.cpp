@@ -6,21 +6,20 @@
 #include <array>
 #include <filesystem>
 
-#include "DoorTrimApp.h"
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "LanguageApplier.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TLang.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TTrawl_f.h"
+#include "TrawlDialog.h"
 #include "VariableBindings.h"
 #include "install/DataPaths.h"
 #include "lang/MessageTables.h"
@@ -33,18 +32,18 @@ constexpr std::array<const char*, 3> kMenuItems = {"English1", "Russian1", "Norw
 
 }  // namespace
 
-LanguageSwitch::LanguageSwitch(DoorTrimApp& app) : QObject(&app.Main()), app_(app) {
+LanguageSwitch::LanguageSwitch(const Windows& windows) : QObject(&windows.Main), windows_(windows) {
   setObjectName("LanguageSwitch");
   for (int language = English; language <= Norwegian; ++language) {
-    if (auto* item = app_.Main().findChild<QAction*>(kMenuItems[std::size_t(language)])) {
+    if (auto* item = windows_.Main.findChild<QAction*>(kMenuItems[std::size_t(language)])) {
       item->setEnabled(true);
       connect(item, &QAction::triggered, this, [this, language] { Switch(language); });
     }
   }
   // The balance window's variable panel shows the hint of the field marked in the
   // projections dialog: it follows once that dialog has its new texts.
-  connect(&TLang::Of(app_.Proj()), &TLang::OnRead, &app_.VariablePanel(),
-          &SingleVariablePanel::RefreshVariableHint);
+  connect(&LanguageApplier::Of(windows_.Projections), &LanguageApplier::OnRead,
+          &windows_.VariablePanel, &SingleVariablePanel::RefreshVariableHint);
 }
 
 QString LanguageSwitch::FileOf(int language) {
@@ -64,12 +63,12 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   const LanguageFile file = LanguageFile::Read(path.toStdString());
   const LanguageFile::Result sections = file.ReadAllSections(kTranslatedForms);
   if (!sections) {
-    MessageBoxes::Critical(&app_.Main(), "Language", QString::fromStdString(sections.Message));
+    MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(sections.Message));
     return false;
   }
   // The texts the windows build themselves are written in English and Russian only.
   const int messageIndex = language == Russian ? 1 : 0;
-  TLang::Of(app_.Main()).SetLangFile(path);
+  LanguageApplier::Of(windows_.Main).SetLangFile(path);
   ApplyAll(sections, messageIndex, language);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
@@ -84,42 +83,51 @@ void LanguageSwitch::SwitchToRemembered() {
 void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageIndex,
                               int language) {
   // The windows in the order the sections were asked for.
-  QWidget* const forms[] = {&app_.Main(),   &app_.Balance(), &app_.Detail(),
-                            &app_.Ground(), &app_.Envir(),   &app_.Hydro(),
-                            &app_.KGeom(),  &app_.Proj(),    &app_.Variables().RangeDialog(),
-                            nullptr,        &app_.Trawl(),   nullptr};
+  QWidget* const forms[] = {&windows_.Main,
+                            &windows_.Balance,
+                            &windows_.Balance.Details(),
+                            &windows_.Ground,
+                            &windows_.Environment,
+                            &windows_.Hydrodynamic,
+                            &windows_.KeelGeometry,
+                            &windows_.Projections,
+                            &windows_.Variables.RangeEditor(),
+                            nullptr,
+                            &windows_.Trawl,
+                            nullptr};
   static_assert(std::size(forms) == kTranslatedForms.size());
-  const QString langFile = TLang::Of(app_.Main()).LangFile();
+  const QString langFile = LanguageApplier::Of(windows_.Main).LangFile();
   for (std::size_t i = 0; i < kTranslatedForms.size(); ++i) {
     const LanguageFile::Section& section = sections.Sections[i];
     if (forms[i] == nullptr) {
       // The solve dialog exists only while it is open, the sweep window once first opened:
       // they take their texts when they are made.
       if (kTranslatedForms[i] == "Sweep_f")
-        app_.Balance().SetSweepTranslation(section);
+        windows_.Balance.SetSweepTranslation(section);
       else
-        app_.VariablePanel().SetTranslation(section);
+        windows_.VariablePanel.SetTranslation(section);
       continue;
     }
-    TLang& lang = TLang::Of(*forms[i]);
+    LanguageApplier& lang = LanguageApplier::Of(*forms[i]);
     lang.SetLangFile(langFile);
     lang.Apply(section);
   }
-  app_.Main().SetLanguageIndex(messageIndex);
-  if (auto* recent = app_.Main().findChild<RecentDoorsMenu*>())
+  windows_.Main.SetLanguageIndex(messageIndex);
+  if (auto* recent = windows_.Main.findChild<RecentDoorsMenu*>())
     recent->SetLanguageIndex(messageIndex);
-  app_.Balance().SetLanguageIndex(messageIndex);
-  app_.Detail().SetLanguageIndex(messageIndex);
-  app_.VariablePanel().SetLanguageIndex(messageIndex);
-  app_.Ground().SetLanguageIndex(messageIndex);
-  app_.Hydro().SetLanguageIndex(messageIndex);
-  app_.KGeom().SetLanguageIndex(messageIndex);
-  app_.Variables().SetLanguageIndex(messageIndex);
+  windows_.Balance.SetLanguageIndex(messageIndex);
+  windows_.Balance.Details().SetLanguageIndex(messageIndex);
+  windows_.VariablePanel.SetLanguageIndex(messageIndex);
+  windows_.Ground.SetLanguageIndex(messageIndex);
+  windows_.Hydrodynamic.SetLanguageIndex(messageIndex);
+  windows_.KeelGeometry.SetLanguageIndex(messageIndex);
+  windows_.Variables.SetLanguageIndex(messageIndex);
+  windows_.Projections.SetLanguageIndex(messageIndex);
   SetTabCaptions(messageIndex, language);
 }
 
 void LanguageSwitch::SetTabCaptions(int messageIndex, int language) {
-  auto* tabs = app_.Proj().findChild<QTabBar*>("TabSet1");
+  auto* tabs = windows_.Projections.findChild<QTabBar*>("TabSet1");
   if (tabs == nullptr) return;
   const TwoLanguageText captions[] = {ProjTexts::kFrontView, ProjTexts::kPlanView,
                                       ProjTexts::kSideView};
@@ -128,7 +136,7 @@ void LanguageSwitch::SetTabCaptions(int messageIndex, int language) {
   for (int tab = 0; tab < 3 && tab < tabs->count(); ++tab) {
     QString caption = QString::fromUtf8(captions[tab].In(messageIndex));
     if (language == Norwegian)
-      if (const auto* item = app_.Proj().findChild<QAction*>(viewItems[tab]))
+      if (const auto* item = windows_.Projections.findChild<QAction*>(viewItems[tab]))
         caption = item->text().remove('&');
     tabs->setTabText(tab, caption);
   }

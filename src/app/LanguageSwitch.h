@@ -6,8 +6,17 @@
 
 #include "lang/LanguageFile.h"
 
-class DoorTrimApp;
+class BalanceWindow;
+class EnvironmentDialog;
+class GroundEditor;
+class HydrodynamicEditor;
+class KeelGeometryEditor;
+class MainWindow;
+class ProjectionsDialog;
 class QWidget;
+class SingleVariablePanel;
+class TrawlDialog;
+class VariableBindings;
 
 // The main window's File > Language: switches every translated window to English, Russian
 // or Norwegian from the language files, and sets the language index of every window that
@@ -25,8 +34,22 @@ class LanguageSwitch : public QObject {
  public:
   enum Language { English = 0, Russian = 1, Norwegian = 2 };
 
+  // Every window the switch translates.
+  struct Windows {
+    MainWindow& Main;
+    BalanceWindow& Balance;
+    GroundEditor& Ground;
+    EnvironmentDialog& Environment;
+    HydrodynamicEditor& Hydrodynamic;
+    KeelGeometryEditor& KeelGeometry;
+    ProjectionsDialog& Projections;
+    VariableBindings& Variables;
+    SingleVariablePanel& VariablePanel;
+    TrawlDialog& Trawl;
+  };
+
   // Joins the main window's Language menu; created after every window.
-  explicit LanguageSwitch(DoorTrimApp& app);
+  explicit LanguageSwitch(const Windows& windows);
 
   // Switches to `language` (0 English, 1 Russian, 2 Norwegian) and remembers it. False,
   // after the message, when its file could not be used.
@@ -45,6 +68,6 @@ class LanguageSwitch : public QObject {
   void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
   void SetTabCaptions(int messageIndex, int language);
 
-  DoorTrimApp& app_;
+  const Windows windows_;
   int current_ = English;
 };

@@ -11,12 +11,12 @@
 #include <QMessageBox>
 
 #include "MacroAdaptor.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
-#include "TMain_f.h"
 #include "io/DoorFileResult.h"
 #include "macro/MacroCommand.h"
 
-MacroServer::MacroServer(TMain_f& main)
+MacroServer::MacroServer(MainWindow& main)
     : QObject(&main), main_(main), bus_(QString()), clientWatcher_(new QDBusServiceWatcher(this)) {
   new MacroAdaptor(*this);
   clientWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
@@ -123,14 +123,21 @@ void MacroServer::Run(const MacroCommand& macro) {
       }
       break;
     }
-    case MacroCommand::Action::Balance:
-      SetItemText(main_.BalanceWithoutWindow());
-      if (macro.OpenBalanceWindow) {
+    case MacroCommand::Action::Balance: {
+      // Answered once the search has ended, whichever search the balance window runs: the
+      // reply holds the angles it reached.
+      const bool openWindow = macro.OpenBalanceWindow;
+      main_.BalanceWithoutWindow(this, [this, openWindow](const QString& angles) {
+        SetItemText(angles);
+        if (!openWindow) {
+          Finish(current_->createReply());
+          return;
+        }
         // Answered when the window closes; until then the program goes on with other calls.
         main_.OpenBalanceWindow(this, [this] { Finish(current_->createReply()); });
-        return;
-      }
-      break;
+      });
+      return;
+    }
     case MacroCommand::Action::None:
       break;
   }

@@ -12,7 +12,7 @@
 class QDBusServiceWatcher;
 struct MacroCommand;
 class QMessageBox;
-class TMain_f;
+class MainWindow;
 
 // Lets another program drive the running program over the session bus: it opens door files
 // and balances the door on macros (see MacroCommand) sent to Execute, and publishes the
@@ -38,7 +38,7 @@ class MacroServer : public QObject {
   static constexpr const char* kClosingError = "org.doortrim.Dde.Error.Closing";
 
   // The server of the given main window, which owns it.
-  explicit MacroServer(TMain_f& main);
+  explicit MacroServer(MainWindow& main);
   ~MacroServer() override;
   MacroServer(const MacroServer&) = delete;
   MacroServer& operator=(const MacroServer&) = delete;
@@ -75,7 +75,7 @@ class MacroServer : public QObject {
   void EndConversation(const QString& client);
   void ShowConversationFinished();
 
-  TMain_f& main_;
+  MainWindow& main_;
   QDBusConnection bus_;
   QString busName_;
   bool started_ = false;

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "SettingsFileCheck.h"
 #include "StartOptions.h"
-#include "TMain_f.h"
 #include "io/TempFileRegistry.h"
 #include "macro/MacroCommand.h"
 

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "ScPic.h"
-#include "TEditF.h"
 #include "TSpinButton.h"
+#include "ValidatedField.h"
 
 namespace {
 
@@ -172,12 +172,12 @@ void BalanceUi::BuildControlPanel(QWidget* panel) {
   grid->setContentsMargins(4, 4, 4, 4);
 
   // The rotation fields' group is "Panel6": its name is part of their range message.
-  TEditF* angles[3];
+  ValidatedField* angles[3];
   TSpinButton* spins[3];
   const char* angleNames[3] = {"Edit7", "Edit8", "Edit9"};
   const char* spinNames[3] = {"SpinButton1", "SpinButton2", "SpinButton3"};
   for (int i = 0; i < 3; ++i) {
-    angles[i] = new TEditF(panel);
+    angles[i] = new ValidatedField(panel);
     angles[i]->BeginLoading();
     angles[i]->setObjectName(angleNames[i]);
     angles[i]->setValMin(-90);

@@ -13,11 +13,11 @@ class QPushButton;
 class QSplitter;
 class QWidget;
 class ScPic;
-class TEditF;
+class ValidatedField;
 class TSpinButton;
 
 // The controls of the balance window, built once and named as the language files address
-// them. The window's behaviour lives in TBalance_f; this only lays the controls out.
+// them. The window's behaviour lives in BalanceWindow; this only lays the controls out.
 struct BalanceUi {
   void Build(QDialog& window);
 
@@ -28,9 +28,9 @@ struct BalanceUi {
   QSplitter* BandSplitter = nullptr;  // between the top and bottom bands
   QWidget* ResultPanel = nullptr;
   QWidget* ControlPanel = nullptr;
-  QLineEdit *StabilityX = nullptr, *StabilityY = nullptr, *StabilityZ = nullptr;  // stability
-  QLineEdit *MomentX = nullptr, *MomentY = nullptr, *MomentZ = nullptr;           // moments
-  TEditF *RotationX = nullptr, *RotationY = nullptr, *RotationZ = nullptr;        // rotation
+  QLineEdit *StabilityX = nullptr, *StabilityY = nullptr, *StabilityZ = nullptr;    // stability
+  QLineEdit *MomentX = nullptr, *MomentY = nullptr, *MomentZ = nullptr;             // moments
+  ValidatedField *RotationX = nullptr, *RotationY = nullptr, *RotationZ = nullptr;  // rotation
   TSpinButton *RotationXSpin = nullptr, *RotationYSpin = nullptr, *RotationZSpin = nullptr;
   QLineEdit *Resistance = nullptr, *SpreadForce = nullptr, *VerticalForce = nullptr;  // forces
   QLineEdit* AttackAngle = nullptr;    // attack angle

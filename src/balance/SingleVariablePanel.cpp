@@ -1,34 +1,35 @@
 #include "SingleVariablePanel.h"
 
 #include <QDialog>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "BalanceWindow.h"
 #include "DoorDocument.h"
-#include "TLang.h"
-#include "TSSolve_f.h"
+#include "LanguageApplier.h"
+#include "StepNames.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
-#include "model/TBoard.h"
+#include "VariableSolveDialog.h"
+#include "model/EditableFields.h"
 #include "numbers/NumberText.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
 constexpr int kStepsPerRange = 100;
-constexpr char kStepFormat[] = "#0.##";
-constexpr char kFoundFormat[] = "###########0.#######";
 
 }  // namespace
 
-SingleVariablePanel::SingleVariablePanel(QDialog& balance, DoorDocument& document,
-                                         HelpBrowser& help, std::function<void()> update)
+SingleVariablePanel::SingleVariablePanel(BalanceWindow& balance, DoorDocument& document,
+                                         HelpBrowser& help)
     : QObject(&balance),
       balance_(balance),
       document_(document),
-      board_(document.Board()),
       help_(help),
-      update_(std::move(update)),
       panel_(balance.findChild<QWidget*>("Panel8")),
       label_(balance.findChild<QLabel*>("Label21")),
       edit_(balance.findChild<QLineEdit*>("Edit14")) {
@@ -40,40 +41,71 @@ SingleVariablePanel::SingleVariablePanel(QDialog& balance, DoorDocument& documen
     solve->setEnabled(true);
     connect(solve, &QPushButton::clicked, this, &SingleVariablePanel::onSolveClicked);
   }
+  if (edit_) edit_->installEventFilter(this);
+  connect(&document_, &DoorDocument::changed, this, &SingleVariablePanel::ShowValue);
 }
 
 void SingleVariablePanel::ShowVariable(const TVarLink& variable) {
   variable_ = variable;
-  if (edit_) edit_->setText(variable.Edit->text());
   if (label_ && variable.Label) {
     label_->setText(variable.Label->text());
     label_->setToolTip(variable.Label->toolTip());
   }
+  ShowValue();
   if (panel_) panel_->setVisible(true);
+}
+
+void SingleVariablePanel::ShowValue() {
+  if (!variable_.IsSet() || !edit_) return;
+  const long double value = document_.Door().*kMainParams[variable_.Index].Field;
+  edit_->setText(UserNumberText(DisplayFormats::MainParameter(variable_.Index), value));
 }
 
 void SingleVariablePanel::RefreshVariableHint() {
   if (label_ && variable_.Label) label_->setToolTip(variable_.Label->toolTip());
 }
 
+void SingleVariablePanel::SetValue(long double value) {
+  long double DoorInputs::*field = kMainParams[variable_.Index].Field;
+  DoorInputs door = document_.Door();
+  const long double before = door.*field;
+  door.*field = value;
+  document_.Edit(StepNames::Parameter(variable_.Index, before, value, languageIndex_), door);
+  ShowValue();  // also when nothing changed: the field shows the door's value again
+}
+
 void SingleVariablePanel::StepVariable(int direction) {
+  if (!variable_.IsSet()) return;
+  const DoorInputs& door = document_.Door();
+  const Range& range = door.Ranges[static_cast<std::size_t>(variable_.Index)];
+  const long double step = (range.To - range.From) / kStepsPerRange;
+  SetValue(door.*kMainParams[variable_.Index].Field + direction * step);
+}
+
+void SingleVariablePanel::onValueEntered() {
   if (!variable_.IsSet() || !edit_) return;
-  // The model takes what the field shows (a typed value too); the field shows the next one.
-  const long double shown = ReadNumber(edit_->text().toStdString(), UserNumberLocale());
-  if (*variable_.Value != shown) document_.MarkModified();
-  *variable_.Value = shown;
-  const long double step = (variable_.Range->To - variable_.Range->From) / kStepsPerRange;
-  edit_->setText(UserNumberText(kStepFormat, shown + direction * step));
-  board_.ComputeGeometry();
-  update_();
+  SetValue(ReadNumber(edit_->text().toStdString(), UserNumberLocale()));
+}
+
+bool SingleVariablePanel::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the value field takes the value, and is not the window's default button.
+  if (watched == edit_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      onValueEntered();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void SingleVariablePanel::onSolveClicked() {
   if (!variable_.IsSet()) return;
-  TSSolve_f dialog(variable_, document_, help_, update_, &balance_);
+  VariableSolveDialog dialog(
+      variable_, document_, help_,
+      [this](long double value) { return balance_.TryVariable(variable_.Index, value); },
+      [this] { balance_.FollowDoor(); }, &balance_);
   dialog.SetLanguageIndex(languageIndex_);
-  if (translation_) TLang::Of(dialog).Apply(*translation_);
-  // The next spinner click stores what the panel shows: after OK, the value found.
-  if (dialog.exec() == QDialog::Accepted && edit_)
-    edit_->setText(UserNumberText(kFoundFormat, *variable_.Value));
+  if (translation_) LanguageApplier::Of(dialog).Apply(*translation_);
+  dialog.exec();
 }

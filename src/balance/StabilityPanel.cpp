@@ -92,7 +92,7 @@ void StabilityPanel::ShowTexts() {
 
 void StabilityPanel::ShowFor(const TBoard& door) {
   TBoard copy = door;
-  shown_ = StabilityMatrix::At(copy, door.RotX, door.RotY, door.RotZ);
+  shown_ = StabilityMatrix::At(copy, door.RotX(), door.RotY(), door.RotZ());
   const NumberLocale loc = UserNumberLocale();
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c)

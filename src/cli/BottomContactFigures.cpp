@@ -9,10 +9,10 @@
 
 BottomContactFigures BottomContactFigures::Of(const TBoard& door, const AngleTriple& angles) {
   BottomContactFigures f;
-  f.bottom_ = door.Bottom;
+  f.bottom_ = door.Inputs().Bottom;
   if (!f.bottom_) return f;
   f.share_ = LiftOff::NormalShareOf(door);
-  f.twiceSpeed_ = 2 * door.v;
+  f.twiceSpeed_ = 2 * door.Inputs().v;
   f.liftOff_ = LiftOff(door, angles, kBalanceTolerance).Find();
   return f;
 }

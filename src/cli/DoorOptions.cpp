@@ -4,6 +4,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "io/DoorFileReader.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -31,21 +32,21 @@ void DoorOptions::AddTo(CLI::App& command, bool evaluates) {
 }
 
 std::optional<std::string> DoorOptions::ApplyTo(TBoard& board, ViewSettings* view) const {
+  DoorInputs inputs = board.Inputs();
   if (!File.empty()) {
     ViewSettings settings;
-    const DoorFileResult loaded = board.LoadFromFile(File, &settings);
+    const DoorFileResult loaded = DoorFileReader::Load(File, inputs, &settings);
     if (!loaded.Ok) return loaded.Message;
-    board.RotX = settings.Angles[0];
-    board.RotY = settings.Angles[1];
-    board.RotZ = settings.Angles[2];
+    board.SetRotation(settings.Angles[0], settings.Angles[1], settings.Angles[2]);
     if (view) *view = settings;
   }
-  if (Bottom) board.Bottom = true;
-  if (Midwater) board.Bottom = false;
-  if (PreciseGround) board.PreciseGround = true;
+  if (Bottom) inputs.Bottom = true;
+  if (Midwater) inputs.Bottom = false;
+  if (PreciseGround) board.SetPreciseGround(true);
   for (const std::string& setting : Settings) {
-    if (auto problem = AssignField(board, setting)) return "--set: " + *problem;
+    if (auto problem = AssignField(inputs, setting)) return "--set: " + *problem;
   }
+  board.SetInputs(inputs);
   return std::nullopt;
 }
 
@@ -73,7 +74,7 @@ std::optional<std::string> ParseTriple(const std::vector<std::string>& texts,
 std::optional<std::string> AnglesOrStored(const TBoard& board,
                                           const std::vector<std::string>& texts,
                                           const std::string& option, AngleTriple& out) {
-  out = {board.RotX, board.RotY, board.RotZ};
+  out = {board.RotX(), board.RotY(), board.RotZ()};
   if (texts.empty()) return std::nullopt;
   return ParseTriple(texts, option, out);
 }
@@ -117,7 +118,7 @@ std::optional<std::string> ParseWhole(const std::string& text, const std::string
 }
 
 void SuggestPreciseGround(const TBoard& board, int unbalanced, std::ostream& to) {
-  if (unbalanced == 0 || !board.Bottom || board.PreciseGround) return;
+  if (unbalanced == 0 || !board.Inputs().Bottom || board.PreciseGround()) return;
   to << "Note: " << unbalanced << (unbalanced == 1 ? " value did" : " values did")
      << " not balance; --precise-ground finds the keel's sinking depth exactly, which lets the "
         "search balance the door where the ground force would move in small steps\n";

@@ -25,15 +25,13 @@ int EvaluateCommand::Run(std::ostream& out, std::ostream& err) {
   if (auto problem = door_.ApplyTo(board)) return Fail(err, *problem);
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, angles_, "--angles", a)) return Fail(err, *problem);
-  board.RotX = a[0];
-  board.RotY = a[1];
-  board.RotZ = a[2];
+  board.SetRotation(a[0], a[1], a[2]);
   board.ComputeGeometry();
   // Ends with the evaluation at the angles themselves.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
   const BottomContactFigures contact = BottomContactFigures::Of(board, a);
   nlohmann::ordered_json extra = nlohmann::ordered_json::object();
-  extra["precise_ground"] = board.PreciseGround;
+  extra["precise_ground"] = board.PreciseGround();
   contact.AddTo(extra);
   const std::optional<std::string> notFinite =
       PrintResult(board, nullptr, stability, json_, out, extra);

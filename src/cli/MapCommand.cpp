@@ -52,8 +52,8 @@ void PrintJson(const OperatingMap& map, const TBoard& board, int unbalanced, std
   Json j = Json::object();
   j["x"] = AxisJson(map.XAxis());
   j["y"] = AxisJson(map.YAxis());
-  j["mode"] = board.Bottom ? "bottom" : "midwater";
-  j["precise_ground"] = board.PreciseGround;
+  j["mode"] = board.Inputs().Bottom ? "bottom" : "midwater";
+  j["precise_ground"] = board.PreciseGround();
   j["unbalanced"] = unbalanced;
   Json nodes = Json::array();
   for (const MapNode& n : map.Nodes()) {

@@ -22,8 +22,6 @@ std::optional<std::string> PositionOptions::PlaceDoor(TBoard& board, AngleTriple
     const SolveResult result = board.Solve(angles[0], angles[1], angles[2], kBalanceTolerance);
     if (search) *search = result;
   }
-  board.RotX = angles[0];
-  board.RotY = angles[1];
-  board.RotZ = angles[2];
+  board.SetRotation(angles[0], angles[1], angles[2]);
   return std::nullopt;
 }

@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "CliApp.h"
-#include "CliReportSource.h"
+#include "DoorReportSource.h"
 #include "PrintedReport.h"
 #include "QtGuiSession.h"
 #include "ReportDateTime.h"
@@ -68,8 +68,8 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
                    : std::string();
   // The file's display switches of the projections dialog (after its scheme switch) and of
   // the balance window.
-  CliReportSource source(board, languageFile, FlagsOf(view.ProjectionSwitches, 1),
-                         FlagsOf(view.BalanceSwitches, 0));
+  DoorReportSource source(board, languageFile, FlagsOf(view.ProjectionSwitches, 1),
+                          FlagsOf(view.BalanceSwitches, 0));
   // A report of "Empty !!!" labels is no report: a broken language file stops it.
   if (!source.LanguageProblem().empty()) return Fail(err, source.LanguageProblem());
   source.Update();

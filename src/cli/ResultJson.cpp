@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "model/BalanceFigures.h"
 #include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
-#include "report/BalanceFigures.h"
 
 namespace {
 using Json = nlohmann::ordered_json;
@@ -25,18 +25,18 @@ Json ForceJson(const TForce& f) {
 Json ResultJson(const TBoard& board, const SolveResult* search, const StabilityMatrix* stability) {
   const BalanceFigures figures = ComputeBalanceFigures(board);
   Json j = Json::object();
-  j["mode"] = board.Bottom ? "bottom" : "midwater";
-  j["angles_deg"] = Vector({board.RotX, board.RotY, board.RotZ});
-  j["total_force"] = Vector(board.TotalForce);
-  j["total_moment"] = Vector(board.TotalMoment);
+  j["mode"] = board.Inputs().Bottom ? "bottom" : "midwater";
+  j["angles_deg"] = Vector({board.RotX(), board.RotY(), board.RotZ()});
+  j["total_force"] = Vector(board.Result().TotalForce);
+  j["total_moment"] = Vector(board.Result().TotalMoment);
   j["wing_attack_deg"] = static_cast<double>(figures.WingAttackDeg);
   Json forces = Json::object();
-  forces["wing"] = ForceJson(board.ForceWing);
-  forces["stringer"] = ForceJson(board.ForceStringer);
-  forces["gravity"] = ForceJson(board.ForceGravity);
-  forces["upper_bridle"] = ForceJson(board.ForceUpperBridle);
-  forces["lower_bridle"] = ForceJson(board.ForceLowerBridle);
-  forces["ground"] = ForceJson(board.ForceGround);
+  forces["wing"] = ForceJson(board.Result().ForceWing);
+  forces["stringer"] = ForceJson(board.Result().ForceStringer);
+  forces["gravity"] = ForceJson(board.Result().ForceGravity);
+  forces["upper_bridle"] = ForceJson(board.Result().ForceUpperBridle);
+  forces["lower_bridle"] = ForceJson(board.Result().ForceLowerBridle);
+  forces["ground"] = ForceJson(board.Result().ForceGround);
   j["forces"] = forces;
   j["resistance_kN"] = static_cast<double>(figures.ResistanceKN);
   j["spread_kN"] = static_cast<double>(figures.SpreadKN);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "CliApp.h"
+#include "io/DoorFileWriter.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "numbers/QuotedToken.h"
@@ -21,7 +22,7 @@ int SaveCommand::Run(std::ostream&, std::ostream& err) {
   TBoard board;
   ViewSettings view;
   if (auto problem = door_.ApplyTo(board, &view)) return Fail(err, *problem);
-  const DoorFileResult saved = board.SaveToFile(output_, view);
+  const DoorFileResult saved = DoorFileWriter().Save(output_, board.Inputs(), view);
   if (!saved.Ok) {
     err << "doortrim-cli: " << ReadableLine(saved.Message) << "\n";
     return kExitNotSaved;

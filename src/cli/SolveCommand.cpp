@@ -46,7 +46,7 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
     long double s = 0;
     if (auto problem = ParseReal(sensitivity_, "--sensitivity", s)) return Fail(err, *problem);
     if (!(s > 0)) return Fail(err, "--sensitivity: must be greater than 0");
-    board.Sensitivity = s;
+    board.SetSensitivity(s);
   }
   AdviceBands bands;
   if (auto problem = advice_.Read(bands)) return Fail(err, *problem);
@@ -62,11 +62,11 @@ int SolveCommand::Run(std::ostream& out, std::ostream& err) {
   } else {
     result = board.Solve(a[0], a[1], a[2], tolerance);
   }
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   extra["moment_sum"] = static_cast<double>(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z));
   // Ends with the evaluation at the balance angles, so the door keeps their results.
   const StabilityMatrix stability = StabilityMatrix::At(board, a[0], a[1], a[2]);
-  extra["precise_ground"] = board.PreciseGround;
+  extra["precise_ground"] = board.PreciseGround();
   const BottomContactFigures contact = BottomContactFigures::Of(board, a);
   contact.AddTo(extra);
   std::optional<Advice> advice;

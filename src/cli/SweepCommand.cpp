@@ -216,9 +216,9 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   if (csv_) {
     writer = std::make_unique<CsvWriter>(variable_);
   } else if (json_) {
-    writer = std::make_unique<JsonWriter>(variable_, board.Bottom, method_, steps);
+    writer = std::make_unique<JsonWriter>(variable_, board.Inputs().Bottom, method_, steps);
   } else {
-    writer = std::make_unique<TableWriter>(variable_, board.Bottom, method_, steps);
+    writer = std::make_unique<TableWriter>(variable_, board.Inputs().Bottom, method_, steps);
   }
   writer->Begin(out);
   int unbalanced = 0;

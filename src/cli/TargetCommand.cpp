@@ -118,7 +118,7 @@ int TargetCommand::Run(std::ostream& out, std::ostream& err) {
   if (auto problem = ParseReal(targetText, option, target)) return Fail(err, *problem);
   if (!(std::fabs(target) < 90)) return Fail(err, option + ": must lie between -90 and 90 degrees");
 
-  const AngleTriple start{board.RotX, board.RotY, board.RotZ};
+  const AngleTriple start{board.RotX(), board.RotY(), board.RotZ()};
   TargetSolver solver(board, setting, from, to, quantity, target, start, kBalanceTolerance);
   const TargetSolver::Result r = solver.Solve();
   // A figure that is not a number is never told as a solution.
@@ -131,8 +131,8 @@ int TargetCommand::Run(std::ostream& out, std::ostream& err) {
     j["variable"] = variable_;
     j["quantity"] = QuantityName(quantity);
     j["target_deg"] = JsonNumber(target);
-    j["mode"] = board.Bottom ? "bottom" : "midwater";
-    j["precise_ground"] = board.PreciseGround;
+    j["mode"] = board.Inputs().Bottom ? "bottom" : "midwater";
+    j["precise_ground"] = board.PreciseGround();
     j["found"] = found;
     j["reason"] = found ? Json(nullptr) : Json(ReasonName(r.Why));
     // The value found, or the one that came nearest; none when no value balanced.

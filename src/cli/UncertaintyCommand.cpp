@@ -84,7 +84,7 @@ int UncertaintyCommand::Run(std::ostream& out, std::ostream& err) {
   CoefficientUncertainty::Widths widths;
   widths.WingCx = widths.WingCy = widths.WingCd = wing / 100;
   widths.GroundCx = ground / 100;
-  const AngleTriple start{board.RotX, board.RotY, board.RotZ};
+  const AngleTriple start{board.RotX(), board.RotY(), board.RotZ()};
   CoefficientUncertainty mc(board, widths, static_cast<int>(samples), seed, start,
                             kBalanceTolerance);
   const CoefficientUncertainty::Result r = mc.Run(static_cast<int>(threads));
@@ -94,8 +94,8 @@ int UncertaintyCommand::Run(std::ostream& out, std::ostream& err) {
   if (json_) {
     using Json = nlohmann::ordered_json;
     Json j = Json::object();
-    j["mode"] = board.Bottom ? "bottom" : "midwater";
-    j["precise_ground"] = board.PreciseGround;
+    j["mode"] = board.Inputs().Bottom ? "bottom" : "midwater";
+    j["precise_ground"] = board.PreciseGround();
     j["wing_pct"] = static_cast<double>(wing);
     j["ground_pct"] = static_cast<double>(ground);
     j["samples"] = r.Samples;

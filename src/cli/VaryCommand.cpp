@@ -106,9 +106,7 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
   }
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, angles_, "--angles", a)) return Fail(err, *problem);
-  board.RotX = a[0];
-  board.RotY = a[1];
-  board.RotZ = a[2];
+  board.SetRotation(a[0], a[1], a[2]);
 
   SingleVariableSearch search(board, index, criterion->Criterion, from, to, a[0], a[1], a[2]);
   search.Run();

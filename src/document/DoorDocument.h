@@ -2,50 +2,85 @@
 
 #include <QObject>
 #include <QString>
-#include <string>
+#include <QUndoStack>
 
+#include "DoorFile.h"
+#include "DoorState.h"
 #include "io/DoorFileResult.h"
-#include "model/TBoard.h"
 
+class DoorCommand;
 struct ViewSettings;
 
-// The door the program works on: the one door model, and whether it holds changes that are
-// not in a file yet. Windows read and write the door's fields directly; a window that wrote
-// changes the user made tells the document so (MarkModified), and reading or writing a file
-// goes through it. It is the only place that keeps the modified flag, and it signals every
-// change to the windows that listen.
+// The door the program works on: its inputs and balance angles, the file it is kept in, and
+// the history of its changes. Every change of the door goes through here as one command of the
+// history, which names what changed and can be undone and redone; windows hold working copies
+// only while a dialog is open and follow the door through changed().
+//
+// The door holds unsaved changes (IsModified) exactly when it differs from what its file held
+// when it was last read or written there: undoing back to the saved door clears it, and an
+// edit that puts the old values back does too.
 class DoorDocument : public QObject {
   Q_OBJECT
 
  public:
+  // At most this many steps are kept for Undo.
+  static constexpr int kHistoryLimit = 1000;
+
   explicit DoorDocument(QObject* parent = nullptr);
+  ~DoorDocument() override;
 
-  TBoard& Board() { return board_; }
-  const TBoard& Board() const { return board_; }
+  const DoorState& State() const { return state_; }
+  const DoorInputs& Door() const { return state_.Door; }
+  const BalanceAngles& Angles() const { return state_.Angles; }
 
-  // Whether the door holds changes that were made since it was created, read or saved.
-  bool IsModified() const { return modified_; }
-  // A window wrote the user's changes into the door: it is modified, and changed() follows.
-  void MarkModified();
-  // Sets the flag itself, as a file read or written does (false); modifiedChanged() follows a
-  // change of it.
-  void SetModified(bool modified);
+  // Changes the door to `door` (the angles stay) or `state` as one step of the history named
+  // `text`. A change that changes nothing is no step: false, and nothing is signalled.
+  bool Edit(const QString& text, const DoorInputs& door);
+  bool Edit(const QString& text, const DoorState& state);
+  bool SetAngles(const QString& text, const BalanceAngles& angles);
 
-  // Reads a door data file into the door, all or nothing (TBoard::LoadFromFile); a door read
-  // is unmodified, and changed() follows. A failed read changes nothing.
-  DoorFileResult Load(const std::string& path, ViewSettings* view = nullptr);
-  // Writes the door and the window settings to the file; a door written is unmodified. A failed
-  // write changes nothing.
-  DoorFileResult Save(const std::string& path, const ViewSettings& view);
+  // The file the door was last read from or written to; empty for a new door.
+  const QString& FileName() const { return file_.Path; }
+  // Whether the door differs from what its file holds (from the default door for a new one).
+  bool IsModified() const;
+
+  // Reads a door data file in place of the door, all or nothing: the door becomes the file's,
+  // unmodified, with a history of its own. A failed read changes nothing. The window settings
+  // of the file go to *view (its balance angles are the door's).
+  DoorFileResult Load(const QString& path, ViewSettings* view = nullptr);
+  // The same as one step of the history, for a reader that cannot ask first whether the door
+  // it replaces should be saved: undoing it brings that door back, with its file.
+  DoorFileResult LoadAsStep(const QString& path, const QString& text, ViewSettings* view = nullptr);
+  // Writes the door with the given window settings (their angles are taken from the door); a
+  // door written is unmodified and the file is its file. A failed write changes nothing.
+  DoorFileResult Save(const QString& path, ViewSettings view);
+
+  // The history, for Undo and Redo commands and their texts.
+  QUndoStack& History() { return history_; }
+  const QUndoStack& History() const { return history_; }
 
  signals:
-  // The door's data changed through the document: a window's changes, a file read.
+  // The door differs from before: an edit, an undo or redo, a file read.
   void changed();
+  // Another door took the place of this one (a file read): what was worked out for the old
+  // door no longer applies. changed() follows.
+  void replaced();
   void modifiedChanged(bool modified);
+  void fileNameChanged(const QString& path);
   // A door file was read or written successfully: the file the user works with.
   void fileUsed(const QString& path);
 
  private:
-  TBoard board_;
-  bool modified_ = false;
+  // Pushes one step; false when it would change nothing.
+  bool Push(const QString& text, const DoorState& after);
+  void Apply(const DoorCommand& command, bool forward);
+  // What Take signals besides the file and the modified flag.
+  enum class Change { Edited, Replaced, FileOnly };
+  // Makes `state` and `file` the door's and says what changed.
+  void Take(const DoorState& state, const DoorFile& file, Change change);
+  DoorFileResult Read(const QString& path, DoorState& state, ViewSettings* view) const;
+
+  DoorState state_;
+  DoorFile file_;
+  QUndoStack history_;
 };

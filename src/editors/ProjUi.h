@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 class QAction;
 class QCheckBox;
@@ -19,7 +19,8 @@ class ProjPagesLayout;
 class ScPic;
 
 // The controls of the projections dialog, built once and named as the language files address
-// them. The dialog's behaviour lives in TProj_f; this only creates the controls and lays them out.
+// them. The dialog's behaviour lives in ProjectionsDialog; this only creates the controls and lays
+// them out.
 struct ProjUi {
   static constexpr int kPageCount = 3;  // front, plan, side
   static constexpr int kOptionCount = 5;
@@ -35,7 +36,6 @@ struct ProjUi {
     long double Fallback;  // what an invalid entry becomes
     int Width;             // field width and decimals kept when the field is left
     int Decimals;
-    const char* Shown;  // format used when the dialog fills the field from the model
   };
   static const std::array<Row, kMainParamCount> Rows;
 

@@ -15,10 +15,10 @@
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "ReportPicture.h"
-#include "TEditF.h"
 #include "UserLocale.h"
+#include "ValidatedField.h"
 #include "WindowPlacement.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "numbers/NumberText.h"
 
 ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent,
@@ -26,7 +26,6 @@ ScalarDialog::ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       document_(document),
-      board_(document.Board()),
       help_(help) {
   setObjectName(name);
   setWindowTitle(caption);
@@ -133,14 +132,15 @@ void ScalarDialog::CheckPendingField() {
   for (const ExitCheck& check : exitChecks_)
     if (check.Field == pending) ApplyCheck(check);
   // A validated field checks itself when it commits.
-  if (auto* validated = qobject_cast<TEditF*>(pending)) validated->Commit();
+  if (auto* validated = qobject_cast<ValidatedField*>(pending)) validated->Commit();
 }
 
 void ScalarDialog::onOkClicked() {
   CheckPendingField();
   if (changed_) {
-    document_.MarkModified();
-    StoreFields();
+    DoorInputs door = document_.Door();
+    StoreFields(door);
+    document_.Edit(windowTitle(), door);
   }
   accept();
 }

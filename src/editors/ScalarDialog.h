@@ -14,12 +14,14 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QShowEvent;
-class TBoard;
+struct DoorInputs;
 
 // What the environment, trawl and keel position dialogs share: a dialog of fixed size centred
 // on the screen with OK, Cancel and Help, one changed flag set by any change of a watched
-// field's text, and OK that stores the fields into the model only when that flag is set.
-// The dialog takes the size its layout asks for, so longer texts make it larger.
+// field's text, and OK that changes the door by the fields, as one step of its history named
+// after the dialog, only when that flag is set. The fields are a working copy filled from the
+// door at every showing. The dialog takes the size its layout asks for, so longer texts make it
+// larger.
 class ScalarDialog : public QDialog {
   Q_OBJECT
 
@@ -34,10 +36,10 @@ class ScalarDialog : public QDialog {
   ScalarDialog(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
                const QString& caption);
 
-  // Showing: fill the fields from the model (and clear the flag, in the dialog's order).
+  // Showing: fill the fields from the door (and clear the flag, in the dialog's order).
   virtual void FillFields() = 0;
-  // OK with the flag set: write the fields into the model.
-  virtual void StoreFields() = 0;
+  // OK with the flag set: the fields' values into the door's inputs.
+  virtual void StoreFields(DoorInputs& door) const = 0;
 
   // OK, Cancel and Help one under the other, or side by side pushed to the right.
   QBoxLayout* ButtonColumn();
@@ -66,7 +68,6 @@ class ScalarDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   DoorDocument& document_;
-  TBoard& board_;  // the document's door
   HelpBrowser& help_;
 
  private:

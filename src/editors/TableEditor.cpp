@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,14 +28,15 @@
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
 #include "UserLocale.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 #include "numbers/TextRoutines.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
-constexpr char kCellPattern[] = "#0.###";
+constexpr const char* kCellPattern = DisplayFormats::kTableCell;
 
 QString Numbered(const char* prefix, int number) {
   return QString::fromLatin1(prefix) + QString::number(number);
@@ -47,7 +49,6 @@ TableEditor::TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* par
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       document_(document),
-      board_(document.Board()),
       help_(help),
       columns_(std::move(columns)) {
   setObjectName(name);
@@ -212,9 +213,9 @@ QVBoxLayout* TableEditor::Stacked(std::initializer_list<QLabel*> labels) {
 }
 
 int TableEditor::TableColumn(int gridColumn) const {
-  const int column = ModelTable().ColumnIndex(columns_[static_cast<std::size_t>(gridColumn)].Name);
+  const int column = DoorTable().ColumnIndex(columns_[static_cast<std::size_t>(gridColumn)].Name);
   if (column < 0) {
-    throw std::logic_error(std::string("the ") + std::string(ModelTable().Name()) +
+    throw std::logic_error(std::string("the ") + std::string(DoorTable().Name()) +
                            " table has no column " +
                            columns_[static_cast<std::size_t>(gridColumn)].Name);
   }
@@ -240,6 +241,10 @@ QString TableEditor::CornerText(long double value) {
 
 // ---------------------------------------------------------------------------------------
 // Grid
+
+const CoefTable& TableEditor::DoorTable() const {
+  return document_.Door().*ModelTable();
+}
 
 int TableEditor::RowCount() const {
   return grid_->rowCount();
@@ -298,7 +303,7 @@ void TableEditor::MoveRow(int from, int to) {
 
 void TableEditor::FillGridFromTable() {
   const NumberLocale locale = UserNumberLocale();
-  const CoefTable& table = ModelTable();
+  const CoefTable& table = DoorTable();
   const int count = std::clamp(table.Count, 0, table.Capacity());
   const int rows = std::max(1, count);
   const int selected = grid_->currentRow();
@@ -323,7 +328,7 @@ bool TableEditor::ReadCellStrict(int row, int column, long double& value) const 
 
 std::optional<TableProblem> TableEditor::StoreGridInTable() {
   const int rows = RowCount();
-  CoefTable scratch(ModelTable().Shape());
+  CoefTable scratch(DoorTable().Shape());
   scratch.Count = rows;
   // Too few rows is the table check's to report; their cells need not be read. So are rows
   // beyond the capacity, which the table cannot take.
@@ -340,7 +345,9 @@ std::optional<TableProblem> TableEditor::StoreGridInTable() {
       }
   }
   if (std::optional<TableProblem> problem = ValidateTable(scratch)) return problem;
-  ModelTable() = scratch;
+  DoorInputs door = document_.Door();
+  door.*ModelTable() = scratch;
+  document_.Edit(windowTitle(), door);
   return std::nullopt;
 }
 
@@ -421,12 +428,11 @@ void TableEditor::onGridClicked() {
 void TableEditor::onOkClicked() {
   CheckPendingField();
   if (changed_) {
-    // Nothing reaches the model before the whole grid makes a sound table.
+    // Nothing reaches the door before the whole grid makes a sound table.
     if (const std::optional<TableProblem> problem = StoreGridInTable()) {
       WarnRefused(*problem);
       return;
     }
-    document_.MarkModified();
   }
   accept();
 }
@@ -508,6 +514,17 @@ void TableEditor::changeEvent(QEvent* event) {
 }
 
 bool TableEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    // Enter in the entry row adds the row typed there, as Add does, and never reaches the
+    // dialog's default button: the row would be lost with the dialog.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool entry =
+        std::find(entryFields_.begin(), entryFields_.end(), watched) != entryFields_.end();
+    if (entry && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      onAddClicked();
+      return true;
+    }
+  }
   if (event->type() == QEvent::FocusOut) {
     // Leaving the field for another control of the dialog (not for another window or menu).
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

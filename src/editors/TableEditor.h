@@ -25,14 +25,15 @@ class QLineEdit;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
-class TBoard;
+struct DoorInputs;
 class QVBoxLayout;
 
-// What the three coefficient table editors share: a grid holding a working copy of one model
-// table as text, one entry field per column above it, Add (ordered insert or replace) and
-// Delete, a graph of the columns against the key column with the selected row marked, and
-// OK that writes the grid back only when Add or Delete was used since the dialog was shown
-// and only when the grid makes a sound table.
+// What the three coefficient table editors share: a grid holding a working copy of one of the
+// door's tables as text, one entry field per column above it, Add (ordered insert or replace;
+// Enter in an entry field adds too) and Delete, a graph of the columns against the key column
+// with the selected row marked, and OK that changes the door's table to the grid's, as one
+// step of its history named after the editor, only when Add or Delete was used since the
+// dialog was shown and only when the grid makes a sound table.
 class TableEditor : public QDialog {
   Q_OBJECT
 
@@ -61,10 +62,11 @@ class TableEditor : public QDialog {
   static constexpr int kMaxRows = 100;  // Add refuses a new row from here on
   static constexpr char kHelpTopic[] = "doors_hydro";
 
-  // Fill the grid from the model table ("#0.###").
+  // Fill the grid from the door's table (DisplayFormats::kTableCell).
   Q_INVOKABLE void FillGridFromTable();
-  // Read the grid strictly into a scratch table; when that is a sound table, write it into
-  // the model table. Returns what is wrong otherwise (the model is then left untouched).
+  // Read the grid strictly into a scratch table; when that is a sound table, the door takes it
+  // as one step of its history. Returns what is wrong otherwise (the door is then left
+  // untouched).
   std::optional<TableProblem> StoreGridInTable();
   // Redraw the whole graph from the grid.
   Q_INVOKABLE virtual void DrawGraph() = 0;
@@ -88,8 +90,9 @@ class TableEditor : public QDialog {
   TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
               const QString& caption, std::vector<Column> columns);
 
-  // The model table being edited; each grid column shows the table column of its Name.
-  virtual CoefTable& ModelTable() const = 0;
+  // The door's table being edited; each grid column shows the table column of its Name.
+  virtual CoefTable DoorInputs::*ModelTable() const = 0;
+  const CoefTable& DoorTable() const;
   // The mark of the selected row after a grid click.
   virtual void MarkSelectedRow() = 0;
 
@@ -143,7 +146,6 @@ class TableEditor : public QDialog {
   QString Message(const char* english, const char* russian) const;
 
   DoorDocument& document_;
-  TBoard& board_;  // the document's door
   HelpBrowser& help_;
   const std::vector<Column> columns_;
 

@@ -14,7 +14,8 @@
 
 #include "DoorDocument.h"
 #include "MessageBoxes.h"
-#include "TRange_f.h"
+#include "RangeDialog.h"
+#include "StepNames.h"
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
 #include "model/EditableFields.h"
@@ -38,14 +39,11 @@ QPalette Coloured(const QLineEdit* field, const QColor& colour) {
 const QColor VariableBindings::kRangeColour(0, 255, 0);
 const QColor VariableBindings::kVariableColour(255, 0, 0);
 
-VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help,
-                                   std::function<void()> setFieldsChanged)
+VariableBindings::VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help)
     : QObject(&projections),
       projections_(projections),
       document_(document),
-      board_(document.Board()),
-      setFieldsChanged_(std::move(setFieldsChanged)),
-      rangeDialog_(new TRange_f(help, &projections)) {
+      rangeDialog_(new RangeDialog(help, &projections)) {
   for (int i = 0; i < kMainParamCount; ++i) {
     const QString name = QString::fromLatin1(kMainParams[i].Name);
     edits_[i] = projections.findChild<QLineEdit*>("Edit_" + name);
@@ -87,8 +85,6 @@ void VariableBindings::Bind(TVarLink& link, const QObject* control) const {
   const int i = static_cast<int>(field - edits_.begin());
   link.Edit = edits_[i];
   link.Label = labels_[i];
-  link.Range = &board_.Ranges[static_cast<std::size_t>(i)];
-  link.Value = &(board_.*kMainParams[i].Field);
   link.Index = i;
 }
 
@@ -126,21 +122,21 @@ void VariableBindings::EditRange() {
   const QPalette remembered = field->palette();
   SetFieldColour(field, Coloured(field, kRangeColour));
 
-  TRange_f& dialog = *rangeDialog_;
+  RangeDialog& dialog = *rangeDialog_;
+  const auto index = static_cast<std::size_t>(rangeTarget_.Index);
   dialog.Prepare(rangeTarget_.Label ? rangeTarget_.Label->toolTip() : QString(),
-                 rangeTarget_.Range->From, rangeTarget_.Range->To);
+                 document_.Door().Ranges[index].From, document_.Door().Ranges[index].To);
   const int result = dialog.exec();
-  if (result == TRange_f::kRangeChanged && setFieldsChanged_) setFieldsChanged_();
-  if (result == QDialog::Accepted || result == TRange_f::kRangeChanged) {
-    // Read back as shown: an untouched range comes back rounded to the decimals shown.
+  if (result == RangeDialog::kRangeChanged) {
+    // Read back as shown. A range left untouched stays exactly as it was: OK does not round
+    // it to the decimals shown. A range kept is a step of its own, which Cancel of the
+    // projections dialog leaves alone.
     const NumberLocale locale = UserNumberLocale();
-    const Range before = *rangeTarget_.Range;
-    rangeTarget_.Range->From = ReadNumber(dialog.FromText().toStdString(), locale);
-    rangeTarget_.Range->To = ReadNumber(dialog.ToText().toStdString(), locale);
-    // A range the user edited is door data of its own: it must not be lost when the
-    // projections dialog itself is cancelled.
-    if (result == TRange_f::kRangeChanged && !(*rangeTarget_.Range == before))
-      document_.MarkModified();
+    DoorInputs door = document_.Door();
+    Range& range = door.Ranges[index];
+    range.From = ReadNumber(dialog.FromText().toStdString(), locale);
+    range.To = ReadNumber(dialog.ToText().toStdString(), locale);
+    document_.Edit(StepNames::RangeOf(rangeTarget_.Index, range, languageIndex_), door);
   }
   SetFieldColour(field, remembered);
 }

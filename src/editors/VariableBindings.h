@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "TVarLink.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 class DoorDocument;
 class HelpBrowser;
@@ -15,20 +15,19 @@ class QDialog;
 class QEvent;
 class QLabel;
 class QLineEdit;
-class TRange_f;
+class RangeDialog;
 
 // The projections dialog's ranges and single variable. Attached to the dialog from outside: it
 // finds the 23 entry fields and their labels by name, runs the "Specify a range" and "Mark as
 // single variable" commands of the dialog's Variable menu and of the fields' context menu, and
-// colours the fields: lime while a field's range is edited, red for the marked variable.
-// Marking a variable is announced (VariableMarked) for the balance window's variable panel.
+// colours the fields: lime while a field's range is edited, red for the marked variable. A
+// range kept with OK is one step of the door's history; marking a variable is announced
+// (VariableMarked) for the balance window's variable panel.
 class VariableBindings : public QObject {
   Q_OBJECT
 
  public:
-  // setFieldsChanged sets the dialog's changed flag, so that its OK marks the door modified.
-  VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help,
-                   std::function<void()> setFieldsChanged);
+  VariableBindings(QDialog& projections, DoorDocument& document, HelpBrowser& help);
   ~VariableBindings() override;
 
   static const QColor kRangeColour;     // lime: the field whose range is being edited
@@ -49,7 +48,7 @@ class VariableBindings : public QObject {
 
   const TVarLink& RangeTarget() const { return rangeTarget_; }
   const TVarLink& ActiveVar() const { return activeVar_; }
-  TRange_f& RangeDialog() { return *rangeDialog_; }
+  RangeDialog& RangeEditor() { return *rangeDialog_; }
 
   // Language of the message this builds itself: 0 English, 1 Russian.
   void SetLanguageIndex(int language) { languageIndex_ = language; }
@@ -69,11 +68,9 @@ class VariableBindings : public QObject {
 
   QDialog& projections_;
   DoorDocument& document_;
-  TBoard& board_;
-  std::function<void()> setFieldsChanged_;
   std::array<QLineEdit*, kMainParamCount> edits_{};
   std::array<QLabel*, kMainParamCount> labels_{};
-  TRange_f* rangeDialog_ = nullptr;  // one for the dialog's life, owned by it
+  RangeDialog* rangeDialog_ = nullptr;  // one for the dialog's life, owned by it
   TVarLink rangeTarget_;
   TVarLink activeVar_;
   QLineEdit* contextField_ = nullptr;  // the field whose context menu was opened last

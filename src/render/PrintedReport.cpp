@@ -19,11 +19,12 @@
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
 #include "print/PrintTexts.h"
+#include "report/DisplayFormats.h"
 
 namespace {
 
 constexpr double kMargin = 10;  // millimetres on every side
-constexpr char kCellFormat[] = "#0.####";
+constexpr const char* kCellFormat = DisplayFormats::kPrintedCell;
 // The keel graph is drawn at five times its box on the page, a pixel per fifth of a millimetre.
 constexpr double kKeelGraphZoom = 5;
 // The screen size the hydrodynamic graph is drawn at when there is no screen.
@@ -66,16 +67,16 @@ struct PrintedReport::Run {
 PrintedReport::PrintedReport() = default;
 PrintedReport::~PrintedReport() = default;
 
-PrintedReport::Table PrintedReport::HydroTable(const TBoard& board) {
-  return Copy(board.Hydro, {"A", "Cx", "Cy", "Cd"});
+PrintedReport::Table PrintedReport::HydroTable(const DoorInputs& door) {
+  return Copy(door.Hydro, {"A", "Cx", "Cy", "Cd"});
 }
 
-PrintedReport::Table PrintedReport::KeelTable(const TBoard& board) {
-  return Copy(board.KeelGeom, {"Z", "X", "Y"});
+PrintedReport::Table PrintedReport::KeelTable(const DoorInputs& door) {
+  return Copy(door.KeelGeom, {"Z", "X", "Y"});
 }
 
-PrintedReport::Table PrintedReport::GroundTable(const TBoard& board) {
-  return Copy(board.Ground, {"A", "X"});
+PrintedReport::Table PrintedReport::GroundTable(const DoorInputs& door) {
+  return Copy(door.Ground, {"A", "X"});
 }
 
 bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int language,
@@ -253,7 +254,7 @@ void PrintedReport::ProjectionPage(Run& run, const char* name, int view) {
 }
 
 void PrintedReport::HydroPage(Run& run) {
-  const Table table = HydroTable(run.Source.Board());
+  const Table table = HydroTable(run.Source.Board().Inputs());
   StartPage(run, "RepHydro", QPageSize::Letter);
   ReportPainter& page = *run.Page;
   const QString heading = run.Say(PrintTexts::kHydroCoefficients);
@@ -270,7 +271,7 @@ void PrintedReport::HydroPage(Run& run) {
 }
 
 void PrintedReport::KeelPage(Run& run) {
-  const Table table = KeelTable(run.Source.Board());
+  const Table table = KeelTable(run.Source.Board().Inputs());
   StartPage(run, "RepKeel", QPageSize::Letter);
   ReportPainter& page = *run.Page;
   const QString heading = run.Say(PrintTexts::kKeelShape);
@@ -294,7 +295,7 @@ void PrintedReport::KeelPage(Run& run) {
 }
 
 void PrintedReport::TrawlKeelPage(Run& run) {
-  const Table table = GroundTable(run.Source.Board());
+  const Table table = GroundTable(run.Source.Board().Inputs());
   StartPage(run, "RepKT", QPageSize::Letter);
   ReportPainter& page = *run.Page;
   const double right = 118;

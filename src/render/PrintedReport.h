@@ -16,7 +16,7 @@ class QPainter;
 class ReportPainter;
 class ReportPicture;
 class ReportSource;
-class TBoard;
+struct DoorInputs;
 
 // The printed report of the door and its balance: seven pages in a fixed order (general data
 // with the front view, the plan view, the side view, the hydrodynamic coefficients, the keel
@@ -54,9 +54,9 @@ class PrintedReport {
   const std::vector<PageRecord>& Pages() const { return pages_; }
 
   // The three in-memory tables as they stand for the door.
-  static Table HydroTable(const TBoard& board);
-  static Table KeelTable(const TBoard& board);
-  static Table GroundTable(const TBoard& board);
+  static Table HydroTable(const DoorInputs& door);
+  static Table KeelTable(const DoorInputs& door);
+  static Table GroundTable(const DoorInputs& door);
 
  private:
   struct Run;

@@ -9,8 +9,8 @@
 class TBoard;
 
 // Where the printed report takes what it prints: the controls of the program's windows,
-// addressed by window and control name as the language files address them. The windows
-// answer from their real controls; the command line from the door and the language files.
+// addressed by window and control name as the language files address them, described for a
+// door (DoorReportSource, from the door, its results and the language files).
 class ReportSource {
  public:
   virtual ~ReportSource() = default;

@@ -15,10 +15,10 @@
 
 #include "ScaledCanvas.h"
 #include "drawing/DrawingPreparation.h"
+#include "drawing/DrawnDoor.h"
 #include "drawing/LabelPlacer.h"
 #include "drawing/ViewLabels.h"
 #include "model/Rotation.h"
-#include "model/TBoard.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ long double Coord(const XYZ& p, int axis) {
 // Draws one view on one surface; a short-lived helper of a single drawing call.
 class ViewPainter {
  public:
-  ViewPainter(const TBoard& board, long double forceScale, ScaledCanvas& surface, QPainter& canvas,
-              const ViewLayout& view)
+  ViewPainter(const DrawnDoor& board, long double forceScale, ScaledCanvas& surface,
+              QPainter& canvas, const ViewLayout& view)
       : board_(board), forceScale_(forceScale), surface_(surface), canvas_(canvas), view_(view) {}
 
   long double H(const XYZ& p) const { return Coord(p, view_.Axes.H); }
@@ -105,32 +105,32 @@ class ViewPainter {
       case kWing:
         SetPen(kBlack, 0);
         SetBrushColour(kWingFill);
-        Quad(board_.PosWingOutline);
+        Quad(board_.Result.PosWingOutline);
         SetPen(kWingLines, 0);
-        Segment(board_.PosWingAxes[0], board_.PosWingAxes[1]);
-        Segment(board_.PosWingAxes[2], board_.PosWingAxes[3]);
+        Segment(board_.Result.PosWingAxes[0], board_.Result.PosWingAxes[1]);
+        Segment(board_.Result.PosWingAxes[2], board_.Result.PosWingAxes[3]);
         // The edges again, over the reference lines.
         SetPen(kBlack, 0);
         SetBrushStyle(Qt::NoBrush);
-        Quad(board_.PosWingOutline);
+        Quad(board_.Result.PosWingOutline);
         SetBrushStyle(Qt::SolidPattern);
         break;
       case kStringer:
         SetPen(kBlack, 0);
         SetBrushColour(kStringerFill);
-        Quad(board_.PosStringerOutline);
+        Quad(board_.Result.PosStringerOutline);
         break;
       case kBracket:
         SetPen(kBlack, 5);
-        Segment(board_.PosBracket[0], board_.PosBracket[1]);
+        Segment(board_.Result.PosBracket[0], board_.Result.PosBracket[1]);
         break;
       case kUpperStub:
         SetPen(kBlack, 0);
-        Segment(board_.PosUpperBridleLine[0], board_.PosUpperBridleLine[1]);
+        Segment(board_.Result.PosUpperBridleLine[0], board_.Result.PosUpperBridleLine[1]);
         break;
       case kLowerStub:
         SetPen(kBlack, 0);
-        Segment(board_.PosLowerBridleLine[0], board_.PosLowerBridleLine[1]);
+        Segment(board_.Result.PosLowerBridleLine[0], board_.Result.PosLowerBridleLine[1]);
         break;
       default:
         break;
@@ -138,7 +138,7 @@ class ViewPainter {
   }
 
   void DrawParts(bool hidden) {
-    const DrawOrder order = Order(board_, view_.ViewPoint, hidden);
+    const DrawOrder order = Order(board_.Result, board_.Inputs.Fs, view_.ViewPoint, hidden);
     for (int level = 3; level >= 0; --level) {
       for (int part = 0; part < kPartCount; ++part) {
         if (order[part] == level) DrawPart(part);
@@ -231,11 +231,11 @@ class ViewPainter {
   }
 
   void Gravity() {
-    const XYZ& p = board_.PosGravity;
+    const XYZ& p = board_.Result.PosGravity;
     if (view_.Axes.Plan) {
       Dot(H(p), V(p));
     } else {
-      Line(H(p), V(p), H(p), V(p) + k_ * V(board_.ForceGravity.Force));
+      Line(H(p), V(p), H(p), V(p) + k_ * V(board_.Result.ForceGravity.Force));
     }
   }
 
@@ -254,12 +254,12 @@ class ViewPainter {
     UseLabelFont();
     if (view_.Front) MeasureLetter();
     k_ = forceScale_;
-    LMark(board_.PosWingHydro, board_.ForceWing.Force);
-    LMark(board_.PosStringerHydro, board_.ForceStringer.Force);
-    if (board_.Bottom) LMark(board_.PosKeelOrigin, board_.ForceGround.Force);
+    LMark(board_.Result.PosWingHydro, board_.Result.ForceWing.Force);
+    LMark(board_.Result.PosStringerHydro, board_.Result.ForceStringer.Force);
+    if (board_.Inputs.Bottom) LMark(board_.Result.PosKeelOrigin, board_.Result.ForceGround.Force);
     Gravity();
-    Bridle(board_.PosUpperBridle, board_.ForceUpperBridle.Force);
-    Bridle(board_.PosLowerBridle, board_.ForceLowerBridle.Force);
+    Bridle(board_.Result.PosUpperBridle, board_.Result.ForceUpperBridle.Force);
+    Bridle(board_.Result.PosLowerBridle, board_.Result.ForceLowerBridle.Force);
     if (labels) Write(ForceLabels(board_, forceScale_, view_.Axes, a_, t_));
   }
 
@@ -267,14 +267,14 @@ class ViewPainter {
     SetPen(kBlack, 3);
     const Rotation turn =
         keelRotation ? Rotation(angleRad[0], angleRad[1], angleRad[2]) : Rotation(0, 0, 0);
-    const CoefTable& keel = board_.KeelGeom;
+    const CoefTable& keel = board_.Inputs.KeelGeom;
     const int rows = std::clamp(keel.Count, 0, keel.Capacity());
     if (rows == 0) return;
     std::array<XYZ, kKeelDotCapacity> dots;
-    const long double y = board_.y0 + board_.yk;
+    const long double y = board_.Inputs.y0 + board_.Inputs.yk;
     for (int i = rows - 1; i >= 0; --i) {
-      const long double x = board_.x0 - board_.xk;
-      const long double z = board_.zk - board_.z0 + keel.At(i, kKeelZi);
+      const long double x = board_.Inputs.x0 - board_.Inputs.xk;
+      const long double z = board_.Inputs.zk - board_.Inputs.z0 + keel.At(i, kKeelZi);
       const long double half = keel.At(i, kKeelXi) / 2;
       // Fore at 2i, aft at 2i - 1; row 0 has one slot and keeps the aft point.
       dots[2 * i] = turn.Apply(XYZ(x + half, y, z));
@@ -296,7 +296,7 @@ class ViewPainter {
   }
 
  private:
-  const TBoard& board_;
+  const DrawnDoor& board_;
   const long double forceScale_;  // m per N
   ScaledCanvas& surface_;
   QPainter& canvas_;
@@ -310,7 +310,7 @@ class ViewPainter {
   std::optional<LabelPlacer> placer_;
 };
 
-void DrawView(const ViewLayout& view, const TBoard& board, const ViewScale& scale,
+void DrawView(const ViewLayout& view, const DrawnDoor& board, const ViewScale& scale,
               ScaledCanvas& surface, const ViewFlags& flags, bool keelRotation,
               const ThreeViewDrawing::Angles& angleRad) {
   QPainter* canvas = surface.DrawCanvas();
@@ -335,30 +335,30 @@ void RegionAxis(long double low, long double size, long double fallback, long do
 
 }  // namespace
 
-void ThreeViewDrawing::DrawXZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+void ThreeViewDrawing::DrawXZ(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                               const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
   DrawView(kSide, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::DrawXY(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+void ThreeViewDrawing::DrawXY(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                               const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
   DrawView(kPlan, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::DrawYZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+void ThreeViewDrawing::DrawYZ(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                               const ViewFlags& flags, bool keelRotation, const Angles& angleRad) {
   DrawView(kFront, board, scale, surface, flags, keelRotation, angleRad);
 }
 
-void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
+void ThreeViewDrawing::RedrawBalanceViews(const DrawnDoor& board, ViewScale& scale,
                                           const ViewFlags& flags, const Angles& angleRad,
                                           ScaledCanvas& side, ScaledCanvas& plan,
                                           ScaledCanvas& front) {
   // The region the door takes and the arrows' scale.
-  ComputeBoundingBox(board, scale);
+  ComputeBoundingBox(board.Result, scale);
   ViewFlags shown = flags;
   // No force at all: nothing to scale and no arrow to draw.
-  if (flags.Forces && !ScaleForceArrows(board, scale)) shown.Forces = false;
+  if (flags.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale)) shown.Forces = false;
 
   // Each axis's drawing region, with room around the door.
   const XYZ& low = scale.BoxLow;
@@ -404,13 +404,13 @@ void ThreeViewDrawing::RedrawBalanceViews(const TBoard& board, ViewScale& scale,
   front.Finish();
 }
 
-void ThreeViewDrawing::RedrawDoorViews(const TBoard& board, ViewScale& scale,
+void ThreeViewDrawing::RedrawDoorViews(const DrawnDoor& board, ViewScale& scale,
                                        const ViewFlags& flags, ScaledCanvas& front,
                                        ScaledCanvas& plan, ScaledCanvas& side) {
-  ComputeBoundingBox(board, scale);
+  ComputeBoundingBox(board.Result, scale);
   ViewFlags shown = flags;
   // With every force zero there is nothing to scale and no arrow to draw.
-  if (shown.Forces && !ScaleForceArrows(board, scale)) shown.Forces = false;
+  if (shown.Forces && !ScaleForceArrows(board.Result, board.Inputs.b, scale)) shown.Forces = false;
 
   const XYZ& box = scale.BoxLow;
   const XYZ& size = scale.BoxSize;

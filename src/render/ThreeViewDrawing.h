@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "drawing/DrawnDoor.h"
 #include "drawing/ViewFlags.h"
 #include "drawing/ViewScale.h"
 
 class ScaledCanvas;
-class TBoard;
 
 // The door in its last evaluated position as three orthographic views: side (x-z), plan
 // (x-y) and front (y-z). Each view paints the wing and stringer as filled outlines, the bracket
@@ -21,24 +21,24 @@ class ThreeViewDrawing {
   // Each draws one view into a surface whose world ranges are already set, the force arrows
   // scale.ForceScale long per newton. With keelRotation the keel dots are turned by angleRad
   // (radians about X, Y, Z), otherwise left unturned.
-  static void DrawXZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+  static void DrawXZ(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                      const ViewFlags& flags, bool keelRotation, const Angles& angleRad);
-  static void DrawXY(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+  static void DrawXY(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                      const ViewFlags& flags, bool keelRotation, const Angles& angleRad);
-  static void DrawYZ(const TBoard& board, const ViewScale& scale, ScaledCanvas& surface,
+  static void DrawYZ(const DrawnDoor& board, const ViewScale& scale, ScaledCanvas& surface,
                      const ViewFlags& flags, bool keelRotation, const Angles& angleRad);
 
   // The balance window's redraw from the door's current state (no evaluation): region and
   // arrow scale, shared ranges of the three views, drawing, and Finish on every surface.
   // Writes BoxLow, BoxSize and, with forces shown, MaxForce and ForceScale of the scale. When
   // every force is zero the arrows are left out and ForceScale keeps its value.
-  static void RedrawBalanceViews(const TBoard& board, ViewScale& scale, const ViewFlags& flags,
+  static void RedrawBalanceViews(const DrawnDoor& board, ViewScale& scale, const ViewFlags& flags,
                                  const Angles& angleRad, ScaledCanvas& side, ScaledCanvas& plan,
                                  ScaledCanvas& front);
 
   // The projections dialog's drawing of the door as positioned (no evaluation), the keel
   // unturned: each view gets the box with a tenth of its size as margin on every side, at
   // equal scales of its own. Writes the scale as RedrawBalanceViews does.
-  static void RedrawDoorViews(const TBoard& board, ViewScale& scale, const ViewFlags& flags,
+  static void RedrawDoorViews(const DrawnDoor& board, ViewScale& scale, const ViewFlags& flags,
                               ScaledCanvas& front, ScaledCanvas& plan, ScaledCanvas& side);
 };

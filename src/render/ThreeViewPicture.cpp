@@ -72,14 +72,14 @@ void ThreeViewPicture::Paint(QPainter& painter, const QSize& size) const {
   font.setPointSize(8);
   painter.setFont(font);
   painter.setPen(QColor(64, 64, 64));
-  const XYZ& m = board_.TotalMoment;
+  const XYZ& m = board_.Result().TotalMoment;
   QString notes =
       QStringLiteral(
           "%1\n\nRotation, deg\nx: %2   y: %3   z: %4\n\nMoments, kN*m\nx: %5   y: %6   z: %7\n")
-          .arg(board_.Bottom ? QStringLiteral("Bottom trawling")
-                             : QStringLiteral("Midwater trawling"),
-               Number(board_.RotX), Number(board_.RotY), Number(board_.RotZ), Number(m.X / 1000),
-               Number(m.Y / 1000), Number(m.Z / 1000));
+          .arg(board_.Inputs().Bottom ? QStringLiteral("Bottom trawling")
+                                      : QStringLiteral("Midwater trawling"),
+               Number(board_.RotX()), Number(board_.RotY()), Number(board_.RotZ()),
+               Number(m.X / 1000), Number(m.Y / 1000), Number(m.Z / 1000));
   if (!state_.isEmpty()) notes += state_ + QStringLiteral("\n");
   notes += QStringLiteral("\nSide x-z top left, front y-z top right, plan x-y below.");
   painter.drawText(kNoteRect.adjusted(10, 10, -6, -6),

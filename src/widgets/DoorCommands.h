@@ -1,8 +1,8 @@
 #pragma once
 
-// The program's commands on the door that windows other than the main window offer too (the
-// balance window's Dialogs menu, its Bottom Case item). The main window carries them out;
-// a window that offers them is given this interface, so it needs nothing of the main window.
+// The program's dialogs on the door, which the main window's buttons and the balance window's
+// Dialogs menu both open. A window that offers them is given this interface, so it needs
+// nothing of the other windows; the dialogs change the door through its document.
 class DoorCommands {
  public:
   // The commands of the main window's dialog buttons, in their order there.
@@ -17,12 +17,10 @@ class DoorCommands {
     Balance
   };
 
-  // Shows the command's dialog modally, then recomputes the door's derived geometry, as the
-  // button does. A command whose button is disabled (the keel dialogs in midwater) does
-  // nothing.
+  // Shows the command's dialog modally. A command out of use (the keel dialogs in midwater
+  // trawling, every dialog while a search turns the door) does nothing.
   virtual void RunCommand(Command command) = 0;
-  // Switches between bottom (true) and midwater (false) trawling, as the mode buttons do.
-  virtual void SetBottomTrawling(bool bottom) = 0;
+  virtual bool CommandEnabled(Command command) const = 0;
 
  protected:
   DoorCommands() = default;

@@ -8,6 +8,7 @@
 
 #include "cli/CliRunner.h"
 #include "model/TBoard.h"
+#include "support/DoorLoad.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -135,8 +136,7 @@ TEST(CliFile, SaveMakesAVariantWithTheSettingsApplied) {
   EXPECT_TRUE(run.Out.empty());
   EXPECT_TRUE(run.Err.empty());
 
-  TBoard door;
-  ASSERT_TRUE(door.LoadFromFile(variant).Ok);
+  const DoorInputs door = LoadedInputs(variant);
   EXPECT_EQ(door.R, 31000);
   EXPECT_EQ(door.BridleAngleV, 4.5L);
 

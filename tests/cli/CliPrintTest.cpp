@@ -13,6 +13,7 @@
 #include "cli/CliRunner.h"
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
+#include "support/DoorLoad.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -67,8 +68,7 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
   const CliRun run = RunCliProgram({"print", door, "--bottom", "--solve", "--pdf", pdf});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   ASSERT_EQ(PageCount(pdf), 7);
-  TBoard board;
-  ASSERT_TRUE(board.LoadFromFile(door).Ok);
+  const TBoard board(LoadedInputs(door));
 
   struct Expected {
     int Page;
@@ -77,9 +77,10 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
   const std::vector<Expected> pages = {
       {1,
        {"DoorTrim Balance Report", "General Data :", "FRONT VIEW", "y0:", "Force of gravity",
-        FormatFloat("######0.#", board.G), FormatFloat("#0.###", board.WaterDensity)}},
-      {2, {"PLAN VIEW", "xc0:", FormatFloat("########0", board.R)}},
-      {3, {"SIDE VIEW", "zc1:", FormatFloat("#0.###", board.zc1)}},
+        FormatFloat("######0.#", board.Inputs().G),
+        FormatFloat("#0.###", board.Inputs().WaterDensity)}},
+      {2, {"PLAN VIEW", "xc0:", FormatFloat("########0", board.Inputs().R)}},
+      {3, {"SIDE VIEW", "zc1:", FormatFloat("#0.###", board.Inputs().zc1)}},
       {4, {"Hydrodynamic Coefficients", "Cx", "Cd", "deg"}},
       {5, {"Keel Shape", "Depth of keel in ground"}},
       {6, {"Influence of trawl", "Keel Position", "X keel:", "Ground-dynamic Coefficients"}},
@@ -98,9 +99,9 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
   EXPECT_NE(sizes.find("Page    1 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
   EXPECT_NE(sizes.find("Page    6 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
   EXPECT_NE(sizes.find("Page    7 size:  595 x 842 pts (A4)"), std::string::npos) << sizes;
-  ExpectRows(PageText(pdf, 4), board.Hydro, 4);
-  ExpectRows(PageText(pdf, 5), board.KeelGeom, 3);
-  ExpectRows(PageText(pdf, 6), board.Ground, 2);
+  ExpectRows(PageText(pdf, 4), board.Inputs().Hydro, 4);
+  ExpectRows(PageText(pdf, 5), board.Inputs().KeelGeom, 3);
+  ExpectRows(PageText(pdf, 6), board.Inputs().Ground, 2);
 }
 
 TEST(CliPrint, RussianReportTakesTheRussianTexts) {

@@ -15,6 +15,7 @@
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "report/ResultsReport.h"
+#include "support/DoorLoad.h"
 
 namespace {
 
@@ -58,9 +59,7 @@ void ExpectSameReport(const std::string& printed, const std::string& expected) {
 }
 
 void EvaluateAt(TBoard& door, long double x, long double y, long double z) {
-  door.RotX = x;
-  door.RotY = y;
-  door.RotZ = z;
+  door.SetRotation(x, y, z);
   door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
 }
 
@@ -97,13 +96,12 @@ TEST(CliReport, UsesTheFileAnglesModeAndSettings) {
   const CliRun run =
       RunCliProgram({"report", Sample("oval"), "--midwater", "--set", "Fs=0", "--set", "R=31000"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
-  TBoard door;
   ViewSettings view;
-  ASSERT_TRUE(door.LoadFromFile(Sample("oval"), &view).Ok);
-  door.Bottom = false;
-  ASSERT_FALSE(AssignField(door, "Fs=0"));
-  ASSERT_FALSE(AssignField(door, "R=31000"));
-  door.ComputeGeometry();
+  DoorInputs inputs = LoadedInputs(Sample("oval"), &view);
+  inputs.Bottom = false;
+  ASSERT_FALSE(AssignField(inputs, "Fs=0"));
+  ASSERT_FALSE(AssignField(inputs, "R=31000"));
+  TBoard door(inputs);
   EvaluateAt(door, view.Angles[0], view.Angles[1], view.Angles[2]);
   ExpectSameReport(run.Out, Expected(door));
   EXPECT_EQ(run.Out.find("Stringer"), std::string::npos);
@@ -123,9 +121,8 @@ TEST(CliReport, SolveBalancesTheSampleDoorFirst) {
   const CliRun run = RunCliProgram({"report", Sample("vshape"), "--solve"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   EXPECT_EQ(run.Err, "");
-  TBoard door;
   ViewSettings view;
-  ASSERT_TRUE(door.LoadFromFile(Sample("vshape"), &view).Ok);
+  TBoard door(LoadedInputs(Sample("vshape"), &view));
   long double x = view.Angles[0], y = view.Angles[1], z = view.Angles[2];
   ASSERT_TRUE(door.Solve(x, y, z, kBalanceTolerance).Converged);
   EvaluateAt(door, x, y, z);
@@ -142,8 +139,9 @@ TEST(CliReport, AFailedSearchStillPrintsTheReportButSaysSo) {
   const CliRun run = RunCliProgram({"report", "--set", "R=1", "--solve"});
   EXPECT_EQ(run.ExitCode, 3);
   EXPECT_NE(run.Err.find("without balancing the door"), std::string::npos) << run.Err;
-  TBoard door;
-  ASSERT_FALSE(AssignField(door, "R=1"));
+  DoorInputs inputs;
+  ASSERT_FALSE(AssignField(inputs, "R=1"));
+  TBoard door(inputs);
   long double x = 0, y = 0, z = 0;
   ASSERT_FALSE(door.Solve(x, y, z, kBalanceTolerance).Converged);
   EvaluateAt(door, x, y, z);

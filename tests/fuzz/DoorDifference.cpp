@@ -53,36 +53,39 @@ class Differ {
 
 }  // namespace
 
-std::string DoorDifference(const TBoard& a, const TBoard& b) {
+std::string DoorDifference(const DoorInputs& inputsA, const DoorInputs& inputsB) {
+  // The body-frame geometry too: the mechanics works it out from the inputs.
+  const TBoard a(inputsA);
+  const TBoard b(inputsB);
   Differ d;
-  d.Table(a.Hydro, b.Hydro);
-  d.Table(a.Ground, b.Ground);
-  d.Table(a.KeelGeom, b.KeelGeom);
+  d.Table(a.Inputs().Hydro, b.Inputs().Hydro);
+  d.Table(a.Inputs().Ground, b.Inputs().Ground);
+  d.Table(a.Inputs().KeelGeom, b.Inputs().KeelGeom);
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const std::string name(kMainParams[i].Name);
-    d.Real(a.*kMainParams[i].Field, b.*kMainParams[i].Field, name);
-    d.Real(a.Ranges[i].From, b.Ranges[i].From, name + " From");
-    d.Real(a.Ranges[i].To, b.Ranges[i].To, name + " To");
-    d.Real(a.Ranges[i].Step, b.Ranges[i].Step, name + " Step");
+    d.Real(inputsA.*kMainParams[i].Field, inputsB.*kMainParams[i].Field, name);
+    d.Real(a.Inputs().Ranges[i].From, b.Inputs().Ranges[i].From, name + " From");
+    d.Real(a.Inputs().Ranges[i].To, b.Inputs().Ranges[i].To, name + " To");
+    d.Real(a.Inputs().Ranges[i].Step, b.Inputs().Ranges[i].Step, name + " Step");
   }
   for (const EditableField& f : kEnvironmentFields)
-    d.Real(a.*f.Field, b.*f.Field, std::string(f.Name));
-  d.Equal(a.Bottom, b.Bottom, "Bottom");
-  d.Equal(a.FrontPicture, b.FrontPicture, "FrontPicture");
-  d.Equal(a.PlanPicture, b.PlanPicture, "PlanPicture");
-  d.Equal(a.SidePicture, b.SidePicture, "SidePicture");
-  d.Point(a.PtWingHydro, b.PtWingHydro, "PtWingHydro");
-  d.Point(a.PtStringerHydro, b.PtStringerHydro, "PtStringerHydro");
-  d.Point(a.PtGravity, b.PtGravity, "PtGravity");
-  d.Point(a.PtUpperBridle, b.PtUpperBridle, "PtUpperBridle");
-  d.Point(a.PtLowerBridle, b.PtLowerBridle, "PtLowerBridle");
-  d.Point(a.PtKeelOrigin, b.PtKeelOrigin, "PtKeelOrigin");
-  d.Points(a.WingOutline, b.WingOutline, "WingOutline");
-  d.Points(a.WingAxes, b.WingAxes, "WingAxes");
-  d.Points(a.StringerOutline, b.StringerOutline, "StringerOutline");
-  d.Points(a.Bracket, b.Bracket, "Bracket");
-  d.Points(a.UpperBridleLine, b.UpperBridleLine, "UpperBridleLine");
-  d.Points(a.LowerBridleLine, b.LowerBridleLine, "LowerBridleLine");
+    d.Real(inputsA.*f.Field, inputsB.*f.Field, std::string(f.Name));
+  d.Equal(a.Inputs().Bottom, b.Inputs().Bottom, "Bottom");
+  d.Equal(a.Inputs().FrontPicture, b.Inputs().FrontPicture, "FrontPicture");
+  d.Equal(a.Inputs().PlanPicture, b.Inputs().PlanPicture, "PlanPicture");
+  d.Equal(a.Inputs().SidePicture, b.Inputs().SidePicture, "SidePicture");
+  d.Point(a.Body().PtWingHydro, b.Body().PtWingHydro, "PtWingHydro");
+  d.Point(a.Body().PtStringerHydro, b.Body().PtStringerHydro, "PtStringerHydro");
+  d.Point(a.Body().PtGravity, b.Body().PtGravity, "PtGravity");
+  d.Point(a.Body().PtUpperBridle, b.Body().PtUpperBridle, "PtUpperBridle");
+  d.Point(a.Body().PtLowerBridle, b.Body().PtLowerBridle, "PtLowerBridle");
+  d.Point(a.Body().PtKeelOrigin, b.Body().PtKeelOrigin, "PtKeelOrigin");
+  d.Points(a.Body().WingOutline, b.Body().WingOutline, "WingOutline");
+  d.Points(a.Body().WingAxes, b.Body().WingAxes, "WingAxes");
+  d.Points(a.Body().StringerOutline, b.Body().StringerOutline, "StringerOutline");
+  d.Points(a.Body().Bracket, b.Body().Bracket, "Bracket");
+  d.Points(a.Body().UpperBridleLine, b.Body().UpperBridleLine, "UpperBridleLine");
+  d.Points(a.Body().LowerBridleLine, b.Body().LowerBridleLine, "LowerBridleLine");
   return d.First();
 }
 

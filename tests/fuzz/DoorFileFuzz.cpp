@@ -18,7 +18,7 @@
 #include "FuzzCheck.h"
 #include "io/DoorFileReader.h"
 #include "io/DoorFileWriter.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 namespace {
 
@@ -59,12 +59,11 @@ class ScratchFile {
 };
 
 // A door and settings unlike the defaults, so that a load that changed anything shows.
-TBoard LoadTarget() {
-  TBoard door;
+DoorInputs LoadTarget() {
+  DoorInputs door;
   door.G = 4321.5L;
   door.Bottom = false;
   door.FrontPicture = "front.bmp";
-  door.ComputeGeometry();
   return door;
 }
 
@@ -83,11 +82,11 @@ int LineCount(std::string_view text) {
   return lines;
 }
 
-void CheckAcceptedText(std::string_view text, const TBoard& door, const ViewSettings& view) {
+void CheckAcceptedText(std::string_view text, const DoorInputs& door, const ViewSettings& view) {
   const auto unwritable = DoorFileWriter::Unwritable(door, view);
   Require(!unwritable, "a door the reader accepts can be saved", unwritable.value_or(""));
   const std::string saved = DoorFileWriter::Text(door, view);
-  TBoard again;
+  DoorInputs again;
   ViewSettings againView;
   const DoorFileResult reread = DoorFileReader::ReadText("saved.brd", saved, again, againView);
   Require(reread.Ok, "the saved text reads back", reread.Message + "\n" + saved);
@@ -103,11 +102,11 @@ void CheckAcceptedText(std::string_view text, const TBoard& door, const ViewSett
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const ScratchFile scratch;
-  static const TBoard pristine = LoadTarget();
+  static const DoorInputs pristine = LoadTarget();
   static const ViewSettings pristineView = TargetView();
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-  TBoard read;
+  DoorInputs read;
   ViewSettings readView;
   const DoorFileResult result = DoorFileReader::ReadText("fuzz.brd", text, read, readView);
   if (result.Ok) {
@@ -122,9 +121,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The same bytes through the file system, into a door that must not change unless they
   // are accepted.
   scratch.Write(text);
-  TBoard target = pristine;
+  DoorInputs target = pristine;
   ViewSettings targetView = pristineView;
-  const DoorFileResult loaded = target.LoadFromFile(scratch.Path(), &targetView);
+  const DoorFileResult loaded = DoorFileReader::Load(scratch.Path(), target, &targetView);
   Require(loaded.Ok == result.Ok, "loading a file and reading its text agree",
           result.Message + " / " + loaded.Message);
   if (loaded.Ok) {

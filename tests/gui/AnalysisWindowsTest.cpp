@@ -22,12 +22,13 @@
 #include <QTextStream>
 #include <memory>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
-#include "TSweep_f.h"
+#include "MainWindow.h"
+#include "SweepWindow.h"
+#include "ValidatedField.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
@@ -53,7 +54,6 @@ class AnalysisWindows : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Document().SetModified(false);
     app_.reset();
   }
 
@@ -65,19 +65,20 @@ class AnalysisWindows : public ::testing::Test {
   }
   QAction* Action(const char* name) { return Find<QAction>(window_, name); }
   void SetAngles(long double x, long double y, long double z) {
-    Find<TEditF>(window_, "Edit7")->SetAndShow(x);
-    Find<TEditF>(window_, "Edit8")->SetAndShow(y);
-    Find<TEditF>(window_, "Edit9")->SetAndShow(z);
+    Find<ValidatedField>(window_, "Edit7")->SetAndShow(x);
+    Find<ValidatedField>(window_, "Edit8")->SetAndShow(y);
+    Find<ValidatedField>(window_, "Edit9")->SetAndShow(z);
     window_->onUpdateClicked();
   }
   std::array<long double, 3> Balance() {
     Find<QPushButton>(window_, "SpeedButton1")->click();
-    const TBoard& door = app_->Board();
-    return {door.RotX, door.RotY, door.RotZ};
+    // The angles found are the door's.
+    const BalanceAngles& found = app_->Document().Angles();
+    return {found.X, found.Y, found.Z};
   }
-  TSweep_f* OpenSweep() {
+  SweepWindow* OpenSweep() {
     Action("MnuSweep")->trigger();
-    TSweep_f* sweep = window_->SweepWindow();
+    SweepWindow* sweep = window_->Sweep();
     EXPECT_NE(sweep, nullptr);
     if (sweep) {
       EXPECT_TRUE(sweep->isVisible());
@@ -85,7 +86,7 @@ class AnalysisWindows : public ::testing::Test {
     return sweep;
   }
   // Sets the sweep window up and presses Run.
-  void StartSweep(TSweep_f& sweep, const QString& variable, double from, double to, int steps,
+  void StartSweep(SweepWindow& sweep, const QString& variable, double from, double to, int steps,
                   int method = 0) {
     Find<QComboBox>(&sweep, "SweepVariable")->setCurrentText(variable);
     Find<QDoubleSpinBox>(&sweep, "SweepFrom")->setValue(from);
@@ -94,14 +95,14 @@ class AnalysisWindows : public ::testing::Test {
     Find<QComboBox>(&sweep, "SweepMethod")->setCurrentIndex(method);
     Find<QPushButton>(&sweep, "SweepRun")->click();
   }
-  bool WaitForSweepEnd(const TSweep_f& sweep) {
+  bool WaitForSweepEnd(const SweepWindow& sweep) {
     return QTest::qWaitFor([&] { return !sweep.Running(); }, kSweepTimeoutMs);
   }
   QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
 };
 
 struct SolverCase {
@@ -114,7 +115,7 @@ class FastSolver : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(FastSolver, FindsTheBalanceOfTheSearch) {
   const SolverCase c = GetParam();
   ASSERT_TRUE(app_->Main().OpenFile(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File)));
-  app_->Board().Bottom = c.Bottom;
+  EditTheDoor(app_->Document(), [&](DoorInputs& d) { d.Bottom = c.Bottom; });
   Action("MnuShProces")->setChecked(false);
   app_->Flags().ShowProcess = false;
   ASSERT_FALSE(Action("MnuFastSolver")->isChecked());  // off at first
@@ -157,12 +158,12 @@ class DetailsVerdict : public AnalysisWindows, public ::testing::WithParamInterf
 
 TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   const VerdictCase c = GetParam();
-  TBoard& door = app_->Board();
-  door.Bottom = c.Bottom;
-  door.x0 = c.WarpX;
-  door.ComputeGeometry();
+  EditTheDoor(app_->Document(), [&](DoorInputs& d) {
+    d.Bottom = c.Bottom;
+    d.x0 = c.WarpX;
+  });
   SetAngles(c.Angles[0], c.Angles[1], c.Angles[2]);
-  const TBoard before = door;
+  const Evaluation before = window_->Model().Result();
   QString verdict, eigenvalues;
   AnswerNextModal([&](QWidget* modal) {
     verdict = Find<QLabel>(modal, "StabilityVerdict")->text();
@@ -173,8 +174,8 @@ TEST_P(DetailsVerdict, SaysWhetherThePositionHolds) {
   EXPECT_EQ(verdict, c.Verdict);
   EXPECT_FALSE(eigenvalues.isEmpty());
   // The window measured on a copy: the door keeps its last evaluation.
-  EXPECT_EQ(door.TotalMoment.X, before.TotalMoment.X);
-  EXPECT_EQ(door.TotalMoment.Z, before.TotalMoment.Z);
+  EXPECT_EQ(window_->Model().Result().TotalMoment.X, before.TotalMoment.X);
+  EXPECT_EQ(window_->Model().Result().TotalMoment.Z, before.TotalMoment.Z);
 }
 
 // The default door's midwater balance lies near (7.18, -4.29, 37.4); moving its warp point
@@ -190,8 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
 class SweepMethods : public AnalysisWindows, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
-  const long double speed = app_->Board().v;
-  TSweep_f* sweep = OpenSweep();
+  const long double speed = app_->Document().Door().v;
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 20;
   StartSweep(*sweep, "v", 1, 3, kSteps, GetParam());
@@ -206,7 +207,7 @@ TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
     EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "NO") << "row " << row;
   }
   EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), kSteps + 1);
-  EXPECT_EQ(app_->Board().v, speed);
+  EXPECT_EQ(app_->Document().Door().v, speed);
   EXPECT_TRUE(Find<QPushButton>(sweep, "SweepExportCsv")->isEnabled());
 }
 
@@ -222,8 +223,12 @@ class SweepRange : public AnalysisWindows, public ::testing::WithParamInterface<
 TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
   const RangeCase c = GetParam();
   const int index = MainParamIndex(c.Variable);
-  if (c.Ranged) app_->Board().Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
-  TSweep_f* sweep = OpenSweep();
+  if (c.Ranged) {
+    EditTheDoor(app_->Document(), [index](DoorInputs& d) {
+      d.Ranges[static_cast<std::size_t>(index)] = {1.5L, 2.5L, 0.1L};
+    });
+  }
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);
   auto* useRange = Find<QPushButton>(sweep, "SweepUseRange");
@@ -242,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Variables, SweepRange,
 
 TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
   Action("MnuFastSolver")->trigger();
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   EXPECT_EQ(Find<QComboBox>(sweep, "SweepMethod")->currentData().toString(), "newton");
   Action("MnuFastSolver")->trigger();
@@ -250,7 +255,7 @@ TEST_F(AnalysisWindows, SweepSearchFollowsTheFastSolver) {
 }
 
 TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   constexpr int kSteps = 10000;
   StartSweep(*sweep, "v", 1, 3, kSteps);
@@ -265,8 +270,36 @@ TEST_F(AnalysisWindows, CancelKeepsTheValuesSoFar) {
   EXPECT_TRUE(Find<QPushButton>(sweep, "SweepRun")->isEnabled());
 }
 
+// The results of a sweep are the old door's once another door is opened: they go.
+TEST_F(AnalysisWindows, SweepWindowIsEmptyAfterAnotherDoorIsOpened) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 4);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  ASSERT_EQ(table->rowCount(), 5);
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_EQ(table->rowCount(), 0);
+  EXPECT_EQ(sweep->Sweep(), nullptr);
+  EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), 0);
+  for (const char* button : {"SweepExportCsv", "SweepCopyPlot", "SweepSavePlot"})
+    EXPECT_FALSE(Find<QPushButton>(sweep, button)->isEnabled()) << button;
+  EXPECT_TRUE(Find<QPushButton>(sweep, "SweepRun")->isEnabled());
+}
+
+// A sweep running when another door is opened stops: what it found was the old door's.
+TEST_F(AnalysisWindows, OpeningAnotherDoorStopsARunningSweep) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 10000);
+  ASSERT_TRUE(sweep->Running());
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_FALSE(sweep->Running());
+  EXPECT_EQ(Find<QTableWidget>(sweep, "SweepTable")->rowCount(), 0);
+}
+
 TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   MessageBoxScript boxes;
   StartSweep(*sweep, "v", 2, 2, 10);
@@ -276,7 +309,7 @@ TEST_F(AnalysisWindows, RefusesARowWithNothingToSweep) {
 }
 
 TEST_F(AnalysisWindows, CsvExportHasTheColumnsAndUnitsOfTheCommandLine) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   StartSweep(*sweep, "v", 1, 3, 4);
   ASSERT_TRUE(WaitForSweepEnd(*sweep));
@@ -317,7 +350,7 @@ TEST_P(ImageExport, WritesAValidPicture) {
   FileDialogScript files;
   files.Choose(Path(c.File));
   if (c.Plot) {
-    TSweep_f* sweep = OpenSweep();
+    SweepWindow* sweep = OpenSweep();
     ASSERT_NE(sweep, nullptr);
     StartSweep(*sweep, "v", 1, 3, 5);
     ASSERT_TRUE(WaitForSweepEnd(*sweep));
@@ -351,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ImageExport,
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(AnalysisWindows, CopyPlotPutsThePictureOnTheClipboard) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   auto* copy = Find<QPushButton>(sweep, "SweepCopyPlot");
   EXPECT_FALSE(copy->isEnabled());  // nothing to copy before a sweep
@@ -363,7 +396,7 @@ TEST_F(AnalysisWindows, CopyPlotPutsThePictureOnTheClipboard) {
 }
 
 TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
-  TSweep_f* sweep = OpenSweep();
+  SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
   QTest::keyClick(sweep, Qt::Key_F1);
   HelpBrowser& help = app_->Help();

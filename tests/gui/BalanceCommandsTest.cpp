@@ -4,28 +4,26 @@
 #include <QStringList>
 #include <vector>
 
+#include "BalanceWindow.h"
 #include "CalculatorLauncher.h"
 #include "DisplayFlags.h"
 #include "DoorCommands.h"
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
-#include "TAskAny.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
+#include "ValueEntryDialog.h"
 
 namespace {
 
-// Stands for the main window: records the commands the balance window asks for.
+// Stands for the program's dialogs: records the commands the balance window asks for.
 class RecordedCommands : public DoorCommands {
  public:
   void RunCommand(Command command) override { Commands.push_back(command); }
-  void SetBottomTrawling(bool bottom) override { Modes.push_back(bottom); }
+  bool CommandEnabled(Command) const override { return true; }
 
   std::vector<Command> Commands;
-  std::vector<bool> Modes;
 };
 
-// The balance window on its own, with every service it uses but no main window.
+// The balance window on its own, with every service it uses but no main window or dialogs.
 class BalanceCommands : public ::testing::Test {
  protected:
   DoorDocument document_;
@@ -33,16 +31,15 @@ class BalanceCommands : public ::testing::Test {
   HelpBrowser help_;
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
                                  [](const QString&) { return QString(); }};
-  TAskAny askAny_;
-  TBDetail_f details_{document_.Board()};
+  ValueEntryDialog askAny_;
   RecordedCommands commands_;
-  TBalance_f window_{document_, flags_,
-                     TBalance_f::Services{help_, calculator_, askAny_, details_, commands_}};
+  BalanceWindow window_{document_, flags_,
+                        BalanceWindow::Services{help_, calculator_, askAny_, commands_, {}}};
 
   QAction* Action(const char* name) { return window_.findChild<QAction*>(name); }
 };
 
-TEST_F(BalanceCommands, DialogItemsAskTheMainWindowsCommands) {
+TEST_F(BalanceCommands, DialogItemsOpenTheProgramsDialogs) {
   using Command = DoorCommands::Command;
   const std::pair<const char*, Command> items[] = {
       {"MnuFront", Command::Projections}, {"PopHydro", Command::Hydrodynamic},
@@ -58,11 +55,23 @@ TEST_F(BalanceCommands, DialogItemsAskTheMainWindowsCommands) {
   EXPECT_EQ(commands_.Commands, expected);
 }
 
-TEST_F(BalanceCommands, BottomCaseAsksTheMainWindowToSwitchTheMode) {
+// Bottom Case switches the door's mode, as one step of its history each time, and both items
+// follow the door.
+TEST_F(BalanceCommands, BottomCaseSwitchesTheDoorsMode) {
   ASSERT_TRUE(Action("MnuBottom")->isChecked());
   Action("MnuBottom")->trigger();
+  EXPECT_FALSE(document_.Door().Bottom);
+  EXPECT_FALSE(Action("MnuBottom")->isChecked());
+  EXPECT_FALSE(Action("PopBottom")->isChecked());
+  EXPECT_EQ(document_.History().undoText(), "Midwater trawling");
   Action("PopBottom")->trigger();
-  EXPECT_EQ(commands_.Modes, (std::vector<bool>{false, true}));
+  EXPECT_TRUE(document_.Door().Bottom);
+  EXPECT_TRUE(Action("MnuBottom")->isChecked());
+  EXPECT_EQ(document_.History().count(), 2);
+  // Undone, the window follows the door back.
+  document_.History().undo();
+  EXPECT_FALSE(Action("MnuBottom")->isChecked());
+  EXPECT_FALSE(Action("PopBottom")->isChecked());
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "BalanceViewLayout.h"
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "ScPic.h"
-#include "TBalance_f.h"
 #include "render/PictureProbe.h"
 
 namespace {
@@ -93,7 +93,7 @@ class BalanceLayout : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   ScPic* side_ = nullptr;
   ScPic* plan_ = nullptr;
   ScPic* front_ = nullptr;

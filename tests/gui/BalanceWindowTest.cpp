@@ -15,17 +15,18 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "MainWindow.h"
 #include "ScPic.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
 #include "TSpinButton.h"
+#include "ValidatedField.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "model/BalanceFigures.h"
 #include "model/PlaneMath.h"
-#include "report/BalanceFigures.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ constexpr int kStepsBeforeSecondPress = 10;
 // Only a guard against a hang: the visible relaxation ends by itself after its last step.
 constexpr int kSearchEndTimeoutMs = 200000;
 
-class BalanceWindow : public ::testing::Test {
+class BalanceWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
@@ -53,7 +54,6 @@ class BalanceWindow : public ::testing::Test {
   }
   void TearDown() override {
     window_->hide();
-    app_->Document().SetModified(false);
     app_.reset();
     QDir::setCurrent(previousDir_);
   }
@@ -70,7 +70,7 @@ class BalanceWindow : public ::testing::Test {
   bool WaitForSearchEnd() {
     return QTest::qWaitFor([this] { return !window_->BalanceRunning(); }, kSearchEndTimeoutMs);
   }
-  TEditF* Angle(const char* name) { return Find<TEditF>(name); }
+  ValidatedField* Angle(const char* name) { return Find<ValidatedField>(name); }
   double Number(const char* field) { return Find<QLineEdit>(field)->text().toDouble(); }
 
   void SetAngles(long double x, long double y, long double z) {
@@ -83,11 +83,11 @@ class BalanceWindow : public ::testing::Test {
   QTemporaryDir dir_;
   QString previousDir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   QStringList opened_;
 };
 
-TEST_F(BalanceWindow, HasItsControlsAndMenus) {
+TEST_F(BalanceWindowTest, HasItsControlsAndMenus) {
   EXPECT_EQ(window_->windowTitle(), "Balance position");
   for (const char* name : {"ScPic1", "ScPic2", "ScPic3"})
     EXPECT_NE(Find<ScPic>(name), nullptr);
@@ -119,62 +119,62 @@ TEST_F(BalanceWindow, HasItsControlsAndMenus) {
   EXPECT_TRUE(Action("MnuKPos")->isEnabled());
 }
 
-TEST_F(BalanceWindow, UpdateShowsMomentsStabilityAndForces) {
+TEST_F(BalanceWindowTest, UpdateShowsMomentsStabilityAndForces) {
   SetAngles(5, -3, 30);
   TBoard reference;
   const long double a = 5 * kDegree, b = -3 * kDegree, c = 30 * kDegree;
   reference.Evaluate(a, b, c + kDegree);
-  const long double mzTurned = reference.TotalMoment.Z;
+  const long double mzTurned = reference.Result().TotalMoment.Z;
   reference.Evaluate(a, b, c);
-  EXPECT_NEAR(Number("Edit4"), reference.TotalMoment.X / 1000, kTextTol);
-  EXPECT_NEAR(Number("Edit6"), reference.TotalMoment.Z / 1000, kTextTol);
+  EXPECT_NEAR(Number("Edit4"), reference.Result().TotalMoment.X / 1000, kTextTol);
+  EXPECT_NEAR(Number("Edit6"), reference.Result().TotalMoment.Z / 1000, kTextTol);
   // The z stability is the change of the Z moment per degree about Z, kN*m.
-  EXPECT_NEAR(Number("Edit3"), (mzTurned - reference.TotalMoment.Z) / 1000, 0.0001);
+  EXPECT_NEAR(Number("Edit3"), (mzTurned - reference.Result().TotalMoment.Z) / 1000, 0.0001);
   const BalanceFigures figures = ComputeBalanceFigures(reference);
   EXPECT_NEAR(Number("Edit10"), figures.ResistanceKN, 0.0001);
   EXPECT_NEAR(Number("Edit11"), figures.SpreadKN, 0.0001);
   EXPECT_NEAR(Number("Edit12"), figures.VerticalKN, 0.0001);
   EXPECT_NEAR(Number("Edit13"), figures.WingAttackDeg, 0.001);
-  EXPECT_EQ(app_->Board().RotZ, 30);
+  EXPECT_EQ(app_->Document().Angles().Z, 30);
 }
 
-// A door the model cannot compute (here a speed no field would take, put in behind the
-// dialogs' backs) shows its figures as invalid, not blank and not as a number.
-TEST_F(BalanceWindow, FiguresThatAreNoNumbersShowAsInvalid) {
-  app_->Board().v = 1e200L;
+// A door the model cannot compute (here a speed no field would take, as no dialog would
+// give it) shows its figures as invalid, not blank and not as a number.
+TEST_F(BalanceWindowTest, FiguresThatAreNoNumbersShowAsInvalid) {
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.v = 1e200L; });
   SetAngles(0, 0, 0);
   for (const char* field : {"Edit4", "Edit10", "Edit11"})
     EXPECT_EQ(Find<QLineEdit>(field)->text(), "invalid") << field;
-  app_->Board().v = 2.15L;
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.v = 2.15L; });
   SetAngles(0, 0, 0);
   for (const char* field : {"Edit4", "Edit10", "Edit11"})
     EXPECT_NE(Find<QLineEdit>(field)->text(), "invalid") << field;
 }
 
-TEST_F(BalanceWindow, ResistanceCountsTheGroundOnlyOnTheBottom) {
+TEST_F(BalanceWindowTest, ResistanceCountsTheGroundOnlyOnTheBottom) {
   SetAngles(0, 0, 20);
   const double bottom = Number("Edit10");
-  const long double ground = app_->Board().ForceGround.Force.X / 1000;
+  const long double ground = app_->Balance().Model().Result().ForceGround.Force.X / 1000;
   EXPECT_LT(ground, -0.01L);
   app_->Main().onMidwaterTrawlingClicked();
   window_->onUpdateClicked();
-  EXPECT_EQ(app_->Board().ForceGround.Force.X, 0);
+  EXPECT_EQ(app_->Balance().Model().Result().ForceGround.Force.X, 0);
   // The wing and stringer do not depend on the mode; only the ground's share goes.
   EXPECT_NEAR(Number("Edit10"), bottom - ground, 0.0002);
 }
 
-TEST_F(BalanceWindow, SpinButtonsStepTheAngleByOneDegree) {
+TEST_F(BalanceWindowTest, SpinButtonsStepTheAngleByOneDegree) {
   SetAngles(0, 0, 10);
   Find<TSpinButton>("SpinButton3")->UpButton()->click();
-  EXPECT_EQ(app_->Board().RotZ, 11);
+  EXPECT_EQ(app_->Document().Angles().Z, 11);
   Find<TSpinButton>("SpinButton1")->DownButton()->click();
-  EXPECT_EQ(app_->Board().RotX, -1);
+  EXPECT_EQ(app_->Document().Angles().X, -1);
 }
 
-TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
+TEST_F(BalanceWindowTest, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Ok);
-  TEditF* x = Angle("Edit7");
+  ValidatedField* x = Angle("Edit7");
   x->setFocus();
   x->selectAll();
   QTest::keyClicks(x, "95");
@@ -184,10 +184,10 @@ TEST_F(BalanceWindow, AngleBeyondNinetyIsRefusedWithTheFieldsMessage) {
   EXPECT_TRUE(message.endsWith("Panel6 : Edit7Value is out of range: [-90..90]"))
       << message.toStdString();
   EXPECT_EQ(x->Val(), 0);
-  EXPECT_EQ(app_->Board().RotX, 0);
+  EXPECT_EQ(app_->Document().Angles().X, 0);
 }
 
-TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
+TEST_F(BalanceWindowTest, BalanceWithTheSolverFindsTheBalancePosition) {
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   EXPECT_NEAR(Angle("Edit7")->Val(), 7.176L, kAngleTol);
   EXPECT_NEAR(Angle("Edit8")->Val(), -4.289L, kAngleTol);
@@ -198,7 +198,7 @@ TEST_F(BalanceWindow, BalanceWithTheSolverFindsTheBalancePosition) {
               0, 0.02);
 }
 
-TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
+TEST_F(BalanceWindowTest, RelaxationAtBalanceReturnsAtOnce) {
   long double x = 0, y = 0, z = 0;
   TBoard solver;
   ASSERT_TRUE(solver.Solve(x, y, z, 0.1L).Converged);
@@ -212,7 +212,7 @@ TEST_F(BalanceWindow, RelaxationAtBalanceReturnsAtOnce) {
   EXPECT_EQ(Angle("Edit9")->text(), before);
 }
 
-TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
+TEST_F(BalanceWindowTest, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   Action("MnuShProces")->trigger();
   // The second press comes while the relaxation runs, once it has taken a few steps.
   QTimer press;
@@ -231,16 +231,16 @@ TEST_F(BalanceWindow, RelaxationMovesTowardsBalanceAndStopsOnASecondPress) {
   EXPECT_FALSE(window_->BalanceRunning());
   // The door turned towards its balance position about Z, and the fields hold where it got.
   EXPECT_GT(Angle("Edit9")->Val(), 0);
-  EXPECT_EQ(app_->Board().RotZ, Angle("Edit9")->Val());
+  EXPECT_EQ(app_->Document().Angles().Z, Angle("Edit9")->Val());
 }
 
 // A relaxation that cannot converge ends after a thousand steps; the test lowers the limit
 // so it needs not watch a thousand steps drawn.
-TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyItsStepLimit) {
+TEST_F(BalanceWindowTest, RelaxationThatCannotConvergeEndsAfterExactlyItsStepLimit) {
   EXPECT_EQ(window_->RelaxationStepLimit(), 1000);
   constexpr int kLimit = 25;
   window_->SetRelaxationStepLimit(kLimit);
-  app_->Board().Sensitivity = 1e7L;  // steps far too small to get anywhere
+  app_->Balance().SetSensitivity(1e7L);  // steps far too small to get anywhere
   Action("MnuShProces")->trigger();
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
   ASSERT_TRUE(WaitForSearchEnd());
@@ -249,8 +249,8 @@ TEST_F(BalanceWindow, RelaxationThatCannotConvergeEndsAfterExactlyItsStepLimit) 
   EXPECT_FALSE(Find<QPushButton>("SpeedButton1")->isChecked());
 }
 
-TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
-  app_->Board().Sensitivity = 0.01L;  // steps of thousands of degrees
+TEST_F(BalanceWindowTest, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
+  app_->Balance().SetSensitivity(0.01L);  // steps of thousands of degrees
   Action("MnuShProces")->trigger();
   MessageBoxScript boxes;  // one box per angle field that refuses its angle, each answered Ok
   QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
@@ -269,9 +269,9 @@ TEST_F(BalanceWindow, RelaxationLeavingTheAngleRangeSaysSoAndStops) {
 // While the visible relaxation turns the door, the commands that would change the door rest
 // and say why, here and in the main window; they come back when it ends, which is where the
 // core's solver ends from the same start.
-TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
+TEST_F(BalanceWindowTest, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   Action("MnuShProces")->trigger();
-  QSignalSpy running(window_, &TBalance_f::searchRunningChanged);
+  QSignalSpy running(window_, &BalanceWindow::searchRunningChanged);
   auto* hydro = app_->Main().findChild<QPushButton*>("Button4");
   ASSERT_NE(hydro, nullptr);
   const QString hydroTip = hydro->toolTip();
@@ -285,13 +285,13 @@ TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   for (QWidget* w : widgets) {
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(w->toolTip().contains(TBalance_f::kSearchLockReason))
+    EXPECT_TRUE(w->toolTip().contains(BalanceWindow::kSearchLockReason))
         << w->objectName().toStdString();
   }
   for (QAction* a : actions) {
     ASSERT_NE(a, nullptr);
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_TRUE(a->toolTip().contains(TBalance_f::kSearchLockReason))
+    EXPECT_TRUE(a->toolTip().contains(BalanceWindow::kSearchLockReason))
         << a->objectName().toStdString();
   }
   EXPECT_TRUE(hydro->toolTip().startsWith(hydroTip));  // its own tip stays in front
@@ -305,32 +305,32 @@ TEST_F(BalanceWindow, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   EXPECT_FALSE(window_->BalanceRunning());
   for (QWidget* w : widgets) {
     EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(w->toolTip().contains(TBalance_f::kSearchLockReason));
+    EXPECT_FALSE(w->toolTip().contains(BalanceWindow::kSearchLockReason));
   }
   for (QAction* a : actions) {
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_FALSE(a->toolTip().contains(TBalance_f::kSearchLockReason));
+    EXPECT_FALSE(a->toolTip().contains(BalanceWindow::kSearchLockReason));
   }
   EXPECT_EQ(hydro->toolTip(), hydroTip);
 
   TBoard reference;
   long double x = 0, y = 0, z = 0;
-  ASSERT_TRUE(reference.Solve(x, y, z, TBalance_f::kRelaxationTolerance).Converged);
+  ASSERT_TRUE(reference.Solve(x, y, z, BalanceWindow::kRelaxationTolerance).Converged);
   EXPECT_NEAR(Angle("Edit7")->Val(), x, kAngleTol);
   EXPECT_NEAR(Angle("Edit8")->Val(), y, kAngleTol);
   EXPECT_NEAR(Angle("Edit9")->Val(), z, kAngleTol);
-  EXPECT_NEAR(app_->Board().RotZ, z, kAngleTol);
+  EXPECT_NEAR(app_->Document().Angles().Z, z, kAngleTol);
 }
 
-TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
+TEST_F(BalanceWindowTest, ShowForcesOffKeepsTheArrowScale) {
   window_->onUpdateClicked();
   const long double scale = window_->Scale().ForceScale;
-  EXPECT_NEAR(scale, app_->Board().b / window_->Scale().MaxForce / 3, 1e-15L);
+  EXPECT_NEAR(scale, app_->Document().Door().b / window_->Scale().MaxForce / 3, 1e-15L);
   Action("MnuShForces")->trigger();
   EXPECT_FALSE(app_->Flags().ShowForces);
   EXPECT_FALSE(Action("PopShForces")->isChecked());
   // A longer chord asks for longer arrows; a redraw without forces must not rescale them.
-  app_->Board().b *= 2;
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.b *= 2; });
   Action("MnuShLabels")->trigger();
   EXPECT_EQ(window_->Scale().ForceScale, scale);
   Action("PopShForces")->trigger();  // the pop-up twin switches it back on
@@ -339,15 +339,15 @@ TEST_F(BalanceWindow, ShowForcesOffKeepsTheArrowScale) {
   EXPECT_NEAR(window_->Scale().ForceScale, 2 * scale, 1e-15L);
 }
 
-TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
+TEST_F(BalanceWindowTest, BottomCaseStaysInStepWithTheMainWindow) {
   auto* bottom = app_->Main().findChild<QRadioButton*>("RadioButton1");
   auto* midwater = app_->Main().findChild<QRadioButton*>("RadioButton2");
   Action("MnuBottom")->trigger();
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
   EXPECT_TRUE(midwater->isChecked());
   EXPECT_FALSE(Action("PopBottom")->isChecked());
   Action("PopBottom")->trigger();
-  EXPECT_TRUE(app_->Board().Bottom);
+  EXPECT_TRUE(app_->Document().Door().Bottom);
   EXPECT_TRUE(bottom->isChecked());
   EXPECT_TRUE(Action("MnuBottom")->isChecked());
 
@@ -361,7 +361,7 @@ TEST_F(BalanceWindow, BottomCaseStaysInStepWithTheMainWindow) {
   EXPECT_FALSE(Action("MnuBottom")->isChecked());
 }
 
-TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
+TEST_F(BalanceWindowTest, SolverSensitivityIsAskedWithinItsLimits) {
   AnswerNextModal([](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>("Edit1");
     ASSERT_NE(edit, nullptr);
@@ -370,7 +370,7 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board().Sensitivity, 250);
+  EXPECT_EQ(app_->Balance().Model().Sensitivity(), 250);
   AnswerNextModal([](QWidget* modal) {
     auto* edit = modal->findChild<QLineEdit*>("Edit1");
     edit->selectAll();
@@ -378,10 +378,10 @@ TEST_F(BalanceWindow, SolverSensitivityIsAskedWithinItsLimits) {
     modal->findChild<QPushButton*>("OKBtn")->click();
   });
   Action("SolverSensitivity")->trigger();
-  EXPECT_EQ(app_->Board().Sensitivity, 50);  // below the minimum: the default
+  EXPECT_EQ(app_->Balance().Model().Sensitivity(), 50);  // below the minimum: the default
 }
 
-TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
+TEST_F(BalanceWindowTest, ShowLogFileAppendsReportsAndClearDeletesThem) {
   Action("ShowLogFile1")->trigger();
   Action("ShowLogFile1")->trigger();
   QFile log(dir_.filePath("Calc_brd.log"));
@@ -391,15 +391,74 @@ TEST_F(BalanceWindow, ShowLogFileAppendsReportsAndClearDeletesThem) {
   EXPECT_EQ(text.count("Trawl Door Forces Calculation"), 2);
   ASSERT_EQ(opened_.size(), 2);
   EXPECT_EQ(opened_.front(), QDir(dir_.path()).absoluteFilePath("Calc_brd.log"));
-  Action("ClearLogFile1")->trigger();
+  {
+    MessageBoxScript boxes;
+    boxes.Answer(QMessageBox::Yes);
+    Action("ClearLogFile1")->trigger();
+    EXPECT_EQ(boxes.Asked().size(), 1u);
+  }
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
   MessageBoxScript boxes;
-  Action("ClearLogFile1")->trigger();  // a missing log is no error
+  Action("ClearLogFile1")->trigger();  // a missing log is no error, and nothing to ask about
   EXPECT_FALSE(QFile::exists(dir_.filePath("Calc_brd.log")));
   EXPECT_TRUE(boxes.Asked().empty());
 }
 
-TEST_F(BalanceWindow, UnwritableLogIsReportedAndNothingIsOpened) {
+// Clear Log File deletes every report the log holds: it asks first, naming the file, and No
+// keeps it.
+TEST_F(BalanceWindowTest, ClearLogFileAsksFirstAndNoKeepsTheLog) {
+  Action("ShowLogFile1")->trigger();
+  const QString log = QDir(dir_.path()).absoluteFilePath("Calc_brd.log");
+  ASSERT_TRUE(QFile::exists(log));
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::No);
+  Action("ClearLogFile1")->trigger();
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.startsWith("Delete the calculation log"))
+      << boxes.Asked()[0].Text.toStdString();
+  EXPECT_TRUE(boxes.Asked()[0].Text.contains(log)) << boxes.Asked()[0].Text.toStdString();
+  EXPECT_EQ(boxes.Asked()[0].Icon, QMessageBox::Question);
+  EXPECT_TRUE(QFile::exists(log));
+}
+
+// Edit > Undo and Redo name the step they take back or again; Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y
+// reach them, and the window follows the door.
+TEST_F(BalanceWindowTest, UndoAndRedoNameTheStepAndTheWindowFollows) {
+  QAction* undo = Action("Undo1");
+  QAction* redo = Action("Redo1");
+  ASSERT_TRUE(undo && redo);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+  EXPECT_TRUE(redo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+  EXPECT_TRUE(redo->shortcuts().contains(QKeySequence("Ctrl+Y")));
+  Find<TSpinButton>("SpinButton3")->UpButton()->click();
+  ASSERT_EQ(app_->Document().Angles().Z, 1);
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Rotation z: 0 → 1");
+  const QString momentAtOne = Find<QLineEdit>("Edit6")->text();
+  undo->trigger();
+  EXPECT_EQ(app_->Document().Angles().Z, 0);
+  EXPECT_EQ(Angle("Edit9")->Val(), 0);
+  EXPECT_NE(Find<QLineEdit>("Edit6")->text(), momentAtOne);
+  EXPECT_EQ(redo->text().toStdString(), "&Redo Rotation z: 0 → 1");
+  redo->trigger();
+  EXPECT_EQ(Angle("Edit9")->Val(), 1);
+  EXPECT_EQ(Find<QLineEdit>("Edit6")->text(), momentAtOne);
+}
+
+// The balance angles a search reaches are the door's, as one step.
+TEST_F(BalanceWindowTest, BalanceStoresTheAnglesReachedAsOneStep) {
+  const int steps = app_->Document().History().count();
+  QTest::mouseClick(Find<QPushButton>("SpeedButton1"), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().History().count(), steps + 1);
+  EXPECT_NEAR(app_->Document().Angles().Z, 37.41L, kAngleTol);
+  EXPECT_TRUE(app_->Document().History().undoText().startsWith("Balance position"));
+  EXPECT_TRUE(app_->Document().IsModified());
+  app_->Document().History().undo();
+  EXPECT_EQ(Angle("Edit9")->Val(), 0);
+}
+
+TEST_F(BalanceWindowTest, UnwritableLogIsReportedAndNothingIsOpened) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("Calc_brd.log"));  // a folder where the log belongs
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Ok);
@@ -410,7 +469,7 @@ TEST_F(BalanceWindow, UnwritableLogIsReportedAndNothingIsOpened) {
   EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(BalanceWindow, HelpAndDetail) {
+TEST_F(BalanceWindowTest, HelpAndDetail) {
   Find<QPushButton>("HelpBtn")->click();
   QApplication::processEvents();
   EXPECT_TRUE(app_->Help().isVisible());
@@ -424,7 +483,7 @@ TEST_F(BalanceWindow, HelpAndDetail) {
   EXPECT_EQ(title, "Details");
 }
 
-TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
+TEST_F(BalanceWindowTest, MainWindowOpensItWithTheModeOfTheRadioButtons) {
   auto* balance = app_->Main().findChild<QPushButton*>("Button10");
   ASSERT_TRUE(balance->isEnabled());
   // As the user has it: the main window active, its Balance button pressed.
@@ -439,7 +498,7 @@ TEST_F(BalanceWindow, MainWindowOpensItWithTheModeOfTheRadioButtons) {
   });
   balance->click();
   EXPECT_TRUE(shown);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
 }
 
 }  // namespace

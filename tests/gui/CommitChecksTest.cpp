@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 #include <functional>
@@ -15,18 +16,21 @@
 #include <vector>
 
 #include "CalculatorLauncher.h"
+#include "DisplayFlags.h"
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
-#include "TEnvir_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TKOrg_f.h"
-#include "TProj_f.h"
-#include "TTrawl_f.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "KeelOriginDialog.h"
+#include "ProjectionsDialog.h"
 #include "TestTolerances.h"
+#include "TrawlDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 namespace {
 
@@ -41,8 +45,9 @@ DialogFactory Make() {
 
 DialogFactory MakeProjections() {
   static CalculatorLauncher calculator;
+  static DisplayFlags flags;
   return [](DoorDocument& document, HelpBrowser& help) {
-    return std::make_unique<TProj_f>(document, help, calculator);
+    return std::make_unique<ProjectionsDialog>(document, flags, help, calculator);
   };
 }
 
@@ -100,7 +105,7 @@ struct FieldCase {
   DialogFactory Create;
   const char* FieldName;
   const char* Typed;
-  long double TBoard::*Stored;
+  long double DoorInputs::*Stored;
   long double Expected;  // what leaving the field would have made of the text
   bool Complains;        // the field says so in a message box
   bool EnterPressesOk = true;
@@ -108,16 +113,20 @@ struct FieldCase {
 
 const std::vector<FieldCase>& FieldCases() {
   static const std::vector<FieldCase> cases = {
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit1", "90", &TBoard::BridleAngleH, 10, false},
-      {"Influence of trawl", Make<TTrawl_f>(), "Edit2", "-89", &TBoard::BridleAngleV, -5, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit1", "-5", &TBoard::xk, 1, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit2", "-0.5", &TBoard::yk, 0, false},
-      {"Keel position", Make<TKOrg_f>(), "Edit3", "10", &TBoard::zk, 0, false},
-      {"Environment", Make<TEnvir_f>(), "Edit1", "20000", &TBoard::WaterDensity, 1000, true},
-      {"Environment", Make<TEnvir_f>(), "Edit3", "abc", &TBoard::GroundCoef, 0.35L, false},
+      {"Influence of trawl", Make<TrawlDialog>(), "Edit1", "90", &DoorInputs::BridleAngleH, 10,
+       false},
+      {"Influence of trawl", Make<TrawlDialog>(), "Edit2", "-89", &DoorInputs::BridleAngleV, -5,
+       false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit1", "-5", &DoorInputs::xk, 1, false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit2", "-0.5", &DoorInputs::yk, 0, false},
+      {"Keel position", Make<KeelOriginDialog>(), "Edit3", "10", &DoorInputs::zk, 0, false},
+      {"Environment", Make<EnvironmentDialog>(), "Edit1", "20000", &DoorInputs::WaterDensity, 1000,
+       true},
+      {"Environment", Make<EnvironmentDialog>(), "Edit3", "abc", &DoorInputs::GroundCoef, 0.35L,
+       false},
       // Enter does nothing in the projections dialog.
-      {"Projections", MakeProjections(), "Edit_x0", "20", &TBoard::x0, 1.12L, false, false},
-      {"Projections", MakeProjections(), "Edit_G", "-5", &TBoard::G, 11513, false, false},
+      {"Projections", MakeProjections(), "Edit_x0", "20", &DoorInputs::x0, 1.12L, false, false},
+      {"Projections", MakeProjections(), "Edit_G", "-5", &DoorInputs::G, 11513, false, false},
   };
   return cases;
 }
@@ -129,7 +138,6 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       SCOPED_TRACE(testing::Message() << c.Dialog << " " << c.FieldName << " typed " << c.Typed
                                       << " + " << press.Name);
       DoorDocument document;
-      TBoard& board = document.Board();
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       MessageBoxScript boxes;
@@ -142,8 +150,9 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
       EXPECT_EQ(boxes.Asked().size(), c.Complains ? 1u : 0u);
       const QString complaint = boxes.Asked().empty() ? QString() : boxes.Asked()[0].Text;
       EXPECT_EQ(result, QDialog::Accepted);
-      EXPECT_NEAR(board.*c.Stored, c.Expected, kExact);
-      EXPECT_TRUE(document.IsModified());
+      EXPECT_NEAR(document.Door().*c.Stored, c.Expected, kExact);
+      // The door is changed when the value stored is not the one it had.
+      EXPECT_EQ(document.IsModified(), document.Door().*c.Stored != DoorInputs().*c.Stored);
       EXPECT_EQ(complaint.contains("Value is out of range"), c.Complains)
           << complaint.toStdString();
     }
@@ -154,8 +163,8 @@ TEST(CommitChecks, EnterInAParameterDialogStoresWhatLeavingTheFieldGives) {
 
 using Rows = std::vector<std::vector<long double>>;
 
-void SetHydro(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.Hydro;
+void SetHydro(DoorInputs& door, const Rows& rows) {
+  CoefTable& t = door.Hydro;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kHydroAngle) = rows[r][0];
@@ -165,8 +174,8 @@ void SetHydro(TBoard& board, const Rows& rows) {
   }
 }
 
-void SetKeel(TBoard& board, const Rows& rows) {
-  CoefTable& t = board.KeelGeom;
+void SetKeel(DoorInputs& door, const Rows& rows) {
+  CoefTable& t = door.KeelGeom;
   t.Count = static_cast<int>(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     t.At(r, kKeelZi) = rows[r][0];
@@ -177,16 +186,16 @@ void SetKeel(TBoard& board, const Rows& rows) {
 
 // The model's row as the table editor would write it, found by its key; empty when the key
 // is not in the table.
-std::vector<long double> HydroRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.Hydro;
+std::vector<long double> HydroRow(const DoorInputs& door, long double key) {
+  const CoefTable& t = door.Hydro;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kHydroAngle) - key) < kExact)
       return {t.At(r, kHydroAngle), t.At(r, kHydroCx), t.At(r, kHydroCy), t.At(r, kHydroCd)};
   return {};
 }
 
-std::vector<long double> KeelRow(const TBoard& board, long double key) {
-  const CoefTable& t = board.KeelGeom;
+std::vector<long double> KeelRow(const DoorInputs& door, long double key) {
+  const CoefTable& t = door.KeelGeom;
   for (int r = 0; r < t.Count; ++r)
     if (std::abs(t.At(r, kKeelZi) - key) < kExact)
       return {t.At(r, kKeelZi), t.At(r, kKeelXi), t.At(r, kKeelYi)};
@@ -196,26 +205,26 @@ std::vector<long double> KeelRow(const TBoard& board, long double key) {
 struct TableCase {
   const char* Dialog;
   DialogFactory Create;
-  std::function<void(TBoard&)> Fill;
+  std::function<void(DoorInputs&)> Fill;
   std::vector<const char*> Entries;  // one text per field; the field `BadField` is typed last
   int BadField;                      // 1-based
-  std::function<std::vector<long double>(const TBoard&, long double)> Row;
+  std::function<std::vector<long double>(const DoorInputs&, long double)> Row;
   std::vector<long double> Expected;  // the row stored, the checked value in its place
   bool AsksToReplace;                 // the checked key is one the table holds already
 };
 
 const std::vector<TableCase>& TableCases() {
-  static const auto hydro = [](TBoard& b) {
+  static const auto hydro = [](DoorInputs& b) {
     SetHydro(
         b, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   };
-  static const auto keel = [](TBoard& b) {
+  static const auto keel = [](DoorInputs& b) {
     SetKeel(b, {{0, 0, 0}, {0.1, 0.2, 0.02}, {0.2, 0.3, 0.03}, {0.3, 0.35, 0.04}});
   };
   static const std::vector<TableCase> cases = {
       // Angles outside 0 .. 90 give 0, a key the table holds: the row of 0 is replaced.
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"95", "0.15", "0.05", "0.45"},
        1,
@@ -223,7 +232,7 @@ const std::vector<TableCase>& TableCases() {
        {0, 0.15, 0.05, 0.45},
        true},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "7", "0.75", "0.36"},
        2,
@@ -231,7 +240,7 @@ const std::vector<TableCase>& TableCases() {
        {25, 0.5, 0.75, 0.36},
        false},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "0.4", "-1", "0.36"},
        3,
@@ -239,7 +248,7 @@ const std::vector<TableCase>& TableCases() {
        {25, 0.4, 0.5, 0.36},
        false},
       {"Hydrodynamic",
-       Make<THydro_f>(),
+       Make<HydrodynamicEditor>(),
        hydro,
        {"25", "0.4", "0.75", "1.5"},
        4,
@@ -248,7 +257,7 @@ const std::vector<TableCase>& TableCases() {
        false},
       // Depths below the tip give 0.01, between the first two rows.
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"-0.3", "0.05", "0.005"},
        1,
@@ -256,7 +265,7 @@ const std::vector<TableCase>& TableCases() {
        {0.01, 0.05, 0.005},
        false},
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"0.05", "12", "0.005"},
        2,
@@ -264,7 +273,7 @@ const std::vector<TableCase>& TableCases() {
        {0.05, 0.5, 0.005},
        false},
       {"Keel geometry",
-       Make<TKGeom_f>(),
+       Make<KeelGeometryEditor>(),
        keel,
        {"0.05", "0.1", "-1"},
        3,
@@ -282,8 +291,7 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
                                       << c.Entries[static_cast<std::size_t>(c.BadField - 1)]
                                       << (key == Qt::Key_Return ? " + Return" : " + Enter"));
       DoorDocument document;
-      TBoard& board = document.Board();
-      c.Fill(board);
+      EditTheDoor(document, c.Fill);
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       MessageBoxScript boxes;
@@ -301,11 +309,52 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       });
       EXPECT_EQ(result, QDialog::Accepted);
       EXPECT_EQ(boxes.Asked().size(), c.AsksToReplace ? 1u : 0u);
-      const std::vector<long double> row = c.Row(board, c.Expected[0]);
+      const std::vector<long double> row = c.Row(document.Door(), c.Expected[0]);
       ASSERT_EQ(row.size(), c.Expected.size());
       for (std::size_t i = 0; i < row.size(); ++i)
         EXPECT_NEAR(row[i], c.Expected[i], kExact) << "column " << i;
     }
+  }
+}
+
+// Enter in the entry row of every table editor adds the row typed there, as Add does, whichever
+// button is the dialog's default: the ground editor's is OK, which closed the dialog and lost
+// the row.
+TEST(CommitChecks, EnterInAnEntryRowAddsTheRowAndKeepsTheDialogOpen) {
+  struct EditorCase {
+    const char* Dialog;
+    DialogFactory Create;
+    std::vector<const char*> Entries;
+    CoefTable DoorInputs::*Table;
+  };
+  const EditorCase editors[] = {
+      {"Ground", Make<GroundEditor>(), {"45", "16.5"}, &DoorInputs::Ground},
+      {"Hydrodynamic", Make<HydrodynamicEditor>(), {"45", "1", "1.1", "0.35"}, &DoorInputs::Hydro},
+      {"Keel geometry", Make<KeelGeometryEditor>(), {"0.4", "2.9", "0.23"}, &DoorInputs::KeelGeom},
+  };
+  for (const EditorCase& c : editors) {
+    SCOPED_TRACE(c.Dialog);
+    DoorDocument document;
+    HelpBrowser help;
+    const std::unique_ptr<QDialog> dialog = c.Create(document, help);
+    const int before = (document.Door().*c.Table).Count;
+    int rowsAfterEnter = 0;
+    bool openAfterEnter = false;
+    const int result = RunModal(*dialog, [&] {
+      for (std::size_t f = 0; f + 1 < c.Entries.size(); ++f)
+        TypeAndLeave(Field(*dialog, QString("Edit%1").arg(f + 1)), c.Entries[f]);
+      QLineEdit* last = Field(*dialog, QString("Edit%1").arg(c.Entries.size()));
+      TypeInto(last, c.Entries.back());
+      QTest::keyClick(last, Qt::Key_Return);
+      openAfterEnter = dialog->isVisible();
+      rowsAfterEnter = dialog->findChild<QTableWidget*>("StringGrid1")->rowCount();
+      QTest::mouseClick(dialog->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(rowsAfterEnter, before + 1);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ((document.Door().*c.Table).Count, before + 1);
+    EXPECT_EQ(document.History().count(), 1);
   }
 }
 

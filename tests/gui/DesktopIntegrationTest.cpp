@@ -22,11 +22,13 @@
 
 #include "DesktopIntegration.h"
 #include "DoorTrimApp.h"
+#include "MainWindow.h"
 #include "RecentDoors.h"
 #include "StartOptions.h"
-#include "TMain_f.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
+#include "io/DoorFileWriter.h"
 #include "model/ViewSettings.h"
 
 namespace {
@@ -43,17 +45,16 @@ class Desktop : public ::testing::Test {
     main_ = &app_->Main();
   }
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 
   // A door file of our own, told apart from others by its weight.
   QString WriteDoor(const QString& name, long double weight) {
-    TBoard door;
+    DoorInputs door;
     door.G = weight;
     const QString path = dir_.filePath(name);
-    EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
+    EXPECT_TRUE(DoorFileWriter().Save(path.toStdString(), door, ViewSettings{}));
     return path;
   }
   QMenu* RecentMenu() { return main_->findChild<QMenu*>("RecentDoors1"); }
@@ -80,7 +81,7 @@ class Desktop : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {
@@ -91,7 +92,7 @@ TEST_F(Desktop, CommandLineFileIsOpenedAtStart) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(main_->isVisible());
   EXPECT_EQ(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().G, 345, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 345, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{door});
 }
@@ -104,7 +105,7 @@ TEST_F(Desktop, CommandLineFileThatCannotBeReadLeavesTheDefaultDoorWithAMessage)
   ASSERT_EQ(boxes.Asked().size(), 1u);
   EXPECT_TRUE(boxes.Asked()[0].Text.contains("missing.brd")) << boxes.Asked()[0].Text.toStdString();
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().G, TBoard().G, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, DoorInputs().G, kWeightTol);
   EXPECT_TRUE(app_->Desktop().Recent().Paths().isEmpty());
 }
 
@@ -192,7 +193,7 @@ TEST_F(Desktop, ChoosingARecentDoorOpensIt) {
   ASSERT_NE(RecentEntry(2), nullptr);
   RecentEntry(2)->trigger();
   QTRY_COMPARE(main_->FileName(), first);
-  EXPECT_NEAR(app_->Board().G, 310, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 310, kWeightTol);
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList({first, second}));
 }
 
@@ -211,7 +212,7 @@ TEST_F(Desktop, RecentDoorThatNoLongerExistsIsTakenOutWithAMessage) {
   EXPECT_EQ(app_->Desktop().Recent().Paths(), QStringList{kept});
   EXPECT_EQ(RecentEntry(2), nullptr);
   EXPECT_EQ(main_->FileName(), kept);
-  EXPECT_NEAR(app_->Board().G, 330, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 330, kWeightTol);
 }
 
 // A path that now names a folder, a FIFO or a device exists: the message says it is no file
@@ -255,32 +256,31 @@ TEST_F(Desktop, DroppedDoorFileIsOpened) {
   const QString door = WriteDoor("dropped.brd", 350);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
-  EXPECT_NEAR(app_->Board().G, 350, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 350, kWeightTol);
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesAsksFirstAndCancelKeepsTheDoor) {
   const QString door = WriteDoor("dropped.brd", 360);
-  app_->Board().G = 999;
-  app_->Document().MarkModified();
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 999; });
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   Drop(door);
   QTRY_COMPARE(boxes.Asked().size(), 1u);
   EXPECT_EQ(boxes.Asked()[0].Text, "Save Data?");
   EXPECT_TRUE(main_->FileName().isEmpty());
-  EXPECT_NEAR(app_->Board().G, 999, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 999, kWeightTol);
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
 TEST_F(Desktop, DropOnUnsavedChangesOpensTheDoorWhenTheyAreGivenUp) {
   const QString door = WriteDoor("dropped.brd", 370);
-  app_->Document().MarkModified();
+  ChangeTheDoor(app_->Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
   Drop(door);
   QTRY_COMPARE(main_->FileName(), door);
   EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
-  EXPECT_NEAR(app_->Board().G, 370, kWeightTol);
+  EXPECT_NEAR(app_->Document().Door().G, 370, kWeightTol);
   EXPECT_FALSE(app_->Document().IsModified());
 }
 

@@ -17,11 +17,12 @@
 #include <functional>
 #include <memory>
 
+#include "AboutBox.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TAboutBox.h"
-#include "TAskAny.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
+#include "ValueEntryDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/ModalAnswer.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -55,8 +56,7 @@ class DialogLeak : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document().SetModified(false);
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 
@@ -93,14 +93,14 @@ class DialogLeak : public ::testing::Test {
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(DialogLeak, AboutBox) {
   int shown = 0;
   Repeat([&] {
     AnswerNextModal([&](QWidget* modal) {
-      shown += qobject_cast<TAboutBox*>(modal) != nullptr;
+      shown += qobject_cast<AboutBox*>(modal) != nullptr;
       qobject_cast<QDialog*>(modal)->accept();
     });
     Action("A1")->trigger();
@@ -117,7 +117,7 @@ TEST_F(DialogLeak, AskAnyWithBadAndGoodEntries) {
     const long double expected[] = {0, 5, 7.5L};
     const int which = cycle++ % 3;
     AnswerNextModal([&](QWidget* modal) {
-      auto* ask = qobject_cast<TAskAny*>(modal);
+      auto* ask = qobject_cast<ValueEntryDialog*>(modal);
       if (!ask) return;
       ask->findChild<QLineEdit*>("Edit1")->clear();
       QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed[which]);
@@ -132,6 +132,7 @@ TEST_F(DialogLeak, AskAnyWithBadAndGoodEntries) {
 }
 
 TEST_F(DialogLeak, OpenAndSaveAsCancelled) {
+  const QString title = main_->windowTitle();
   int shown = 0;
   for (const char* command : {"Open1", "SaveAs1"}) {
     SCOPED_TRACE(command);
@@ -146,7 +147,8 @@ TEST_F(DialogLeak, OpenAndSaveAsCancelled) {
     });
     EXPECT_EQ(shown, Cycles());
   }
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim");
+  EXPECT_EQ(main_->windowTitle(), title);
+  EXPECT_FALSE(main_->isWindowModified());
 }
 
 TEST_F(DialogLeak, FailedOpenMessage) {

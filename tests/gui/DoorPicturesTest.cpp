@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
+#include "gui/MessageBoxScript.h"
 
 namespace {
 
@@ -81,9 +83,8 @@ class DoorPictures : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main_));
   }
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
     app_->Proj().hide();
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 
@@ -123,7 +124,7 @@ class DoorPictures : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
 TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
@@ -139,7 +140,12 @@ TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.File);
     Action(c.OtherShape)->trigger();
+    // Choosing another picture set changes the door: opening another asks about keeping it.
+    const bool changed = app_->Document().IsModified();
+    MessageBoxScript boxes;
+    if (changed) boxes.Answer(QMessageBox::No);
     OpenByTheFileMenu(QString("%1/%2.brd").arg(DOORTRIM_SAMPLE_DOORS, c.File));
+    EXPECT_EQ(boxes.Asked().size(), changed ? 1u : 0u);
     ASSERT_EQ(QFileInfo(main_->FileName()).fileName(), QString(c.File) + ".brd");
     for (int page = 0; page < 3; ++page) {
       const QImage expected = Drawing(QString(":/pictures/%1_%2.svg").arg(c.Set, kViews[page]));
@@ -151,7 +157,7 @@ TEST_F(DoorPictures, SampleDoorsOpenWithThePicturesOfTheirShape) {
 }
 
 TEST_F(DoorPictures, EveryPictureSetIsLegibleAtTheDialogsDefaultSize) {
-  TProj_f& dialog = app_->Proj();
+  ProjectionsDialog& dialog = app_->Proj();
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   {

@@ -13,12 +13,13 @@
 #include <functional>
 
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
 #include "HelpBrowser.h"
-#include "TAskAny.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
-#include "TKOrg_f.h"
+#include "KeelOriginDialog.h"
 #include "TestTolerances.h"
+#include "ValidatedField.h"
+#include "ValueEntryDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
 
@@ -80,14 +81,15 @@ class GroupedLocaleGui : public ::testing::TestWithParam<LocaleCase> {
 
   DefaultLocale locale_;
   DoorDocument document_;
-  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 };
 
 TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
-  board_.xk = 1;
-  board_.yk = 0.2L;
-  TKOrg_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.xk = 1;
+    d.yk = 0.2L;
+  });
+  KeelOriginDialog dialog(document_, help_);
   auto* xField = dialog.findChild<QLineEdit*>("Edit1");
   auto* yField = dialog.findChild<QLineEdit*>("Edit2");
   ASSERT_TRUE(xField && yField);
@@ -101,20 +103,22 @@ TEST_P(GroupedLocaleGui, PlainFieldReadsAPointAsTheDecimalPoint) {
   });
   EXPECT_EQ(x, QLocale().toString(0.6));
   EXPECT_EQ(y, QLocale().toString(1.5));
-  EXPECT_NEAR(board_.xk, 0.6, kExact);
-  EXPECT_NEAR(board_.yk, 1.5, kExact);
+  EXPECT_NEAR(document_.Door().xk, 0.6, kExact);
+  EXPECT_NEAR(document_.Door().yk, 1.5, kExact);
 }
 
 TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 1500;
-  board_.Bottom = true;
-  TEnvir_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 1500;
+    d.Bottom = true;
+  });
+  EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(true);
   long double water = 0;
   long double ground = 0;
-  auto* waterField = dialog.findChild<TEditF*>("Edit1");
-  auto* groundField = dialog.findChild<TEditF*>("Edit2");
+  auto* waterField = dialog.findChild<ValidatedField*>("Edit1");
+  auto* groundField = dialog.findChild<ValidatedField*>("Edit2");
   ASSERT_TRUE(waterField && groundField);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(waterField, "1030.5");
@@ -127,16 +131,16 @@ TEST_P(GroupedLocaleGui, ValidatedFieldTakesAPointAndTheGroupedNotation) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_NEAR(water, 1030.5, kExact);
   EXPECT_NEAR(ground, 1850.25, kExact);
-  EXPECT_NEAR(board_.WaterDensity, 1030.5, kExact);
-  EXPECT_NEAR(board_.GroundDensity, 1850.25, kExact);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1030.5, kExact);
+  EXPECT_NEAR(document_.Door().GroundDensity, 1850.25, kExact);
 }
 
 TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {
-  TAskAny dialog;
+  ValueEntryDialog dialog;
   for (const auto& [typed, expected] : {std::pair{"0.6", 0.6}, std::pair{"1.25", 1.25}}) {
     long double value = 3;
     AnswerNextModal([typed](QWidget* modal) {
-      auto* ask = qobject_cast<TAskAny*>(modal);
+      auto* ask = qobject_cast<ValueEntryDialog*>(modal);
       ASSERT_NE(ask, nullptr);
       QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed);
       ask->findChild<QPushButton*>("OKBtn")->click();

@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  // Named as the program names itself, so that its settings path is the program's from the
+  // first test on, whichever test a process runs alone.
+  QApplication::setOrganizationName("DoorTrim");
   QApplication::setApplicationName("DoorTrim");
   auto& listeners = ::testing::UnitTest::GetInstance()->listeners();
   listeners.Append(new ModalWatchCleaner);

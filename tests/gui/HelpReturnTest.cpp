@@ -13,11 +13,11 @@
 #include <memory>
 
 #include "DoorDocument.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TTrawl_f.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "TrawlDialog.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
 
@@ -36,10 +36,10 @@ std::unique_ptr<QDialog> Make(DoorDocument& document, HelpBrowser& help) {
 }
 
 const Case kCases[] = {
-    {"Influence of trawl", Make<TTrawl_f>, "Edit1", "30"},
-    {"Hydrodynamic", Make<THydro_f>, "Edit2", "0.77"},
-    {"Keel geometry", Make<TKGeom_f>, "Edit3", "0.02"},
-    {"Ground", Make<TGround_f>, "Edit2", "4.5"},
+    {"Influence of trawl", Make<TrawlDialog>, "Edit1", "30"},
+    {"Hydrodynamic", Make<HydrodynamicEditor>, "Edit2", "0.77"},
+    {"Keel geometry", Make<KeelGeometryEditor>, "Edit3", "0.02"},
+    {"Ground", Make<GroundEditor>, "Edit2", "4.5"},
 };
 
 void TypeAndLeave(QLineEdit* field, const QString& text) {

@@ -4,22 +4,22 @@
 #include <memory>
 #include <set>
 
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "LanguageApplier.h"
 #include "LanguageSwitch.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TLang.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TSSolve_f.h"
-#include "TSweep_f.h"
-#include "TTrawl_f.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
+#include "SweepWindow.h"
+#include "TrawlDialog.h"
 #include "VariableBindings.h"
+#include "VariableSolveDialog.h"
 #include "gui/ShownTexts.h"
 #include "lang/LanguageClasses.h"
 #include "lang/TranslatedForms.h"
@@ -35,12 +35,14 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
     app_ = std::make_unique<DoorTrimApp>();
     // The solve dialog lives only while it is open: one for a variable.
     app_->Variables().Bind(variable_, app_->Proj().findChild<QLineEdit*>("Edit_G"));
-    solve_ = std::make_unique<TSSolve_f>(
-        variable_, app_->Document(), app_->Help(), [] {}, &app_->Balance());
-    sweep_ = std::make_unique<TSweep_f>(app_->Board(), app_->Help(), &app_->Balance());
+    solve_ = std::make_unique<VariableSolveDialog>(
+        variable_, app_->Document(), app_->Help(), [](long double) { return XYZ(); }, [] {},
+        &app_->Balance());
+    sweep_ = std::make_unique<SweepWindow>(app_->Balance().Model(), app_->Document(), app_->Help(),
+                                           &app_->Balance());
     forms_ = {&app_->Main(),   &app_->Balance(), &app_->Detail(),
               &app_->Ground(), &app_->Envir(),   &app_->Hydro(),
-              &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeDialog(),
+              &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeEditor(),
               solve_.get(),    &app_->Trawl(),   sweep_.get()};
     const LanguageFile file = LanguageFile::Read(LanguageSwitch::FileOf(GetParam()).toStdString());
     sections_ = file.FindSections(kTranslatedForms);
@@ -49,13 +51,12 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
   void TearDown() override {
     solve_.reset();
     sweep_.reset();
-    if (app_) app_->Document().SetModified(false);
   }
 
   std::unique_ptr<DoorTrimApp> app_;
   TVarLink variable_;
-  std::unique_ptr<TSSolve_f> solve_;
-  std::unique_ptr<TSweep_f> sweep_;
+  std::unique_ptr<VariableSolveDialog> solve_;
+  std::unique_ptr<SweepWindow> sweep_;
   std::vector<QWidget*> forms_;
   LanguageFile::Result sections_;
 };
@@ -65,7 +66,8 @@ TEST_P(LanguageCompleteness, EveryEntryNamesAControlOfItsWindow) {
     QWidget& form = *forms_[f];
     ASSERT_EQ(form.objectName().toStdString(), kTranslatedForms[f]);
     for (const LanguageFile::Entry& entry : sections_.Sections[f].Entries)
-      EXPECT_NE(TLang::Of(form).FindComponent(QString::fromStdString(entry.Component)), nullptr)
+      EXPECT_NE(LanguageApplier::Of(form).FindComponent(QString::fromStdString(entry.Component)),
+                nullptr)
           << kTranslatedForms[f] << "." << entry.Component << " (line " << entry.Line << ")";
   }
 }
@@ -77,7 +79,7 @@ TEST_P(LanguageCompleteness, EveryControlWithATextHasAnEntryWithAText) {
       entries[QString::fromStdString(entry.Component).toLower()] = &entry;
     for (QObject* control : TranslatableControls(*forms_[f])) {
       const std::optional<LanguageClasses::Rule> rule =
-          LanguageClasses::RuleFor(TLang::LanguageClass(*control).toStdString());
+          LanguageClasses::RuleFor(LanguageApplier::LanguageClass(*control).toStdString());
       ASSERT_TRUE(rule.has_value());
       // The texts the class lets a file set, as the control shows them now.
       const auto shown = [&](LanguageClasses::Target target) {

@@ -14,26 +14,27 @@
 #include <QtTest>
 #include <memory>
 
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "LanguageApplier.h"
 #include "LanguageSwitch.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TLang.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TSSolve_f.h"
-#include "TSweep_f.h"
-#include "TTrawl_f.h"
+#include "SweepWindow.h"
+#include "TrawlDialog.h"
+#include "ValidatedField.h"
 #include "VariableBindings.h"
+#include "VariableSolveDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "gui/ShownTexts.h"
@@ -50,11 +51,11 @@ const QString kData = DOORTRIM_TEST_DATA;
 std::vector<QWidget*> LastingForms(DoorTrimApp& app) {
   return {&app.Main(),   &app.Balance(), &app.Detail(),
           &app.Ground(), &app.Envir(),   &app.Hydro(),
-          &app.KGeom(),  &app.Proj(),    &app.Variables().RangeDialog(),
+          &app.KGeom(),  &app.Proj(),    &app.Variables().RangeEditor(),
           &app.Trawl()};
 }
 
-QStringList TabCaptions(TProj_f& proj) {
+QStringList TabCaptions(ProjectionsDialog& proj) {
   auto* tabs = proj.findChild<QTabBar*>("TabSet1");
   QStringList captions;
   for (int tab = 0; tab < tabs->count(); ++tab)
@@ -83,7 +84,6 @@ class LanguageSwitching : public testing::Test {
   void TearDown() override {
     // The next test starts in English, as a new user does.
     QSettings().remove("Language");
-    if (app_) app_->Document().SetModified(false);
   }
 
   // The message the projections dialog's Variable menu gives without a focused field.
@@ -136,10 +136,10 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
     int changed = 0;
     for (const LanguageFile::Entry& entry : russian.Sections[s].Entries) {
       const QObject* control =
-          TLang::Of(window).FindComponent(QString::fromStdString(entry.Component));
+          LanguageApplier::Of(window).FindComponent(QString::fromStdString(entry.Component));
       ASSERT_NE(control, nullptr) << entry.Component;
       const std::string className =
-          control == &window ? "TForm" : TLang::LanguageClass(*control).toStdString();
+          control == &window ? "TForm" : LanguageApplier::LanguageClass(*control).toStdString();
       const LanguageClasses::Texts texts = LanguageClasses::TextsFor(entry, className);
       if (texts.Caption) {
         EXPECT_EQ(ShownCaption(*control).toStdString(), *texts.Caption);
@@ -160,7 +160,7 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.Russian));
   // The validated field's complaint begins with its hint, the enter-a-value box asks in
   // the window's language.
-  auto* density = app_->Envir().findChild<TEditF*>("Edit1");
+  auto* density = app_->Envir().findChild<ValidatedField*>("Edit1");
   density->setText("20000");
   density->Commit();
   ASSERT_EQ(boxes.Asked().size(), 1u);
@@ -179,7 +179,7 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   // The sweep window, first opened after the switch, reads Russian: its controls and the
   // texts it builds.
   app_->Balance().findChild<QAction*>("MnuSweep")->trigger();
-  TSweep_f* sweep = app_->Balance().SweepWindow();
+  SweepWindow* sweep = app_->Balance().Sweep();
   ASSERT_NE(sweep, nullptr);
   EXPECT_EQ(sweep->windowTitle().toStdString(), russian.Sections[11].Entries.front().Caption);
   EXPECT_EQ(sweep->findChild<QComboBox*>("SweepMethod")->itemText(0).toStdString(),
@@ -189,7 +189,7 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
             StabilityTexts::kTitle.Russian);
   // The main window's close question and the Recent Doors menu's message.
-  app_->Document().MarkModified();
+  ChangeTheDoor(app_->Document());
   app_->Main().close();  // the question is answered Cancel: the window stays
   ASSERT_FALSE(boxes.Texts().empty());
   EXPECT_EQ(boxes.Texts().back().toStdString(), MainTexts::kSaveData.Russian);
@@ -223,9 +223,9 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
   // The sweep window is open through the switches: it follows each one.
   app_->Balance().findChild<QAction*>("MnuSweep")->trigger();
   std::vector<QWidget*> forms = LastingForms(*app_);
-  forms.push_back(app_->Balance().SweepWindow());
+  forms.push_back(app_->Balance().Sweep());
   const QString methodText =
-      app_->Balance().SweepWindow()->findChild<QComboBox*>("SweepMethod")->itemText(1);
+      app_->Balance().Sweep()->findChild<QComboBox*>("SweepMethod")->itemText(1);
   const QMap<QString, QString> design = TextsOf(forms);
   MessageBoxScript boxes;
   for (const int language :
@@ -233,8 +233,7 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
     ASSERT_TRUE(app_->Language().Switch(language));
   EXPECT_TRUE(boxes.Asked().empty());
   ExpectSameTexts(TextsOf(forms), design);
-  EXPECT_EQ(app_->Balance().SweepWindow()->findChild<QComboBox*>("SweepMethod")->itemText(1),
-            methodText);
+  EXPECT_EQ(app_->Balance().Sweep()->findChild<QComboBox*>("SweepMethod")->itemText(1), methodText);
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(0));
   EXPECT_EQ(SolveDialogTitle(), solveTitle);
 }
@@ -256,7 +255,7 @@ TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
       {"KGeom_f", app_->KGeom().LanguageIndex()},
       {"Proj_f", app_->Variables().LanguageIndex()},
       {"SSolve_f", app_->VariablePanel().LanguageIndex()},
-      {"Sweep_f", app_->Balance().SweepWindow()->LanguageIndex()}};
+      {"Sweep_f", app_->Balance().Sweep()->LanguageIndex()}};
   for (const auto& [unit, index] : units)
     EXPECT_EQ(index, expected) << unit;
   EXPECT_EQ(TabCaptions(app_->Proj()) == TabCaptionsIn(1), expected == 1);

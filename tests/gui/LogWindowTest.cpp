@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
-#include "TBalance_f.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "TextFileWindow.h"
 #include "gui/ModalAnswer.h"
 
@@ -47,7 +47,7 @@ class LogWindow : public ::testing::Test {
   QTemporaryDir dir_;
   QString previousDir_;
   DoorTrimApp app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   int desktopTries_ = 0;
 };
 

@@ -13,16 +13,21 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "AboutBox.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TAboutBox.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "io/DoorFileWriter.h"
+#include "model/ViewSettings.h"
+#include "support/DoorLoad.h"
 
 namespace {
 
@@ -39,7 +44,7 @@ void AnswerFileDialog(const QString& path) {
   });
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
@@ -49,8 +54,7 @@ class MainWindow : public ::testing::Test {
     QApplication::processEvents();
   }
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
   }
 
@@ -64,21 +68,25 @@ class MainWindow : public ::testing::Test {
 
   // A door file of our own, different from the default door in weight and mode.
   QString WriteDoor(const QString& name, long double weight, bool bottom) {
-    TBoard door;
+    DoorInputs door;
     door.G = weight;
     door.Bottom = bottom;
     const QString path = dir_.filePath(name);
-    EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
+    EXPECT_TRUE(DoorFileWriter().Save(path.toStdString(), door, ViewSettings{}));
     return path;
+  }
+  // The title as the window's bar shows it: "*" where the door differs from its file.
+  QString Title() const {
+    return main_->windowTitle().replace("[*]", main_->isWindowModified() ? "*" : "");
   }
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
 };
 
-TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim");
+TEST_F(MainWindowTest, ShowsEveryControlWithItsCaption) {
+  EXPECT_EQ(Title(), "DoorTrim");
   EXPECT_EQ(main_->centralWidget()->size(), QSize(411, 292));
   EXPECT_EQ(main_->minimumSize(), main_->maximumSize());  // fixed size
   const std::pair<const char*, const char*> buttons[] = {
@@ -114,7 +122,7 @@ TEST_F(MainWindow, ShowsEveryControlWithItsCaption) {
   EXPECT_EQ(Action("N2")->text(), "Contents");
 }
 
-TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
+TEST_F(MainWindowTest, KeelCommandsOnlyInBottomTrawling) {
   for (const char* name : {"Button1", "Button4", "Button5", "Button6", "Button7", "Button8",
                            "Button9", "Button10", "BitBtn1"}) {
     EXPECT_TRUE(Find<QPushButton>(name)->isEnabled()) << name;
@@ -135,16 +143,16 @@ TEST_F(MainWindow, KeelCommandsOnlyInBottomTrawling) {
   }
 }
 
-TEST_F(MainWindow, ModeButtonsSetTheModel) {
+TEST_F(MainWindowTest, ModeButtonsSetTheModel) {
   EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
   EXPECT_FALSE(Find<QRadioButton>("RadioButton1")->isChecked());
   QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
-  EXPECT_TRUE(app_->Board().Bottom);
+  EXPECT_TRUE(app_->Document().Door().Bottom);
 }
 
-TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
+TEST_F(MainWindowTest, OpenReadsTheDoorAndShowsItsFileAndMode) {
   const QString path = WriteDoor("midwater.brd", 9000, false);
   FileDialogScript files;
   files.Choose(path);
@@ -153,24 +161,24 @@ TEST_F(MainWindow, OpenReadsTheDoorAndShowsItsFileAndMode) {
   EXPECT_EQ(files.Asked()[0].ObjectName, "OpenDialog1");
   EXPECT_EQ(files.Asked()[0].Title, "Open Data File");
   EXPECT_EQ(files.Asked()[0].Kind, FileDialogRequest::Mode::Open);
-  EXPECT_EQ(app_->Board().G, 9000);
-  EXPECT_FALSE(app_->Board().Bottom);
+  EXPECT_EQ(app_->Document().Door().G, 9000);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
   EXPECT_FALSE(app_->Document().IsModified());
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
+  EXPECT_EQ(Title(), "DoorTrim - " + path);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
   EXPECT_EQ(main_->FileName(), path);
 }
 
-TEST_F(MainWindow, OpenCancelledChangesNothing) {
+TEST_F(MainWindowTest, OpenCancelledChangesNothing) {
   FileDialogScript files;
   files.Choose(std::nullopt);
   Action("Open1")->trigger();
   EXPECT_EQ(files.Asked().size(), 1u);
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim");
-  EXPECT_EQ(app_->Board().G, 11513);
+  EXPECT_EQ(Title(), "DoorTrim");
+  EXPECT_EQ(app_->Document().Door().G, 11513);
 }
 
-TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
+TEST_F(MainWindowTest, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   const QString good = WriteDoor("good.brd", 9000, false);
   ASSERT_TRUE(main_->OpenFile(good));
   const QString bad = dir_.filePath("bad.brd");
@@ -187,44 +195,39 @@ TEST_F(MainWindow, FailedOpenShowsTheLoaderMessageAndKeepsEverything) {
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("bad.brd")) << message.toStdString();
   EXPECT_TRUE(message.contains("line 2")) << message.toStdString();
-  EXPECT_EQ(app_->Board().G, 9000);
-  EXPECT_FALSE(app_->Board().Bottom);
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + good);
+  EXPECT_EQ(app_->Document().Door().G, 9000);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
+  EXPECT_EQ(Title(), "DoorTrim - " + good);
   EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
 }
 
 // Through the real file dialog, which adds the suffix to a name typed without one.
-TEST_F(MainWindow, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
-  app_->Board().G = 12345;
-  app_->Document().SetModified(true);
+TEST_F(MainWindowTest, SaveWithoutFileNameActsAsSaveAsAndClearsModified) {
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 12345; });
   const QString path = dir_.filePath("saved");  // the dialog adds the .brd suffix
   AnswerFileDialog(path);
   Action("Save1")->trigger();
   EXPECT_FALSE(app_->Document().IsModified());
   EXPECT_EQ(main_->FileName(), path + ".brd");
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path + ".brd");
-  TBoard reread;
-  ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
-  EXPECT_EQ(reread.G, 12345);
+  EXPECT_EQ(Title(), "DoorTrim - " + path + ".brd");
+  EXPECT_EQ(LoadedInputs((path + ".brd").toStdString()).G, 12345);
 
   // A second Save writes to the same file without asking.
-  app_->Board().G = 222;
-  app_->Document().SetModified(true);
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 222; });
   Action("Save1")->trigger();
   EXPECT_FALSE(app_->Document().IsModified());
-  ASSERT_TRUE(reread.LoadFromFile((path + ".brd").toStdString()));
-  EXPECT_EQ(reread.G, 222);
+  EXPECT_EQ(LoadedInputs((path + ".brd").toStdString()).G, 222);
 }
 
-TEST_F(MainWindow, CloseWithUnchangedDataAsksNothing) {
+TEST_F(MainWindowTest, CloseWithUnchangedDataAsksNothing) {
   MessageBoxScript boxes;
   main_->close();
   EXPECT_FALSE(main_->isVisible());
   EXPECT_TRUE(boxes.Asked().empty());
 }
 
-TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
-  app_->Document().SetModified(true);
+TEST_F(MainWindowTest, CloseQueryCancelKeepsTheWindow) {
+  ChangeTheDoor(app_->Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   main_->close();
@@ -234,38 +237,32 @@ TEST_F(MainWindow, CloseQueryCancelKeepsTheWindow) {
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
-TEST_F(MainWindow, CloseQueryNoClosesWithoutSaving) {
+TEST_F(MainWindowTest, CloseQueryNoClosesWithoutSaving) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board().G = 1;
-  app_->Document().SetModified(true);
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 1; });
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::No);
   main_->close();
   EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
-  TBoard reread;
-  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.G, 9000);
+  EXPECT_EQ(LoadedInputs(path.toStdString()).G, 9000);
 }
 
-TEST_F(MainWindow, CloseQueryYesSavesThenCloses) {
+TEST_F(MainWindowTest, CloseQueryYesSavesThenCloses) {
   const QString path = WriteDoor("door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
-  app_->Board().G = 7777;
-  app_->Document().SetModified(true);
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G = 7777; });
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   main_->close();
   EXPECT_EQ(boxes.Asked().size(), 1u);
   EXPECT_FALSE(main_->isVisible());
-  TBoard reread;
-  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.G, 7777);
+  EXPECT_EQ(LoadedInputs(path.toStdString()).G, 7777);
 }
 
-TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
-  app_->Document().SetModified(true);
+TEST_F(MainWindowTest, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
+  ChangeTheDoor(app_->Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   FileDialogScript files;
@@ -278,12 +275,12 @@ TEST_F(MainWindow, CloseQueryYesWithCancelledSaveAsKeepsTheWindow) {
   EXPECT_TRUE(app_->Document().IsModified());
 }
 
-TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
+TEST_F(MainWindowTest, CloseQueryYesWithFailingSaveKeepsTheWindow) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("sub"));
   const QString path = WriteDoor("sub/door.brd", 9000, true);
   ASSERT_TRUE(main_->OpenFile(path));
   ASSERT_TRUE(QDir(dir_.filePath("sub")).removeRecursively());  // the folder is gone
-  app_->Document().SetModified(true);
+  ChangeTheDoor(app_->Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Yes);
   boxes.Answer(QMessageBox::Ok);
@@ -298,13 +295,13 @@ TEST_F(MainWindow, CloseQueryYesWithFailingSaveKeepsTheWindow) {
 // The whole path by keyboard, through the real file dialog and message box: Ctrl+O (the file is
 // chosen in its dialog), a dialog changed and confirmed with the keys, Alt+X, and the
 // "Save Data?" question answered with its keys.
-TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
+TEST_F(MainWindowTest, OpenChangeAndCloseByKeyboard) {
   const QString path = WriteDoor("keys.brd", 9000, true);
   QApplication::setActiveWindow(main_);
   AnswerFileDialog(path);
   QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(main_->windowTitle(), "DoorTrim - " + path);
-  EXPECT_EQ(app_->Board().G, 9000);
+  EXPECT_EQ(Title(), "DoorTrim - " + path);
+  EXPECT_EQ(app_->Document().Door().G, 9000);
 
   // Influence of Trawl: type the angle, Tab on, and press OK with the space bar.
   auto* trawl = Find<QPushButton>("Button6");
@@ -320,7 +317,7 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
     QTest::keyClick(ok, Qt::Key_Space);
   });
   QTest::keyClick(trawl, Qt::Key_Space);
-  EXPECT_EQ(app_->Board().BridleAngleH, 12);
+  EXPECT_EQ(app_->Document().Door().BridleAngleH, 12);
   EXPECT_TRUE(app_->Document().IsModified());
 
   // The offscreen platform activates no window by itself once a dialog has closed.
@@ -338,12 +335,10 @@ TEST_F(MainWindow, OpenChangeAndCloseByKeyboard) {
   AnswerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Y); });  // Yes
   QTest::keyClick(main_, Qt::Key_X, Qt::AltModifier);
   EXPECT_FALSE(main_->isVisible());
-  TBoard reread;
-  ASSERT_TRUE(reread.LoadFromFile(path.toStdString()));
-  EXPECT_EQ(reread.BridleAngleH, 12);
+  EXPECT_EQ(LoadedInputs(path.toStdString()).BridleAngleH, 12);
 }
 
-TEST_F(MainWindow, HelpAndAbout) {
+TEST_F(MainWindowTest, HelpAndAbout) {
   Action("N2")->trigger();
   QApplication::processEvents();
   EXPECT_TRUE(app_->Help().isVisible());
@@ -355,6 +350,116 @@ TEST_F(MainWindow, HelpAndAbout) {
   });
   Action("A1")->trigger();
   EXPECT_TRUE(shown);
+}
+
+// The door differs from its file: whatever would give it up asks first, and Cancel keeps it.
+struct GiveUpCase {
+  const char* Name;
+  std::function<void(MainWindow& main, FileDialogScript& files, const QString& other)> Do;
+};
+
+class GivingUpTheDoor : public MainWindowTest, public ::testing::WithParamInterface<GiveUpCase> {};
+
+TEST_P(GivingUpTheDoor, AsksAfterAnEditAndCancelKeepsTheEdit) {
+  const QString other = WriteDoor("other.brd", 9000, true);
+  // An edit of the Projections dialog, kept with OK.
+  AnswerNextModal([](QWidget* dialog) {
+    auto* weight = dialog->findChild<QLineEdit*>("Edit_G");
+    weight->setFocus(Qt::MouseFocusReason);
+    weight->selectAll();
+    QTest::keyClicks(weight, "14000");
+    QTest::keyClick(weight, Qt::Key_Tab);
+    dialog->findChild<QPushButton*>("OKBtn")->click();
+  });
+  Find<QPushButton>("Button1")->click();
+  ASSERT_EQ(app_->Document().Door().G, 14000);
+  EXPECT_TRUE(Title().endsWith("*")) << Title().toStdString();
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
+  FileDialogScript files;
+  GetParam().Do(*main_, files, other);
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_EQ(app_->Document().Door().G, 14000);
+  EXPECT_TRUE(main_->FileName().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, GivingUpTheDoor,
+    ::testing::Values(
+        GiveUpCase{"ExitButton",
+                   [](MainWindow& main, FileDialogScript&, const QString&) {
+                     main.findChild<QPushButton*>("BitBtn1")->click();
+                   }},
+        GiveUpCase{"ExitItem",
+                   [](MainWindow& main, FileDialogScript&, const QString&) {
+                     main.findChild<QAction*>("Exit1")->trigger();
+                   }},
+        GiveUpCase{"TitleBarClose",
+                   [](MainWindow& main, FileDialogScript&, const QString&) { main.close(); }},
+        GiveUpCase{"Escape", [](MainWindow& main, FileDialogScript&,
+                                const QString&) { QTest::keyClick(&main, Qt::Key_Escape); }},
+        GiveUpCase{"FileOpen",
+                   [](MainWindow& main, FileDialogScript& files, const QString& other) {
+                     files.Choose(other);
+                     main.findChild<QAction*>("Open1")->trigger();
+                   }}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// File > Open after an edit: No gives the edit up and opens the chosen door.
+TEST_F(MainWindowTest, OpenAfterAnEditAsksAndNoOpensTheDoor) {
+  const QString other = WriteDoor("other.brd", 9000, false);
+  ChangeTheDoor(app_->Document());
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::No);
+  FileDialogScript files;
+  files.Choose(other);
+  QTest::keyClick(main_, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
+  EXPECT_EQ(app_->Document().Door().G, 9000);
+  EXPECT_EQ(Title(), "DoorTrim - " + other);
+  // A fresh history for the door opened.
+  EXPECT_FALSE(Action("Undo1")->isEnabled());
+}
+
+// The trawling mode is stored with the door: switching it is a change like any other.
+TEST_F(MainWindowTest, ModeSwitchThenExitAsks) {
+  const QString path = WriteDoor("door.brd", 9000, true);
+  ASSERT_TRUE(main_->OpenFile(path));
+  QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+  EXPECT_TRUE(app_->Document().IsModified());
+  EXPECT_EQ(Title(), "DoorTrim - " + path + "*");
+  EXPECT_EQ(Action("Undo1")->text().toStdString(), "&Undo Midwater trawling");
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
+  Action("Exit1")->trigger();
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{"Save Data?"});
+  EXPECT_TRUE(main_->isVisible());
+  // Switched back, the door is its file's again: nothing to ask about.
+  QTest::mouseClick(Find<QRadioButton>("RadioButton1"), Qt::LeftButton);
+  EXPECT_FALSE(app_->Document().IsModified());
+  EXPECT_EQ(Title(), "DoorTrim - " + path);
+}
+
+// Edit > Undo and Redo in the main window, by Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; the mode
+// buttons, the title and the keel buttons follow.
+TEST_F(MainWindowTest, UndoAndRedoByKeyboardAndTheWindowFollows) {
+  QApplication::setActiveWindow(main_);
+  QTest::mouseClick(Find<QRadioButton>("RadioButton2"), Qt::LeftButton);
+  ASSERT_FALSE(Find<QPushButton>("Button7")->isEnabled());
+  QTest::keyClick(main_, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(app_->Document().Door().Bottom);
+  EXPECT_TRUE(Find<QRadioButton>("RadioButton1")->isChecked());
+  EXPECT_TRUE(Find<QPushButton>("Button7")->isEnabled());
+  EXPECT_EQ(Title(), "DoorTrim");
+  EXPECT_EQ(Action("Redo1")->text().toStdString(), "&Redo Midwater trawling");
+  QTest::keyClick(main_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
+  EXPECT_TRUE(Find<QRadioButton>("RadioButton2")->isChecked());
+  QTest::keyClick(main_, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(main_, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_FALSE(app_->Document().Door().Bottom);
+  EXPECT_EQ(Title(), "DoorTrim*");
 }
 
 }  // namespace

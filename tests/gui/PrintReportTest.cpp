@@ -1,34 +1,31 @@
-// The balance window's Print: the report in a print preview window, built from the program's
-// windows as they stand, each linked text printed by the exact class of its control.
+// The balance window's Print: the report in a print preview window, built from the door as its
+// document holds it, its results and the language shown: the same pages as the command line
+// prints for the same door.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "LanguageSwitch.h"
+#include "MainWindow.h"
 #include "PrintedReport.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "WindowReportSource.h"
+#include "ProjectionsDialog.h"
 #include "model/TBoard.h"
-#include "print/LinkedControl.h"
 #include "print/PrintTexts.h"
 
 namespace {
@@ -42,20 +39,20 @@ class PrintReport : public ::testing::Test {
     window_->show();
     QApplication::processEvents();
     // The preview is closed as soon as it runs, after it has laid out its pages.
-    QObject::connect(window_, &TBalance_f::reportPreviewOpened, window_, [this](QDialog* preview) {
-      QMetaObject::invokeMethod(
-          preview,
-          [this, preview] {
-            const auto* pages = preview->findChild<QPrintPreviewWidget*>();
-            previewPages_.push_back(pages == nullptr ? -1 : pages->pageCount());
-            preview->reject();
-          },
-          Qt::QueuedConnection);
-    });
+    QObject::connect(window_, &BalanceWindow::reportPreviewOpened, window_,
+                     [this](QDialog* preview) {
+                       QMetaObject::invokeMethod(
+                           preview,
+                           [this, preview] {
+                             const auto* pages = preview->findChild<QPrintPreviewWidget*>();
+                             previewPages_.push_back(pages == nullptr ? -1 : pages->pageCount());
+                             preview->reject();
+                           },
+                           Qt::QueuedConnection);
+                     });
   }
   void TearDown() override {
     window_->hide();
-    app_->Document().SetModified(false);
     QSettings().remove("Language");  // the next test starts in English
     app_.reset();
   }
@@ -79,11 +76,11 @@ class PrintReport : public ::testing::Test {
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TBalance_f* window_ = nullptr;
+  BalanceWindow* window_ = nullptr;
   std::vector<int> previewPages_;
 };
 
-TEST_F(PrintReport, PreviewShowsTheSevenPagesOfTheWindowsControls) {
+TEST_F(PrintReport, PreviewShowsTheSevenPagesOfTheDoor) {
   PressPrint();
   ASSERT_EQ(previewPages_, std::vector<int>{7});
   std::vector<std::string> names;
@@ -99,8 +96,8 @@ TEST_F(PrintReport, PreviewShowsTheSevenPagesOfTheWindowsControls) {
   EXPECT_FALSE(gravity.isEmpty());
   EXPECT_TRUE(Page("Rep").Texts.contains(gravity));
   EXPECT_TRUE(Page("RepBalance").Texts.contains(FieldText(window_, "Edit13")));
-  EXPECT_EQ(Page("RepHydro").TableRows, app_->Board().Hydro.Count);
-  EXPECT_EQ(Page("RepKT").TableRows, app_->Board().Ground.Count);
+  EXPECT_EQ(Page("RepHydro").TableRows, app_->Document().Door().Hydro.Count);
+  EXPECT_EQ(Page("RepKT").TableRows, app_->Document().Door().Ground.Count);
 }
 
 // After a switch to Russian the report's own headings are Russian and the windows' captions
@@ -135,54 +132,50 @@ TEST_F(PrintReport, PrintingTwiceGivesTheSameLayout) {
   }
 }
 
-// A control's exact class decides what a linked text prints.
-struct ControlCase {
-  const char* Name;
-  bool HintSource;
-  std::string Expected;
-};
-
-class LinkedWindowControl : public ::testing::TestWithParam<ControlCase> {};
-
-TEST_P(LinkedWindowControl, PrintsByTheControlsExactClass) {
-  QWidget window;
-  window.setObjectName("Form_f");
-  const auto add = [&window](QWidget* control, const char* name) {
-    control->setParent(&window);
-    control->setObjectName(name);
-    control->setToolTip("Hint");
-  };
-  add(new QLabel("Caption"), "Label");
-  auto* edit = new QLineEdit;
-  edit->setText("2.5");
-  add(edit, "Edit");
-  auto* numeric = new TEditF;
-  numeric->setText("7");
-  add(numeric, "EditF");
-  add(new QGroupBox("Group"), "Group");
-  auto* on = new QCheckBox("Keel");
-  on->setChecked(true);
-  add(on, "On");
-  add(new QCheckBox("Keel"), "Off");
-  add(new QPushButton("Press"), "Button");
-  add(new QRadioButton("Choice"), "Choice");
-  TBoard door;
-  WindowReportSource source(door, {});
-  const ControlCase& c = GetParam();
-  EXPECT_EQ(LinkLabelText(source.Control("Form_f", c.Name), c.HintSource, "Design"), c.Expected);
+// The pages carry the door's own values, whatever the dialogs showed last: the environment and
+// the keel position of oval.brd, which no dialog has been opened for.
+TEST_F(PrintReport, PagesCarryTheFilesEnvironmentAndKeelValues) {
+  PressPrint();
+  const QStringList& general = Page("Rep").Texts;
+  for (const char* value : {"1027", "1700", "0.33"})
+    EXPECT_TRUE(general.contains(value)) << value << ": " << general.join(" | ").toStdString();
+  for (const char* design : {"1034", "2000", "0.35"})
+    EXPECT_FALSE(general.contains(design)) << design;
+  EXPECT_TRUE(Page("RepKT").Texts.contains("1.35"))
+      << Page("RepKT").Texts.join(" | ").toStdString();
+  EXPECT_FALSE(Page("RepKT").Texts.contains("1.5"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, LinkedWindowControl,
-    ::testing::Values(ControlCase{"Missing", false, "Empty !!!"},
-                      ControlCase{"Label", false, "Caption"}, ControlCase{"Label", true, "Hint"},
-                      ControlCase{"Edit", false, "2.5"}, ControlCase{"Edit", true, "Hint 2.5"},
-                      ControlCase{"EditF", true, "Hint 7"}, ControlCase{"Group", false, "Group"},
-                      ControlCase{"On", false, "Keel: Yes"}, ControlCase{"Off", true, "Keel: No"},
-                      ControlCase{"Button", false, "Design"},
-                      ControlCase{"Choice", true, "Design"}),
-    [](const ::testing::TestParamInfo<ControlCase>& info) {
-      return std::string(info.param.Name) + (info.param.HintSource ? "Hint" : "");
-    });
+// The text of a PDF as a text extractor reads it, the date and time of the printing left out.
+QString PdfText(const QString& pdf) {
+  QProcess extractor;
+  extractor.start("pdftotext", {"-raw", "-enc", "UTF-8", pdf, "-"});
+  EXPECT_TRUE(extractor.waitForFinished(60000));
+  const QString text = QString::fromUtf8(extractor.readAllStandardOutput());
+  static const QRegularExpression date(R"(\b\d{1,2} [A-Z][a-z]{2} \d{4}\b)");
+  static const QRegularExpression time(R"(\b\d{2}:\d{2}:\d{2}( [A-Z][A-Za-z+0-9]{1,5})?\b)");
+  return QString(text).replace(date, "<date>").replace(time, "<time>");
+}
+
+// The window prints the pages the command line prints for the same door: the same texts and
+// values in the same order, the same scheme drawings with their labels.
+TEST_F(PrintReport, WindowAndCommandLinePrintTheSamePages) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString fromWindow = folder.filePath("window.pdf");
+  {
+    QPdfWriter writer(fromWindow);
+    ASSERT_TRUE(window_->PrintTo(writer));
+  }
+  const QString fromCli = folder.filePath("cli.pdf");
+  QProcess cli;
+  cli.start(DOORTRIM_CLI_PATH,
+            {"print", QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd", "--pdf", fromCli});
+  ASSERT_TRUE(cli.waitForFinished(60000));
+  ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+  const QString windowText = PdfText(fromWindow);
+  EXPECT_TRUE(windowText.contains("1027"));
+  EXPECT_EQ(windowText.toStdString(), PdfText(fromCli).toStdString());
+}
 
 }  // namespace

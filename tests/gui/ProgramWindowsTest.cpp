@@ -16,7 +16,8 @@
 
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 
@@ -47,10 +48,7 @@ class ProgramWindows : public ::testing::Test {
     app_.Main().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app_.Main()));
   }
-  void TearDown() override {
-    app_.Document().SetModified(false);
-    app_.Main().close();
-  }
+  void TearDown() override { CloseWithoutSaving(app_.Main()); }
 
   // F1 in the main window opens the help, which then has the focus.
   void OpenHelp() {
@@ -66,16 +64,16 @@ class ProgramWindows : public ::testing::Test {
 TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
   struct Way {
     const char* Name;
-    std::function<void(TMain_f&)> Close;
+    std::function<void(MainWindow&)> Close;
   };
   const Way ways[] = {
       {"Exit button",
-       [](TMain_f& main) {
+       [](MainWindow& main) {
          QTest::mouseClick(main.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
        }},
-      {"Alt+X", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
+      {"Alt+X", [](MainWindow& main) { QTest::keyClick(&main, Qt::Key_X, Qt::AltModifier); }},
       // Exit is the window's cancel button.
-      {"Escape", [](TMain_f& main) { QTest::keyClick(&main, Qt::Key_Escape); }},
+      {"Escape", [](MainWindow& main) { QTest::keyClick(&main, Qt::Key_Escape); }},
   };
   for (const Way& way : ways) {
     SCOPED_TRACE(way.Name);
@@ -90,7 +88,7 @@ TEST_F(ProgramWindows, ClosingTheMainWindowEndsTheProgramWhileHelpIsOpen) {
 }
 
 TEST_F(ProgramWindows, ChangedDataAreAskedForBeforeTheProgramEnds) {
-  app_.Document().SetModified(true);
+  ChangeTheDoor(app_.Document());
   MessageBoxScript boxes;
   boxes.Answer(QMessageBox::Cancel);
   boxes.Answer(QMessageBox::No);

@@ -1,5 +1,6 @@
+#include "DisplayFlags.h"
 #include "DoorDocument.h"
-#include "TProj_f.h"
+#include "ProjectionsDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@
 #include "HelpBrowser.h"
 #include "ScPic.h"
 #include "TestTolerances.h"
+#include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "model/EditableFields.h"
@@ -50,7 +52,7 @@ const char* const kPageNames[3] = {"PageFront", "PagePlan", "PageSide"};
 class Projections : public ::testing::Test {
  protected:
   void SetUp() override {
-    dialog_ = std::make_unique<TProj_f>(document_, help_, calculator_);
+    dialog_ = std::make_unique<ProjectionsDialog>(document_, flags_, help_, calculator_);
     dialog_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   }
@@ -93,9 +95,9 @@ class Projections : public ::testing::Test {
     ASSERT_FALSE(field->hasFocus());
   }
 
-  // The door as the dialog should hold it: drawn at rotation zero after these inputs.
-  static TBoard Evaluated(TBoard board) {
-    board.ComputeGeometry();
+  // The door as the dialog should draw it: at rotation zero.
+  static TBoard Evaluated(const DoorInputs& door) {
+    TBoard board(door);
     board.Evaluate(0, 0, 0);
     return board;
   }
@@ -105,12 +107,12 @@ class Projections : public ::testing::Test {
   }
 
   DoorDocument document_;
-  TBoard& board_ = document_.Board();
+  DisplayFlags flags_;
   HelpBrowser help_;
   // No calculator is ever found, so running one only shows the message.
   CalculatorLauncher calculator_{QStringList{"no-such-calculator"},
                                  [](const QString&) { return QString(); }};
-  std::unique_ptr<TProj_f> dialog_;
+  std::unique_ptr<ProjectionsDialog> dialog_;
 };
 
 TEST_F(Projections, FieldsSitInTheirPagesWithBoldRightAlignedLabelsAndHints) {
@@ -158,20 +160,20 @@ TEST_F(Projections, TabMovesDownTheColumnInTableOrder) {
 TEST_F(Projections, OutOfRangeEntriesBecomeTheFallbackSilently) {
   Enter("y0", "12");
   EXPECT_EQ(Field("y0")->text(), "0.6");
-  EXPECT_NEAR(board_.y0, 0.6L, kExact);
-  board_.y0 = 0;
+  EXPECT_NEAR(document_.Door().y0, 0.6L, kExact);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.y0 = 0; });
   Enter("y0", "-10");  // the interval is open
   EXPECT_EQ(Field("y0")->text(), "0.6");
-  EXPECT_NEAR(board_.y0, 0.6L, kExact);
+  EXPECT_NEAR(document_.Door().y0, 0.6L, kExact);
   Enter("G", "abc");  // reads as 0, which the open interval excludes
   EXPECT_EQ(Field("G")->text(), "11513");
-  board_.G = 0;
+  EditTheDoor(document_, [&](DoorInputs& d) { d.G = 0; });
   Enter("G", "0");
   EXPECT_EQ(Field("G")->text(), "11513");
-  EXPECT_NEAR(board_.G, 11513, kExact);
+  EXPECT_NEAR(document_.Door().G, 11513, kExact);
   Enter("R", "0");
   EXPECT_EQ(Field("R")->text(), "29400");
-  EXPECT_NEAR(board_.R, 29400, kExact);
+  EXPECT_NEAR(document_.Door().R, 29400, kExact);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -181,99 +183,132 @@ TEST_F(Projections, ZeroIsAcceptedInEveryFieldOfPlusMinusTen) {
     if (name == "G" || name == "R") continue;
     Enter(name, "0");
     EXPECT_EQ(Field(name)->text(), "0") << param.Name;
-    EXPECT_NEAR(board_.*param.Field, 0, kExact) << param.Name;
+    EXPECT_NEAR(document_.Door().*param.Field, 0, kExact) << param.Name;
   }
 }
 
 TEST_F(Projections, EntriesKeepThreeOrFourDecimals) {
   Enter("x0", "0.12346");
   EXPECT_EQ(Field("x0")->text(), "0.123");
-  EXPECT_NEAR(board_.x0, 0.123L, kExact);
+  EXPECT_NEAR(document_.Door().x0, 0.123L, kExact);
   Enter("zh", "0.12346");
   EXPECT_EQ(Field("zh")->text(), "0.1235");
-  EXPECT_NEAR(board_.zh, 0.1235L, kExact);
+  EXPECT_NEAR(document_.Door().zh, 0.1235L, kExact);
   Enter("G", "12000.7");
   EXPECT_EQ(Field("G")->text(), "12001");
 }
 
-TEST_F(Projections, LeavingAFieldRecomputesEvaluatesAndRedraws) {
-  TBoard expected = board_;
-  expected.zh = 0.5L;
-  expected = Evaluated(expected);
+TEST_F(Projections, LeavingAFieldIsOneNamedStepAndRedraws) {
+  DoorInputs edited = document_.Door();
+  edited.zh = 0.5L;
+  const TBoard expected = Evaluated(edited);
   Enter("zh", "0.5");
-  EXPECT_NEAR(board_.TotalMoment.X, expected.TotalMoment.X, kReferenceTol);
-  EXPECT_NEAR(board_.TotalMoment.Z, expected.TotalMoment.Z, kReferenceTol);
+  EXPECT_EQ(document_.Door(), edited);
+  EXPECT_EQ(document_.History().count(), 1);
+  EXPECT_EQ(document_.History().undoText().toStdString(),
+            "Wing pressure centre applicate zh: 0.9 → 0.5");
   // The side view shows the wing's force point (points are on at first) where it now is.
   const ScPic& side = *Find<ScPic>("ScSide");
   PictureProbe probe(side.Picture());
-  EXPECT_TRUE(
-      probe.HasDot(kRed, Pixel(side, expected.PosWingHydro.X, expected.PosWingHydro.Z), 5, kDotTol))
+  EXPECT_TRUE(probe.HasDot(
+      kRed, Pixel(side, expected.Result().PosWingHydro.X, expected.Result().PosWingHydro.Z), 5,
+      kDotTol))
       << probe.Dump().toStdString();
 }
 
 TEST_F(Projections, OkWithoutChangesWritesNothing) {
-  const TBoard before = board_;
-  EXPECT_FALSE(dialog_->FieldsChanged());
+  const DoorInputs before = document_.Door();
   QTest::mouseClick(Find<QPushButton>("OKBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
   EXPECT_FALSE(document_.IsModified());
-  for (const EditableField& param : kMainParams)
-    EXPECT_NEAR(board_.*param.Field, before.*param.Field, kExact) << param.Name;
+  EXPECT_EQ(document_.Door(), before);
+  EXPECT_EQ(document_.History().count(), 0);
 }
 
-TEST_F(Projections, OkAfterAChangeElsewhereStoresTheShownValues) {
+// Values with more decimals than the fields show (as a data file may hold them) stay as they
+// are: OK changes only what the user typed, it does not round what is shown.
+TEST_F(Projections, OkAfterAChangeElsewhereKeepsTheDoorsValues) {
   dialog_->hide();
-  board_.x0 = 1.23456L;  // as a data file may hold it
-  board_.R = 30000.4L;
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.x0 = 1.23456L;
+    d.R = 30000.4L;
+  });
+  KeepTheDoorAsSaved(document_);
   dialog_->show();
   EXPECT_EQ(Field("x0")->text(), "1.235");
-  EXPECT_TRUE(dialog_->FieldsChanged());
   Find<QPushButton>("OKBtn")->click();
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_NEAR(board_.x0, 1.235L, kExact);
-  EXPECT_NEAR(board_.R, 30000, kExact);
+  EXPECT_FALSE(document_.IsModified());
+  EXPECT_EQ(document_.Door().x0, 1.23456L);
+  EXPECT_EQ(document_.Door().R, 30000.4L);
 }
 
-TEST_F(Projections, TypingSetsFieldsChangedAndOkStoresTheField) {
+TEST_F(Projections, TypingAndOkStoresTheField) {
   QLineEdit* field = Field("y0");
   field->setFocus(Qt::MouseFocusReason);
   QTest::keyClick(field, Qt::Key_End);
   QTest::keyClicks(field, "5");
-  EXPECT_TRUE(dialog_->FieldsChanged());
   const long double typed = field->text().toDouble();
   Find<QPushButton>("OKBtn")->click();
   EXPECT_TRUE(document_.IsModified());
-  EXPECT_NEAR(board_.y0, typed, kTypedTol);
+  EXPECT_NEAR(document_.Door().y0, typed, kTypedTol);
+  EXPECT_EQ(document_.History().count(), 1);
+}
+
+// The fields and drawings follow the door whatever changes it: an undo while the dialog is
+// open.
+TEST_F(Projections, FieldsFollowTheDoor) {
+  Enter("x0", "1.5");
+  ASSERT_EQ(Field("x0")->text(), "1.5");
+  document_.History().undo();
+  EXPECT_EQ(Field("x0")->text(), "1.12");
+  EditTheDoor(document_, [](DoorInputs& d) { d.G = 14000; });
+  EXPECT_EQ(Field("G")->text(), "14000");
 }
 
 TEST_F(Projections, CancelRestoresTheValuesOfTheLastShowing) {
-  const long double x0 = board_.x0;
+  const long double x0 = document_.Door().x0;
   Enter("x0", "1.5");
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(document_.Door().x0, 1.5L, kExact);
   QTest::mouseClick(Find<QPushButton>("CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_NEAR(board_.x0, x0, kExact);
+  EXPECT_NEAR(document_.Door().x0, x0, kExact);
   EXPECT_FALSE(document_.IsModified());
+  // The dialog's steps are taken back; Redo brings them again.
+  EXPECT_TRUE(document_.History().canRedo());
+  document_.History().redo();
+  EXPECT_NEAR(document_.Door().x0, 1.5L, kExact);
+}
+
+// A range kept in between is a step of its own, which Cancel leaves: only the parameters go
+// back.
+TEST_F(Projections, CancelAfterOtherStepsPutsBackTheParametersAsOneStep) {
+  const long double x0 = document_.Door().x0;
+  Enter("x0", "1.5");
+  EditTheDoor(document_, [](DoorInputs& d) { d.Ranges[6] = {12000, 15000, 1000}; });
+  QTest::mouseClick(Find<QPushButton>("CancelBtn"), Qt::LeftButton);
+  EXPECT_NEAR(document_.Door().x0, x0, kExact);
+  EXPECT_EQ(document_.Door().Ranges[6], (Range{12000, 15000, 1000}));
+  EXPECT_EQ(document_.History().count(), 3);
 }
 
 TEST_F(Projections, ATabChangeRenewsTheSnapshot) {
   Enter("x0", "1.5");
   QTest::mouseClick(Tabs(), Qt::LeftButton, {}, Tabs()->tabRect(2).center());
   Find<QPushButton>("CancelBtn")->click();
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(document_.Door().x0, 1.5L, kExact);
 }
 
 TEST_F(Projections, TitleBarCloseKeepsWhatWasStored) {
   Enter("x0", "1.5");
   dialog_->close();
   EXPECT_FALSE(dialog_->isVisible());
-  EXPECT_NEAR(board_.x0, 1.5L, kExact);
+  EXPECT_NEAR(document_.Door().x0, 1.5L, kExact);
 }
 
 TEST_F(Projections, EscapePressesCancel) {
-  const long double x0 = board_.x0;
+  const long double x0 = document_.Door().x0;
   Enter("x0", "1.5");
   QLineEdit* field = Field("xg");
   field->setFocus(Qt::MouseFocusReason);
@@ -281,8 +316,8 @@ TEST_F(Projections, EscapePressesCancel) {
   QTest::keyClick(field, Qt::Key_Escape);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_NEAR(board_.x0, x0, kExact);
-  EXPECT_NEAR(board_.xg, TBoard().xg, kExact);
+  EXPECT_NEAR(document_.Door().x0, x0, kExact);
+  EXPECT_NEAR(document_.Door().xg, DoorInputs().xg, kExact);
 }
 
 TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
@@ -293,15 +328,17 @@ TEST_F(Projections, ForceStepsRunOnlyWithShowForces) {
   EXPECT_EQ(dialog_->Scale().MaxForce, untouched.MaxForce);
 
   Action("ShowForces1")->trigger();
-  const TBoard door = Evaluated(TBoard());
+  const TBoard door = Evaluated(DoorInputs());
   long double largest = 0;
-  for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
-                          &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                          &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                          &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
   EXPECT_NEAR(dialog_->Scale().MaxForce, largest, kReferenceTol);
-  EXPECT_NEAR(dialog_->Scale().ForceScale, board_.b / dialog_->Scale().MaxForce / 3, kScaleTol);
+  EXPECT_NEAR(dialog_->Scale().ForceScale, document_.Door().b / dialog_->Scale().MaxForce / 3,
+              kScaleTol);
   // The arrows are drawn: the gravity component is a red line down from G in the front view.
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
@@ -353,8 +390,19 @@ TEST_F(Projections, SchemeSwitchesBetweenPicturesAndDrawings) {
 }
 
 TEST_F(Projections, PicturesFitTheAreaKeepingTheirAspect) {
-  QPixmap front(200, 300), plan(420, 240), side(470, 300);
-  dialog_->SetPictures(front, plan, side);
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const auto bitmap = [&folder](const char* name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    EXPECT_TRUE(image.save(folder.filePath(name), "BMP"));
+    return folder.filePath(name).toStdString();
+  };
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.FrontPicture = bitmap("front.bmp", {200, 300});
+    d.PlanPicture = bitmap("plan.bmp", {420, 240});
+    d.SidePicture = bitmap("side.bmp", {470, 300});
+  });
   dialog_->TabChanged();
   QWidget* area = Find<QWidget>("PanelFront");
   dialog_->resize(dialog_->width() + 400 - area->width(), dialog_->height() + 300 - area->height());
@@ -367,8 +415,8 @@ TEST_F(Projections, PicturesFitTheAreaKeepingTheirAspect) {
   // 400 / (470 / 300) = 255.3 → 255; (300 - 255) / 2 = 22.5 → 22.
   EXPECT_EQ(Find<QLabel>("Image3")->geometry(), QRect(0, 22, 400, 255));
 
-  EXPECT_EQ(TProj_f::FittedPicture({150, 430}, {400, 300}), QRect(148, 0, 104, 300));
-  EXPECT_EQ(TProj_f::FittedPicture({0, 0}, {400, 300}), QRect());
+  EXPECT_EQ(ProjectionsDialog::FittedPicture({150, 430}, {400, 300}), QRect(148, 0, 104, 300));
+  EXPECT_EQ(ProjectionsDialog::FittedPicture({0, 0}, {400, 300}), QRect());
 }
 
 class ProjectionsPictures : public Projections {
@@ -401,10 +449,16 @@ class ProjectionsPictures : public Projections {
 };
 
 TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
-  dialog_->SetPictures(QPixmap(10, 10), QPixmap(10, 10), QPixmap(10, 10));
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.FrontPicture = Bitmap("small1.bmp", {10, 10}).toStdString();
+    d.PlanPicture = Bitmap("small2.bmp", {10, 10}).toStdString();
+    d.SidePicture = Bitmap("small3.bmp", {10, 10}).toStdString();
+  });
+  ASSERT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(10, 10));
   const QString front = Bitmap("front.bmp", {200, 300});
   const QString plan = Bitmap("plan.bmp", {420, 240});
-  board_.SidePicture = dir_.filePath("missing.bmp").toStdString();
+  EditTheDoor(document_,
+              [&](DoorInputs& d) { d.SidePicture = dir_.filePath("missing.bmp").toStdString(); });
   ChooseInFileDialogs({front, plan, QString()});
   Action("OpenPictures1")->trigger();
   EXPECT_EQ(Titles(), (QStringList{"Open bitmap for Front View", "Open bitmap for Plan View",
@@ -415,9 +469,9 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsNothingWhenAFileIsMissing) {
   EXPECT_EQ(files_.Asked()[2].Kind, FileDialogRequest::Mode::Open);
   // Each dialog offers the picture the door names now.
   EXPECT_EQ(files_.Asked()[2].SelectedFile, dir_.filePath("missing.bmp"));
-  EXPECT_EQ(QString::fromStdString(board_.FrontPicture), front);
-  EXPECT_EQ(QString::fromStdString(board_.PlanPicture), plan);
-  EXPECT_EQ(QString::fromStdString(board_.SidePicture), dir_.filePath("missing.bmp"));
+  EXPECT_EQ(QString::fromStdString(document_.Door().FrontPicture), front);
+  EXPECT_EQ(QString::fromStdString(document_.Door().PlanPicture), plan);
+  EXPECT_EQ(QString::fromStdString(document_.Door().SidePicture), dir_.filePath("missing.bmp"));
   EXPECT_EQ(Find<QLabel>("Image1")->pixmap().size(), QSize(10, 10));
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -435,9 +489,11 @@ TEST_F(ProjectionsPictures, OpenPicturesLoadsAllThreeWhenTheyExist) {
   const QSize area = Find<QWidget>("PanelFront")->size();
   EXPECT_EQ(Find<QLabel>("Image1")->height(), area.height());
 
-  board_.PlanPicture.clear();
+  // The names are one step of the door's history.
+  EXPECT_EQ(document_.History().count(), 1);
+  EditTheDoor(document_, [](DoorInputs& d) { d.PlanPicture.clear(); });
   EXPECT_FALSE(dialog_->LoadPictureFiles());
-  board_.PlanPicture = plan.toStdString();
+  EditTheDoor(document_, [&](DoorInputs& d) { d.PlanPicture = plan.toStdString(); });
   EXPECT_TRUE(dialog_->LoadPictureFiles());
 }
 
@@ -476,10 +532,8 @@ TEST_F(Projections, ViewsMenuSelectsTheTab) {
 }
 
 TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
-  // The balance window may have left the door turned; the dialog draws it unturned.
-  board_.RotX = 10;
-  board_.RotY = -20;
-  board_.RotZ = 30;
+  // The door may be balanced turned; the dialog draws it unturned.
+  document_.SetAngles("Balanced", {10, -20, 30});
   dialog_->Redraw();
   for (const char* name : {"ScFront", "ScPlan", "ScSide"}) {
     PictureProbe probe(Find<ScPic>(name)->Picture());
@@ -487,11 +541,11 @@ TEST_F(Projections, DrawingsShowTheDoorWithTheKeelUnturned) {
   }
   const ScPic& front = *Find<ScPic>("ScFront");
   PictureProbe probe(front.Picture());
-  const CoefTable& keel = board_.KeelGeom;
+  const CoefTable& keel = document_.Door().KeelGeom;
   ASSERT_GT(keel.Count, 0);
   for (int i = 0; i < keel.Count; ++i) {
-    const long double y = board_.y0 + board_.yk;
-    const long double z = board_.zk - board_.z0 + keel.At(i, kKeelZi);
+    const long double y = document_.Door().y0 + document_.Door().yk;
+    const long double z = document_.Door().zk - document_.Door().z0 + keel.At(i, kKeelZi);
     EXPECT_TRUE(probe.HasDot(kBlack, Pixel(front, y, z), 3, kDotTol)) << "row " << i;
   }
 }

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 
@@ -20,7 +20,7 @@ const QString kData = DOORTRIM_TEST_DATA;
 
 TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   auto app = std::make_unique<DoorTrimApp>();
-  TMain_f& main = app->Main();
+  MainWindow& main = app->Main();
   main.show();
   QApplication::processEvents();
 
@@ -36,10 +36,8 @@ TEST(ReadableMessages, OpeningADamagedFileQuotesTheDamagedByte) {
   EXPECT_TRUE(message.contains("line 4")) << message.toStdString();
   EXPECT_TRUE(message.contains("found '0.27\\xFF'")) << message.toStdString();
   EXPECT_FALSE(message.contains(QChar::ReplacementCharacter)) << message.toStdString();
-  EXPECT_EQ(app->Board().Hydro.At(2, kHydroCx),
-            TBoard().Hydro.At(2, kHydroCx));  // the door stays as it was
+  EXPECT_EQ(app->Document().Door(), DoorInputs());  // the door stays as it was
 
-  app->Document().SetModified(false);
   main.close();
 }
 

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
-#include "TBalance_f.h"
 
 namespace {
 
@@ -74,12 +74,11 @@ TEST(ReportDateTimeInTheLog, TheBalanceWindowWritesTheUsersDateAndTime) {
   QDir::setCurrent(dir.path());
   {
     auto app = std::make_unique<DoorTrimApp>();
-    TBalance_f& window = app->Balance();
+    BalanceWindow& window = app->Balance();
     window.SetTextFileOpener([](const QString&) { return true; });
     const QDateTime before = QDateTime::currentDateTime();
     window.findChild<QAction*>("ShowLogFile1")->trigger();
     const QDateTime after = QDateTime::currentDateTime();
-    app->Document().SetModified(false);
 
     QFile log(dir.filePath("Calc_brd.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));

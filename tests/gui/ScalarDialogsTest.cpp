@@ -14,11 +14,12 @@
 #include <memory>
 
 #include "DoorDocument.h"
+#include "EnvironmentDialog.h"
 #include "HelpBrowser.h"
-#include "TEditF.h"
-#include "TEnvir_f.h"
-#include "TKOrg_f.h"
-#include "TTrawl_f.h"
+#include "KeelOriginDialog.h"
+#include "TrawlDialog.h"
+#include "ValidatedField.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "model/TBoard.h"
 
@@ -71,7 +72,6 @@ bool ShownOn(QWidget* widget, QWidget& dialog) {
 class ScalarDialogs : public ::testing::Test {
  protected:
   DoorDocument document_;
-  TBoard& board_ = document_.Board();
   HelpBrowser help_;
 
   // The three buttons, OK focused while shown, the dialog centred, and Help opening the
@@ -114,8 +114,8 @@ class ScalarDialogs : public ::testing::Test {
 // --- Environment -------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
-  board_.WaterDensity = 1025;
-  TEnvir_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.WaterDensity = 1025; });
+  EnvironmentDialog dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "Envir_f");
   EXPECT_EQ(dialog.windowTitle(), "Environment");
 
@@ -140,7 +140,7 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
                             Expected{"Edit2", 10000, 2000, 3, 2000, "Density of Ground, [kg/m^3]"},
                             Expected{"Edit3", 100, 0.35L, 5, 0.35L,
                                      "Coefficient of force out from ground,  [cm^3/newton]"}}) {
-    auto* field = Find<TEditF>(dialog, e.name);
+    auto* field = Find<ValidatedField>(dialog, e.name);
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->ValMin(), 0.0L) << e.name;
     EXPECT_EQ(field->ValMax(), e.max) << e.name;
@@ -154,11 +154,12 @@ TEST_F(ScalarDialogs, EnvironmentLayoutAndDesignValues) {
   EXPECT_EQ(Find<QLineEdit>(dialog, "Edit1")->text(), "1034");
 
   CheckCommonParts(dialog);
-  EXPECT_EQ(Find<TEditF>(dialog, "Edit1")->Val(), 1025.0L);  // filled from the model when shown
+  EXPECT_EQ(Find<ValidatedField>(dialog, "Edit1")->Val(),
+            1025.0L);  // filled from the model when shown
 }
 
 TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
-  TEnvir_f dialog(document_, help_);
+  EnvironmentDialog dialog(document_, help_);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   auto* waterLabel = Find<QLabel>(dialog, "Label1");
@@ -188,12 +189,14 @@ TEST_F(ScalarDialogs, EnvironmentAdaptsToTheMode) {
 TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   // A ground density outside the field's interval, as a data file may hold, is replaced
   // by the field's fallback when shown; the hidden ground rows are stored all the same.
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 20000;
-  board_.GroundCoef = 0.5L;
-  document_.SetModified(false);
-  TEnvir_f dialog(document_, help_);
-  dialog.AdaptToMode(false);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 20000;
+    d.GroundCoef = 0.5L;
+    d.Bottom = false;  // the dialog shows the rows of the door's mode
+  });
+  KeepTheDoorAsSaved(document_);
+  EnvironmentDialog dialog(document_, help_);
   MessageBoxScript boxes;  // the ground density out of the field's interval is told
   bool onlyWaterRow = false;
   const int result = RunModal(dialog, [&] {
@@ -211,15 +214,15 @@ TEST_F(ScalarDialogs, EnvironmentMidwaterOkStoresAllThreeFields) {
   ASSERT_EQ(boxes.Asked().size(), 1u);
   const QString message = boxes.Asked()[0].Text;
   EXPECT_TRUE(message.contains("Edit2Value is out of range: [0..10000]")) << message.toStdString();
-  EXPECT_NEAR(board_.WaterDensity, 1030, kTol);
-  EXPECT_NEAR(board_.GroundDensity, 2000, kTol);
-  EXPECT_NEAR(board_.GroundCoef, 0.5, kTol);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1030, kTol);
+  EXPECT_NEAR(document_.Door().GroundDensity, 2000, kTol);
+  EXPECT_NEAR(document_.Door().GroundCoef, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
-  board_.WaterDensity = 1025;
-  TEnvir_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.WaterDensity = 1025; });
+  EnvironmentDialog dialog(document_, help_);
   dialog.AdaptToMode(true);
   MessageBoxScript boxes;
   QString shownAfter;
@@ -234,29 +237,31 @@ TEST_F(ScalarDialogs, EnvironmentWaterDensityOutOfRangeGivesTheFallback) {
   EXPECT_TRUE(message.endsWith(" : Edit1Value is out of range: [0..10000]"))
       << message.toStdString();
   EXPECT_EQ(shownAfter, "1000");
-  EXPECT_NEAR(board_.WaterDensity, 1000, kTol);
+  EXPECT_NEAR(document_.Door().WaterDensity, 1000, kTol);
 }
 
 TEST_F(ScalarDialogs, EnvironmentCancelWritesNothing) {
-  board_.WaterDensity = 1025;
-  board_.GroundDensity = 1800;
-  document_.SetModified(false);
-  TEnvir_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.WaterDensity = 1025;
+    d.GroundDensity = 1800;
+  });
+  KeepTheDoorAsSaved(document_);
+  EnvironmentDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "1050");
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "1900");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.WaterDensity, 1025.0L);
-  EXPECT_EQ(board_.GroundDensity, 1800.0L);
+  EXPECT_EQ(document_.Door().WaterDensity, 1025.0L);
+  EXPECT_EQ(document_.Door().GroundDensity, 1800.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 // --- Influence of trawl ----------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, TrawlLayout) {
-  TTrawl_f dialog(document_, help_);
+  TrawlDialog dialog(document_, help_);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_EQ(dialog.objectName(), "Trawl_f");
@@ -281,10 +286,12 @@ TEST_F(ScalarDialogs, TrawlLayout) {
 }
 
 TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
-  board_.BridleAngleH = 15;
-  board_.BridleAngleV = 5;
-  document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.BridleAngleH = 15;
+    d.BridleAngleV = 5;
+  });
+  KeepTheDoorAsSaved(document_);
+  TrawlDialog dialog(document_, help_);
   QStringList horizontal, vertical;
   RunModal(dialog, [&] {
     for (const char* typed : {"90", "89", "0", "45.5"}) {
@@ -299,18 +306,21 @@ TEST_F(ScalarDialogs, TrawlAnglesOutsideTheOpenIntervalsGiveTheFallbacks) {
   });
   EXPECT_EQ(horizontal, QStringList({"10", "10", "10", "45.5"}));
   EXPECT_EQ(vertical, QStringList({"-5", "-30"}));
-  EXPECT_NEAR(board_.BridleAngleH, 45.5, kTol);
-  EXPECT_NEAR(board_.BridleAngleV, -30, kTol);
+  EXPECT_NEAR(document_.Door().BridleAngleH, 45.5, kTol);
+  EXPECT_NEAR(document_.Door().BridleAngleV, -30, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   // More decimals than shown: storing the shown texts would round them.
-  board_.BridleAngleH = 12.34567L;
-  board_.BridleAngleV = -7.89012L;
-  document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
-  board_.BridleAngleH = 23.45678L;  // changed after creation: the showing writes new texts
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.BridleAngleH = 12.34567L;
+    d.BridleAngleV = -7.89012L;
+  });
+  TrawlDialog dialog(document_, help_);
+  // Changed after creation: the showing writes new texts.
+  EditTheDoor(document_, [](DoorInputs& d) { d.BridleAngleH = 23.45678L; });
+  KeepTheDoorAsSaved(document_);
   QString shownH, shownV;
   const int result = RunModal(dialog, [&] {
     shownH = Find<QLineEdit>(dialog, "Edit1")->text();
@@ -320,27 +330,27 @@ TEST_F(ScalarDialogs, TrawlOkWithoutTypingWritesNothing) {
   EXPECT_EQ(result, QDialog::Accepted);
   EXPECT_EQ(shownH, "23.457");
   EXPECT_EQ(shownV, "-7.89");
-  EXPECT_EQ(board_.BridleAngleH, 23.45678L);
-  EXPECT_EQ(board_.BridleAngleV, -7.89012L);
+  EXPECT_EQ(document_.Door().BridleAngleH, 23.45678L);
+  EXPECT_EQ(document_.Door().BridleAngleV, -7.89012L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, TrawlCancelWritesNothing) {
-  board_.BridleAngleH = 15;
-  document_.SetModified(false);
-  TTrawl_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.BridleAngleH = 15; });
+  KeepTheDoorAsSaved(document_);
+  TrawlDialog dialog(document_, help_);
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "30");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
-  EXPECT_EQ(board_.BridleAngleH, 15.0L);
+  EXPECT_EQ(document_.Door().BridleAngleH, 15.0L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 // --- Keel position ---------------------------------------------------------------------------
 
 TEST_F(ScalarDialogs, KeelLayout) {
-  TKOrg_f dialog(document_, help_);
+  KeelOriginDialog dialog(document_, help_);
   EXPECT_EQ(dialog.objectName(), "KOrg_f");
   EXPECT_EQ(dialog.windowTitle(), "Keel position");
   auto* picture = Find<QLabel>(dialog, "Image1");
@@ -373,11 +383,13 @@ TEST_F(ScalarDialogs, KeelLayout) {
 }
 
 TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
-  board_.xk = 1.5L;
-  board_.yk = 0.2L;
-  board_.zk = 0.1L;
-  document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.xk = 1.5L;
+    d.yk = 0.2L;
+    d.zk = 0.1L;
+  });
+  KeepTheDoorAsSaved(document_);
+  KeelOriginDialog dialog(document_, help_);
   QString x, y, z;
   RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit2"), "-0.5");
@@ -391,48 +403,52 @@ TEST_F(ScalarDialogs, KeelCoordinatesOutsideTheOpenIntervalGiveTheFallbacks) {
   EXPECT_EQ(y, "0");
   EXPECT_EQ(x, "1");
   EXPECT_EQ(z, "0.25");
-  EXPECT_NEAR(board_.xk, 1, kTol);
-  EXPECT_NEAR(board_.yk, 0, kTol);
-  EXPECT_NEAR(board_.zk, 0.25, kTol);
+  EXPECT_NEAR(document_.Door().xk, 1, kTol);
+  EXPECT_NEAR(document_.Door().yk, 0, kTol);
+  EXPECT_NEAR(document_.Door().zk, 0.25, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownAfterAModelChangeStoresTheShownValues) {
-  board_.xk = 1.5L;
-  board_.yk = 0.2L;
-  board_.zk = 0.1L;
-  TKOrg_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.xk = 1.5L;
+    d.yk = 0.2L;
+    d.zk = 0.1L;
+  });
+  KeelOriginDialog dialog(document_, help_);
   // A data file read since the dialog was created.
-  board_.xk = 2.34567L;
-  board_.yk = 0.1237L;
-  board_.zk = 0.5L;
-  document_.SetModified(false);
+  EditTheDoor(document_, [&](DoorInputs& d) {
+    d.xk = 2.34567L;
+    d.yk = 0.1237L;
+    d.zk = 0.5L;
+  });
+  KeepTheDoorAsSaved(document_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_NEAR(board_.xk, 2.346, kTol);
-  EXPECT_NEAR(board_.yk, 0.124, kTol);
-  EXPECT_NEAR(board_.zk, 0.5, kTol);
+  EXPECT_NEAR(document_.Door().xk, 2.346, kTol);
+  EXPECT_NEAR(document_.Door().yk, 0.124, kTol);
+  EXPECT_NEAR(document_.Door().zk, 0.5, kTol);
   EXPECT_TRUE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelShownUnchangedOkWritesNothing) {
-  board_.xk = 2.34567L;
-  document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.xk = 2.34567L; });
+  KeepTheDoorAsSaved(document_);
+  KeelOriginDialog dialog(document_, help_);
   RunModal(dialog, [&] { Find<QPushButton>(dialog, "OKBtn")->click(); });
-  EXPECT_EQ(board_.xk, 2.34567L);
+  EXPECT_EQ(document_.Door().xk, 2.34567L);
   EXPECT_FALSE(document_.IsModified());
 }
 
 TEST_F(ScalarDialogs, KeelCancelWritesNothing) {
-  board_.xk = 1.5L;
-  document_.SetModified(false);
-  TKOrg_f dialog(document_, help_);
+  EditTheDoor(document_, [&](DoorInputs& d) { d.xk = 1.5L; });
+  KeepTheDoorAsSaved(document_);
+  KeelOriginDialog dialog(document_, help_);
   const int result = RunModal(dialog, [&] {
     TypeAndLeave(Find<QLineEdit>(dialog, "Edit1"), "3");
     Find<QPushButton>(dialog, "CancelBtn")->click();
   });
   EXPECT_EQ(result, QDialog::Rejected);
-  EXPECT_EQ(board_.xk, 1.5L);
+  EXPECT_EQ(document_.Door().xk, 1.5L);
   EXPECT_FALSE(document_.IsModified());
 }
 

@@ -11,8 +11,9 @@
 #include <QTabWidget>
 
 #include "FileDialogTitle.h"
+#include "LanguageApplier.h"
+#include "RecentDoorsMenu.h"
 #include "TInvText.h"
-#include "TLang.h"
 
 namespace {
 
@@ -34,9 +35,11 @@ bool IsOtherHalfOfANamedMenu(const QObject& object) {
 }
 
 void Collect(QObject& parent, std::vector<QObject*>& controls) {
+  // The recent doors' entries show file names, which no language changes.
+  if (qobject_cast<RecentDoorsMenu*>(&parent)) return;
   for (QObject* child : parent.children()) {
     if (qobject_cast<QDialog*>(child) || qobject_cast<QMainWindow*>(child)) continue;
-    if (!TLang::LanguageClass(*child).isEmpty() && !IsOtherHalfOfANamedMenu(*child))
+    if (!LanguageApplier::LanguageClass(*child).isEmpty() && !IsOtherHalfOfANamedMenu(*child))
       controls.push_back(child);
     Collect(*child, controls);
   }

@@ -19,18 +19,20 @@
 #include <string>
 #include <vector>
 
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "SingleVariablePanel.h"
-#include "TBalance_f.h"
-#include "TEditF.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TSSolve_f.h"
 #include "TSpinButton.h"
 #include "TestTolerances.h"
 #include "UserLocale.h"
+#include "ValidatedField.h"
 #include "VariableBindings.h"
+#include "VariableSolveDialog.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/EditableFields.h"
@@ -72,7 +74,6 @@ class SingleVariable : public ::testing::Test {
   }
   void TearDown() override {
     proj_->hide();
-    app_->Document().SetModified(false);
     app_.reset();
   }
 
@@ -129,9 +130,9 @@ class SingleVariable : public ::testing::Test {
   }
 
   void SetAngles(long double x, long double y, long double z) {
-    InBalance<TEditF>("Edit7")->SetAndShow(x);
-    InBalance<TEditF>("Edit8")->SetAndShow(y);
-    InBalance<TEditF>("Edit9")->SetAndShow(z);
+    InBalance<ValidatedField>("Edit7")->SetAndShow(x);
+    InBalance<ValidatedField>("Edit8")->SetAndShow(y);
+    InBalance<ValidatedField>("Edit9")->SetAndShow(z);
     balance_->onUpdateClicked();
   }
 
@@ -143,17 +144,19 @@ class SingleVariable : public ::testing::Test {
   }
 
   // A solve dialog for the marked variable, shown without a modal loop.
-  std::unique_ptr<TSSolve_f> OpenSolve() {
-    auto dialog = std::make_unique<TSSolve_f>(
+  std::unique_ptr<VariableSolveDialog> OpenSolve() {
+    const int index = app_->Variables().ActiveVar().Index;
+    auto dialog = std::make_unique<VariableSolveDialog>(
         app_->Variables().ActiveVar(), app_->Document(), app_->Help(),
-        [this] { balance_->onUpdateClicked(); }, balance_);
+        [this, index](long double value) { return balance_->TryVariable(index, value); },
+        [this] { balance_->FollowDoor(); }, balance_);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     return dialog;
   }
 
   // Types the range, picks the criterion, presses Solve and waits for the search to end.
-  void Solve(TSSolve_f& dialog, const char* from, const char* to, int criterion) {
+  void Solve(VariableSolveDialog& dialog, const char* from, const char* to, int criterion) {
     Type(Child<QLineEdit>(&dialog, "Edit1"), from);
     Type(Child<QLineEdit>(&dialog, "Edit2"), to);
     // On the button's circle: a radio button takes clicks on its circle and caption only.
@@ -161,7 +164,7 @@ class SingleVariable : public ::testing::Test {
     const int middle = choice->height() / 2;
     QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(middle, middle));
     ASSERT_EQ(dialog.Criterion(), static_cast<MomentCriterion>(criterion));
-    QSignalSpy finished(&dialog, &TSSolve_f::SearchFinished);
+    QSignalSpy finished(&dialog, &VariableSolveDialog::SearchFinished);
     QTest::mouseClick(Child<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
     // Meanwhile the dialog's commands wait; Cancel stays to stop the search.
     EXPECT_FALSE(Child<QPushButton>(&dialog, "Button1")->isEnabled());
@@ -174,17 +177,16 @@ class SingleVariable : public ::testing::Test {
   }
 
   // The moment of the door, on its own, at the tilt with the value given to the field.
-  XYZ MomentWith(long double TBoard::*field, long double value) const {
-    TBoard door = app_->Board();
-    door.*field = value;
-    door.ComputeGeometry();
+  XYZ MomentWith(long double DoorInputs::*field, long double value) const {
+    TBoard door(app_->Document().Door());
+    door.Edit([field, value](DoorInputs& d) { d.*field = value; });
     door.Evaluate(kTiltX * kDegree, kTiltY * kDegree, kTiltZ * kDegree);
-    return door.TotalMoment;
+    return door.Result().TotalMoment;
   }
 
   std::unique_ptr<DoorTrimApp> app_;
-  TProj_f* proj_ = nullptr;
-  TBalance_f* balance_ = nullptr;
+  ProjectionsDialog* proj_ = nullptr;
+  BalanceWindow* balance_ = nullptr;
   QColor standard_;
 };
 
@@ -201,7 +203,7 @@ TEST_F(SingleVariable, MarkingColoursTheFieldRedAndShowsItInTheBalancePanel) {
   proj_->findChild<QAction*>("MarkVariable1")->trigger();
   EXPECT_EQ(BaseColour(Field("zg")), VariableBindings::kVariableColour);
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
-  EXPECT_EQ(app_->Variables().ActiveVar().Value, &app_->Board().zg);
+  EXPECT_EQ(app_->Variables().ActiveVar().Index, MainParamIndex("zg"));
   EXPECT_EQ(InBalance<QLabel>("Label21")->text(), "zg:");
 }
 
@@ -240,16 +242,18 @@ INSTANTIATE_TEST_SUITE_P(
                                "Сначала выберите поле, которое будет переменной"}),
     [](const auto& info) { return info.param.name; });
 
-TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnds) {
+// A range with more decimals than the dialog shows stays as it is when OK is pressed without
+// typing: only a range the user edited is written back.
+TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingKeepsTheRange) {
   const int x0 = MainParamIndex("x0");
-  app_->Board().Ranges[x0].From = 0.123456789L;
-  app_->Board().Ranges[x0].To = 2;
+  EditTheDoor(app_->Document(), [x0](DoorInputs& d) { d.Ranges[x0] = {0.123456789L, 2, 0.1L}; });
+  KeepTheDoorAsSaved(app_->Document());
+  const int steps = app_->Document().History().count();
   ShowProjections();
-  ASSERT_FALSE(proj_->FieldsChanged());
   QColor colourWhileOpen;
   QString description;
   AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TRange_f*>(modal);
+    auto* dialog = qobject_cast<RangeDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     colourWhileOpen = BaseColour(Field("x0"));
     description = Child<QLabel>(&*dialog, "Label3")->text();
@@ -259,18 +263,17 @@ TEST_F(SingleVariable, RangeDialogClosedWithOKWithoutTypingWritesBackTheShownEnd
   EXPECT_EQ(colourWhileOpen, VariableBindings::kRangeColour);
   EXPECT_EQ(description, "Abscissa of Warp attachment point, [m]");
   EXPECT_EQ(BaseColour(Field("x0")), standard_);
-  // Rounded to the four decimals shown, but not a change of the user's.
-  EXPECT_NEAR(app_->Board().Ranges[x0].From, 0.1235L, kExact);
-  EXPECT_EQ(app_->Board().Ranges[x0].To, 2);
-  EXPECT_FALSE(proj_->FieldsChanged());
+  EXPECT_EQ(app_->Document().Door().Ranges[x0].From, 0.123456789L);
+  EXPECT_EQ(app_->Document().Door().Ranges[x0].To, 2);
   EXPECT_FALSE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().count(), steps);
 }
 
 TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   const int zh = MainParamIndex("zh");
   ShowProjections();
   AnswerNextModal([](QWidget* modal) {
-    auto* dialog = qobject_cast<TRange_f*>(modal);
+    auto* dialog = qobject_cast<RangeDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     Type(Child<QLineEdit>(&*dialog, "Edit1"), "0.5");
@@ -279,10 +282,13 @@ TEST_F(SingleVariable, RangeTypedInTheDialogIsStoredAndMarksTheDoorChanged) {
   });
   FocusField("zh");
   proj_->findChild<QAction*>("SpecifyRange1")->trigger();
-  EXPECT_EQ(app_->Board().Ranges[zh].From, 0.5L);
-  EXPECT_EQ(app_->Board().Ranges[zh].To, 0);
-  EXPECT_TRUE(proj_->FieldsChanged());
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].From, 0.5L);
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].To, 0);
   EXPECT_TRUE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().undoText().toStdString(), "Range of zh: 0.5 … 0");
+  // The range is a step of its own: Cancel of the projections dialog keeps it.
+  proj_->findChild<QPushButton*>("CancelBtn")->click();
+  EXPECT_EQ(app_->Document().Door().Ranges[zh].From, 0.5L);
 }
 
 TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
@@ -291,25 +297,26 @@ TEST_F(SingleVariable, SolveWithoutAMarkedVariableDoesNothing) {
     opened = true;
     modal->close();
   });
-  const TBoard before = app_->Board();
+  const DoorInputs before = app_->Document().Door();
   balance_->show();
   QTest::mouseClick(InBalance<QPushButton>("SolveButton"), Qt::LeftButton);
   // A dialog would have run its modal loop inside the click, and the watch would have seen it.
   EXPECT_FALSE(opened);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(app_->Board().G, before.G);
+  EXPECT_EQ(app_->Document().Door(), before);
   balance_->hide();
 }
 
 TEST_F(SingleVariable, SolveButtonOpensTheDialogFilledFromTheVariable) {
   const int g = MainParamIndex("G");
-  app_->Board().Ranges[g] = Range{100, 20000, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) { d.Ranges[g] = Range{100, 20000, 0}; });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   balance_->show();
   QString description, from, to, current, helpPage;
   bool criterionOne = false;
   AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TSSolve_f*>(modal);
+    auto* dialog = qobject_cast<VariableSolveDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     description = Child<QLabel>(&*dialog, "Label1")->text();
     from = Child<QLineEdit>(&*dialog, "Edit1")->text();
@@ -350,7 +357,8 @@ class SolveStore : public SingleVariable, public ::testing::WithParamInterface<S
 
 TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   const int g = MainParamIndex("G");
-  app_->Board().Ranges[g] = Range{1000, 2000, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) { d.Ranges[g] = Range{1000, 2000, 0}; });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   auto dialog = OpenSolve();
   MessageBoxScript boxes;
@@ -360,13 +368,13 @@ TEST_P(SolveStore, KeepsOnlyARangeWithToAboveFrom) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "Button2"), Qt::LeftButton);
   if (GetParam().stored) {
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(app_->Board().Ranges[g].From, std::stold(GetParam().from));
-    EXPECT_EQ(app_->Board().Ranges[g].To, std::stold(GetParam().to));
+    EXPECT_EQ(app_->Document().Door().Ranges[g].From, std::stold(GetParam().from));
+    EXPECT_EQ(app_->Document().Door().Ranges[g].To, std::stold(GetParam().to));
     EXPECT_TRUE(app_->Document().IsModified());
   } else {
     EXPECT_EQ(boxes.Texts(),
               std::vector<QString>{"Maximum less than minimum. Correct and try again."});
-    EXPECT_EQ(app_->Board().Ranges[g], (Range{1000, 2000, 0}));
+    EXPECT_EQ(app_->Document().Door().Ranges[g], (Range{1000, 2000, 0}));
     EXPECT_FALSE(app_->Document().IsModified());
     QTRY_VERIFY(Child<QLineEdit>(&*dialog, "Edit1")->hasFocus());
   }
@@ -380,23 +388,26 @@ INSTANTIATE_TEST_SUITE_P(Ranges, SolveStore,
 
 TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
-  const long double weight = app_->Board().G;
+  const long double weight = app_->Document().Door().G;
   const QString fieldText = Field("G")->text();
   const QString momentX = MomentXField()->text();
   auto dialog = OpenSolve();
   Solve(*dialog, "0", "20000", 2);  // moments around X
 
-  const long double found = app_->Board().G;
+  // The values tried are the balance window's trials: the door keeps its weight until OK.
+  const long double found = dialog->FoundValue();
   EXPECT_NE(found, weight);
-  EXPECT_LT(std::fabs(MomentWith(&TBoard::G, found).X), SingleVariableSearch::kZeroTolerance);
+  EXPECT_EQ(app_->Document().Door().G, weight);
+  EXPECT_LT(std::fabs(MomentWith(&DoorInputs::G, found).X), SingleVariableSearch::kZeroTolerance);
   EXPECT_EQ(Child<QLineEdit>(&*dialog, "Edit3")->text(),
             UserNumberText("###########0.#######", found));
   EXPECT_EQ(MomentXField()->text(),
-            UserNumberText("######0.##", MomentWith(&TBoard::G, found).X / 1000));
+            UserNumberText("######0.##", MomentWith(&DoorInputs::G, found).X / 1000));
 
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(app_->Document().Door().G, weight);
   EXPECT_EQ(Field("G")->text(), fieldText);
   EXPECT_EQ(MomentXField()->text(), momentX);
   EXPECT_FALSE(app_->Document().IsModified());
@@ -408,17 +419,23 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
   auto dialog = OpenSolve();
   Solve(*dialog, "0.5", "5", 3);  // moments around Y: positive at both ends
   EXPECT_EQ(dialog->Evaluations(), 2 + SingleVariableSearch::kScanPoints);
-  const long double found = app_->Board().v;
+  const long double found = dialog->FoundValue();
   const long double h = (5 - 0.5L) / SingleVariableSearch::kScanPoints;
   const long double steps = (found - 0.5L) / h;
   EXPECT_NEAR(steps, std::round(steps), kGeometryTol);
   for (int i = 0; i < SingleVariableSearch::kScanPoints; ++i)
-    EXPECT_GE(std::fabs(MomentWith(&TBoard::v, 0.5L + i * h).Y),
-              std::fabs(MomentWith(&TBoard::v, found).Y));
+    EXPECT_GE(std::fabs(MomentWith(&DoorInputs::v, 0.5L + i * h).Y),
+              std::fabs(MomentWith(&DoorInputs::v, found).Y));
 
+  const long double speed = app_->Document().Door().v;
+  const int history = app_->Document().History().count();
   QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().v, found);
+  EXPECT_EQ(app_->Document().Door().v, found);
   EXPECT_TRUE(app_->Document().IsModified());
+  // One step, which Undo takes back.
+  EXPECT_EQ(app_->Document().History().count(), history + 1);
+  app_->Document().History().undo();
+  EXPECT_EQ(app_->Document().Door().v, speed);
 }
 
 TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
@@ -427,17 +444,17 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
   auto dialog = OpenSolve();
   Solve(*dialog, "11000", "12000", 4);  // moments around Z: the keel's depth moves in steps
   EXPECT_LE(dialog->Evaluations(), 2 + SingleVariableSearch::kMaxHalvings);
-  const long double found = app_->Board().G;
-  const long double moment = MomentWith(&TBoard::G, found).Z;
+  const long double found = dialog->FoundValue();
+  const long double moment = MomentWith(&DoorInputs::G, found).Z;
   EXPECT_GE(std::fabs(moment), SingleVariableSearch::kZeroTolerance);
-  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 11000).Z));
-  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&TBoard::G, 12000).Z));
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 11000).Z));
+  EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 12000).Z));
 }
 
 TEST_F(SingleVariable, CancelStopsARunningSearch) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
   Mark("G");
-  const long double weight = app_->Board().G;
+  const long double weight = app_->Document().Door().G;
   auto dialog = OpenSolve();
   Type(Child<QLineEdit>(&*dialog, "Edit1"), "0");
   Type(Child<QLineEdit>(&*dialog, "Edit2"), "20000");
@@ -447,34 +464,74 @@ TEST_F(SingleVariable, CancelStopsARunningSearch) {
   QTest::mouseClick(Child<QPushButton>(&*dialog, "CancelBtn"), Qt::LeftButton);
   EXPECT_FALSE(dialog->Searching());
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(app_->Board().G, weight);
+  EXPECT_EQ(app_->Document().Door().G, weight);
 }
 
-TEST_F(SingleVariable, SpinnerStepsByAHundredthOfTheRange) {
+// The arrows change the door's value, each as one step, and the balance window's Update
+// evaluates the door with it.
+TEST_F(SingleVariable, ArrowsStepTheDoorsValueByAHundredthOfTheRange) {
   const int g = MainParamIndex("G");
-  app_->Board().G = 2;
-  app_->Board().Ranges[g] = Range{0, 10, 0};
+  EditTheDoor(app_->Document(), [g](DoorInputs& d) {
+    d.G = 13500;
+    d.Ranges[g] = Range{12000, 15000, 0};
+  });
+  KeepTheDoorAsSaved(app_->Document());
   Mark("G");
   auto* shown = InBalance<QLineEdit>("Edit14");
-  ASSERT_EQ(shown->text(), "2");
+  ASSERT_EQ(shown->text(), "13500");
   auto* spin = InBalance<TSpinButton>("SpinButton4");
   auto* vertical = InBalance<QLineEdit>("Edit12");
   balance_->show();
-  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 2);
-  EXPECT_EQ(shown->text(), "1.9");
-  EXPECT_FALSE(app_->Document().IsModified());
-  const QString verticalAtTwo = vertical->text();
-  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 1.9L);
-  EXPECT_EQ(shown->text(), "1.8");
-  EXPECT_TRUE(app_->Document().IsModified());
-  // The balance window follows the lighter door.
-  EXPECT_NE(vertical->text(), verticalAtTwo);
+  const QString verticalBefore = vertical->text();
   QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-  EXPECT_EQ(app_->Board().G, 1.8L);
-  EXPECT_EQ(shown->text(), "1.9");
+  EXPECT_EQ(app_->Document().Door().G, 13530);
+  EXPECT_EQ(shown->text(), "13530");
+  EXPECT_TRUE(app_->Document().IsModified());
+  EXPECT_EQ(app_->Document().History().undoText().toStdString(), "Weight G: 13500 → 13530");
+  // The balance window follows the heavier door, and its Update evaluates it too.
+  EXPECT_NE(vertical->text(), verticalBefore);
+  const QString verticalAfter = vertical->text();
+  InBalance<QPushButton>("UpdateButton")->click();
+  EXPECT_EQ(vertical->text(), verticalAfter);
+  EXPECT_EQ(balance_->Model().Inputs().G, 13530);
+  QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().G, 13500);
+  EXPECT_EQ(shown->text(), "13500");
+  EXPECT_EQ(vertical->text(), verticalBefore);
+  // Back at the saved value: nothing unsaved.
+  EXPECT_FALSE(app_->Document().IsModified());
   balance_->hide();
+}
+
+// A value typed into the panel and entered is the door's, as one step.
+TEST_F(SingleVariable, ValueTypedAndEnteredIsTheDoors) {
+  Mark("G");
+  balance_->show();
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  shown->setFocus(Qt::MouseFocusReason);
+  shown->selectAll();
+  QTest::keyClicks(shown, "12345");
+  QTest::keyClick(shown, Qt::Key_Return);
+  EXPECT_EQ(app_->Document().Door().G, 12345);
+  EXPECT_EQ(balance_->Model().Inputs().G, 12345);
+  EXPECT_EQ(app_->Document().History().count(), 1);
+  EXPECT_TRUE(balance_->isVisible());  // Enter is not the window's default button
+  balance_->hide();
+}
+
+// The panel shows the door's value whatever changed it: the projections dialog, a file read.
+TEST_F(SingleVariable, PanelFollowsTheDoor) {
+  Mark("G");
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  ASSERT_EQ(shown->text(), "11513");
+  Type(Field("G"), "14000");
+  EXPECT_EQ(shown->text(), "14000");
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_EQ(shown->text(), "13500");
+  // A click now steps from the new door's value, not from one the panel kept.
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.Ranges[6] = {12000, 15000, 1000}; });
+  QTest::mouseClick(InBalance<TSpinButton>("SpinButton4")->UpButton(), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().G, 13530);
 }
 
 }  // namespace

@@ -19,11 +19,12 @@
 #include <vector>
 
 #include "DoorDocument.h"
+#include "GroundEditor.h"
 #include "HelpBrowser.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
 #include "ScPic.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
+#include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "model/TBoard.h"
@@ -49,8 +50,10 @@ const QColor kSilver(192, 192, 192);
 
 using Rows = std::initializer_list<std::initializer_list<long double>>;
 
-void SetHydro(TBoard& board, Rows rows) {
-  CoefTable& t = board.Hydro;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetHydro(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.Hydro;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -60,10 +63,14 @@ void SetHydro(TBoard& board, Rows rows) {
     t.At(t.Count, kHydroCd) = v[3];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
-void SetKeel(TBoard& board, Rows rows) {
-  CoefTable& t = board.KeelGeom;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetKeel(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.KeelGeom;
   t.Count = 0;
   for (const auto& row : rows) {
     const long double* v = row.begin();
@@ -72,23 +79,28 @@ void SetKeel(TBoard& board, Rows rows) {
     t.At(t.Count, kKeelYi) = v[2];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
-void SetGround(TBoard& board, Rows rows) {
-  CoefTable& t = board.Ground;
+// The door takes the table as its saved state: a change the dialog makes is the only one.
+void SetGround(DoorDocument& document, Rows rows) {
+  DoorInputs door = document.Door();
+  CoefTable& t = door.Ground;
   t.Count = 0;
   for (const auto& row : rows) {
     t.At(t.Count, kGroundAngle) = row.begin()[0];
     t.At(t.Count, kGroundCx) = row.begin()[1];
     ++t.Count;
   }
+  document.Edit("Test table", door);
+  KeepTheDoorAsSaved(document);
 }
 
 // A board and a help window for one dialog, shown and active as the main window shows it.
 template <class Dialog>
 struct Editor {
   DoorDocument Document;
-  TBoard& Board = Document.Board();
   HelpBrowser Help;
   std::unique_ptr<Dialog> D;
 
@@ -184,7 +196,7 @@ QColor PixelColour(const ScPic& pic, long double x, long double y) {
 // Layout
 
 TEST(TableEditorsLayout, HydrodynamicEditor) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   e.Open();
   EXPECT_EQ(e.D->objectName(), "Hydro_f");
   EXPECT_EQ(e.D->windowTitle(), "Hydrodynamic coefficients");
@@ -221,7 +233,7 @@ TEST(TableEditorsLayout, HydrodynamicEditor) {
 }
 
 TEST(TableEditorsLayout, KeelAndGroundEditors) {
-  Editor<TKGeom_f> keel;
+  Editor<KeelGeometryEditor> keel;
   keel.Open();
   EXPECT_EQ(keel.D->objectName(), "KGeom_f");
   EXPECT_EQ(keel.D->windowTitle(), "Geometry of keel");
@@ -236,8 +248,8 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 
   keel.D->hide();
 
-  Editor<TGround_f> ground;
-  ground.D = std::make_unique<TGround_f>(ground.Document, ground.Help);
+  Editor<GroundEditor> ground;
+  ground.D = std::make_unique<GroundEditor>(ground.Document, ground.Help);
   EXPECT_EQ(ground.D->objectName(), "Ground_f");
   EXPECT_EQ(ground.D->findChild<QLabel*>("Label2")->toolTip(),
             "Coefficient of Ground-dynamical Resistance Force");
@@ -252,8 +264,8 @@ TEST(TableEditorsLayout, KeelAndGroundEditors) {
 // Add and Delete
 
 TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board,
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document,
            {{5, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   e.Add({"25", "0.4", "0.75", "0.36"});
@@ -270,10 +282,10 @@ TEST(TableEditorsAdd, InsertsInKeyOrderAndSelectsTheNewRow) {
 }
 
 TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   // The 4th decimal is lost in the grid: writing the grid back shows in the model.
   SetHydro(
-      e.Board,
+      e.Document,
       {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}, {30, 0.5, 0.9, 0.35}});
   e.Open();
   const QStringList before = e.Column(1);
@@ -296,13 +308,13 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  EXPECT_NEAR(e.Board.Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
-  EXPECT_EQ(e.Board.Hydro.Count, 4);
+  EXPECT_NEAR(e.Document.Door().Hydro.At(0, kHydroCx), 0.123, kGridTolerance);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 4);
 }
 
 TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(0);
   e.Type(1, "10");
@@ -314,8 +326,8 @@ TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
 }
 
 TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
-  Editor<TGround_f> e;
-  e.Board.Ground.Count = 0;
+  Editor<GroundEditor> e;
+  EditTheDoor(e.Document, [](DoorInputs& d) { d.Ground.Count = 0; });
   e.Open();
   ASSERT_EQ(e.Grid()->rowCount(), 1);
   EXPECT_EQ(e.Column(0), QStringList({""}));
@@ -326,15 +338,17 @@ TEST(TableEditorsAdd, EmptyTableFillsItsOnlyRow) {
 }
 
 TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
-  Editor<THydro_f> e;
-  CoefTable& t = e.Board.Hydro;
-  t.Count = 99;
-  for (int i = 0; i < t.Count; ++i) {
-    t.At(i, kHydroAngle) = i * 0.5L;
-    t.At(i, kHydroCx) = 0.5;
-    t.At(i, kHydroCy) = 0.5;
-    t.At(i, kHydroCd) = 0.5;
-  }
+  Editor<HydrodynamicEditor> e;
+  EditTheDoor(e.Document, [](DoorInputs& d) {
+    CoefTable& t = d.Hydro;
+    t.Count = 99;
+    for (int i = 0; i < t.Count; ++i) {
+      t.At(i, kHydroAngle) = i * 0.5L;
+      t.At(i, kHydroCx) = 0.5;
+      t.At(i, kHydroCy) = 0.5;
+      t.At(i, kHydroCd) = 0.5;
+    }
+  });
   e.Open();
   e.Add({"60", "1", "1", "0.5"});  // the 100th row is still taken
   ASSERT_EQ(e.Grid()->rowCount(), 100);
@@ -346,8 +360,8 @@ TEST(TableEditorsAdd, OverflowAtOneHundredRows) {
 }
 
 TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   e.ClickRow(1);
   e.Button("Button3")->click();
@@ -368,7 +382,7 @@ TEST(TableEditorsDelete, RemovesTheSelectedRowButNeverTheLast) {
 }
 
 TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   e.Open();
   // Shown and activated: the selected row (the first) is in the fields.
   EXPECT_EQ(e.Fields(), e.Row(0));
@@ -378,10 +392,11 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
   // The mark is on screen at once: white dots on the row's four points.
   const ScPic& pic = *e.Graph();
   const PictureProbe probe(pic.Picture());
-  const long double z = e.Board.KeelGeom.At(2, kKeelZi);
-  for (const long double x :
-       {e.Board.KeelGeom.At(2, kKeelXi) / 2, -e.Board.KeelGeom.At(2, kKeelXi) / 2,
-        e.Board.KeelGeom.At(2, kKeelYi) / 2, -e.Board.KeelGeom.At(2, kKeelYi) / 2})
+  const long double z = e.Document.Door().KeelGeom.At(2, kKeelZi);
+  for (const long double x : {e.Document.Door().KeelGeom.At(2, kKeelXi) / 2,
+                              -e.Document.Door().KeelGeom.At(2, kKeelXi) / 2,
+                              e.Document.Door().KeelGeom.At(2, kKeelYi) / 2,
+                              -e.Document.Door().KeelGeom.At(2, kKeelYi) / 2})
     EXPECT_TRUE(probe.HasDot(kWhite, Pixel(pic, x, z), 3)) << probe.Dump().toStdString();
 
   // Clicking the selected row again refills edited fields.
@@ -391,8 +406,8 @@ TEST(TableEditorsGrid, ClickCopiesTheRowIntoTheFieldsAndActivationActsAsAClick) 
 }
 
 TEST(TableEditorsGrid, DraggedRowFollowsTheMouse) {
-  Editor<TGround_f> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}, {30, 4}});
+  Editor<GroundEditor> e;
+  SetGround(e.Document, {{0, 1}, {10, 2}, {20, 3}, {30, 4}});
   e.Open();
   QTableWidget* grid = e.Grid();
   QWidget* viewport = grid->viewport();
@@ -411,7 +426,7 @@ TEST(TableEditorsGrid, DraggedRowFollowsTheMouse) {
 // Entry checks on leaving a field
 
 TEST(TableEditorsEntryChecks, GroundFields) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   e.Open();
   auto leave = [&](int field, const QString& text, int next) {
     e.Field(field)->setFocus(Qt::TabFocusReason);
@@ -427,7 +442,7 @@ TEST(TableEditorsEntryChecks, GroundFields) {
 }
 
 TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
-  Editor<THydro_f> hydro;
+  Editor<HydrodynamicEditor> hydro;
   hydro.Open();
   auto leave = [](auto& e, int field, const QString& text, int next) {
     e.Field(field)->setFocus(Qt::TabFocusReason);
@@ -448,7 +463,7 @@ TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
   EXPECT_EQ(leave(hydro, 4, "1", 1), "1");
   hydro.D->hide();
 
-  Editor<TKGeom_f> keel;
+  Editor<KeelGeometryEditor> keel;
   keel.Open();
   EXPECT_EQ(leave(keel, 1, "-0.2", 2), "0.01");
   EXPECT_EQ(leave(keel, 1, "0", 2), "0");  // the keel tip
@@ -462,8 +477,8 @@ TEST(TableEditorsEntryChecks, HydrodynamicAndKeelFields) {
 // OK and Cancel
 
 TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1234L, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.Type(1, "5");
   e.Type(2, "0.7");
@@ -471,33 +486,33 @@ TEST(TableEditorsOk, WithoutAddOrDeleteWritesNothing) {
   EXPECT_EQ(boxes, 0);
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroCx), 0.1234L);
-  EXPECT_EQ(e.Board.Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroCx), 0.1234L);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 2);
 }
 
 TEST(TableEditorsOk, CancelWritesNothingAndTheNextShowingRefills) {
-  Editor<TGround_f> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}});
+  Editor<GroundEditor> e;
+  SetGround(e.Document, {{0, 1}, {10, 2}});
   e.Open();
   e.Add({"20", "3"});
   e.Button("CancelBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Rejected);
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Ground.Count, 2);
+  EXPECT_EQ(e.Document.Door().Ground.Count, 2);
   e.D->show();
   EXPECT_EQ(e.Column(0), QStringList({"0", "10"}));
   EXPECT_FALSE(e.D->Changed());
 }
 
 TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
-  Editor<TKGeom_f> e;
-  SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.5, 0.1}});
+  Editor<KeelGeometryEditor> e;
+  SetKeel(e.Document, {{0, 0, 0}, {0.1, 1.5, 0.1}});
   e.Open();
   e.Add({"0.2", "2", "0.15"});
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  const CoefTable& t = e.Board.KeelGeom;
+  const CoefTable& t = e.Document.Door().KeelGeom;
   ASSERT_EQ(t.Count, 3);
   EXPECT_NEAR(t.At(2, kKeelZi), 0.2, kValueTolerance);
   EXPECT_NEAR(t.At(2, kKeelXi), 2.0, kValueTolerance);
@@ -505,8 +520,8 @@ TEST(TableEditorsOk, WritesTheGridBackWhenSound) {
 }
 
 TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}});
   e.Open();
   e.ClickRow(0);
   e.Button("Button3")->click();
@@ -514,26 +529,26 @@ TEST(TableEditorsOk, RefusesFewerThanTwoRowsUntilFixed) {
   EXPECT_TRUE(warning.contains("at least 2 rows")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 0);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroAngle), 0);
 
   e.Add({"50", "1", "1", "0.4"});
   e.Button("OKBtn")->click();
   EXPECT_FALSE(e.D->isVisible());
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 2);
-  EXPECT_EQ(e.Board.Hydro.At(0, kHydroAngle), 10);
-  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 50);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 2);
+  EXPECT_EQ(e.Document.Door().Hydro.At(0, kHydroAngle), 10);
+  EXPECT_EQ(e.Document.Door().Hydro.At(1, kHydroAngle), 50);
 }
 
 TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
-  Editor<THydro_f> e;
+  Editor<HydrodynamicEditor> e;
   // Two keys apart only in the 4th decimal show as the same text in the grid.
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5},
-                     {20.0001L, 0.2, 0.3, 0.4},
-                     {20.0004L, 0.3, 0.6, 0.35},
-                     {30, 0.5, 0.9, 0.35}});
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5},
+                        {20.0001L, 0.2, 0.3, 0.4},
+                        {20.0004L, 0.3, 0.6, 0.35},
+                        {30, 0.5, 0.9, 0.35}});
   e.Open();
   ASSERT_EQ(e.Column(0), QStringList({"0", "20", "20", "30"}));
   e.Add({"40", "0.6", "1", "0.35"});
@@ -541,22 +556,22 @@ TEST(TableEditorsOk, RefusesKeysThatDoNotIncrease) {
   EXPECT_TRUE(warning.contains("row 3:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.At(2, kHydroAngle), 20.0004L);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_EQ(e.Document.Door().Hydro.At(2, kHydroAngle), 20.0004L);
 
   e.ClickRow(2);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_EQ(e.Board.Hydro.At(1, kHydroAngle), 20);
-  EXPECT_EQ(e.Board.Hydro.At(3, kHydroAngle), 40);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_EQ(e.Document.Door().Hydro.At(1, kHydroAngle), 20);
+  EXPECT_EQ(e.Document.Door().Hydro.At(3, kHydroAngle), 40);
 }
 
 TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
-  Editor<TGround_f> e;
-  SetGround(e.Board, {{0, 1}, {10, 2}, {20, 3}});
+  Editor<GroundEditor> e;
+  SetGround(e.Document, {{0, 1}, {10, 2}, {20, 3}});
   e.Open();
   QTableWidget* grid = e.Grid();
   QWidget* viewport = grid->viewport();
@@ -572,37 +587,39 @@ TEST(TableEditorsOk, RefusesARowDraggedOutOfOrder) {
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 2:")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_EQ(e.Board.Ground.At(0, kGroundAngle), 0);
+  EXPECT_EQ(e.Document.Door().Ground.At(0, kGroundAngle), 0);
   EXPECT_FALSE(e.Document.IsModified());
 }
 
 TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
-  Editor<TKGeom_f> e;
+  Editor<KeelGeometryEditor> e;
   // A keel whose first depth lies below its tip, as a door kept in memory may still hold it:
   // the entry fields cannot produce one, but OK must not pass it on either.
-  SetKeel(e.Board, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
+  SetKeel(e.Document, {{-0.1L, 0, 0}, {0.1L, 1, 0.1L}, {0.2L, 2, 0.15L}});
+  const int steps = e.Document.History().count();
   e.Open();
   e.Add({"0.3", "2.5", "0.2"});
   ASSERT_EQ(e.Column(0), QStringList({"-0.1", "0.1", "0.2", "0.3"}));
   const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
   EXPECT_TRUE(warning.contains("row 1: Zi -0.1 must not be negative")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
-  EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.KeelGeom.Count, 3);
+  // Such a door cannot be saved, so it counts as changed already: OK made no step.
+  EXPECT_EQ(e.Document.History().count(), steps);
+  EXPECT_EQ(e.Document.Door().KeelGeom.Count, 3);
 
   e.ClickRow(0);
   e.Button("Button3")->click();
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
-  EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.KeelGeom.Count, 3);
-  EXPECT_NEAR(e.Board.KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
-  EXPECT_NEAR(e.Board.KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
+  EXPECT_EQ(e.Document.History().count(), steps + 1);
+  ASSERT_EQ(e.Document.Door().KeelGeom.Count, 3);
+  EXPECT_NEAR(e.Document.Door().KeelGeom.At(0, kKeelZi), 0.1, kValueTolerance);
+  EXPECT_NEAR(e.Document.Door().KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
 }
 
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
   e.Open();
   // Enter in a field presses Add, the default button, without leaving the field.
   e.Type(1, "30");
@@ -614,14 +631,14 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   EXPECT_TRUE(warning.contains("abc")) << warning.toStdString();
   EXPECT_TRUE(e.D->isVisible());
   EXPECT_FALSE(e.Document.IsModified());
-  EXPECT_EQ(e.Board.Hydro.Count, 3);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 3);
 
   // A cell that the lenient reading would take ("0.5x") is refused as well.
   e.Type(1, "30");
   e.Type(2, "0.5x");
   e.PressAnswering("Button1", QMessageBox::Ok);
   EXPECT_TRUE(e.PressAnswering("OKBtn", QMessageBox::Ok).contains("row 4:"));
-  EXPECT_EQ(e.Board.Hydro.Count, 3);
+  EXPECT_EQ(e.Document.Door().Hydro.Count, 3);
 
   e.Type(1, "30");
   e.Type(2, " 0.7 ");
@@ -629,12 +646,12 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());
-  ASSERT_EQ(e.Board.Hydro.Count, 4);
-  EXPECT_NEAR(e.Board.Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
+  ASSERT_EQ(e.Document.Door().Hydro.Count, 4);
+  EXPECT_NEAR(e.Document.Door().Hydro.At(3, kHydroCx), 0.7, kValueTolerance);
 }
 
 TEST(TableEditorsOk, HelpOpensTheTopic) {
-  Editor<TGround_f> e;
+  Editor<GroundEditor> e;
   e.Open();
   e.Button("HelpBtn")->click();
   EXPECT_TRUE(e.Help.isVisible());
@@ -646,8 +663,8 @@ TEST(TableEditorsOk, HelpOpensTheTopic) {
 // Graphs
 
 TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
-  Editor<THydro_f> e;
-  SetHydro(e.Board, {{0, 0, 0.5, 0.3}, {45, 1, 2, 0.4}, {90, 2, 0.2, 0.5}});
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0, 0.5, 0.3}, {45, 1, 2, 0.4}, {90, 2, 0.2, 0.5}});
   e.Open();
   e.ClickRow(1);
   const ScPic& pic = *e.Graph();
@@ -719,8 +736,8 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
 }
 
 TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
-  Editor<TKGeom_f> e;
-  SetKeel(e.Board, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
+  Editor<KeelGeometryEditor> e;
+  SetKeel(e.Document, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
   e.Open();
   const ScPic& pic = *e.Graph();
   const double width = 2.0;
@@ -756,8 +773,8 @@ TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
 }
 
 TEST(TableEditorsGraph, GroundCurveAndMovingMark) {
-  Editor<TGround_f> e;
-  SetGround(e.Board, {{0, 3}, {30, 9}, {60, 12}});
+  Editor<GroundEditor> e;
+  SetGround(e.Document, {{0, 3}, {30, 9}, {60, 12}});
   e.Open();
   const ScPic& pic = *e.Graph();
   EXPECT_NEAR(pic.XMin, 0, kValueTolerance);
@@ -782,22 +799,22 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
            std::isfinite(static_cast<double>(pic.YExtent)) && pic.YExtent > 0;
   };
   {
-    Editor<TKGeom_f> e;
-    SetKeel(e.Board, {{0, 1, 0.1}, {0, 2, 0.2}});  // all depths 0
+    Editor<KeelGeometryEditor> e;
+    SetKeel(e.Document, {{0, 1, 0.1}, {0, 2, 0.2}});  // all depths 0
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
     const PictureProbe probe(e.Graph()->Picture());
     EXPECT_TRUE(probe.HasDot(kRed, Pixel(*e.Graph(), 1.0, 0), 5)) << probe.Dump().toStdString();
   }
   {
-    Editor<TKGeom_f> e;
-    SetKeel(e.Board, {{0, 0, 0}, {0, 0, 0}});
+    Editor<KeelGeometryEditor> e;
+    SetKeel(e.Document, {{0, 0, 0}, {0, 0, 0}});
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
   }
   for (const long double cx : {-2.0L, 0.0L}) {
-    Editor<TGround_f> e;
-    SetGround(e.Board, {{0, cx / 2}, {40, cx}});
+    Editor<GroundEditor> e;
+    SetGround(e.Document, {{0, cx / 2}, {40, cx}});
     e.Open();
     const ScPic& pic = *e.Graph();
     EXPECT_TRUE(usable(pic)) << static_cast<double>(cx);
@@ -808,8 +825,8 @@ TEST(TableEditorsGraph, DegenerateTablesGiveUsableRanges) {
     EXPECT_EQ(PixelColour(pic, 40, cx), kWhite);
   }
   {
-    Editor<THydro_f> e;
-    SetHydro(e.Board, {{0, 1, 1, 1}, {10, 1, 1, 1}});  // no spread at all
+    Editor<HydrodynamicEditor> e;
+    SetHydro(e.Document, {{0, 1, 1, 1}, {10, 1, 1, 1}});  // no spread at all
     e.Open();
     EXPECT_TRUE(usable(*e.Graph()));
     EXPECT_LT(e.Graph()->YMin, 1);

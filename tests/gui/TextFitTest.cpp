@@ -9,22 +9,22 @@
 #include <ostream>
 #include <tuple>
 
+#include "AboutBox.h"
+#include "BalanceDetailsWindow.h"
+#include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
+#include "KeelOriginDialog.h"
 #include "LanguageSwitch.h"
-#include "TAboutBox.h"
-#include "TAskAny.h"
-#include "TBDetail_f.h"
-#include "TBalance_f.h"
-#include "TEnvir_f.h"
-#include "TGround_f.h"
-#include "THydro_f.h"
-#include "TKGeom_f.h"
-#include "TKOrg_f.h"
-#include "TMain_f.h"
-#include "TProj_f.h"
-#include "TRange_f.h"
-#include "TSweep_f.h"
-#include "TTrawl_f.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "RangeDialog.h"
+#include "SweepWindow.h"
+#include "TrawlDialog.h"
+#include "ValueEntryDialog.h"
 #include "VariableBindings.h"
 #include "gui/TextFit.h"
 
@@ -68,7 +68,6 @@ TEST_P(TextFit, LongerTextsStayWholeAtTheDefaultSize) {
   LengthenTexts(window);
   QStringList faults = FaultsOnEveryPage(window);
   window.hide();
-  app->Document().SetModified(false);
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
@@ -82,14 +81,14 @@ const WindowCase kWindows[] = {
     WindowCase{"Hydrodynamic", [](DoorTrimApp& a) -> QWidget& { return a.Hydro(); }},
     WindowCase{"Ground", [](DoorTrimApp& a) -> QWidget& { return a.Ground(); }},
     WindowCase{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }},
-    WindowCase{"Range", [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeDialog(); }},
+    WindowCase{"Range", [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeEditor(); }},
     WindowCase{"Main", [](DoorTrimApp& a) -> QWidget& { return a.Main(); }},
     WindowCase{"Balance", [](DoorTrimApp& a) -> QWidget& { return a.Balance(); }},
     WindowCase{"Details", [](DoorTrimApp& a) -> QWidget& { return a.Detail(); }},
     WindowCase{"Sweep",
                [](DoorTrimApp& a) -> QWidget& {
                  a.Balance().findChild<QAction*>("MnuSweep")->trigger();
-                 return *a.Balance().SweepWindow();
+                 return *a.Balance().Sweep();
                }},
     WindowCase{"About", [](DoorTrimApp& a) -> QWidget& { return a.About(); }}};
 
@@ -107,7 +106,6 @@ TEST_P(TranslatedTextFit, TextsStayWholeAtTheDefaultSize) {
   QWidget& window = std::get<1>(GetParam()).Window(*app);
   QStringList faults = FaultsOnEveryPage(window);
   window.hide();
-  app->Document().SetModified(false);
   QSettings().remove("Language");
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }

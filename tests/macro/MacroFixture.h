@@ -13,9 +13,11 @@
 #include <memory>
 
 #include "DoorTrimApp.h"
-#include "TMain_f.h"
+#include "MainWindow.h"
+#include "gui/DoorChanges.h"
+#include "io/DoorFileWriter.h"
 #include "macro/DdeClient.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "model/ViewSettings.h"
 
 // The desktop program in the test process with its macro server on the test's session bus,
@@ -35,8 +37,7 @@ class MacroFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    app_->Document().SetModified(false);  // let the window go without asking
-    main_->close();
+    CloseWithoutSaving(*main_);
     app_.reset();
     for (const QString& name : connections_)
       QDBusConnection::disconnectFromBus(name);
@@ -73,6 +74,11 @@ class MacroFixture : public ::testing::Test {
     return Await(call);
   }
 
+  // The main window's title as its bar shows it: "*" while the door differs from its file.
+  QString Title() const {
+    return main_->windowTitle().replace("[*]", main_->isWindowModified() ? "*" : "");
+  }
+
   QString ItemText() {
     const QDBusMessage answer = Request(kItem);
     EXPECT_EQ(answer.type(), QDBusMessage::ReplyMessage) << answer.errorMessage().toStdString();
@@ -81,17 +87,17 @@ class MacroFixture : public ::testing::Test {
 
   // A door file of our own, told apart from the default door by its weight and mode.
   QString WriteDoor(const QString& name, long double weight, bool bottom) {
-    TBoard door;
+    DoorInputs door;
     door.G = weight;
     door.Bottom = bottom;
     const QString path = dir_.filePath(name);
-    EXPECT_TRUE(door.SaveToFile(path.toStdString(), ViewSettings{}));
+    EXPECT_TRUE(DoorFileWriter().Save(path.toStdString(), door, ViewSettings{}));
     return path;
   }
 
   QTemporaryDir dir_;
   std::unique_ptr<DoorTrimApp> app_;
-  TMain_f* main_ = nullptr;
+  MainWindow* main_ = nullptr;
   QDBusConnection client_{QString()};
   std::vector<QString> connections_;
 };

@@ -89,20 +89,20 @@ TEST(PrintedReportTest, PrintsTheSevenPagesInOrderAfterAnUpdate) {
 
 TEST(PrintedReportTest, SevenHydrodynamicRowsGiveSevenTableRows) {
   FakeSource source;
-  source.Door.Hydro.Count = 7;
+  source.Door.Edit([](DoorInputs& d) { d.Hydro.Count = 7; });
   PrintedReport report;
   ASSERT_TRUE(PrintTo(report, source).Ok);
   EXPECT_EQ(Page(report, "RepHydro").TableRows, 7);
-  EXPECT_EQ(PrintedReport::HydroTable(source.Door).Rows.size(), 7u);
+  EXPECT_EQ(PrintedReport::HydroTable(source.Door.Inputs()).Rows.size(), 7u);
 }
 
 TEST(PrintedReportTest, TablesAreRefilledForEveryPrinting) {
   FakeSource source;
   PrintedReport report;
-  source.Door.Hydro.Count = 7;
+  source.Door.Edit([](DoorInputs& d) { d.Hydro.Count = 7; });
   ASSERT_TRUE(PrintTo(report, source).Ok);
-  source.Door.Hydro.Count = 4;
-  source.Door.Ground.Count = 3;
+  source.Door.Edit([](DoorInputs& d) { d.Hydro.Count = 4; });
+  source.Door.Edit([](DoorInputs& d) { d.Ground.Count = 3; });
   ASSERT_TRUE(PrintTo(report, source).Ok);
   EXPECT_EQ(Page(report, "RepHydro").TableRows, 4);
   EXPECT_EQ(Page(report, "RepKT").TableRows, 3);

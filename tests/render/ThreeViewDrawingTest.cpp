@@ -52,7 +52,7 @@ struct Views {
   // The drawing state the balance window keeps from one drawing to the next.
   ViewScale Scale;
 
-  void Redraw(const TBoard& board, const ViewFlags& flags, const Angles& angles) {
+  void Redraw(const DrawnDoor& board, const ViewFlags& flags, const Angles& angles) {
     ThreeViewDrawing::RedrawBalanceViews(board, Scale, flags, angles, *Side, *Plan, *Front);
   }
 };
@@ -60,7 +60,7 @@ struct Views {
 // The default door evaluated at the given angles (degrees).
 TBoard DoorAt(long double x, long double y, long double z, bool bottom = true) {
   TBoard board;
-  board.Bottom = bottom;
+  board.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
   board.Evaluate(x * kDegree, y * kDegree, z * kDegree);
   return board;
 }
@@ -131,12 +131,12 @@ struct Arrow {
 };
 
 std::vector<Arrow> Arrows(const TBoard& board) {
-  return {{board.PosWingHydro, board.ForceWing.Force},
-          {board.PosStringerHydro, board.ForceStringer.Force},
-          {board.PosGravity, board.ForceGravity.Force},
-          {board.PosUpperBridle, board.ForceUpperBridle.Force},
-          {board.PosLowerBridle, board.ForceLowerBridle.Force},
-          {board.PosKeelOrigin, board.ForceGround.Force}};
+  return {{board.Result().PosWingHydro, board.Result().ForceWing.Force},
+          {board.Result().PosStringerHydro, board.Result().ForceStringer.Force},
+          {board.Result().PosGravity, board.Result().ForceGravity.Force},
+          {board.Result().PosUpperBridle, board.Result().ForceUpperBridle.Force},
+          {board.Result().PosLowerBridle, board.Result().ForceLowerBridle.Force},
+          {board.Result().PosKeelOrigin, board.Result().ForceGround.Force}};
 }
 
 bool Inside(long double value, long double start, long double extent) {
@@ -187,7 +187,7 @@ TEST(ThreeViewParts, SideViewOutlinesLinesAxesAndLetters) {
   PictureProbe probe(side.Picture());
   const auto px = [&](const XYZ& p) { return Pixel(side, View::Side, p); };
 
-  const auto& wing = board.PosWingOutline;
+  const auto& wing = board.Result().PosWingOutline;
   const std::vector<QPointF> wingCorners = {px(wing[0]), px(wing[1]), px(wing[2]), px(wing[3])};
   EXPECT_TRUE(HasQuad(probe, kWingFill, wingCorners)) << probe.Dump().toStdString();
   // The edges again with a clear brush, over the grey reference lines.
@@ -199,20 +199,22 @@ TEST(ThreeViewParts, SideViewOutlinesLinesAxesAndLetters) {
       outlineAgain = true;
   }
   EXPECT_TRUE(outlineAgain);
-  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.PosWingAxes[0]), px(board.PosWingAxes[1])));
-  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.PosWingAxes[2]), px(board.PosWingAxes[3])));
+  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[0]),
+                            px(board.Result().PosWingAxes[1])));
+  EXPECT_TRUE(probe.HasLine(kWingLines, px(board.Result().PosWingAxes[2]),
+                            px(board.Result().PosWingAxes[3])));
 
-  const auto& str = board.PosStringerOutline;
+  const auto& str = board.Result().PosStringerOutline;
   EXPECT_TRUE(HasQuad(probe, kStringerFill, {px(str[0]), px(str[1]), px(str[2]), px(str[3])}));
 
   const ProbeLine* bracket =
-      FindLine(probe, kBlack, px(board.PosBracket[0]), px(board.PosBracket[1]));
+      FindLine(probe, kBlack, px(board.Result().PosBracket[0]), px(board.Result().PosBracket[1]));
   ASSERT_NE(bracket, nullptr);
   EXPECT_EQ(bracket->Width, 5);
-  EXPECT_TRUE(
-      probe.HasLine(kBlack, px(board.PosUpperBridleLine[0]), px(board.PosUpperBridleLine[1])));
-  EXPECT_TRUE(
-      probe.HasLine(kBlack, px(board.PosLowerBridleLine[0]), px(board.PosLowerBridleLine[1])));
+  EXPECT_TRUE(probe.HasLine(kBlack, px(board.Result().PosUpperBridleLine[0]),
+                            px(board.Result().PosUpperBridleLine[1])));
+  EXPECT_TRUE(probe.HasLine(kBlack, px(board.Result().PosLowerBridleLine[0]),
+                            px(board.Result().PosLowerBridleLine[1])));
 
   // The axes through the warp point, each with an arrowhead, and their letters.
   const long double dh = side.XExtent / 100;
@@ -243,7 +245,7 @@ TEST(ThreeViewParts, FrontAndPlanViewsUseTheirAxes) {
   views.Redraw(board, ViewFlags{}, Radians(-3, 5, 30));
   PictureProbe plan(views.Plan->Picture());
   PictureProbe front(views.Front->Picture());
-  const auto& w = board.PosWingOutline;
+  const auto& w = board.Result().PosWingOutline;
   const auto pl = [&](const XYZ& p) { return Pixel(*views.Plan, View::Plan, p); };
   const auto fr = [&](const XYZ& p) { return Pixel(*views.Front, View::Front, p); };
   EXPECT_TRUE(HasQuad(plan, kWingFill, {pl(w[0]), pl(w[1]), pl(w[2]), pl(w[3])}));
@@ -270,9 +272,9 @@ TEST(ThreeViewPoints, LettersNextToTheirPoints) {
   const struct {
     const char* Letter;
     XYZ Point;
-  } points[] = {{"W", board.PosWingHydro},    {"S", board.PosStringerHydro},
-                {"K", board.PosKeelOrigin},   {"G", board.PosGravity},
-                {"C0", board.PosUpperBridle}, {"C1", board.PosLowerBridle}};
+  } points[] = {{"W", board.Result().PosWingHydro},    {"S", board.Result().PosStringerHydro},
+                {"K", board.Result().PosKeelOrigin},   {"G", board.Result().PosGravity},
+                {"C0", board.Result().PosUpperBridle}, {"C1", board.Result().PosLowerBridle}};
   const int letterWidth = QFontMetrics(views.Side->SurfaceFont()).horizontalAdvance("A");
   for (const auto& point : points) {
     const QPointF at = Pixel(*views.Side, View::Side, point.Point);
@@ -291,20 +293,20 @@ TEST(ThreeViewPoints, LettersNextToTheirPoints) {
 
 TEST(ThreeViewPoints, StringerOfNoAreaHasNoLetterButOutlineAndForce) {
   TBoard board;
-  board.Fs = 0;
-  board.ComputeGeometry();
+  board.Edit([&](DoorInputs& d) { d.Fs = 0; });
   board.Evaluate(3 * kDegree, 1 * kDegree, 27 * kDegree);
   // A stringer of no area carries nothing; give its force record a value to see it drawn.
-  board.ForceStringer.Force = {-900, 2500, 1200};
+  Evaluation result = board.Result();
+  result.ForceStringer.Force = {-900, 2500, 1200};
   Views views;
   ViewFlags flags;
   flags.Points = true;
-  views.Redraw(board, flags, Radians(3, 1, 27));
+  views.Redraw(DrawnDoor(board.Inputs(), result), flags, Radians(3, 1, 27));
   PictureProbe probe(views.Side->Picture());
   EXPECT_EQ(probe.FindText("S"), nullptr);
   EXPECT_NE(probe.FindText("W"), nullptr);
   EXPECT_FALSE(probe.FillsOf(kStringerFill).empty());
-  const QPointF s = Pixel(*views.Side, View::Side, board.PosStringerHydro);
+  const QPointF s = Pixel(*views.Side, View::Side, board.Result().PosStringerHydro);
   EXPECT_TRUE(HasLineFrom(probe, kRed, s));
   EXPECT_NE(probe.FindText("Sx"), nullptr);
   EXPECT_NE(probe.FindText("Sz"), nullptr);
@@ -325,19 +327,21 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
     EXPECT_EQ(probe.FindText("K"), nullptr);
     EXPECT_EQ(probe.FindText("Kx"), nullptr);
     EXPECT_EQ(probe.FindText("Kz"), nullptr);
-    EXPECT_FALSE(HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.PosKeelOrigin)));
+    EXPECT_FALSE(
+        HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
     EXPECT_NE(probe.FindText("W"), nullptr);
 
     // Keel dots: both ends of every row but the tip's, turned with the door when asked.
     const Rotation turn =
         keelRotation ? Rotation(angles[0], angles[1], angles[2]) : Rotation(0, 0, 0);
-    const CoefTable& keel = board.KeelGeom;
+    const CoefTable& keel = board.Inputs().KeelGeom;
     int expected = 0;
     for (int i = 0; i < keel.Count; ++i) {
       for (int end : {-1, 1}) {
         if (i == 0 && end == 1) continue;
-        const XYZ body{board.x0 - board.xk + end * keel.At(i, kKeelXi) / 2, board.y0 + board.yk,
-                       board.zk - board.z0 + keel.At(i, kKeelZi)};
+        const XYZ body{board.Inputs().x0 - board.Inputs().xk + end * keel.At(i, kKeelXi) / 2,
+                       board.Inputs().y0 + board.Inputs().yk,
+                       board.Inputs().zk - board.Inputs().z0 + keel.At(i, kKeelZi)};
         const QPointF at = Pixel(*views.Side, View::Side, turn.Apply(body));
         EXPECT_TRUE(probe.HasDot(kBlack, at, 3, kDotTol)) << "row " << i << " end " << end;
         ++expected;
@@ -349,7 +353,7 @@ TEST(ThreeViewPoints, MidwaterHasNoKeelPointOrGroundForceButKeelDots) {
 
 TEST(ThreeViewPoints, BottomTrawlingShowsKeelPointAndGroundForce) {
   TBoard board = DoorAt(5, -6, 32, true);
-  ASSERT_GT(std::fabs(board.ForceGround.Force.Z), 10);
+  ASSERT_GT(std::fabs(board.Result().ForceGround.Force.Z), 10);
   Views views;
   ViewFlags flags;
   flags.Points = true;
@@ -357,7 +361,8 @@ TEST(ThreeViewPoints, BottomTrawlingShowsKeelPointAndGroundForce) {
   PictureProbe probe(views.Side->Picture());
   EXPECT_NE(probe.FindText("K"), nullptr);
   EXPECT_NE(probe.FindText("Kz"), nullptr);
-  EXPECT_TRUE(HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.PosKeelOrigin)));
+  EXPECT_TRUE(
+      HasLineFrom(probe, kRed, Pixel(*views.Side, View::Side, board.Result().PosKeelOrigin)));
 }
 
 TEST(ThreeViewForces, LMarkOfTheWingForce) {
@@ -367,8 +372,8 @@ TEST(ThreeViewForces, LMarkOfTheWingForce) {
   const ScaledCanvas& plan = *views.Plan;
   PictureProbe probe(plan.Picture());
   const long double k = views.Scale.ForceScale;
-  const XYZ& w = board.PosWingHydro;
-  const XYZ& f = board.ForceWing.Force;
+  const XYZ& w = board.Result().PosWingHydro;
+  const XYZ& f = board.Result().ForceWing.Force;
   const QPointF point = Pixel(plan, View::Plan, w);
   const QPointF vertical(plan.XToPixel(w.X), plan.YToPixel(w.Y + k * f.Y));
   const QPointF horizontal(plan.XToPixel(w.X + k * f.X), plan.YToPixel(w.Y));
@@ -388,9 +393,11 @@ TEST(ThreeViewForces, LMarkOfTheWingForce) {
 }
 
 TEST(ThreeViewForces, LabelsOnlyAboveTenNewtons) {
-  TBoard board = DoorAt(2, 3, 30);
-  board.ForceWing.Force = {-10, 10.5L, 9.99L};
-  board.ForceUpperBridle.Force = {-10.01L, -3, 10};
+  const TBoard door = DoorAt(2, 3, 30);
+  Evaluation result = door.Result();
+  result.ForceWing.Force = {-10, 10.5L, 9.99L};
+  result.ForceUpperBridle.Force = {-10.01L, -3, 10};
+  const DrawnDoor board(door.Inputs(), result);
   Views views;
   views.Redraw(board, ViewFlags{}, Radians(2, 3, 30));
   PictureProbe side(views.Side->Picture());
@@ -427,14 +434,16 @@ TEST(ThreeViewForces, PlanViewGravityIsADotWithoutLabel) {
   Views views;
   views.Redraw(board, ViewFlags{}, Radians(1, -2, 26));
   PictureProbe plan(views.Plan->Picture());
-  EXPECT_TRUE(plan.HasDot(kRed, Pixel(*views.Plan, View::Plan, board.PosGravity), 0, kDotTol));
+  EXPECT_TRUE(
+      plan.HasDot(kRed, Pixel(*views.Plan, View::Plan, board.Result().PosGravity), 0, kDotTol));
   EXPECT_EQ(plan.FindText("Gy"), nullptr);
   // The side view draws it down from G, G * ForceScale long, labelled.
   PictureProbe side(views.Side->Picture());
-  const XYZ& g = board.PosGravity;
+  const XYZ& g = board.Result().PosGravity;
   const QPointF from = Pixel(*views.Side, View::Side, g);
-  const QPointF to(views.Side->XToPixel(g.X),
-                   views.Side->YToPixel(g.Z + views.Scale.ForceScale * board.ForceGravity.Force.Z));
+  const QPointF to(
+      views.Side->XToPixel(g.X),
+      views.Side->YToPixel(g.Z + views.Scale.ForceScale * board.Result().ForceGravity.Force.Z));
   EXPECT_TRUE(side.HasLine(kRed, from, to));
   EXPECT_NE(side.FindText("Gz"), nullptr);
 }
@@ -479,7 +488,7 @@ TEST(ThreeViewRegion, OriginAndEveryArrowTipAreShown) {
       EXPECT_GE(plan.YMin + plan.YExtent, 0.1L * size.Y - kWorldTol);
 
       // The longest component is a third of the chord.
-      EXPECT_NEAR(views.Scale.MaxForce * views.Scale.ForceScale, board.b / 3, kWorldTol);
+      EXPECT_NEAR(views.Scale.MaxForce * views.Scale.ForceScale, board.Inputs().b / 3, kWorldTol);
       for (const Arrow& arrow : Arrows(board)) {
         const XYZ tip = arrow.Point + arrow.Force * views.Scale.ForceScale;
         EXPECT_TRUE(Inside(tip.X, side.XMin, side.XExtent)) << a.X << " " << a.Y << " " << a.Z;
@@ -499,8 +508,7 @@ TEST(ThreeViewRegion, ViewsShareTheirCommonAxes) {
   for (const XYZ& a : {XYZ{0, 0, 0}, XYZ{8, -12, 35}, XYZ{-30, 20, 60}, XYZ{0, 0, 1}}) {
     TBoard board;
     if (a == XYZ{0, 0, 1}) {
-      board.H = 8;
-      board.ComputeGeometry();
+      board.Edit([&](DoorInputs& d) { d.H = 8; });
     }
     board.Evaluate(a.X * kDegree, a.Y * kDegree, a.Z * kDegree);
     Views views;
@@ -524,10 +532,12 @@ TEST(ThreeViewRegion, ViewsShareTheirCommonAxes) {
 TEST(ThreeViewDegenerate, NoForcesDrawNoArrowsButTheDoor) {
   for (bool bottom : {true, false}) {
     TBoard board;
-    board.R = 0;
-    board.G = 0;
-    board.v = 0;
-    board.Bottom = bottom;
+    board.Edit([&](DoorInputs& d) {
+      d.R = 0;
+      d.G = 0;
+      d.v = 0;
+      d.Bottom = bottom;
+    });
     board.Evaluate(3 * kDegree, -2 * kDegree, 20 * kDegree);
     for (const Arrow& arrow : Arrows(board))
       ASSERT_EQ(arrow.Force, XYZ{});
@@ -553,22 +563,24 @@ TEST(ThreeViewDegenerate, NoForcesDrawNoArrowsButTheDoor) {
 }
 
 TEST(ThreeViewDegenerate, DoorOfNoSizeDrawsWithoutNan) {
-  TBoard board = DoorAt(0, 0, 0);
-  for (auto* outline : {&board.PosWingOutline, &board.PosWingAxes, &board.PosStringerOutline})
+  const TBoard door = DoorAt(0, 0, 0);
+  Evaluation result = door.Result();
+  for (auto* outline : {&result.PosWingOutline, &result.PosWingAxes, &result.PosStringerOutline})
     outline->fill(XYZ{});
-  for (auto* pair : {&board.PosBracket, &board.PosUpperBridleLine, &board.PosLowerBridleLine})
+  for (auto* pair : {&result.PosBracket, &result.PosUpperBridleLine, &result.PosLowerBridleLine})
     pair->fill(XYZ{});
-  for (XYZ* p : {&board.PosWingHydro, &board.PosStringerHydro, &board.PosGravity,
-                 &board.PosUpperBridle, &board.PosLowerBridle, &board.PosKeelOrigin})
+  for (XYZ* p : {&result.PosWingHydro, &result.PosStringerHydro, &result.PosGravity,
+                 &result.PosUpperBridle, &result.PosLowerBridle, &result.PosKeelOrigin})
     *p = XYZ{};
-  for (TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
-                    &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround})
+  for (TForce* f : {&result.ForceWing, &result.ForceStringer, &result.ForceGravity,
+                    &result.ForceUpperBridle, &result.ForceLowerBridle, &result.ForceGround})
     f->Force = XYZ{};
-  board.KeelGeom.Count = 0;
+  DoorInputs inputs = door.Inputs();
+  inputs.KeelGeom.Count = 0;
   Views views;
   ViewFlags flags;
   flags.Points = true;
-  views.Redraw(board, flags, Radians(0, 0, 0));
+  views.Redraw(DrawnDoor(inputs, result), flags, Radians(0, 0, 0));
   for (const ScaledCanvas* pic : {views.Side.get(), views.Plan.get(), views.Front.get()}) {
     EXPECT_TRUE(std::isfinite(pic->XMin));
     EXPECT_TRUE(std::isfinite(pic->YMin));

@@ -9,6 +9,7 @@
 #include "ScaledCanvas.h"
 #include "ThreeViewDrawing.h"
 #include "drawing/ViewFlags.h"
+#include "io/DoorFileReader.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "render/PictureProbe.h"
@@ -42,12 +43,13 @@ TEST(ThreeViewLabels, NoTextCoversAnotherOrLeavesItsView) {
       {"oval", true, true, -3, 2, 28}, {"oval", false, true, 12, -6, 35},
   };
   for (const DoorCase& door : doors) {
-    TBoard board;
+    DoorInputs inputs;
     if (*door.File != '\0') {
       const std::string path = std::string(DOORTRIM_SAMPLE_DOORS) + "/" + door.File + ".brd";
-      ASSERT_TRUE(board.LoadFromFile(path).Ok) << path;
+      ASSERT_TRUE(DoorFileReader::Load(path, inputs).Ok) << path;
     }
-    board.Bottom = door.Bottom;
+    inputs.Bottom = door.Bottom;
+    TBoard board(inputs);
     const ThreeViewDrawing::Angles angles{door.X * kDegree, door.Y * kDegree, door.Z * kDegree};
     board.Evaluate(angles[0], angles[1], angles[2]);
     ScaledCanvas side(ScaledCanvas::itMetafile);

@@ -15,7 +15,9 @@
 #include <system_error>
 #include <vector>
 
+#include "io/DoorFileReader.h"
 #include "model/TBoard.h"
+#include "model/ViewSettings.h"
 
 namespace {
 
@@ -73,11 +75,13 @@ int main(int argc, char** argv) {
   for (long cycle = 1; cycle <= cycles; ++cycle) {
     const std::string& path = doors[static_cast<std::size_t>(cycle) % doors.size()];
     ViewSettings view;
-    const DoorFileResult loaded = board.LoadFromFile(path, &view);
+    DoorInputs inputs = board.Inputs();
+    const DoorFileResult loaded = DoorFileReader::Load(path, inputs, &view);
     if (!loaded.Ok) {
       std::fprintf(stderr, "cycle %ld: %s\n", cycle, loaded.Message.c_str());
       return 1;
     }
+    board.SetInputs(inputs);
     long double x = view.Angles[0], y = view.Angles[1], z = view.Angles[2];
     const SolveResult result = board.Solve(x, y, z, kTolerance);
     if (!result.Converged || result.LeftAngleRange) {

@@ -45,7 +45,7 @@ bool SameBits(long double a, long double b) {
   return std::memcmp(&a, &b, kValueBytes) == 0;
 }
 
-void ExpectSameDoor(const TBoard& e, const TBoard& a, const std::string& what) {
+void ExpectSameInputs(const DoorInputs& e, const DoorInputs& a, const std::string& what) {
   SCOPED_TRACE(what);
   ExpectSameTable(e.Hydro, a.Hydro);
   ExpectSameTable(e.StringerHydro, a.StringerHydro);
@@ -68,21 +68,26 @@ void ExpectSameDoor(const TBoard& e, const TBoard& a, const std::string& what) {
   EXPECT_EQ(e.FrontPicture, a.FrontPicture);
   EXPECT_EQ(e.PlanPicture, a.PlanPicture);
   EXPECT_EQ(e.SidePicture, a.SidePicture);
-  EXPECT_TRUE(SameBits(e.RotX, a.RotX)) << "RotX";
-  EXPECT_TRUE(SameBits(e.RotY, a.RotY)) << "RotY";
-  EXPECT_TRUE(SameBits(e.RotZ, a.RotZ)) << "RotZ";
-  EXPECT_TRUE(SameBits(e.Sensitivity, a.Sensitivity)) << "Sensitivity";
+}
 
-  ExpectSamePoint(e.PtWingHydro, a.PtWingHydro, "PtWingHydro");
-  ExpectSamePoint(e.PtStringerHydro, a.PtStringerHydro, "PtStringerHydro");
-  ExpectSamePoint(e.PtGravity, a.PtGravity, "PtGravity");
-  ExpectSamePoint(e.PtUpperBridle, a.PtUpperBridle, "PtUpperBridle");
-  ExpectSamePoint(e.PtLowerBridle, a.PtLowerBridle, "PtLowerBridle");
-  ExpectSamePoint(e.PtKeelOrigin, a.PtKeelOrigin, "PtKeelOrigin");
-  ExpectSamePoints(e.WingOutline, a.WingOutline, "WingOutline");
-  ExpectSamePoints(e.WingAxes, a.WingAxes, "WingAxes");
-  ExpectSamePoints(e.StringerOutline, a.StringerOutline, "StringerOutline");
-  ExpectSamePoints(e.Bracket, a.Bracket, "Bracket");
-  ExpectSamePoints(e.UpperBridleLine, a.UpperBridleLine, "UpperBridleLine");
-  ExpectSamePoints(e.LowerBridleLine, a.LowerBridleLine, "LowerBridleLine");
+void ExpectSameDoor(const TBoard& e, const TBoard& a, const std::string& what) {
+  ExpectSameInputs(e.Inputs(), a.Inputs(), what);
+  SCOPED_TRACE(what);
+  EXPECT_TRUE(SameBits(e.RotX(), a.RotX())) << "RotX";
+  EXPECT_TRUE(SameBits(e.RotY(), a.RotY())) << "RotY";
+  EXPECT_TRUE(SameBits(e.RotZ(), a.RotZ())) << "RotZ";
+  EXPECT_TRUE(SameBits(e.Sensitivity(), a.Sensitivity())) << "Sensitivity";
+
+  ExpectSamePoint(e.Body().PtWingHydro, a.Body().PtWingHydro, "PtWingHydro");
+  ExpectSamePoint(e.Body().PtStringerHydro, a.Body().PtStringerHydro, "PtStringerHydro");
+  ExpectSamePoint(e.Body().PtGravity, a.Body().PtGravity, "PtGravity");
+  ExpectSamePoint(e.Body().PtUpperBridle, a.Body().PtUpperBridle, "PtUpperBridle");
+  ExpectSamePoint(e.Body().PtLowerBridle, a.Body().PtLowerBridle, "PtLowerBridle");
+  ExpectSamePoint(e.Body().PtKeelOrigin, a.Body().PtKeelOrigin, "PtKeelOrigin");
+  ExpectSamePoints(e.Body().WingOutline, a.Body().WingOutline, "WingOutline");
+  ExpectSamePoints(e.Body().WingAxes, a.Body().WingAxes, "WingAxes");
+  ExpectSamePoints(e.Body().StringerOutline, a.Body().StringerOutline, "StringerOutline");
+  ExpectSamePoints(e.Body().Bracket, a.Body().Bracket, "Bracket");
+  ExpectSamePoints(e.Body().UpperBridleLine, a.Body().UpperBridleLine, "UpperBridleLine");
+  ExpectSamePoints(e.Body().LowerBridleLine, a.Body().LowerBridleLine, "LowerBridleLine");
 }

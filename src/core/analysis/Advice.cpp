@@ -74,7 +74,8 @@ std::optional<BalanceOutcome> Advice::BalanceWith(int attachment, long double mo
   const auto field = FindEditableField(kAttachments[static_cast<std::size_t>(attachment)].Field);
   if (!field) return std::nullopt;
   TBoard door = door_;
-  door.*(field->Field) += moveCm * kMetresPerCm;
+  door.Edit(
+      [&field, moveCm](DoorInputs& inputs) { inputs.*(field->Field) += moveCm * kMetresPerCm; });
   const BalanceOutcome b = BalanceDoor(door, balance_.Angles, tolerance_);
   if (!Usable(b)) return std::nullopt;
   return b;

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "model/BalanceFigures.h"
 #include "model/NewtonSolver.h"
 #include "model/TBoard.h"
-#include "report/BalanceFigures.h"
 
 bool BalanceOutcome::Finite() const {
   for (const long double a : Angles) {
@@ -39,16 +39,17 @@ SweepPoint BalanceOutcome::AsSweepPoint(long double value) const {
 BalanceOutcome FiguresOf(const TBoard& door, const AngleTriple& angles) {
   BalanceOutcome o;
   o.Angles = angles;
-  const XYZ& m = door.TotalMoment;
+  const XYZ& m = door.Result().TotalMoment;
   o.MomentSum = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
   const BalanceFigures figures = ComputeBalanceFigures(door);
   o.WingAttackDeg = figures.WingAttackDeg;
   o.SpreadKN = figures.SpreadKN;
   o.ResistanceKN = figures.ResistanceKN;
   o.VerticalKN = figures.VerticalKN;
-  o.GroundNormalN = door.Bottom ? door.ForceGround.Force.Z : 0;
+  o.GroundNormalN = door.Inputs().Bottom ? door.Result().ForceGround.Force.Z : 0;
   // The same sum the evaluation forms for the ground's normal force, before it is cut at 0.
-  o.UnliftedWeightN = door.G - (door.ForceWing.Force.Z + door.ForceStringer.Force.Z);
+  o.UnliftedWeightN =
+      door.Inputs().G - (door.Result().ForceWing.Force.Z + door.Result().ForceStringer.Force.Z);
   return o;
 }
 

@@ -94,10 +94,12 @@ CoefficientUncertainty::Result CoefficientUncertainty::Run(int threads,
   RunParallelTasks(samples_, threads, cancel, [&](int i) {
     const auto& f = factors[static_cast<std::size_t>(i)];
     TBoard door = door_;
-    ScaleColumn(door.Hydro, kHydroCx, f[0]);
-    ScaleColumn(door.Hydro, kHydroCy, f[1]);
-    ScaleColumn(door.Hydro, kHydroCd, f[2]);
-    ScaleColumn(door.Ground, kGroundCx, f[3]);
+    door.Edit([&f](DoorInputs& inputs) {
+      ScaleColumn(inputs.Hydro, kHydroCx, f[0]);
+      ScaleColumn(inputs.Hydro, kHydroCy, f[1]);
+      ScaleColumn(inputs.Hydro, kHydroCd, f[2]);
+      ScaleColumn(inputs.Ground, kGroundCx, f[3]);
+    });
     outcomes[static_cast<std::size_t>(i)] = BalanceDoor(door, start, tolerance_);
     finished[static_cast<std::size_t>(i)] = 1;
     done_.fetch_add(1, std::memory_order_relaxed);

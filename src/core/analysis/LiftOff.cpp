@@ -18,12 +18,13 @@ LiftOff::LiftOff(const TBoard& door, const AngleTriple& start, long double toler
     : door_(door), start_(start), tolerance_(tolerance) {}
 
 long double LiftOff::NormalShareOf(const TBoard& door) {
-  if (!door.Bottom || !(door.G > 0)) return std::numeric_limits<long double>::quiet_NaN();
-  return door.ForceGround.Force.Z / door.G;
+  const DoorInputs& inputs = door.Inputs();
+  if (!inputs.Bottom || !(inputs.G > 0)) return std::numeric_limits<long double>::quiet_NaN();
+  return door.Result().ForceGround.Force.Z / inputs.G;
 }
 
 LiftOff::Sample LiftOff::BalanceAt(long double speed, const AngleTriple& start) {
-  door_.v = speed;
+  door_.Edit([speed](DoorInputs& inputs) { inputs.v = speed; });
   Sample s{speed, BalanceDoor(door_, start, tolerance_)};
   ++result_.Balances;
   return s;
@@ -31,8 +32,8 @@ LiftOff::Sample LiftOff::BalanceAt(long double speed, const AngleTriple& start) 
 
 LiftOff::Result LiftOff::Find() {
   result_ = Result{};
-  if (!door_.Bottom) return result_;
-  const long double speed = door_.v;
+  if (!door_.Inputs().Bottom) return result_;
+  const long double speed = door_.Inputs().v;
   Sample previous = BalanceAt(speed, start_);
   if (!Usable(previous.Balance)) {
     result_.Why = Outcome::Unbalanced;

@@ -26,8 +26,10 @@ void OperatingMap::BalanceNode(TBoard& door, int ix, int iy, AngleTriple& start)
   MapNode& node = At(ix, iy);
   node.XValue = x_.ValueAt(ix);
   node.YValue = y_.ValueAt(iy);
-  door.*(x_.Setting.Field) = node.XValue;
-  door.*(y_.Setting.Field) = node.YValue;
+  door.Edit([this, &node](DoorInputs& inputs) {
+    inputs.*(x_.Setting.Field) = node.XValue;
+    inputs.*(y_.Setting.Field) = node.YValue;
+  });
   const BalanceOutcome balance = BalanceDoor(door, start, tolerance_);
   node.Balance = balance.AsSweepPoint(node.XValue);
   // A balance with a figure that is not a number is no balance.

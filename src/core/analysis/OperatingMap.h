@@ -41,7 +41,7 @@ class OperatingMap {
   // Row by row: every X value of the first Y value, then of the second, ...
   const std::vector<MapNode>& Nodes() const { return nodes_; }
   // The mode the door was balanced in.
-  bool Bottom() const { return door_.Bottom; }
+  bool Bottom() const { return door_.Inputs().Bottom; }
 
  private:
   MapNode& At(int ix, int iy);

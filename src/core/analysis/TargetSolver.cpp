@@ -52,7 +52,7 @@ long double TargetSolver::AngleOf(const BalanceOutcome& balance, TargetQuantity 
 }
 
 TargetSolver::Sample TargetSolver::BalanceAt(long double value, const AngleTriple& start) {
-  door_.*(setting_.Field) = value;
+  door_.Edit([this, value](DoorInputs& inputs) { inputs.*(setting_.Field) = value; });
   Sample s;
   s.Value = value;
   s.Balance = BalanceDoor(door_, start, tolerance_);

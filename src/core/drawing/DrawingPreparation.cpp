@@ -4,7 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "model/TBoard.h"
+#include "model/Evaluation.h"
 
 namespace {
 
@@ -32,14 +32,14 @@ struct ForceAt {
 
 }  // namespace
 
-void ComputeBoundingBox(const TBoard& board, ViewScale& view) {
+void ComputeBoundingBox(const Evaluation& door, ViewScale& view) {
   const XYZ origin;
   const std::initializer_list<const XYZ*> points = {
-      &board.PosWingOutline[0],     &board.PosWingOutline[1],     &board.PosWingOutline[2],
-      &board.PosWingOutline[3],     &board.PosStringerOutline[0], &board.PosStringerOutline[1],
-      &board.PosStringerOutline[2], &board.PosStringerOutline[3], &board.PosBracket[0],
-      &board.PosBracket[1],         &board.PosUpperBridleLine[0], &board.PosUpperBridleLine[1],
-      &board.PosLowerBridleLine[0], &board.PosLowerBridleLine[1], &origin};
+      &door.PosWingOutline[0],     &door.PosWingOutline[1],     &door.PosWingOutline[2],
+      &door.PosWingOutline[3],     &door.PosStringerOutline[0], &door.PosStringerOutline[1],
+      &door.PosStringerOutline[2], &door.PosStringerOutline[3], &door.PosBracket[0],
+      &door.PosBracket[1],         &door.PosUpperBridleLine[0], &door.PosUpperBridleLine[1],
+      &door.PosLowerBridleLine[0], &door.PosLowerBridleLine[1], &origin};
   for (int axis = 0; axis < 3; ++axis) {
     long double low = 0;
     long double high = 0;
@@ -52,27 +52,27 @@ void ComputeBoundingBox(const TBoard& board, ViewScale& view) {
   }
 }
 
-void ComputeMaxForce(const TBoard& board, ViewScale& view) {
+void ComputeMaxForce(const Evaluation& door, ViewScale& view) {
   long double largest = 0;
-  for (const TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
-                          &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
+  for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
+                          &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
     largest =
         std::max({largest, std::fabs(f->Force.X), std::fabs(f->Force.Y), std::fabs(f->Force.Z)});
   }
   view.MaxForce = largest;
 }
 
-void ApplyForceArrowScale(const TBoard& board, ViewScale& view, long double scale) {
+void ApplyForceArrowScale(const Evaluation& door, ViewScale& view, long double scale) {
   view.ForceScale = scale;
   const XYZ low = view.BoxLow;
   const XYZ high = view.BoxLow + view.BoxSize;
   // Every force counts, whatever the mode and the stringer area.
-  const ForceAt arrows[] = {{&board.PosWingHydro, &board.ForceWing.Force},
-                            {&board.PosStringerHydro, &board.ForceStringer.Force},
-                            {&board.PosGravity, &board.ForceGravity.Force},
-                            {&board.PosUpperBridle, &board.ForceUpperBridle.Force},
-                            {&board.PosLowerBridle, &board.ForceLowerBridle.Force},
-                            {&board.PosKeelOrigin, &board.ForceGround.Force}};
+  const ForceAt arrows[] = {{&door.PosWingHydro, &door.ForceWing.Force},
+                            {&door.PosStringerHydro, &door.ForceStringer.Force},
+                            {&door.PosGravity, &door.ForceGravity.Force},
+                            {&door.PosUpperBridle, &door.ForceUpperBridle.Force},
+                            {&door.PosLowerBridle, &door.ForceLowerBridle.Force},
+                            {&door.PosKeelOrigin, &door.ForceGround.Force}};
   for (int axis = 0; axis < 3; ++axis) {
     long double newLow = Coord(low, axis);
     long double newHigh = Coord(high, axis);
@@ -86,11 +86,11 @@ void ApplyForceArrowScale(const TBoard& board, ViewScale& view, long double scal
   }
 }
 
-bool ScaleForceArrows(const TBoard& board, ViewScale& view) {
-  ComputeMaxForce(board, view);
-  const long double scale = board.b / view.MaxForce / 3;
+bool ScaleForceArrows(const Evaluation& door, long double chord, ViewScale& view) {
+  ComputeMaxForce(door, view);
+  const long double scale = chord / view.MaxForce / 3;
   if (!(view.MaxForce > 0) || !std::isfinite(scale)) return false;
-  ApplyForceArrowScale(board, view, scale);
+  ApplyForceArrowScale(door, view, scale);
   return true;
 }
 
@@ -98,23 +98,24 @@ bool Hiden(const XYZ& p, const XYZ& viewPoint, const XYZ& a, const XYZ& b, const
   return Side(p, a, b, c) != Side(viewPoint, a, b, c);
 }
 
-DrawOrder Order(const TBoard& board, const XYZ& viewPoint, bool hidden) {
+DrawOrder Order(const Evaluation& door, long double stringerArea, const XYZ& viewPoint,
+                bool hidden) {
   DrawOrder level{0, 0, 0, 0, 0};
   if (hidden) return level;
 
-  const auto& wing = board.PosWingOutline;
-  const auto& stringer = board.PosStringerOutline;
+  const auto& wing = door.PosWingOutline;
+  const auto& stringer = door.PosStringerOutline;
   // A stringer of no area has no plane worth hiding anything.
-  const bool stringerCounts = board.Fs > 0;
+  const bool stringerCounts = stringerArea > 0;
   const auto depth = [&](const XYZ& p) {
     int d = 0;
     if (stringerCounts && Hiden(p, viewPoint, stringer[0], stringer[1], stringer[2])) d = 1;
     if (Hiden(p, viewPoint, wing[0], wing[1], wing[2])) d += 2;
     return d;
   };
-  level[2] = depth(board.PosBracket[0]);
-  level[3] = depth(board.PosUpperBridleLine[0]);
-  level[4] = depth(board.PosLowerBridleLine[0]);
+  level[2] = depth(door.PosBracket[0]);
+  level[3] = depth(door.PosUpperBridleLine[0]);
+  level[4] = depth(door.PosLowerBridleLine[0]);
 
   if (Hiden(stringer[1], viewPoint, wing[0], wing[1], wing[2])) {
     level[0] = 0;

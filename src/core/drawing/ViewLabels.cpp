@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "model/TBoard.h"
+#include "drawing/DrawnDoor.h"
 
 namespace {
 
@@ -68,32 +68,33 @@ class LabelList {
 
 }  // namespace
 
-std::vector<LabelRequest> PointLabels(const TBoard& board, const ViewAxes& view, long double a,
+std::vector<LabelRequest> PointLabels(const DrawnDoor& board, const ViewAxes& view, long double a,
                                       long double t) {
   LabelList list(view, a, t);
-  list.Point(board.PosWingHydro, "W");
-  if (board.Fs > kStringerAreaShown) list.Point(board.PosStringerHydro, "S");
-  if (board.Bottom) list.Point(board.PosKeelOrigin, "K");
-  list.Point(board.PosGravity, "G");
-  list.Point(board.PosUpperBridle, "C0");
-  list.Point(board.PosLowerBridle, "C1");
+  list.Point(board.Result.PosWingHydro, "W");
+  if (board.Inputs.Fs > kStringerAreaShown) list.Point(board.Result.PosStringerHydro, "S");
+  if (board.Inputs.Bottom) list.Point(board.Result.PosKeelOrigin, "K");
+  list.Point(board.Result.PosGravity, "G");
+  list.Point(board.Result.PosUpperBridle, "C0");
+  list.Point(board.Result.PosLowerBridle, "C1");
   return list.Take();
 }
 
-std::vector<LabelRequest> ForceLabels(const TBoard& board, long double forceScale,
+std::vector<LabelRequest> ForceLabels(const DrawnDoor& board, long double forceScale,
                                       const ViewAxes& view, long double a, long double t) {
   const long double k = forceScale;
   LabelList list(view, a, t);
-  list.LMark(board.PosWingHydro, board.ForceWing.Force, k, "W");
-  list.LMark(board.PosStringerHydro, board.ForceStringer.Force, k, "S");
-  if (board.Bottom) list.LMark(board.PosKeelOrigin, board.ForceGround.Force, k, "K");
+  list.LMark(board.Result.PosWingHydro, board.Result.ForceWing.Force, k, "W");
+  list.LMark(board.Result.PosStringerHydro, board.Result.ForceStringer.Force, k, "S");
+  if (board.Inputs.Bottom)
+    list.LMark(board.Result.PosKeelOrigin, board.Result.ForceGround.Force, k, "K");
   // Gravity: down from G, labelled beside its tip.
-  const XYZ& g = board.PosGravity;
-  const XYZ& weight = board.ForceGravity.Force;
+  const XYZ& g = board.Result.PosGravity;
+  const XYZ& weight = board.Result.ForceGravity.Force;
   const long double gh = Coord(g, view.H);
   const long double gv = Coord(g, view.V) + k * Coord(weight, view.V);
   list.Component(Coord(weight, view.V), "G", view.VLetter, gh + a / 3, gv - t / 3, gh, gv);
-  list.Bridle(board.PosUpperBridle, board.ForceUpperBridle.Force, k, "C0");
-  list.Bridle(board.PosLowerBridle, board.ForceLowerBridle.Force, k, "C1");
+  list.Bridle(board.Result.PosUpperBridle, board.Result.ForceUpperBridle.Force, k, "C0");
+  list.Bridle(board.Result.PosLowerBridle, board.Result.ForceLowerBridle.Force, k, "C1");
   return list.Take();
 }

@@ -2,9 +2,8 @@
 
 #include <vector>
 
+#include "drawing/DrawnDoor.h"
 #include "drawing/LabelPlacer.h"
-
-class TBoard;
 
 // The axes of one of the three views of the door, as far as its labels depend on them.
 struct ViewAxes {
@@ -28,12 +27,12 @@ inline constexpr long double kLabelThreshold = 10;  // N
 // stringer), K (bottom trawling), G, C0, C1; each names its point. `a` is the width of the
 // letter "A" and `t` its height along the vertical axis (negative when it runs up), in world
 // units: a letter goes a third of them right of and above its point.
-std::vector<LabelRequest> PointLabels(const TBoard& board, const ViewAxes& view, long double a,
+std::vector<LabelRequest> PointLabels(const DrawnDoor& board, const ViewAxes& view, long double a,
                                       long double t);
 
 // The labels of the force components drawn in the view, in drawing order: wing, stringer,
 // ground (bottom trawling), gravity, upper and lower bridle; each names its arrow tip. Only
 // components larger than kLabelThreshold are labelled. The arrows are forceScale long per
 // newton (m/N); `a` and `t` as above.
-std::vector<LabelRequest> ForceLabels(const TBoard& board, long double forceScale,
+std::vector<LabelRequest> ForceLabels(const DrawnDoor& board, long double forceScale,
                                       const ViewAxes& view, long double a, long double t);

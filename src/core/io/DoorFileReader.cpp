@@ -8,10 +8,11 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "model/CoefTable.h"
+#include "model/DoorInputs.h"
 #include "model/EditableFields.h"
-#include "model/TBoard.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 
@@ -73,7 +74,8 @@ constexpr std::array<std::string_view, 3> kAxisNames = {"X", "Y", "Z"};
 
 }  // namespace
 
-DoorFileResult DoorFileReader::ReadFile(const std::string& path, TBoard& door, ViewSettings& view) {
+DoorFileResult DoorFileReader::ReadFile(const std::string& path, DoorInputs& door,
+                                        ViewSettings& view) {
   namespace fs = std::filesystem;
   DoorFileResult result;
   std::error_code ec;
@@ -128,7 +130,7 @@ DoorFileResult DoorFileReader::ReadFile(const std::string& path, TBoard& door, V
 }
 
 DoorFileResult DoorFileReader::ReadText(const std::string& path, std::string_view text,
-                                        TBoard& door, ViewSettings& view) {
+                                        DoorInputs& door, ViewSettings& view) {
   DoorFileReader reader(path, text);
   if (reader.ReadDoor(door, view)) reader.result_.Ok = true;
   return reader.result_;
@@ -149,7 +151,7 @@ DoorFileReader::DoorFileReader(const std::string& path, std::string_view text) :
   }
 }
 
-bool DoorFileReader::ReadDoor(TBoard& door, ViewSettings& view) {
+bool DoorFileReader::ReadDoor(DoorInputs& door, ViewSettings& view) {
   if (!ReadTable(door.Hydro) || !ReadTable(door.Ground) || !ReadTable(door.KeelGeom)) {
     return false;
   }
@@ -317,4 +319,16 @@ bool DoorFileReader::Fail(int line, const std::string& message) {
 
 bool DoorFileReader::FailExpected(const std::string& what, const std::string& found) {
   return Fail(recordLine_, "expected " + what + ", found " + found);
+}
+
+DoorFileResult DoorFileReader::Load(const std::string& path, DoorInputs& door, ViewSettings* view) {
+  // Read into a scratch door, so that a file that fails half-way changes nothing here. The
+  // scratch starts as the door itself: what the file does not hold stays as it was.
+  DoorInputs parsed = door;
+  ViewSettings settings;
+  DoorFileResult result = ReadFile(path, parsed, settings);
+  if (!result.Ok) return result;
+  door = std::move(parsed);
+  if (view) *view = settings;
+  return result;
 }

@@ -11,7 +11,7 @@
 #include "model/ViewSettings.h"
 
 class CoefTable;
-class TBoard;
+struct DoorInputs;
 
 // Reads the .brd door data file: the three editable tables, the 23 main parameters with
 // their ranges, the environment, the mode, the picture names and the window settings.
@@ -29,15 +29,23 @@ class DoorFileReader {
   // Files larger than this are not door data files (a full one is a few kilobytes).
   static constexpr std::uintmax_t kMaxFileSize = 4 * 1024 * 1024;
 
-  static DoorFileResult ReadFile(const std::string& path, TBoard& door, ViewSettings& view);
+  // Loads a door data file, all or nothing: on any problem the door is left exactly as it was
+  // and the result names the file, the line and what was expected there. On success the
+  // tables, main parameters with their ranges, environment, mode and picture names are
+  // replaced, and the window settings of the file (balance angles included) go to *view.
+  // StringerHydro and bs are not part of the file and stay as they are.
+  static DoorFileResult Load(const std::string& path, DoorInputs& door,
+                             ViewSettings* view = nullptr);
+
+  static DoorFileResult ReadFile(const std::string& path, DoorInputs& door, ViewSettings& view);
   // Parses the contents of a file; `path` only names the file in messages.
-  static DoorFileResult ReadText(const std::string& path, std::string_view text, TBoard& door,
+  static DoorFileResult ReadText(const std::string& path, std::string_view text, DoorInputs& door,
                                  ViewSettings& view);
 
  private:
   DoorFileReader(const std::string& path, std::string_view text);
 
-  bool ReadDoor(TBoard& door, ViewSettings& view);
+  bool ReadDoor(DoorInputs& door, ViewSettings& view);
   bool ReadTable(CoefTable& table);
 
   // One record of `values.size()` reals described by `what` ("4 numbers (Angle Cx Cy Cd)").

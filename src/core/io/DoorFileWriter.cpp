@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "model/CoefTable.h"
+#include "model/DoorInputs.h"
 #include "model/EditableFields.h"
-#include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
 
 namespace {
@@ -62,7 +62,7 @@ std::string Row(std::string_view table, int i) {
 }
 
 // The tables a door data file holds, in their order there.
-std::array<const CoefTable*, 3> FileTables(const TBoard& door) {
+std::array<const CoefTable*, 3> FileTables(const DoorInputs& door) {
   return {&door.Hydro, &door.Ground, &door.KeelGeom};
 }
 
@@ -72,7 +72,7 @@ DoorFileWriter::DoorFileWriter() = default;
 
 DoorFileWriter::DoorFileWriter(DiskIo io) : writer_(std::move(io)) {}
 
-std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
+std::string DoorFileWriter::Text(const DoorInputs& door, const ViewSettings& view) {
   Lines out;
   for (const CoefTable* table : FileTables(door)) {
     out.Integer(table->Count, std::string(table->Name()) + " rows: " + table->ColumnNames());
@@ -106,7 +106,7 @@ std::string DoorFileWriter::Text(const TBoard& door, const ViewSettings& view) {
   return out.Take();
 }
 
-std::optional<std::string> DoorFileWriter::Unwritable(const TBoard& door,
+std::optional<std::string> DoorFileWriter::Unwritable(const DoorInputs& door,
                                                       const ViewSettings& view) {
   for (const CoefTable* table : FileTables(door)) {
     if (auto problem = ValidateTable(*table)) {
@@ -155,7 +155,7 @@ std::optional<std::string> DoorFileWriter::Unwritable(const TBoard& door,
   return std::nullopt;
 }
 
-DoorFileResult DoorFileWriter::Save(const std::string& path, const TBoard& door,
+DoorFileResult DoorFileWriter::Save(const std::string& path, const DoorInputs& door,
                                     const ViewSettings& view) const {
   DoorFileResult result;
   const auto fail = [&](const std::string& why) {

@@ -7,7 +7,7 @@
 #include "io/DoorFileResult.h"
 #include "model/ViewSettings.h"
 
-class TBoard;
+struct DoorInputs;
 
 // Writes the .brd door data file that DoorFileReader reads: the same records in the same
 // order, numbers in their shortest text that reads back to the same long double, and a short
@@ -24,12 +24,13 @@ class DoorFileWriter {
   explicit DoorFileWriter(DiskIo io);
 
   // The file's text.
-  static std::string Text(const TBoard& door, const ViewSettings& view);
+  static std::string Text(const DoorInputs& door, const ViewSettings& view);
   // Why the door cannot be written so that it reads back, or nothing: a table or a value the
   // reader would refuse, or a picture name holding a line break.
-  static std::optional<std::string> Unwritable(const TBoard& door, const ViewSettings& view);
+  static std::optional<std::string> Unwritable(const DoorInputs& door, const ViewSettings& view);
 
-  DoorFileResult Save(const std::string& path, const TBoard& door, const ViewSettings& view) const;
+  DoorFileResult Save(const std::string& path, const DoorInputs& door,
+                      const ViewSettings& view) const;
 
  private:
   AtomicFileWriter writer_;

@@ -48,6 +48,13 @@ inline constexpr TwoLanguageText kPlanView{"Plan View", "Вид сверху"};
 inline constexpr TwoLanguageText kSideView{"Side View", "Вид сбоку"};
 }  // namespace ProjTexts
 
+// Balance window: the question before the calculation log is deleted, naming the file.
+namespace BalanceTexts {
+inline constexpr TwoLanguageText kClearLogQuestion{
+    "Delete the calculation log %1 with every results report it holds?",
+    "Удалить журнал расчётов %1 со всеми записанными в него отчётами?"};
+}  // namespace BalanceTexts
+
 // Single-variable solve dialog: "Store" with a range whose ends are not in order.
 namespace SSolveTexts {
 inline constexpr TwoLanguageText kMaximumBelowMinimum{
@@ -122,3 +129,48 @@ inline constexpr TwoLanguageText kEigenvalues{"Eigenvalues: ", "Собствен
 inline constexpr TwoLanguageText kStable{"stable", "устойчиво"};
 inline constexpr TwoLanguageText kUnstable{"unstable", "неустойчиво"};
 }  // namespace StabilityTexts
+
+// The names of the steps in a door's undo history and the Undo and Redo commands that name
+// them. A step that changes one value says which and how: "Weight G: 13500 → 14000".
+namespace EditTexts {
+inline constexpr TwoLanguageText kUndo{"&Undo", "&Отменить"};
+inline constexpr TwoLanguageText kRedo{"&Redo", "&Повторить"};
+inline constexpr TwoLanguageText kValueChange{"%1: %2 → %3", "%1: %2 → %3"};
+inline constexpr TwoLanguageText kRange{"Range of %1: %2 … %3", "Диапазон %1: %2 … %3"};
+inline constexpr TwoLanguageText kBottom{"Bottom trawling", "Донный лов"};
+inline constexpr TwoLanguageText kMidwater{"Midwater trawling", "Пелагический лов"};
+inline constexpr TwoLanguageText kBalanced{"Balance position %1, %2, %3",
+                                           "Положение равновесия %1, %2, %3"};
+inline constexpr TwoLanguageText kRotation{"Rotation %1: %2 → %3", "Поворот %1: %2 → %3"};
+inline constexpr TwoLanguageText kPictures{"Pictures of the door", "Рисунки доски"};
+inline constexpr TwoLanguageText kProjectionsCancelled{"Projections cancelled",
+                                                       "Отмена в окне проекций"};
+inline constexpr TwoLanguageText kOpen{"Open %1", "Открыть %1"};
+// The main parameters in their stored order, as the steps that change one of them call it,
+// followed by its symbol.
+inline constexpr TwoLanguageText kMainParameters[] = {
+    {"Warp point ordinate", "Ордината точки крепления ваера"},
+    {"Upper bridle ordinate", "Ордината верхнего кабеля"},
+    {"Lower bridle ordinate", "Ордината нижнего кабеля"},
+    {"Wing pressure centre ordinate", "Ордината центра давления щитка"},
+    {"Stringer pressure centre ordinate", "Ордината центра давления стрингера"},
+    {"Centre of gravity ordinate", "Ордината центра тяжести"},
+    {"Weight", "Вес"},
+    {"Warp point abscissa", "Абсцисса точки крепления ваера"},
+    {"Upper bridle abscissa", "Абсцисса верхнего кабеля"},
+    {"Lower bridle abscissa", "Абсцисса нижнего кабеля"},
+    {"Centre of gravity abscissa", "Абсцисса центра тяжести"},
+    {"Net resistance", "Сопротивление трала"},
+    {"Trawling speed", "Скорость траления"},
+    {"Stringer area", "Площадь стрингеров"},
+    {"Chord", "Хорда"},
+    {"Wing pressure centre applicate", "Аппликата центра давления щитка"},
+    {"Stringer pressure centre applicate", "Аппликата центра давления стрингера"},
+    {"Centre of gravity applicate", "Аппликата центра тяжести"},
+    {"Warp point applicate", "Аппликата точки крепления ваера"},
+    {"Upper bridle applicate", "Аппликата верхнего кабеля"},
+    {"Lower bridle applicate", "Аппликата нижнего кабеля"},
+    {"Wing height", "Высота щитка"},
+    {"Wing area", "Площадь щитка"},
+};
+}  // namespace EditTexts

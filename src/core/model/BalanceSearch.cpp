@@ -32,7 +32,7 @@ bool BalanceSearch::Step() {
     door_.EvaluateMoments(x_ * kDegree, y_ * kDegree, z_ * kDegree);
   }
   ++iterations_;
-  const XYZ& m = door_.TotalMoment;
+  const XYZ& m = door_.Result().TotalMoment;
   momentSum_ = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
   // Strictly below: a sum equal to the tolerance goes on. A NaN sum never converges.
   if (tolerance_ > momentSum_) {
@@ -40,9 +40,9 @@ bool BalanceSearch::Step() {
     return true;
   }
   // The signs of the mechanics make every step go the way the moments push, about Y too.
-  x_ += kDegree * m.X / door_.Sensitivity;
-  y_ += kDegree * m.Y / door_.Sensitivity;
-  z_ += kDegree * m.Z / door_.Sensitivity;
+  x_ += kDegree * m.X / door_.Sensitivity();
+  y_ += kDegree * m.Y / door_.Sensitivity();
+  z_ += kDegree * m.Z / door_.Sensitivity();
   if (OutsideAngleRange(x_, y_, z_)) leftAngleRange_ = true;
   return false;
 }

@@ -21,9 +21,7 @@ SolveResult TBoard::Solve(long double& x, long double& y, long double& z, long d
     }
   }
   TurnOutlines();
-  RotX = x;
-  RotY = y;
-  RotZ = z;
+  SetRotation(x, y, z);
   SolveResult result;
   result.Iterations = search.Iterations();
   result.Converged = search.Converged();

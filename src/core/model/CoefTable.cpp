@@ -60,6 +60,15 @@ void CoefTable::Clear() {
   values_ = {};
 }
 
+bool CoefTable::operator==(const CoefTable& other) const {
+  if (Name() != other.Name() || Count != other.Count) return false;
+  const int rows = Count < 0 ? 0 : (Count > Capacity() ? Capacity() : Count);
+  for (int c = 0; c < ColumnCount(); ++c)
+    for (int r = 0; r < rows; ++r)
+      if (!(At(r, c) == other.At(r, c))) return false;
+  return true;
+}
+
 std::optional<TableProblem> ValidateTable(const CoefTable& t) {
   const int count = t.Count;
   if (count < 2) {

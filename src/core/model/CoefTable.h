@@ -94,6 +94,10 @@ class CoefTable {
   // No rows, every value 0.
   void Clear();
 
+  // The same kind of table with the same row count and the same values in the rows in use;
+  // what the rows beyond the count hold does not matter.
+  bool operator==(const CoefTable& other) const;
+
  private:
   static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
   int CheckedColumn(std::string_view name) const;

@@ -7,23 +7,25 @@
 #include "numbers/QuotedToken.h"
 
 const std::array<EditableField, kMainParamCount> kMainParams = {{
-    {"y0", &TBoard::y0},   {"yc0", &TBoard::yc0}, {"yc1", &TBoard::yc1}, {"yh", &TBoard::yh},
-    {"ys", &TBoard::ys},   {"yg", &TBoard::yg},   {"G", &TBoard::G},     {"x0", &TBoard::x0},
-    {"xc0", &TBoard::xc0}, {"xc1", &TBoard::xc1}, {"xg", &TBoard::xg},   {"R", &TBoard::R},
-    {"v", &TBoard::v},     {"Fs", &TBoard::Fs},   {"b", &TBoard::b},     {"zh", &TBoard::zh},
-    {"zs", &TBoard::zs},   {"zg", &TBoard::zg},   {"z0", &TBoard::z0},   {"zc0", &TBoard::zc0},
-    {"zc1", &TBoard::zc1}, {"H", &TBoard::H},     {"F", &TBoard::F},
+    {"y0", &DoorInputs::y0},   {"yc0", &DoorInputs::yc0}, {"yc1", &DoorInputs::yc1},
+    {"yh", &DoorInputs::yh},   {"ys", &DoorInputs::ys},   {"yg", &DoorInputs::yg},
+    {"G", &DoorInputs::G},     {"x0", &DoorInputs::x0},   {"xc0", &DoorInputs::xc0},
+    {"xc1", &DoorInputs::xc1}, {"xg", &DoorInputs::xg},   {"R", &DoorInputs::R},
+    {"v", &DoorInputs::v},     {"Fs", &DoorInputs::Fs},   {"b", &DoorInputs::b},
+    {"zh", &DoorInputs::zh},   {"zs", &DoorInputs::zs},   {"zg", &DoorInputs::zg},
+    {"z0", &DoorInputs::z0},   {"zc0", &DoorInputs::zc0}, {"zc1", &DoorInputs::zc1},
+    {"H", &DoorInputs::H},     {"F", &DoorInputs::F},
 }};
 
 const std::array<EditableField, 8> kEnvironmentFields = {{
-    {"WaterDensity", &TBoard::WaterDensity},
-    {"GroundDensity", &TBoard::GroundDensity},
-    {"GroundCoef", &TBoard::GroundCoef},
-    {"BridleAngleH", &TBoard::BridleAngleH},
-    {"BridleAngleV", &TBoard::BridleAngleV},
-    {"xk", &TBoard::xk},
-    {"yk", &TBoard::yk},
-    {"zk", &TBoard::zk},
+    {"WaterDensity", &DoorInputs::WaterDensity},
+    {"GroundDensity", &DoorInputs::GroundDensity},
+    {"GroundCoef", &DoorInputs::GroundCoef},
+    {"BridleAngleH", &DoorInputs::BridleAngleH},
+    {"BridleAngleV", &DoorInputs::BridleAngleV},
+    {"xk", &DoorInputs::xk},
+    {"yk", &DoorInputs::yk},
+    {"zk", &DoorInputs::zk},
 }};
 
 std::optional<EditableField> FindEditableField(std::string_view name) {
@@ -53,7 +55,7 @@ std::optional<std::string> CheckFieldValue(std::string_view name, long double va
   return std::nullopt;
 }
 
-std::optional<std::string> AssignField(TBoard& board, std::string_view assignment) {
+std::optional<std::string> AssignField(DoorInputs& board, std::string_view assignment) {
   const std::size_t eq = assignment.find('=');
   if (eq == std::string_view::npos) {
     return QuotedToken(assignment) + " is not of the form NAME=VALUE";

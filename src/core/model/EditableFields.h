@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 // The scalar fields of the door a user can edit, by their model names. Used wherever a field is
 // addressed by name: the data file's records, command-line overrides, the variable search.
 struct EditableField {
   std::string_view Name;
-  long double TBoard::*Field;
+  long double DoorInputs::*Field;
 };
 
 // The 23 main parameters in their stored order (index = index of their Range record).
@@ -32,4 +32,4 @@ std::optional<std::string> CheckFieldValue(std::string_view name, long double va
 // would: setting b leaves bs alone, setting z0 leaves zs alone. Returns the reason when the
 // name is unknown, the value is missing or malformed, or the value is not allowed; the door is
 // then unchanged.
-std::optional<std::string> AssignField(TBoard& board, std::string_view assignment);
+std::optional<std::string> AssignField(DoorInputs& board, std::string_view assignment);

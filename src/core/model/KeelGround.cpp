@@ -19,7 +19,7 @@ namespace {
 long double NormalForceOf(const TBoard& board) {
   const long double lifted = board.WingSpread() * std::sin(board.WingNormalDir()) +
                              board.StringerSpread() * std::sin(board.StringerNormalDir());
-  return std::max<long double>(0, board.G - lifted);
+  return std::max<long double>(0, board.Inputs().G - lifted);
 }
 }  // namespace
 
@@ -35,17 +35,17 @@ KeelGround::KeelGround(const TBoard& board, long double gamma, const Rotation& t
       gamma_(gamma),
       turn_(turn),
       normalForce_(normalForce),
-      sunkVolume_(normalForce * board.GroundCoef * kCubicCmToCubicM),
-      centreX_(board.x0 - board.xk),
-      centreY_(board.y0 + board.yk),
-      tipZ_(board.zk - board.z0) {}
+      sunkVolume_(normalForce * board.Inputs().GroundCoef * kCubicCmToCubicM),
+      centreX_(board.Inputs().x0 - board.Inputs().xk),
+      centreY_(board.Inputs().y0 + board.Inputs().yk),
+      tipZ_(board.Inputs().zk - board.Inputs().z0) {}
 
 long double KeelGround::GroundNormalForce() const {
   return normalForce_;
 }
 
 long double KeelGround::Residual(long double z) const {
-  const CoefTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.Inputs().KeelGeom;
   const long double deepest = k.At(std::max(0, k.Count - 1), kKeelZi);
   if (z < kShallowestDepth) return deepest;
   const TableSpot spot(k, z);
@@ -56,7 +56,7 @@ long double KeelGround::Residual(long double z) const {
 }
 
 long double KeelGround::PenetrationDepth() const {
-  const CoefTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.Inputs().KeelGeom;
   if (k.Count < 2) return 0;
   long double lo = 0;
   long double hi = k.At(k.Count - 1, kKeelZi);
@@ -64,7 +64,7 @@ long double KeelGround::PenetrationDepth() const {
   const long double fHi = Residual(hi);
   const bool decreasing = fHi < fLo;
   if (fLo * fHi > 0) return hi;  // the keel sinks completely
-  const bool precise = board_.PreciseGround;
+  const bool precise = board_.PreciseGround();
   for (int i = 0; i < kMaxBisections; ++i) {
     const long double mid = (lo + hi) / 2;
     // Once the bracket no longer shrinks, further halving cannot meet the tolerance; the
@@ -85,23 +85,24 @@ long double KeelGround::PenetrationDepth() const {
 }
 
 long double KeelGround::KeelSideArea(long double z) const {
-  const CoefTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.Inputs().KeelGeom;
   if (k.Count < 2 || !(z > k.At(0, kKeelZi))) return 0;
   return z * Interpolate(k, kKeelXi, z) / 2;
 }
 
 long double KeelGround::GroundResistance() const {
-  const long double cx = Interpolate(board_.Ground, kGroundCx, gamma_ / kDegree);
-  return -cx * board_.GroundDensity * board_.v * board_.v * KeelSideArea(PenetrationDepth()) / 2;
+  const long double cx = Interpolate(board_.Inputs().Ground, kGroundCx, gamma_ / kDegree);
+  return -cx * board_.Inputs().GroundDensity * board_.Inputs().v * board_.Inputs().v *
+         KeelSideArea(PenetrationDepth()) / 2;
 }
 
 int KeelGround::OutlineCount() const {
-  const int n = board_.KeelGeom.Count;
+  const int n = board_.Inputs().KeelGeom.Count;
   return n < 1 ? 0 : 2 * n - 1;
 }
 
 XYZ KeelGround::OutlinePoint(int j) const {
-  const CoefTable& k = board_.KeelGeom;
+  const CoefTable& k = board_.Inputs().KeelGeom;
   const int n = k.Count;
   if (j < n - 1) {
     const int i = n - 1 - j;  // down the fore edge
@@ -122,7 +123,7 @@ std::vector<XYZ> KeelGround::Outline() const {
 
 XYZ KeelGround::ContactPoint() const {
   const int count = OutlineCount();
-  if (count == 0) return turn_.Apply(board_.PtKeelOrigin);
+  if (count == 0) return turn_.Apply(board_.Body().PtKeelOrigin);
   const int tip = (count - 1) / 2;
   if (count < 3) return turn_.Apply(OutlinePoint(tip));
 

@@ -92,14 +92,14 @@ NewtonSolver::Angles NewtonSolver::MomentsAt(const Angles& angles) {
   door_.EvaluateMoments(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
   ++evaluations_;
   lastEvaluated_ = angles;
-  const XYZ& m = door_.TotalMoment;
+  const XYZ& m = door_.Result().TotalMoment;
   return {m.X, m.Y, m.Z};
 }
 
 NewtonSolver::Angles NewtonSolver::ProbeAt(const Angles& angles) {
   probe_->EvaluateMoments(angles[0] * kDegree, angles[1] * kDegree, angles[2] * kDegree);
   ++evaluations_;
-  const XYZ& m = probe_->TotalMoment;
+  const XYZ& m = probe_->Result().TotalMoment;
   return {m.X, m.Y, m.Z};
 }
 
@@ -107,7 +107,7 @@ void NewtonSolver::RelaxationStep(Angles& theta, Angles& moments, NewtonResult& 
   lastStride_ = Stride{theta, moments, {}, {}};
   // The relaxation's own arithmetic, so that its path is followed to the last bit.
   for (int k = 0; k < 3; ++k)
-    theta[k] += kDegree * moments[k] / door_.Sensitivity;
+    theta[k] += kDegree * moments[k] / door_.Sensitivity();
   moments = MomentsAt(theta);
   lastStride_->ToTheta = theta;
   lastStride_->ToMoments = moments;
@@ -174,7 +174,7 @@ Matrix3 NewtonSolver::JacobianAt(const Angles& theta, const Angles& moments, lon
 long double NewtonSolver::Search(Angles& theta, Angles& moments, NewtonResult& result) {
   long double sum = Sum(moments);
   // Degrees of turn per N*m of moment, as the relaxation turns the door in one step.
-  const long double relaxationStep = kDegree / door_.Sensitivity;
+  const long double relaxationStep = kDegree / door_.Sensitivity();
   long double h = kFirstStepInRelaxationSteps * relaxationStep;
   int iterations = 0;
 
@@ -282,7 +282,7 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
     return !balanced() && relaxationSteps_ < kMaxRelaxationSteps && std::isfinite(Sum(moments));
   };
   // Degrees of turn per N*m, as the relaxation turns the door in one step.
-  const long double relaxationStep = kDegree / door_.Sensitivity;
+  const long double relaxationStep = kDegree / door_.Sensitivity();
 
   std::optional<Matrix3> jacobian;  // at the angles returned, N*m per degree
   long double stride = kFollowedStrideDeg;
@@ -364,8 +364,9 @@ NewtonResult NewtonSolver::Solve(long double& x, long double& y, long double& z)
   result.MomentSum = Sum(moments);
   result.StaticallyUnstable = !Stable(*jacobian);
   result.Evaluations = evaluations_;
-  x = door_.RotX = theta[0];
-  y = door_.RotY = theta[1];
-  z = door_.RotZ = theta[2];
+  x = theta[0];
+  y = theta[1];
+  z = theta[2];
+  door_.SetRotation(x, y, z);
   return result;
 }

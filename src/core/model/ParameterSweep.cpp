@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/BalanceFigures.h"
 #include "model/NewtonSolver.h"
-#include "report/BalanceFigures.h"
 
 ParameterSweep::ParameterSweep(const TBoard& door, EditableField variable, long double from,
                                long double to, int count, BalanceMethod method, long double x,
@@ -37,7 +37,7 @@ bool ParameterSweep::Step() {
   if (Finished()) return true;
   SweepPoint point;
   point.Value = ValueAt(done_);
-  door_.*(variable_.Field) = point.Value;
+  door_.Edit([this, &point](DoorInputs& inputs) { inputs.*(variable_.Field) = point.Value; });
   long double x = startX_, y = startY_, z = startZ_;
   if (method_ == BalanceMethod::Newton) {
     const NewtonResult r = NewtonSolver(door_, tolerance_).Solve(x, y, z);
@@ -48,7 +48,7 @@ bool ParameterSweep::Step() {
     const SolveResult r = door_.Solve(x, y, z, tolerance_);  // recomputes the geometry
     point.Converged = r.Converged;
     point.Iterations = r.Iterations;
-    const XYZ& m = door_.TotalMoment;
+    const XYZ& m = door_.Result().TotalMoment;
     point.MomentSum = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
   }
   point.RotX = x;

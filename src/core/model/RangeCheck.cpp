@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 
 std::optional<RangeFault> CheckRange(long double from, long double to) {
   if (!std::isfinite(from) || !std::isfinite(to)) return RangeFault::NotFinite;
@@ -11,7 +11,7 @@ std::optional<RangeFault> CheckRange(long double from, long double to) {
   return std::nullopt;
 }
 
-std::optional<RangeFault> StoreRange(TBoard& door, int paramIndex, long double from,
+std::optional<RangeFault> StoreRange(DoorInputs& door, int paramIndex, long double from,
                                      long double to) {
   if (auto fault = CheckRange(from, to)) return fault;
   Range& range = door.Ranges.at(static_cast<std::size_t>(paramIndex));

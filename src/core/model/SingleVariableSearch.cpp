@@ -12,12 +12,11 @@ namespace {
 SingleVariableSearch::CriterionAt DoorCriterion(TBoard& door, int paramIndex,
                                                 MomentCriterion criterion, long double x,
                                                 long double y, long double z) {
-  long double TBoard::*field = kMainParams.at(static_cast<std::size_t>(paramIndex)).Field;
+  long double DoorInputs::*field = kMainParams.at(static_cast<std::size_t>(paramIndex)).Field;
   return [&door, field, criterion, x, y, z](long double value) {
-    door.*field = value;
-    door.ComputeGeometry();
+    door.Edit([field, value](DoorInputs& inputs) { inputs.*field = value; });
     door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
-    return CriterionValue(door.TotalMoment, criterion);
+    return CriterionValue(door.Result().TotalMoment, criterion);
   };
 }
 

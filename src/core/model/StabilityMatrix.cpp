@@ -16,9 +16,9 @@ StabilityMatrix StabilityMatrix::At(TBoard& door, long double x, long double y, 
     plus[j] += kStepDeg;
     minus[j] -= kStepDeg;
     door.EvaluateMoments(plus[0] * kDegree, plus[1] * kDegree, plus[2] * kDegree);
-    const XYZ high = door.TotalMoment;
+    const XYZ high = door.Result().TotalMoment;
     door.EvaluateMoments(minus[0] * kDegree, minus[1] * kDegree, minus[2] * kDegree);
-    const XYZ low = door.TotalMoment;
+    const XYZ low = door.Result().TotalMoment;
     const long double scale = 2 * kStepDeg * kNewtonMetresPerKilo;
     s.derivatives_.Rows[0][j] = (high.X - low.X) / scale;
     s.derivatives_.Rows[1][j] = (high.Y - low.Y) / scale;

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
+#include "model/BalanceFigures.h"
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
-#include "report/BalanceFigures.h"
 
 namespace {
 std::string Triple(long double x, long double y, long double z, std::string_view pattern) {
@@ -15,11 +15,12 @@ std::string Triple(long double x, long double y, long double z, std::string_view
 
 std::string ResultSummary(const TBoard& board, const SolveResult* search) {
   const BalanceFigures f = ComputeBalanceFigures(board);
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   std::ostringstream out;
-  out << "Mode:                 " << (board.Bottom ? "bottom trawling" : "midwater trawling")
+  out << "Mode:                 "
+      << (board.Inputs().Bottom ? "bottom trawling" : "midwater trawling") << "\n";
+  out << "Rotation [deg]:       " << Triple(board.RotX(), board.RotY(), board.RotZ(), "##0.000")
       << "\n";
-  out << "Rotation [deg]:       " << Triple(board.RotX, board.RotY, board.RotZ, "##0.000") << "\n";
   out << "Moments [kN*m]:       " << Triple(m.X / 1000, m.Y / 1000, m.Z / 1000, "######0.0000")
       << "\n";
   out << "Resistance [kN]:      " << FormatFloat("#########0.0000", f.ResistanceKN) << "\n";

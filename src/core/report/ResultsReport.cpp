@@ -5,9 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "model/BalanceFigures.h"
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
-#include "report/BalanceFigures.h"
 #include "report/ReportTexts.h"
 
 namespace {
@@ -69,8 +69,8 @@ class ReportLines {
 
 std::string ResultsReportText(const TBoard& board, int language, const std::string& date,
                               const std::string& time) {
-  const bool stringer = board.Fs > 0;
-  const bool bottom = board.Bottom;
+  const bool stringer = board.Inputs().Fs > 0;
+  const bool bottom = board.Inputs().Bottom;
   ReportLines out(language);
 
   out.Empty(5);
@@ -82,75 +82,77 @@ std::string ResultsReportText(const TBoard& board, int language, const std::stri
   out.Text(kLabelInitialPointsHeading);
   out.Text(kLabelInitialPointsColumns);
   out.Separator();
-  out.Point(kLabelWarpPoint, XYZ(board.x0, board.y0, board.z0));
-  out.Point(kLabelUpperBridlePoint, XYZ(board.xc0, board.yc0, board.zc0));
-  out.Point(kLabelLowerBridlePoint, XYZ(board.xc1, board.yc1, board.zc1));
+  out.Point(kLabelWarpPoint, XYZ(board.Inputs().x0, board.Inputs().y0, board.Inputs().z0));
+  out.Point(kLabelUpperBridlePoint,
+            XYZ(board.Inputs().xc0, board.Inputs().yc0, board.Inputs().zc0));
+  out.Point(kLabelLowerBridlePoint,
+            XYZ(board.Inputs().xc1, board.Inputs().yc1, board.Inputs().zc1));
   out.Text(kLabelWingHydroHeading);
-  out.PointWithoutX(kLabelWingHydroPoint, board.yh, board.zh);
+  out.PointWithoutX(kLabelWingHydroPoint, board.Inputs().yh, board.Inputs().zh);
   if (stringer) {
     out.Text(kLabelStringerHydroHeading);
-    out.PointWithoutX(kLabelStringerHydroPoint, board.ys, board.zs);
+    out.PointWithoutX(kLabelStringerHydroPoint, board.Inputs().ys, board.Inputs().zs);
   }
-  out.Point(kLabelGravityCentre, XYZ(board.xg, board.yg, board.zg));
+  out.Point(kLabelGravityCentre, XYZ(board.Inputs().xg, board.Inputs().yg, board.Inputs().zg));
   out.Separator();
   out.Empty();
 
-  out.Value(kLabelGravityForce, board.G);
-  out.Value(kLabelNetResistance, board.R);
-  out.Value(kLabelTrawlingSpeed, board.v);
-  out.Value(kLabelWingArea, board.F);
-  if (stringer) out.Value(kLabelStringerArea, board.Fs);
-  out.Value(kLabelChord, board.b);
-  out.Value(kLabelWingHeight, board.H);
+  out.Value(kLabelGravityForce, board.Inputs().G);
+  out.Value(kLabelNetResistance, board.Inputs().R);
+  out.Value(kLabelTrawlingSpeed, board.Inputs().v);
+  out.Value(kLabelWingArea, board.Inputs().F);
+  if (stringer) out.Value(kLabelStringerArea, board.Inputs().Fs);
+  out.Value(kLabelChord, board.Inputs().b);
+  out.Value(kLabelWingHeight, board.Inputs().H);
   out.Empty();
 
-  out.Value(kLabelWaterDensity, board.WaterDensity);
+  out.Value(kLabelWaterDensity, board.Inputs().WaterDensity);
   if (bottom) {
-    out.Value(kLabelGroundDensity, board.GroundDensity);
+    out.Value(kLabelGroundDensity, board.Inputs().GroundDensity);
     out.Text(kLabelGroundCoefHeading);
-    out.Value(kLabelGroundCoef, board.GroundCoef, 4);
+    out.Value(kLabelGroundCoef, board.Inputs().GroundCoef, 4);
   }
-  out.Value(kLabelBridleAngle, board.BridleAngleH);
+  out.Value(kLabelBridleAngle, board.Inputs().BridleAngleH);
   out.Empty(3);
 
   out.Text(kLabelRotationHeading);
-  out.Value(kLabelRotationX, board.RotX);
-  out.Value(kLabelRotationY, board.RotY);
-  out.Value(kLabelRotationZ, board.RotZ);
+  out.Value(kLabelRotationX, board.RotX());
+  out.Value(kLabelRotationY, board.RotY());
+  out.Value(kLabelRotationZ, board.RotZ());
   out.Empty();
 
   // The positioned door; the warp attachment point is the origin and not listed.
   out.Text(kLabelPositionedPointsHeading);
   out.Text(kLabelPositionedPointsColumns);
   out.Separator();
-  out.Point(kLabelUpperBridlePoint, board.PosUpperBridle);
-  out.Point(kLabelLowerBridlePoint, board.PosLowerBridle);
+  out.Point(kLabelUpperBridlePoint, board.Result().PosUpperBridle);
+  out.Point(kLabelLowerBridlePoint, board.Result().PosLowerBridle);
   out.Text(kLabelWingHydroHeading);
-  out.Point(kLabelWingHydroPoint, board.PosWingHydro);
+  out.Point(kLabelWingHydroPoint, board.Result().PosWingHydro);
   if (stringer) {
     out.Text(kLabelStringerHydroHeading);
-    out.Point(kLabelStringerHydroPoint, board.PosStringerHydro);
+    out.Point(kLabelStringerHydroPoint, board.Result().PosStringerHydro);
   }
-  out.Point(kLabelGravityCentre, board.PosGravity);
-  if (bottom) out.Point(kLabelGroundReactionPoint, board.PosKeelOrigin);
+  out.Point(kLabelGravityCentre, board.Result().PosGravity);
+  if (bottom) out.Point(kLabelGroundReactionPoint, board.Result().PosKeelOrigin);
   out.Separator();
   out.Empty(2);
 
   out.Text(kLabelForcesHeading);
   out.Text(kLabelForcesColumns);
   out.Separator();
-  out.Point(kLabelUpperBridleForce, board.ForceUpperBridle.Force);
-  out.Point(kLabelLowerBridleForce, board.ForceLowerBridle.Force);
-  out.Point(kLabelWingForce, board.ForceWing.Force);
-  if (stringer) out.Point(kLabelStringerForce, board.ForceStringer.Force);
-  out.Point(kLabelGravityForceVector, board.ForceGravity.Force);
-  if (bottom) out.Point(kLabelGroundForce, board.ForceGround.Force);
+  out.Point(kLabelUpperBridleForce, board.Result().ForceUpperBridle.Force);
+  out.Point(kLabelLowerBridleForce, board.Result().ForceLowerBridle.Force);
+  out.Point(kLabelWingForce, board.Result().ForceWing.Force);
+  if (stringer) out.Point(kLabelStringerForce, board.Result().ForceStringer.Force);
+  out.Point(kLabelGravityForceVector, board.Result().ForceGravity.Force);
+  if (bottom) out.Point(kLabelGroundForce, board.Result().ForceGround.Force);
   out.Separator();
   out.Empty();
 
-  out.Value(kLabelMomentX, board.TotalMoment.X / 1000);
-  out.Value(kLabelMomentY, board.TotalMoment.Y / 1000);
-  out.Value(kLabelMomentZ, board.TotalMoment.Z / 1000);
+  out.Value(kLabelMomentX, board.Result().TotalMoment.X / 1000);
+  out.Value(kLabelMomentY, board.Result().TotalMoment.Y / 1000);
+  out.Value(kLabelMomentZ, board.Result().TotalMoment.Z / 1000);
   out.Empty(2);
 
   // The balance window's figures, with more decimals for the forces.

@@ -58,9 +58,9 @@ class HeelAdvice : public ::testing::TestWithParam<HeelCase> {};
 TEST_P(HeelAdvice, FollowsTheSignsOfTheSensitivities) {
   const HeelCase& c = GetParam();
   TBoard door;
-  door.Bottom = c.bottom;
-  door.PreciseGround = true;
-  door.*(FindEditableField(c.setting)->Field) = c.value;
+  door.Edit([&](DoorInputs& d) { d.Bottom = c.bottom; });
+  door.SetPreciseGround(true);
+  door.Edit([&](DoorInputs& d) { d.*(FindEditableField(c.setting)->Field) = c.value; });
   AdviceBands bands;
   bands.PitchDeg = 90;  // heel alone
   bands.AttackFromDeg = 0;
@@ -94,7 +94,8 @@ TEST_P(HeelAdvice, FollowsTheSignsOfTheSensitivities) {
 
   // Moving the point one centimetre that way reduces the heel, by the door's own balance.
   TBoard moved = door;
-  moved.*(FindEditableField(at.Field)->Field) += raise ? 0.01L : -0.01L;
+  moved.Edit(
+      [&](DoorInputs& d) { d.*(FindEditableField(at.Field)->Field) += raise ? 0.01L : -0.01L; });
   const BalanceOutcome after = BalanceDoor(moved, advice.Balance().Angles, kBalanceTolerance);
   ASSERT_TRUE(after.Converged);
   EXPECT_LT(std::fabs(after.Angles[0]), std::fabs(heel));
@@ -102,7 +103,7 @@ TEST_P(HeelAdvice, FollowsTheSignsOfTheSensitivities) {
   // An amount is told only where a balance with it lands near the middle of the band.
   if (s->MoveCm) {
     TBoard fixed = door;
-    fixed.*(FindEditableField(at.Field)->Field) += *s->MoveCm / 100;
+    fixed.Edit([&](DoorInputs& d) { d.*(FindEditableField(at.Field)->Field) += *s->MoveCm / 100; });
     const BalanceOutcome b = BalanceDoor(fixed, advice.Balance().Angles, kBalanceTolerance);
     ASSERT_TRUE(b.Converged);
     EXPECT_LE(std::fabs(b.Angles[0]), Advice::kConfirmed * std::fabs(heel));
@@ -145,7 +146,7 @@ TEST(Advice, NothingForADoorThatDoesNotBalance) {
 
 TEST(Advice, AttackOutsideItsBandIsTold) {
   TBoard door;  // attack about 37.3 degrees
-  door.PreciseGround = true;
+  door.SetPreciseGround(true);
   AdviceBands bands;
   bands.HeelDeg = 90;
   bands.PitchDeg = 90;
@@ -163,7 +164,9 @@ TEST(Advice, AttackOutsideItsBandIsTold) {
 
 TEST(Advice, NeverMoreThanThreeSentences) {
   TBoard door;
-  door.Bottom = false;  // heel, pitch and attack all far from narrow bands
+  door.Edit([&](DoorInputs& d) {
+    d.Bottom = false;
+  });  // heel, pitch and attack all far from narrow bands
   AdviceBands narrow;
   narrow.HeelDeg = 0.5L;
   narrow.PitchDeg = 0.5L;

@@ -87,8 +87,8 @@ class BandAroundNominal : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(BandAroundNominal, ContainsTheNominalBalance) {
   TBoard door;
-  door.Bottom = GetParam().bottom;
-  door.PreciseGround = true;
+  door.Edit([&](DoorInputs& d) { d.Bottom = GetParam().bottom; });
+  door.SetPreciseGround(true);
   const auto r = Band(door, GetParam().wing, GetParam().ground, 1);
   ASSERT_TRUE(r.NominalBalanced);
   EXPECT_EQ(r.Samples, kSamples);

@@ -23,16 +23,16 @@ class LiftOffSpeed : public ::testing::TestWithParam<LiftCase> {};
 
 TEST_P(LiftOffSpeed, ABalanceThereHasNoNormalForce) {
   TBoard door;
-  door.G = GetParam().weight;
-  door.PreciseGround = GetParam().precise;
+  door.Edit([&](DoorInputs& d) { d.G = GetParam().weight; });
+  door.SetPreciseGround(GetParam().precise);
   const LiftOff::Result r = LiftOff(door, {0, 0, 0}, kBalanceTolerance).Find();
   ASSERT_EQ(r.Why, LiftOff::Outcome::LiftsOff);
-  EXPECT_GT(r.SpeedMps, door.v);
-  EXPECT_LE(r.SpeedMps, 2 * door.v);
+  EXPECT_GT(r.SpeedMps, door.Inputs().v);
+  EXPECT_LE(r.SpeedMps, 2 * door.Inputs().v);
 
   // A fresh balance at that speed: the lift carries the whole weight.
   TBoard there = door;
-  there.v = r.SpeedMps;
+  there.Edit([&](DoorInputs& d) { d.v = r.SpeedMps; });
   const BalanceOutcome b = BalanceDoor(there, r.Balance.Angles, kBalanceTolerance);
   ASSERT_TRUE(b.Converged);
   EXPECT_NEAR(b.UnliftedWeightN, 0, kLiftOffForceTol);
@@ -42,7 +42,7 @@ TEST_P(LiftOffSpeed, ABalanceThereHasNoNormalForce) {
   // A little slower the door rests on the ground, a little faster it is off it.
   for (const long double factor : {0.99L, 1.01L}) {
     TBoard near = door;
-    near.v = r.SpeedMps * factor;
+    near.Edit([&](DoorInputs& d) { d.v = r.SpeedMps * factor; });
     const BalanceOutcome n = BalanceDoor(near, r.Balance.Angles, kBalanceTolerance);
     ASSERT_TRUE(n.Converged) << factor;
     EXPECT_EQ(n.GroundNormalN > kLiftOffForceTol, factor < 1) << factor;
@@ -58,15 +58,17 @@ INSTANTIATE_TEST_SUITE_P(LightDoors, LiftOffSpeed,
 
 TEST(LiftOff, ADoorThatBalancesNowhereNearItsLiftOffGetsTheTwoSpeedsAround) {
   TBoard door;
-  door.G = 8000;  // balances on the ground only until some 85 N are left to it
-  door.PreciseGround = true;
+  door.Edit([&](DoorInputs& d) {
+    d.G = 8000;
+  });  // balances on the ground only until some 85 N are left to it
+  door.SetPreciseGround(true);
   const LiftOff::Result r = LiftOff(door, {0, 0, 0}, kBalanceTolerance).Find();
   ASSERT_EQ(r.Why, LiftOff::Outcome::Unsettled);
   EXPECT_LT(r.SpeedLowMps, r.SpeedHighMps);
   EXPECT_LT(r.SpeedHighMps - r.SpeedLowMps, 2 * kSpeedTol);
   const auto balanceAt = [&](long double speed, const AngleTriple& start) {
     TBoard there = door;
-    there.v = speed;
+    there.Edit([&](DoorInputs& d) { d.v = speed; });
     return BalanceDoor(there, start, kBalanceTolerance);
   };
   const BalanceOutcome low = balanceAt(r.SpeedLowMps, r.LowBalance.Angles);
@@ -82,12 +84,12 @@ TEST(LiftOff, ADoorThatBalancesNowhereNearItsLiftOffGetsTheTwoSpeedsAround) {
 
 TEST(LiftOff, ADoorAlreadyOffTheGroundIsFollowedDownToItsLiftOff) {
   TBoard door;
-  door.G = 6000;
-  door.PreciseGround = true;
+  door.Edit([&](DoorInputs& d) { d.G = 6000; });
+  door.SetPreciseGround(true);
   const LiftOff::Result rising = LiftOff(door, {0, 0, 0}, kBalanceTolerance).Find();
   ASSERT_EQ(rising.Why, LiftOff::Outcome::LiftsOff);
   TBoard fast = door;
-  fast.v = rising.SpeedMps * 1.2L;
+  fast.Edit([&](DoorInputs& d) { d.v = rising.SpeedMps * 1.2L; });
   const LiftOff::Result falling = LiftOff(fast, rising.Balance.Angles, kBalanceTolerance).Find();
   ASSERT_EQ(falling.Why, LiftOff::Outcome::LiftsOff);
   EXPECT_NEAR(falling.SpeedMps, rising.SpeedMps, kSpeedTol);
@@ -102,7 +104,7 @@ TEST(LiftOff, TheDefaultDoorKeepsToTheGroundUpToTwiceItsSpeed) {
 
 TEST(LiftOff, MidwaterHasNoGround) {
   TBoard door;
-  door.Bottom = false;
+  door.Edit([&](DoorInputs& d) { d.Bottom = false; });
   EXPECT_EQ(LiftOff(door, {0, 0, 0}, kBalanceTolerance).Find().Why, LiftOff::Outcome::Midwater);
   door.Evaluate(0, 0, 0);
   EXPECT_TRUE(std::isnan(LiftOff::NormalShareOf(door)));
@@ -115,9 +117,9 @@ TEST(LiftOff, NormalShareIsTheGroundsPushOverTheWeight) {
   const long double share = LiftOff::NormalShareOf(door);
   EXPECT_GT(share, 0);
   EXPECT_LT(share, 1);  // the plates lift some of it
-  EXPECT_NEAR(share * door.G, door.ForceGround.Force.Z, 1e-9L);
-  EXPECT_NEAR(share * door.G, b.UnliftedWeightN, 1e-9L);
-  door.G = 0;
+  EXPECT_NEAR(share * door.Inputs().G, door.Result().ForceGround.Force.Z, 1e-9L);
+  EXPECT_NEAR(share * door.Inputs().G, b.UnliftedWeightN, 1e-9L);
+  door.Edit([&](DoorInputs& d) { d.G = 0; });
   EXPECT_TRUE(std::isnan(LiftOff::NormalShareOf(door)));
 }
 

@@ -38,8 +38,8 @@ class OperatingMapNodes : public ::testing::TestWithParam<MapCase> {};
 
 TEST_P(OperatingMapNodes, EachNodeIsTheBalanceOfAFreshSearch) {
   TBoard door;
-  door.Bottom = GetParam().bottom;
-  door.PreciseGround = GetParam().precise;
+  door.Edit([&](DoorInputs& d) { d.Bottom = GetParam().bottom; });
+  door.SetPreciseGround(GetParam().precise);
   OperatingMap map(door, Axis("v", 1.6L, 2.8L, 4), Axis("x0", 1.0L, 1.3L, 3), {0, 0, 0},
                    kBalanceTolerance);
   EXPECT_TRUE(map.Run());
@@ -53,8 +53,8 @@ TEST_P(OperatingMapNodes, EachNodeIsTheBalanceOfAFreshSearch) {
       EXPECT_EQ(node.YValue, map.YAxis().ValueAt(iy));
       ASSERT_TRUE(node.Balance.Converged) << ix << " " << iy;
       TBoard fresh = door;
-      fresh.v = node.XValue;
-      fresh.x0 = node.YValue;
+      fresh.Edit([&](DoorInputs& d) { d.v = node.XValue; });
+      fresh.Edit([&](DoorInputs& d) { d.x0 = node.YValue; });
       const BalanceOutcome b = BalanceDoor(fresh, {0, 0, 0}, kBalanceTolerance);
       ASSERT_TRUE(b.Converged);
       EXPECT_NEAR(node.Balance.RotX, b.Angles[0], kAngleTol) << ix << " " << iy;
@@ -67,8 +67,8 @@ TEST_P(OperatingMapNodes, EachNodeIsTheBalanceOfAFreshSearch) {
     }
   }
   // The door given is left alone.
-  EXPECT_EQ(door.v, TBoard().v);
-  EXPECT_EQ(door.x0, TBoard().x0);
+  EXPECT_EQ(door.Inputs().v, DoorInputs().v);
+  EXPECT_EQ(door.Inputs().x0, DoorInputs().x0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, OperatingMapNodes,
@@ -107,7 +107,7 @@ TEST(OperatingMap, OneThreadGivesTheMapOfManyBitForBit) {
 
 TEST(OperatingMap, CancelStopsWithTheNodesDoneKept) {
   TBoard door;
-  door.PreciseGround = true;
+  door.SetPreciseGround(true);
   OperatingMap map(door, Axis("v", 1.5L, 3, 80), Axis("x0", 0.9L, 1.4L, 80), {0, 0, 0},
                    kBalanceTolerance);
   std::atomic<bool> cancel{false};

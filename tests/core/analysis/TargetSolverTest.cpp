@@ -60,7 +60,7 @@ class TargetAgainstSweep : public ::testing::TestWithParam<TargetCase> {};
 TEST_P(TargetAgainstSweep, FindsTheValueAFineSweepCrossesAt) {
   const TargetCase& c = GetParam();
   TBoard door;
-  door.Bottom = c.bottom;
+  door.Edit([&](DoorInputs& d) { d.Bottom = c.bottom; });
   TargetSolver solver(door, Field(c.setting), c.from, c.to, c.quantity, c.target, {0, 0, 0},
                       kBalanceTolerance);
   const TargetSolver::Result r = solver.Solve();
@@ -79,7 +79,7 @@ TEST_P(TargetAgainstSweep, FindsTheValueAFineSweepCrossesAt) {
   const long double step = (c.to - c.from) / (kFineSweepValues - 1);
   EXPECT_NEAR(r.Value, *crossing, step / 2) << c.setting;
   // The door given is left alone.
-  EXPECT_EQ(door.*(Field(c.setting).Field), TBoard().*(Field(c.setting).Field));
+  EXPECT_EQ(door.Inputs().*(Field(c.setting).Field), DoorInputs().*(Field(c.setting).Field));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,10 +108,10 @@ TEST(TargetSolver, AnAngleThatStaysOnOneSideIsNotFoundAndTheNearestValueIsKept) 
   // No value of the scan comes nearer than the one kept.
   for (int k = 0; k <= TargetSolver::kScanIntervals; ++k) {
     TBoard probe = door;
-    probe.zc1 = 1.2L * k / TargetSolver::kScanIntervals;
+    probe.Edit([&](DoorInputs& d) { d.zc1 = 1.2L * k / TargetSolver::kScanIntervals; });
     const BalanceOutcome b = BalanceDoor(probe, {0, 0, 0}, kBalanceTolerance);
     if (b.Converged) {
-      EXPECT_GE(std::fabs(b.Angles[0]) + kAngleTol, r.AchievedDeg) << probe.zc1;
+      EXPECT_GE(std::fabs(b.Angles[0]) + kAngleTol, r.AchievedDeg) << probe.Inputs().zc1;
     }
   }
 }

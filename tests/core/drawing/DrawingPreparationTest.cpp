@@ -17,7 +17,7 @@ long double Coord(const XYZ& p, int axis) {
 }
 
 // The points the region to draw is made of, origin included.
-std::vector<XYZ> BoxPoints(const TBoard& board) {
+std::vector<XYZ> BoxPoints(const Evaluation& board) {
   std::vector<XYZ> points(board.PosWingOutline.begin(), board.PosWingOutline.end());
   points.insert(points.end(), board.PosStringerOutline.begin(), board.PosStringerOutline.end());
   for (const auto* pair :
@@ -33,7 +33,7 @@ struct Arrow {
   XYZ Force;
 };
 
-std::vector<Arrow> Arrows(const TBoard& board) {
+std::vector<Arrow> Arrows(const Evaluation& board) {
   return {{board.PosWingHydro, board.ForceWing.Force},
           {board.PosStringerHydro, board.ForceStringer.Force},
           {board.PosGravity, board.ForceGravity.Force},
@@ -60,11 +60,16 @@ void ExpectTightBox(const ViewScale& view, const std::vector<XYZ>& points) {
   }
 }
 
-TBoard EvaluatedDoor(long double x, long double y, long double z, bool bottom = true) {
+// The default door's chord and stringer area.
+const long double kChord = DoorInputs().b;
+const long double kStringerArea = DoorInputs().Fs;
+
+// What an evaluation of the default door at these angles leaves.
+Evaluation EvaluatedDoor(long double x, long double y, long double z, bool bottom = true) {
   TBoard board;
-  board.Bottom = bottom;
+  board.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
   board.Evaluate(x * kDegree, y * kDegree, z * kDegree);
-  return board;
+  return board.Result();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -72,7 +77,7 @@ TBoard EvaluatedDoor(long double x, long double y, long double z, bool bottom = 
 
 TEST(DrawingBox, HoldsTheOutlinesBracketStubsAndOrigin) {
   for (const XYZ& angles : {XYZ{0, 0, 0}, XYZ{12, -7, 35}, XYZ{-40, 25, -60}}) {
-    TBoard board = EvaluatedDoor(angles.X, angles.Y, angles.Z);
+    Evaluation board = EvaluatedDoor(angles.X, angles.Y, angles.Z);
     ViewScale view;
     ComputeBoundingBox(board, view);
     ExpectTightBox(view, BoxPoints(board));
@@ -80,7 +85,7 @@ TEST(DrawingBox, HoldsTheOutlinesBracketStubsAndOrigin) {
 }
 
 TEST(DrawingBox, OriginStretchesTheBoxWhenTheDoorLiesAwayFromIt) {
-  TBoard board = EvaluatedDoor(5, 5, 20);
+  Evaluation board = EvaluatedDoor(5, 5, 20);
   // Move the whole drawn door to positive coordinates, well clear of the warp point.
   const XYZ shift{10, 20, 30};
   for (auto* outline : {&board.PosWingOutline, &board.PosStringerOutline}) {
@@ -98,7 +103,7 @@ TEST(DrawingBox, OriginStretchesTheBoxWhenTheDoorLiesAwayFromIt) {
 }
 
 TEST(DrawingBox, ApplicationPointsAndWingLinesStayOut) {
-  TBoard board = EvaluatedDoor(0, 0, 30);
+  Evaluation board = EvaluatedDoor(0, 0, 30);
   ViewScale view;
   ComputeBoundingBox(board, view);
   const XYZ low = view.BoxLow;
@@ -116,7 +121,7 @@ TEST(DrawingBox, ApplicationPointsAndWingLinesStayOut) {
 // Force maximum and arrow scale
 
 TEST(DrawingForces, MaximumIsTheLargestAbsoluteComponent) {
-  TBoard board;
+  Evaluation board;
   board.ForceWing.Force = {-120, 30, 5};
   board.ForceStringer.Force = {10, -20, 30};
   board.ForceGravity.Force = {0, 0, -11513};
@@ -133,7 +138,7 @@ TEST(DrawingForces, MaximumIsTheLargestAbsoluteComponent) {
 }
 
 TEST(DrawingForces, MaximumOfNoForcesIsZero) {
-  TBoard board;
+  Evaluation board;
   for (TForce* f : {&board.ForceWing, &board.ForceStringer, &board.ForceGravity,
                     &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
     f->Force = {};
@@ -145,12 +150,12 @@ TEST(DrawingForces, MaximumOfNoForcesIsZero) {
 
 TEST(DrawingForces, ArrowScaleWidensTheBoxToEveryTip) {
   for (bool bottom : {true, false}) {
-    TBoard board = EvaluatedDoor(8, -3, 33, bottom);
+    Evaluation board = EvaluatedDoor(8, -3, 33, bottom);
     ViewScale view;
     ComputeBoundingBox(board, view);
     std::vector<XYZ> held = {view.BoxLow, view.BoxLow + view.BoxSize};
     ComputeMaxForce(board, view);
-    const long double scale = board.b / view.MaxForce / 3;
+    const long double scale = kChord / view.MaxForce / 3;
     ApplyForceArrowScale(board, view, scale);
     EXPECT_EQ(view.ForceScale, scale);
     for (const Arrow& arrow : Arrows(board))
@@ -163,16 +168,16 @@ TEST(DrawingForces, ArrowScaleWidensTheBoxToEveryTip) {
       for (int axis = 0; axis < 3; ++axis)
         longest = std::max(longest, std::fabs(Coord(arrow.Force, axis) * scale));
     }
-    EXPECT_NEAR(longest, board.b / 3, kGeometryTol);
+    EXPECT_NEAR(longest, kChord / 3, kGeometryTol);
   }
 }
 
 TEST(DrawingForces, ViewScaleIsAThirdOfTheChordOrNothingWithoutForces) {
-  TBoard board = EvaluatedDoor(8, -3, 33, true);
+  Evaluation board = EvaluatedDoor(8, -3, 33, true);
   ViewScale view;
   ComputeBoundingBox(board, view);
-  ASSERT_TRUE(ScaleForceArrows(board, view));
-  EXPECT_EQ(view.ForceScale, board.b / view.MaxForce / 3);
+  ASSERT_TRUE(ScaleForceArrows(board, kChord, view));
+  EXPECT_EQ(view.ForceScale, kChord / view.MaxForce / 3);
 
   const long double before = view.ForceScale;
   const XYZ low = view.BoxLow;
@@ -180,15 +185,14 @@ TEST(DrawingForces, ViewScaleIsAThirdOfTheChordOrNothingWithoutForces) {
                     &board.ForceUpperBridle, &board.ForceLowerBridle, &board.ForceGround}) {
     f->Force = {};
   }
-  EXPECT_FALSE(ScaleForceArrows(board, view));
+  EXPECT_FALSE(ScaleForceArrows(board, kChord, view));
   EXPECT_EQ(view.MaxForce, 0);
   EXPECT_EQ(view.ForceScale, before);
   EXPECT_EQ(view.BoxLow.X, low.X);
 }
 
 TEST(DrawingForces, EveryArrowCountsWhateverModeAndStringer) {
-  TBoard board = EvaluatedDoor(0, 0, 20, false);
-  board.Fs = 0;
+  Evaluation board = EvaluatedDoor(0, 0, 20, false);
   ViewScale view;
   ComputeBoundingBox(board, view);
   // Forces that the views would not draw still widen the box.
@@ -242,8 +246,8 @@ const XYZ kViewFromAbove{0, 0, 1000};
 
 // A door laid out by hand, seen from above: the wing in z = 0, the stringer in the plane x = 5
 // either below the wing (behind it) or above it.
-TBoard LaidOutDoor(bool stringerBehindWing) {
-  TBoard board;
+Evaluation LaidOutDoor(bool stringerBehindWing) {
+  Evaluation board;
   board.PosWingOutline = {XYZ{0, 0, 0}, XYZ{1, 0, 0}, XYZ{1, 1, 0}, XYZ{0, 1, 0}};
   const long double z = stringerBehindWing ? -1 : 1;
   board.PosStringerOutline = {XYZ{5, 0, z}, XYZ{5, 1, z}, XYZ{5, 1, 2 * z}, XYZ{5, 0, 2 * z}};
@@ -262,42 +266,42 @@ const XYZ kBehindWingOnly{0.5L, 0.5L, -3};
 const XYZ kBehindBoth{6, 0.5L, -3};
 
 TEST(DrawingOrder, HiddenFlagKeepsTheFixedOrder) {
-  TBoard board = LaidOutDoor(true);
+  Evaluation board = LaidOutDoor(true);
   board.PosBracket[0] = kBehindBoth;
   board.PosUpperBridleLine[0] = kBehindWingOnly;
   board.PosLowerBridleLine[0] = kBehindStringerOnly;
-  EXPECT_EQ(Order(board, kViewFromAbove, true), (DrawOrder{0, 0, 0, 0, 0}));
+  EXPECT_EQ(Order(board, kStringerArea, kViewFromAbove, true), (DrawOrder{0, 0, 0, 0, 0}));
   // The same door depth-ordered does differ.
-  EXPECT_NE(Order(board, kViewFromAbove, false), (DrawOrder{0, 0, 0, 0, 0}));
+  EXPECT_NE(Order(board, kStringerArea, kViewFromAbove, false), (DrawOrder{0, 0, 0, 0, 0}));
 }
 
 TEST(DrawingOrder, StringerBehindTheWingIsPaintedFirst) {
-  const DrawOrder behind = Order(LaidOutDoor(true), kViewFromAbove, false);
+  const DrawOrder behind = Order(LaidOutDoor(true), kStringerArea, kViewFromAbove, false);
   EXPECT_EQ(behind[kWing], 0);
   EXPECT_EQ(behind[kStringer], 2);
-  const DrawOrder inFront = Order(LaidOutDoor(false), kViewFromAbove, false);
+  const DrawOrder inFront = Order(LaidOutDoor(false), kStringerArea, kViewFromAbove, false);
   EXPECT_EQ(inFront[kWing], 1);
   EXPECT_EQ(inFront[kStringer], 0);
   // Seen from below, the stringer under the wing is the near one.
-  const DrawOrder fromBelow = Order(LaidOutDoor(true), {0, 0, -1000}, false);
+  const DrawOrder fromBelow = Order(LaidOutDoor(true), kStringerArea, {0, 0, -1000}, false);
   EXPECT_EQ(fromBelow[kWing], 1);
   EXPECT_EQ(fromBelow[kStringer], 0);
 }
 
 TEST(DrawingOrder, LevelsOfBracketAndStubs) {
-  TBoard board = LaidOutDoor(false);
+  Evaluation board = LaidOutDoor(false);
   board.PosBracket[0] = kBehindWingOnly;
   board.PosUpperBridleLine[0] = kBehindStringerOnly;
   board.PosLowerBridleLine[0] = kBehindBoth;
-  EXPECT_EQ(Order(board, kViewFromAbove, false), (DrawOrder{1, 0, 2, 1, 3}));
+  EXPECT_EQ(Order(board, kStringerArea, kViewFromAbove, false), (DrawOrder{1, 0, 2, 1, 3}));
 }
 
 TEST(DrawingOrder, BehindTheStringerOnlyWhileTheStringerIsBehindTheWing) {
-  TBoard board = LaidOutDoor(true);
+  Evaluation board = LaidOutDoor(true);
   board.PosBracket[0] = kBehindStringerOnly;
   board.PosUpperBridleLine[0] = kBehindStringerOnly;
   board.PosLowerBridleLine[0] = kBehindStringerOnly;
-  const DrawOrder order = Order(board, kViewFromAbove, false);
+  const DrawOrder order = Order(board, kStringerArea, kViewFromAbove, false);
   // The bracket is painted before the wing; the stubs go with the wing, after the stringer.
   EXPECT_EQ(order[kBracket], 1);
   EXPECT_EQ(order[kUpperStub], 0);
@@ -306,16 +310,16 @@ TEST(DrawingOrder, BehindTheStringerOnlyWhileTheStringerIsBehindTheWing) {
   EXPECT_EQ(order[kStringer], 2);
   // Stubs behind both plates keep their level.
   board.PosLowerBridleLine[0] = kBehindBoth;
-  EXPECT_EQ(Order(board, kViewFromAbove, false)[kLowerStub], 3);
+  EXPECT_EQ(Order(board, kStringerArea, kViewFromAbove, false)[kLowerStub], 3);
 }
 
 TEST(DrawingOrder, StringerOfNoAreaHidesNothing) {
-  TBoard board = LaidOutDoor(true);
-  board.Fs = 0;
+  Evaluation board = LaidOutDoor(true);
+  const long double noArea = 0;
   board.PosBracket[0] = kBehindStringerOnly;
   board.PosUpperBridleLine[0] = kBehindBoth;
   board.PosLowerBridleLine[0] = kBehindStringerOnly;
-  const DrawOrder order = Order(board, kViewFromAbove, false);
+  const DrawOrder order = Order(board, noArea, kViewFromAbove, false);
   EXPECT_EQ(order[kBracket], 0);
   EXPECT_EQ(order[kUpperStub], 2);
   EXPECT_EQ(order[kLowerStub], 0);
@@ -328,12 +332,12 @@ TEST(DrawingOrder, RealDoorSeenFromTheSide) {
   // The side view looks from -Y; the stringer sits on the warp side of the wing (towards -Y
   // at zero angles), so it is the near plate. Turned half round about Z, the wing faces away.
   const XYZ side{0, -1000, 0};
-  TBoard board = EvaluatedDoor(0, 0, 0, false);
-  DrawOrder order = Order(board, side, false);
+  Evaluation board = EvaluatedDoor(0, 0, 0, false);
+  DrawOrder order = Order(board, kStringerArea, side, false);
   EXPECT_EQ(order[kWing], 1);
   EXPECT_EQ(order[kStringer], 0);
   board = EvaluatedDoor(0, 0, 180, false);
-  order = Order(board, side, false);
+  order = Order(board, kStringerArea, side, false);
   EXPECT_EQ(order[kWing], 0);
   EXPECT_EQ(order[kStringer], 2);
 }

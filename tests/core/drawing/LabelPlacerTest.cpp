@@ -12,6 +12,7 @@
 #include "drawing/ViewLabels.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "support/DoorLoad.h"
 
 namespace {
 
@@ -157,15 +158,14 @@ TEST(ViewLabels, NoLabelCoversAnotherOrLeavesItsView) {
   const ViewCase views[] = {{"side", &kSideAxes}, {"plan", &kPlanAxes}, {"front", &kFrontAxes}};
   bool preferredPlacesClash = false;
   for (const DoorCase& door : doors) {
-    TBoard board;
-    if (*door.File != '\0') {
-      ASSERT_TRUE(board.LoadFromFile(samples + "/" + door.File + ".brd").Ok) << door.File;
-    }
-    board.Bottom = door.Bottom;
+    DoorInputs inputs;
+    if (*door.File != '\0') inputs = LoadedInputs(samples + "/" + door.File + ".brd");
+    inputs.Bottom = door.Bottom;
+    TBoard board(inputs);
     board.Evaluate(door.Angles.X * kDegree, door.Angles.Y * kDegree, door.Angles.Z * kDegree);
     ViewScale scale;
-    ComputeBoundingBox(board, scale);
-    ASSERT_TRUE(ScaleForceArrows(board, scale));
+    ComputeBoundingBox(board.Result(), scale);
+    ASSERT_TRUE(ScaleForceArrows(board.Result(), board.Inputs().b, scale));
     for (const ViewCase& view : views) {
       SCOPED_TRACE(std::string(door.File) + (door.Bottom ? " bottom " : " midwater ") + view.Name +
                    " at " + std::to_string(static_cast<double>(door.Angles.Z)));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestTolerances.h"
+#include "io/DoorFileReader.h"
 #include "io/DoorFileWriter.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
@@ -46,7 +47,7 @@ std::string JoinLines(const std::vector<std::string>& lines, const std::string& 
 }
 
 std::vector<std::string> DefaultLines() {
-  std::vector<std::string> lines = SplitLines(DoorFileWriter::Text(TBoard(), ViewSettings{}));
+  std::vector<std::string> lines = SplitLines(DoorFileWriter::Text(DoorInputs(), ViewSettings{}));
   EXPECT_EQ(lines.size(), static_cast<std::size_t>(kLineCount));
   return lines;
 }
@@ -57,14 +58,10 @@ std::string& Line(std::vector<std::string>& lines, int number) {
 
 // A door that differs from the default one in everything a load could touch, so that a failed
 // load that changed anything shows.
-TBoard OtherDoor() {
-  TBoard door;
-  const DoorFileResult loaded = door.LoadFromFile(kSamples + "/oval.brd");
+DoorInputs OtherDoor() {
+  DoorInputs door;
+  const DoorFileResult loaded = DoorFileReader::Load(kSamples + "/oval.brd", door);
   EXPECT_TRUE(loaded.Ok) << loaded.Message;
-  door.RotX = 1.25L;
-  door.RotY = -2.5L;
-  door.RotZ = 31;
-  door.Sensitivity = 70;
   door.FrontPicture = "front.bmp";
   door.Bottom = false;
   return door;
@@ -92,15 +89,15 @@ void PrintTo(const BadFile& bad, std::ostream* os) {
 class BadDataFile : public ::testing::TestWithParam<BadFile> {};
 
 void ExpectRefused(const std::string& path, const BadFile& bad) {
-  TBoard door = OtherDoor();
-  const TBoard before = door;
+  DoorInputs door = OtherDoor();
+  const DoorInputs before = door;
   ViewSettings view = OtherView();
-  const DoorFileResult result = door.LoadFromFile(path, &view);
+  const DoorFileResult result = DoorFileReader::Load(path, door, &view);
   EXPECT_FALSE(result.Ok);
   EXPECT_FALSE(result.NotFound);
   EXPECT_EQ(result.Line, bad.Line);
   EXPECT_EQ(result.Message, path + ": line " + std::to_string(bad.Line) + ": " + bad.Message);
-  ExpectSameDoor(before, door, "after the refused load");
+  ExpectSameInputs(before, door, "after the refused load");
   EXPECT_EQ(view, OtherView());
 }
 
@@ -170,7 +167,8 @@ const BadFile kBadFiles[] = {
      "BridleAngleV is out of range: ]-89..89[ (the range of its field), found '-120'"},
     {"bad_param_beyond_field.brd", 35,
      "v is out of range: ]-10..10[ (the range of its field), found '1e308'"},
-    {"bad_keel_beyond_field.brd", 52, "yk is out of range: ]0..10[ (the range of its field), found '-0.5'"},
+    {"bad_keel_beyond_field.brd", 52,
+     "yk is out of range: ]0..10[ (the range of its field), found '-0.5'"},
     {"bad_mode_token.brd", 54,
      "expected an integer (trawling mode: 1 bottom, other midwater), found 'bottom'"},
     {"bad_mode_real.brd", 54,
@@ -231,29 +229,29 @@ TEST(BadDataFileTable, EveryFixtureInTheDataFolderIsChecked) {
 
 TEST(LoadFromFile, MissingFileIsReportedButChangesNothing) {
   const TempFolder folder;
-  TBoard door = OtherDoor();
-  const TBoard before = door;
+  DoorInputs door = OtherDoor();
+  const DoorInputs before = door;
   ViewSettings view = OtherView();
   const std::string path = folder.File("no such door.brd");
-  const DoorFileResult result = door.LoadFromFile(path, &view);
+  const DoorFileResult result = DoorFileReader::Load(path, door, &view);
   EXPECT_FALSE(result.Ok);
   EXPECT_TRUE(result.NotFound);
   EXPECT_EQ(result.Line, 0);
   EXPECT_EQ(result.Message, path + ": not found");
-  ExpectSameDoor(before, door, "after loading a missing file");
+  ExpectSameInputs(before, door, "after loading a missing file");
   EXPECT_EQ(view, OtherView());
 }
 
 TEST(LoadFromFile, FolderIsNotADoorFile) {
   const TempFolder folder;
-  TBoard door = OtherDoor();
-  const TBoard before = door;
+  DoorInputs door = OtherDoor();
+  const DoorInputs before = door;
   const std::string path = folder.Path().string();
-  const DoorFileResult result = door.LoadFromFile(path);
+  const DoorFileResult result = DoorFileReader::Load(path, door);
   EXPECT_FALSE(result.Ok);
   EXPECT_FALSE(result.NotFound);
   EXPECT_EQ(result.Message, path + ": is a folder, not a door data file");
-  ExpectSameDoor(before, door, "after loading a folder");
+  ExpectSameInputs(before, door, "after loading a folder");
 }
 
 TEST(LoadFromFile, DamagedFilesLoadWholeOrNotAtAll) {
@@ -281,14 +279,14 @@ TEST(LoadFromFile, DamagedFilesLoadWholeOrNotAtAll) {
       }
     }
     TempFolder::WriteBytes(path, text);
-    TBoard door = OtherDoor();
-    const TBoard before = door;
-    const DoorFileResult result = door.LoadFromFile(path);
+    DoorInputs door = OtherDoor();
+    const DoorInputs before = door;
+    const DoorFileResult result = DoorFileReader::Load(path, door);
     if (result.Ok) continue;
     ++refused;
     EXPECT_GT(result.Line, 0) << result.Message;
     EXPECT_TRUE(result.Message.starts_with(path + ": line ")) << result.Message;
-    ExpectSameDoor(before, door, "round " + std::to_string(round) + ": " + result.Message);
+    ExpectSameInputs(before, door, "round " + std::to_string(round) + ": " + result.Message);
     if (::testing::Test::HasFailure()) break;
   }
   EXPECT_GT(refused, 100);  // the damage does reach the reader's checks
@@ -297,9 +295,9 @@ TEST(LoadFromFile, DamagedFilesLoadWholeOrNotAtAll) {
 // A good load.
 
 TEST(LoadFromFile, ReplacesTheDoorAndRecomputesGeometry) {
-  TBoard door;
+  DoorInputs door;
   ViewSettings view = OtherView();
-  const DoorFileResult result = door.LoadFromFile(kSamples + "/oval.brd", &view);
+  const DoorFileResult result = DoorFileReader::Load(kSamples + "/oval.brd", door, &view);
   ASSERT_TRUE(result.Ok) << result.Message;
   EXPECT_FALSE(result.NotFound);
   EXPECT_TRUE(result.Message.empty());
@@ -316,31 +314,24 @@ TEST(LoadFromFile, ReplacesTheDoorAndRecomputesGeometry) {
   EXPECT_TRUE(door.Bottom);
   EXPECT_EQ(view, ViewSettings{});
 
-  // The body-frame points follow the loaded inputs, not the previous door's.
-  EXPECT_NEAR(door.PtGravity.X, door.x0 - door.xg, kGeometryTol);
-  EXPECT_NEAR(door.PtGravity.Y, door.y0 + door.yg, kGeometryTol);
-  EXPECT_NEAR(door.PtGravity.Z, door.zg - door.z0, kGeometryTol);
-  EXPECT_NEAR(door.WingOutline[2].X, door.x0 - door.b, kGeometryTol);
-  EXPECT_NEAR(door.WingOutline[2].Z, door.H - door.z0, kGeometryTol);
-  EXPECT_NEAR(door.PtKeelOrigin.X, door.x0 - door.xk, kGeometryTol);
+  // The body-frame points of the mechanics follow the loaded inputs.
+  const TBoard board(door);
+  EXPECT_NEAR(board.Body().PtGravity.X, door.x0 - door.xg, kGeometryTol);
+  EXPECT_NEAR(board.Body().PtGravity.Y, door.y0 + door.yg, kGeometryTol);
+  EXPECT_NEAR(board.Body().PtGravity.Z, door.zg - door.z0, kGeometryTol);
+  EXPECT_NEAR(board.Body().WingOutline[2].X, door.x0 - door.b, kGeometryTol);
+  EXPECT_NEAR(board.Body().WingOutline[2].Z, door.H - door.z0, kGeometryTol);
+  EXPECT_NEAR(board.Body().PtKeelOrigin.X, door.x0 - door.xk, kGeometryTol);
 }
 
 TEST(LoadFromFile, KeepsWhatTheFileDoesNotCarry) {
-  TBoard door;
+  DoorInputs door;
   door.StringerHydro.At(2, kHydroCy) = -0.5L;
   door.bs = 2.75L;
-  door.Sensitivity = 250;
-  door.RotX = 3;
-  door.RotY = -4;
-  door.RotZ = 35;
-  ASSERT_TRUE(door.LoadFromFile(kSamples + "/spherical.brd").Ok);
-  EXPECT_EQ(door.StringerHydro.Count, TBoard().StringerHydro.Count);
+  ASSERT_TRUE(DoorFileReader::Load(kSamples + "/spherical.brd", door).Ok);
+  EXPECT_EQ(door.StringerHydro.Count, DoorInputs().StringerHydro.Count);
   EXPECT_EQ(door.StringerHydro.At(2, kHydroCy), -0.5L);
   EXPECT_EQ(door.bs, 2.75L);
-  EXPECT_EQ(door.Sensitivity, 250);
-  EXPECT_EQ(door.RotX, 3);
-  EXPECT_EQ(door.RotY, -4);
-  EXPECT_EQ(door.RotZ, 35);
 }
 
 // Variants of a good file, written to a temporary folder and loaded.
@@ -350,12 +341,12 @@ class DoorFileVariant : public ::testing::Test {
     const std::string path = folder_.File("variant.brd");
     TempFolder::WriteBytes(path, text);
     view_ = ViewSettings{};
-    door_ = TBoard();
-    return door_.LoadFromFile(path, &view_);
+    door_ = DoorInputs();
+    return DoorFileReader::Load(path, door_, &view_);
   }
 
   TempFolder folder_;
-  TBoard door_;
+  DoorInputs door_;
   ViewSettings view_;
 };
 
@@ -394,10 +385,9 @@ TEST_F(DoorFileVariant, BalanceAnglesGoToTheCaller) {
   EXPECT_EQ(view_.Angles[0], 7.176L);
   EXPECT_EQ(view_.Angles[1], -4.289L);
   EXPECT_EQ(view_.Angles[2], 37.41L);
-  EXPECT_EQ(door_.RotX, 0);  // the caller applies them
 
-  TBoard door;
-  EXPECT_TRUE(door.LoadFromFile(folder_.File("variant.brd")).Ok);  // no settings wanted
+  DoorInputs door;
+  EXPECT_TRUE(DoorFileReader::Load(folder_.File("variant.brd"), door).Ok);  // no settings wanted
 }
 
 TEST_F(DoorFileVariant, ExtraNumbersAndCommentsAfterTheValuesAreIgnored) {
@@ -409,11 +399,11 @@ TEST_F(DoorFileVariant, ExtraNumbersAndCommentsAfterTheValuesAreIgnored) {
     line = line.substr(0, line.find("  #")) + " 12 -3.5e7 99\t; anything at all";
   }
   ASSERT_TRUE(Load(JoinLines(plain)).Ok);
-  const TBoard expected = door_;
+  const DoorInputs expected = door_;
   const ViewSettings expectedView = view_;
   const DoorFileResult noisyResult = Load(JoinLines(noisy));
   ASSERT_TRUE(noisyResult.Ok) << noisyResult.Message;
-  ExpectSameDoor(expected, door_, "extra numbers");
+  ExpectSameInputs(expected, door_, "extra numbers");
   EXPECT_EQ(view_, expectedView);
 }
 
@@ -423,7 +413,7 @@ TEST_F(DoorFileVariant, BlankLinesBeforeANumericRecordAreSkipped) {
   Line(lines, 9) = "\n" + Line(lines, 9);
   Line(lines, kModeLine) = "   \n" + Line(lines, kModeLine);
   ASSERT_TRUE(Load(JoinLines(lines)).Ok);
-  ExpectSameDoor(TBoard(), door_, "blank lines");
+  ExpectSameInputs(DoorInputs(), door_, "blank lines");
 }
 
 TEST_F(DoorFileVariant, ARecordSpreadOverTwoLinesIsRefused) {
@@ -493,11 +483,11 @@ TEST_F(DoorFileVariant, WindowsLineEndsAndByteOrderMarkReadAsPlainText) {
   std::vector<std::string> lines = SplitLines(TempFolder::ReadBytes(kSamples + "/vshape.brd"));
   lines[lines.size() - 3] = "1.5";  // balance angle X
   ASSERT_TRUE(Load(JoinLines(lines)).Ok);
-  const TBoard plain = door_;
+  const DoorInputs plain = door_;
   const ViewSettings plainView = view_;
   const DoorFileResult crlf = Load("\xEF\xBB\xBF" + JoinLines(lines, "\r\n"));
   ASSERT_TRUE(crlf.Ok) << crlf.Message;
-  ExpectSameDoor(plain, door_, "CR LF and byte-order mark");
+  ExpectSameInputs(plain, door_, "CR LF and byte-order mark");
   EXPECT_EQ(view_, plainView);
 }
 
@@ -513,12 +503,12 @@ TEST_F(DoorFileVariant, LineEndsWithSeveralCarriageReturnsOpenAndSaveBack) {
     EXPECT_EQ(door_.FrontPicture, "front.bmp");
     EXPECT_EQ(door_.PlanPicture, "plan view.bmp");
     const std::string saved = folder_.File("saved.brd");
-    const DoorFileResult written = door_.SaveToFile(saved, view_);
+    const DoorFileResult written = DoorFileWriter().Save(saved, door_, view_);
     ASSERT_TRUE(written.Ok) << written.Message;
-    TBoard back;
+    DoorInputs back;
     ViewSettings backView;
-    ASSERT_TRUE(back.LoadFromFile(saved, &backView).Ok);
-    ExpectSameDoor(door_, back, "saved after CR CR LF");
+    ASSERT_TRUE(DoorFileReader::Load(saved, back, &backView).Ok);
+    ExpectSameInputs(door_, back, "saved after CR CR LF");
     EXPECT_EQ(backView, view_);
   }
 }
@@ -526,7 +516,7 @@ TEST_F(DoorFileVariant, LineEndsWithSeveralCarriageReturnsOpenAndSaveBack) {
 TEST_F(DoorFileVariant, WhateverFollowsTheLastRecordIsNotRead) {
   const std::string text = JoinLines(DefaultLines()) + "trailing words\n1 2 3\n";
   ASSERT_TRUE(Load(text).Ok);
-  ExpectSameDoor(TBoard(), door_, "trailing lines");
+  ExpectSameInputs(DoorInputs(), door_, "trailing lines");
 }
 
 TEST_F(DoorFileVariant, NumbersMayTakeEveryFormOfTheSyntax) {

@@ -14,10 +14,11 @@
 #include <random>
 #include <string>
 
+#include "io/DoorFileReader.h"
 #include "io/DoorFileWriter.h"
+#include "model/DoorInputs.h"
 #include "model/EditableFields.h"
 #include "model/FieldLimits.h"
-#include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "support/DoorCompare.h"
 #include "support/TempFolder.h"
@@ -38,71 +39,65 @@ ViewSettings OtherView() {
 
 // Saves, loads into a fresh door, saves again: the two files must be the same bytes and the
 // loaded door the saved one, bit for bit.
-void ExpectRoundTrip(const TBoard& door, const ViewSettings& view, const std::string& what) {
+void ExpectRoundTrip(const DoorInputs& door, const ViewSettings& view, const std::string& what) {
   SCOPED_TRACE(what);
   const TempFolder folder;
   const std::string first = folder.File("first.brd");
   const std::string second = folder.File("second.brd");
-  const DoorFileResult saved = door.SaveToFile(first, view);
+  const DoorFileResult saved = DoorFileWriter().Save(first, door, view);
   ASSERT_TRUE(saved.Ok) << saved.Message;
 
-  TBoard loaded;
+  DoorInputs loaded;
   loaded.StringerHydro = door.StringerHydro;  // not in the file
   loaded.bs = door.bs;
-  loaded.Sensitivity = door.Sensitivity;
-  loaded.RotX = door.RotX;
-  loaded.RotY = door.RotY;
-  loaded.RotZ = door.RotZ;
   ViewSettings loadedView;
-  const DoorFileResult read = loaded.LoadFromFile(first, &loadedView);
+  const DoorFileResult read = DoorFileReader::Load(first, loaded, &loadedView);
   ASSERT_TRUE(read.Ok) << read.Message;
 
-  TBoard expected = door;
-  expected.ComputeGeometry();
-  ExpectSameDoor(expected, loaded, "loaded back");
+  ExpectSameInputs(door, loaded, "loaded back");
   EXPECT_EQ(loadedView.ViewTab, view.ViewTab);
   EXPECT_EQ(loadedView.ProjectionSwitches, view.ProjectionSwitches);
   EXPECT_EQ(loadedView.BalanceSwitches, view.BalanceSwitches);
   for (int i = 0; i < 3; ++i)
     EXPECT_TRUE(SameBits(loadedView.Angles[i], view.Angles[i])) << "angle " << i;
 
-  ASSERT_TRUE(loaded.SaveToFile(second, loadedView).Ok);
+  ASSERT_TRUE(DoorFileWriter().Save(second, loaded, loadedView).Ok);
   EXPECT_EQ(TempFolder::ReadBytes(first), TempFolder::ReadBytes(second));
 }
 
 TEST(DoorFileRoundTrip, DefaultDoor) {
-  ExpectRoundTrip(TBoard(), ViewSettings{}, "default door, default settings");
-  ExpectRoundTrip(TBoard(), OtherView(), "default door, other settings");
+  ExpectRoundTrip(DoorInputs(), ViewSettings{}, "default door, default settings");
+  ExpectRoundTrip(DoorInputs(), OtherView(), "default door, other settings");
 }
 
 TEST(DoorFileRoundTrip, EverySampleDoor) {
   for (const char* name : kSampleNames) {
     const std::string path = kSamples + "/" + name + ".brd";
-    TBoard door;
+    DoorInputs door;
     ViewSettings view;
-    const DoorFileResult loaded = door.LoadFromFile(path, &view);
+    const DoorFileResult loaded = DoorFileReader::Load(path, door, &view);
     ASSERT_TRUE(loaded.Ok) << loaded.Message;
     ExpectRoundTrip(door, view, name);
 
     // The samples are kept exactly as the writer writes them.
     const TempFolder folder;
-    ASSERT_TRUE(door.SaveToFile(folder.File("again.brd"), view).Ok);
+    ASSERT_TRUE(DoorFileWriter().Save(folder.File("again.brd"), door, view).Ok);
     EXPECT_EQ(TempFolder::ReadBytes(folder.File("again.brd")), TempFolder::ReadBytes(path)) << name;
   }
 }
 
 TEST(DoorFileRoundTrip, DefaultSampleIsTheBuiltInDoor) {
-  TBoard door;
+  DoorInputs door;
   door.Bottom = false;
   door.y0 = 3;
   ViewSettings view = OtherView();
-  ASSERT_TRUE(door.LoadFromFile(kSamples + "/default.brd", &view).Ok);
-  ExpectSameDoor(TBoard(), door, "default.brd");
+  ASSERT_TRUE(DoorFileReader::Load(kSamples + "/default.brd", door, &view).Ok);
+  ExpectSameInputs(DoorInputs(), door, "default.brd");
   EXPECT_EQ(view, ViewSettings{});
 }
 
 TEST(DoorFileRoundTrip, AwkwardValuesComeBackBitForBit) {
-  TBoard door;
+  DoorInputs door;
   const long double third = 1.0L / 3;
   door.y0 = third;
   door.yc0 = -0.0L;
@@ -133,7 +128,7 @@ TEST(DoorFileRoundTrip, AwkwardValuesComeBackBitForBit) {
 TEST(DoorFileRoundTrip, FullTablesOfRandomValues) {
   std::mt19937_64 random(20240607);
   std::uniform_real_distribution<long double> value(-1e6L, 1e6L);
-  TBoard door;
+  DoorInputs door;
   door.Hydro.Count = door.Ground.Count = door.KeelGeom.Count = kTableCapacity;
   for (int i = 0; i < kTableCapacity; ++i) {
     door.Hydro.At(i, kHydroAngle) = i * 0.9L - 45 + value(random) * 1e-9L;
@@ -160,7 +155,7 @@ TEST(DoorFileRoundTrip, FullTablesOfRandomValues) {
 
 // The text.
 
-std::vector<std::string> TextLines(const TBoard& door, const ViewSettings& view) {
+std::vector<std::string> TextLines(const DoorInputs& door, const ViewSettings& view) {
   const std::string text = DoorFileWriter::Text(door, view);
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -173,7 +168,7 @@ std::vector<std::string> TextLines(const TBoard& door, const ViewSettings& view)
 }
 
 TEST(DoorFileText, EveryRecordNamesItselfAndPictureLinesStayBare) {
-  TBoard door;
+  DoorInputs door;
   door.FrontPicture = "front.bmp";
   door.PlanPicture = "plan.bmp";
   door.SidePicture = "side.bmp";
@@ -206,7 +201,7 @@ class CommaPunct : public std::numpunct<char> {
 };
 
 TEST(DoorFileText, DoesNotDependOnTheLocale) {
-  TBoard door;
+  DoorInputs door;
   door.G = 11513.25L;
   const std::string before = DoorFileWriter::Text(door, OtherView());
   const std::locale previous =
@@ -221,37 +216,40 @@ TEST(DoorFileText, DoesNotDependOnTheLocale) {
 
 struct Unwritable {
   const char* Name;
-  std::function<void(TBoard&, ViewSettings&)> Spoil;
+  std::function<void(DoorInputs&, ViewSettings&)> Spoil;
   const char* Reason;
 };
 
 TEST(DoorFileSave, RefusesADoorThatWouldNotReadBack) {
   const Unwritable cases[] = {
       {"keys",
-       [](TBoard& d, ViewSettings&) { d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle); },
+       [](DoorInputs& d, ViewSettings&) {
+         d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle);
+       },
        "Hydro table, row 4: Angle 20 must be greater than the previous row's 20"},
-      {"one row", [](TBoard& d, ViewSettings&) { d.Ground.Count = 1; },
+      {"one row", [](DoorInputs& d, ViewSettings&) { d.Ground.Count = 1; },
        "Ground table: the table needs at least 2 rows, it has 1"},
-      {"nan", [](TBoard& d, ViewSettings&) { d.G = std::nanl(""); }, "G must be a finite number"},
-      {"range", [](TBoard& d, ViewSettings&) { d.Ranges[11].To = HUGE_VALL; },
+      {"nan", [](DoorInputs& d, ViewSettings&) { d.G = std::nanl(""); },
+       "G must be a finite number"},
+      {"range", [](DoorInputs& d, ViewSettings&) { d.Ranges[11].To = HUGE_VALL; },
        "R range To is not a finite number"},
-      {"tiny", [](TBoard& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },
+      {"tiny", [](DoorInputs& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },
        "b is too small (below the smallest normal number)"},
-      {"bridle", [](TBoard& d, ViewSettings&) { d.BridleAngleH = 90; },
+      {"bridle", [](DoorInputs& d, ViewSettings&) { d.BridleAngleH = 90; },
        "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
-      {"angle", [](TBoard&, ViewSettings& v) { v.Angles[2] = -HUGE_VALL; },
+      {"angle", [](DoorInputs&, ViewSettings& v) { v.Angles[2] = -HUGE_VALL; },
        "balance angle Z is not a finite number"},
-      {"picture", [](TBoard& d, ViewSettings&) { d.SidePicture = "two\nlines.bmp"; },
+      {"picture", [](DoorInputs& d, ViewSettings&) { d.SidePicture = "two\nlines.bmp"; },
        "the side picture file name holds a line break"},
   };
   for (const Unwritable& c : cases) {
     SCOPED_TRACE(c.Name);
     const TempFolder folder;
-    TBoard door;
+    DoorInputs door;
     ViewSettings view;
     c.Spoil(door, view);
     const std::string path = folder.File("door.brd");
-    const DoorFileResult result = door.SaveToFile(path, view);
+    const DoorFileResult result = DoorFileWriter().Save(path, door, view);
     EXPECT_FALSE(result.Ok);
     EXPECT_EQ(result.Message, path + ": not saved: " + c.Reason);
     EXPECT_EQ(folder.Listing(), "");
@@ -275,7 +273,7 @@ class AtomicSave : public ::testing::Test {
 
   TempFolder folder_;
   std::string path_;
-  TBoard door_;
+  DoorInputs door_;
 };
 
 TEST_F(AtomicSave, ReplacesTheOldFileWhenAllGoesWell) {
@@ -349,7 +347,7 @@ TEST_F(AtomicSave, FailedFlushKeepsTheOldFile) {
 
 TEST_F(AtomicSave, KeepsThePermissionsOfTheOldFile) {
   ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
-  ASSERT_TRUE(door_.SaveToFile(path_, ViewSettings{}).Ok);
+  ASSERT_TRUE(DoorFileWriter().Save(path_, door_, ViewSettings{}).Ok);
   struct stat st {};
   ASSERT_EQ(::stat(path_.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -358,7 +356,7 @@ TEST_F(AtomicSave, KeepsThePermissionsOfTheOldFile) {
 TEST_F(AtomicSave, SavingThroughALinkReplacesTheFileItPointsTo) {
   const std::string link = folder_.File("link.brd");
   std::filesystem::create_symlink("door.brd", link);
-  ASSERT_TRUE(door_.SaveToFile(link, ViewSettings{}).Ok);
+  ASSERT_TRUE(DoorFileWriter().Save(link, door_, ViewSettings{}).Ok);
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(TempFolder::ReadBytes(path_), DoorFileWriter::Text(door_, ViewSettings{}));
 }
@@ -367,7 +365,7 @@ TEST(DoorFileSave, MissingFolderIsReported) {
   const TempFolder folder;
   const std::string missing = folder.File("missing");
   const std::string path = missing + "/door.brd";
-  const DoorFileResult result = TBoard().SaveToFile(path, ViewSettings{});
+  const DoorFileResult result = DoorFileWriter().Save(path, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, path + ": not saved: cannot create a file in the folder '" + missing +
                                 "': " + std::strerror(ENOENT));
@@ -379,7 +377,7 @@ TEST(DoorFileSave, AFolderIsNotReplaced) {
   const std::string target = folder.File("door.brd");
   std::filesystem::create_directory(target);
   TempFolder::WriteBytes(target + "/inside.txt", "kept");
-  const DoorFileResult result = TBoard().SaveToFile(target, ViewSettings{});
+  const DoorFileResult result = DoorFileWriter().Save(target, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, target + ": not saved: it is a folder");
   EXPECT_EQ(TempFolder::ReadBytes(target + "/inside.txt"), "kept");
@@ -387,7 +385,7 @@ TEST(DoorFileSave, AFolderIsNotReplaced) {
 }
 
 TEST(DoorFileSave, NoFileName) {
-  const DoorFileResult result = TBoard().SaveToFile("", ViewSettings{});
+  const DoorFileResult result = DoorFileWriter().Save("", DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, ": not saved: no file name given");
 }

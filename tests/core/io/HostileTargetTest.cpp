@@ -18,7 +18,7 @@
 
 #include "io/AtomicFileWriter.h"
 #include "io/DoorFileWriter.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -93,7 +93,7 @@ TEST_P(HostileTarget, IsNotSavedAsADoor) {
   const TempFolder folder;
   const std::string path = folder.File("door.brd");
   if (!GetParam().Make(path)) GTEST_SKIP() << "this machine cannot make " << GetParam().Name;
-  const DoorFileResult saved = TBoard().SaveToFile(path, ViewSettings{});
+  const DoorFileResult saved = DoorFileWriter().Save(path, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(saved.Ok);
   EXPECT_EQ(saved.Message.rfind(path + ": not saved: ", 0), 0u) << saved.Message;
   EXPECT_NE(saved.Message.find(GetParam().Reason), std::string::npos) << saved.Message;

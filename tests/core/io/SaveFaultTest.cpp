@@ -12,7 +12,7 @@
 
 #include "io/AtomicFileWriter.h"
 #include "io/DoorFileWriter.h"
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "report/CalcLog.h"
 #include "support/TempFolder.h"
 
@@ -41,7 +41,7 @@ TEST(SaveFault, RefusedRenameKeepsThePreviousDoorFile) {
   TempFolder::WriteBytes(path, kOldText);
   int renames = 0;
   const DoorFileResult result =
-      DoorFileWriter(RefusingRename(EXDEV, &renames)).Save(path, TBoard(), ViewSettings{});
+      DoorFileWriter(RefusingRename(EXDEV, &renames)).Save(path, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(renames, 1);
   EXPECT_EQ(result.Message, path + ": not saved: cannot replace '" + path +
@@ -55,7 +55,7 @@ TEST(SaveFault, RefusedRenameOfANewDoorFileLeavesNothing) {
   const std::string path = folder.File("new.brd");
   int renames = 0;
   const DoorFileResult result =
-      DoorFileWriter(RefusingRename(EBUSY, &renames)).Save(path, TBoard(), ViewSettings{});
+      DoorFileWriter(RefusingRename(EBUSY, &renames)).Save(path, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Message.find(std::strerror(EBUSY)), std::string::npos) << result.Message;
   // There was no previous file, so the message does not promise one.
@@ -68,7 +68,7 @@ TEST(SaveFault, AFileInPlaceOfTheFolderIsReported) {
   const std::string notAFolder = folder.File("notes.txt");
   TempFolder::WriteBytes(notAFolder, kOldText);
   const std::string path = notAFolder + "/door.brd";
-  const DoorFileResult result = TBoard().SaveToFile(path, ViewSettings{});
+  const DoorFileResult result = DoorFileWriter().Save(path, DoorInputs(), ViewSettings{});
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Message.find(std::strerror(ENOTDIR)), std::string::npos) << result.Message;
   EXPECT_EQ(TempFolder::ReadBytes(notAFolder), kOldText);

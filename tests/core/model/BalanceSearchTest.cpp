@@ -14,7 +14,7 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr int kEnoughSteps = 1000;
 
 long double MomentSum(const TBoard& board) {
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   return std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
 }
 
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Starts, BalanceSearchStart,
 
 TEST(BalanceSearch, ReportsAStepBeyondNinetyDegrees) {
   TBoard board;
-  board.Sensitivity = 0.01L;  // steps of hundreds of degrees
+  board.SetSensitivity(0.01L);  // steps of hundreds of degrees
   BalanceSearch search(board, 0, 0, 0, 0.1L);
   EXPECT_FALSE(search.LeftAngleRange());
   search.Step();

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "TestTolerances.h"
+#include "model/DoorInputs.h"
 #include "model/Interpolate.h"
-#include "model/TBoard.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.Shape->Name); });
 
 TEST(CoefTable, ClearEmptiesEveryRow) {
-  TBoard board;
+  DoorInputs board;
   CoefTable& t = board.Hydro;
   t.Clear();
   EXPECT_EQ(t.Count, 0);
@@ -62,7 +62,7 @@ TEST(CoefTable, ClearEmptiesEveryRow) {
 }
 
 TEST(CoefTable, InterpolatesAColumnAgainstTheKey) {
-  const TBoard board;  // Hydro: (10, Cx 0.12, Cy 0.23, Cd 0.3), (20, 0.27, 0.6, 0.35)
+  const DoorInputs board;  // Hydro: (10, Cx 0.12, Cy 0.23, Cd 0.3), (20, 0.27, 0.6, 0.35)
   EXPECT_NEAR(Interpolate(board.Hydro, kHydroCx, 15), (0.12L + 0.27L) / 2, kExact);
   EXPECT_NEAR(Interpolate(board.Hydro, kHydroCd, 12), 0.3L + 0.2L * 0.05L, kExact);
   // Keel: (0.146, Xi 2.0), (0.214, Xi 2.342); a look-up by depth.
@@ -70,7 +70,7 @@ TEST(CoefTable, InterpolatesAColumnAgainstTheKey) {
 }
 
 TEST(ValidateTable, DefaultTablesAreSound) {
-  const TBoard board;
+  const DoorInputs board;
   EXPECT_FALSE(ValidateTable(board.Hydro));
   EXPECT_FALSE(ValidateTable(board.StringerHydro));
   EXPECT_FALSE(ValidateTable(board.Ground));
@@ -93,7 +93,7 @@ TEST(ValidateTable, RowCountMustAllowInterpolation) {
 }
 
 TEST(ValidateTable, KeysMustStrictlyIncrease) {
-  TBoard board;
+  DoorInputs board;
   board.Hydro.At(3, kHydroAngle) = board.Hydro.At(2, kHydroAngle);  // 20, 20
   const auto problem = ValidateTable(board.Hydro);
   ASSERT_TRUE(problem);
@@ -102,7 +102,7 @@ TEST(ValidateTable, KeysMustStrictlyIncrease) {
 }
 
 TEST(ValidateTable, ValuesMustBeFinite) {
-  TBoard board;
+  DoorInputs board;
   board.KeelGeom.At(2, kKeelYi) = std::numeric_limits<long double>::quiet_NaN();
   auto problem = ValidateTable(board.KeelGeom);
   ASSERT_TRUE(problem);
@@ -129,7 +129,7 @@ class KeelTable : public ::testing::TestWithParam<KeelCase> {};
 
 TEST_P(KeelTable, DepthsStartAtTheTipAndWidthsAreNotNegative) {
   const KeelCase& c = GetParam();
-  TBoard board;
+  DoorInputs board;
   CoefTable& t = board.KeelGeom;
   t.At(c.Row, c.Column) = c.Value;
   const auto problem = ValidateTable(t);
@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, KeelTable, ::testing::ValuesIn(kKeelCases),
                          });
 
 TEST(ValidateTable, StringerCapacityIsSixteen) {
-  TBoard board;
+  DoorInputs board;
   board.StringerHydro.Count = 17;
   EXPECT_TRUE(ValidateTable(board.StringerHydro));
 }

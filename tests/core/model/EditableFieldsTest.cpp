@@ -22,7 +22,7 @@ TEST(EditableFields, EveryNameIsUniqueAndFound) {
 }
 
 TEST(EditableFields, AssignChangesOnlyThatField) {
-  TBoard board;
+  DoorInputs board;
   EXPECT_FALSE(AssignField(board, "b=2.5"));
   EXPECT_EQ(board.b, 2.5L);
   EXPECT_EQ(board.bs, 3.4L);
@@ -36,7 +36,7 @@ TEST(EditableFields, AssignChangesOnlyThatField) {
 }
 
 TEST(EditableFields, BadAssignmentsNameTheProblemAndChangeNothing) {
-  TBoard board;
+  DoorInputs board;
   const long double before = board.G;
   auto problem = AssignField(board, "Weight=3");
   ASSERT_TRUE(problem);
@@ -67,8 +67,8 @@ struct LimitCase {
 class FieldLimitCases : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(FieldLimitCases, AssignmentFollowsTheWindowsField) {
-  TBoard board;
-  const TBoard before = board;
+  DoorInputs board;
+  const DoorInputs before = board;
   const std::optional<std::string> problem = AssignField(board, GetParam().Assignment);
   if (std::string(GetParam().Problem).empty()) {
     EXPECT_FALSE(problem) << *problem;
@@ -89,15 +89,20 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"G=99999", ""},
         LimitCase{"G=0", "G is out of range: ]0..100000[ (the range of its field)"},
         LimitCase{"G=1e400", "G is out of range: ]0..100000[ (the range of its field)"},
-        LimitCase{"G=1e4933", "'1e4933' for G is out of range: ]0..100000[ (the range of its field)"},
-        LimitCase{"G=-1e99999", "'-1e99999' for G is out of range: ]0..100000[ (the range of its field)"},
+        LimitCase{"G=1e4933",
+                  "'1e4933' for G is out of range: ]0..100000[ (the range of its field)"},
+        LimitCase{"G=-1e99999",
+                  "'-1e99999' for G is out of range: ]0..100000[ (the range of its field)"},
         LimitCase{"R=1e6", "R is out of range: ]0..1000000[ (the range of its field)"},
         LimitCase{"WaterDensity=10000", ""}, LimitCase{"WaterDensity=0", ""},
         LimitCase{"WaterDensity=10000.5",
                   "WaterDensity is out of range: [0..10000] (the range of its field)"},
-        LimitCase{"GroundCoef=101", "GroundCoef is out of range: [0..100] (the range of its field)"},
-        LimitCase{"BridleAngleH=0", "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
-        LimitCase{"BridleAngleV=-89", "BridleAngleV is out of range: ]-89..89[ (the range of its field)"},
+        LimitCase{"GroundCoef=101",
+                  "GroundCoef is out of range: [0..100] (the range of its field)"},
+        LimitCase{"BridleAngleH=0",
+                  "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
+        LimitCase{"BridleAngleV=-89",
+                  "BridleAngleV is out of range: ]-89..89[ (the range of its field)"},
         // The keel's coordinates hold 0, the value their fields put in place of a refused one.
         LimitCase{"yk=0", ""}, LimitCase{"zk=0", ""},
         LimitCase{"yk=-0.25", "yk is out of range: ]0..10[ (the range of its field)"},

@@ -21,7 +21,7 @@ class EvaluateAllocations : public ::testing::TestWithParam<Position> {};
 TEST_P(EvaluateAllocations, NoneInAnEvaluation) {
   const Position& p = GetParam();
   TBoard door;
-  door.Bottom = p.bottom;
+  door.Edit([&](DoorInputs& d) { d.Bottom = p.bottom; });
   door.Evaluate(p.x * kDegree, p.y * kDegree, p.z * kDegree);  // anything lazily made is made
   const long before = AllocationCount();
   door.Evaluate(p.x * kDegree, p.y * kDegree, p.z * kDegree);

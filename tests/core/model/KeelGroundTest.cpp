@@ -20,13 +20,15 @@ void ExpectPoint(const XYZ& p, long double x, long double y, long double z) {
 }
 
 void SetKeel(TBoard& board, std::initializer_list<std::array<long double, 3>> rows) {
-  board.KeelGeom.Count = 0;
+  DoorInputs d = board.Inputs();
+  d.KeelGeom.Count = 0;
   for (const auto& r : rows) {
-    const int i = board.KeelGeom.Count++;
-    board.KeelGeom.At(i, kKeelZi) = r[0];
-    board.KeelGeom.At(i, kKeelXi) = r[1];
-    board.KeelGeom.At(i, kKeelYi) = r[2];
+    const int i = d.KeelGeom.Count++;
+    d.KeelGeom.At(i, kKeelZi) = r[0];
+    d.KeelGeom.At(i, kKeelXi) = r[1];
+    d.KeelGeom.At(i, kKeelYi) = r[2];
   }
+  board.SetInputs(d);
 }
 
 TEST(KeelGround, DefaultDoorAtZeroAngles) {
@@ -47,7 +49,7 @@ TEST(KeelGround, DefaultDoorAtZeroAngles) {
 
 TEST(KeelGround, NoLoadBarelyTouches) {
   TBoard board;
-  board.G = 0;
+  board.Edit([&](DoorInputs& d) { d.G = 0; });
   board.Position(0, 0, 0);
   const KeelGround keel(board, 0, 0, 0);
   EXPECT_EQ(keel.GroundNormalForce(), 0);
@@ -57,19 +59,21 @@ TEST(KeelGround, NoLoadBarelyTouches) {
 
 TEST(KeelGround, HeavyDoorSinksTheWholeKeel) {
   TBoard board;
-  board.G = 1e9L;
+  board.Edit([&](DoorInputs& d) { d.G = 1e9L; });
   board.Position(0, 0, 0);
   const KeelGround keel(board, 0, 0, 0);
-  EXPECT_EQ(keel.PenetrationDepth(), board.KeelGeom.At(board.KeelGeom.Count - 1, kKeelZi));
+  EXPECT_EQ(keel.PenetrationDepth(),
+            board.Inputs().KeelGeom.At(board.Inputs().KeelGeom.Count - 1, kKeelZi));
 }
 
 TEST(KeelGround, LiftReducesTheNormalForce) {
   TBoard board;
   board.Evaluate(0.3L, 0, 0.5L);
   const KeelGround keel(board, 0.3L, 0, 0.5L);
-  const long double expected = board.G - board.ForceWing.Force.Z - board.ForceStringer.Force.Z;
+  const long double expected =
+      board.Inputs().G - board.Result().ForceWing.Force.Z - board.Result().ForceStringer.Force.Z;
   EXPECT_NEAR(keel.GroundNormalForce(), std::max<long double>(0, expected), 1e-9L);
-  EXPECT_NEAR(board.ForceGround.Force.Z, keel.GroundNormalForce(), 1e-9L);
+  EXPECT_NEAR(board.Result().ForceGround.Force.Z, keel.GroundNormalForce(), 1e-9L);
 }
 
 TEST(KeelGround, NegativeTurnExtrapolatesTheGroundTable) {
@@ -79,7 +83,8 @@ TEST(KeelGround, NegativeTurnExtrapolatesTheGroundTable) {
   const KeelGround keel(board, 0, 0, gamma);
   const long double cx = 3.0L - 0.5L * (5.86L - 3.0L);
   const long double area = keel.KeelSideArea(keel.PenetrationDepth());
-  EXPECT_NEAR(keel.GroundResistance(), -cx * board.GroundDensity * board.v * board.v * area / 2,
+  EXPECT_NEAR(keel.GroundResistance(),
+              -cx * board.Inputs().GroundDensity * board.Inputs().v * board.Inputs().v * area / 2,
               1e-9L);
 }
 
@@ -96,7 +101,7 @@ TEST(KeelGround, OutlineRunsDownTheForeEdgeAndUpTheAft) {
   const KeelGround keel(board, 0, 0, 0);
   const auto outline = keel.Outline();
   ASSERT_EQ(outline.size(), 11u);
-  const long double cx = board.x0 - board.xk;
+  const long double cx = board.Inputs().x0 - board.Inputs().xk;
   ExpectPoint(outline[0], cx + 2.806L / 2, 0.6L, -1 + 0.366L);
   ExpectPoint(outline[5], cx, 0.6L, -1);
   ExpectPoint(outline[10], cx - 2.806L / 2, 0.6L, -1 + 0.366L);
@@ -128,9 +133,10 @@ TEST(KeelGround, VerticalKeelEdgeFallsBackWithoutDividingByZero) {
   const KeelGround keel(board, 0, 0, 0);
   // The tip row's aft corner and the row above it share X: no z(x) parabola exists, and
   // all points share Y too, so the keel rests on its lowest corner.
-  ExpectPoint(keel.ContactPoint(), board.x0 - board.xk - 0.5L, board.y0, board.zk - board.z0);
+  ExpectPoint(keel.ContactPoint(), board.Inputs().x0 - board.Inputs().xk - 0.5L, board.Inputs().y0,
+              board.Inputs().zk - board.Inputs().z0);
   board.Evaluate(0, 0, 0);
-  EXPECT_TRUE(std::isfinite(board.TotalMoment.Length()));
+  EXPECT_TRUE(std::isfinite(board.Result().TotalMoment.Length()));
 }
 
 TEST(KeelGround, KeelWithoutCrossSectionSinksCompletely) {
@@ -141,7 +147,7 @@ TEST(KeelGround, KeelWithoutCrossSectionSinksCompletely) {
   EXPECT_EQ(keel.PenetrationDepth(), 0.3L);
   EXPECT_EQ(keel.GroundResistance(), 0);
   board.Evaluate(0.1L, 0.1L, 0.1L);
-  EXPECT_TRUE(std::isfinite(board.TotalMoment.Length()));
+  EXPECT_TRUE(std::isfinite(board.Result().TotalMoment.Length()));
 }
 
 TEST(KeelGround, KeelTableTooShortGivesNoGroundResistance) {
@@ -152,9 +158,9 @@ TEST(KeelGround, KeelTableTooShortGivesNoGroundResistance) {
   EXPECT_EQ(keel.PenetrationDepth(), 0);
   EXPECT_EQ(keel.KeelSideArea(0.5L), 0);
   EXPECT_TRUE(std::isfinite(keel.ContactPoint().Length()));
-  board.KeelGeom.Count = 0;
+  board.Edit([&](DoorInputs& d) { d.KeelGeom.Count = 0; });
   board.Evaluate(0.2L, 0, 0.3L);
-  EXPECT_TRUE(std::isfinite(board.TotalMoment.Length()));
+  EXPECT_TRUE(std::isfinite(board.Result().TotalMoment.Length()));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "model/NewtonSolver.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
+#include "support/DoorLoad.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ struct StartedDoor {
 StartedDoor Load(const SampleCase& c) {
   StartedDoor s;
   ViewSettings view;
-  const DoorFileResult loaded = s.door.LoadFromFile(kSamples + "/" + c.door + ".brd", &view);
-  EXPECT_TRUE(loaded.Ok) << loaded.Message;
-  s.door.Bottom = c.bottom;
+  DoorInputs inputs = LoadedInputs(kSamples + "/" + c.door + ".brd", &view);
+  inputs.Bottom = c.bottom;
+  s.door.SetInputs(inputs);
   s.x = view.Angles[0];
   s.y = view.Angles[1];
   s.z = view.Angles[2];
@@ -41,7 +42,7 @@ StartedDoor Load(const SampleCase& c) {
 }
 
 long double MomentSum(const TBoard& door) {
-  const XYZ& m = door.TotalMoment;
+  const XYZ& m = door.Result().TotalMoment;
   return std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
 }
 
@@ -62,8 +63,8 @@ TEST_P(NewtonOnSampleDoors, LandsOnTheRelaxationsBalance) {
   // The result tells the state the door is left in.
   EXPECT_LT(n.MomentSum, kBalanceTolerance);
   EXPECT_EQ(n.MomentSum, MomentSum(newton.door));
-  EXPECT_EQ(newton.door.RotX, newton.x);
-  EXPECT_EQ(newton.door.RotZ, newton.z);
+  EXPECT_EQ(newton.door.RotX(), newton.x);
+  EXPECT_EQ(newton.door.RotZ(), newton.z);
   EXPECT_FALSE(n.StaticallyUnstable);
   EXPECT_FALSE(n.LeftAngleRange);
   // Far fewer evaluations than the relaxation's one per step.

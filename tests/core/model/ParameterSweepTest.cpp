@@ -31,14 +31,14 @@ class SweepContinuation : public ::testing::TestWithParam<ContinuationCase> {};
 TEST_P(SweepContinuation, EachStepFindsTheBalanceOfAFreshSearch) {
   const ContinuationCase& c = GetParam();
   TBoard door;
-  door.Bottom = c.bottom;
+  door.Edit([&](DoorInputs& d) { d.Bottom = c.bottom; });
   ParameterSweep sweep(door, Field(c.variable), c.from, c.to, 5, c.method, 0, 0, 0,
                        kBalanceTolerance);
   EXPECT_TRUE(sweep.Run());
   ASSERT_EQ(sweep.Points().size(), 5u);
   for (const SweepPoint& p : sweep.Points()) {
     TBoard fresh = door;
-    fresh.*(Field(c.variable).Field) = p.Value;
+    fresh.Edit([&](DoorInputs& d) { d.*(Field(c.variable).Field) = p.Value; });
     // From zero angles, which the relaxation does not always balance within its 500 steps at
     // the far ends of the row; the Newton search does, and lands where the relaxation would.
     long double x = 0, y = 0, z = 0;
@@ -70,8 +70,8 @@ TEST(ParameterSweep, RunsFromTheFirstValueToTheLastAndLeavesTheDoorAlone) {
   EXPECT_EQ(sweep.ValueAt(8), 3);
   ASSERT_TRUE(sweep.Run());
   EXPECT_EQ(sweep.Points().back().Value, 3);
-  EXPECT_EQ(sweep.Door().v, 3);
-  EXPECT_EQ(door.v, TBoard().v);
+  EXPECT_EQ(sweep.Door().Inputs().v, 3);
+  EXPECT_EQ(door.Inputs().v, DoorInputs().v);
   // Faster towing spreads harder, against more drag.
   for (std::size_t i = 1; i < sweep.Points().size(); ++i) {
     const SweepPoint& slow = sweep.Points()[i - 1];
@@ -123,7 +123,7 @@ TEST(ParameterSweep, CancelKeepsThePointsSoFarAndCanGoOn) {
 
 TEST(ParameterSweep, StepsThatDoNotBalanceAreMarked) {
   TBoard door;
-  door.Bottom = false;
+  door.Edit([&](DoorInputs& d) { d.Bottom = false; });
   // A tolerance no door meets: every step stops at its iteration limit.
   ParameterSweep sweep(door, Field("v"), 2, 2.2L, 2, BalanceMethod::Newton, 0, 0, 0, 1e-30L);
   sweep.Run();

@@ -13,6 +13,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
+#include "support/DoorLoad.h"
 
 namespace {
 
@@ -26,19 +27,19 @@ const std::string kSamples = DOORTRIM_SAMPLE_DOORS;
 // volume the normal force presses aside over the cross-section at depth z, less z; shallower
 // than 0.1 mm it counts as too shallow.
 long double Residual(const TBoard& door, long double normal, long double z) {
-  const CoefTable& k = door.KeelGeom;
+  const CoefTable& k = door.Inputs().KeelGeom;
   const long double deepest = k.At(k.Count - 1, kKeelZi);
   if (z < 0.0001L) return deepest;
   const long double section = Interpolate(k, kKeelXi, z) * Interpolate(k, kKeelYi, z);
   if (!(section > 0)) return deepest;
-  return normal * door.GroundCoef * 1e-6L / section - z;
+  return normal * door.Inputs().GroundCoef * 1e-6L / section - z;
 }
 
 // The search the program has always made: halve the keel's depth range until the residual is
 // within 1 mm, at most 10000 times (0 if that never happens); a residual of one sign over the
 // whole range sinks the whole keel.
 long double ToleranceDepth(const TBoard& door, long double normal) {
-  long double lo = 0, hi = door.KeelGeom.At(door.KeelGeom.Count - 1, kKeelZi);
+  long double lo = 0, hi = door.Inputs().KeelGeom.At(door.Inputs().KeelGeom.Count - 1, kKeelZi);
   const long double fLo = Residual(door, normal, lo), fHi = Residual(door, normal, hi);
   if (fLo * fHi > 0) return hi;
   const bool decreasing = fHi < fLo;
@@ -62,7 +63,7 @@ struct SampleDoor {
 
 SampleDoor Load(const std::string& name) {
   SampleDoor s;
-  EXPECT_TRUE(s.door.LoadFromFile(kSamples + "/" + name + ".brd", &s.view).Ok) << name;
+  s.door.SetInputs(LoadedInputs(kSamples + "/" + name + ".brd", &s.view));
   return s;
 }
 
@@ -71,7 +72,7 @@ const char* const kSampleNames[] = {"default", "oval", "vshape", "spherical", "r
 TEST(PreciseGround, OffKeepsTheDepthOfTheOneMillimetreSearch) {
   for (const char* name : kSampleNames) {
     const TBoard door = Load(name).door;
-    ASSERT_FALSE(door.PreciseGround);
+    ASSERT_FALSE(door.PreciseGround());
     for (const long double normal : {0.0L, 50.0L, 1000.0L, 11513.0L, 60000.0L, 1e9L}) {
       const KeelGround keel(door, 0, Rotation(0, 0, 0), normal);
       // Bit for bit: off, reports keep the figures they always had.
@@ -83,20 +84,21 @@ TEST(PreciseGround, OffKeepsTheDepthOfTheOneMillimetreSearch) {
 TEST(PreciseGround, OnFindsTheDepthToTheLastBit) {
   for (const char* name : kSampleNames) {
     TBoard door = Load(name).door;
-    door.PreciseGround = true;
+    door.SetPreciseGround(true);
     for (const long double normal : {50.0L, 1000.0L, 11513.0L, 60000.0L}) {
       const long double depth = KeelGround(door, 0, Rotation(0, 0, 0), normal).PenetrationDepth();
-      const long double deepest = door.KeelGeom.At(door.KeelGeom.Count - 1, kKeelZi);
+      const long double deepest =
+          door.Inputs().KeelGeom.At(door.Inputs().KeelGeom.Count - 1, kKeelZi);
       if (depth == deepest) continue;  // the whole keel sinks: nothing to balance
       // The residual changes sign across the neighbouring reals of the depth.
       const long double below = Residual(door, normal, std::nextafter(depth, 0.0L));
       const long double above = Residual(door, normal, std::nextafter(depth, deepest));
       EXPECT_LE(below * above, 0) << name << " " << normal;
       // The one-millimetre search lands within its tolerance of it.
-      door.PreciseGround = false;
+      door.SetPreciseGround(false);
       const long double tolerant =
           KeelGround(door, 0, Rotation(0, 0, 0), normal).PenetrationDepth();
-      door.PreciseGround = true;
+      door.SetPreciseGround(true);
       EXPECT_NEAR(Residual(door, normal, tolerant), 0, 0.001L) << name << " " << normal;
     }
   }
@@ -106,7 +108,7 @@ TEST(PreciseGround, OnMovesEachSampleBalanceByHundredthsOfADegreeAtMost) {
   for (const char* name : kSampleNames) {
     SampleDoor off = Load(name);
     SampleDoor on = Load(name);
-    on.door.PreciseGround = true;
+    on.door.SetPreciseGround(true);
     auto [ox, oy, oz] = off.view.Angles;
     auto [px, py, pz] = on.view.Angles;
     ASSERT_TRUE(NewtonSolver(off.door, kBalanceTolerance).Solve(ox, oy, oz).Converged) << name;
@@ -131,7 +133,7 @@ TEST_P(VShapeSpeedSweep, PreciseGroundBalancesWhereTheGroundForceSteps) {
   const EditableField speed = *FindEditableField("v");
   for (const bool precise : {false, true}) {
     SampleDoor s = Load("vshape");
-    s.door.PreciseGround = precise;
+    s.door.SetPreciseGround(precise);
     ParameterSweep sweep(s.door, speed, 1, 3, 22, GetParam().method, s.view.Angles[0],
                          s.view.Angles[1], s.view.Angles[2], kBalanceTolerance);
     sweep.Run();
@@ -158,14 +160,13 @@ INSTANTIATE_TEST_SUITE_P(BothSearches, VShapeSpeedSweep,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PreciseGround, IsASettingOfTheProgramNotOfTheDoorFile) {
+  // The door's inputs, which a file holds, have no such switch: taking another door's keeps it.
   TBoard door;
-  door.PreciseGround = true;
-  ViewSettings view;
-  ASSERT_TRUE(door.LoadFromFile(kSamples + "/oval.brd", &view).Ok);
-  EXPECT_TRUE(door.PreciseGround);
+  door.SetPreciseGround(true);
+  door.SetInputs(LoadedInputs(kSamples + "/oval.brd"));
+  EXPECT_TRUE(door.PreciseGround());
   const TBoard copy = door;
-  EXPECT_TRUE(copy.PreciseGround);
-  EXPECT_FALSE(TBoard().PreciseGround);
+  EXPECT_TRUE(copy.PreciseGround());
 }
 
 }  // namespace

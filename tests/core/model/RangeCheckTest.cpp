@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/DoorInputs.h"
 #include "model/EditableFields.h"
-#include "model/TBoard.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class StoreRangeCase : public ::testing::TestWithParam<RangeCase> {};
 TEST_P(StoreRangeCase, StoresOnlyARisingFiniteRange) {
   const RangeCase c = GetParam();
   EXPECT_EQ(CheckRange(c.from, c.to), c.fault);
-  TBoard door;
+  DoorInputs door;
   const int index = MainParamIndex("xg");
   const Range before = door.Ranges[index];
   EXPECT_EQ(StoreRange(door, index, c.from, c.to), c.fault);

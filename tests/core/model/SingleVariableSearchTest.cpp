@@ -103,16 +103,15 @@ constexpr long double kTiltX = 7.18L, kTiltY = -4.29L, kTiltZ = 37.41L;
 
 TBoard FreshDoor() {
   TBoard door;
-  door.Bottom = true;
+  door.Edit([&](DoorInputs& d) { d.Bottom = true; });
   return door;
 }
 
-XYZ MomentAt(long double TBoard::*field, long double value) {
+XYZ MomentAt(long double DoorInputs::*field, long double value) {
   TBoard door = FreshDoor();
-  door.*field = value;
-  door.ComputeGeometry();
+  door.Edit([field, value](DoorInputs& d) { d.*field = value; });
   door.Evaluate(kTiltX * kDegree, kTiltY * kDegree, kTiltZ * kDegree);
-  return door.TotalMoment;
+  return door.Result().TotalMoment;
 }
 
 TEST(SingleVariableSearchOnDoor, ScanSetsTheFieldWithItsGeometry) {
@@ -124,15 +123,15 @@ TEST(SingleVariableSearchOnDoor, ScanSetsTheFieldWithItsGeometry) {
   SingleVariableSearch search(door, index, MomentCriterion::Y, from, to, kTiltX, kTiltY, kTiltZ);
   search.Run();
   ASSERT_EQ(search.SearchMethod(), Method::Scan);
-  EXPECT_EQ(door.v, search.Value());
-  EXPECT_EQ(door.TotalMoment.Y, search.Criterion());
+  EXPECT_EQ(door.Inputs().v, search.Value());
+  EXPECT_EQ(door.Result().TotalMoment.Y, search.Criterion());
   // The value kept lies inside and no point of the scan does better.
   EXPECT_GT(search.Value(), from);
   EXPECT_LT(search.Value(), to);
   bool kept = false;
   for (int i = 0; i < SingleVariableSearch::kScanPoints; ++i) {
     const long double v = from + i * ((to - from) / SingleVariableSearch::kScanPoints);
-    EXPECT_GE(std::fabs(MomentAt(&TBoard::v, v).Y), std::fabs(search.Criterion())) << v;
+    EXPECT_GE(std::fabs(MomentAt(&DoorInputs::v, v).Y), std::fabs(search.Criterion())) << v;
     if (v == search.Value()) kept = true;
   }
   EXPECT_TRUE(kept);
@@ -145,9 +144,9 @@ TEST(SingleVariableSearchOnDoor, WeightBisectsToAZeroMomentAboutX) {
   search.Run();
   EXPECT_EQ(search.SearchMethod(), Method::Bisection);
   EXPECT_TRUE(search.ReachedTolerance());
-  EXPECT_EQ(door.G, search.Value());
-  EXPECT_EQ(door.TotalMoment.X, search.Criterion());
-  EXPECT_LT(std::fabs(MomentAt(&TBoard::G, search.Value()).X),
+  EXPECT_EQ(door.Inputs().G, search.Value());
+  EXPECT_EQ(door.Result().TotalMoment.X, search.Criterion());
+  EXPECT_LT(std::fabs(MomentAt(&DoorInputs::G, search.Value()).X),
             SingleVariableSearch::kZeroTolerance);
 }
 
@@ -161,12 +160,12 @@ TEST(SingleVariableSearchOnDoor, KeelInTheGroundMakesTheMomentJumpAndTheSearchSt
   EXPECT_EQ(search.SearchMethod(), Method::Bisection);
   EXPECT_FALSE(search.ReachedTolerance());
   EXPECT_LE(search.Evaluations(), 2 + SingleVariableSearch::kMaxHalvings);
-  EXPECT_EQ(door.G, search.Value());
-  EXPECT_EQ(door.TotalMoment.Z, search.Criterion());
-  EXPECT_LT(std::fabs(search.Criterion()), std::fabs(MomentAt(&TBoard::G, 11000).Z));
-  EXPECT_LT(std::fabs(search.Criterion()), std::fabs(MomentAt(&TBoard::G, 12000).Z));
+  EXPECT_EQ(door.Inputs().G, search.Value());
+  EXPECT_EQ(door.Result().TotalMoment.Z, search.Criterion());
+  EXPECT_LT(std::fabs(search.Criterion()), std::fabs(MomentAt(&DoorInputs::G, 11000).Z));
+  EXPECT_LT(std::fabs(search.Criterion()), std::fabs(MomentAt(&DoorInputs::G, 12000).Z));
   // Just past the value found the moment has the other sign and is no smaller.
-  const long double beyond = MomentAt(&TBoard::G, std::nextafter(search.Value(), 12000.0L)).Z;
+  const long double beyond = MomentAt(&DoorInputs::G, std::nextafter(search.Value(), 12000.0L)).Z;
   EXPECT_LT(beyond * search.Criterion(), 0);
 }
 

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "TestTolerances.h"
+#include "model/BalanceFigures.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
-#include "report/BalanceFigures.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class SolveDefaultDoor : public ::testing::TestWithParam<Expected> {};
 TEST_P(SolveDefaultDoor, ConvergesToTheBalancePosition) {
   const Expected e = GetParam();
   TBoard board;
-  board.Bottom = e.bottom;
+  board.Edit([&](DoorInputs& d) { d.Bottom = e.bottom; });
   long double x = 0, y = 0, z = 0;
   const SolveResult result = board.Solve(x, y, z, 0.1L);
   EXPECT_TRUE(result.Converged);
@@ -32,11 +32,11 @@ TEST_P(SolveDefaultDoor, ConvergesToTheBalancePosition) {
   EXPECT_NEAR(y, e.y, kAngleTol);
   EXPECT_NEAR(z, e.z, kAngleTol);
   EXPECT_NEAR(ComputeBalanceFigures(board).WingAttackDeg, e.attack, 0.1L);
-  EXPECT_EQ(board.RotX, x);
-  EXPECT_EQ(board.RotY, y);
-  EXPECT_EQ(board.RotZ, z);
+  EXPECT_EQ(board.RotX(), x);
+  EXPECT_EQ(board.RotY(), y);
+  EXPECT_EQ(board.RotZ(), z);
   // The model holds the evaluation of the returned angles, whose moments are in balance.
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   EXPECT_LT(std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z), 0.1L);
 }
 
@@ -73,7 +73,7 @@ std::optional<std::array<long double, 3>> FirstStep(TBoard& board) {
 TEST(Solve, StepIsTheMomentTimesDegreeOverSensitivity) {
   TBoard board;
   board.Evaluate(0, 0, 0);
-  const XYZ m = board.TotalMoment;
+  const XYZ m = board.Result().TotalMoment;
   const auto step = FirstStep(board);
   ASSERT_TRUE(step);
   EXPECT_NEAR((*step)[0], kDegree * m.X / 100, kExact * 1e3L);
@@ -81,7 +81,7 @@ TEST(Solve, StepIsTheMomentTimesDegreeOverSensitivity) {
   EXPECT_NEAR((*step)[2], kDegree * m.Z / 100, kExact * 1e3L);
 
   TBoard finer;
-  finer.Sensitivity = 200;
+  finer.SetSensitivity(200);
   const auto half = FirstStep(finer);
   ASSERT_TRUE(half);
   for (int i = 0; i < 3; ++i)
@@ -91,7 +91,7 @@ TEST(Solve, StepIsTheMomentTimesDegreeOverSensitivity) {
 TEST(Solve, ToleranceIsStrict) {
   TBoard board;
   board.Evaluate(0, 0, 0);
-  const XYZ& m = board.TotalMoment;
+  const XYZ& m = board.Result().TotalMoment;
   const long double sum = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
   long double x = 0, y = 0, z = 0;
   int steps = 0;
@@ -104,14 +104,14 @@ TEST(Solve, ToleranceIsStrict) {
 
 TEST(Solve, StopsAtTheIterationLimitAndSaysSo) {
   TBoard board;
-  board.Sensitivity = 1e6L;  // far too fine to get there in 500 steps
+  board.SetSensitivity(1e6L);  // far too fine to get there in 500 steps
   long double x = 0, y = 0, z = 0;
   int callbacks = 0;
   const SolveResult result = board.Solve(x, y, z, 0.1L, [&] { ++callbacks; });
   EXPECT_FALSE(result.Converged);
   EXPECT_EQ(result.Iterations, 500);
   EXPECT_EQ(callbacks, 500);
-  EXPECT_EQ(board.RotX, x);
+  EXPECT_EQ(board.RotX(), x);
   EXPECT_NE(x, 0);
 }
 

@@ -20,20 +20,21 @@ constexpr long double kDifferenceTol = 1e-6L;
 // with eigenvalues G z, G z and 0.
 TBoard HangingWeight(long double zg) {
   TBoard door;
-  door.Bottom = false;
-  door.v = 0;
-  door.R = 0;
-  door.zg = zg;
-  door.ComputeGeometry();
+  door.Edit([&](DoorInputs& d) {
+    d.Bottom = false;
+    d.v = 0;
+    d.R = 0;
+    d.zg = zg;
+  });
   return door;
 }
 
 TEST(StabilityMatrix, WeightAloneGivesThePendulumDerivatives) {
   TBoard door = HangingWeight(0.285L);
-  const XYZ p = door.PtGravity;
+  const XYZ p = door.Body().PtGravity;
   ASSERT_LT(p.Z, 0);  // the centre of gravity hangs below the warp point
   const StabilityMatrix s = StabilityMatrix::At(door, 0, 0, 0);
-  const long double perDegree = door.G * kDegree / 1000;  // kN*m per degree for one metre
+  const long double perDegree = door.Inputs().G * kDegree / 1000;  // kN*m per degree for one metre
   const long double expected[3][3] = {
       {perDegree * p.Z, 0, -perDegree * p.X}, {0, perDegree * p.Z, perDegree * p.Y}, {0, 0, 0}};
   for (int i = 0; i < 3; ++i) {
@@ -49,7 +50,7 @@ TEST(StabilityMatrix, WeightAloneGivesThePendulumDerivatives) {
 
 TEST(StabilityMatrix, WeightAboveTheWarpPointTipsOver) {
   TBoard door = HangingWeight(3);
-  ASSERT_GT(door.PtGravity.Z, 0);
+  ASSERT_GT(door.Body().PtGravity.Z, 0);
   const StabilityMatrix s = StabilityMatrix::At(door, 0, 0, 0);
   EXPECT_GT(s.Eigenvalues()[2].real(), 0);
   EXPECT_FALSE(s.Stable());
@@ -61,7 +62,7 @@ TEST(StabilityMatrix, AgreesInSignWithTheBalanceWindowsDerivatives) {
   // window's one-degree differences show.
   for (const bool bottom : {true, false}) {
     TBoard door;
-    door.Bottom = bottom;
+    door.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
     long double x = 0, y = 0, z = 0;
     ASSERT_TRUE(door.Solve(x, y, z, 0.1L).Converged);
     const XYZ window = EvaluateWithStability(door, x, y, z);
@@ -78,11 +79,11 @@ TEST(StabilityMatrix, AgreesInSignWithTheBalanceWindowsDerivatives) {
 TEST(StabilityMatrix, LeavesTheDoorAtThePosition) {
   TBoard door;
   door.Evaluate(7 * kDegree, -4 * kDegree, 37 * kDegree);
-  const XYZ there = door.TotalMoment;
+  const XYZ there = door.Result().TotalMoment;
   StabilityMatrix::At(door, 7, -4, 37);
-  EXPECT_EQ(door.TotalMoment.X, there.X);
-  EXPECT_EQ(door.TotalMoment.Y, there.Y);
-  EXPECT_EQ(door.TotalMoment.Z, there.Z);
+  EXPECT_EQ(door.Result().TotalMoment.X, there.X);
+  EXPECT_EQ(door.Result().TotalMoment.Y, there.Y);
+  EXPECT_EQ(door.Result().TotalMoment.Z, there.Z);
 }
 
 }  // namespace

@@ -42,8 +42,9 @@ struct Checked {
 // turn about Y brings +X towards +Z).
 Checked FromTheForces(const TBoard& door) {
   Checked c;
-  for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
-                          &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+  for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                          &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                          &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
     const XYZ& r = f->Point;
     const XYZ& F = f->Force;
     c.Total = c.Total + F;
@@ -61,34 +62,36 @@ TEST(DoorProperties, EvaluationIsFiniteAndItsTotalsFollowTheSignRules) {
   RandomDoor random(20240901);
   int bottom = 0;
   for (int i = 0; i < kDoors; ++i) {
-    TBoard door = random.Door();
-    bottom += door.Bottom;
+    TBoard door(random.Door());
+    bottom += door.Inputs().Bottom;
     const long double x = random.Uniform(-90, 90);
     const long double y = random.Uniform(-90, 90);
     const long double z = random.Uniform(-90, 90);
     door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
     SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
 
-    ASSERT_TRUE(Finite(door.TotalForce));
-    ASSERT_TRUE(Finite(door.TotalMoment));
-    for (const TForce* f : {&door.ForceWing, &door.ForceStringer, &door.ForceGravity,
-                            &door.ForceUpperBridle, &door.ForceLowerBridle, &door.ForceGround}) {
+    ASSERT_TRUE(Finite(door.Result().TotalForce));
+    ASSERT_TRUE(Finite(door.Result().TotalMoment));
+    for (const TForce* f : {&door.Result().ForceWing, &door.Result().ForceStringer,
+                            &door.Result().ForceGravity, &door.Result().ForceUpperBridle,
+                            &door.Result().ForceLowerBridle, &door.Result().ForceGround}) {
       ASSERT_TRUE(Finite(f->Point) && Finite(f->Force));
     }
-    ASSERT_TRUE(std::isfinite(door.WingAttack) && std::isfinite(door.StringerAttack));
+    ASSERT_TRUE(std::isfinite(door.Result().WingAttack) &&
+                std::isfinite(door.Result().StringerAttack));
 
     const Checked c = FromTheForces(door);
-    EXPECT_LE(std::fabs(door.TotalForce.X - c.Total.X), kSumTolerance * c.ForceScale.X)
+    EXPECT_LE(std::fabs(door.Result().TotalForce.X - c.Total.X), kSumTolerance * c.ForceScale.X)
         << "TotalForce.X";
-    EXPECT_LE(std::fabs(door.TotalForce.Y - c.Total.Y), kSumTolerance * c.ForceScale.Y)
+    EXPECT_LE(std::fabs(door.Result().TotalForce.Y - c.Total.Y), kSumTolerance * c.ForceScale.Y)
         << "TotalForce.Y";
-    EXPECT_LE(std::fabs(door.TotalForce.Z - c.Total.Z), kSumTolerance * c.ForceScale.Z)
+    EXPECT_LE(std::fabs(door.Result().TotalForce.Z - c.Total.Z), kSumTolerance * c.ForceScale.Z)
         << "TotalForce.Z";
-    EXPECT_LE(std::fabs(door.TotalMoment.X - c.Moment.X), kSumTolerance * c.MomentScale.X)
+    EXPECT_LE(std::fabs(door.Result().TotalMoment.X - c.Moment.X), kSumTolerance * c.MomentScale.X)
         << "TotalMoment.X";
-    EXPECT_LE(std::fabs(door.TotalMoment.Y - c.Moment.Y), kSumTolerance * c.MomentScale.Y)
+    EXPECT_LE(std::fabs(door.Result().TotalMoment.Y - c.Moment.Y), kSumTolerance * c.MomentScale.Y)
         << "TotalMoment.Y";
-    EXPECT_LE(std::fabs(door.TotalMoment.Z - c.Moment.Z), kSumTolerance * c.MomentScale.Z)
+    EXPECT_LE(std::fabs(door.Result().TotalMoment.Z - c.Moment.Z), kSumTolerance * c.MomentScale.Z)
         << "TotalMoment.Z";
     if (HasFailure()) break;  // one door's account is enough
   }
@@ -100,11 +103,11 @@ TEST(DoorProperties, EvaluationIsFiniteAndItsTotalsFollowTheSignRules) {
 TEST(DoorProperties, RandomDoorsPassTheTableChecks) {
   RandomDoor random(20240903);
   for (int i = 0; i < kDoors; ++i) {
-    const TBoard door = random.Door();
+    const TBoard door(random.Door());
     SCOPED_TRACE(testing::Message() << "door " << i);
-    const auto hydro = ValidateTable(door.Hydro);
-    const auto ground = ValidateTable(door.Ground);
-    const auto keel = ValidateTable(door.KeelGeom);
+    const auto hydro = ValidateTable(door.Inputs().Hydro);
+    const auto ground = ValidateTable(door.Inputs().Ground);
+    const auto keel = ValidateTable(door.Inputs().KeelGeom);
     ASSERT_FALSE(hydro) << hydro->Message;
     ASSERT_FALSE(ground) << ground->Message;
     ASSERT_FALSE(keel) << keel->Message;
@@ -135,18 +138,18 @@ TEST(DoorProperties, GroundNeverPushesTheDoorForwardWithAnyKeelTheCheckAccepts) 
   int accepted = 0;
   int refused = 0;
   for (int i = 0; i < kDoors; ++i) {
-    TBoard door = random.Door();
-    door.Bottom = true;
+    DoorInputs inputs = random.Door();
+    inputs.Bottom = true;
     if (i % 2 == 1) {
-      door.KeelGeom = AnyKeel(random);
-      if (ValidateTable(door.KeelGeom)) {
+      inputs.KeelGeom = AnyKeel(random);
+      if (ValidateTable(inputs.KeelGeom)) {
         ++refused;
         continue;
       }
       ++accepted;
-      door.ComputeGeometry();
     }
-    const CoefTable& g = door.Ground;
+    TBoard door(inputs);
+    const CoefTable& g = door.Inputs().Ground;
     const long double x = random.Uniform(-90, 90);
     const long double y = random.Uniform(-90, 90);
     const long double z =
@@ -154,25 +157,20 @@ TEST(DoorProperties, GroundNeverPushesTheDoorForwardWithAnyKeelTheCheckAccepts) 
                        std::min<long double>(g.At(g.Count - 1, kGroundAngle), 90));
     door.Evaluate(x * kDegree, y * kDegree, z * kDegree);
     SCOPED_TRACE(testing::Message() << "door " << i << " at " << x << ", " << y << ", " << z);
-    ASSERT_LE(door.ForceGround.Force.X, 0.0L);
+    ASSERT_LE(door.Result().ForceGround.Force.X, 0.0L);
   }
   // Both kinds of drawn keel were met often enough to mean something.
   EXPECT_GT(accepted, kDoors / 20);
   EXPECT_GT(refused, kDoors / 20);
 }
 
-// A door loaded from `text` into a fresh model that holds what the file does not carry.
-TBoard LoadedFrom(const std::string& text, const TBoard& saved, ViewSettings& view) {
-  TBoard loaded;
+// A door loaded from `text` into fresh inputs that hold what the file does not carry.
+DoorInputs LoadedFrom(const std::string& text, const DoorInputs& saved, ViewSettings& view) {
+  DoorInputs loaded;
   loaded.StringerHydro = saved.StringerHydro;
   loaded.bs = saved.bs;
-  loaded.Sensitivity = saved.Sensitivity;
-  loaded.RotX = saved.RotX;
-  loaded.RotY = saved.RotY;
-  loaded.RotZ = saved.RotZ;
   const DoorFileResult read = DoorFileReader::ReadText("door.brd", text, loaded, view);
   EXPECT_TRUE(read.Ok) << read.Message;
-  loaded.ComputeGeometry();
   return loaded;
 }
 
@@ -181,30 +179,30 @@ TEST(DoorProperties, SaveThenLoadIsBitIdentical) {
   RandomDoor random(20240902);
   const TempFolder folder;
   for (int i = 0; i < kDoors; ++i) {
-    const TBoard door = random.DoorWithinFieldLimits();
+    const DoorInputs door = random.DoorWithinFieldLimits();
     const ViewSettings view = random.View();
     SCOPED_TRACE(testing::Message() << "door " << i);
 
     const std::string text = DoorFileWriter::Text(door, view);
     ViewSettings loadedView;
-    const TBoard loaded = LoadedFrom(text, door, loadedView);
-    ExpectSameDoor(door, loaded, "read from the saved text");
+    const DoorInputs loaded = LoadedFrom(text, door, loadedView);
+    ExpectSameDoor(TBoard(door), TBoard(loaded), "read from the saved text");
+    EXPECT_EQ(loaded, door);
     EXPECT_EQ(loadedView, view);
     for (int axis = 0; axis < 3; ++axis)
       EXPECT_TRUE(SameBits(loadedView.Angles[axis], view.Angles[axis]));
 
     if (i % kThroughTheDisk == 0) {
       const std::string path = folder.File("door.brd");
-      const DoorFileResult saved = door.SaveToFile(path, view);
+      const DoorFileResult saved = DoorFileWriter().Save(path, door, view);
       ASSERT_TRUE(saved.Ok) << saved.Message;
-      TBoard reloaded;
+      DoorInputs reloaded;
       reloaded.StringerHydro = door.StringerHydro;
       reloaded.bs = door.bs;
       ViewSettings reloadedView;
-      const DoorFileResult read = reloaded.LoadFromFile(path, &reloadedView);
+      const DoorFileResult read = DoorFileReader::Load(path, reloaded, &reloadedView);
       ASSERT_TRUE(read.Ok) << read.Message;
-      const TBoard& expected = door;
-      ExpectSameDoor(expected, reloaded, "loaded from the saved file");
+      ExpectSameDoor(TBoard(door), TBoard(reloaded), "loaded from the saved file");
       EXPECT_EQ(reloadedView, view);
       EXPECT_EQ(TempFolder::ReadBytes(path), text);
     }

@@ -22,18 +22,18 @@ TEST(NewtonProperties, TheResultDescribesTheDoorLeftBehind) {
   int converged = 0;
   int failed = 0;
   for (int i = 0; i < kSearches; ++i) {
-    TBoard door = random.Door();
+    TBoard door(random.Door());
     long double x = random.Uniform(-45, 45);
     long double y = random.Uniform(-45, 45);
     long double z = random.Uniform(-45, 45);
     const NewtonResult n = NewtonSolver(door, kBalanceTolerance).Solve(x, y, z);
-    const XYZ& m = door.TotalMoment;
+    const XYZ& m = door.Result().TotalMoment;
     const long double sum = std::fabs(m.X) + std::fabs(m.Y) + std::fabs(m.Z);
     EXPECT_EQ(n.MomentSum, sum) << "search " << i;
     EXPECT_EQ(n.Converged, sum < kBalanceTolerance) << "search " << i;
-    EXPECT_EQ(door.RotX, x);
-    EXPECT_EQ(door.RotY, y);
-    EXPECT_EQ(door.RotZ, z);
+    EXPECT_EQ(door.RotX(), x);
+    EXPECT_EQ(door.RotY(), y);
+    EXPECT_EQ(door.RotZ(), z);
     const bool outside = !(std::fabs(x) <= 90 && std::fabs(y) <= 90 && std::fabs(z) <= 90);
     if (outside) {
       EXPECT_TRUE(n.LeftAngleRange) << "search " << i;
@@ -54,11 +54,11 @@ TEST(NewtonProperties, LandsWhereTheRelaxationBalances) {
   int balanced[2] = {0, 0};  // midwater, bottom
   for (int tried = 0; balanced[0] + balanced[1] < kAgreementDoors && tried < kMostDoorsTried;
        ++tried) {
-    TBoard relaxed = random.Door();
+    TBoard relaxed(random.Door());
     TBoard newton = relaxed;
     long double x = 0, y = 0, z = 0;
     if (!relaxed.Solve(x, y, z, kBalanceTolerance).Converged) continue;
-    ++balanced[relaxed.Bottom ? 1 : 0];
+    ++balanced[relaxed.Inputs().Bottom ? 1 : 0];
     long double nx = 0, ny = 0, nz = 0;
     const NewtonResult n = NewtonSolver(newton, kBalanceTolerance).Solve(nx, ny, nz);
     EXPECT_TRUE(n.Converged) << "door " << tried;

@@ -37,8 +37,8 @@ void IncreasingKeys(RandomDoor& r, CoefTable& table, long double first, long dou
 
 }  // namespace
 
-TBoard RandomDoor::DoorWithinFieldLimits() {
-  TBoard door = Door();
+DoorInputs RandomDoor::DoorWithinFieldLimits() {
+  DoorInputs door = Door();
   const auto keepWithin = [&door](const EditableField& field) {
     const FieldLimits limits = *LimitsOfField(field.Name);
     long double& value = door.*field.Field;
@@ -52,7 +52,6 @@ TBoard RandomDoor::DoorWithinFieldLimits() {
     keepWithin(field);
   for (const EditableField& field : kEnvironmentFields)
     keepWithin(field);
-  door.ComputeGeometry();
   return door;
 }
 
@@ -64,8 +63,8 @@ int RandomDoor::Integer(int low, int high) {
   return std::uniform_int_distribution<int>(low, high)(random_);
 }
 
-TBoard RandomDoor::Door() {
-  TBoard door;
+DoorInputs RandomDoor::Door() {
+  DoorInputs door;
   door.Bottom = Integer(0, 1) == 1;
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     door.*kMainParams[i].Field = Uniform(kMainSpans[i].Low, kMainSpans[i].High);
@@ -102,7 +101,6 @@ TBoard RandomDoor::Door() {
     keel.At(i, kKeelXi) = Uniform(0, 3);
     keel.At(i, kKeelYi) = Uniform(0, 0.3L);
   }
-  door.ComputeGeometry();
   return door;
 }
 

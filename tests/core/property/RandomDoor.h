@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "model/TBoard.h"
+#include "model/DoorInputs.h"
 #include "model/ViewSettings.h"
 
 // Random but valid doors for the property tests, from a fixed seed so that every run sees
@@ -15,11 +15,11 @@ class RandomDoor {
  public:
   explicit RandomDoor(std::uint64_t seed) : random_(seed) {}
 
-  TBoard Door();
+  DoorInputs Door();
   // A door as Door() makes it with every value its window's field would refuse moved just
   // inside that field's range: a door a file can hold. The solver's tests keep the wider
   // spans, which put the searches to harder tests.
-  TBoard DoorWithinFieldLimits();
+  DoorInputs DoorWithinFieldLimits();
   ViewSettings View();
   long double Uniform(long double low, long double high);
   int Integer(int low, int high);

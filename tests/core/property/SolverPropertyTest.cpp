@@ -26,11 +26,11 @@ TEST(SolverProperties, LeavingTheAngleRangeIsAlwaysReported) {
   int left = 0;
   int stayed = 0;
   for (int i = 0; i < kSearches; ++i) {
-    TBoard door = random.Door();
+    TBoard door(random.Door());
     // Coarse steps (small sensitivity) from near or past the edge make half of the searches
     // overshoot; fine steps from well inside keep most of the others within the range.
     const bool coarse = i % 2 == 0;
-    door.Sensitivity = coarse ? random.Uniform(0.5L, 20) : random.Uniform(1000, 100000);
+    door.SetSensitivity(coarse ? random.Uniform(0.5L, 20) : random.Uniform(1000, 100000));
     const long double reach = coarse ? 100 : 45;
     long double x = random.Uniform(-reach, reach);
     long double y = random.Uniform(-reach, reach);
@@ -54,7 +54,7 @@ TEST(SolverProperties, LeavingTheAngleRangeIsAlwaysReported) {
 
 TEST(SolverProperties, ExactlyNinetyDegreesIsInsideTheRange) {
   TBoard door;
-  door.Bottom = false;
+  door.Edit([&](DoorInputs& d) { d.Bottom = false; });
   long double x = 90, y = -90, z = 0;
   // A search that stops at once keeps its start.
   const SolveResult result = door.Solve(x, y, z, 1e30L);
@@ -67,7 +67,7 @@ TEST(SolverProperties, ExactlyNinetyDegreesIsInsideTheRange) {
 TEST(SolverProperties, TheDefaultDoorBalancesWithinTheRange) {
   for (const bool bottom : {true, false}) {
     TBoard door;
-    door.Bottom = bottom;
+    door.Edit([&](DoorInputs& d) { d.Bottom = bottom; });
     long double x = 0, y = 0, z = 0;
     const SolveResult result = door.Solve(x, y, z, 0.1L);
     EXPECT_TRUE(result.Converged);

@@ -21,7 +21,7 @@ const std::string kTitle = "Trawl Door Forces Calculation =============== ";
 
 std::string ReportOf(long double rotZ, int language = 0) {
   TBoard door;
-  door.RotZ = rotZ;
+  door.SetRotation(0, 0, rotZ);
   door.Evaluate(0, 0, rotZ * kDegree);
   return ResultsReportText(door, language, "01.02.2024", "10:11:12");
 }

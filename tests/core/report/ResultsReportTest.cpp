@@ -69,92 +69,104 @@ std::string Xyz(const XYZ& p) {
 
 // The English report as it should read, line by line, with its labels written out here.
 std::vector<std::string> ExpectedEnglish(const TBoard& d) {
-  const bool stringer = d.Fs > 0;
+  const bool stringer = d.Inputs().Fs > 0;
   std::vector<std::string> l(5, "");
   l.push_back("Trawl Door Forces Calculation =============== " + kDate + " === " + kTime);
   l.push_back("");
   l.push_back("Points Coordinates in the Door Front Edge Coordinate System");
   l.push_back(" Door is in the Initial Position, [m]             X         Y         Z");
   l.push_back(kSeparator);
-  l.push_back("                   Warp attachment point : " + Xyz(d.x0, d.y0, d.z0));
-  l.push_back("           Upper Bridle attachment point : " + Xyz(d.xc0, d.yc0, d.zc0));
-  l.push_back("           Lower Bridle attachment point : " + Xyz(d.xc1, d.yc1, d.zc1));
+  l.push_back("                   Warp attachment point : " +
+              Xyz(d.Inputs().x0, d.Inputs().y0, d.Inputs().z0));
+  l.push_back("           Upper Bridle attachment point : " +
+              Xyz(d.Inputs().xc0, d.Inputs().yc0, d.Inputs().zc0));
+  l.push_back("           Lower Bridle attachment point : " +
+              Xyz(d.Inputs().xc1, d.Inputs().yc1, d.Inputs().zc1));
   l.push_back("Hydrodynamic force");
   l.push_back("              application point for Wing : " + std::string(12, ' ') +
-              Field(d.yh, 2) + Field(d.zh, 2));
+              Field(d.Inputs().yh, 2) + Field(d.Inputs().zh, 2));
   if (stringer) {
     l.push_back("Hydrodynamic force");
     l.push_back("          application point for Stringer : " + std::string(12, ' ') +
-                Field(d.ys, 2) + Field(d.zs, 2));
+                Field(d.Inputs().ys, 2) + Field(d.Inputs().zs, 2));
   }
-  l.push_back("                       Centre of gravity : " + Xyz(d.xg, d.yg, d.zg));
+  l.push_back("                       Centre of gravity : " +
+              Xyz(d.Inputs().xg, d.Inputs().yg, d.Inputs().zg));
   l.push_back(kSeparator);
   l.push_back("");
-  l.push_back("              Force of gravity, [newton] : " + Field(d.G, 2));
-  l.push_back(" Resistance of Net and Rigging, [newton] : " + Field(d.R, 2));
-  l.push_back("              Speed of Trawling, [m/sec] : " + Field(d.v, 2));
-  l.push_back("                     Area of Wing, [m^2] : " + Field(d.F, 2));
-  if (stringer) l.push_back("                 Area of Stringer, [m^2] : " + Field(d.Fs, 2));
-  l.push_back("                     Chord of Plane, [m] : " + Field(d.b, 2));
-  l.push_back("                     Height of Wing, [m] : " + Field(d.H, 2));
+  l.push_back("              Force of gravity, [newton] : " + Field(d.Inputs().G, 2));
+  l.push_back(" Resistance of Net and Rigging, [newton] : " + Field(d.Inputs().R, 2));
+  l.push_back("              Speed of Trawling, [m/sec] : " + Field(d.Inputs().v, 2));
+  l.push_back("                     Area of Wing, [m^2] : " + Field(d.Inputs().F, 2));
+  if (stringer)
+    l.push_back("                 Area of Stringer, [m^2] : " + Field(d.Inputs().Fs, 2));
+  l.push_back("                     Chord of Plane, [m] : " + Field(d.Inputs().b, 2));
+  l.push_back("                     Height of Wing, [m] : " + Field(d.Inputs().H, 2));
   l.push_back("");
-  l.push_back("                 Water Density, [kg/m^3] : " + Field(d.WaterDensity, 2));
-  if (d.Bottom) {
-    l.push_back("                Ground Density, [kg/m^3] : " + Field(d.GroundDensity, 2));
+  l.push_back("                 Water Density, [kg/m^3] : " + Field(d.Inputs().WaterDensity, 2));
+  if (d.Inputs().Bottom) {
+    l.push_back("                Ground Density, [kg/m^3] : " + Field(d.Inputs().GroundDensity, 2));
     l.push_back("Coefficient of Force Out from");
-    l.push_back("                   Ground,  [cm^3/newton]: " + Field(d.GroundCoef, 4));
+    l.push_back("                   Ground,  [cm^3/newton]: " + Field(d.Inputs().GroundCoef, 4));
   }
-  l.push_back("           Bridles Attack Angle [degree] : " + Field(d.BridleAngleH, 2));
+  l.push_back("           Bridles Attack Angle [degree] : " + Field(d.Inputs().BridleAngleH, 2));
   l.insert(l.end(), 3, "");
   l.push_back("Rotation Angles in Actual Position [degree]");
-  l.push_back("                           Around X axis : " + Field(d.RotX, 2));
-  l.push_back("                           Around Y axis : " + Field(d.RotY, 2));
-  l.push_back("                           Around Z axis : " + Field(d.RotZ, 2));
+  l.push_back("                           Around X axis : " + Field(d.RotX(), 2));
+  l.push_back("                           Around Y axis : " + Field(d.RotY(), 2));
+  l.push_back("                           Around Z axis : " + Field(d.RotZ(), 2));
   l.push_back("");
   l.push_back("Points Coordinates. Warp Attachment Point is Origin");
   l.push_back(" Door is in the Actual Position, [m]              X         Y         Z");
   l.push_back(kSeparator);
-  l.push_back("           Upper Bridle attachment point : " + Xyz(d.PosUpperBridle));
-  l.push_back("           Lower Bridle attachment point : " + Xyz(d.PosLowerBridle));
+  l.push_back("           Upper Bridle attachment point : " + Xyz(d.Result().PosUpperBridle));
+  l.push_back("           Lower Bridle attachment point : " + Xyz(d.Result().PosLowerBridle));
   l.push_back("Hydrodynamic force");
-  l.push_back("              application point for Wing : " + Xyz(d.PosWingHydro));
+  l.push_back("              application point for Wing : " + Xyz(d.Result().PosWingHydro));
   if (stringer) {
     l.push_back("Hydrodynamic force");
-    l.push_back("          application point for Stringer : " + Xyz(d.PosStringerHydro));
+    l.push_back("          application point for Stringer : " + Xyz(d.Result().PosStringerHydro));
   }
-  l.push_back("                       Centre of gravity : " + Xyz(d.PosGravity));
-  if (d.Bottom) {
-    l.push_back(" Ground Reaction Force Application Point : " + Xyz(d.PosKeelOrigin));
+  l.push_back("                       Centre of gravity : " + Xyz(d.Result().PosGravity));
+  if (d.Inputs().Bottom) {
+    l.push_back(" Ground Reaction Force Application Point : " + Xyz(d.Result().PosKeelOrigin));
   }
   l.push_back(kSeparator);
   l.insert(l.end(), 2, "");
   l.push_back("Forces. Warp Attachment Point is Origin");
   l.push_back(" Door is in the Actual Position, [newton]         X         Y         Z");
   l.push_back(kSeparator);
-  l.push_back("           Force Applied to Upper Bridle : " + Xyz(d.ForceUpperBridle.Force));
-  l.push_back("           Force Applied to Lower Bridle : " + Xyz(d.ForceLowerBridle.Force));
-  l.push_back("      Hydrodynamic Force Applied to Wing : " + Xyz(d.ForceWing.Force));
+  l.push_back("           Force Applied to Upper Bridle : " +
+              Xyz(d.Result().ForceUpperBridle.Force));
+  l.push_back("           Force Applied to Lower Bridle : " +
+              Xyz(d.Result().ForceLowerBridle.Force));
+  l.push_back("      Hydrodynamic Force Applied to Wing : " + Xyz(d.Result().ForceWing.Force));
   if (stringer) {
-    l.push_back("  Hydrodynamic Force Applied to Stringer : " + Xyz(d.ForceStringer.Force));
+    l.push_back("  Hydrodynamic Force Applied to Stringer : " +
+                Xyz(d.Result().ForceStringer.Force));
   }
-  l.push_back("                        Force of Gravity : " + Xyz(d.ForceGravity.Force));
-  if (d.Bottom) {
-    l.push_back("                   Ground Reaction Force : " + Xyz(d.ForceGround.Force));
+  l.push_back("                        Force of Gravity : " + Xyz(d.Result().ForceGravity.Force));
+  if (d.Inputs().Bottom) {
+    l.push_back("                   Ground Reaction Force : " + Xyz(d.Result().ForceGround.Force));
   }
   l.push_back(kSeparator);
   l.push_back("");
-  l.push_back("     Sum of Moments Around X Axis [kN*m] : " + Field(d.TotalMoment.X / 1000, 2));
-  l.push_back("     Sum of Moments Around Y Axis [kN*m] : " + Field(d.TotalMoment.Y / 1000, 2));
-  l.push_back("     Sum of Moments Around Z Axis [kN*m] : " + Field(d.TotalMoment.Z / 1000, 2));
+  l.push_back("     Sum of Moments Around X Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.X / 1000, 2));
+  l.push_back("     Sum of Moments Around Y Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.Y / 1000, 2));
+  l.push_back("     Sum of Moments Around Z Axis [kN*m] : " +
+              Field(d.Result().TotalMoment.Z / 1000, 2));
   l.insert(l.end(), 2, "");
-  const XYZ& wing = d.ForceWing.Force;
-  const XYZ& str = d.ForceStringer.Force;
-  l.push_back("True Attack Angle of Otterboard [degree] : " + Field(d.WingAttack / kDegree, 2));
+  const XYZ& wing = d.Result().ForceWing.Force;
+  const XYZ& str = d.Result().ForceStringer.Force;
+  l.push_back("True Attack Angle of Otterboard [degree] : " +
+              Field(d.Result().WingAttack / kDegree, 2));
   l.push_back("           Resistance of OtterBoard [kN] : " +
-              Field((wing.X + str.X + d.ForceGround.Force.X) / 1000, 4));
+              Field((wing.X + str.X + d.Result().ForceGround.Force.X) / 1000, 4));
   l.push_back("         Spread Force of OtterBoard [kN] : " + Field((wing.Y + str.Y) / 1000, 4));
   l.push_back("       Vertical force of OtterBoard [kN] : " +
-              Field((wing.Z + str.Z + d.ForceGravity.Force.Z) / 1000, 4));
+              Field((wing.Z + str.Z + d.Result().ForceGravity.Force.Z) / 1000, 4));
   return l;
 }
 
@@ -162,13 +174,12 @@ std::vector<std::string> ExpectedEnglish(const TBoard& d) {
 // is trivially zero.
 TBoard EvaluatedDoor(bool bottom, long double stringerArea) {
   TBoard door;
-  door.Bottom = bottom;
-  door.Fs = stringerArea;
-  door.ComputeGeometry();
-  door.RotX = -4.5L;
-  door.RotY = 2.25L;
-  door.RotZ = 27.125L;
-  door.Evaluate(door.RotX * kDegree, door.RotY * kDegree, door.RotZ * kDegree);
+  door.Edit([&](DoorInputs& d) {
+    d.Bottom = bottom;
+    d.Fs = stringerArea;
+  });
+  door.SetRotation(-4.5L, 2.25L, 27.125L);
+  door.Evaluate(door.RotX() * kDegree, door.RotY() * kDegree, door.RotZ() * kDegree);
   return door;
 }
 
@@ -265,27 +276,31 @@ TEST(ResultsReport, MidwaterHasNoGroundLinesButResistanceKeepsTheGroundTerm) {
                              "Ground Reaction Force"}) {
     EXPECT_FALSE(Contains(report, ground)) << ground;
   }
-  EXPECT_EQ(door.ForceGround.Force.X, 0.0L);
-  const long double noGround = (door.ForceWing.Force.X + door.ForceStringer.Force.X) / 1000;
+  EXPECT_EQ(door.Result().ForceGround.Force.X, 0.0L);
+  const long double noGround =
+      (door.Result().ForceWing.Force.X + door.Result().ForceStringer.Force.X) / 1000;
   EXPECT_EQ(LineOf(report, "           Resistance of OtterBoard [kN] : "),
             "           Resistance of OtterBoard [kN] : " + Field(noGround, 4));
 
   // In bottom trawling the ground's pull is part of the door's resistance.
   const TBoard onGround = EvaluatedDoor(true, 1);
-  ASSERT_NE(onGround.ForceGround.Force.X, 0.0L);
-  const XYZ& wing = onGround.ForceWing.Force;
+  ASSERT_NE(onGround.Result().ForceGround.Force.X, 0.0L);
+  const XYZ& wing = onGround.Result().ForceWing.Force;
   const long double withGround =
-      (wing.X + onGround.ForceStringer.Force.X + onGround.ForceGround.Force.X) / 1000;
+      (wing.X + onGround.Result().ForceStringer.Force.X + onGround.Result().ForceGround.Force.X) /
+      1000;
   EXPECT_EQ(LineOf(Report(onGround), "           Resistance of OtterBoard [kN] : "),
             "           Resistance of OtterBoard [kN] : " + Field(withGround, 4));
 }
 
 TEST(ResultsReport, WingPointOfTheInitialPositionHasABlankX) {
   TBoard door = EvaluatedDoor(true, 1);
-  door.yh = 0.125L;
-  door.zh = -1.5L;
-  door.ys = 2.5L;
-  door.zs = 3.75L;
+  door.Edit([&](DoorInputs& d) {
+    d.yh = 0.125L;
+    d.zh = -1.5L;
+    d.ys = 2.5L;
+    d.zs = 3.75L;
+  });
   const std::vector<std::string> lines = Lines(Report(door));
   EXPECT_EQ(lines.at(13), "Hydrodynamic force");
   EXPECT_EQ(lines.at(14), "              application point for Wing :                     0.12" +
@@ -294,32 +309,36 @@ TEST(ResultsReport, WingPointOfTheInitialPositionHasABlankX) {
                               std::string("        3.75"));
 }
 
-// The report only reads the model: whatever the fields hold is what it prints.
+// The report only reads the model: whatever the last evaluation and positioning left is what
+// it prints. Positioning turns the door further without working out the forces again.
 TEST(ResultsReport, PrintsTheModelAsLeftWithoutEvaluating) {
-  TBoard door;  // never evaluated: forces zero
-  door.TotalMoment = XYZ(1234.567L, -2000.004L, 6.0L);
-  door.ForceWing.Force = XYZ(-3000, 1500, 250);
-  door.WingAttack = 30 * kDegree;
+  TBoard evaluated;
+  evaluated.Evaluate(0, 0, 10 * kDegree);
+  TBoard door = evaluated;
+  door.Position(0, 0, 30 * kDegree);
   const std::string report = Report(door);
-  EXPECT_EQ(LineOf(report, "     Sum of Moments Around X Axis [kN*m] : "),
-            "     Sum of Moments Around X Axis [kN*m] :         1.23");
-  EXPECT_EQ(LineOf(report, "     Sum of Moments Around Y Axis [kN*m] : "),
-            "     Sum of Moments Around Y Axis [kN*m] :        -2.00");
-  EXPECT_EQ(LineOf(report, "     Sum of Moments Around Z Axis [kN*m] : "),
-            "     Sum of Moments Around Z Axis [kN*m] :         0.01");
+  const std::string atTen = Report(evaluated);
+  for (const char* line : {"     Sum of Moments Around X Axis [kN*m] : ",
+                           "     Sum of Moments Around Y Axis [kN*m] : ",
+                           "     Sum of Moments Around Z Axis [kN*m] : ",
+                           "         Spread Force of OtterBoard [kN] : "}) {
+    EXPECT_EQ(LineOf(report, line), LineOf(atTen, line));
+  }
   EXPECT_EQ(LineOf(report, "True Attack Angle of Otterboard [degree] : "),
             "True Attack Angle of Otterboard [degree] :        30.00");
-  EXPECT_EQ(LineOf(report, "         Spread Force of OtterBoard [kN] : "),
-            "         Spread Force of OtterBoard [kN] :       1.5000");
+  EXPECT_EQ(LineOf(atTen, "True Attack Angle of Otterboard [degree] : "),
+            "True Attack Angle of Otterboard [degree] :        10.00");
 }
 
 TEST(ResultsReport, FieldsRoundToTheirDecimalsAndLongNumbersAreWrittenWhole) {
   TBoard door;
-  door.G = 1e12L;
-  door.R = -123456789.5L;
-  door.v = -0.004L;  // rounds to zero: no minus sign
-  door.GroundCoef = 0.33335L;
-  door.RotX = 89.995L;
+  door.Edit([&](DoorInputs& d) {
+    d.G = 1e12L;
+    d.R = -123456789.5L;
+    d.v = -0.004L;  // rounds to zero: no minus sign
+    d.GroundCoef = 0.33335L;
+  });
+  door.SetRotation(89.995L, 0, 0);
   const std::string report = Report(door);
   EXPECT_EQ(LineOf(report, "              Force of gravity"),
             "              Force of gravity, [newton] : 1000000000000.00");
@@ -328,9 +347,9 @@ TEST(ResultsReport, FieldsRoundToTheirDecimalsAndLongNumbersAreWrittenWhole) {
   EXPECT_EQ(LineOf(report, "              Speed of Trawling"),
             "              Speed of Trawling, [m/sec] :         0.00");
   EXPECT_EQ(LineOf(report, "                   Ground,  [cm^3/newton]: "),
-            "                   Ground,  [cm^3/newton]: " + Field(door.GroundCoef, 4));
+            "                   Ground,  [cm^3/newton]: " + Field(door.Inputs().GroundCoef, 4));
   EXPECT_EQ(LineOf(report, "                           Around X axis : "),
-            "                           Around X axis : " + Field(door.RotX, 2));
+            "                           Around X axis : " + Field(door.RotX(), 2));
 }
 
 TEST(ResultsReport, RussianHasTheSameStructureAndTheSameNumbers) {
