@@ -35,10 +35,14 @@
 #include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "io/DoorFileWriter.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/MomentCriterion.h"
 #include "model/PlaneMath.h"
 #include "model/SingleVariableSearch.h"
+#include "model/ViewSettings.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -449,6 +453,34 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
   EXPECT_GE(std::fabs(moment), SingleVariableSearch::kZeroTolerance);
   EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 11000).Z));
   EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 12000).Z));
+}
+
+// The sample doors' range record of R reaches 1e7, past the values its field accepts: the search
+// keeps within them and says so, and the door that takes the value found can be saved.
+TEST_F(SingleVariable, ARangePastTheFieldIsSearchedWithinItAndTheDoorStaysSaveable) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("R");
+  auto dialog = OpenSolve();
+  auto* note = Child<QLabel>(&*dialog, "RangeNote");
+  EXPECT_FALSE(note->isVisible());
+  Solve(*dialog, "2000000", "10000000", 1);
+  const FieldLimits limits = LimitsOfField("R").value();
+  const long double found = dialog->FoundValue();
+  EXPECT_TRUE(limits.Admits(found)) << static_cast<double>(found);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_TRUE(note->text().contains(QString::fromStdString(limits.IntervalText())))
+      << note->text().toStdString();
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().R, found);
+  const TempFolder folder;
+  const DoorFileResult saved =
+      DoorFileWriter().Save(folder.File("searched.brd"), app_->Document().Door(), ViewSettings{});
+  EXPECT_TRUE(saved.Ok) << saved.Message;
+
+  // A range within the field is searched as it is, without the note.
+  auto again = OpenSolve();
+  Solve(*again, "1000", "50000", 1);
+  EXPECT_FALSE(Child<QLabel>(&*again, "RangeNote")->isVisible());
 }
 
 TEST_F(SingleVariable, CancelStopsARunningSearch) {
