@@ -70,9 +70,11 @@ FieldLimits::Interval FieldLimits::Clamp(long double from, long double to) const
   const long double lowest = Lower + inset;
   const long double highest = Upper - inset;
   const auto clamp = [&](long double value) {
-    // A value that is no number is left for the caller's own check to refuse.
-    if (value < lowest) return lowest;
-    if (value > highest) return highest;
+    // A value the field accepts stays, and one that is no number is left for the caller's own
+    // check to refuse.
+    if (Admits(value) || !std::isfinite(value)) return value;
+    if (value <= Lower) return lowest;
+    if (value >= Upper) return highest;
     return value;
   };
   const Interval clamped{clamp(from), clamp(to), false};
