@@ -535,6 +535,41 @@ TEST_F(SingleVariable, ArrowsStepTheDoorsValueByAHundredthOfTheRange) {
   balance_->hide();
 }
 
+// The sample doors' range record of R reaches 1e7, past its field: the arrows stop at the
+// field's end, a typed value beyond it is refused, and the door stays saveable.
+TEST_F(SingleVariable, ThePanelKeepsTheVariableWithinItsField) {
+  const int r = MainParamIndex("R");
+  EditTheDoor(app_->Document(), [r](DoorInputs& d) {
+    d.R = 990000;
+    d.Ranges[r] = Range{0, 10000000, 0};
+  });
+  Mark("R");
+  balance_->show();
+  auto* spin = InBalance<TSpinButton>("SpinButton4");
+  for (int click = 0; click < 3; ++click)
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+  const FieldLimits limits = LimitsOfField("R").value();
+  const long double stepped = app_->Document().Door().R;
+  EXPECT_TRUE(limits.Admits(stepped)) << static_cast<double>(stepped);
+  EXPECT_GT(stepped, 990000);
+  const TempFolder folder;
+  const DoorFileResult saved =
+      DoorFileWriter().Save(folder.File("stepped.brd"), app_->Document().Door(), ViewSettings{});
+  EXPECT_TRUE(saved.Ok) << saved.Message;
+
+  MessageBoxScript boxes;
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  shown->setFocus(Qt::MouseFocusReason);
+  shown->selectAll();
+  QTest::keyClicks(shown, "5000000");
+  QTest::keyClick(shown, Qt::Key_Return);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.contains("R is out of range: ]0..1000000["))
+      << boxes.Asked()[0].Text.toStdString();
+  EXPECT_EQ(app_->Document().Door().R, stepped);
+  balance_->hide();
+}
+
 // A value typed into the panel and entered is the door's, as one step.
 TEST_F(SingleVariable, ValueTypedAndEnteredIsTheDoors) {
   Mark("G");
