@@ -94,10 +94,9 @@ TEST_F(MacroConversation, FiftyCallsLeaveAtMostOneBoxThatClosesItselfWithoutTaki
   const auto isBox = [](const QWidget* widget) {
     return widget != nullptr && widget->window()->objectName() == "ConversationFinished";
   };
-  const QMetaObject::Connection focus =
-      QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
-        boxTookTheFocus = boxTookTheFocus || isBox(now);
-      });
+  const QMetaObject::Connection focus = QObject::connect(
+      qApp, &QApplication::focusChanged,
+      [&](QWidget*, QWidget* now) { boxTookTheFocus = boxTookTheFocus || isBox(now); });
   std::size_t mostBoxes = 0;
   for (int call = 0; call < 50; ++call) {
     CallAndLeave();

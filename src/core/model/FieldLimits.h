@@ -18,8 +18,8 @@ struct FieldLimits {
   bool Admits(long double value) const;
 
   // The interval between two values as the field accepts it: an end the field refuses is
-  // moved onto the field's end, onto an open end a thousandth of the range inside, so that every value
-  // a search or a sweep reaches in it is one the field shows and accepts, and the door stays
+  // moved onto the field's end, onto an open end a thousandth of the range inside, so that every
+  // value a search or a sweep reaches in it is one the field shows and accepts, and the door stays
   // saveable. The ends may come in either order; they are moved each on its own.
   struct Interval {
     long double From = 0;
