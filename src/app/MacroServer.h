@@ -67,9 +67,8 @@ class MacroServer : public QObject {
   // The item's text: the last balance angles "x y z", or "Edit1" before any.
   const QString& ItemText() const { return itemText_; }
 
-  // How long the conversation-finished box stays up: a test need not wait five seconds to
-  // see it close itself.
-  // Counts from the moment it is set when the box is up.
+  // How long the conversation-finished box stays up, counted from now when it is up: a test
+  // need not wait five seconds to see it close itself.
   void SetFinishedBoxLifetime(std::chrono::milliseconds lifetime);
   std::chrono::milliseconds FinishedBoxLifetime() const { return finishedBoxLifetime_; }
 
