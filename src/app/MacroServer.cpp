@@ -9,6 +9,7 @@
 #include <QDBusServiceWatcher>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "MacroAdaptor.h"
 #include "MainWindow.h"
@@ -17,8 +18,16 @@
 #include "macro/MacroCommand.h"
 
 MacroServer::MacroServer(MainWindow& main)
-    : QObject(&main), main_(main), bus_(QString()), clientWatcher_(new QDBusServiceWatcher(this)) {
+    : QObject(&main),
+      main_(main),
+      bus_(QString()),
+      clientWatcher_(new QDBusServiceWatcher(this)),
+      finishedBoxTimer_(new QTimer(this)) {
   new MacroAdaptor(*this);
+  finishedBoxTimer_->setSingleShot(true);
+  connect(finishedBoxTimer_, &QTimer::timeout, this, [this] {
+    if (finishedBox_ != nullptr) finishedBox_->close();
+  });
   clientWatcher_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
   connect(clientWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
           &MacroServer::EndConversation);
@@ -110,6 +119,8 @@ void MacroServer::RunNext() {
 
 void MacroServer::Run(const MacroCommand& macro) {
   const QDBusMessage& call = *current_;
+  // Until the macro's work is done, a message goes to the client rather than into a box.
+  quiet_ = std::make_unique<QuietMessages>();
   switch (macro.What) {
     case MacroCommand::Action::FileOpen: {
       const QString path = QString::fromStdString(macro.Path);
@@ -127,24 +138,47 @@ void MacroServer::Run(const MacroCommand& macro) {
       // Answered once the search has ended, whichever search the balance window runs: the
       // reply holds the angles it reached.
       const bool openWindow = macro.OpenBalanceWindow;
-      main_.BalanceWithoutWindow(this, [this, openWindow](const QString& angles) {
-        SetItemText(angles);
+      main_.BalanceWithoutWindow(this, [this, openWindow](const MainWindow::BalanceFound& found) {
+        SetItemText(found.Angles);
+        const QDBusMessage answer = BalanceOutcome(found);
         if (!openWindow) {
-          Finish(current_->createReply());
+          Finish(answer);
           return;
         }
-        // Answered when the window closes; until then the program goes on with other calls.
-        main_.OpenBalanceWindow(this, [this] { Finish(current_->createReply()); });
+        // The window is the user's again: its messages are boxes. Answered when it closes;
+        // until then the program goes on with other calls. Nobody is left to close it when
+        // the client has gone: it closes then.
+        quiet_.reset();
+        windowClient_ = current_->service();
+        main_.OpenBalanceWindow(this, [this, answer] {
+          windowClient_.clear();
+          Finish(answer);
+        });
       });
       return;
     }
     case MacroCommand::Action::None:
       break;
   }
-  Finish(call.createReply());
+  Finish(Outcome(call.createReply()));
+}
+
+QDBusMessage MacroServer::Outcome(const QDBusMessage& answer) {
+  if (!quiet_ || quiet_->Taken().isEmpty() || answer.type() == QDBusMessage::ErrorMessage)
+    return answer;
+  return current_->createErrorReply(kMessageError, quiet_->Taken().join('\n'));
+}
+
+QDBusMessage MacroServer::BalanceOutcome(const MainWindow::BalanceFound& found) {
+  if (found.Balanced) return Outcome(current_->createReply());
+  // The angles a field refused are no use in the item; the client learns them here.
+  QString text = "Not balanced: the search reached " + found.Reached;
+  if (quiet_ && !quiet_->Taken().isEmpty()) text += '\n' + quiet_->Taken().join('\n');
+  return current_->createErrorReply(kNotBalancedError, text);
 }
 
 void MacroServer::Finish(const QDBusMessage& answer) {
+  quiet_.reset();
   Answer(*current_, answer);
   current_.reset();
   RunWhenFree();
@@ -180,6 +214,8 @@ void MacroServer::BeginConversation(const QString& client) {
 void MacroServer::EndConversation(const QString& client) {
   if (!conversations_.remove(client)) return;
   clientWatcher_->removeWatchedService(client);
+  // The balance window its macro opened waits for nobody now.
+  if (!windowClient_.isEmpty() && windowClient_ == client) main_.CloseBalanceWindow();
   ShowConversationFinished();
 }
 
@@ -192,6 +228,16 @@ void MacroServer::ShowConversationFinished() {
   request.Title = "DoorTrim";
   request.Text = "This conversation is finished!";
   request.Buttons = QMessageBox::Ok;
+  // A script calls again and again while the user works on: the box comes up beside that
+  // work without taking the keyboard from it, and goes by itself.
+  request.TakesFocus = false;
   finishedBox_ = MessageBoxes::ShowWithoutWaiting(request);
-  if (finishedBox_ != nullptr) finishedBox_->setObjectName("ConversationFinished");
+  if (finishedBox_ == nullptr) return;
+  finishedBox_->setObjectName("ConversationFinished");
+  finishedBoxTimer_->start(finishedBoxLifetime_);
+}
+
+void MacroServer::SetFinishedBoxLifetime(std::chrono::milliseconds lifetime) {
+  finishedBoxLifetime_ = lifetime;
+  if (finishedBoxTimer_->isActive()) finishedBoxTimer_->start(lifetime);
 }

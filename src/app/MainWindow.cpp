@@ -463,11 +463,19 @@ QString MainWindow::StartMacroServer(const QDBusConnection& bus, const QString& 
 }
 
 void MainWindow::BalanceWithoutWindow(const QObject* context,
-                                      std::function<void(const QString&)> found) {
+                                      std::function<void(const BalanceFound&)> found) {
   BalanceWindow& balance = services_.Balance;
   const auto angles = [&balance] {
     const BalanceUi& ui = balance.Ui();
-    return ui.RotationX->text() + ' ' + ui.RotationY->text() + ' ' + ui.RotationZ->text();
+    const BalanceWindow::SearchOutcome& search = balance.LastSearch();
+    // The fields' own precision; C-locale numbers, which a script reads whatever the user's.
+    const auto number = [](long double angle) {
+      return QString::number(static_cast<double>(angle), 'f', 3);
+    };
+    return BalanceFound{
+        ui.RotationX->text() + ' ' + ui.RotationY->text() + ' ' + ui.RotationZ->text(),
+        search.Balanced,
+        number(search.Reached.X) + ' ' + number(search.Reached.Y) + ' ' + number(search.Reached.Z)};
   };
   // Answered when the search it starts has ended: the solver ends within the press, the
   // visible relaxation turns after turns of the event loop later.
@@ -490,6 +498,10 @@ void MainWindow::OpenBalanceWindow(const QObject* context, std::function<void()>
       &balance, &QDialog::finished, context, [closed] { closed(); }, Qt::SingleShotConnection);
   balance.setWindowModality(Qt::ApplicationModal);
   balance.show();
+}
+
+void MainWindow::CloseBalanceWindow() {
+  if (services_.Balance.isVisible()) services_.Balance.reject();
 }
 
 bool MainWindow::BalanceSearchRunning() const {

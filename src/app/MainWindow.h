@@ -90,12 +90,19 @@ class MainWindow : public QMainWindow {
   // on failure: the result tells what went wrong, and the door stays as it was.
   DoorFileResult LoadDoorFile(const QString& path);
   // Runs the balance window's balance command without showing the window; `found` runs once
-  // the search has ended (the visible relaxation ends later), with the texts of the window's
-  // three angle fields x, y and z joined by single blanks. Not when `context` is gone by then.
-  void BalanceWithoutWindow(const QObject* context, std::function<void(const QString&)> found);
+  // the search has ended (the visible relaxation ends later), with what it found. Not when
+  // `context` is gone by then.
+  struct BalanceFound {
+    QString Angles;         // the texts of the three angle fields x, y and z, "x y z"
+    bool Balanced = false;  // the door balanced where the search ended
+    QString Reached;        // the angles the search reached, "x y z", also those a field refused
+  };
+  void BalanceWithoutWindow(const QObject* context, std::function<void(const BalanceFound&)> found);
   // What the Balance button does, without waiting in a loop of its own: the balance window
   // opens modally, and `closed` runs once it has closed (unless `context` is gone by then).
   void OpenBalanceWindow(const QObject* context, std::function<void()> closed);
+  // Closes the balance window OpenBalanceWindow opened, as its window's close button does.
+  void CloseBalanceWindow();
   bool BalanceSearchRunning() const;
 
   // While a search turns the door, the commands that would change it (open a file, switch

@@ -33,7 +33,12 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
       "data-folders", "Print where the language files, help pages and sample doors are, and exit.");
   parser.addOption(version);
   parser.addOption(help);
+  const QCommandLineOption noDialogs(
+      "no-dialogs",
+      "Show no message boxes: write every message to standard error instead, so that a script "
+      "that started the program never waits for a person.");
   parser.addOption(dataFolders);
+  parser.addOption(noDialogs);
   parser.addPositionalArgument("FILE.brd", "The door data file to open.", "[FILE.brd]");
 
   StartOptions options;
@@ -45,6 +50,7 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
   options.showVersion_ = parser.isSet(version);
   options.showHelp_ = parser.isSet(help);
   options.showDataFolders_ = parser.isSet(dataFolders);
+  options.noDialogs_ = parser.isSet(noDialogs);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
     options.error_ = "Only one door file can be opened; found " + QString::number(files.size()) +

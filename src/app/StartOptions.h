@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <optional>
 
-// The command line of the desktop program: `doortrim [FILE.brd]`, and the requests it
-// answers on standard output without opening a window (--version, --help, --data-folders).
+// The command line of the desktop program: `doortrim [--no-dialogs] [FILE.brd]`, and the requests
+// it answers on standard output without opening a window (--version, --help, --data-folders).
 class StartOptions {
  public:
   // Reads the arguments, the program's name first, with Qt's own options already taken out.
@@ -21,6 +21,8 @@ class StartOptions {
   const std::optional<QString>& File() const { return file_; }
   // A message naming what is wrong with the arguments; empty when they are sound.
   const QString& Error() const { return error_; }
+  // Started by a script: every message goes to standard error instead of a box.
+  bool NoDialogs() const { return noDialogs_; }
   bool ShowVersion() const { return showVersion_; }
   bool ShowHelp() const { return showHelp_; }
   bool ShowDataFolders() const { return showDataFolders_; }
@@ -29,6 +31,7 @@ class StartOptions {
   std::optional<QString> file_;
   QString error_;
   QString helpText_;
+  bool noDialogs_ = false;
   bool showVersion_ = false;
   bool showHelp_ = false;
   bool showDataFolders_ = false;

@@ -2,9 +2,11 @@
 #include <QDBusConnection>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 
 #include "DoorTrimApp.h"
 #include "MainWindow.h"
+#include "QuietMessages.h"
 #include "SettingsFileCheck.h"
 #include "StartOptions.h"
 #include "io/TempFileRegistry.h"
@@ -38,6 +40,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "doortrim: %s\n", qUtf8Printable(settingsFile.Problem()));
   const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
   if (!options.Error().isEmpty()) return options.AnswerInText();
+  // A script that started the program waits for no person: its messages go to standard error.
+  std::optional<QuietMessages> quiet;
+  if (options.NoDialogs()) quiet.emplace();
   DoorTrimApp app;
   // Other programs drive this one over the session bus; without it (no bus, or the name
   // taken by another copy) the program runs all the same and says so here, once.

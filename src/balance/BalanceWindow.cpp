@@ -420,6 +420,7 @@ void BalanceWindow::onBalanceClicked() {
   const long double x = ui_.RotationX->Val();
   const long double y = ui_.RotationY->Val();
   const long double z = ui_.RotationZ->Val();
+  lastSearch_ = {false, {x, y, z}};
   BeginSearch();
   if (flags_.ShowProcess) {
     StartRelaxation(x, y, z);
@@ -427,12 +428,15 @@ void BalanceWindow::onBalanceClicked() {
   }
   // The solver is quick enough to run to its end at once.
   long double ax = x, ay = y, az = z;
+  bool converged = false;
   if (ui_.FastSolverItem->isChecked()) {
-    NewtonSolver(board_, kSolverTolerance).Solve(ax, ay, az);
+    converged = NewtonSolver(board_, kSolverTolerance).Solve(ax, ay, az).Converged;
   } else {
-    board_.Solve(ax, ay, az, kSolverTolerance);
+    converged = board_.Solve(ax, ay, az, kSolverTolerance).Converged;
   }
   ShowAngles(ax, ay, az);
+  // An angle its field refused (beyond +-90) is no balance, whatever the moments said.
+  lastSearch_ = {converged && ShownAngles() == BalanceAngles{ax, ay, az}, {ax, ay, az}};
   FinishSearch();
 }
 
@@ -471,6 +475,7 @@ void BalanceWindow::StartRelaxation(long double x, long double y, long double z)
 void BalanceWindow::onRelaxationTick() {
   if (!relaxation_) return;
   if (relaxationSteps_ >= relaxationStepLimit_ || relaxation_->Step()) {
+    lastSearch_.Balanced = relaxation_->Converged();
     FinishSearch();
     return;
   }
@@ -479,6 +484,7 @@ void BalanceWindow::onRelaxationTick() {
   const long double x = relaxation_->X();
   const long double y = relaxation_->Y();
   const long double z = relaxation_->Z();
+  lastSearch_ = {false, {x, y, z}};
   ShowAngles(x, y, z);
   // An angle beyond +-90 is refused by its field, which says so and takes its default; the
   // search stops there rather than asking the user again at every step.

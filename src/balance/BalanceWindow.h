@@ -106,6 +106,15 @@ class BalanceWindow : public QDialog {
   using TextFileOpener = std::function<bool(const QString& path)>;
   void SetTextFileOpener(TextFileOpener opener) { openTextFile_ = std::move(opener); }
 
+  // How the last search ended: whether the door balanced there, and the angles the search
+  // reached, which a rotation field may have refused as beyond its range (the door then did
+  // not balance, and the field holds its default).
+  struct SearchOutcome {
+    bool Balanced = false;
+    BalanceAngles Reached;
+  };
+  const SearchOutcome& LastSearch() const { return lastSearch_; }
+
   const BalanceUi& Ui() const { return ui_; }
   // The scale of the last drawing of the three views.
   const ViewScale& Scale() const { return scale_; }
@@ -186,6 +195,7 @@ class BalanceWindow : public QDialog {
   std::array<long double, 3> angleRad_{0, 0, 0};
   bool stabilityOn_ = true;
   bool balanceRunning_ = false;
+  SearchOutcome lastSearch_;
   // The door changed while the window was hidden: it follows when it is next used.
   bool followPending_ = false;
   int relaxationSteps_ = 0;

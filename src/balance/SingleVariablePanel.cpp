@@ -10,11 +10,13 @@
 #include "BalanceWindow.h"
 #include "DoorDocument.h"
 #include "LanguageApplier.h"
+#include "MessageBoxes.h"
 #include "StepNames.h"
 #include "TSpinButton.h"
 #include "UserLocale.h"
 #include "VariableSolveDialog.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "numbers/NumberText.h"
 #include "report/DisplayFormats.h"
 
@@ -79,12 +81,24 @@ void SingleVariablePanel::StepVariable(int direction) {
   const DoorInputs& door = document_.Door();
   const Range& range = door.Ranges[static_cast<std::size_t>(variable_.Index)];
   const long double step = (range.To - range.From) / kStepsPerRange;
-  SetValue(door.*kMainParams[variable_.Index].Field + direction * step);
+  const long double stepped = door.*kMainParams[variable_.Index].Field + direction * step;
+  // A range record may reach past the field (the sample doors' R goes to 1e7): the arrows stop
+  // at the field's end, so the door never holds a value it could not be saved with.
+  const FieldLimits limits = LimitsOfField(kMainParams[variable_.Index].Name).value();
+  SetValue(limits.Clamp(stepped, stepped).From);
 }
 
 void SingleVariablePanel::onValueEntered() {
   if (!variable_.IsSet() || !edit_) return;
-  SetValue(ReadNumber(edit_->text().toStdString(), UserNumberLocale()));
+  const long double value = ReadNumber(edit_->text().toStdString(), UserNumberLocale());
+  // A value the variable's own field would refuse is refused here too, with the same words as
+  // every other way into the door.
+  if (const auto problem = CheckFieldValue(kMainParams[variable_.Index].Name, value)) {
+    MessageBoxes::Warning(&balance_, balance_.windowTitle(), QString::fromStdString(*problem));
+    ShowValue();
+    return;
+  }
+  SetValue(value);
 }
 
 bool SingleVariablePanel::eventFilter(QObject* watched, QEvent* event) {

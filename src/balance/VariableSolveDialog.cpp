@@ -24,6 +24,7 @@
 #include "lang/MessageTables.h"
 #include "model/DoorInputs.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/RangeCheck.h"
 #include "model/SingleVariableSearch.h"
 #include "model/XYZ.h"
@@ -108,6 +109,11 @@ void VariableSolveDialog::Build() {
   rangeRow->addWidget(toField_);
   rangeRow->addWidget(storeButton_);
   layout->addWidget(range);
+  rangeNote_ = new QLabel(this);
+  rangeNote_->setObjectName("RangeNote");
+  rangeNote_->setWordWrap(true);
+  rangeNote_->hide();
+  layout->addWidget(rangeNote_);
   fromCheck_ = new NumberExitCheck(*fromField_, kEndLimits);
   toCheck_ = new NumberExitCheck(*toField_, kEndLimits);
 
@@ -199,8 +205,21 @@ void VariableSolveDialog::onSolveClicked() {
   // The ends as the dialog shows them, stored or not, checked as leaving them checks them.
   fromCheck_->Apply();
   toCheck_->Apply();
-  const long double from = Read(fromField_);
-  const long double to = Read(toField_);
+  long double from = Read(fromField_);
+  long double to = Read(toField_);
+  // A range record may reach past the values the field accepts (the sample doors' R goes to
+  // 1e7): the value found becomes the door's, so the search keeps within them, and says so.
+  const FieldLimits limits = LimitsOfField(kMainParams[variable_.Index].Name).value();
+  const FieldLimits::Interval within = limits.Clamp(from, to);
+  rangeNote_->setVisible(within.Clamped);
+  if (within.Clamped) {
+    from = within.From;
+    to = within.To;
+    const std::string_view note = SSolveTexts::kKeptWithinField.In(languageIndex_);
+    rangeNote_->setText(
+        QString::fromUtf8(note.data(), std::ssize(note))
+            .arg(QString::fromStdString(limits.IntervalText()), Text(from), Text(to)));
+  }
   const MomentCriterion criterion = criterion_;
   search_ = std::make_unique<SingleVariableSearch>(
       [this, criterion](long double v) { return CriterionValue(trial_(v), criterion); }, from, to);

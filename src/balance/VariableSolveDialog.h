@@ -72,6 +72,8 @@ class VariableSolveDialog : public QDialog {
   void SetCommandsEnabled(bool enabled);
 
   QLabel* description_ = nullptr;  // the variable's description
+  // Says that the search kept within the field's values, when the range reached past them.
+  QLabel* rangeNote_ = nullptr;
   QLineEdit* fromField_ = nullptr;
   QLineEdit* toField_ = nullptr;
   QPushButton* storeButton_ = nullptr;

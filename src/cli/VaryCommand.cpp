@@ -104,6 +104,10 @@ int VaryCommand::Run(std::ostream& out, std::ostream& err) {
   if (!criterion) {
     return Fail(err, "--criterion: " + QuotedToken(criterion_) + " is not one of sum, x, y, z");
   }
+  // The value found becomes the door's: it must be one the door can hold.
+  for (const long double end : {from, to}) {
+    if (auto problem = CheckFieldValue(variable_, end)) return Fail(err, *problem);
+  }
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, angles_, "--angles", a)) return Fail(err, *problem);
   board.SetRotation(a[0], a[1], a[2]);

@@ -11,6 +11,7 @@
 
 #include "DoorDocument.h"
 #include "ValidatedField.h"
+#include "model/FieldLimits.h"
 
 namespace {
 
@@ -80,9 +81,9 @@ EnvironmentDialog::EnvironmentDialog(DoorDocument& document, HelpBrowser& help, 
   Colour(groundDensityLabel_, kGroundColour, Qt::black);
   Colour(groundCoefLabel_, kGroundColour, Qt::black);
 
-  waterDensity_ = AddField("Edit1", waterHint, 10000, 1000, 3, 1034);
-  groundDensity_ = AddField("Edit2", densityHint, 10000, 2000, 3, 2000);
-  groundCoef_ = AddField("Edit3", coefHint, 100, 0.35L, 5, 0.35L);
+  waterDensity_ = AddField("Edit1", "WaterDensity", waterHint, 1000, 3, 1034);
+  groundDensity_ = AddField("Edit2", "GroundDensity", densityHint, 2000, 3, 2000);
+  groundCoef_ = AddField("Edit3", "GroundCoef", coefHint, 0.35L, 5, 0.35L);
 
   const std::initializer_list<std::pair<QLabel*, ValidatedField*>> rowWidgets = {
       {waterDensityLabel_, waterDensity_},
@@ -121,19 +122,21 @@ EnvironmentDialog::EnvironmentDialog(DoorDocument& document, HelpBrowser& help, 
   AdaptToMode(true);
 }
 
-ValidatedField* EnvironmentDialog::AddField(const char* name, const QString& hint, long double max,
-                                            long double fallback, int precision,
-                                            long double initial) {
+ValidatedField* EnvironmentDialog::AddField(const char* name, const char* modelName,
+                                            const QString& hint, long double fallback,
+                                            int precision, long double initial) {
+  // One source for the interval: a door file, --set and a search accept the same.
+  const FieldLimits limits = LimitsOfField(modelName).value();
   auto* field = new ValidatedField(pictureFrame_);
   field->setObjectName(name);
   field->setFixedWidth(kFieldWidth);
   field->setToolTip(hint);
   // Design values: set without the consistency rules and without validation.
   field->BeginLoading();
-  field->setValMin(0);
-  field->setValMax(max);
-  field->setValMinIncl(true);
-  field->setValMaxIncl(true);
+  field->setValMin(limits.Lower);
+  field->setValMax(limits.Upper);
+  field->setValMinIncl(limits.EndsIncluded);
+  field->setValMaxIncl(limits.EndsIncluded);
   field->setValCheck(true);
   field->setValDefault(fallback);
   field->setValPrecision(precision);

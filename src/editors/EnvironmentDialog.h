@@ -26,7 +26,8 @@ class EnvironmentDialog : public ScalarDialog {
   void StoreFields(DoorInputs& door) const override;
 
  private:
-  ValidatedField* AddField(const char* name, const QString& hint, long double max,
+  // A validated field within the limits of the door value `modelName` (LimitsOfField).
+  ValidatedField* AddField(const char* name, const char* modelName, const QString& hint,
                            long double fallback, int precision, long double initial);
 
   QFrame* pictureFrame_ = nullptr;

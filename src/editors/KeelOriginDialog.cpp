@@ -15,11 +15,9 @@
 
 namespace {
 
-// Every coordinate: at most 3 decimals in 6 characters, strictly between 0 and 10.
+// Every coordinate: at most 3 decimals in 6 characters.
 constexpr int kWidth = 6;
 constexpr int kDecimals = 3;
-constexpr long double kLower = 0;
-constexpr long double kUpper = 10;
 
 constexpr int kPictureSize = 250;
 constexpr int kFieldWidth = 79;
@@ -49,12 +47,12 @@ KeelOriginDialog::KeelOriginDialog(DoorDocument& document, HelpBrowser& help, QW
     const char* text;
     const char* edit;
     const char* hint;
-    long double fallback;
+    const char* field;  // the model's name, whose limits the field keeps
   };
   static constexpr std::array<Row, 3> kRows = {
-      Row{"Label1", "X keel:", "Edit1", "Abscissa of keel origin point, [m]", 1},
-      Row{"Label2", "Y keel:", "Edit2", "Ordinata of keel origin point, [m]", 0},
-      Row{"Label3", "Z keel:", "Edit3", "Applicata of keel origin point, [m]", 0}};
+      Row{"Label1", "X keel:", "Edit1", "Abscissa of keel origin point, [m]", "xk"},
+      Row{"Label2", "Y keel:", "Edit2", "Ordinata of keel origin point, [m]", "yk"},
+      Row{"Label3", "Z keel:", "Edit3", "Applicata of keel origin point, [m]", "zk"}};
   auto* fields = new QGridLayout;
   fields->setVerticalSpacing(12);
   for (std::size_t i = 0; i < kRows.size(); ++i) {
@@ -65,7 +63,7 @@ KeelOriginDialog::KeelOriginDialog(DoorDocument& document, HelpBrowser& help, QW
     edit->setFixedWidth(kFieldWidth);
     edit->setToolTip(kRows[i].hint);
     WatchText(edit);
-    CheckOnExit(edit, kWidth, kDecimals, kLower, kUpper, kRows[i].fallback);
+    CheckOnExit(edit, kWidth, kDecimals, kRows[i].field);
     const int row = static_cast<int>(i);
     fields->addWidget(label, row, 0);
     fields->addWidget(edit, row, 1);

@@ -31,11 +31,8 @@ struct ProjUi {
     int Page;
     const char* Caption;
     const char* Hint;
-    long double Lower;  // open interval of valid entries
-    long double Upper;
-    long double Fallback;  // what an invalid entry becomes
-    int Width;             // field width and decimals kept when the field is left
-    int Decimals;
+    int Width;     // field width and decimals kept when the field is left (its limits are the
+    int Decimals;  // model value's, LimitsOfField)
   };
   static const std::array<Row, kMainParamCount> Rows;
 

@@ -34,6 +34,7 @@
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/TBoard.h"
 #include "model/ViewSettings.h"
 #include "numbers/NumberText.h"
@@ -170,12 +171,14 @@ void ProjectionsDialog::FillFields() {
 }
 
 void ProjectionsDialog::CommitField(int row) {
-  const ProjUi::Row& limits = ProjUi::Rows[row];
+  const ProjUi::Row& shape = ProjUi::Rows[row];
+  // The same limits as a door file, --set and the searches hold the value to.
+  const FieldLimits limits = LimitsOfField(kMainParams[row].Name).value();
   QLineEdit* edit = ui_.Edits[row];
   const NumberLocale locale = UserNumberLocale();
   const std::string checked =
-      CheckNumberText(edit->text().toStdString(), limits.Width, limits.Decimals, limits.Lower,
-                      limits.Upper, limits.Fallback, true, locale);
+      CheckNumberText(edit->text().toStdString(), shape.Width, shape.Decimals, limits.Lower,
+                      limits.Upper, limits.Fallback.value(), true, locale);
   edit->setText(QString::fromStdString(checked));
   // The door holds exactly what the field shows.
   long double DoorInputs::*field = kMainParams[row].Field;

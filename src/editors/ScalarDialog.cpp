@@ -1,5 +1,7 @@
 #include "ScalarDialog.h"
 
+#include "model/FieldLimits.h"
+
 #include <QBoxLayout>
 #include <QFile>
 #include <QFocusEvent>
@@ -75,9 +77,12 @@ void ScalarDialog::WatchText(QLineEdit* field) {
   connect(field, &QLineEdit::textChanged, this, [this] { changed_ = true; });
 }
 
-void ScalarDialog::CheckOnExit(QLineEdit* field, int width, int decimals, long double lower,
-                               long double upper, long double fallback) {
-  exitChecks_.push_back({field, width, decimals, lower, upper, fallback});
+void ScalarDialog::CheckOnExit(QLineEdit* field, int width, int decimals,
+                               std::string_view fieldName) {
+  const FieldLimits limits = LimitsOfField(fieldName).value();
+  // The plain fields' checks are open intervals with a fallback, as these values' limits are.
+  exitChecks_.push_back(
+      {field, width, decimals, limits.Lower, limits.Upper, limits.Fallback.value()});
   field->installEventFilter(this);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QSize>
 #include <QString>
+#include <string_view>
 #include <vector>
 
 class DoorDocument;
@@ -54,9 +55,10 @@ class ScalarDialog : public QDialog {
   void WatchText(QLineEdit* field);
   void ClearChanged() { changed_ = false; }
 
-  // A plain field whose text is put through CheckNumberText (trimmed) whenever it is left.
-  void CheckOnExit(QLineEdit* field, int width, int decimals, long double lower, long double upper,
-                   long double fallback);
+  // A plain field whose text is put through CheckNumberText (trimmed) whenever it is left,
+  // within the limits of the door value `fieldName` (LimitsOfField), which every other way
+  // into the door shares.
+  void CheckOnExit(QLineEdit* field, int width, int decimals, std::string_view fieldName);
 
   // A picture of its design size drawn from an SVG resource; empty while the resource is
   // missing.

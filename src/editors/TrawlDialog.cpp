@@ -72,8 +72,8 @@ TrawlDialog::TrawlDialog(DoorDocument& document, HelpBrowser& help, QWidget* par
 
   WatchText(horizontalAngle_);
   WatchText(verticalAngle_);
-  CheckOnExit(horizontalAngle_, kWidth, kDecimals, 0, 89, 10);
-  CheckOnExit(verticalAngle_, kWidth, kDecimals, -89, 89, -5);
+  CheckOnExit(horizontalAngle_, kWidth, kDecimals, "BridleAngleH");
+  CheckOnExit(verticalAngle_, kWidth, kDecimals, "BridleAngleV");
 
   setTabOrder(horizontalAngle_, verticalAngle_);
   setTabOrder(verticalAngle_, OkButton());

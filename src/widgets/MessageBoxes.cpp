@@ -1,7 +1,11 @@
 #include "MessageBoxes.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -46,7 +50,9 @@ QMessageBox::StandardButton MessageBoxes::Show(const MessageBoxRequest& request)
 
 QMessageBox* MessageBoxes::ShowWithoutWaiting(const MessageBoxRequest& request) {
   if (g_answerer != nullptr) {
-    g_answerer->Answer(request);
+    MessageBoxRequest notice = request;
+    notice.Waits = false;
+    g_answerer->Answer(notice);
     return nullptr;
   }
   auto* box =
@@ -54,6 +60,25 @@ QMessageBox* MessageBoxes::ShowWithoutWaiting(const MessageBoxRequest& request) 
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   if (request.DefaultButton != QMessageBox::NoButton) box->setDefaultButton(request.DefaultButton);
+  if (request.TakesFocus) {
+    box->show();
+    return box;
+  }
+  // The attribute asks the window system not to activate the window when it shows, the flag
+  // not to give it the keyboard later; its buttons are pressed with the mouse only.
+  box->setAttribute(Qt::WA_ShowWithoutActivating);
+  box->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+    button->setFocusPolicy(Qt::NoFocus);
+  // Some window systems activate every window shown all the same (Qt's offscreen platform
+  // among them): the activation goes straight back to the window the user was in.
+  const QPointer<QWidget> userWindow = QApplication::activeWindow();
+  QObject::connect(
+      qGuiApp, &QGuiApplication::focusWindowChanged, box,
+      [box, userWindow](QWindow* focused) {
+        if (focused == box->windowHandle() && userWindow != nullptr) userWindow->activateWindow();
+      },
+      Qt::SingleShotConnection);
   box->show();
   return box;
 }

@@ -14,6 +14,11 @@ struct MessageBoxRequest {
   QString Text;
   QMessageBox::StandardButtons Buttons = QMessageBox::Ok;
   QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
+  // Whether the program waits for a button: false for a box shown without waiting.
+  bool Waits = true;
+  // A box shown without waiting may come up beside the user's work without taking the
+  // keyboard from it.
+  bool TakesFocus = true;
 };
 
 // Answers message boxes in place of the user, without showing them. Tests install one to
@@ -42,6 +47,7 @@ class MessageBoxes {
   // Shows the box without waiting for it: the program goes on while the box is up, and the
   // box deletes itself when it closes. With an answerer installed, the answerer is asked
   // instead (its answer is not used) and nothing is shown: the result is then nullptr.
+  // A request that does not take the focus is shown without activating its window.
   static QMessageBox* ShowWithoutWaiting(const MessageBoxRequest& request);
 
   // Installs the answerer, or with nullptr goes back to showing the boxes; returns the one

@@ -69,7 +69,7 @@ TEST(CliVary, SameSignAtBothEndsScansAndKeepsAScanPoint) {
 
 TEST(CliVary, OppositeSignsBisectToAZeroMoment) {
   const Json j = RunJson(
-      Args({"vary", "--var", "G", "--from", "0", "--to", "20000", "--criterion", "x", "--json"}));
+      Args({"vary", "--var", "G", "--from", "1", "--to", "20000", "--criterion", "x", "--json"}));
   EXPECT_EQ(j["method"], "bisection");
   EXPECT_LT(std::fabs(j["criterion"].get<double>()), kZeroTolerance);
   EXPECT_LE(j["evaluations"].get<int>(), kMaxEvaluations);
@@ -109,7 +109,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadVary{"UnknownCriterion",
                 {"--var", "G", "--from", "0", "--to", "1", "--criterion", "xy"},
                 "--criterion"},
-        BadVary{"MissingEnd", {"--var", "G", "--from", "0"}, "--to"}),
+        BadVary{"MissingEnd", {"--var", "G", "--from", "0"}, "--to"},
+        // The value found becomes the door's: an end its field refuses is refused here.
+        BadVary{"FromOnTheFieldsOpenEnd",
+                {"--var", "G", "--from", "0", "--to", "20000"},
+                "G is out of range: ]0..100000[ (the range of its field)"},
+        BadVary{"ToBeyondTheField",
+                {"--var", "R", "--from", "1000", "--to", "1e7"},
+                "R is out of range: ]0..1000000[ (the range of its field)"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

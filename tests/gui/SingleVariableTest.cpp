@@ -35,10 +35,14 @@
 #include "gui/DoorChanges.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "io/DoorFileWriter.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/MomentCriterion.h"
 #include "model/PlaneMath.h"
 #include "model/SingleVariableSearch.h"
+#include "model/ViewSettings.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -451,6 +455,34 @@ TEST_F(SingleVariable, CriterionJumpingAcrossZeroEndsWithTheBestValue) {
   EXPECT_LT(std::fabs(moment), std::fabs(MomentWith(&DoorInputs::G, 12000).Z));
 }
 
+// The sample doors' range record of R reaches 1e7, past the values its field accepts: the search
+// keeps within them and says so, and the door that takes the value found can be saved.
+TEST_F(SingleVariable, ARangePastTheFieldIsSearchedWithinItAndTheDoorStaysSaveable) {
+  SetAngles(kTiltX, kTiltY, kTiltZ);
+  Mark("R");
+  auto dialog = OpenSolve();
+  auto* note = Child<QLabel>(&*dialog, "RangeNote");
+  EXPECT_FALSE(note->isVisible());
+  Solve(*dialog, "2000000", "10000000", 1);
+  const FieldLimits limits = LimitsOfField("R").value();
+  const long double found = dialog->FoundValue();
+  EXPECT_TRUE(limits.Admits(found)) << static_cast<double>(found);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_TRUE(note->text().contains(QString::fromStdString(limits.IntervalText())))
+      << note->text().toStdString();
+  QTest::mouseClick(Child<QPushButton>(&*dialog, "OKBtn"), Qt::LeftButton);
+  EXPECT_EQ(app_->Document().Door().R, found);
+  const TempFolder folder;
+  const DoorFileResult saved =
+      DoorFileWriter().Save(folder.File("searched.brd"), app_->Document().Door(), ViewSettings{});
+  EXPECT_TRUE(saved.Ok) << saved.Message;
+
+  // A range within the field is searched as it is, without the note.
+  auto again = OpenSolve();
+  Solve(*again, "1000", "50000", 1);
+  EXPECT_FALSE(Child<QLabel>(&*again, "RangeNote")->isVisible());
+}
+
 TEST_F(SingleVariable, CancelStopsARunningSearch) {
   SetAngles(kTiltX, kTiltY, kTiltZ);
   Mark("G");
@@ -500,6 +532,41 @@ TEST_F(SingleVariable, ArrowsStepTheDoorsValueByAHundredthOfTheRange) {
   EXPECT_EQ(vertical->text(), verticalBefore);
   // Back at the saved value: nothing unsaved.
   EXPECT_FALSE(app_->Document().IsModified());
+  balance_->hide();
+}
+
+// The sample doors' range record of R reaches 1e7, past its field: the arrows stop at the
+// field's end, a typed value beyond it is refused, and the door stays saveable.
+TEST_F(SingleVariable, ThePanelKeepsTheVariableWithinItsField) {
+  const int r = MainParamIndex("R");
+  EditTheDoor(app_->Document(), [r](DoorInputs& d) {
+    d.R = 990000;
+    d.Ranges[r] = Range{0, 10000000, 0};
+  });
+  Mark("R");
+  balance_->show();
+  auto* spin = InBalance<TSpinButton>("SpinButton4");
+  for (int click = 0; click < 3; ++click)
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+  const FieldLimits limits = LimitsOfField("R").value();
+  const long double stepped = app_->Document().Door().R;
+  EXPECT_TRUE(limits.Admits(stepped)) << static_cast<double>(stepped);
+  EXPECT_GT(stepped, 990000);
+  const TempFolder folder;
+  const DoorFileResult saved =
+      DoorFileWriter().Save(folder.File("stepped.brd"), app_->Document().Door(), ViewSettings{});
+  EXPECT_TRUE(saved.Ok) << saved.Message;
+
+  MessageBoxScript boxes;
+  auto* shown = InBalance<QLineEdit>("Edit14");
+  shown->setFocus(Qt::MouseFocusReason);
+  shown->selectAll();
+  QTest::keyClicks(shown, "5000000");
+  QTest::keyClick(shown, Qt::Key_Return);
+  ASSERT_EQ(boxes.Asked().size(), 1u);
+  EXPECT_TRUE(boxes.Asked()[0].Text.contains("R is out of range: ]0..1000000["))
+      << boxes.Asked()[0].Text.toStdString();
+  EXPECT_EQ(app_->Document().Door().R, stepped);
   balance_->hide();
 }
 

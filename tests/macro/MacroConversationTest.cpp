@@ -4,6 +4,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include <algorithm>
+#include <chrono>
+
+#include "MacroServer.h"
 #include "gui/MessageBoxScript.h"
 #include "macro/MacroFixture.h"
 
@@ -72,6 +76,43 @@ TEST_F(MacroConversation, TheFinishedBoxNeverStacksAndNeverBlocks) {
   ASSERT_TRUE(QTest::qWaitFor([] { return FinishedBoxes().empty(); }, DdeClient::kCallTimeoutMs));
   CallAndLeave();
   EXPECT_EQ(FinishedBoxes().size(), 1u);
+}
+
+// A script that calls fifty times, each call a conversation of its own, while the user works
+// in the main window: at most one box is ever up, it never takes the focus from the window,
+// and it goes by itself when its time is up (made short here: the test waits for the box to
+// go, not for five seconds).
+TEST_F(MacroConversation, FiftyCallsLeaveAtMostOneBoxThatClosesItselfWithoutTakingTheFocus) {
+  MacroServer& server = *main_->Macros();
+  EXPECT_EQ(server.FinishedBoxLifetime(), MacroServer::kFinishedBoxLifetime);
+  // Up for the whole burst, however slow the machine.
+  server.SetFinishedBoxLifetime(std::chrono::hours(1));
+  main_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main_));
+  QWidget* working = main_->focusWidget();
+  bool boxTookTheFocus = false;
+  const auto isBox = [](const QWidget* widget) {
+    return widget != nullptr && widget->window()->objectName() == "ConversationFinished";
+  };
+  const QMetaObject::Connection focus = QObject::connect(
+      qApp, &QApplication::focusChanged,
+      [&](QWidget*, QWidget* now) { boxTookTheFocus = boxTookTheFocus || isBox(now); });
+  std::size_t mostBoxes = 0;
+  for (int call = 0; call < 50; ++call) {
+    CallAndLeave();
+    mostBoxes = std::max(mostBoxes, FinishedBoxes().size());
+    // Where a window system activates the box all the same, the activation has come back.
+    boxTookTheFocus = boxTookTheFocus || QApplication::activeWindow() != main_;
+  }
+  QObject::disconnect(focus);
+  EXPECT_EQ(mostBoxes, 1u);
+  ASSERT_EQ(FinishedBoxes().size(), 1u);
+  EXPECT_FALSE(boxTookTheFocus);
+  EXPECT_EQ(QApplication::activeWindow(), main_);
+  EXPECT_EQ(main_->focusWidget(), working);
+
+  server.SetFinishedBoxLifetime(std::chrono::milliseconds(0));
+  EXPECT_TRUE(QTest::qWaitFor([] { return FinishedBoxes().empty(); }, DdeClient::kCallTimeoutMs));
 }
 
 }  // namespace

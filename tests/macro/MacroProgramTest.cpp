@@ -4,10 +4,14 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "macro/DdeClient.h"
@@ -23,9 +27,10 @@ constexpr double kFieldRounding = 0.0005 + 1e-9;
 class Program {
  public:
   explicit Program(
-      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+      const QStringList& arguments = {}, const QString& program = DOORTRIM_PROGRAM_PATH) {
     process_.setProcessEnvironment(environment);
-    process_.start(DOORTRIM_PROGRAM_PATH, {});
+    process_.start(program, arguments);
   }
   ~Program() {
     process_.kill();
@@ -121,6 +126,69 @@ TEST(MacroProgram, WithoutASessionBusTheProgramRunsAndSaysSoOnce) {
   const QString said = program.End();
   EXPECT_EQ(said.count("running without the macro server"), 1);
   EXPECT_TRUE(said.contains("no D-Bus session bus")) << said.toStdString();
+}
+
+// A copy of the program in a tree of the installed shape, whose Russian language file is cut
+// short; the user chose Russian last time.
+class BrokenLanguageInstall {
+ public:
+  BrokenLanguageInstall() {
+    const QDir root(dir_.path());
+    root.mkpath("bin");
+    program_ = root.filePath("bin/doortrim");
+    EXPECT_TRUE(QFile::copy(DOORTRIM_PROGRAM_PATH, program_));
+    QFile(program_).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QDir data(QDir::cleanPath(root.filePath("bin/" DOORTRIM_DATA_FROM_PROGRAM)));
+    for (const char* folder : {"lang", "help", "samples"})
+      EXPECT_TRUE(data.mkpath(folder));
+    for (const char* language : {"Door.len", "Door.lno"}) {
+      EXPECT_TRUE(QFile::copy(QString(DOORTRIM_LANGUAGE_FILES "/") + language,
+                              data.filePath(QString("lang/") + language)));
+    }
+    russian_ = data.filePath("lang/Door.lru");
+    EXPECT_TRUE(QFile::copy(DOORTRIM_TEST_DATA "/lang/bad_lang_truncated.lru", russian_));
+    const QString config = root.filePath("home/.config");
+    EXPECT_TRUE(root.mkpath("home/.config/DoorTrim"));
+    QFile settings(config + "/DoorTrim/DoorTrim.conf");
+    EXPECT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nLanguage=1\n");
+    environment_ = QProcessEnvironment::systemEnvironment();
+    environment_.insert("HOME", root.filePath("home"));
+    environment_.insert("XDG_CONFIG_HOME", config);
+  }
+  const QString& ProgramPath() const { return program_; }
+  const QString& RussianFile() const { return russian_; }
+  const QProcessEnvironment& Environment() const { return environment_; }
+
+ private:
+  QTemporaryDir dir_;
+  QString program_;
+  QString russian_;
+  QProcessEnvironment environment_;
+};
+
+// Started by a script, the program shows no box for the broken language file it was to switch
+// to: it says so on standard error and takes macros at once.
+TEST(MacroProgram, WithoutDialogsABrokenRememberedLanguageIsToldOnStandardError) {
+  const BrokenLanguageInstall install;
+  QProcess where;
+  where.setProcessEnvironment(install.Environment());
+  where.start(install.ProgramPath(), {"--data-folders"});
+  ASSERT_TRUE(where.waitForFinished(kProcessMs));
+  ASSERT_TRUE(
+      where.readAllStandardOutput().contains(QFileInfo(install.RussianFile()).path().toUtf8()))
+      << "the copied program does not read the test's language files";
+
+  Program program(install.Environment(), {"--no-dialogs"}, install.ProgramPath());
+  ASSERT_TRUE(program.WaitForStderr("doortrim: Language: "));
+  ASSERT_TRUE(WaitForBusName());
+  DdeClient dde(kBusName, QDBusConnection::sessionBus());
+  const QString door = DOORTRIM_SAMPLE_DOORS "/oval.brd";
+  EXPECT_EQ(Await(dde.Execute("FileOpen|" + door)).type(), QDBusMessage::ReplyMessage);
+  EXPECT_EQ(Await(dde.Execute("Dialog|Balance")).type(), QDBusMessage::ReplyMessage);
+  const QString said = program.End();
+  EXPECT_EQ(said.count("doortrim: Language: "), 1) << said.toStdString();
+  EXPECT_TRUE(said.contains("Door.lru")) << said.toStdString();
 }
 
 }  // namespace

@@ -59,6 +59,11 @@ inline constexpr TwoLanguageText kClearLogQuestion{
 namespace SSolveTexts {
 inline constexpr TwoLanguageText kMaximumBelowMinimum{
     "Maximum less than minimum. Correct and try again.", "Максимум меньше чем минимум."};
+// The range asked for reaches past the values the variable's field accepts (%1, its interval):
+// the search keeps within them, from %2 to %3.
+inline constexpr TwoLanguageText kKeptWithinField{
+    "The range reaches past the field's values %1: searched from %2 to %3.",
+    "Диапазон выходит за допустимые значения поля %1: поиск от %2 до %3."};
 }  // namespace SSolveTexts
 
 // Sweep window: the texts its code sets (the search choices, the status line, the messages,

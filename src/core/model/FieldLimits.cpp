@@ -65,6 +65,22 @@ bool FieldLimits::Admits(long double value) const {
   return EndsIncluded ? (value >= Lower && value <= Upper) : (value > Lower && value < Upper);
 }
 
+FieldLimits::Interval FieldLimits::Clamp(long double from, long double to) const {
+  const long double inset = EndsIncluded ? 0 : (Upper - Lower) / 1000;
+  const long double lowest = Lower + inset;
+  const long double highest = Upper - inset;
+  const auto clamp = [&](long double value) {
+    // A value the field accepts stays, and one that is no number is left for the caller's own
+    // check to refuse.
+    if (Admits(value) || !std::isfinite(value)) return value;
+    if (value <= Lower) return lowest;
+    if (value >= Upper) return highest;
+    return value;
+  };
+  const Interval clamped{clamp(from), clamp(to), false};
+  return {clamped.From, clamped.To, clamped.From != from || clamped.To != to};
+}
+
 std::string FieldLimits::IntervalText() const {
   const auto general = [](long double value) { return FormatGeneral(value); };
   return std::string(EndsIncluded ? "[" : "]") + general(Lower) + ".." + general(Upper) +

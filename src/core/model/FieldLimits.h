@@ -16,6 +16,17 @@ struct FieldLimits {
   std::optional<long double> Fallback;
 
   bool Admits(long double value) const;
+
+  // The interval between two values as the field accepts it: an end the field refuses is
+  // moved onto the field's end, onto an open end a thousandth of the range inside, so that every
+  // value a search or a sweep reaches in it is one the field shows and accepts, and the door stays
+  // saveable. The ends may come in either order; they are moved each on its own.
+  struct Interval {
+    long double From = 0;
+    long double To = 0;
+    bool Clamped = false;  // an end was moved
+  };
+  Interval Clamp(long double from, long double to) const;
   // "]-10..10[" or "[0..10000]", as the fields' messages show an interval.
   std::string IntervalText() const;
 };

@@ -1,9 +1,11 @@
 #include "model/SingleVariableSearch.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 
@@ -25,7 +27,14 @@ SingleVariableSearch::CriterionAt DoorCriterion(TBoard& door, int paramIndex,
 SingleVariableSearch::SingleVariableSearch(TBoard& door, int paramIndex, MomentCriterion criterion,
                                            long double from, long double to, long double x,
                                            long double y, long double z)
-    : SingleVariableSearch(DoorCriterion(door, paramIndex, criterion, x, y, z), from, to) {}
+    : SingleVariableSearch(DoorCriterion(door, paramIndex, criterion, x, y, z), from, to) {
+  // A range record may reach past the field (the sample doors' do): the value found must not.
+  if (const std::optional<FieldLimits> limits = LimitsOfField(kMainParams[paramIndex].Name)) {
+    const FieldLimits::Interval within = limits->Clamp(from, to);
+    from_ = within.From;
+    to_ = within.To;
+  }
+}
 
 SingleVariableSearch::SingleVariableSearch(CriterionAt criterionAt, long double from,
                                            long double to)

@@ -35,7 +35,8 @@ class SingleVariableSearch {
 
   // The main parameter paramIndex (stored order, see kMainParams) of the door, set as the
   // projections dialog sets it and followed by ComputeGeometry; the door is evaluated at the
-  // rotation angles x, y, z (degrees).
+  // rotation angles x, y, z (degrees). The search keeps within the parameter's field range
+  // (FieldLimits::Clamp): the value found is always one the door can hold and save.
   SingleVariableSearch(TBoard& door, int paramIndex, MomentCriterion criterion, long double from,
                        long double to, long double x, long double y, long double z);
   // Any variable: criterionAt does the setting and the evaluating (the balance window's
@@ -60,6 +61,10 @@ class SingleVariableSearch {
   int Evaluations() const { return evaluations_; }
   // The bisection ended with |criterion| < kZeroTolerance.
   bool ReachedTolerance() const { return reachedTolerance_; }
+  // The interval searched, From end first: the one asked for, or its part within the field's
+  // range.
+  long double From() const { return from_; }
+  long double To() const { return to_; }
 
  private:
   enum class Phase { From, To, Scan, Bisection };

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "TestTolerances.h"
+#include "io/DoorFileWriter.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
+#include "model/ViewSettings.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -168,5 +173,40 @@ TEST(SingleVariableSearchOnDoor, KeelInTheGroundMakesTheMomentJumpAndTheSearchSt
   const long double beyond = MomentAt(&DoorInputs::G, std::nextafter(search.Value(), 12000.0L)).Z;
   EXPECT_LT(beyond * search.Criterion(), 0);
 }
+
+// A range record may reach past the field (the sample doors' R goes to 1e7): the value found,
+// which the door takes, stays within the field's range, so the door can still be saved.
+struct BeyondTheField {
+  const char* Field;
+  MomentCriterion Criterion;
+  long double From, To;
+};
+
+class SingleVariableSearchBeyondTheField : public ::testing::TestWithParam<BeyondTheField> {};
+
+TEST_P(SingleVariableSearchBeyondTheField, FindsAValueTheDoorCanHoldAndSave) {
+  const BeyondTheField c = GetParam();
+  const FieldLimits limits = LimitsOfField(c.Field).value();
+  TBoard door = FreshDoor();
+  const int index = MainParamIndex(c.Field);
+  SingleVariableSearch search(door, index, c.Criterion, c.From, c.To, kTiltX, kTiltY, kTiltZ);
+  search.Run();
+  EXPECT_TRUE(limits.Admits(search.From())) << static_cast<double>(search.From());
+  EXPECT_TRUE(limits.Admits(search.To())) << static_cast<double>(search.To());
+  EXPECT_TRUE(limits.Admits(search.Value())) << static_cast<double>(search.Value());
+  EXPECT_EQ(door.Inputs().*kMainParams[index].Field, search.Value());
+  const TempFolder folder;
+  const DoorFileResult saved =
+      DoorFileWriter().Save(folder.File("searched.brd"), door.Inputs(), ViewSettings{});
+  EXPECT_TRUE(saved.Ok) << saved.Message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SingleVariableSearchBeyondTheField,
+                         ::testing::Values(BeyondTheField{"R", MomentCriterion::Sum, 2e6L, 1e7L},
+                                           BeyondTheField{"R", MomentCriterion::X, 1, 1e7L},
+                                           BeyondTheField{"v", MomentCriterion::X, -100, 100}),
+                         [](const auto& info) {
+                           return std::string(info.param.Field) + "_" + std::to_string(info.index);
+                         });
 
 }  // namespace
