@@ -93,8 +93,8 @@ void OperatingMapWindow::AddTexts() {
   texts_.Add("OpMapCancelled",
              "Cancelled after %1 of %2 nodes: the map is incomplete and is not exported.");
   texts_.Add("OpMapPreciseHint",
-             "Precise ground contact (Options menu of the balance window) lets the search balance "
-             "where the keel's ground force changes in small steps.");
+             "Precise ground contact (the Options menu of the Balance position window) lets the "
+             "search balance where the keel's ground force changes in small steps.");
   texts_.Add("OpMapReadout",
              "%1 = %2, %3 = %4: wing attack angle %5°, heel %6°, pitch %7°, spread force %8 kN, "
              "spread / resistance %9, %10");

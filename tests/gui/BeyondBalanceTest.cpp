@@ -27,6 +27,7 @@
 #include "MainWindow.h"
 #include "OperatingMapView.h"
 #include "OperatingMapWindow.h"
+#include "SweepWindow.h"
 #include "TargetWindow.h"
 #include "TestTolerances.h"
 #include "UserLocale.h"
@@ -37,6 +38,7 @@
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "model/EditableFields.h"
+#include "model/ParameterSweep.h"
 #include "model/TBoard.h"
 
 // The windows beyond the balance: the precise ground contact option, the target search, the
@@ -114,6 +116,36 @@ TEST_F(BeyondBalance, PreciseGroundContactIsRememberedAndBalancesADoorThatNeedsI
   Action("MnuPreciseGround")->trigger();
   EXPECT_FALSE(window_->PreciseGround());
   EXPECT_FALSE(QSettings().value("Balance/PreciseGround", true).toBool());
+}
+
+// A sweep whose values do not balance in bottom trawling suggests the precise ground contact,
+// which balances them.
+TEST_F(BeyondBalance, SweepSuggestsPreciseGroundContactWhichBalancesItsValues) {
+  Open("vshape.brd");
+  Action("MnuSweep")->trigger();
+  SweepWindow* sweep = window_->Sweep();
+  ASSERT_NE(sweep, nullptr);
+  const auto run = [&] {
+    Find<QComboBox>(sweep, "SweepVariable")->setCurrentText("v");
+    Find<QDoubleSpinBox>(sweep, "SweepFrom")->setValue(1.67);
+    Find<QDoubleSpinBox>(sweep, "SweepTo")->setValue(3.0);
+    Find<QSpinBox>(sweep, "SweepSteps")->setValue(1);
+    QSignalSpy ended(sweep, &SweepWindow::sweepEnded);
+    Find<QPushButton>(sweep, "SweepRun")->click();
+    EXPECT_TRUE(ended.wait(kEndTimeoutMs));
+    int balanced = 0;
+    for (const SweepPoint& p : sweep->Sweep()->Points())
+      balanced += p.Converged ? 1 : 0;
+    return balanced;
+  };
+  EXPECT_EQ(run(), 0);
+  auto* status = Find<QLabel>(sweep, "SweepStatus");
+  EXPECT_TRUE(status->text().contains("Precise ground contact")) << status->text().toStdString();
+
+  Action("MnuPreciseGround")->trigger();
+  EXPECT_EQ(run(), 2);
+  EXPECT_FALSE(status->text().contains("Precise ground contact")) << status->text().toStdString();
+  Action("MnuPreciseGround")->trigger();  // the settings of the next test start from off
 }
 
 // The upper bridle height that gives zero heel: found, applied as one step, undone.
