@@ -24,6 +24,7 @@
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HistoryActions.h"
+#include "LanguageSwitch.h"
 #include "MainWindow.h"
 #include "OperatingMapView.h"
 #include "OperatingMapWindow.h"
@@ -218,6 +219,66 @@ TEST_F(BeyondBalance, TargetNotFoundSaysWhyAndChangesNothing) {
   EXPECT_EQ(app_->Document().State(), before);
 }
 
+// A result belongs to the door it was found for: changed, the door cannot take it.
+TEST_F(BeyondBalance, TargetResultOfAnOtherDoorIsNotApplied) {
+  Open("vshape.brd");
+  Action("MnuTarget")->trigger();
+  TargetWindow& target = window_->Target();
+  Find<QComboBox>(&target, "TargetSetting")->setCurrentText("zc0");
+  Find<QDoubleSpinBox>(&target, "TargetFrom")->setValue(1.0);
+  Find<QDoubleSpinBox>(&target, "TargetTo")->setValue(1.6);
+  Find<QComboBox>(&target, "TargetQuantity")->setCurrentIndex(1);
+  Find<QDoubleSpinBox>(&target, "TargetValue")->setValue(0);
+  QSignalSpy ended(&target, &TargetWindow::solveEnded);
+  Find<QPushButton>(&target, "TargetSolve")->click();
+  ASSERT_TRUE(ended.wait(kEndTimeoutMs));
+  ASSERT_TRUE(target.CanApply());
+  EditTheDoor(app_->Document(), [](DoorInputs& d) { d.G += 100; });
+  const DoorState changed = app_->Document().State();
+  auto* apply = Find<QPushButton>(&target, "TargetApply");
+  EXPECT_FALSE(apply->isEnabled());
+  EXPECT_TRUE(
+      Find<QLabel>(&target, "TargetOutcome")->text().contains("The door has changed since"));
+  target.onApplyClicked();
+  EXPECT_EQ(app_->Document().State(), changed);
+  // Undone, the door is the one the result was found for again.
+  window_->History().Undo()->trigger();
+  EXPECT_TRUE(apply->isEnabled());
+}
+
+TEST_F(BeyondBalance, TargetRefusesEqualEnds) {
+  Action("MnuTarget")->trigger();
+  TargetWindow& target = window_->Target();
+  Find<QDoubleSpinBox>(&target, "TargetFrom")->setValue(1.2);
+  Find<QDoubleSpinBox>(&target, "TargetTo")->setValue(1.2);
+  MessageBoxScript boxes;
+  Find<QPushButton>(&target, "TargetSolve")->click();
+  EXPECT_FALSE(target.Running());
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<QString>{"From and To are equal: there is nothing to search."});
+}
+
+// In Russian the window's own texts and the advice come from the Russian file.
+TEST_F(BeyondBalance, TextsBuiltByTheWindowsFollowTheLanguage) {
+  Open("default.brd");
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
+  EXPECT_EQ(Find<QComboBox>(&window_->Target(), "TargetQuantity")->itemText(1),
+            "Крен (поворот вокруг X)");
+  EXPECT_EQ(Find<QComboBox>(&window_->OperatingMapView(), "OpMapQuantity")->itemText(3),
+            "Распорная сила, кН");
+  Find<QPushButton>(window_, "SpeedButton1")->click();
+  BalanceAnalysisPanel& analysis = window_->Details().Analysis();
+  QSignalSpy shown(&analysis, &BalanceAnalysisPanel::analysisShown);
+  window_->Details().show();
+  ASSERT_TRUE(shown.wait(kEndTimeoutMs));
+  const QString advice = Find<QLabel>(&analysis, "AnalysisAdvice")->text();
+  EXPECT_TRUE(advice.startsWith("Доска кренится на ")) << advice.toStdString();
+  EXPECT_TRUE(advice.contains("крепление ваера")) << advice.toStdString();
+  window_->Details().hide();
+  ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::English));
+  QSettings().remove("Language");
+}
+
 class OperatingMapWindowTest : public BeyondBalance {
  protected:
   OperatingMapWindow& OpenMap() {
@@ -318,6 +379,33 @@ TEST_F(OperatingMapWindowTest, CancelStopsItAndClaimsNoCompleteMap) {
   EXPECT_FALSE(QFile::exists(Path("partial.csv")));
   EXPECT_TRUE(Find<QPushButton>(&map, "OpMapRun")->isEnabled());
 }
+
+struct RefusedGrid {
+  const char* X;
+  double XFrom, XTo;
+  const char* Y;
+  const char* Message;
+};
+
+class RefusedGrids : public OperatingMapWindowTest,
+                     public ::testing::WithParamInterface<RefusedGrid> {};
+
+TEST_P(RefusedGrids, SayWhyAndStartNothing) {
+  OperatingMapWindow& map = OpenMap();
+  const RefusedGrid& g = GetParam();
+  SetGrid(map, g.X, g.XFrom, g.XTo, 3, g.Y, 1.0, 1.25, 2);
+  MessageBoxScript boxes;
+  Find<QPushButton>(&map, "OpMapRun")->click();
+  EXPECT_FALSE(map.Running());
+  EXPECT_EQ(map.Map(), nullptr);
+  EXPECT_EQ(boxes.Texts(), std::vector<QString>{g.Message});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, RefusedGrids,
+    ::testing::Values(
+        RefusedGrid{"v", 2.0, 2.0, "x0", "From and To are equal: there is nothing to map."},
+        RefusedGrid{"x0", 1.0, 1.5, "x0", "X and Y are the same setting: choose two."}));
 
 TEST_F(OperatingMapWindowTest, CsvExportIsTheCommandLinesMap) {
   Open("default.brd");
