@@ -1,8 +1,11 @@
 #include "BalanceAnalysisPanel.h"
 
 #include <QAbstractItemView>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
@@ -20,6 +23,8 @@ constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's 
 constexpr char kFigureFormat[] = "####0.###";
 constexpr char kShareFormat[] = "##0.0";
 constexpr char kSpeedFormat[] = "##0.00";
+constexpr int kDefaultPercent = 10;
+constexpr int kMostPercent = 50;
 
 // The band's rows, in the order of CoefficientUncertainty::Quantity, and its columns.
 constexpr const char* kRowKeys[] = {"AnalysisRowHeel",   "AnalysisRowPitch",
@@ -44,6 +49,7 @@ BalanceAnalysisPanel::BalanceAnalysisPanel(QWidget* parent)
     layout->addWidget(label);
     return label;
   };
+  BuildInputs();
   ground_ = line("AnalysisGround");
   bandTitle_ = line("AnalysisBandTitle");
   band_ = new QTableWidget(static_cast<int>(std::size(kRowKeys)),
@@ -78,6 +84,82 @@ BalanceAnalysisPanel::~BalanceAnalysisPanel() {
   delete worker_;
 }
 
+void BalanceAnalysisPanel::BuildInputs() {
+  auto* grid = new QGridLayout;
+  const auto label = [this](const char* name, const char* caption) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(name);
+    return l;
+  };
+  const auto percent = [this](const char* name) {
+    auto* box = new QSpinBox(this);
+    box->setObjectName(name);
+    box->setRange(0, kMostPercent);
+    box->setValue(kDefaultPercent);
+    return box;
+  };
+  const auto degrees = [this](const char* name, double value) {
+    auto* box = new QDoubleSpinBox(this);
+    box->setObjectName(name);
+    box->setRange(-90, 90);
+    box->setDecimals(1);
+    box->setLocale(QLocale());
+    box->setValue(value);
+    return box;
+  };
+  const AdviceBands bands;
+  wingPercent_ = percent("AnalysisWingPercent");
+  groundPercent_ = percent("AnalysisGroundPercent");
+  heelBand_ = degrees("AnalysisHeelBand", static_cast<double>(bands.HeelDeg));
+  heelBand_->setMinimum(0);
+  pitchBand_ = degrees("AnalysisPitchBand", static_cast<double>(bands.PitchDeg));
+  pitchBand_->setMinimum(0);
+  attackFrom_ = degrees("AnalysisAttackFrom", static_cast<double>(bands.AttackFromDeg));
+  attackTo_ = degrees("AnalysisAttackTo", static_cast<double>(bands.AttackToDeg));
+  QLabel* wing = label("AnalysisLabelWing", "Wing coefficients ±, %:");
+  wing->setToolTip("Relative uncertainty of the wing's Cx, Cy and Cd from the flume tank");
+  grid->addWidget(wing, 0, 0);
+  grid->addWidget(wingPercent_, 0, 1);
+  grid->addWidget(label("AnalysisLabelGround", "Ground coefficient ±, %:"), 0, 2);
+  grid->addWidget(groundPercent_, 0, 3);
+  QLabel* heel = label("AnalysisLabelHeel", "Heel within ±, °:");
+  heel->setToolTip("Where heel, pitch and attack angle lie within these bands, no advice is given");
+  grid->addWidget(heel, 1, 0);
+  grid->addWidget(heelBand_, 1, 1);
+  grid->addWidget(label("AnalysisLabelPitch", "Pitch within ±, °:"), 1, 2);
+  grid->addWidget(pitchBand_, 1, 3);
+  grid->addWidget(label("AnalysisLabelAttack", "Attack angle from, °:"), 2, 0);
+  grid->addWidget(attackFrom_, 2, 1);
+  grid->addWidget(label("AnalysisLabelAttackTo", "to, °:"), 2, 2);
+  grid->addWidget(attackTo_, 2, 3);
+  grid->setColumnStretch(4, 1);
+  static_cast<QVBoxLayout*>(layout())->addLayout(grid);
+  for (QSpinBox* box : {wingPercent_, groundPercent_})
+    connect(box, &QSpinBox::valueChanged, this, &BalanceAnalysisPanel::Reanalyse);
+  for (QDoubleSpinBox* box : {heelBand_, pitchBand_, attackFrom_, attackTo_})
+    connect(box, &QDoubleSpinBox::valueChanged, this, &BalanceAnalysisPanel::Reanalyse);
+}
+
+CoefficientUncertainty::Widths BalanceAnalysisPanel::Widths() const {
+  CoefficientUncertainty::Widths widths;
+  widths.WingCx = widths.WingCy = widths.WingCd = wingPercent_->value() / 100.0L;
+  widths.GroundCx = groundPercent_->value() / 100.0L;
+  return widths;
+}
+
+AdviceBands BalanceAnalysisPanel::Bands() const {
+  AdviceBands bands;
+  bands.HeelDeg = heelBand_->value();
+  bands.PitchDeg = pitchBand_->value();
+  bands.AttackFromDeg = std::min(attackFrom_->value(), attackTo_->value());
+  bands.AttackToDeg = std::max(attackFrom_->value(), attackTo_->value());
+  return bands;
+}
+
+void BalanceAnalysisPanel::Reanalyse() {
+  if (last_) Analyse(*last_);
+}
+
 void BalanceAnalysisPanel::AddTexts() {
   texts_.Add("AnalysisWorking", "Working out the uncertainty, the ground contact and advice ...");
   texts_.Add("AnalysisPrecise", "Ground contact: the keel's sinking depth to full precision.");
@@ -107,8 +189,8 @@ void BalanceAnalysisPanel::AddTexts() {
   texts_.Add("AnalysisLiftUnknown",
              "The towing speed of lift-off is unknown: the door does not balance on the way.");
   texts_.Add("AnalysisInBands",
-             "The door sits within its bands (heel and pitch within ±%1°, attack angle %2° to "
-             "%3°): no advice.");
+             "The door sits within its bands (heel within ±%1°, pitch within ±%2°, attack angle "
+             "%3° to %4°): no advice.");
   texts_.Add("AnalysisUnbalanced", "The door does not balance: no advice.");
   // The advice's sentences and words, by the keys the advice names them.
   const AdviceTexts english;
@@ -119,21 +201,30 @@ void BalanceAnalysisPanel::AddTexts() {
 }
 
 void BalanceAnalysisPanel::Analyse(const TBoard& door) {
-  waiting_ = std::make_unique<TBoard>(door);
+  // `door` may be the last door itself (Reanalyse): it is copied before that is replaced.
+  auto copy = std::make_unique<TBoard>(door);
+  waiting_ = std::make_unique<TBoard>(*copy);
+  last_ = std::move(copy);
   if (!Running()) Start();
 }
 
 void BalanceAnalysisPanel::Start() {
   door_ = std::move(waiting_);
+  widths_ = Widths();
+  bands_ = Bands();
   pending_.reset();
   ground_->setText(texts_.Text("AnalysisWorking"));
-  worker_ = QThread::create([this] { pending_ = Work(*door_); });
+  worker_ = QThread::create([this] { pending_ = Work(*door_, widths_, bands_); });
   connect(worker_, &QThread::finished, this, &BalanceAnalysisPanel::onWorkFinished);
   worker_->start();
 }
 
-BalanceAnalysisPanel::Findings BalanceAnalysisPanel::Work(const TBoard& door) {
+BalanceAnalysisPanel::Findings BalanceAnalysisPanel::Work(const TBoard& door,
+                                                          CoefficientUncertainty::Widths widths,
+                                                          AdviceBands bands) {
   Findings f;
+  f.Widths = widths;
+  f.Bands = bands;
   f.Bottom = door.Inputs().Bottom;
   f.Precise = door.PreciseGround();
   const AngleTriple start{door.RotX(), door.RotY(), door.RotZ()};
@@ -145,11 +236,8 @@ BalanceAnalysisPanel::Findings BalanceAnalysisPanel::Work(const TBoard& door) {
     f.Speed = door.Inputs().v;
     f.Lift = LiftOff(door, balance.Angles, kSolverTolerance).Find();
   }
-  CoefficientUncertainty::Widths widths;
-  widths.WingCx = widths.WingCy = widths.WingCd = kWingUncertainty;
-  widths.GroundCx = kGroundUncertainty;
   f.Band = CoefficientUncertainty(door, widths, kSamples, kSeed, start, kSolverTolerance).Run();
-  Advice advice(door, start, AdviceBands{}, kSolverTolerance);
+  Advice advice(door, start, bands, kSolverTolerance);
   advice.Run();
   f.Advice = advice.Sentences();
   return f;
@@ -190,8 +278,8 @@ void BalanceAnalysisPanel::ShowFindings() {
     band_->hide();
   } else {
     bandTitle_->setText(texts_.Text("AnalysisBandHeading")
-                            .arg(UserNumberText("##0", kWingUncertainty * 100, loc),
-                                 UserNumberText("##0", kGroundUncertainty * 100, loc))
+                            .arg(UserNumberText("##0", f.Widths.WingCx * 100, loc),
+                                 UserNumberText("##0", f.Widths.GroundCx * 100, loc))
                             .arg(b.Balanced)
                             .arg(b.Samples));
     for (int r = 0; r < band_->rowCount(); ++r) {
@@ -244,9 +332,10 @@ QString BalanceAnalysisPanel::AdviceText() const {
   if (!f.Balanced) return texts_.Text("AnalysisUnbalanced");
   const NumberLocale loc = UserNumberLocale();
   if (f.Advice.empty()) {
-    const AdviceBands bands;
+    const AdviceBands& bands = f.Bands;
     return texts_.Text("AnalysisInBands")
         .arg(UserNumberText("#0.#", bands.HeelDeg, loc),
+             UserNumberText("#0.#", bands.PitchDeg, loc),
              UserNumberText("#0.#", bands.AttackFromDeg, loc),
              UserNumberText("#0.#", bands.AttackToDeg, loc));
   }

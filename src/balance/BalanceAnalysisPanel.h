@@ -5,11 +5,14 @@
 #include <optional>
 
 #include "BuiltTexts.h"
+#include "analysis/Advice.h"
 #include "analysis/AdviceTexts.h"
 #include "analysis/CoefficientUncertainty.h"
 #include "analysis/LiftOff.h"
 
+class QDoubleSpinBox;
 class QLabel;
+class QSpinBox;
 class QTableWidget;
 class QThread;
 class TBoard;
@@ -21,15 +24,17 @@ class TBoard;
 // advice in plain words where the door sits outside its bands. A form of its own (placed inside
 // the details window) so that its texts have their own section in the language files.
 //
+// The user sets the relative uncertainty of the wing's coefficients (Cx, Cy, Cd) and of the
+// ground's Cx, and the bands of heel, pitch and attack angle within which the door needs no
+// advice; a change analyses the door again.
+//
 // The analyses balance the door a few hundred times: they run on a thread of their own from a
 // copy of the door, and the area shows them when they are done.
 class BalanceAnalysisPanel : public QDialog {
   Q_OBJECT
 
  public:
-  // Relative uncertainty of the wing's and the ground's coefficients, and the doors drawn.
-  static constexpr long double kWingUncertainty = 0.10L;
-  static constexpr long double kGroundUncertainty = 0.10L;
+  // The doors drawn for the band, and the seed of the draw: the same door gives the same band.
   static constexpr int kSamples = 200;
   static constexpr std::uint64_t kSeed = 1;
 
@@ -39,6 +44,9 @@ class BalanceAnalysisPanel : public QDialog {
   // Starts the analyses of a copy of the door from its angles; a door given while they run is
   // analysed once they end.
   void Analyse(const TBoard& door);
+  // The uncertainties and bands set: relative (0.1 for +-10 %), degrees.
+  CoefficientUncertainty::Widths Widths() const;
+  AdviceBands Bands() const;
   bool Running() const { return worker_ != nullptr; }
 
  signals:
@@ -47,6 +55,8 @@ class BalanceAnalysisPanel : public QDialog {
 
  private:
   struct Findings {
+    CoefficientUncertainty::Widths Widths;
+    AdviceBands Bands;
     bool Bottom = false;
     bool Precise = false;
     bool Balanced = false;
@@ -56,9 +66,13 @@ class BalanceAnalysisPanel : public QDialog {
     CoefficientUncertainty::Result Band;
     std::vector<AdviceSentence> Advice;
   };
-  static Findings Work(const TBoard& door);
+  static Findings Work(const TBoard& door, CoefficientUncertainty::Widths widths,
+                       AdviceBands bands);
 
   void AddTexts();
+  void BuildInputs();
+  // The settings changed: the last door given is analysed again.
+  void Reanalyse();
   void Start();
   void onWorkFinished();
   void ShowFindings();
@@ -66,14 +80,23 @@ class BalanceAnalysisPanel : public QDialog {
   QString AdviceText() const;
 
   BuiltTexts texts_;
+  QSpinBox* wingPercent_ = nullptr;
+  QSpinBox* groundPercent_ = nullptr;
+  QDoubleSpinBox* heelBand_ = nullptr;
+  QDoubleSpinBox* pitchBand_ = nullptr;
+  QDoubleSpinBox* attackFrom_ = nullptr;
+  QDoubleSpinBox* attackTo_ = nullptr;
   QLabel* ground_ = nullptr;
   QLabel* bandTitle_ = nullptr;
   QTableWidget* band_ = nullptr;
   QLabel* contact_ = nullptr;
   QLabel* advice_ = nullptr;
 
-  std::unique_ptr<TBoard> door_;     // the door being analysed, the worker's
-  std::unique_ptr<TBoard> waiting_;  // a door given while the worker ran
+  std::unique_ptr<TBoard> last_;           // the last door given
+  std::unique_ptr<TBoard> door_;           // the door being analysed, the worker's
+  std::unique_ptr<TBoard> waiting_;        // a door given while the worker ran
+  CoefficientUncertainty::Widths widths_;  // the worker's
+  AdviceBands bands_;
   std::optional<Findings> pending_;  // written by the worker
   std::optional<Findings> shown_;
   QThread* worker_ = nullptr;

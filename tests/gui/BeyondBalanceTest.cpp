@@ -279,6 +279,35 @@ TEST_F(BeyondBalance, TextsBuiltByTheWindowsFollowTheLanguage) {
   QSettings().remove("Language");
 }
 
+// The uncertainties and bands the user sets: no uncertainty gives a band of no width, heel and
+// pitch bands wide enough leave nothing to advise.
+TEST_F(BeyondBalance, DetailsFollowTheUncertaintiesAndBandsSet) {
+  Open("default.brd");
+  Find<QPushButton>(window_, "SpeedButton1")->click();
+  BalanceAnalysisPanel& analysis = window_->Details().Analysis();
+  QSignalSpy shown(&analysis, &BalanceAnalysisPanel::analysisShown);
+  window_->Details().show();
+  ASSERT_TRUE(shown.wait(kEndTimeoutMs));
+  Find<QSpinBox>(&analysis, "AnalysisWingPercent")->setValue(0);
+  Find<QSpinBox>(&analysis, "AnalysisGroundPercent")->setValue(0);
+  Find<QDoubleSpinBox>(&analysis, "AnalysisHeelBand")->setValue(10);
+  Find<QDoubleSpinBox>(&analysis, "AnalysisPitchBand")->setValue(10);
+  // A change while the analyses run is analysed once they end: what is shown next is of all.
+  ASSERT_TRUE(shown.wait(kEndTimeoutMs));
+  EXPECT_FALSE(analysis.Running());
+  EXPECT_TRUE(Find<QLabel>(&analysis, "AnalysisBandTitle")
+                  ->text()
+                  .startsWith("Uncertainty: coefficients of the wing ±0 %, of the ground ±0 %"));
+  auto* table = Find<QTableWidget>(&analysis, "AnalysisBand");
+  for (int row = 0; row < table->rowCount(); ++row)
+    for (int column = 1; column < table->columnCount(); ++column)
+      EXPECT_EQ(table->item(row, column)->text(), table->item(row, 0)->text()) << row;
+  EXPECT_EQ(Find<QLabel>(&analysis, "AnalysisAdvice")->text(),
+            "The door sits within its bands (heel within ±10°, pitch within ±10°, attack angle "
+            "30° to 40°): no advice.");
+  window_->Details().hide();
+}
+
 class OperatingMapWindowTest : public BeyondBalance {
  protected:
   OperatingMapWindow& OpenMap() {
