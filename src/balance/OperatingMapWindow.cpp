@@ -56,8 +56,9 @@ constexpr const char* kQuantityKeys[] = {"OpMapQuantityAttack", "OpMapQuantityHe
 
 }  // namespace
 
-OperatingMapWindow::OperatingMapWindow(const TBoard& door, DoorDocument& document, QWidget* parent)
-    : QDialog(parent), door_(door), texts_(*this) {
+OperatingMapWindow::OperatingMapWindow(const TBoard& settings, DoorDocument& document,
+                                       QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
   setObjectName("OpMap_f");
   setWindowTitle("Operating map");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -68,7 +69,7 @@ OperatingMapWindow::OperatingMapWindow(const TBoard& door, DoorDocument& documen
   progressTimer_.setInterval(kProgressIntervalMs);
   connect(&progressTimer_, &QTimer::timeout, this, &OperatingMapWindow::ShowProgress);
   // A map of another door is no map of this one.
-  connect(&document, &DoorDocument::replaced, this, &OperatingMapWindow::ForgetMap);
+  connect(&document_, &DoorDocument::replaced, this, &OperatingMapWindow::ForgetMap);
   connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,
           &OperatingMapWindow::RefreshTexts);
 }
@@ -284,7 +285,7 @@ void OperatingMapWindow::onSettingChanged(QComboBox* setting, QDoubleSpinBox* fr
       FindEditableField(setting->currentText().toStdString());
   if (!field) return;
   // From the door's value to half as much again, as the sweep offers.
-  const long double value = door_.Inputs().*(field->Field);
+  const long double value = document_.Door().*(field->Field);
   from->setValue(static_cast<double>(value));
   to->setValue(static_cast<double>(value != 0 ? value * 1.5L : 1.0L));
 }
@@ -330,10 +331,14 @@ void OperatingMapWindow::onRunClicked() {
   hovered_.reset();
   readout_->clear();
   complete_ = false;
-  precise_ = door_.PreciseGround();
-  map_ = std::make_unique<OperatingMap>(door_, axes[0], axes[1],
-                                        AngleTriple{door_.RotX(), door_.RotY(), door_.RotZ()},
-                                        kSolverTolerance);
+  // The door as it is, from its balance angles, with the balance window's settings.
+  TBoard door(document_.Door());
+  precise_ = settings_.PreciseGround();
+  door.SetPreciseGround(precise_);
+  door.SetSensitivity(settings_.Sensitivity());
+  const BalanceAngles& angles = document_.Angles();
+  map_ = std::make_unique<OperatingMap>(
+      door, axes[0], axes[1], AngleTriple{angles.X, angles.Y, angles.Z}, kSolverTolerance);
   cancelRequest_ = false;
   worker_ = QThread::create([this] { complete_ = map_->Run(0, &cancelRequest_); });
   connect(worker_, &QThread::finished, this, &OperatingMapWindow::onMapFinished);

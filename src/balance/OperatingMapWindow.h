@@ -26,15 +26,17 @@ class TBoard;
 // nodes) and shows one quantity of the balances in colour, with a legend, the node under the
 // mouse read out, the nodes that did not balance crossed out and the region where the wing
 // attack angle lies in a chosen band and the door is stable outlined. The map is worked out on
-// a thread of its own (the rows spread over the cores) from a copy of the balance window's
-// door, so the window stays responsive: a progress bar follows it, and Cancel stops it. A map
+// a thread of its own (the rows spread over the cores) from a copy of the door at its balance
+// angles, so the window stays responsive: a progress bar follows it, and Cancel stops it. A map
 // cut short is shown as far as it got and said to be incomplete; only a complete map is
 // exported, as CSV (the command line's columns) or as a PNG or SVG picture.
 class OperatingMapWindow : public QDialog {
   Q_OBJECT
 
  public:
-  OperatingMapWindow(const TBoard& door, DoorDocument& document, QWidget* parent = nullptr);
+  // `settings` is the balance window's door, whose ground contact and search sensitivity the
+  // map uses; the door mapped is the document's.
+  OperatingMapWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
   ~OperatingMapWindow() override;
 
   void onRunClicked();
@@ -72,7 +74,8 @@ class OperatingMapWindow : public QDialog {
   QString QuantityName(MapQuantity quantity) const;
   MapQuantity Quantity() const;
 
-  const TBoard& door_;
+  const TBoard& settings_;
+  DoorDocument& document_;
   BuiltTexts texts_;
   QComboBox* xSetting_ = nullptr;
   QDoubleSpinBox* xFrom_ = nullptr;

@@ -32,8 +32,8 @@ QString NameOf(const EditableField& field) {
 
 }  // namespace
 
-TargetWindow::TargetWindow(const TBoard& door, DoorDocument& document, QWidget* parent)
-    : QDialog(parent), door_(door), document_(document), texts_(*this) {
+TargetWindow::TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
   setObjectName("Target_f");
   setWindowTitle("Target");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -174,7 +174,7 @@ void TargetWindow::onSettingChanged() {
   const std::optional<EditableField> field =
       FindEditableField(setting_->currentText().toStdString());
   if (!field) return;
-  const long double value = door_.Inputs().*(field->Field);
+  const long double value = document_.Door().*(field->Field);
   from_->setValue(static_cast<double>(value));
   to_->setValue(static_cast<double>(value != 0 ? value * 1.5L : 1.0L));
 }
@@ -224,10 +224,14 @@ void TargetWindow::onSolveClicked() {
   solvedQuantity_ = Quantity();
   solvedTarget_ = target_->value();
   result_.reset();
-  // The balance window's door, with its ground contact setting, from the angles shown.
-  solver_ = std::make_unique<TargetSolver>(door_, *field, from, to, solvedQuantity_, solvedTarget_,
-                                           AngleTriple{door_.RotX(), door_.RotY(), door_.RotZ()},
-                                           kSolverTolerance);
+  // The door as it is, from its balance angles, with the balance window's settings.
+  TBoard door(solvedDoor_);
+  door.SetPreciseGround(settings_.PreciseGround());
+  door.SetSensitivity(settings_.Sensitivity());
+  const BalanceAngles& angles = document_.Angles();
+  solver_ =
+      std::make_unique<TargetSolver>(door, *field, from, to, solvedQuantity_, solvedTarget_,
+                                     AngleTriple{angles.X, angles.Y, angles.Z}, kSolverTolerance);
   pending_.reset();
   worker_ = QThread::create([this] { pending_ = solver_->Solve(); });
   connect(worker_, &QThread::finished, this, &TargetWindow::onSolveFinished);

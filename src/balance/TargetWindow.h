@@ -19,9 +19,9 @@ class TBoard;
 
 // The target window ("Target ..."): the value of one setting of the door (a main parameter or
 // an environment value) between two ends that brings the balanced door to a wing attack angle,
-// a heel or a pitch. The search runs on a thread of its own on a copy of the balance window's
-// door, so the window stays responsive; it tells whether the value was found, the value that
-// came nearest and why where it was not, the balances and evaluations it took, and the balance
+// a heel or a pitch. The search runs on a thread of its own on a copy of the door from its
+// balance angles, so the window stays responsive; it tells whether the value was found, the value
+// that came nearest and why where it was not, the balances and evaluations it took, and the balance
 // reached. Apply stores the value found, with the balance it gives, as one step of the door's
 // history. A result belongs to the door it was found for: once the door changes it can no
 // longer be applied.
@@ -29,8 +29,9 @@ class TargetWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // `door` is the balance window's door at the angles the search starts from.
-  TargetWindow(const TBoard& door, DoorDocument& document, QWidget* parent = nullptr);
+  // `settings` is the balance window's door, whose ground contact and search sensitivity the
+  // search uses; the door searched is the document's.
+  TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
   ~TargetWindow() override;
 
   void onSolveClicked();
@@ -58,7 +59,7 @@ class TargetWindow : public QDialog {
   // Stops a running search and waits for its thread: used when the window goes.
   void StopWorker();
 
-  const TBoard& door_;
+  const TBoard& settings_;
   DoorDocument& document_;
   BuiltTexts texts_;
   QComboBox* setting_ = nullptr;
