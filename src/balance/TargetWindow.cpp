@@ -58,6 +58,10 @@ void TargetWindow::AddTexts() {
   texts_.Add("TargetKindAttack", "Wing attack angle");
   texts_.Add("TargetKindHeel", "Heel (rotation about X)");
   texts_.Add("TargetKindPitch", "Pitch (rotation about Y)");
+  // The same in a sentence.
+  texts_.Add("TargetWordAttack", "wing attack angle");
+  texts_.Add("TargetWordHeel", "heel");
+  texts_.Add("TargetWordPitch", "pitch");
   texts_.Add("TargetSearching", "Searching ...");
   texts_.Add("TargetFound", "Found: %1 = %2 gives %3 %4°.");
   texts_.Add("TargetNotFound", "Not found. The nearest: %1 = %2 gives %3 %4°.");
@@ -191,15 +195,16 @@ TargetQuantity TargetWindow::Quantity() const {
 }
 
 QString TargetWindow::QuantityName(TargetQuantity quantity) const {
+  // The quantity as a sentence names it.
   switch (quantity) {
     case TargetQuantity::Heel:
-      return texts_.Text("TargetKindHeel");
+      return texts_.Text("TargetWordHeel");
     case TargetQuantity::Pitch:
-      return texts_.Text("TargetKindPitch");
+      return texts_.Text("TargetWordPitch");
     case TargetQuantity::Attack:
       break;
   }
-  return texts_.Text("TargetKindAttack");
+  return texts_.Text("TargetWordAttack");
 }
 
 void TargetWindow::onSolveClicked() {
@@ -270,7 +275,7 @@ void TargetWindow::ShowResult() {
   const QString name = NameOf(solvedSetting_);
   const QString value = UserNumberText(kValueFormat, r.Value, loc);
   const QString achieved = UserNumberText(kAngleFormat, r.AchievedDeg, loc);
-  const QString quantity = QuantityName(solvedQuantity_).toLower();
+  const QString quantity = QuantityName(solvedQuantity_);
   QString outcome;
   if (r.Found()) {
     outcome = texts_.Text("TargetFound").arg(name, value, quantity, achieved);
@@ -309,10 +314,10 @@ void TargetWindow::onApplyClicked() {
   state.Door.*(solvedSetting_.Field) = r.Value;
   state.Angles = {r.Balance.Angles[0], r.Balance.Angles[1], r.Balance.Angles[2]};
   const NumberLocale loc = UserNumberLocale();
-  const QString step = texts_.Text("TargetStep")
-                           .arg(NameOf(solvedSetting_), UserNumberText(kValueFormat, r.Value, loc),
-                                QuantityName(solvedQuantity_).toLower(),
-                                UserNumberText(kAngleFormat, solvedTarget_, loc));
+  const QString step =
+      texts_.Text("TargetStep")
+          .arg(NameOf(solvedSetting_), UserNumberText(kValueFormat, r.Value, loc),
+               QuantityName(solvedQuantity_), UserNumberText(kAngleFormat, solvedTarget_, loc));
   // The value and the balance it gives, one step: Undo takes both back.
   document_.Edit(step, state);
 }

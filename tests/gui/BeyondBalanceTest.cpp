@@ -168,7 +168,9 @@ TEST_F(BeyondBalance, TargetFoundIsAppliedAsOneStepThatUndoRestores) {
   ASSERT_TRUE(target.Result().has_value());
   const TargetSolver::Result found = *target.Result();
   ASSERT_TRUE(found.Found());
-  EXPECT_TRUE(Find<QLabel>(&target, "TargetOutcome")->text().startsWith("Found: zc0 = "));
+  const QString outcome = Find<QLabel>(&target, "TargetOutcome")->text();
+  EXPECT_TRUE(outcome.startsWith("Found: zc0 = ") && outcome.contains(" gives heel "))
+      << outcome.toStdString();
   EXPECT_FALSE(Find<QLabel>(&target, "TargetDetails")->text().isEmpty());
   EXPECT_EQ(app_->Document().History().count(), steps);  // nothing stored yet
 
@@ -176,7 +178,8 @@ TEST_F(BeyondBalance, TargetFoundIsAppliedAsOneStepThatUndoRestores) {
   ASSERT_TRUE(apply->isEnabled());
   apply->click();
   EXPECT_EQ(app_->Document().History().count(), steps + 1);
-  EXPECT_TRUE(app_->Document().History().undoText().startsWith("zc0 = "));
+  const QString step = app_->Document().History().undoText();
+  EXPECT_TRUE(step.startsWith("zc0 = ") && step.endsWith(" for heel 0°")) << step.toStdString();
   EXPECT_NEAR(static_cast<double>(app_->Document().Door().zc0), static_cast<double>(found.Value),
               static_cast<double>(kValueTol));
   // The balance window follows: the door it evaluates is balanced with no heel.
