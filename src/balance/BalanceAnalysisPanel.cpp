@@ -35,9 +35,10 @@ constexpr const char* kColumnKeys[] = {"AnalysisNominal", "AnalysisMin", "Analys
 
 }  // namespace
 
-BalanceAnalysisPanel::BalanceAnalysisPanel(QWidget* parent)
-    : QDialog(parent, Qt::Widget), texts_(*this) {
+BalanceAnalysisPanel::BalanceAnalysisPanel(QWidget* parent) : QDialog(parent), texts_(*this) {
   setObjectName("BAnalysis_f");
+  // A dialog would be a window of its own: this one is an area of its parent's.
+  setWindowFlags(Qt::Widget);
   AddTexts();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -110,6 +110,7 @@ BalanceDetailsWindow::BalanceDetailsWindow(const TBoard& board, QWidget* parent)
   auto* analysisRow = new QHBoxLayout;
   analysisRow->setContentsMargins(kMargin, 0, kMargin, kMargin);
   analysisRow->addWidget(analysis_);
+  analysis_->show();  // shown with the window, as any area of it
   outer->addLayout(analysisRow);
   auto* layout = new QVBoxLayout(client_);
   layout->setContentsMargins(kMargin, 2, kMargin, kMargin);

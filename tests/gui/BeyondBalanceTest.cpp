@@ -485,6 +485,9 @@ TEST_F(BeyondBalance, DetailsShowTheBandTheGroundContactAndAdvice) {
   BalanceAnalysisPanel& analysis = details.Analysis();
   QSignalSpy shown(&analysis, &BalanceAnalysisPanel::analysisShown);
   details.show();
+  // An area of the details window, not a window of its own.
+  EXPECT_FALSE(analysis.isWindow());
+  EXPECT_TRUE(analysis.isVisible());
   ASSERT_TRUE(shown.wait(kEndTimeoutMs));
   EXPECT_EQ(Find<QLabel>(&analysis, "AnalysisGround")->text(),
             "Ground contact: the keel's sinking depth to 1 mm.");
