@@ -111,6 +111,7 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   details_ = std::make_unique<BalanceDetailsWindow>(board_);
   target_ = new TargetWindow(board_, document_, this);
   operatingMap_ = new OperatingMapWindow(board_, document_, this);
+  connect(this, &BalanceWindow::searchRunningChanged, target_, &TargetWindow::SetEditingLocked);
   ConnectCommands();
   relaxationTimer_.setSingleShot(true);
   relaxationTimer_.setInterval(0);
@@ -524,15 +525,15 @@ void BalanceWindow::onRelaxationTick() {
 }
 
 std::vector<QObject*> BalanceWindow::EditingCommands() const {
-  return {ui_.ProjectionsItem,    ui_.HydrodynamicItem,    ui_.EnvironmentItem,
-          ui_.TrawlItem,          ui_.GroundItem,          ui_.KeelGeometryItem,
-          ui_.KeelOriginItem,     ui_.BottomCaseItem,      ui_.SensitivityItem,
-          ui_.PopProjectionsItem, ui_.PopHydrodynamicItem, ui_.PopEnvironmentItem,
-          ui_.PopTrawlItem,       ui_.PopGroundItem,       ui_.PopKeelGeometryItem,
-          ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,   ui_.RotationX,
-          ui_.RotationY,          ui_.RotationZ,           ui_.RotationXSpin,
-          ui_.RotationYSpin,      ui_.RotationZSpin,       ui_.UpdateButton,
-          history_->Undo(),       history_->Redo()};
+  return {ui_.ProjectionsItem,     ui_.HydrodynamicItem,   ui_.EnvironmentItem,
+          ui_.TrawlItem,           ui_.GroundItem,         ui_.KeelGeometryItem,
+          ui_.KeelOriginItem,      ui_.BottomCaseItem,     ui_.SensitivityItem,
+          ui_.PreciseGroundItem,   ui_.PopProjectionsItem, ui_.PopHydrodynamicItem,
+          ui_.PopEnvironmentItem,  ui_.PopTrawlItem,       ui_.PopGroundItem,
+          ui_.PopKeelGeometryItem, ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,
+          ui_.RotationX,           ui_.RotationY,          ui_.RotationZ,
+          ui_.RotationXSpin,       ui_.RotationYSpin,      ui_.RotationZSpin,
+          ui_.UpdateButton,        history_->Undo(),       history_->Redo()};
 }
 
 void BalanceWindow::SetEditingLocked(bool locked) {

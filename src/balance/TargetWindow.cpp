@@ -259,7 +259,12 @@ void TargetWindow::onSolveFinished() {
 }
 
 bool TargetWindow::CanApply() const {
-  return result_ && result_->Found() && document_.Door() == solvedDoor_;
+  return !editingLocked_ && result_ && result_->Found() && document_.Door() == solvedDoor_;
+}
+
+void TargetWindow::SetEditingLocked(bool locked) {
+  editingLocked_ = locked;
+  ShowResult();
 }
 
 void TargetWindow::ShowResult() {
@@ -279,7 +284,7 @@ void TargetWindow::ShowResult() {
   QString outcome;
   if (r.Found()) {
     outcome = texts_.Text("TargetFound").arg(name, value, quantity, achieved);
-    if (!CanApply()) outcome += " " + texts_.Text("TargetOutdated");
+    if (document_.Door() != solvedDoor_) outcome += " " + texts_.Text("TargetOutdated");
   } else {
     const char* why = r.Why == TargetSolver::Outcome::NoCrossing ? "TargetNoCrossing"
                       : r.Why == TargetSolver::Outcome::Jump     ? "TargetJump"

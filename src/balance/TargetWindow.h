@@ -40,8 +40,11 @@ class TargetWindow : public QDialog {
   bool Running() const { return worker_ != nullptr; }
   // The last search's result, nothing before the first or once the door is another.
   const std::optional<TargetSolver::Result>& Result() const { return result_; }
-  // The result can be applied: it was found, for the door as it is.
+  // The result can be applied: it was found, for the door as it is, and nothing else is
+  // turning the door.
   bool CanApply() const;
+  // While the balance window's search turns the door, no value is stored in it.
+  void SetEditingLocked(bool locked);
 
  signals:
   // A search ended; its result is on show.
@@ -82,5 +85,6 @@ class TargetWindow : public QDialog {
   DoorInputs solvedDoor_;
   EditableField solvedSetting_{};
   TargetQuantity solvedQuantity_ = TargetQuantity::Attack;
+  bool editingLocked_ = false;
   long double solvedTarget_ = 0;
 };

@@ -249,6 +249,38 @@ TEST_F(BeyondBalance, TargetResultOfAnOtherDoorIsNotApplied) {
   EXPECT_TRUE(apply->isEnabled());
 }
 
+// While the balance window's visible search turns the door, no value is stored in it and the
+// ground contact stays as the search began.
+TEST_F(BeyondBalance, NothingIsAppliedWhileTheSearchTurnsTheDoor) {
+  Open("vshape.brd");
+  Action("MnuTarget")->trigger();
+  TargetWindow& target = window_->Target();
+  Find<QComboBox>(&target, "TargetSetting")->setCurrentText("zc0");
+  Find<QDoubleSpinBox>(&target, "TargetFrom")->setValue(1.0);
+  Find<QDoubleSpinBox>(&target, "TargetTo")->setValue(1.6);
+  Find<QComboBox>(&target, "TargetQuantity")->setCurrentIndex(1);
+  Find<QDoubleSpinBox>(&target, "TargetValue")->setValue(0);
+  QSignalSpy ended(&target, &TargetWindow::solveEnded);
+  Find<QPushButton>(&target, "TargetSolve")->click();
+  ASSERT_TRUE(ended.wait(kEndTimeoutMs));
+  auto* apply = Find<QPushButton>(&target, "TargetApply");
+  ASSERT_TRUE(apply->isEnabled());
+
+  Action("MnuShProces")->trigger();  // the visible relaxation, a step per turn of the loop
+  Find<QPushButton>(window_, "SpeedButton1")->click();
+  ASSERT_TRUE(window_->BalanceRunning());
+  EXPECT_FALSE(apply->isEnabled());
+  EXPECT_FALSE(Action("MnuPreciseGround")->isEnabled());
+  const int steps = app_->Document().History().count();
+  target.onApplyClicked();
+  EXPECT_EQ(app_->Document().History().count(), steps);
+
+  Find<QPushButton>(window_, "SpeedButton1")->click();  // stops it where it got
+  ASSERT_FALSE(window_->BalanceRunning());
+  EXPECT_TRUE(apply->isEnabled());  // the angles moved; the door's values did not
+  EXPECT_TRUE(Action("MnuPreciseGround")->isEnabled());
+}
+
 TEST_F(BeyondBalance, TargetRefusesEqualEnds) {
   Action("MnuTarget")->trigger();
   TargetWindow& target = window_->Target();
