@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 
+#include "BalanceAnalysisPanel.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
 #include "EnvironmentDialog.h"
@@ -15,10 +16,12 @@
 #include "LanguageApplier.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "OperatingMapWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
+#include "TargetWindow.h"
 #include "TrawlDialog.h"
 #include "VariableBindings.h"
 #include "install/DataPaths.h"
@@ -94,7 +97,10 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
                             &windows_.Variables.RangeEditor(),
                             nullptr,
                             &windows_.Trawl,
-                            nullptr};
+                            nullptr,
+                            &windows_.Balance.Target(),
+                            &windows_.Balance.OperatingMapView(),
+                            &windows_.Balance.Details().Analysis()};
   static_assert(std::size(forms) == kTranslatedForms.size());
   const QString langFile = LanguageApplier::Of(windows_.Main).LangFile();
   for (std::size_t i = 0; i < kTranslatedForms.size(); ++i) {

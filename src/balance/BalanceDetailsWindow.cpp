@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 
+#include "BalanceAnalysisPanel.h"
 #include "StabilityPanel.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
@@ -105,6 +106,12 @@ BalanceDetailsWindow::BalanceDetailsWindow(const TBoard& board, QWidget* parent)
   stabilityRow->setContentsMargins(kMargin, 0, kMargin, kMargin);
   stabilityRow->addWidget(stability_);
   outer->addLayout(stabilityRow);
+  analysis_ = new BalanceAnalysisPanel(this);
+  auto* analysisRow = new QHBoxLayout;
+  analysisRow->setContentsMargins(kMargin, 0, kMargin, kMargin);
+  analysisRow->addWidget(analysis_);
+  analysis_->show();  // shown with the window, as any area of it
+  outer->addLayout(analysisRow);
   auto* layout = new QVBoxLayout(client_);
   layout->setContentsMargins(kMargin, 2, kMargin, kMargin);
 
@@ -340,6 +347,7 @@ void BalanceDetailsWindow::FillFromModel() {
   }
   onForceCellSelected(0, 0);
   stability_->ShowFor(board_);
+  analysis_->Analyse(board_);
 }
 
 void BalanceDetailsWindow::onForceCellSelected(int col, int row) {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
+class BalanceAnalysisPanel;
 class StabilityPanel;
 class TBoard;
 class TForce;
@@ -35,6 +36,8 @@ class BalanceDetailsWindow : public QDialog {
   // Language of the texts the stability area builds: 0 English, 1 Russian.
   void SetLanguageIndex(int index);
   int LanguageIndex() const;
+  // The area of the uncertainty band, the ground contact and the advice, below the stability.
+  BalanceAnalysisPanel& Analysis() const { return *analysis_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -73,4 +76,5 @@ class BalanceDetailsWindow : public QDialog {
   QLineEdit* secondMoment_ = nullptr;
   QPushButton* okButton_ = nullptr;
   StabilityPanel* stability_ = nullptr;  // the stability of the position, below the forces
+  BalanceAnalysisPanel* analysis_ = nullptr;
 };

@@ -288,6 +288,8 @@ void BalanceUi::BuildMenus(QDialog& window) {
   dialogs->addSeparator();
   DetailItem = AddItem(dialogs, "MnuDetail", "Detail ...");
   SweepItem = AddItem(dialogs, "MnuSweep", "Sweep ...");
+  TargetItem = AddItem(dialogs, "MnuTarget", "Target ...");
+  OperatingMapItem = AddItem(dialogs, "MnuOperatingMap", "Operating map ...");
 
   QMenu* options = MenuBar->addMenu("Options");
   options->setObjectName("Options1");
@@ -305,6 +307,10 @@ void BalanceUi::BuildMenus(QDialog& window) {
   SensitivityItem = AddItem(options, "SolverSensitivity", "Solver sensitivity ...");
   FastSolverItem = AddItem(options, "MnuFastSolver", "Fast solver", true);
   FastSolverItem->setToolTip("Balance with the Newton search instead of the relaxation");
+  PreciseGroundItem = AddItem(options, "MnuPreciseGround", "Precise ground contact", true);
+  PreciseGroundItem->setToolTip(
+      "Find the keel's sinking depth to full precision: slower, but doors whose ground force "
+      "changes in steps balance");
   options->addSeparator();
   CalculatorItem = AddItem(options, "RunCalculator1", "Run Calculator");
   CalculatorItem->setShortcut(QKeySequence("Ctrl+F1"));

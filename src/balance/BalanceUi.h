@@ -51,6 +51,7 @@ struct BalanceUi {
   QAction *SensitivityItem = nullptr, *CalculatorItem = nullptr;
   QAction *ShowLogItem = nullptr, *ClearLogItem = nullptr, *PrintItem = nullptr;
   QAction *FastSolverItem = nullptr, *SweepItem = nullptr, *SaveViewsItem = nullptr;
+  QAction *PreciseGroundItem = nullptr, *TargetItem = nullptr, *OperatingMapItem = nullptr;
   QMenu* PopupMenu = nullptr;
   QAction *PopProjectionsItem = nullptr, *PopHydrodynamicItem = nullptr,
           *PopEnvironmentItem = nullptr, *PopTrawlItem = nullptr;

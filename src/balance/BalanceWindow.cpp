@@ -26,6 +26,7 @@
 #include "HistoryActions.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "OperatingMapWindow.h"
 #include "PrintedReport.h"
 #include "ReportDateTime.h"
 #include "ReportPreview.h"
@@ -33,6 +34,7 @@
 #include "StepNames.h"
 #include "SweepWindow.h"
 #include "TSpinButton.h"
+#include "TargetWindow.h"
 #include "TextFileWindow.h"
 #include "ThreeViewDrawing.h"
 #include "ThreeViewPicture.h"
@@ -57,6 +59,9 @@ namespace {
 constexpr long double kSolverTolerance = 0.1L;  // N*m
 // Where the user's choice of the Newton search is kept between sessions.
 constexpr char kFastSolverKey[] = "Balance/FastSolver";
+// ... and the user's choice of the keel's sinking depth, a setting of the program as the
+// search is, not of the door.
+constexpr char kPreciseGroundKey[] = "Balance/PreciseGround";
 
 ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
   ViewFlags flags;
@@ -104,6 +109,9 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   new BalanceViewLayout(*ui_.ViewSplitter, *ui_.SideView, *ui_.PlanView, *ui_.FrontView,
                         *ui_.ControlPanel, [this] { ScheduleRedraw(); });
   details_ = std::make_unique<BalanceDetailsWindow>(board_);
+  target_ = new TargetWindow(board_, document_, this);
+  operatingMap_ = new OperatingMapWindow(board_, document_, this);
+  connect(this, &BalanceWindow::searchRunningChanged, target_, &TargetWindow::SetEditingLocked);
   ConnectCommands();
   relaxationTimer_.setSingleShot(true);
   relaxationTimer_.setInterval(0);
@@ -135,6 +143,11 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   ui_.ShowLabelsItem->setChecked(flags_.ShowLabels);
   ui_.ShowProcessItem->setChecked(flags_.ShowProcess);
   ui_.FastSolverItem->setChecked(QSettings().value(kFastSolverKey, false).toBool());
+  {
+    const bool precise = QSettings().value(kPreciseGroundKey, false).toBool();
+    ui_.PreciseGroundItem->setChecked(precise);
+    board_.SetPreciseGround(precise);
+  }
   stabilityOn_ = true;
   FollowDoor();
 }
@@ -209,6 +222,9 @@ void BalanceWindow::ConnectCommands() {
   connect(ui_.ClearLogItem, &QAction::triggered, this, &BalanceWindow::ClearLogFile);
   connect(ui_.FastSolverItem, &QAction::toggled, this, &BalanceWindow::onFastSolverToggled);
   connect(ui_.SweepItem, &QAction::triggered, this, &BalanceWindow::onSweepClicked);
+  connect(ui_.PreciseGroundItem, &QAction::toggled, this, &BalanceWindow::onPreciseGroundToggled);
+  connect(ui_.TargetItem, &QAction::triggered, this, [this] { Present(*target_); });
+  connect(ui_.OperatingMapItem, &QAction::triggered, this, [this] { Present(*operatingMap_); });
   connect(ui_.SaveViewsItem, &QAction::triggered, this, &BalanceWindow::onSaveViewsClicked);
 }
 
@@ -216,6 +232,20 @@ void BalanceWindow::onFastSolverToggled(bool on) {
   QSettings().setValue(kFastSolverKey, on);
   if (sweepWindow_ && !sweepWindow_->Running())
     sweepWindow_->SetMethod(on ? BalanceMethod::Newton : BalanceMethod::Relaxation);
+}
+
+void BalanceWindow::onPreciseGroundToggled(bool on) {
+  QSettings().setValue(kPreciseGroundKey, on);
+  // The sweep, the target, the map and the details copy this door when they start: they
+  // follow too. The results shown are those of the door as it is now evaluated.
+  board_.SetPreciseGround(on);
+  if (!balanceRunning_) EvaluateShown();
+}
+
+void BalanceWindow::Present(QDialog& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 void BalanceWindow::SetLanguageIndex(int index) {
@@ -501,15 +531,15 @@ void BalanceWindow::onRelaxationTick() {
 }
 
 std::vector<QObject*> BalanceWindow::EditingCommands() const {
-  return {ui_.ProjectionsItem,    ui_.HydrodynamicItem,    ui_.EnvironmentItem,
-          ui_.TrawlItem,          ui_.GroundItem,          ui_.KeelGeometryItem,
-          ui_.KeelOriginItem,     ui_.BottomCaseItem,      ui_.SensitivityItem,
-          ui_.PopProjectionsItem, ui_.PopHydrodynamicItem, ui_.PopEnvironmentItem,
-          ui_.PopTrawlItem,       ui_.PopGroundItem,       ui_.PopKeelGeometryItem,
-          ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,   ui_.RotationX,
-          ui_.RotationY,          ui_.RotationZ,           ui_.RotationXSpin,
-          ui_.RotationYSpin,      ui_.RotationZSpin,       ui_.UpdateButton,
-          history_->Undo(),       history_->Redo()};
+  return {ui_.ProjectionsItem,     ui_.HydrodynamicItem,   ui_.EnvironmentItem,
+          ui_.TrawlItem,           ui_.GroundItem,         ui_.KeelGeometryItem,
+          ui_.KeelOriginItem,      ui_.BottomCaseItem,     ui_.SensitivityItem,
+          ui_.PreciseGroundItem,   ui_.PopProjectionsItem, ui_.PopHydrodynamicItem,
+          ui_.PopEnvironmentItem,  ui_.PopTrawlItem,       ui_.PopGroundItem,
+          ui_.PopKeelGeometryItem, ui_.PopKeelOriginItem,  ui_.PopBottomCaseItem,
+          ui_.RotationX,           ui_.RotationY,          ui_.RotationZ,
+          ui_.RotationXSpin,       ui_.RotationYSpin,      ui_.RotationZSpin,
+          ui_.UpdateButton,        history_->Undo(),       history_->Redo()};
 }
 
 void BalanceWindow::SetEditingLocked(bool locked) {
@@ -624,12 +654,15 @@ void BalanceWindow::done(int result) {
   // A running relaxation stops with the window, and so does a sweep, keeping its values.
   FinishSearch();
   if (sweepWindow_) sweepWindow_->close();
+  target_->close();
+  operatingMap_->close();
   QDialog::done(result);
 }
 
 std::unique_ptr<DoorReportSource> BalanceWindow::MakeReportSource() {
   // The same pages as the command line prints for the same door.
   TBoard printed(document_.Door());
+  printed.SetPreciseGround(board_.PreciseGround());
   const BalanceAngles& angles = document_.Angles();
   printed.SetRotation(angles.X, angles.Y, angles.Z);
   const std::array<bool, 5>& projection = flags_.ProjectionSwitches;

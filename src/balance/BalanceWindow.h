@@ -30,6 +30,8 @@ class PrintedReport;
 class QPagedPaintDevice;
 class QAction;
 class SweepWindow;
+class TargetWindow;
+class OperatingMapWindow;
 class TextFileWindow;
 class ValueEntryDialog;
 struct ViewSettings;
@@ -129,6 +131,12 @@ class BalanceWindow : public QDialog {
   void SetRelaxationStepLimit(int steps) { relaxationStepLimit_ = steps; }
   // The sweep window, once "Sweep ..." has opened it.
   SweepWindow* Sweep() const { return sweepWindow_; }
+  // The target window and the operating map window of the door shown.
+  TargetWindow& Target() const { return *target_; }
+  OperatingMapWindow& OperatingMapView() const { return *operatingMap_; }
+  // Options > Precise ground contact: every evaluation of the door in this window and in the
+  // windows that copy its door finds the keel's sinking depth to full precision.
+  bool PreciseGround() const { return board_.PreciseGround(); }
   // The details window of the evaluation shown.
   BalanceDetailsWindow& Details() const { return *details_; }
   // The window's Edit menu over the door's history.
@@ -180,6 +188,9 @@ class BalanceWindow : public QDialog {
   void AskSensitivity();
   void ScheduleRedraw();
   void onFastSolverToggled(bool on);
+  void onPreciseGroundToggled(bool on);
+  // Shows one of the analysis windows this window owns, in front.
+  static void Present(QDialog& window);
   void onSweepClicked();
   void onSaveViewsClicked();
   // The printed report's source: the door as its document holds it, at its balance angles,
@@ -203,8 +214,10 @@ class BalanceWindow : public QDialog {
   bool redrawPending_ = false;
   std::unique_ptr<BalanceDetailsWindow> details_;
   HistoryActions* history_ = nullptr;
-  TextFileWindow* logWindow_ = nullptr;                    // made when first needed
-  SweepWindow* sweepWindow_ = nullptr;                     // made when first needed
+  TextFileWindow* logWindow_ = nullptr;  // made when first needed
+  SweepWindow* sweepWindow_ = nullptr;   // made when first needed
+  TargetWindow* target_ = nullptr;
+  OperatingMapWindow* operatingMap_ = nullptr;
   std::optional<LanguageFile::Section> sweepTranslation_;  // none: the design texts
   int languageIndex_ = 0;
   TextFileOpener openTextFile_;

@@ -74,7 +74,10 @@ std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
 
 SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser& help,
                          QWidget* parent)
-    : QDialog(parent), door_(door), help_(help) {
+    : QDialog(parent), door_(door), texts_(*this), help_(help) {
+  texts_.Add("SweepPreciseHint",
+             "Precise ground contact (the Options menu of the Balance position window) lets the "
+             "search balance where the keel's ground force changes in small steps.");
   connect(&document, &DoorDocument::replaced, this, &SweepWindow::ForgetSweep);
   setObjectName("Sweep_f");
   setWindowTitle("Parameter sweep");
@@ -213,6 +216,7 @@ void SweepWindow::BuildControls() {
   progress_->setValue(0);
   status_ = new QLabel(this);
   status_->setObjectName("SweepStatus");
+  status_->setWordWrap(true);
   auto* progressRow = new QHBoxLayout;
   progressRow->addWidget(progress_, 1);
   progressRow->addWidget(status_, 1);
@@ -332,7 +336,12 @@ void SweepWindow::onTick() {
     int balanced = 0;
     for (const SweepPoint& p : sweep_->Points())
       balanced += p.Converged ? 1 : 0;
-    EndSweep(Text(SweepTexts::kDone).arg(balanced).arg(sweep_->Count()));
+    QString status = Text(SweepTexts::kDone).arg(balanced).arg(sweep_->Count());
+    // Values that did not balance in bottom trawling often balance with the keel's depth found
+    // exactly.
+    if (balanced < sweep_->Count() && door_.Inputs().Bottom && !door_.PreciseGround())
+      status += " " + texts_.Text("SweepPreciseHint");
+    EndSweep(status);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "BuiltTexts.h"
 #include "model/BalanceMethod.h"
 
 class HelpBrowser;
@@ -87,6 +88,7 @@ class SweepWindow : public QDialog {
   void RefreshRangeHint();
 
   const TBoard& door_;  // the user's door: read when a sweep starts, never written
+  BuiltTexts texts_;    // the texts of the language files the window builds on
   HelpBrowser& help_;
   QComboBox* variable_ = nullptr;
   QDoubleSpinBox* from_ = nullptr;

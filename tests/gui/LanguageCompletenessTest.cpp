@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "BalanceAnalysisPanel.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
@@ -14,9 +15,11 @@
 #include "LanguageApplier.h"
 #include "LanguageSwitch.h"
 #include "MainWindow.h"
+#include "OperatingMapWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "SweepWindow.h"
+#include "TargetWindow.h"
 #include "TrawlDialog.h"
 #include "VariableBindings.h"
 #include "VariableSolveDialog.h"
@@ -40,10 +43,21 @@ class LanguageCompleteness : public testing::TestWithParam<int> {
         &app_->Balance());
     sweep_ = std::make_unique<SweepWindow>(app_->Balance().Model(), app_->Document(), app_->Help(),
                                            &app_->Balance());
-    forms_ = {&app_->Main(),   &app_->Balance(), &app_->Detail(),
-              &app_->Ground(), &app_->Envir(),   &app_->Hydro(),
-              &app_->KGeom(),  &app_->Proj(),    &app_->Variables().RangeEditor(),
-              solve_.get(),    &app_->Trawl(),   sweep_.get()};
+    forms_ = {&app_->Main(),
+              &app_->Balance(),
+              &app_->Detail(),
+              &app_->Ground(),
+              &app_->Envir(),
+              &app_->Hydro(),
+              &app_->KGeom(),
+              &app_->Proj(),
+              &app_->Variables().RangeEditor(),
+              solve_.get(),
+              &app_->Trawl(),
+              sweep_.get(),
+              &app_->Balance().Target(),
+              &app_->Balance().OperatingMapView(),
+              &app_->Detail().Analysis()};
     const LanguageFile file = LanguageFile::Read(LanguageSwitch::FileOf(GetParam()).toStdString());
     sections_ = file.FindSections(kTranslatedForms);
     ASSERT_TRUE(sections_.Ok) << sections_.Message;

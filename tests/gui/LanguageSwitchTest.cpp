@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "BalanceAnalysisPanel.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
@@ -24,12 +25,14 @@
 #include "LanguageApplier.h"
 #include "LanguageSwitch.h"
 #include "MainWindow.h"
+#include "OperatingMapWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "RecentDoorsMenu.h"
 #include "SingleVariablePanel.h"
 #include "StartOptions.h"
 #include "SweepWindow.h"
+#include "TargetWindow.h"
 #include "TrawlDialog.h"
 #include "ValidatedField.h"
 #include "VariableBindings.h"
@@ -49,10 +52,19 @@ const QString kData = DOORTRIM_TEST_DATA;
 
 // The translated windows that live as long as the program, in the switch's order.
 std::vector<QWidget*> LastingForms(DoorTrimApp& app) {
-  return {&app.Main(),   &app.Balance(), &app.Detail(),
-          &app.Ground(), &app.Envir(),   &app.Hydro(),
-          &app.KGeom(),  &app.Proj(),    &app.Variables().RangeEditor(),
-          &app.Trawl()};
+  return {&app.Main(),
+          &app.Balance(),
+          &app.Detail(),
+          &app.Ground(),
+          &app.Envir(),
+          &app.Hydro(),
+          &app.KGeom(),
+          &app.Proj(),
+          &app.Variables().RangeEditor(),
+          &app.Trawl(),
+          &app.Balance().Target(),
+          &app.Balance().OperatingMapView(),
+          &app.Detail().Analysis()};
 }
 
 QStringList TabCaptions(ProjectionsDialog& proj) {

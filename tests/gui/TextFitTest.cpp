@@ -20,9 +20,11 @@
 #include "KeelOriginDialog.h"
 #include "LanguageSwitch.h"
 #include "MainWindow.h"
+#include "OperatingMapWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "SweepWindow.h"
+#include "TargetWindow.h"
 #include "TrawlDialog.h"
 #include "ValueEntryDialog.h"
 #include "VariableBindings.h"
@@ -90,6 +92,9 @@ const WindowCase kWindows[] = {
                  a.Balance().findChild<QAction*>("MnuSweep")->trigger();
                  return *a.Balance().Sweep();
                }},
+    WindowCase{"Target", [](DoorTrimApp& a) -> QWidget& { return a.Balance().Target(); }},
+    WindowCase{"OperatingMap",
+               [](DoorTrimApp& a) -> QWidget& { return a.Balance().OperatingMapView(); }},
     WindowCase{"About", [](DoorTrimApp& a) -> QWidget& { return a.About(); }}};
 
 INSTANTIATE_TEST_SUITE_P(Windows, TextFit, ::testing::ValuesIn(kWindows),
