@@ -641,7 +641,9 @@ void BalanceWindow::PrintReport() {
     MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(source->LanguageProblem()));
     return;
   }
+  const QString file = document_.FileName();
   ReportPreview::Show(this, *report_, *source, languageIndex_,
+                      file.isEmpty() ? QString() : QFileInfo(file).fileName(),
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }
 
