@@ -12,6 +12,7 @@ class DoorDocument;
 class HelpBrowser;
 class NumberExitCheck;
 class QLabel;
+class TInvText;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -72,6 +73,8 @@ class VariableSolveDialog : public QDialog {
   void SetCommandsEnabled(bool enabled);
 
   QLabel* description_ = nullptr;  // the variable's description
+  QLabel* outcome_ = nullptr;      // what the last search could not do
+  TInvText* noSignChange_ = nullptr;
   QLineEdit* fromField_ = nullptr;
   QLineEdit* toField_ = nullptr;
   QPushButton* storeButton_ = nullptr;
