@@ -25,6 +25,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "DerivedLabel.h"
 #include "DoorDocument.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
@@ -213,8 +214,7 @@ void SweepWindow::BuildControls() {
   // N steps balance N + 1 values, both ends included, as doortrim-cli sweep --steps N does.
   auto* stepsRow = new QHBoxLayout;
   stepsRow->addWidget(steps_);
-  valuesLabel_ = new QLabel(inputs);
-  valuesLabel_->setObjectName("SweepValuesCount");
+  valuesLabel_ = new DerivedLabel("SweepValuesCount", inputs);
   stepsRow->addWidget(valuesLabel_, 1);
   grid->addLayout(stepsRow, 1, 1);
   grid->addWidget(label("SweepLabelSearch", "Search:"), 1, 2);

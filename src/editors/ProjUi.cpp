@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "DerivedLabel.h"
 #include "ProjPagesLayout.h"
 #include "ScPic.h"
 #include "model/EditableFields.h"
@@ -202,8 +203,8 @@ void ProjUi::BuildPage(int page) {
     edit->setToolTip(Rows[i].Hint);
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
     label->setBuddy(edit);
-    QLabel* unit = Units[i] = new QLabel(UnitOf(Rows[i].Hint), column);
-    unit->setObjectName("Unit_" + name);
+    QLabel* unit = Units[i] = new DerivedLabel("Unit_" + name, column);
+    unit->setText(UnitOf(Rows[i].Hint));
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(unit, row, 2);
