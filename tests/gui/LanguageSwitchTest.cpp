@@ -412,4 +412,23 @@ TEST_F(LanguageSwitching, ProjectionFieldsShowTheirUnits) {
   EXPECT_EQ(app_->Proj().findChild<QLabel*>("Unit_v")->text(), "[м/с]");
 }
 
+// Each of the environment's captions fits its label's width whole, on one line, so none breaks
+// inside its unit ("kg/" over "m^3"), in every language.
+TEST_F(LanguageSwitching, EnvironmentCaptionsNeverBreakInsideTheirUnits) {
+  for (const char* language : {"English1", "Russian1", "Norwegian1"}) {
+    app_->Main().findChild<QAction*>(language)->trigger();
+    EnvironmentDialog& envir = app_->Envir();
+    envir.show();
+    envir.layout()->activate();
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+      auto* label = envir.findChild<QLabel*>(name);
+      ASSERT_NE(label, nullptr) << name;
+      const QFontMetrics metrics(label->font());
+      EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text()))
+          << language << " " << name << ": " << label->text().toStdString();
+    }
+    envir.hide();
+  }
+}
+
 }  // namespace
