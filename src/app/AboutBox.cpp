@@ -5,6 +5,8 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
+#include "install/ProgramVersion.h"
+
 AboutBox::AboutBox() {
   setObjectName("AboutBox");
   setWindowTitle("About");
@@ -21,6 +23,12 @@ AboutBox::AboutBox() {
   text->setObjectName("ProductName");
   text->setAlignment(Qt::AlignCenter);
   layout->addWidget(text);
+  auto* version =
+      new QLabel(QStringLiteral("Version %1").arg(QString::fromUtf8(kProgramVersion)), this);
+  version->setObjectName("ProgramVersion");
+  version->setAlignment(Qt::AlignCenter);
+  version->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(version);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setDefault(true);

@@ -1,6 +1,7 @@
 #include "LanguageSwitch.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QSettings>
 #include <QTabBar>
 #include <array>
@@ -37,12 +38,17 @@ constexpr std::array<const char*, 3> kMenuItems = {"English1", "Russian1", "Norw
 
 LanguageSwitch::LanguageSwitch(const Windows& windows) : QObject(&windows.Main), windows_(windows) {
   setObjectName("LanguageSwitch");
+  // The language in use is marked in the menu.
+  auto* languages = new QActionGroup(this);
   for (int language = English; language <= Norwegian; ++language) {
     if (auto* item = windows_.Main.findChild<QAction*>(kMenuItems[std::size_t(language)])) {
       item->setEnabled(true);
+      item->setCheckable(true);
+      languages->addAction(item);
       connect(item, &QAction::triggered, this, [this, language] { Switch(language); });
     }
   }
+  MarkCurrent();
   // The balance window's variable panel shows the hint of the field marked in the
   // projections dialog: it follows once that dialog has its new texts.
   connect(&LanguageApplier::Of(windows_.Projections), &LanguageApplier::OnRead,
@@ -53,6 +59,12 @@ QString LanguageSwitch::FileOf(int language) {
   const std::filesystem::path folder = DataPaths::ForRunningProgram().Languages();
   const std::string_view name = kLanguageFileNames[std::size_t(language)];
   return QString::fromStdString((folder / name).string());
+}
+
+void LanguageSwitch::MarkCurrent() {
+  for (int language = English; language <= Norwegian; ++language)
+    if (auto* item = windows_.Main.findChild<QAction*>(kMenuItems[std::size_t(language)]))
+      item->setChecked(language == current_);
 }
 
 bool LanguageSwitch::Switch(int language) {
@@ -67,6 +79,7 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   const LanguageFile::Result sections = file.ReadAllSections(kTranslatedForms);
   if (!sections) {
     MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(sections.Message));
+    MarkCurrent();  // the mark goes back to the language still in use
     return false;
   }
   // The texts the windows build themselves are written in English and Russian only.
@@ -75,6 +88,7 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   ApplyAll(sections, messageIndex, language);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
+  MarkCurrent();
   return true;
 }
 

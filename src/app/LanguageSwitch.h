@@ -65,6 +65,8 @@ class LanguageSwitch : public QObject {
   static QString FileOf(int language);
 
  private:
+  // Marks the language in use in the Language menu.
+  void MarkCurrent();
   void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
   void SetTabCaptions(int messageIndex, int language);
 

@@ -129,11 +129,16 @@ void MainWindow::BuildMenus() {
                                                         {"Vshape1", "V-shape"},
                                                         {"Spherical1", "Spherical"},
                                                         {"Rectangular1", "Rectangular"}};
+  // The shape whose drawings the door shows is marked (MarkDoorShape).
   for (const auto& [name, caption] : shapes) {
     QAction* item = picture->addAction(caption);
     item->setObjectName(name);
+    item->setCheckable(true);
     const QString shape = QString(name).chopped(1).toLower();  // "Oval1" -> "oval"
-    connect(item, &QAction::triggered, this, [this, shape] { ShowDoorShape(shape); });
+    connect(item, &QAction::triggered, this, [this, shape] {
+      ShowDoorShape(shape);
+      MarkDoorShape();
+    });
   }
 
   QMenu* help = menuBar()->addMenu("Help");
@@ -313,6 +318,21 @@ void MainWindow::SetEditingLocked(bool locked, const QString& reason) {
   }
 }
 
+void MainWindow::MarkDoorShape() {
+  const DoorInputs& door = document_.Door();
+  const QString front = QString::fromStdString(door.FrontPicture);
+  for (const char* name : {"Oval1", "Vshape1", "Spherical1", "Rectangular1"}) {
+    auto* item = findChild<QAction*>(QLatin1String(name));
+    if (item == nullptr) continue;
+    const QString shape = QString::fromLatin1(name).chopped(1).toLower();
+    // Pictures of the door's own file, or none at all, mark no shape.
+    const bool same = front == shape + QStringLiteral("_front.svg") &&
+                      QString::fromStdString(door.PlanPicture) == shape + "_plan.svg" &&
+                      QString::fromStdString(door.SidePicture) == shape + "_side.svg";
+    item->setChecked(same);
+  }
+}
+
 void MainWindow::ShowDoorShape(const QString& shape) {
   static constexpr const char* kShapes[] = {"oval", "spherical", "vshape", "rectangular"};
   for (const char* known : kShapes) {
@@ -345,6 +365,7 @@ void MainWindow::FollowDoor() {
   const bool bottom = document_.Door().Bottom;
   bottomButton_->setChecked(bottom);
   midwaterButton_->setChecked(!bottom);
+  MarkDoorShape();
   UpdateDialogButtons();
   UpdateCaption();
 }

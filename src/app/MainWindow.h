@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow {
   // The Picture menu: the door's pictures become the program's drawings of a door shape, as
   // one step of its history.
   void ShowDoorShape(const QString& shape);
+  // Marks in the Picture menu the shape whose drawings the door shows, if any.
+  void MarkDoorShape();
 
   // The mode buttons: the door's trawling mode, as one step of its history.
   void onBottomTrawlingClicked();

@@ -680,7 +680,7 @@ void BalanceWindow::PrintReport() {
     MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(source->LanguageProblem()));
     return;
   }
-  ReportPreview::Show(this, *report_, *source, languageIndex_,
+  ReportPreview::Show(this, *report_, *source, languageIndex_, DoorFileName(),
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }
 
@@ -688,5 +688,10 @@ bool BalanceWindow::PrintTo(QPagedPaintDevice& device) {
   const std::unique_ptr<DoorReportSource> source = MakeReportSource();
   const ReportDateTime now = ReportDateTime::Now();
   return report_->Print(device, *source, languageIndex_,
-                        QString::fromStdString(now.Date + "  " + now.Time));
+                        QString::fromStdString(now.Date + "  " + now.Time), DoorFileName());
+}
+
+QString BalanceWindow::DoorFileName() const {
+  const QString& file = document_.FileName();
+  return file.isEmpty() ? QString() : QFileInfo(file).fileName();
 }

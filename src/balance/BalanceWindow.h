@@ -147,6 +147,8 @@ class BalanceWindow : public QDialog {
   // The pages the preview shows, onto any paged device (a PDF file); false when the device
   // cannot be painted on.
   bool PrintTo(QPagedPaintDevice& device);
+  // The door's file name, which heads the printed pages; empty for a door not saved yet.
+  QString DoorFileName() const;
   // The printed report, which remembers its layout from one printing to the next.
   const PrintedReport& Report() const { return *report_; }
 

@@ -1,18 +1,22 @@
 #include "ReportPreview.h"
 
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QString>
 
+#include "PaperChoice.h"
 #include "PrintedReport.h"
 #include "ReportDateTime.h"
 
 void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& source, int language,
-                         const std::function<void(QDialog*)>& opened) {
+                         const QString& doorFile, const std::function<void(QDialog*)>& opened) {
+  // The printer's own paper for every page; with no printer set up, the locale's.
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
+  if (!printer.isValid() || printer.outputFormat() == QPrinter::PdfFormat)
+    printer.setPageSize(QPageSize(PaperChoice::ForLocale(QLocale::system())));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QStringLiteral("DoorTrim Balance Report"));
   QPrintPreviewDialog preview(&printer, parent);
@@ -20,7 +24,8 @@ void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& s
   preview.setWindowTitle(QStringLiteral("DoorTrim Balance Report"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
     const ReportDateTime now = ReportDateTime::Now();
-    report.Print(*target, source, language, QString::fromStdString(now.Date + "  " + now.Time));
+    report.Print(*target, source, language, QString::fromStdString(now.Date + "  " + now.Time),
+                 doorFile);
   });
   if (opened) opened(&preview);
   preview.exec();

@@ -4,6 +4,7 @@
 
 class PrintedReport;
 class QDialog;
+class QString;
 class QWidget;
 class ReportSource;
 
@@ -11,8 +12,9 @@ class ReportSource;
 // as a PDF. The document is built afresh whenever the window asks for its pages.
 class ReportPreview {
  public:
-  // Shows the preview over `parent` and returns when the user closes it. `opened` runs with
-  // the preview window just before it is shown (tests close it through this).
+  // Shows the preview over `parent` and returns when the user closes it; the pages are headed
+  // by `doorFile` (empty: a door not saved yet). `opened` runs with the preview window just
+  // before it is shown (tests close it through this).
   static void Show(QWidget* parent, PrintedReport& report, ReportSource& source, int language,
-                   const std::function<void(QDialog*)>& opened);
+                   const QString& doorFile, const std::function<void(QDialog*)>& opened);
 };

@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
+#include "numbers/NiceTicks.h"
 
 namespace {
 
@@ -18,6 +23,7 @@ constexpr int kBottomMargin = 30;
 constexpr int kBandGap = 18;
 constexpr int kTicks = 4;
 constexpr int kLegendHeight = 16;  // a strip over each band for its title and legend
+constexpr double kHintReach = 8;   // pixels from a value's column its tool tip answers
 
 struct Curve {
   TwoLanguageText Name;
@@ -47,15 +53,17 @@ const std::vector<Band>& Bands() {
   return kBands;
 }
 
-QString Tick(long double value) {
-  return UserNumberText("#####0.###", value);
+// A tick's value with the decimals of its axis's step: "0.5", "1.0", "1.5".
+QString Tick(long double value, int decimals) {
+  const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
+  return UserNumberText(pattern.c_str(), value);
 }
 
 }  // namespace
 
 SweepPlot::SweepPlot(QWidget* parent) : QWidget(parent) {
   setObjectName("SweepPlot");
-  setMinimumSize(320, 300);
+  setMinimumSize(320, 200);
   setAutoFillBackground(false);
 }
 
@@ -69,6 +77,42 @@ void SweepPlot::SetAxis(const QString& variable, long double from, long double t
 void SweepPlot::SetPoints(const std::vector<SweepPoint>& points) {
   points_ = points;
   update();
+}
+
+void SweepPlot::SetPointHint(const std::function<QString(const SweepPoint&)>& hint) {
+  hint_ = hint;
+}
+
+const SweepPoint* SweepPlot::PointAt(int x) const {
+  const int plotWidth = std::max(10, width() - kLeftMargin - kRightMargin);
+  const long double xLow = std::min(from_, to_);
+  long double xSpan = std::fabs(to_ - from_);
+  if (!(xSpan > 0)) xSpan = 1;
+  const SweepPoint* nearest = nullptr;
+  double distance = kHintReach;
+  for (const SweepPoint& p : points_) {
+    const double at = kLeftMargin + static_cast<double>((p.Value - xLow) / xSpan) * plotWidth;
+    if (std::fabs(at - x) <= distance) {
+      distance = std::fabs(at - x);
+      nearest = &p;
+    }
+  }
+  return nearest;
+}
+
+bool SweepPlot::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const SweepPoint* point = PointAt(help->pos().x());
+    if (point != nullptr && hint_) {
+      QToolTip::showText(help->globalPos(), hint_(*point), this);
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void SweepPlot::paintEvent(QPaintEvent*) {
@@ -115,26 +159,21 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
       low = 0;
       high = 1;
     }
-    if (high - low < 1e-9L) {
-      low -= 0.5L;
-      high += 0.5L;
-    }
-    const long double pad = (high - low) * 0.05L;
-    low -= pad;
-    high += pad;
+    // The band's axis ends and ticks on nice values around its data.
+    const NiceTicks axis = NiceTicks::For(low, high, kTicks);
+    low = axis.Low;
+    high = axis.High;
     const auto yPixel = [&](long double value) {
       return area.bottom() - static_cast<double>((value - low) / (high - low)) * area.height();
     };
 
-    painter.setPen(QColor(225, 225, 225));
-    for (int t = 0; t <= kTicks; ++t) {
-      const long double v = low + (high - low) * t / kTicks;
+    for (const long double v : axis.Values()) {
       const double y = yPixel(v);
+      painter.setPen(QColor(225, 225, 225));
       painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
       painter.setPen(QColor(80, 80, 80));
       painter.drawText(QRectF(0, y - 8, kLeftMargin - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                       Tick(v));
-      painter.setPen(QColor(225, 225, 225));
+                       Tick(v, axis.Decimals()));
     }
     painter.setPen(QColor(120, 120, 120));
     painter.setBrush(Qt::NoBrush);
@@ -199,11 +238,14 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
   // The value axis under the last band.
   const int axisY = kTopMargin + count * bandHeight + (count - 1) * kBandGap;
   painter.setPen(QColor(80, 80, 80));
-  for (int t = 0; t <= kTicks; ++t) {
-    const long double v = xLow + xSpan * t / kTicks;
+  // Ticks on nice values inside the swept range.
+  const NiceTicks values = NiceTicks::For(xLow, xLow + xSpan, kTicks + 1);
+  for (const long double v : values.Values()) {
+    if (v < xLow - xSpan * 1e-9L || v > xLow + xSpan * (1 + 1e-9L)) continue;
     const double x = xPixel(v);
     painter.drawLine(QPointF(x, axisY), QPointF(x, axisY + 3));
-    painter.drawText(QRectF(x - 40, axisY + 3, 80, 14), Qt::AlignHCenter | Qt::AlignTop, Tick(v));
+    painter.drawText(QRectF(x - 40, axisY + 3, 80, 14), Qt::AlignHCenter | Qt::AlignTop,
+                     Tick(v, values.Decimals()));
   }
   painter.drawText(QRect(kLeftMargin, axisY + 15, plotWidth, 14), Qt::AlignHCenter | Qt::AlignTop,
                    variable_ + QStringLiteral("   ") +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -33,11 +35,17 @@ class SweepPlot : public QWidget {
   }
 
   QSize sizeHint() const override { return {520, 420}; }
+  // What the tool tip says about the value under the mouse.
+  void SetPointHint(const std::function<QString(const SweepPoint&)>& hint);
+  // The value whose column lies within a few pixels of x, or none.
+  const SweepPoint* PointAt(int x) const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  std::function<QString(const SweepPoint&)> hint_;
   QString variable_;
   int languageIndex_ = 0;
   long double from_ = 0, to_ = 1;

@@ -25,12 +25,15 @@
 #include <cmath>
 #include <sstream>
 
+#include "DerivedLabel.h"
 #include "DoorDocument.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
 #include "SweepPlot.h"
+#include "SweepVaryTexts.h"
+#include "TInvText.h"
 #include "UserLocale.h"
 #include "io/AtomicFileWriter.h"
 #include "lang/MessageTables.h"
@@ -88,6 +91,7 @@ SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser
   timer_.setInterval(0);
   connect(&timer_, &QTimer::timeout, this, &SweepWindow::onTick);
   onVariableChanged();
+  RefreshValuesCount();
   // A language file sets the controls' texts; the texts built here follow.
   connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,
           &SweepWindow::RefreshCodeTexts);
@@ -105,6 +109,12 @@ void SweepWindow::SetLanguageIndex(int index) {
 
 void SweepWindow::RefreshCodeTexts() {
   variable_->setToolTip(Text(SweepTexts::kVariableHint));
+  // The list keeps the entries' order; the separator has no text of its own.
+  for (TInvText* text : varyTexts_) {
+    const int index = variable_->findData(text->objectName().mid(5));
+    if (index >= 0) variable_->setItemText(index, text->Caption());
+  }
+  RefreshValuesCount();
   method_->setItemText(0, Text(SweepTexts::kRelaxation));
   method_->setItemText(1, Text(SweepTexts::kNewton));
   RefreshRangeHint();
@@ -135,12 +145,37 @@ void SweepWindow::BuildControls() {
   auto* grid = new QGridLayout(inputs);
   variable_ = new QComboBox(inputs);
   variable_->setObjectName("SweepVariable");
+  // Each value by its symbol, description and unit; the model's name goes with it as data.
+  const auto addField = [this](std::string_view name) {
+    const QString model = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    QString caption = model;
+    for (const SweepVaryText& text : kSweepVaryTexts)
+      if (model == QLatin1String(text.Name)) caption = QString::fromUtf8(text.Text);
+    varyTexts_.push_back(new TInvText(QStringLiteral("Vary_") + model, caption, this));
+    variable_->addItem(caption, model);
+  };
   for (const EditableField& f : kMainParams)
-    variable_->addItem(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
+    addField(f.Name);
   variable_->insertSeparator(variable_->count());
   for (const EditableField& f : kEnvironmentFields)
-    variable_->addItem(QString::fromUtf8(f.Name.data(), static_cast<qsizetype>(f.Name.size())));
-  variable_->setCurrentText("v");
+    addField(f.Name);
+  variable_->setCurrentIndex(variable_->findData(QStringLiteral("v")));
+  variable_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  variable_->setMinimumContentsLength(24);
+  stepsValues_ = new TInvText("SweepStepsValues", "= %1 values, both ends included", this);
+  notBalanced_ = new TInvText(
+      "SweepNotBalanced",
+      "%1 did not balance (red rings): try Search: Newton, more steps, or, with the door on "
+      "the ground, the command line's --precise-ground",
+      this);
+  pointNotBalanced_ = new TInvText(
+      "SweepPointNotBalanced",
+      "%1 = %2 did not balance: the moment sum stayed at %3 N*m after %4 iterations. Try "
+      "Search: Newton, more steps, or, with the door on the ground, the command line's "
+      "--precise-ground.",
+      this);
+  pointBalanced_ = new TInvText("SweepPointBalanced",
+                                "%1 = %2 balanced: moment sum %3 N*m after %4 iterations", this);
   const auto number = [inputs](const char* name) {
     auto* box = new QDoubleSpinBox(inputs);
     box->setObjectName(name);
@@ -179,7 +214,12 @@ void SweepWindow::BuildControls() {
   grid->addWidget(to_, 0, 5);
   grid->addWidget(useRange_, 0, 6);
   grid->addWidget(label("SweepLabelSteps", "Steps:"), 1, 0);
-  grid->addWidget(steps_, 1, 1);
+  // N steps balance N + 1 values, both ends included, as doortrim-cli sweep --steps N does.
+  auto* stepsRow = new QHBoxLayout;
+  stepsRow->addWidget(steps_);
+  valuesLabel_ = new DerivedLabel("SweepValuesCount", inputs);
+  stepsRow->addWidget(valuesLabel_, 1);
+  grid->addLayout(stepsRow, 1, 1);
   grid->addWidget(label("SweepLabelSearch", "Search:"), 1, 2);
   grid->addWidget(method_, 1, 3);
   run_ = new QPushButton("Run", inputs);
@@ -208,6 +248,9 @@ void SweepWindow::BuildControls() {
   results->addWidget(table_);
   results->setStretchFactor(0, 3);
   results->setStretchFactor(1, 2);
+  // Either pane can be dragged larger; the table shows some rows at least.
+  table_->setMinimumHeight(6 * table_->verticalHeader()->defaultSectionSize());
+  plot_->SetPointHint([this](const SweepPoint& point) { return PointHint(point); });
   layout->addWidget(results, 1);
 
   auto* bottom = new QHBoxLayout;
@@ -239,6 +282,7 @@ void SweepWindow::BuildControls() {
   layout->addLayout(bottom);
 
   connect(variable_, &QComboBox::currentIndexChanged, this, &SweepWindow::onVariableChanged);
+  connect(steps_, &QSpinBox::valueChanged, this, &SweepWindow::RefreshValuesCount);
   connect(useRange_, &QPushButton::clicked, this, &SweepWindow::onUseRangeClicked);
   connect(run_, &QPushButton::clicked, this, &SweepWindow::onRunClicked);
   connect(cancel_, &QPushButton::clicked, this, &SweepWindow::onCancelClicked);
@@ -255,7 +299,19 @@ void SweepWindow::SetMethod(BalanceMethod method) {
 }
 
 QString SweepWindow::VariableName() const {
-  return variable_->currentText();
+  return variable_->currentData().toString();
+}
+
+void SweepWindow::RefreshValuesCount() {
+  valuesLabel_->setText(stepsValues_->Caption().arg(steps_->value() + 1));
+}
+
+QString SweepWindow::PointHint(const SweepPoint& point) const {
+  const QString value = UserNumberText("######0.####", point.Value);
+  const QString sum = std::isfinite(point.MomentSum) ? UserNumberText("####0.###", point.MomentSum)
+                                                     : QStringLiteral("-");
+  const TInvText* text = point.Converged ? pointBalanced_ : pointNotBalanced_;
+  return text->Caption().arg(sweptName_, value, sum).arg(point.Iterations);
 }
 
 void SweepWindow::onVariableChanged() {
@@ -314,7 +370,7 @@ void SweepWindow::onRunClicked() {
   table_->setHorizontalHeaderItem(0, new QTableWidgetItem(name));
   for (int c = 1; c < kColumnCount; ++c)
     table_->setHorizontalHeaderItem(c, new QTableWidgetItem(Text(SweepTexts::kHeadings[c - 1])));
-  plot_->SetAxis(name, from, to);
+  plot_->SetAxis(variable_->currentText(), from, to);
   plot_->SetPoints({});
   progress_->setRange(0, values);
   progress_->setValue(0);
@@ -337,10 +393,13 @@ void SweepWindow::onTick() {
     for (const SweepPoint& p : sweep_->Points())
       balanced += p.Converged ? 1 : 0;
     QString status = Text(SweepTexts::kDone).arg(balanced).arg(sweep_->Count());
+    // Values that did not balance are explained, with what to try.
+    const int unbalanced = static_cast<int>(sweep_->Points().size()) - balanced;
+    if (unbalanced > 0) status += QStringLiteral(". ") + notBalanced_->Caption().arg(unbalanced);
     // Values that did not balance in bottom trawling often balance with the keel's depth found
     // exactly.
-    if (balanced < sweep_->Count() && door_.Inputs().Bottom && !door_.PreciseGround())
-      status += " " + texts_.Text("SweepPreciseHint");
+    if (unbalanced > 0 && door_.Inputs().Bottom && !door_.PreciseGround())
+      status += QStringLiteral(". ") + texts_.Text("SweepPreciseHint");
     EndSweep(status);
   }
 }
@@ -389,6 +448,9 @@ void SweepWindow::ShowNewPoints() {
       for (int c = 0; c < kColumnCount; ++c)
         table_->item(row, c)->setForeground(QColor(200, 0, 0));
     }
+    const QString hint = PointHint(p);
+    for (int c = 0; c < kColumnCount; ++c)
+      table_->item(row, c)->setToolTip(hint);
   }
   plot_->SetPoints(points);
   progress_->setValue(static_cast<int>(points.size()));

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "BuiltTexts.h"
 #include "model/BalanceMethod.h"
@@ -23,6 +24,8 @@ class QTableWidget;
 class SweepPlot;
 class DoorDocument;
 class TBoard;
+class TInvText;
+struct SweepPoint;
 struct TwoLanguageText;
 
 // The sweep window: balances the door for a row of values of one main parameter or
@@ -86,6 +89,11 @@ class SweepWindow : public QDialog {
   QString Text(const TwoLanguageText& text) const;
   void RefreshCodeTexts();
   void RefreshRangeHint();
+  // "= N values" beside the steps.
+  void RefreshValuesCount();
+  // What a value's tool tip says: balanced or not, its moment sum and, when it did not
+  // balance, what to try.
+  QString PointHint(const SweepPoint& point) const;
 
   const TBoard& door_;  // the user's door: read when a sweep starts, never written
   BuiltTexts texts_;    // the texts of the language files the window builds on
@@ -95,6 +103,13 @@ class SweepWindow : public QDialog {
   QDoubleSpinBox* to_ = nullptr;
   QPushButton* useRange_ = nullptr;
   QSpinBox* steps_ = nullptr;
+  QLabel* valuesLabel_ = nullptr;
+  // Texts a language file sets: the list's entries and the explanations.
+  std::vector<TInvText*> varyTexts_;
+  TInvText* stepsValues_ = nullptr;
+  TInvText* notBalanced_ = nullptr;
+  TInvText* pointNotBalanced_ = nullptr;
+  TInvText* pointBalanced_ = nullptr;
   QComboBox* method_ = nullptr;
   QPushButton* run_ = nullptr;
   QPushButton* cancel_ = nullptr;

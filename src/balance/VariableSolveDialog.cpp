@@ -19,6 +19,7 @@
 #include "MessageBoxes.h"
 #include "NumberExitCheck.h"
 #include "StepNames.h"
+#include "TInvText.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
 #include "lang/MessageTables.h"
@@ -141,6 +142,14 @@ void VariableSolveDialog::Build() {
   results->addRow(namedLabel("Label4", "Current value:", this), currentValue_);
   results->addRow(namedLabel("Label5", "Criteria:", this), criterionValue_);
   layout->addLayout(results);
+  // Said when the ends' criteria had the same sign and the search could only scan the range.
+  noSignChange_ = new TInvText(
+      "NoSignChange", "No sign change in the range: the value nearest zero is shown", this);
+  outcome_ = new QLabel(this);
+  outcome_->setObjectName("SearchOutcome");
+  outcome_->setWordWrap(true);
+  outcome_->setVisible(false);
+  layout->addWidget(outcome_);
 
   auto* buttons = new QHBoxLayout();
   const auto button = [this, buttons](const char* name, const QString& caption) {
@@ -168,6 +177,7 @@ void VariableSolveDialog::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   CenterOnScreen(*this);
   if (variable_.Label) description_->setText(variable_.Label->toolTip());
+  outcome_->setVisible(false);
   const DoorInputs& door = document_.Door();
   const Range& range = door.Ranges[static_cast<std::size_t>(variable_.Index)];
   fromField_->setText(Text(range.From));
@@ -224,6 +234,7 @@ void VariableSolveDialog::onSolveClicked() {
   search_ = std::make_unique<SingleVariableSearch>(
       [this, criterion](long double v) { return CriterionValue(trial_(v), criterion); }, from, to);
   evaluations_ = 0;
+  outcome_->setVisible(false);
   SetCommandsEnabled(false);
   stepper_->start();
 }
@@ -237,6 +248,9 @@ void VariableSolveDialog::StepSearch() {
   // The balance window shows the value found, which OK gives the door.
   foundValue_ = search_->Value();
   trial_(foundValue_);
+  const bool scanned = search_->SearchMethod() == SingleVariableSearch::Method::Scan;
+  outcome_->setText(noSignChange_->Caption());
+  outcome_->setVisible(scanned);
   SetCommandsEnabled(true);
   emit SearchFinished();
 }

@@ -12,6 +12,7 @@ class DoorDocument;
 class HelpBrowser;
 class NumberExitCheck;
 class QLabel;
+class TInvText;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -74,6 +75,8 @@ class VariableSolveDialog : public QDialog {
   QLabel* description_ = nullptr;  // the variable's description
   // Says that the search kept within the field's values, when the range reached past them.
   QLabel* rangeNote_ = nullptr;
+  QLabel* outcome_ = nullptr;      // what the last search could not do
+  TInvText* noSignChange_ = nullptr;
   QLineEdit* fromField_ = nullptr;
   QLineEdit* toField_ = nullptr;
   QPushButton* storeButton_ = nullptr;

@@ -7,12 +7,15 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QString>
 
 #include "CliApp.h"
 #include "DoorReportSource.h"
+#include "PaperChoice.h"
 #include "PrintedReport.h"
 #include "QtGuiSession.h"
 #include "ReportDateTime.h"
@@ -45,6 +48,13 @@ void PrintCommand::AddTo(CLI::App& app) {
                   "Balance the door first, from the file's angles (tolerance 0.1 N*m); exit "
                   "status 3 when it does not balance");
   cmd->add_flag("--russian", russian_, "Print the report's texts in Russian");
+  cmd->add_option("--paper", paper_,
+                  "The paper of every page: a4 or letter (default: the locale's, Letter in the "
+                  "United States and Canada, A4 elsewhere)")
+      ->type_name("a4|letter")
+      ->check([](const std::string& name) {
+        return PaperChoice::FromName(name) ? std::string() : "a4 or letter";
+      });
   cmd->add_option("--pdf", pdf_, "The PDF file to write")->type_name("OUT.pdf")->required();
 }
 
@@ -83,10 +93,14 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     writer.setTitle(QStringLiteral("DoorTrim Balance Report"));
     writer.setCreator(QStringLiteral("doortrim-cli"));
     writer.setResolution(600);
+    const std::optional<QPageSize::PageSizeId> paper = PaperChoice::FromName(paper_);
+    writer.setPageSize(QPageSize(paper ? *paper : PaperChoice::ForLocale(QLocale::system())));
     const ReportDateTime now = ReportDateTime::Now();
     PrintedReport report;
-    printed =
-        report.Print(writer, source, language, QString::fromStdString(now.Date + "  " + now.Time));
+    printed = report.Print(
+        writer, source, language, QString::fromStdString(now.Date + "  " + now.Time),
+        door_.File.empty() ? QString()
+                           : QFileInfo(QFile::decodeName(door_.File.c_str())).fileName());
   }
   std::optional<std::string> problem;
   if (!printed) {

@@ -19,4 +19,5 @@ class PrintCommand : public CliCommand {
   PositionOptions position_;
   bool russian_ = false;
   std::string pdf_;
+  std::string paper_;  // empty: the locale's
 };

@@ -98,6 +98,7 @@ class JsonWriter : public SweepWriter {
     head["mode"] = bottom_ ? "bottom" : "midwater";
     head["method"] = method_;
     head["steps"] = steps_;
+    head["values"] = steps_ + 1;
     std::string text = head.dump();
     text.pop_back();  // the closing brace: the points follow
     out << text << ",\"points\":[";
@@ -125,7 +126,7 @@ class TableWriter : public SweepWriter {
         method_(std::move(method)),
         steps_(steps) {}
   void Begin(std::ostream& out) override {
-    out << "Sweep of " << variable_ << ", " << steps_ << " values, "
+    out << "Sweep of " << variable_ << ", " << steps_ + 1 << " values, "
         << (bottom_ ? "bottom" : "midwater") << " trawling, " << method_ << "\n";
     out << std::setw(kWidth) << variable_ << std::setw(kWidth) << "x [deg]" << std::setw(kWidth)
         << "y [deg]" << std::setw(kWidth) << "z [deg]" << std::setw(kWidth) << "attack"
@@ -167,7 +168,9 @@ void SweepCommand::AddTo(CLI::App& app) {
       ->type_name("NAME");
   cmd->add_option("--from", from_, "First value")->required()->type_name("A");
   cmd->add_option("--to", to_, "Last value")->required()->type_name("B");
-  cmd->add_option("--steps", steps_, "Number of values, both ends included (at least 2)")
+  cmd->add_option("--steps", steps_,
+                  "Number of steps from A to B (at least 1): N steps balance N + 1 values, both "
+                  "ends included, as the sweep window's Steps do")
       ->required()
       ->type_name("N");
   cmd->add_option("--method", method_, "Balance search: relax (the default) or newton")
@@ -201,14 +204,14 @@ int SweepCommand::Run(std::ostream& out, std::ostream& err) {
   const char* first = steps_.data();
   const char* last = first + steps_.size();
   const auto [end, fault] = std::from_chars(first, last, steps);
-  if (fault != std::errc() || end != last || steps < 2 || steps > kMaxSteps) {
-    return Fail(err, "--steps: " + QuotedToken(steps_) + " is not a whole number from 2 to " +
+  if (fault != std::errc() || end != last || steps < 1 || steps > kMaxSteps) {
+    return Fail(err, "--steps: " + QuotedToken(steps_) + " is not a whole number from 1 to " +
                          std::to_string(kMaxSteps));
   }
   AngleTriple a;
   if (auto problem = AnglesOrStored(board, start_, "--start", a)) return Fail(err, *problem);
 
-  ParameterSweep sweep(board, field, from, to, steps,
+  ParameterSweep sweep(board, field, from, to, steps + 1,
                        method_ == "newton" ? BalanceMethod::Newton : BalanceMethod::Relaxation,
                        a[0], a[1], a[2], kBalanceTolerance);
   sweep.KeepOnlyLastPoint();

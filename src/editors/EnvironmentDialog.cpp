@@ -91,7 +91,8 @@ EnvironmentDialog::EnvironmentDialog(DoorDocument& document, HelpBrowser& help, 
       {groundCoefLabel_, groundCoef_}};
   int row = kWaterRow;
   for (const auto& [label, field] : rowWidgets) {
-    label->setWordWrap(true);
+    // One line: a caption never breaks inside its unit ("kg/" over "m^3").
+    label->setWordWrap(false);
     label->setMinimumHeight(kRowHeight);
     rows_->addWidget(label, row, kCaption);
     rows_->addWidget(field, row, kField, Qt::AlignVCenter);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "model/TBoard.h"
+#include "numbers/NiceTicks.h"
 
 namespace {
 
@@ -64,24 +65,15 @@ void GroundEditor::DrawGraph() {
   }
   const std::vector<long double> angle = ColumnValues(0);
   const std::vector<long double> cx = ColumnValues(1);
+  // Angles every ten degrees; the coefficients from 0 (or below it, for negative ones) up to a
+  // nice value above the largest, with a grid at every tick.
   const long double largest = Largest(cx);
-  // From 0 up to a tenth above the largest coefficient. Without any positive one the
-  // range reaches down to a tenth below the smallest and a little above 0; all zeros get 0..1.
-  graph_->XMin = 0;
-  graph_->XExtent = kAngleExtent;
-  if (largest > 0) {
-    graph_->YMin = 0;
-    graph_->YExtent = 1.1L * largest;
-  } else {
-    const long double smallest = *std::min_element(cx.begin(), cx.end());
-    if (smallest < 0) {
-      graph_->YMin = 1.1L * smallest;
-      graph_->YExtent = -1.2L * smallest;
-    } else {
-      graph_->YMin = 0;
-      graph_->YExtent = 1;
-    }
-  }
+  const long double smallest = *std::min_element(cx.begin(), cx.end());
+  NiceTicks angles;
+  angles.Low = 0;
+  angles.High = kAngleExtent;
+  angles.Step = 10;
+  graph_->DrawAxes(angles, NiceTicks::For(std::min(0.0L, smallest), std::max(0.0L, largest), 5));
   std::vector<WorldPoint> points;
   for (std::size_t i = 0; i < angle.size(); ++i)
     points.push_back({angle[i], cx[i]});

@@ -67,6 +67,10 @@ KeelOriginDialog::KeelOriginDialog(DoorDocument& document, HelpBrowser& help, QW
     const int row = static_cast<int>(i);
     fields->addWidget(label, row, 0);
     fields->addWidget(edit, row, 1);
+    // The unit of every coordinate, as its hint gives it.
+    auto* unit = new QLabel(QStringLiteral("[m]"), this);
+    unit->setObjectName(QStringLiteral("Unit%1").arg(row + 1));
+    fields->addWidget(unit, row, 2);
   }
 
   // The fields at the top of a column right of the sketch, the buttons at its foot.

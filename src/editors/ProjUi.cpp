@@ -1,6 +1,7 @@
 #include "ProjUi.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -11,10 +12,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "DerivedLabel.h"
 #include "ProjPagesLayout.h"
 #include "ScPic.h"
 #include "model/EditableFields.h"
@@ -65,6 +68,14 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool che
   action->setObjectName(name);
   action->setCheckable(checkable);
   return action;
+}
+
+// The unit a hint ends with, in its brackets: "Speed of Trawling, [m/sec]" gives "[m/sec]";
+// nothing when the hint names none.
+QString UnitOf(const QString& hint) {
+  static const QRegularExpression kUnit(QStringLiteral("(\\[[^\\]]*\\])\\s*$"));
+  const QRegularExpressionMatch found = kUnit.match(hint);
+  return found.hasMatch() ? found.captured(1) : QString();
 }
 
 }  // namespace
@@ -186,14 +197,23 @@ void ProjUi::BuildPage(int page) {
     edit->setToolTip(Rows[i].Hint);
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
     label->setBuddy(edit);
+    QLabel* unit = Units[i] = new DerivedLabel("Unit_" + name, column);
+    unit->setText(UnitOf(Rows[i].Hint));
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
+    grid->addWidget(unit, row, 2);
     if (previous) QWidget::setTabOrder(previous, edit);
     previous = edit;
     ++row;
   }
   grid->setRowStretch(row, 1);
   host->setVisible(page == 0);
+}
+
+void ProjUi::RefreshUnits() {
+  for (int i = 0; i < kMainParamCount; ++i)
+    if (Labels[i] != nullptr && Units[i] != nullptr)
+      Units[i]->setText(UnitOf(Labels[i]->toolTip()));
 }
 
 void ProjUi::BuildShowBox(QDialog& window) {
@@ -219,6 +239,12 @@ void ProjUi::BuildMenus(QDialog& window) {
   ViewItems[kFront] = AddItem(views, "FrontView1", "Front View");
   ViewItems[kPlan] = AddItem(views, "PlanView1", "Plan View");
   ViewItems[kSide] = AddItem(views, "SideView1", "Side View");
+  // The view on show is marked; choosing another moves the mark.
+  auto* shownView = new QActionGroup(views);
+  for (QAction* item : ViewItems) {
+    item->setCheckable(true);
+    shownView->addAction(item);
+  }
 
   QMenu* variable = MenuBar->addMenu("Variable");
   variable->setObjectName("Variable1");

@@ -65,6 +65,10 @@ struct ProjUi {
   std::array<ScPic*, kPageCount> Surfaces{};   // ScFront, ScPlan, ScSide
   std::array<QLabel*, kMainParamCount> Labels{};
   std::array<QLineEdit*, kMainParamCount> Edits{};
+  // The unit beside each field, taken from the end of its label's hint ("..., [m]").
+  std::array<QLabel*, kMainParamCount> Units{};
+  // Takes the units again from the labels' hints (after a language file set them).
+  void RefreshUnits();
 
   QTabBar* PageTabs = nullptr;
   QPushButton* OkButton = nullptr;

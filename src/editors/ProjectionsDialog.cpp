@@ -26,6 +26,7 @@
 #include "DoorPictures.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "LanguageApplier.h"
 #include "ProjPagesLayout.h"
 #include "ReportPicture.h"
 #include "ScPic.h"
@@ -71,6 +72,9 @@ ProjectionsDialog::ProjectionsDialog(DoorDocument& document, DisplayFlags& flags
   setSizeGripEnabled(true);
   ui_.Build(*this);
   drawn_.Evaluate(0, 0, 0);
+  // A language file gives the hints, and with them the units beside the fields.
+  connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,
+          [this] { ui_.RefreshUnits(); });
 
   ConnectCommands();
   // The options as the program keeps them: at first only the force application points.
@@ -142,6 +146,7 @@ void ProjectionsDialog::TabChanged() {
 }
 
 void ProjectionsDialog::ShowPage(int page) {
+  if (page >= 0 && page < ProjUi::kPageCount) ui_.ViewItems[page]->setChecked(true);
   // Hiding the page first moves the focus out of its field, which the door takes before the
   // new snapshot is taken.
   for (int other = 0; other < ProjUi::kPageCount; ++other) {

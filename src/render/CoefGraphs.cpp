@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
@@ -11,6 +12,7 @@
 #include "GraphPlot.h"
 #include "ScaledCanvas.h"
 #include "model/CoefTable.h"
+#include "numbers/NiceTicks.h"
 #include "numbers/Rounding.h"
 
 namespace {
@@ -53,15 +55,15 @@ void HydroCurves(ScaledCanvas& canvas, std::span<const long double> angle,
   long double low = 0;
   long double high = 0;
   RangeMinMax(all, 0, static_cast<int>(all.size()) - 1, low, high);
-  canvas.XMin = kAngleMin;
-  canvas.XExtent = kAngleExtent;
-  // The extent is at least three steps, never 0.
-  const long double step = AxisStep(high - low);
-  const long double lower = step * std::trunc(low / step) - step;
-  const long double upper = step * std::trunc(high / step) + 2 * step;
-  canvas.YMin = lower;
-  canvas.YExtent = upper - lower;
-  canvas.DrawGrid(0, 3, 10, step);
+  // Angles every ten degrees; the coefficients on nice values around the data.
+  NiceTicks angles;
+  angles.Low = kAngleMin;
+  angles.High = kAngleMin + kAngleExtent;
+  angles.Step = 10;
+  // Room at the right for the curves' names.
+  canvas.MarginRight =
+      canvas.DrawCanvas()->fontMetrics().horizontalAdvance(QStringLiteral("Cx")) + 4;
+  canvas.DrawAxes(angles, NiceTicks::For(low, high, 6));
   // Each curve is named at its last point.
   const std::array<QColor, 3> colours = {kCxColour, kCyColour, kCdColour};
   const std::array<const char*, 3> names = {"Cx", "Cy", "Cd"};
@@ -72,8 +74,11 @@ void HydroCurves(ScaledCanvas& canvas, std::span<const long double> angle,
     GraphPlot::Curve(canvas, points, colours[k]);
     const QString name = QString::fromLatin1(names[k]);
     const WorldPoint& last = points.back();
-    canvas.TextOut(name, last.X + canvas.WorldTextWidth("0") / 2,
-                   last.Y - canvas.WorldTextHeight(name) / 2);
+    // Beside its last point, but inside the plot: never over the tick labels below it.
+    const long double height = std::fabs(canvas.WorldTextHeight(name));
+    const long double top =
+        std::clamp(last.Y + height / 2, canvas.YMin + height, canvas.YMin + canvas.YExtent);
+    canvas.TextOut(name, last.X + canvas.WorldTextWidth("0") / 2, top);
   }
 }
 
@@ -91,14 +96,12 @@ void KeelCurves(ScaledCanvas& canvas, std::span<const long double> depth,
   } else if (!(zMax > 0)) {
     zMax = width;
   }
-  canvas.SetEqualScaleRegion(-0.6L * width, 1.2L * width, 0, 1.5L * zMax);
   QPainter* painter = canvas.DrawCanvas();
   painter->fillRect(QRect(QPoint(0, 0), canvas.SurfaceSize()), painter->brush());
-  // The keel's middle line.
+  // Half the widths to either side of the middle line, the depths up from the keel's foot,
+  // each axis on nice values that just hold the data.
+  canvas.DrawAxes(NiceTicks::For(-0.55L * width, 0.55L * width, 6), NiceTicks::For(0, zMax, 5));
   const QPen greyPen(kGrey, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  painter->setPen(greyPen);
-  canvas.Line(kGrey, 0, canvas.YMin + 0.1L * canvas.YExtent, 0,
-              canvas.YMin + 0.9L * canvas.YExtent);
   // The four outlines; the chord's right side draws a depth line across at each point.
   const auto outline = [&](std::span<const long double> measure, long double side) {
     std::vector<WorldPoint> points;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 
 #include "CoefGraphs.h"
 #include "DoorPictures.h"
@@ -27,6 +28,13 @@ namespace {
 // The windows whose control texts the report prints.
 constexpr std::array<std::string_view, 7> kForms = {"Proj_f",   "Envir_f", "Hydro_f",  "KGeom_f",
                                                     "Ground_f", "Trawl_f", "Balance_f"};
+
+// The section of the report's own texts.
+constexpr std::string_view kReportForm = "Rep";
+
+// Graphs drawn for a page write at this size: at the report's four pixels to the millimetre
+// a tick label prints at 8.5 points.
+constexpr int kGraphFontPixels = 12;
 
 // The keel position dialog is not translated: its texts are always these.
 struct FixedText {
@@ -88,6 +96,14 @@ DoorReportSource::DoorReportSource(const TBoard& door, const std::string& langua
     for (std::size_t i = 0; found && i < found.Sections.size(); ++i) {
       for (const LanguageFile::Entry& entry : found.Sections[i].Entries)
         texts_.emplace(Key(kForms[i], entry.Component), Texts{entry.Caption, entry.Hint});
+    }
+    // The report's own texts (its running head, axis titles, verdict); a file without them
+    // leaves the report its English ones.
+    const LanguageFile::Result own = file.FindSection(kReportForm);
+    for (std::size_t i = 0; found && own && i < own.Sections.size(); ++i) {
+      if (!own.Sections[i].Found) continue;
+      for (const LanguageFile::Entry& entry : own.Sections[i].Entries)
+        texts_.emplace(Key(kReportForm, entry.Component), Texts{entry.Caption, entry.Hint});
     }
   }
   for (const FixedText& fixed : kKeelOriginTexts)
@@ -262,6 +278,14 @@ ReportPicture DoorReportSource::Drawing(std::string_view form, std::string_view 
   }
   if ((form == "Hydro_f" || form == "KGeom_f") && name == "ScPic1") {
     const auto graph = Surface(size.isEmpty() ? kGraphSurface : size);
+    if (!size.isEmpty()) {
+      QFont font(QStringLiteral("DejaVu Sans"));
+      font.setPixelSize(kGraphFontPixels);
+      font.setStyleStrategy(QFont::PreferNoShaping);
+      graph->SetSurfaceFont(font);
+      // The recording starts again in the font just given.
+      graph->Clear();
+    }
     if (form == "Hydro_f") {
       CoefGraphs::DrawHydro(*graph, board_.Inputs().Hydro);
     } else {

@@ -4,19 +4,20 @@
 #include <array>
 #include <cmath>
 
-#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QScreen>
 
+#include "CoefGraphs.h"
 #include "ReportPainter.h"
 #include "ReportPicture.h"
 #include "ReportSource.h"
 #include "UserLocale.h"
+#include "lang/MessageTables.h"
 #include "model/EditableFields.h"
+#include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
 #include "print/PrintTexts.h"
 #include "report/DisplayFormats.h"
@@ -25,10 +26,19 @@ namespace {
 
 constexpr double kMargin = 10;  // millimetres on every side
 constexpr const char* kCellFormat = DisplayFormats::kPrintedCell;
-// The keel graph is drawn at five times its box on the page, a pixel per fifth of a millimetre.
-constexpr double kKeelGraphZoom = 5;
-// The screen size the hydrodynamic graph is drawn at when there is no screen.
-constexpr QSize kFallbackScreen(1024, 768);
+// The graphs are drawn at this many pixels to the millimetre of their box on the page, so
+// that their tick labels print at a readable size.
+constexpr double kGraphPixelsPerMm = 4;
+// Where the tables of the table pages begin, and the heights of their heads.
+constexpr double kHydroTableTop = 126;
+constexpr double kKeelTableTop = 126;
+constexpr double kGroundTableTop = 176;
+constexpr double kHeadRow = 2 * ReportPainter::kLineHeight;
+// The graphs' boxes on their pages.
+constexpr double kGraphTop = 13;
+constexpr double kGraphHeight = 104;
+// The eigenvalues of the stability matrix, as the details window shows them.
+constexpr char kEigenvalueFormat[] = "####0.####";
 
 QString Text(const TwoLanguageText& text, int language) {
   const std::string_view chosen = text.In(language);
@@ -48,6 +58,29 @@ PrintedReport::Table Copy(const CoefTable& source, const QStringList& fields) {
   return table;
 }
 
+// How many rows of a table fit on a page of the given height from y down.
+int RowsThatFit(double y, double height) {
+  return std::max(0,
+                  static_cast<int>(std::floor((height - y) / ReportPainter::kLineHeight + 1e-9)));
+}
+
+// The further pages a table of `rows` rows takes when it starts at `top` with a head of
+// `head` millimetres and goes on under the same head.
+int FurtherPages(int rows, double top, double head, double height) {
+  const int first = RowsThatFit(top + head, height);
+  if (rows <= first) return 0;
+  const int each = std::max(1, RowsThatFit(head, height));
+  return (rows - first + each - 1) / each;
+}
+
+QString EigenvalueText(const Matrix3::Eigenvalue& value) {
+  const QString real = UserNumberText(kEigenvalueFormat, value.real());
+  // Round-off leaves a real root a tiny imaginary part; it is not worth printing.
+  if (std::fabs(value.imag()) < 5e-5L) return real;
+  return real + (value.imag() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
+         UserNumberText(kEigenvalueFormat, std::fabs(value.imag())) + QStringLiteral("i");
+}
+
 }  // namespace
 
 struct PrintedReport::Run {
@@ -55,9 +88,10 @@ struct PrintedReport::Run {
   ReportSource& Source;
   int Language = 0;
   QString PrintedAt;
+  QString Door;
+  int TotalPages = 7;
   QPainter Painter;
   std::unique_ptr<ReportPainter> Page;
-  QPageSize::PageSizeId Paper = QPageSize::Letter;
   bool Started = false;
 
   Run(QPagedPaintDevice& device, ReportSource& source) : Device(device), Source(source) {}
@@ -80,11 +114,21 @@ PrintedReport::Table PrintedReport::GroundTable(const DoorInputs& door) {
 }
 
 bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int language,
-                          const QString& printedAt) {
+                          const QString& printedAt, const QString& doorFile) {
   pages_.clear();
   Run run(device, source);
   run.Language = language;
   run.PrintedAt = printedAt;
+  run.Door = doorFile.isEmpty() ? Own(run, "UnsavedDoor", "unsaved door") : doorFile;
+  // One paper for the whole document, the device's own: a printer with one tray neither
+  // stops nor scales in the middle of it.
+  QPageLayout layout = device.pageLayout();
+  layout.setUnits(QPageLayout::Millimeter);
+  layout.setOrientation(QPageLayout::Portrait);
+  layout.setMinimumMargins(QMarginsF());
+  layout.setMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin));
+  device.setPageLayout(layout);
+  run.TotalPages = PageCount(run);
   source.Update();
   FrontPage(run);
   if (!run.Painter.isActive()) return false;
@@ -94,27 +138,54 @@ bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int l
   KeelPage(run);
   TrawlKeelPage(run);
   BalancePage(run);
+  EndPage(run);
   run.Painter.end();
   return true;
 }
 
-void PrintedReport::StartPage(Run& run, const char* name, QPageSize::PageSizeId paper) {
-  // A PDF takes each page's own paper; a printer that is already printing keeps the paper
-  // it started with, and the page is laid out on that.
-  const QPageLayout layout(QPageSize(paper), QPageLayout::Portrait,
-                           QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
-  const bool changeable = !run.Started || (run.Device.paintEngine() != nullptr &&
-                                           run.Device.paintEngine()->type() == QPaintEngine::Pdf);
-  if (changeable && !run.Device.pageLayout().isEquivalentTo(layout))
-    run.Device.setPageLayout(layout);
+QString PrintedReport::Own(const Run& run, const char* name, const char* english) const {
+  const LinkedControl own = run.Source.Control("Rep", name);
+  const QString text = QString::fromStdString(own.Caption);
+  return own.Class == LinkedControl::Kind::None || text.isEmpty() ? QString::fromUtf8(english)
+                                                                  : text;
+}
+
+int PrintedReport::PageCount(const Run& run) const {
+  const double height = run.Device.pageLayout().paintRect(QPageLayout::Millimeter).height() -
+                        ReportPainter::kHeadHeight;
+  const DoorInputs& door = run.Source.Board().Inputs();
+  const auto rows = [](const CoefTable& table) {
+    return std::clamp(table.Count, 0, table.Capacity());
+  };
+  return 7 +
+         FurtherPages(rows(door.Hydro), kHydroTableTop, kHeadRow + ReportPainter::kLineHeight,
+                      height) +
+         FurtherPages(rows(door.KeelGeom), kKeelTableTop, kHeadRow, height) +
+         FurtherPages(rows(door.Ground), kGroundTableTop, kHeadRow, height);
+}
+
+void PrintedReport::StartPage(Run& run, const char* name) {
   if (!run.Started) {
     run.Started = run.Painter.begin(&run.Device);
+    if (!run.Started) return;
   } else {
+    EndPage(run);
     run.Device.newPage();
   }
-  run.Paper = paper;
   run.Page = std::make_unique<ReportPainter>(run.Painter, run.Device);
-  pages_.push_back(PageRecord{name, {}, 0, {}});
+  pages_.push_back(PageRecord{name, {}, 0, {}, {}, {}});
+  pages_.back().Paper = run.Device.pageLayout().fullRect(QPageLayout::Millimeter).size();
+  QString number = Own(run, "PageOf", "Page %1 of %2");
+  if (!number.contains(QLatin1String("%1"))) number = QStringLiteral("Page %1 of %2");
+  number = number.arg(static_cast<int>(pages_.size())).arg(run.TotalPages);
+  run.Page->RunningHead(run.Door, run.PrintedAt, number);
+  Note(run, run.Door);
+  Note(run, number);
+}
+
+void PrintedReport::EndPage(Run& run) {
+  if (!run.Page || pages_.empty()) return;
+  pages_.back().Layout = run.Page->Texts();
 }
 
 void PrintedReport::Note(Run&, const QString& text) {
@@ -131,12 +202,13 @@ QString PrintedReport::Link(Run& run, const char* form, const char* control, boo
 }
 
 void PrintedReport::LinkImage(Run& run, const std::string& item,
-                              const LinkImageBox::Rect& designBox, const ReportPicture& picture) {
+                              const LinkImageBox::Rect& designBox, const ReportPicture& picture,
+                              ReportPainter::Writer writer) {
   LinkImageBox& box = boxes_[item];
   box.Remember(designBox);
   const QSizeF size = picture.Size();
   const LinkImageBox::Rect placed = box.Place(size.width(), size.height());
-  run.Page->Picture(QRectF(placed.Left, placed.Top, placed.Width, placed.Height), picture);
+  run.Page->Picture(QRectF(placed.Left, placed.Top, placed.Width, placed.Height), picture, writer);
   pages_.back().Pictures.push_back(placed);
 }
 
@@ -154,20 +226,24 @@ void PrintedReport::PrintTable(Run& run, double y, double columnWidth, const QSt
       Note(run, cell);
   };
   printHead();
+  // Counted in rows, as the page count was, so the two never disagree.
+  int room = RowsThatFit(y, page->Height());
   for (const std::vector<double>& row : table.Rows) {
-    if (y + ReportPainter::kLineHeight > page->Height()) {
+    if (room == 0) {
       const std::string name = pages_.back().Name;
       const int rows = pages_.back().TableRows;
-      StartPage(run, name.c_str(), run.Paper);
+      StartPage(run, name.c_str());
       pages_.back().TableRows = rows;
       page = run.Page.get();
       y = 0;
       printHead();
+      room = std::max(1, RowsThatFit(y, page->Height()));
     }
     QStringList cells;
     for (double value : row)
       cells.push_back(UserNumberText(kCellFormat, value));
     y += page->TableRow(x, y, columnWidth, cells);
+    --room;
     for (const QString& cell : cells)
       Note(run, cell);
     ++pages_.back().TableRows;
@@ -175,15 +251,17 @@ void PrintedReport::PrintTable(Run& run, double y, double columnWidth, const QSt
 }
 
 void PrintedReport::FrontPage(Run& run) {
-  StartPage(run, "Rep", QPageSize::Letter);
+  StartPage(run, "Rep");
   if (!run.Painter.isActive()) return;
   ReportPainter& page = *run.Page;
   const double width = page.Width();
+  const QString title = run.Say(PrintTexts::kReportTitle);
+  // The title in the middle of the frame, the printing time at its right.
   const QRectF header(0, 0, width, 12);
   page.Frame(header);
-  const QString title = run.Say(PrintTexts::kReportTitle);
-  page.Title(header, title);
-  page.Text(header.adjusted(0, 0, -3, 0), run.PrintedAt, Qt::AlignRight | Qt::AlignVCenter);
+  page.Title(QRectF(width * 0.2, 0, width * 0.6, 12), title);
+  page.Text(QRectF(width * 0.8, 0, width * 0.2 - 2, 12), run.PrintedAt,
+            Qt::AlignRight | Qt::AlignVCenter);
   Note(run, title);
   Note(run, run.PrintedAt);
 
@@ -214,13 +292,14 @@ void PrintedReport::FrontPage(Run& run) {
   y += 4;
   const double half = width / 2;
   const double height = page.Height() - y;
-  LinkImage(run, "Rep.Image1", {0, y, half - 2, height}, run.Source.Picture("Proj_f", "Image1"));
+  LinkImage(run, "Rep.Image1", {0, y, half - 2, height}, run.Source.Picture("Proj_f", "Image1"),
+            ReportPainter::Writer::Picture);
   LinkImage(run, "Rep.ScFront", {half + 2, y, half - 2, height},
-            run.Source.Drawing("Proj_f", "ScFront"));
+            run.Source.Drawing("Proj_f", "ScFront"), ReportPainter::Writer::Scheme);
 }
 
 void PrintedReport::ProjectionPage(Run& run, const char* name, int view) {
-  StartPage(run, name, QPageSize::Letter);
+  StartPage(run, name);
   ReportPainter& page = *run.Page;
   double y = 0;
   const QString projections = run.Say(PrintTexts::kProjections);
@@ -245,69 +324,94 @@ void PrintedReport::ProjectionPage(Run& run, const char* name, int view) {
   const char* image = view == 1 ? "Image2" : "Image3";
   const char* surface = view == 1 ? "ScPlan" : "ScSide";
   LinkImage(run, std::string(name) + "." + image, {0, y, page.Width(), height},
-            run.Source.Picture("Proj_f", image));
+            run.Source.Picture("Proj_f", image), ReportPainter::Writer::Picture);
   const QRectF frame(0, y + height + 4, page.Width(), height);
   page.Frame(frame);
   LinkImage(run, std::string(name) + "." + surface,
             {frame.x() + 1, frame.y() + 1, frame.width() - 2, frame.height() - 2},
-            run.Source.Drawing("Proj_f", surface));
+            run.Source.Drawing("Proj_f", surface), ReportPainter::Writer::Scheme);
+}
+
+QSize PrintedReport::GraphSize(double width, double height) {
+  return {static_cast<int>(std::lround(kGraphPixelsPerMm * width)),
+          static_cast<int>(std::lround(kGraphPixelsPerMm * height))};
+}
+
+void PrintedReport::GraphTitles(Run& run, const QString& vertical, const QString& horizontal) {
+  ReportPainter& page = *run.Page;
+  page.Text(QRectF(0, kGraphTop - ReportPainter::kLineHeight - 0.5, page.Width() / 2,
+                   ReportPainter::kLineHeight),
+            vertical);
+  Note(run, vertical);
+  page.Text(QRectF(page.Width() / 2, kGraphTop + kGraphHeight + 1, page.Width() / 2,
+                   ReportPainter::kLineHeight),
+            horizontal, Qt::AlignRight | Qt::AlignVCenter);
+  Note(run, horizontal);
 }
 
 void PrintedReport::HydroPage(Run& run) {
   const Table table = HydroTable(run.Source.Board().Inputs());
-  StartPage(run, "RepHydro", QPageSize::Letter);
+  StartPage(run, "RepHydro");
   ReportPainter& page = *run.Page;
   const QString heading = run.Say(PrintTexts::kHydroCoefficients);
   page.Heading(0, 0, heading);
   Note(run, heading);
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize screenSize = screen != nullptr ? screen->size() : kFallbackScreen;
-  LinkImage(run, "RepHydro.ScPic1", {0, 9, page.Width(), 115},
-            run.Source.Drawing("Hydro_f", "ScPic1", screenSize));
+  // Each curve is named at its end, so the graph needs no legend of its own.
+  GraphTitles(run, Own(run, "HydroAxisY", "Cx, Cy, Cd"),
+              Own(run, "HydroAxisX", "Attack angle, [deg]"));
+  LinkImage(run, "RepHydro.ScPic1", {0, kGraphTop, page.Width(), kGraphHeight},
+            run.Source.Drawing("Hydro_f", "ScPic1", GraphSize(page.Width(), kGraphHeight)),
+            ReportPainter::Writer::Graph);
   QStringList head;
   for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
     head.push_back(Link(run, "Hydro_f", label));
-  PrintTable(run, 128, 30, head, {run.Say(PrintTexts::kDegree)}, table);
+  PrintTable(run, kHydroTableTop, 30, head, {run.Say(PrintTexts::kDegree)}, table);
 }
 
 void PrintedReport::KeelPage(Run& run) {
   const Table table = KeelTable(run.Source.Board().Inputs());
-  StartPage(run, "RepKeel", QPageSize::Letter);
+  StartPage(run, "RepKeel");
   ReportPainter& page = *run.Page;
   const QString heading = run.Say(PrintTexts::kKeelShape);
   page.Heading(0, 0, heading);
   Note(run, heading);
-  const LinkImageBox::Rect graph{0, 9, page.Width(), 110};
-  const QSize zoomed(static_cast<int>(std::lround(kKeelGraphZoom * graph.Width)),
-                     static_cast<int>(std::lround(kKeelGraphZoom * graph.Height)));
-  LinkImage(run, "RepKeel.ScPic1", graph, run.Source.Drawing("KGeom_f", "ScPic1", zoomed));
-  // The graph's axis labels: its legend and the title of the depth axis.
-  const QString legend = Link(run, "KGeom_f", "LabelChord") + "   " +
-                         Link(run, "KGeom_f", "LabelThickness") + "   " +
-                         Link(run, "KGeom_f", "LabelDepth1") + Link(run, "KGeom_f", "LabelDepth2") +
-                         Link(run, "KGeom_f", "LabelDepth3");
-  page.Text(QRectF(0, 121, page.Width(), ReportPainter::kLineHeight), legend,
-            Qt::AlignHCenter | Qt::AlignVCenter);
+  const QString depth = Link(run, "KGeom_f", "LabelDepth1") + Link(run, "KGeom_f", "LabelDepth2") +
+                        Link(run, "KGeom_f", "LabelDepth3");
+  GraphTitles(run, depth, Own(run, "KeelAxisX", "Half chord, half thickness, [m]"));
+  LinkImage(run, "RepKeel.ScPic1", {0, kGraphTop, page.Width(), kGraphHeight},
+            run.Source.Drawing("KGeom_f", "ScPic1", GraphSize(page.Width(), kGraphHeight)),
+            ReportPainter::Writer::Graph);
+  // The legend names the two outlines by their colours.
+  double x = 0;
+  const double y = kGraphTop + kGraphHeight + 1;
+  for (const auto& [label, colour] : std::array<std::pair<const char*, QColor>, 2>{
+           {{"LabelChord", CoefGraphs::kChordColour},
+            {"LabelThickness", CoefGraphs::kThicknessColour}}}) {
+    page.Key(QRectF(x, y, 8, ReportPainter::kLineHeight), colour);
+    const QString name = Link(run, "KGeom_f", label);
+    page.Text(QRectF(x + 10, y, 35, ReportPainter::kLineHeight), name);
+    x += 47;
+  }
   QStringList head;
   for (const char* label : {"Label1", "Label2", "Label3"})
     head.push_back(Link(run, "KGeom_f", label, true));
-  PrintTable(run, 128, 60, head, {}, table);
+  PrintTable(run, kKeelTableTop, 60, head, {}, table);
 }
 
 void PrintedReport::TrawlKeelPage(Run& run) {
   const Table table = GroundTable(run.Source.Board().Inputs());
-  StartPage(run, "RepKT", QPageSize::Letter);
+  StartPage(run, "RepKT");
   ReportPainter& page = *run.Page;
   const double right = 118;
   const QString trawl = run.Say(PrintTexts::kTrawlInfluence);
   page.Heading(0, 0, trawl);
   Note(run, trawl);
-  LinkImage(run, "RepKT.TrawlImage", {0, 8, right - 6, 72},
-            run.Source.Picture("Trawl_f", "Image1"));
+  LinkImage(run, "RepKT.TrawlImage", {0, 8, right - 6, 72}, run.Source.Picture("Trawl_f", "Image1"),
+            ReportPainter::Writer::Picture);
   double y = 10;
   for (const auto& [label, edit] : std::array<std::pair<const char*, const char*>, 2>{
            {{"Label1", "Edit1"}, {"Label2", "Edit2"}}}) {
-    y += page.Text(QRectF(right, y, page.Width() - right, 2 * ReportPainter::kLineHeight),
+    y += page.Text(QRectF(right, y, page.Width() - right, ReportPainter::kLineHeight),
                    Link(run, "Trawl_f", label));
     y += page.Text(QRectF(right, y, page.Width() - right, ReportPainter::kLineHeight),
                    Link(run, "Trawl_f", edit));
@@ -317,38 +421,65 @@ void PrintedReport::TrawlKeelPage(Run& run) {
   const QString keel = run.Say(PrintTexts::kKeelPosition);
   page.Heading(0, 84, keel);
   Note(run, keel);
-  LinkImage(run, "RepKT.KeelImage", {0, 92, 70, 70}, run.Source.Picture("KOrg_f", "Image1"));
+  LinkImage(run, "RepKT.KeelImage", {0, 92, 70, 70}, run.Source.Picture("KOrg_f", "Image1"),
+            ReportPainter::Writer::Picture);
   y = 96;
   for (const auto& [label, edit] : std::array<std::pair<const char*, const char*>, 3>{
            {{"Label1", "Edit1"}, {"Label2", "Edit2"}, {"Label3", "Edit3"}}}) {
-    page.Text(QRectF(80, y, 30, ReportPainter::kLineHeight), Link(run, "KOrg_f", label));
-    y += page.Text(QRectF(112, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", edit));
-    y += 3;
+    const double row = std::max(
+        page.Text(QRectF(80, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", label)),
+        page.Text(QRectF(122, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", edit)));
+    y += row + 3;
   }
 
   const QString ground = run.Say(PrintTexts::kGroundCoefficients);
-  page.Heading(0, 168, ground);
+  page.Heading(0, kGroundTableTop - 8, ground);
   Note(run, ground);
   QStringList head;
   for (const char* label : {"Label1", "Label2"})
     head.push_back(Link(run, "Ground_f", label, true));
-  PrintTable(run, 176, 60, head, {}, table);
+  PrintTable(run, kGroundTableTop, 60, head, {}, table);
+}
+
+void PrintedReport::StabilityLines(Run& run, double x, double y) {
+  ReportPainter& page = *run.Page;
+  TBoard door = run.Source.Board();
+  const StabilityMatrix stability =
+      StabilityMatrix::At(door, door.RotX(), door.RotY(), door.RotZ());
+  const double width = page.Width() - x;
+  const QString title = run.Say(StabilityTexts::kTitle);
+  y += page.Text(QRectF(x, y, width, ReportPainter::kLineHeight), title);
+  Note(run, title);
+  QStringList values;
+  for (const Matrix3::Eigenvalue& e : stability.Eigenvalues())
+    values << EigenvalueText(e);
+  const QString eigenvalues =
+      run.Say(StabilityTexts::kEigenvalues) + values.join(QStringLiteral(";  "));
+  y += page.Text(QRectF(x, y, width, ReportPainter::kLineHeight), eigenvalues);
+  Note(run, eigenvalues);
+  const QString verdict =
+      Own(run, "Verdict", "The balance position is %1")
+          .arg(run.Say(stability.Stable() ? StabilityTexts::kStable : StabilityTexts::kUnstable));
+  page.Text(QRectF(x, y, width, ReportPainter::kLineHeight), verdict);
+  Note(run, verdict);
 }
 
 void PrintedReport::BalancePage(Run& run) {
-  StartPage(run, "RepBalance", QPageSize::A4);
+  StartPage(run, "RepBalance");
   ReportPainter& page = *run.Page;
   const QString heading = run.Say(PrintTexts::kBalancePosition);
   page.Heading(0, 0, heading);
   Note(run, heading);
   const double half = page.Width() / 2;
-  LinkImage(run, "RepBalance.ScPic1", {0, 9, half - 2, 110},
-            run.Source.Drawing("Balance_f", "ScPic1"));
-  LinkImage(run, "RepBalance.ScPic2", {0, 121, half - 2, 70},
-            run.Source.Drawing("Balance_f", "ScPic2"));
+  LinkImage(run, "RepBalance.ScPic1", {0, 9, half - 2, 100},
+            run.Source.Drawing("Balance_f", "ScPic1"), ReportPainter::Writer::Scheme);
+  LinkImage(run, "RepBalance.ScPic2", {0, 111, half - 2, 66},
+            run.Source.Drawing("Balance_f", "ScPic2"), ReportPainter::Writer::Scheme);
   // The front view's left edge lies at half the page's width.
-  LinkImage(run, "RepBalance.ScPic3", {half, 9, half, 110},
-            run.Source.Drawing("Balance_f", "ScPic3"));
+  LinkImage(run, "RepBalance.ScPic3", {half, 9, half, 100},
+            run.Source.Drawing("Balance_f", "ScPic3"), ReportPainter::Writer::Scheme);
+  // The stability of the position under the front view, beside the plan view.
+  StabilityLines(run, half + 2, 113);
 
   struct Group {
     const char* Caption;
@@ -362,8 +493,10 @@ void PrintedReport::BalancePage(Run& run) {
       {"GroupBox2", "GroupBox2Unit", {"Edit4", "Edit5", "Edit6"}, {"X:", "Y:", "Z:"}},
       {"GroupBox1", "GroupBox1Unit", {"Edit1", "Edit2", "Edit3"}, {"X:", "Y:", "Z:"}},
   }};
-  const double top = 198;
+  const double top = 182;
   const double column = page.Width() / 4;
+  // Captions that wrap push their group's rows down; the rows of all groups stay level.
+  double captions = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const double x = column * static_cast<double>(g);
     double y = top;
@@ -371,16 +504,24 @@ void PrintedReport::BalancePage(Run& run) {
                    Link(run, "Balance_f", groups[g].Caption));
     y += page.Text(QRectF(x, y, column - 2, ReportPainter::kLineHeight),
                    groups[g].Unit != nullptr ? Link(run, "Balance_f", groups[g].Unit) : QString());
+    captions = std::max(captions, y);
+  }
+  double bottom = captions;
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const double x = column * static_cast<double>(g);
+    double y = captions;
     for (std::size_t i = 0; i < 3; ++i) {
       page.Text(QRectF(x, y, 8, ReportPainter::kLineHeight), groups[g].Letters[i]);
       Note(run, groups[g].Letters[i]);
       y += page.Text(QRectF(x + 8, y, column - 12, ReportPainter::kLineHeight),
                      Link(run, "Balance_f", groups[g].Fields[i]));
     }
+    bottom = std::max(bottom, y);
   }
-  const double y = top + 6 * ReportPainter::kLineHeight;
+  const double y = bottom + 2;
   const QString attack = run.Say(PrintTexts::kAttackAngle);
-  page.Text(QRectF(0, y, 60, ReportPainter::kLineHeight), attack);
+  const double row = page.Text(QRectF(0, y, 70, ReportPainter::kLineHeight), attack);
   Note(run, attack);
-  page.Text(QRectF(62, y, 40, ReportPainter::kLineHeight), Link(run, "Balance_f", "Edit13"));
+  page.Text(QRectF(72, y, 40, std::max(row, ReportPainter::kLineHeight)),
+            Link(run, "Balance_f", "Edit13"));
 }

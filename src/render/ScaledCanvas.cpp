@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 
 #include "UserLocale.h"
+#include "numbers/NiceTicks.h"
 #include "numbers/NumberText.h"
 #include "numbers/Rounding.h"
 
@@ -414,6 +416,54 @@ void ScaledCanvas::DrawGrid(int xDecimals, int yDecimals, long double xStep, lon
   // The canvas leaves as it came: transparent text background.
   canvas->setBackgroundMode(Qt::TransparentMode);
   canvas->setBackground(savedBackground);
+}
+
+void ScaledCanvas::DrawAxes(const NiceTicks& x, const NiceTicks& y) {
+  QPainter* canvas = DrawCanvas();
+  const QFontMetrics metrics = canvas->fontMetrics();
+  const int h = metrics.height();
+  const int w0 = metrics.horizontalAdvance(QStringLiteral("0"));
+  const NumberLocale locale = UserNumberLocale();
+  // Every label of an axis with the step's decimals: "0", "0.5", "1.0".
+  const auto label = [&](long double value, int decimals) {
+    const std::string pattern = decimals > 0 ? "0." + std::string(decimals, '0') : "0";
+    return UserNumberText(pattern.c_str(), value, locale);
+  };
+  const std::vector<long double> xs = x.Values();
+  const std::vector<long double> ys = y.Values();
+  int widest = 0;
+  for (long double value : ys)
+    widest = std::max(widest, metrics.horizontalAdvance(label(value, y.Decimals())));
+  MarginLeft = widest + w0;
+  // The x labels stand clear of the lowest y label, which is centred on the plot's foot.
+  MarginBottom = h + h / 2 + 2;
+  MarginTop = std::max(MarginTop, h / 2);
+  // The last x label stands half outside the plot.
+  if (!xs.empty())
+    MarginRight =
+        std::max(MarginRight, metrics.horizontalAdvance(label(xs.back(), x.Decimals())) / 2 + 1);
+  XMin = x.Low;
+  XExtent = x.High - x.Low;
+  YMin = y.Low;
+  YExtent = y.High - y.Low;
+
+  const long double xEnd = x.High;
+  const long double yEnd = y.High;
+  for (long double t : xs) {
+    Line(kSilver, t, YMin, t, yEnd);
+    const QString text = label(t, x.Decimals());
+    TextAt(text,
+           QPoint(XToPixel(t) - metrics.horizontalAdvance(text) / 2, YToPixel(YMin) + h / 2 + 1));
+  }
+  for (long double s : ys) {
+    Line(kSilver, XMin, s, xEnd, s);
+    const QString text = label(s, y.Decimals());
+    TextAt(text,
+           QPoint(XToPixel(XMin) - w0 / 2 - metrics.horizontalAdvance(text), YToPixel(s) - h / 2));
+  }
+  // The zero lines over the grid, where the ranges hold them.
+  if (YMin <= 0 && yEnd >= 0) Line(Qt::black, XMin, 0, xEnd, 0);
+  if (XMin <= 0 && xEnd >= 0) Line(Qt::black, 0, YMin, 0, yEnd);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 
+struct NiceTicks;
 class QFontMetrics;
 class QPaintDevice;
 class QPainter;
@@ -117,6 +118,11 @@ class ScaledCanvas {
   void SetEqualScaleRegion(long double xMin, long double xExtent, long double yMin,
                            long double yExtent);
   void DrawGrid(int xDecimals, int yDecimals, long double xStep, long double yStep);
+  // A graph's frame: the world becomes the two axes' ranges, the margins make room for the
+  // tick labels outside the plot (the values at the left, under the plot), grey grid lines
+  // stand at every tick and the zero lines are black. The right and top margins are kept as
+  // set, at least half a text line.
+  void DrawAxes(const NiceTicks& x, const NiceTicks& y);
   // A dot: MoveTo and LineTo to the same point with a round pen of the given width and
   // colour. The pen is restored afterwards.
   void Dot(long double x, long double y, int width, const QColor& colour);

@@ -33,6 +33,9 @@ const QColor kBlack(0, 0, 0);
 // substitute of that size.
 const char* const kLabelFontName = "MS SansSefif";
 constexpr int kLabelFontSize = 8;
+// A force arrow's head: its sides' length in pixels and their angle to the shaft.
+constexpr long double kArrowHead = 6;
+constexpr long double kArrowAngle = 0.4L;  // radians, about 23 degrees
 
 // Row 0 of the keel table gives one dot, every other row two.
 constexpr int kKeelDotCapacity = 2 * kTableCapacity - 1;
@@ -188,6 +191,8 @@ class ViewPainter {
       placer_.emplace(region, std::move(metrics));
       for (const LabelPlacer::Box& letter : axisLetters_)
         placer_->Reserve(letter);
+      for (const LabelPlacer::Segment& line : forceLines_)
+        placer_->Avoid(line);
     }
     return *placer_;
   }
@@ -220,14 +225,40 @@ class ViewPainter {
     Write(letters);
   }
 
-  // The L-shaped mark: from the tip of the vertical component to the point and on to the tip
-  // of the horizontal one.
+  // A force component from its point to its tip, with a head at the tip so that its
+  // direction reads; the labels keep off it.
+  void Arrow(long double h1, long double v1, long double h2, long double v2) {
+    Line(h1, v1, h2, v2);
+    forceLines_.push_back({h1, v1, h2, v2});
+    // The head is measured in pixels, whatever the view's scales.
+    const long double perH = (surface_.PixelToX(100) - surface_.PixelToX(0)) / 100;
+    const long double perV = (surface_.PixelToY(100) - surface_.PixelToY(0)) / 100;
+    if (perH == 0 || perV == 0) return;
+    const long double dx = (h2 - h1) / perH;
+    const long double dy = (v2 - v1) / perV;
+    const long double length = std::hypot(dx, dy);
+    if (!(length > 2 * kArrowHead)) return;  // too short to carry a head
+    const long double ux = dx / length;
+    const long double uy = dy / length;
+    for (const long double side : {-1.0L, 1.0L}) {
+      const long double c = std::cos(kArrowAngle);
+      const long double sn = side * std::sin(kArrowAngle);
+      // The shaft's direction turned back by the head's angle.
+      const long double bx = -(ux * c - uy * sn) * kArrowHead;
+      const long double by = -(ux * sn + uy * c) * kArrowHead;
+      const long double h = h2 + bx * perH;
+      const long double v = v2 + by * perV;
+      Line(h2, v2, h, v);
+      forceLines_.push_back({h2, v2, h, v});
+    }
+  }
+
+  // The two components of a force in the view: arrows from the point along each axis.
   void LMark(const XYZ& p, const XYZ& f) {
     const long double h = H(p);
     const long double v = V(p);
-    surface_.MoveTo(h, v + k_ * V(f));
-    surface_.LineTo(h, v);
-    surface_.LineTo(h + k_ * H(f), v);
+    Arrow(h, v, h, v + k_ * V(f));
+    Arrow(h, v, h + k_ * H(f), v);
   }
 
   void Gravity() {
@@ -235,7 +266,7 @@ class ViewPainter {
     if (view_.Axes.Plan) {
       Dot(H(p), V(p));
     } else {
-      Line(H(p), V(p), H(p), V(p) + k_ * V(board_.Result.ForceGravity.Force));
+      Arrow(H(p), V(p), H(p), V(p) + k_ * V(board_.Result.ForceGravity.Force));
     }
   }
 
@@ -244,8 +275,8 @@ class ViewPainter {
       LMark(p, f);
       return;
     }
-    Line(H(p), V(p), H(p) + k_ * H(f), V(p));
-    Line(H(p), V(p), H(p), V(p) + k_ * V(f));
+    Arrow(H(p), V(p), H(p) + k_ * H(f), V(p));
+    Arrow(H(p), V(p), H(p), V(p) + k_ * V(f));
   }
 
   void DrawForces(bool labels) {
@@ -307,6 +338,7 @@ class ViewPainter {
   long double t_ = 0;  // height of "A", world units along the vertical axis (negative)
   long double k_ = 0;  // arrow scale, m per N
   std::vector<LabelPlacer::Box> axisLetters_;
+  std::vector<LabelPlacer::Segment> forceLines_;
   std::optional<LabelPlacer> placer_;
 };
 

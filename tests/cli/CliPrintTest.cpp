@@ -65,7 +65,8 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
   TempFolder folder;
   const std::string pdf = folder.File("report.pdf");
   const std::string door = kSamples + "/oval.brd";
-  const CliRun run = RunCliProgram({"print", door, "--bottom", "--solve", "--pdf", pdf});
+  const CliRun run =
+      RunCliProgram({"print", door, "--bottom", "--solve", "--paper", "letter", "--pdf", pdf});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   ASSERT_EQ(PageCount(pdf), 7);
   const TBoard board(LoadedInputs(door));
@@ -94,11 +95,12 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
     for (const std::string& piece : expected.Texts)
       EXPECT_NE(text.find(piece), std::string::npos) << "page " << expected.Page << ": " << piece;
   }
-  // Letter paper, the balance page A4.
+  // Letter paper for every page, the balance page too.
   const std::string sizes = Output("pdfinfo -f 1 -l 7 '" + pdf + "'");
-  EXPECT_NE(sizes.find("Page    1 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
-  EXPECT_NE(sizes.find("Page    6 size:  612 x 792 pts (letter)"), std::string::npos) << sizes;
-  EXPECT_NE(sizes.find("Page    7 size:  595 x 842 pts (A4)"), std::string::npos) << sizes;
+  for (int page = 1; page <= 7; ++page)
+    EXPECT_NE(sizes.find("Page    " + std::to_string(page) + " size:  612 x 792 pts (letter)"),
+              std::string::npos)
+        << sizes;
   ExpectRows(PageText(pdf, 4), board.Inputs().Hydro, 4);
   ExpectRows(PageText(pdf, 5), board.Inputs().KeelGeom, 3);
   ExpectRows(PageText(pdf, 6), board.Inputs().Ground, 2);
@@ -161,5 +163,76 @@ INSTANTIATE_TEST_SUITE_P(
                       // The report of the position the search reached is written all the same.
                       StatusCase{"Unbalanced", {"--set", "R=1", "--solve", "--pdf", "OUT"}, 3}),
     [](const ::testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.Name); });
+
+// The paper asked for, or the locale's, on every page alike; a word that names no paper is
+// refused before anything is printed.
+TEST(CliPrint, OnePaperForTheWholeDocument) {
+  struct Case {
+    std::vector<std::string> Options;
+    std::string Size;
+  };
+  const std::vector<Case> cases = {
+      {{"--paper", "a4"}, "595 x 842 pts (A4)"},
+      {{"--paper", "LETTER"}, "612 x 792 pts (letter)"},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const std::string pdf = folder.File("report.pdf");
+    std::vector<std::string> args = {"print", kSamples + "/spherical.brd", "--pdf", pdf};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    const CliRun run = RunCliProgram(args);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const std::string sizes = Output("pdfinfo -f 1 -l 7 '" + pdf + "'");
+    for (int page = 1; page <= 7; ++page)
+      EXPECT_NE(sizes.find("Page    " + std::to_string(page) + " size:  " + c.Size),
+                std::string::npos)
+          << sizes;
+  }
+  TempFolder folder;
+  const std::string pdf = folder.File("report.pdf");
+  const CliRun refused = RunCliProgram({"print", "--paper", "legal", "--pdf", pdf});
+  EXPECT_NE(refused.ExitCode, 0);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// Every page names the door's file and its place in the document, and the words are set
+// letter by letter, so that a search of the file for "Coefficient" or "Influence" finds them.
+TEST(CliPrint, PagesAreHeadedAndTheirWordsCanBeSearched) {
+  TempFolder folder;
+  const std::string pdf = folder.File("report.pdf");
+  const CliRun run = RunCliProgram({"print", kSamples + "/oval.brd", "--pdf", pdf});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  ASSERT_EQ(PageCount(pdf), 7);
+  const std::string all = Output("pdftotext -raw -enc UTF-8 '" + pdf + "' -");
+  for (const char* word : {"Hydrodynamic Coefficients", "Influence of trawl",
+                           "Ground-dynamic Coefficients", "Coefficient of force out from ground"})
+    EXPECT_NE(all.find(word), std::string::npos) << word;
+  for (const char* ligature : {"\uFB00", "\uFB01", "\uFB02", "\uFB03", "\uFB04"})
+    EXPECT_EQ(all.find(ligature), std::string::npos);
+  for (int page = 1; page <= 7; ++page) {
+    const std::string text = Output("pdftotext -raw -enc UTF-8 -f " + std::to_string(page) +
+                                    " -l " + std::to_string(page) + " '" + pdf + "' -");
+    EXPECT_NE(text.find("oval.brd"), std::string::npos) << "page " << page;
+    EXPECT_NE(text.find("Page " + std::to_string(page) + " of 7"), std::string::npos)
+        << "page " << page;
+  }
+  // A door that was never saved says so.
+  const CliRun unsaved = RunCliProgram({"print", "--pdf", pdf});
+  ASSERT_EQ(unsaved.ExitCode, 0) << unsaved.Err;
+  EXPECT_NE(Output("pdftotext -raw -enc UTF-8 -f 1 -l 1 '" + pdf + "' -").find("unsaved door"),
+            std::string::npos);
+}
+
+// The balance page says whether the position is stable, with the eigenvalues that decide it.
+TEST(CliPrint, BalancePageGivesTheStabilityVerdict) {
+  TempFolder folder;
+  const std::string pdf = folder.File("report.pdf");
+  const CliRun run =
+      RunCliProgram({"print", kSamples + "/oval.brd", "--bottom", "--solve", "--pdf", pdf});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const std::string text = PageText(pdf, 7);
+  EXPECT_NE(text.find("Eigenvalues:"), std::string::npos) << text;
+  EXPECT_NE(text.find("The balance position is stable"), std::string::npos) << text;
+}
 
 }  // namespace

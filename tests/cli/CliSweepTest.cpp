@@ -37,7 +37,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
   const CliRun run = RunCliProgram({"sweep", kSamples + "/oval.brd", "--vary", "v", "--from", "2",
-                                    "--to", "3", "--steps", "5", "--method", "newton", "--csv"});
+                                    "--to", "3", "--steps", "4", "--method", "newton", "--csv"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
   ASSERT_EQ(lines.size(), 6u);
@@ -66,11 +66,13 @@ TEST(CliSweep, CsvHasOneRowPerValueUnderANamedHeader) {
 
 TEST(CliSweep, EachPointIsTheBalanceASolveFinds) {
   const CliRun run = RunCliProgram({"sweep", "--midwater", "--vary", "BridleAngleV", "--from", "0",
-                                    "--to", "10", "--steps", "3", "--json"});
+                                    "--to", "10", "--steps", "2", "--json"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const Json j = Json::parse(run.Out);
   EXPECT_EQ(j["variable"], "BridleAngleV");
   EXPECT_EQ(j["method"], "relax");
+  EXPECT_EQ(j["steps"], 2);
+  EXPECT_EQ(j["values"], 3);
   ASSERT_EQ(j["points"].size(), 3u);
   const Json& middle = j["points"][1];
   EXPECT_NEAR(middle["value"].get<double>(), 5, kValueTol);
@@ -86,7 +88,7 @@ TEST(CliSweep, EachPointIsTheBalanceASolveFinds) {
 
 TEST(CliSweep, TextTableMarksEveryValue) {
   const CliRun run =
-      RunCliProgram({"sweep", "--vary", "R", "--from", "36000", "--to", "24000", "--steps", "4"});
+      RunCliProgram({"sweep", "--vary", "R", "--from", "36000", "--to", "24000", "--steps", "3"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err;
   const std::vector<std::string> lines = Lines(run.Out);
   ASSERT_EQ(lines.size(), 6u);  // title, column heads, four values
@@ -125,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--vary", "v", "--from", "1,5", "--to", "2", "--steps", "3"},
                  "--from"},
         BadSweep{"EqualEnds", {"--vary", "v", "--from", "2", "--to", "2", "--steps", "3"}, "equal"},
-        BadSweep{"OneStep", {"--vary", "v", "--from", "1", "--to", "2", "--steps", "1"}, "--steps"},
+        BadSweep{"NoStep", {"--vary", "v", "--from", "1", "--to", "2", "--steps", "0"}, "--steps"},
         BadSweep{"StepsNotWhole",
                  {"--vary", "v", "--from", "1", "--to", "2", "--steps", "2.5"},
                  "--steps"},

@@ -27,6 +27,7 @@
 #include "HelpBrowser.h"
 #include "MainWindow.h"
 #include "SweepWindow.h"
+#include "TestTolerances.h"
 #include "ValidatedField.h"
 #include "gui/DoorChanges.h"
 #include "gui/FileDialogScript.h"
@@ -88,7 +89,8 @@ class AnalysisWindows : public ::testing::Test {
   // Sets the sweep window up and presses Run.
   void StartSweep(SweepWindow& sweep, const QString& variable, double from, double to, int steps,
                   int method = 0) {
-    Find<QComboBox>(&sweep, "SweepVariable")->setCurrentText(variable);
+    auto* vary = Find<QComboBox>(&sweep, "SweepVariable");
+    vary->setCurrentIndex(vary->findData(variable));
     Find<QDoubleSpinBox>(&sweep, "SweepFrom")->setValue(from);
     Find<QDoubleSpinBox>(&sweep, "SweepTo")->setValue(to);
     Find<QSpinBox>(&sweep, "SweepSteps")->setValue(steps);
@@ -204,7 +206,7 @@ TEST_P(SweepMethods, TowingSpeedSweepFillsTheTableAndLeavesTheDoorAlone) {
   const std::vector<SweepPoint>& points = sweep->Sweep()->Points();
   for (int row = 0; row < table->rowCount(); ++row) {
     const bool converged = points[static_cast<std::size_t>(row)].Converged;
-    EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "NO") << "row " << row;
+    EXPECT_EQ(table->item(row, 9)->text(), converged ? "yes" : "no") << "row " << row;
   }
   EXPECT_EQ(Find<QProgressBar>(sweep, "SweepProgress")->value(), kSteps + 1);
   EXPECT_EQ(app_->Document().Door().v, speed);
@@ -230,7 +232,8 @@ TEST_P(SweepRange, UseRangeOffersTheParametersRange) {
   }
   SweepWindow* sweep = OpenSweep();
   ASSERT_NE(sweep, nullptr);
-  Find<QComboBox>(sweep, "SweepVariable")->setCurrentText(c.Variable);
+  auto* vary = Find<QComboBox>(sweep, "SweepVariable");
+  vary->setCurrentIndex(vary->findData(QString::fromLatin1(c.Variable)));
   auto* useRange = Find<QPushButton>(sweep, "SweepUseRange");
   EXPECT_EQ(useRange->isEnabled(), c.Ranged);
   if (!c.Ranged) return;
@@ -405,6 +408,59 @@ TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->source().path(), "/help/doors_analysis.html");
   help.close();
+}
+
+// N steps are N + 1 values from From to To, both included, as on the command line
+// (doortrim-cli sweep --steps N); the window says how many values its steps make.
+TEST_F(AnalysisWindows, StepsMeanTheSameAsOnTheCommandLine) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  Find<QSpinBox>(sweep, "SweepSteps")->setValue(4);
+  EXPECT_TRUE(Find<QLabel>(sweep, "SweepValuesCount")->text().contains("5"))
+      << Find<QLabel>(sweep, "SweepValuesCount")->text().toStdString();
+  StartSweep(*sweep, "v", 1, 3, 4);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  const std::vector<SweepPoint>& points = sweep->Sweep()->Points();
+  ASSERT_EQ(points.size(), 5u);
+  for (std::size_t i = 0; i < points.size(); ++i)
+    EXPECT_NEAR(points[i].Value, 1 + 0.5L * static_cast<long double>(i), kExact * 10) << i;
+  // Every row explains itself in its tool tip; a value that did not balance says what to try.
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const QString hint = table->item(row, 0)->toolTip();
+    EXPECT_TRUE(hint.startsWith("v = ")) << hint.toStdString();
+    if (!points[static_cast<std::size_t>(row)].Converged) {
+      EXPECT_TRUE(hint.contains("Newton")) << hint.toStdString();
+    }
+  }
+  const QString status = Find<QLabel>(sweep, "SweepStatus")->text();
+  bool unbalanced = false;
+  for (const SweepPoint& p : points)
+    unbalanced = unbalanced || !p.Converged;
+  EXPECT_EQ(status.contains("red rings"), unbalanced) << status.toStdString();
+}
+
+// The list names each value by its symbol as Projections names it, its description and its
+// unit; what is swept is still the model's field.
+TEST_F(AnalysisWindows, VaryListShowsDescriptionsAndUnits) {
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  auto* vary = Find<QComboBox>(sweep, "SweepVariable");
+  int fields = 0;
+  for (int i = 0; i < vary->count(); ++i) {
+    const QString name = vary->itemData(i).toString();
+    if (name.isEmpty()) continue;  // the separator
+    ++fields;
+    ASSERT_TRUE(FindEditableField(name.toStdString()).has_value()) << name.toStdString();
+    const QString text = vary->itemText(i);
+    EXPECT_TRUE(text.contains('[') && text.contains(']')) << "no unit: " << text.toStdString();
+    EXPECT_GT(text.size(), name.size() + 8) << "no description: " << text.toStdString();
+  }
+  EXPECT_EQ(fields, static_cast<int>(kMainParams.size() + kEnvironmentFields.size()));
+  // The wing's height is "h" in Projections.
+  const QString height = vary->itemText(vary->findData(QStringLiteral("H")));
+  EXPECT_TRUE(height.startsWith("h ")) << height.toStdString();
+  EXPECT_TRUE(height.contains("[m]")) << height.toStdString();
 }
 
 }  // namespace

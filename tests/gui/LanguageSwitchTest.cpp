@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "AboutBox.h"
 #include "BalanceAnalysisPanel.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
@@ -41,6 +42,7 @@
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "gui/ShownTexts.h"
+#include "install/ProgramVersion.h"
 #include "lang/LanguageClasses.h"
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
@@ -372,5 +374,73 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFile{"NoHeader", "bad_lang_no_header.lru", 1},
                     BadFile{"CutBetweenSections", "bad_lang_cut_between_sections.lru", 0}),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.Name); });
+
+// The Language, Picture and Views menus mark the choice in use, and About names the version.
+TEST_F(LanguageSwitching, MenusMarkTheChoiceInUse) {
+  const auto checked = [this](QWidget* in, const char* name) {
+    auto* item = in->findChild<QAction*>(name);
+    EXPECT_NE(item, nullptr) << name;
+    return item != nullptr && item->isCheckable() && item->isChecked();
+  };
+  EXPECT_TRUE(checked(&app_->Main(), "English1"));
+  app_->Main().findChild<QAction*>("Russian1")->trigger();
+  EXPECT_TRUE(checked(&app_->Main(), "Russian1"));
+  EXPECT_FALSE(checked(&app_->Main(), "English1"));
+  EXPECT_FALSE(checked(&app_->Main(), "Norwegian1"));
+
+  // A door that shows the oval drawings marks Oval; another shape moves the mark.
+  EXPECT_FALSE(checked(&app_->Main(), "Oval1"));
+  ASSERT_TRUE(app_->Main().OpenFile(QString(DOORTRIM_SAMPLE_DOORS) + "/oval.brd"));
+  EXPECT_TRUE(checked(&app_->Main(), "Oval1"));
+  app_->Main().findChild<QAction*>("Spherical1")->trigger();
+  EXPECT_TRUE(checked(&app_->Main(), "Spherical1"));
+  EXPECT_FALSE(checked(&app_->Main(), "Oval1"));
+
+  // The projections dialog's view on show.
+  auto* tabs = app_->Proj().findChild<QTabBar*>("TabSet1");
+  tabs->setCurrentIndex(0);
+  EXPECT_TRUE(checked(&app_->Proj(), "FrontView1"));
+  app_->Proj().findChild<QAction*>("SideView1")->trigger();
+  EXPECT_EQ(tabs->currentIndex(), 2);
+  EXPECT_TRUE(checked(&app_->Proj(), "SideView1"));
+  EXPECT_FALSE(checked(&app_->Proj(), "FrontView1"));
+
+  auto* version = app_->About().findChild<QLabel*>("ProgramVersion");
+  ASSERT_NE(version, nullptr);
+  EXPECT_TRUE(version->text().contains(QString::fromUtf8(kProgramVersion)))
+      << version->text().toStdString();
+}
+
+// Every field of Projections shows its unit beside it, in the language of the hints.
+TEST_F(LanguageSwitching, ProjectionFieldsShowTheirUnits) {
+  for (const char* field : {"v", "G", "H", "Fs"}) {
+    auto* unit = app_->Proj().findChild<QLabel*>(QStringLiteral("Unit_") + field);
+    ASSERT_NE(unit, nullptr) << field;
+    EXPECT_TRUE(unit->text().startsWith('[') && unit->text().endsWith(']'))
+        << field << ": " << unit->text().toStdString();
+  }
+  EXPECT_EQ(app_->Proj().findChild<QLabel*>("Unit_v")->text(), "[m/sec]");
+  app_->Main().findChild<QAction*>("Russian1")->trigger();
+  EXPECT_EQ(app_->Proj().findChild<QLabel*>("Unit_v")->text(), "[м/с]");
+}
+
+// Each of the environment's captions fits its label's width whole, on one line, so none breaks
+// inside its unit ("kg/" over "m^3"), in every language.
+TEST_F(LanguageSwitching, EnvironmentCaptionsNeverBreakInsideTheirUnits) {
+  for (const char* language : {"English1", "Russian1", "Norwegian1"}) {
+    app_->Main().findChild<QAction*>(language)->trigger();
+    EnvironmentDialog& envir = app_->Envir();
+    envir.show();
+    envir.layout()->activate();
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+      auto* label = envir.findChild<QLabel*>(name);
+      ASSERT_NE(label, nullptr) << name;
+      const QFontMetrics metrics(label->font());
+      EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text()))
+          << language << " " << name << ": " << label->text().toStdString();
+    }
+    envir.hide();
+  }
+}
 
 }  // namespace

@@ -399,6 +399,8 @@ TEST_F(SingleVariable, SignChangeBisectsToToleranceAndCancelRestoresEverything) 
   const QString momentX = MomentXField()->text();
   auto dialog = OpenSolve();
   Solve(*dialog, "0", "20000", 2);  // moments around X
+  // A range with a zero in it needs no word of explanation.
+  EXPECT_TRUE(Child<QLabel>(&*dialog, "SearchOutcome")->isHidden());
 
   // The values tried are the balance window's trials: the door keeps its weight until OK.
   const long double found = dialog->FoundValue();
@@ -423,6 +425,10 @@ TEST_F(SingleVariable, SameSignScansTwentyValuesAndOKKeepsTheBest) {
   auto dialog = OpenSolve();
   Solve(*dialog, "0.5", "5", 3);  // moments around Y: positive at both ends
   EXPECT_EQ(dialog->Evaluations(), 2 + SingleVariableSearch::kScanPoints);
+  // The dialog says that the range held no zero, and what it shows instead.
+  auto* outcome = Child<QLabel>(&*dialog, "SearchOutcome");
+  EXPECT_FALSE(outcome->isHidden());
+  EXPECT_EQ(outcome->text(), "No sign change in the range: the value nearest zero is shown");
   const long double found = dialog->FoundValue();
   const long double h = (5 - 0.5L) / SingleVariableSearch::kScanPoints;
   const long double steps = (found - 0.5L) / h;

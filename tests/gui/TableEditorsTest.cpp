@@ -670,34 +670,43 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
   const ScPic& pic = *e.Graph();
   EXPECT_NEAR(pic.XMin, -10, kValueTolerance);
   EXPECT_NEAR(pic.XExtent, 110, kValueTolerance);
-  // Coefficients spanning 0..2 give the step 0.25: one step below, two above.
-  EXPECT_NEAR(pic.YMin, -0.25, kValueTolerance);
-  EXPECT_NEAR(pic.YMin + pic.YExtent, 2.5, kValueTolerance);
+  // Coefficients spanning 0..2 give an axis from 0 to 2 by halves.
+  EXPECT_NEAR(pic.YMin, 0, kValueTolerance);
+  EXPECT_NEAR(pic.YMin + pic.YExtent, 2, kValueTolerance);
   EXPECT_EQ(e.LabelText("LabelXMin"), "-10");
-  EXPECT_EQ(e.LabelText("LabelYMin"), "-0.25");
-  EXPECT_EQ(e.LabelText("LabelYMax"), "2.5");
+  EXPECT_EQ(e.LabelText("LabelYMin"), "0");
+  EXPECT_EQ(e.LabelText("LabelYMax"), "2");
   EXPECT_EQ(e.LabelText("LabelXMax"), "100");
 
   const PictureProbe probe(pic.Picture());
   const std::string dump = probe.Dump().toStdString();
-  // Grid lines and labels at 0, 0.25, ... 2.25, not at the ends of the range.
-  for (int k = -1; k <= 10; ++k) {
-    const long double value = 0.25L * k;
+  // Grid lines across the plot at 0, 0.5, ... 2, each labelled left of the plot with the
+  // step's decimals; none in between.
+  const int left = pic.XToPixel(-10);
+  const int right = pic.XToPixel(100);
+  for (int k = -1; k <= 5; ++k) {
+    const long double value = 0.5L * k;
     const int row = pic.YToPixel(value);
-    const bool inside = k >= 0 && k <= 9;
-    EXPECT_EQ(probe.HasLine(kSilver, QPointF(0, row), QPointF(pic.width() - 1, row)), inside)
-        << k << "\n"
-        << dump;
-    const QString label = QString::fromStdString(FormatNumber(20, 3, true, value));
-    if (k != 0) {  // 0 is written as an empty text
-      EXPECT_EQ(probe.FindText(label) != nullptr, inside) << k << "\n" << dump;
+    const bool inside = k >= 0 && k <= 4;
+    EXPECT_EQ(probe.HasLine(kSilver, QPointF(left, row), QPointF(right, row)), inside) << k << "\n"
+                                                                                       << dump;
+    const ProbeText* label = probe.FindText(QString::number(static_cast<double>(value), 'f', 1));
+    EXPECT_EQ(label != nullptr, inside) << k << "\n" << dump;
+    if (label != nullptr) {
+      EXPECT_LT(label->TopLeft.x(), left) << k;
     }
   }
-  // Vertical grid lines every 10 degrees from 0 to 90.
-  for (int angle = 0; angle <= 90; angle += 10) {
+  const ProbeText* quarter = probe.FindText("0.25");
+  EXPECT_EQ(quarter, nullptr);
+  // Vertical grid lines every 10 degrees from -10 to 100, labelled under the plot.
+  const int bottom = pic.YToPixel(0);
+  for (int angle = -10; angle <= 100; angle += 10) {
     const int column = pic.XToPixel(angle);
-    EXPECT_TRUE(probe.HasLine(kSilver, QPointF(column, 0), QPointF(column, pic.height() - 1)))
+    EXPECT_TRUE(probe.HasLine(kSilver, QPointF(column, bottom), QPointF(column, pic.YToPixel(2))))
         << angle;
+    const ProbeText* label = probe.FindText(QString::number(angle));
+    ASSERT_NE(label, nullptr) << angle << "\n" << dump;
+    EXPECT_GT(label->TopLeft.y(), bottom) << angle;
   }
 
   // The curves: width-2 segments between the points, width-5 dots on them.
@@ -718,9 +727,10 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
       EXPECT_TRUE(found) << dump;
     }
   }
-  // The names after the last points, vertically centred on them.
+  // The names after the last points, vertically centred on them; one at the top of the axis
+  // stays inside the plot, just under its top.
   const QFontMetrics metrics(pic.font());
-  const std::vector<std::pair<QString, double>> names = {{"Cx", 2}, {"Cy", 0.2}, {"Cd", 0.5}};
+  const std::vector<std::pair<QString, double>> names = {{"Cy", 0.2}, {"Cd", 0.5}};
   for (const auto& [name, value] : names) {
     const ProbeText* text = probe.FindText(name);
     ASSERT_NE(text, nullptr) << dump;
@@ -729,42 +739,42 @@ TEST(TableEditorsGraph, HydrodynamicAxesCurvesAndMark) {
                 kTextTolerance);
     EXPECT_NEAR(text->TopLeft.y() + metrics.height() / 2.0, point.y(), kTextTolerance);
   }
+  const ProbeText* cx = probe.FindText("Cx");
+  ASSERT_NE(cx, nullptr) << dump;
+  EXPECT_NEAR(cx->TopLeft.y(), pic.YToPixel(2), kTextTolerance);
   // The selected row marked with white width-3 dots.
   for (const double value : {1.0, 2.0, 0.4})
     EXPECT_TRUE(probe.HasDot(kWhite, Pixel(pic, 45, value), 3)) << dump;
   EXPECT_FALSE(probe.HasDot(kWhite, Pixel(pic, 0, 0.5), 3));
 }
 
-TEST(TableEditorsGraph, KeelOutlineWithEqualScales) {
+TEST(TableEditorsGraph, KeelOutlineOnAxesThatFitTheData) {
   Editor<KeelGeometryEditor> e;
   SetKeel(e.Document, {{0, 0, 0}, {0.1, 1.2, 0.1}, {0.3, 2.0, 0.2}});
   e.Open();
   const ScPic& pic = *e.Graph();
   const double width = 2.0;
-  const double depth = 0.3;
-  const double sx = pic.width() / static_cast<double>(pic.XExtent);
-  const double sy = pic.height() / static_cast<double>(pic.YExtent);
-  EXPECT_NEAR(sx / sy, 1.0, kScaleTolerance);
-  // Widened about the centre, never narrowed.
-  EXPECT_NEAR(pic.XMin + pic.XExtent / 2, 0, kValueTolerance);
-  EXPECT_LE(pic.XMin, -0.6 * width + kValueTolerance);
-  EXPECT_GE(pic.XMin + pic.XExtent, 0.6 * width - kValueTolerance);
-  EXPECT_LE(pic.YMin, kValueTolerance);
-  EXPECT_GE(pic.YMin + pic.YExtent, 1.5 * depth - kValueTolerance);
+  // Half the widths either side of the middle, on nice values; the depths up to the deepest
+  // row's nice value, not half as much again.
+  EXPECT_NEAR(pic.XMin, -1.5, kValueTolerance);
+  EXPECT_NEAR(pic.XMin + pic.XExtent, 1.5, kValueTolerance);
+  EXPECT_NEAR(pic.YMin, 0, kValueTolerance);
+  EXPECT_NEAR(pic.YMin + pic.YExtent, 0.3, kValueTolerance);
   EXPECT_NEAR(ReadNumber(e.LabelText("LabelYMax").toStdString()), pic.YExtent, 5e-4);
   EXPECT_NEAR(ReadNumber(e.LabelText("LabelXMax").toStdString()), pic.XExtent, 5e-4);
 
   const PictureProbe probe(pic.Picture());
   const std::string dump = probe.Dump().toStdString();
-  // Centre line and one depth line for every point but the first.
-  const double centreFrom = pic.YMin + 0.1 * pic.YExtent;
-  const double centreTo = pic.YMin + 0.9 * pic.YExtent;
-  EXPECT_TRUE(probe.HasLine(kGrey, Pixel(pic, 0, centreFrom), Pixel(pic, 0, centreTo))) << dump;
+  // The middle line, and one depth line for every point but the first.
+  EXPECT_TRUE(probe.HasLine(Qt::black, Pixel(pic, 0, 0), Pixel(pic, 0, 0.3))) << dump;
   for (const double z : {0.1, 0.3})
     EXPECT_TRUE(probe.HasLine(kGrey, Pixel(pic, 0.55 * width, z), Pixel(pic, -0.55 * width, z)))
         << z << "\n"
         << dump;
-  EXPECT_EQ(probe.LinesOf(kGrey).size(), 3u) << dump;
+  EXPECT_EQ(probe.LinesOf(kGrey).size(), 2u) << dump;
+  // A grid with the depths labelled.
+  for (const char* depth : {"0.0", "0.1", "0.2", "0.3"})
+    EXPECT_NE(probe.FindText(depth), nullptr) << depth << "\n" << dump;
   // Both sides of chord and thickness.
   for (const double side : {1.0, -1.0}) {
     EXPECT_TRUE(probe.HasDot(kRed, Pixel(pic, side * 1.0, 0.3), 5)) << dump;
@@ -779,10 +789,13 @@ TEST(TableEditorsGraph, GroundCurveAndMovingMark) {
   const ScPic& pic = *e.Graph();
   EXPECT_NEAR(pic.XMin, 0, kValueTolerance);
   EXPECT_NEAR(pic.XExtent, 90, kValueTolerance);
+  // Up to the nice value above the largest coefficient, on a grid.
   EXPECT_NEAR(pic.YMin, 0, kValueTolerance);
-  EXPECT_NEAR(pic.YExtent, 13.2, kValueTolerance);
-  EXPECT_EQ(e.LabelText("LabelYMax"), "13.2");
+  EXPECT_NEAR(pic.YExtent, 15, kValueTolerance);
+  EXPECT_EQ(e.LabelText("LabelYMax"), "15");
   EXPECT_EQ(e.LabelText("LabelXMax"), "90");
+  for (const int value : {5, 10})
+    EXPECT_EQ(PixelColour(pic, 85, value), kSilver) << value;
 
   // The first row is marked: white centre in a red ring.
   EXPECT_EQ(PixelColour(pic, 0, 3), kWhite);

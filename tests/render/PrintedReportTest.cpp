@@ -11,6 +11,7 @@
 #include <QPicture>
 #include <QPixmap>
 
+#include "PaperChoice.h"
 #include "PrintedReport.h"
 #include "ReportSource.h"
 #include "model/TBoard.h"
@@ -155,6 +156,48 @@ TEST(PrintedReportTest, HeadingsFollowTheLanguage) {
   EXPECT_TRUE(Page(report, "RepBalance").Texts.contains(QString::fromUtf8("Положение равновесия")));
   ASSERT_TRUE(PrintTo(report, source, 0).Ok);
   EXPECT_TRUE(Page(report, "RepBalance").Texts.contains("Balance position"));
+}
+
+// A long table goes on over further pages, and every page's head counts them all.
+TEST(PrintedReportTest, LongTablesAddPagesThatTheHeadsCount) {
+  FakeSource source;
+  source.Door.Edit([](DoorInputs& d) {
+    d.Hydro.Count = d.Hydro.Capacity();
+    d.Ground.Count = d.Ground.Capacity();
+  });
+  PrintedReport report;
+  ASSERT_TRUE(PrintTo(report, source).Ok);
+  const std::vector<PrintedReport::PageRecord>& pages = report.Pages();
+  ASSERT_GT(pages.size(), 7u);
+  int hydroRows = 0;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const QString head = QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size());
+    EXPECT_TRUE(pages[p].Texts.contains(head)) << pages[p].Name << ": " << head.toStdString();
+    if (pages[p].Name == "RepHydro") hydroRows = pages[p].TableRows;
+  }
+  EXPECT_EQ(hydroRows, source.Door.Inputs().Hydro.Capacity());
+  // A door without a file is named as such.
+  EXPECT_TRUE(pages.front().Texts.contains("Rep.UnsavedDoor"));
+}
+
+TEST(PaperChoiceTest, LetterInTheUnitedStatesAndCanadaAndA4Elsewhere) {
+  struct Case {
+    QLocale::Language Language;
+    QLocale::Territory Territory;
+    QPageSize::PageSizeId Paper;
+  };
+  for (const Case& c : {Case{QLocale::English, QLocale::UnitedStates, QPageSize::Letter},
+                        Case{QLocale::French, QLocale::Canada, QPageSize::Letter},
+                        Case{QLocale::English, QLocale::UnitedKingdom, QPageSize::A4},
+                        Case{QLocale::NorwegianBokmal, QLocale::Norway, QPageSize::A4},
+                        Case{QLocale::Russian, QLocale::Russia, QPageSize::A4},
+                        Case{QLocale::C, QLocale::AnyTerritory, QPageSize::A4}})
+    EXPECT_EQ(PaperChoice::ForLocale(QLocale(c.Language, c.Territory)), c.Paper)
+        << QLocale(c.Language, c.Territory).name().toStdString();
+  EXPECT_EQ(PaperChoice::FromName("a4"), QPageSize::A4);
+  EXPECT_EQ(PaperChoice::FromName("Letter"), QPageSize::Letter);
+  EXPECT_EQ(PaperChoice::FromName("legal"), std::nullopt);
+  EXPECT_EQ(PaperChoice::FromName(""), std::nullopt);
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
 
-// Rings of places around the named point: next to it, then one and two label sizes further out.
-constexpr int kRings = 3;
+// Rings of places around the named point: next to it, then one to four label sizes further
+// out.
+constexpr int kRings = 5;
 
 LabelPlacer::Box Normalised(long double h1, long double h2, long double v1, long double v2) {
   return {std::min(h1, h2), std::max(h1, h2), std::min(v1, v2), std::max(v1, v2)};
@@ -28,6 +30,35 @@ LabelPlacer::LabelPlacer(const Region& view, Metrics metrics)
 
 void LabelPlacer::Reserve(const Box& box) {
   reserved_.push_back(box);
+}
+
+void LabelPlacer::Avoid(const Segment& segment) {
+  segments_.push_back(segment);
+}
+
+bool LabelPlacer::Crosses(const Box& box, const Segment& segment) const {
+  // The segment clipped to the box (Liang and Barsky): something of it left inside means a
+  // cross. A line that only runs along the box's edge passes above or beside the letters.
+  const long double hLow = box.HLow;
+  const long double hHigh = box.HHigh;
+  const long double vLow = box.VLow;
+  const long double vHigh = box.VHigh;
+  const long double dh = segment.H2 - segment.H1;
+  const long double dv = segment.V2 - segment.V1;
+  long double enter = 0;
+  long double leave = 1;
+  const auto clip = [&](long double p, long double q) {
+    if (p == 0) return q > 0;  // parallel to this edge: inside it or not at all
+    const long double t = q / p;
+    if (p < 0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+    return enter < leave;
+  };
+  return clip(-dh, segment.H1 - hLow) && clip(dh, hHigh - segment.H1) &&
+         clip(-dv, segment.V1 - vLow) && clip(dv, vHigh - segment.V1);
 }
 
 LabelPlacer::Box LabelPlacer::BoxAt(const std::string& text, Corner corner) const {
@@ -51,10 +82,16 @@ bool LabelPlacer::Crowded(const Box& a, const Box& b) const {
 }
 
 bool LabelPlacer::Free(const Box& box) const {
-  if (!Inside(box)) return false;
+  return Inside(box) && Conflicts(box) == 0;
+}
+
+std::size_t LabelPlacer::Conflicts(const Box& box) const {
+  if (!Inside(box)) return placed_.size() + reserved_.size() + segments_.size() + 1;
   const auto crowds = [&](const Box& other) { return Crowded(box, other); };
-  return std::none_of(placed_.begin(), placed_.end(), crowds) &&
-         std::none_of(reserved_.begin(), reserved_.end(), crowds);
+  const auto crosses = [&](const Segment& line) { return Crosses(box, line); };
+  return static_cast<std::size_t>(std::count_if(placed_.begin(), placed_.end(), crowds) +
+                                  std::count_if(reserved_.begin(), reserved_.end(), crowds) +
+                                  std::count_if(segments_.begin(), segments_.end(), crosses));
 }
 
 // The box moved the least distance that brings it inside the view; a box larger than the view
@@ -102,11 +139,15 @@ LabelPlacer::Corner LabelPlacer::Place(const LabelRequest& label) {
     return SquaredDistance(a, preferred) < SquaredDistance(b, preferred);
   });
 
+  // The nearest free place; failing one, the place with the fewest conflicts.
   Box chosen = Clamped(preferred);
+  std::size_t fewest = std::numeric_limits<std::size_t>::max();
   for (const Box& candidate : candidates) {
-    if (Free(candidate)) {
+    const std::size_t conflicts = Conflicts(candidate);
+    if (conflicts < fewest) {
       chosen = candidate;
-      break;
+      fewest = conflicts;
+      if (conflicts == 0) break;
     }
   }
   placed_.push_back(chosen);

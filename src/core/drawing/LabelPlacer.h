@@ -14,11 +14,13 @@ struct LabelRequest {
   long double AnchorV = 0;
 };
 
-// Finds places for the labels of one view so that none runs out of the view and none covers
-// another. A label goes where its drawing rule puts it when that place is free; otherwise it
-// goes to the nearest free place around the point it names (the eight places beside, above and
-// below that point, then the same a label's size further out, each also pushed back inside the
-// view). Labels are placed one after the other; earlier ones keep their places.
+// Finds places for the labels of one view so that none runs out of the view, covers another
+// or is struck through by a drawn line (a force arrow). A label goes where its drawing rule
+// puts it when that place is free; otherwise it goes to the nearest free place around the
+// point it names (the eight places beside, above and below that point, then the same a
+// label's size further out, each also pushed back inside the view). When no place is free,
+// the one with the fewest conflicts is taken. Labels are placed one after the other; earlier
+// ones keep their places.
 class LabelPlacer {
  public:
   // The view's world rectangle (extents may be negative: the axis then runs the other way).
@@ -51,11 +53,20 @@ class LabelPlacer {
     long double H = 0;
     long double V = 0;
   };
+  // A straight line drawn in the view.
+  struct Segment {
+    long double H1 = 0;
+    long double V1 = 0;
+    long double H2 = 0;
+    long double V2 = 0;
+  };
 
   LabelPlacer(const Region& view, Metrics metrics);
 
   // Something already written that labels must not cover (an axis letter).
   void Reserve(const Box& box);
+  // A line already drawn that no label may cross (a force arrow).
+  void Avoid(const Segment& segment);
   // The top-left corner where the label is to be written; its box counts from now on.
   Corner Place(const LabelRequest& label);
 
@@ -65,11 +76,17 @@ class LabelPlacer {
   bool Inside(const Box& box) const;
   // True when the two boxes overlap or come nearer than the padding.
   bool Crowded(const Box& a, const Box& b) const;
-  // The boxes of the labels placed so far, in placing order.
+  // True when some of the segment runs inside the box (along an edge is not inside).
+  bool Crosses(const Box& box, const Segment& segment) const;
+  // The boxes of the labels placed so far, in placing order, and the lines they avoid.
   const std::vector<Box>& Placed() const { return placed_; }
+  const std::vector<Segment>& Avoided() const { return segments_; }
 
  private:
   bool Free(const Box& box) const;
+  // How many labels, reserved boxes and lines the box runs into; a box outside the view
+  // counts as many conflicts as there are things in the view.
+  std::size_t Conflicts(const Box& box) const;
   Box Clamped(Box box) const;
   Corner CornerOf(const Box& box) const;
 
@@ -78,4 +95,5 @@ class LabelPlacer {
   bool leftToRight_;  // the horizontal axis runs right on the screen
   std::vector<Box> reserved_;
   std::vector<Box> placed_;
+  std::vector<Segment> segments_;
 };

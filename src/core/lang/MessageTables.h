@@ -85,7 +85,7 @@ inline constexpr TwoLanguageText kDone{"Done: %1 of %2 values balanced",
 inline constexpr TwoLanguageText kCancelled{"Cancelled: %1 of %2 values done",
                                             "Прервано: рассчитано %1 из %2 значений"};
 inline constexpr TwoLanguageText kYes{"yes", "да"};
-inline constexpr TwoLanguageText kNo{"NO", "НЕТ"};
+inline constexpr TwoLanguageText kNo{"no", "нет"};
 inline constexpr TwoLanguageText kExportTitle{"Export sweep", "Экспорт развёртки"};
 inline constexpr TwoLanguageText kSavePlotTitle{"Save plot", "Сохранить график"};
 inline constexpr TwoLanguageText kNotWritten{"%1 could not be written: %2",

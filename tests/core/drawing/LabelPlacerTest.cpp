@@ -112,6 +112,41 @@ TEST(LabelPlacer, KeepsOffWhatIsReserved) {
   EXPECT_FALSE(Overlap(TextRect("Wy", at.H, at.V, kCharWidth, kLineHeight), Rect{90, 96, 20, 24}));
 }
 
+TEST(LabelPlacer, KeepsOffTheLinesItAvoids) {
+  // A force arrow straight through the place the rule gives, and one along its edge only.
+  struct Case {
+    const char* Name;
+    LabelPlacer::Segment Line;
+    bool Moves;
+  };
+  const Case cases[] = {
+      {"through", {30, 28, 60, 28}, true},
+      {"diagonal", {35, 20, 45, 32}, true},
+      {"along the top edge", {30, 30, 60, 30}, false},
+      {"beside", {60, 0, 60, 50}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    LabelPlacer placer(kView, TestMetrics());
+    placer.Avoid(c.Line);
+    const LabelPlacer::Corner at = placer.Place({"Wx", 40, 30, 38, 30});
+    EXPECT_EQ(at.H != 40 || at.V != 30, c.Moves) << at.H << " " << at.V;
+    const Rect r = TextRect("Wx", at.H, at.V, kCharWidth, kLineHeight);
+    EXPECT_FALSE(placer.Crosses({r.Left, r.Right, r.Bottom, r.Top}, c.Line));
+  }
+}
+
+TEST(LabelPlacer, CrossesTellsALineThroughABoxFromOneBesideIt) {
+  LabelPlacer placer(kView, TestMetrics());
+  const LabelPlacer::Box box{10, 20, 10, 14};
+  EXPECT_TRUE(placer.Crosses(box, {0, 12, 30, 12}));    // straight across
+  EXPECT_TRUE(placer.Crosses(box, {15, 0, 15, 30}));    // straight down
+  EXPECT_TRUE(placer.Crosses(box, {12, 11, 13, 12}));   // wholly inside
+  EXPECT_FALSE(placer.Crosses(box, {0, 0, 30, 5}));     // below it
+  EXPECT_FALSE(placer.Crosses(box, {0, 30, 9, 12}));    // ends short of it
+  EXPECT_FALSE(placer.Crosses(box, {10, 10, 20, 10}));  // along its foot
+}
+
 TEST(LabelPlacer, CrowdedCornerStillKeepsEveryLabelInside) {
   // More labels than fit beside one point: each still lies in the view.
   LabelPlacer placer(kView, TestMetrics());
