@@ -165,14 +165,13 @@ void SweepWindow::BuildControls() {
   stepsValues_ = new TInvText("SweepStepsValues", "= %1 values, both ends included", this);
   notBalanced_ = new TInvText(
       "SweepNotBalanced",
-      "%1 did not balance (red rings): try Search: Newton, more steps, or, with the door on "
-      "the ground, the command line's --precise-ground",
+      "%1 did not balance (red rings): try Search: Newton or more steps",
       this);
   pointNotBalanced_ = new TInvText(
       "SweepPointNotBalanced",
       "%1 = %2 did not balance: the moment sum stayed at %3 N*m after %4 iterations. Try "
-      "Search: Newton, more steps, or, with the door on the ground, the command line's "
-      "--precise-ground.",
+      "Search: Newton, more steps, or, with the door on the ground, Options > Precise ground "
+      "contact in the Balance position window.",
       this);
   pointBalanced_ = new TInvText("SweepPointBalanced",
                                 "%1 = %2 balanced: moment sum %3 N*m after %4 iterations", this);
