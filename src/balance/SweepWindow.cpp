@@ -164,9 +164,7 @@ void SweepWindow::BuildControls() {
   variable_->setMinimumContentsLength(24);
   stepsValues_ = new TInvText("SweepStepsValues", "= %1 values, both ends included", this);
   notBalanced_ = new TInvText(
-      "SweepNotBalanced",
-      "%1 did not balance (red rings): try Search: Newton or more steps",
-      this);
+      "SweepNotBalanced", "%1 did not balance (red rings): try Search: Newton or more steps", this);
   pointNotBalanced_ = new TInvText(
       "SweepPointNotBalanced",
       "%1 = %2 did not balance: the moment sum stayed at %3 N*m after %4 iterations. Try "
