@@ -27,6 +27,7 @@
 #include "VariableBindings.h"
 #include "install/DataPaths.h"
 #include "lang/MessageTables.h"
+#include "lang/TextCatalogue.h"
 #include "lang/TranslatedForms.h"
 
 namespace {
@@ -77,15 +78,17 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   // Everything is read before anything changes: a switch that cannot finish starts nothing.
   const LanguageFile file = LanguageFile::Read(path.toStdString());
   const LanguageFile::Result sections = file.ReadAllSections(kTranslatedForms);
-  if (!sections) {
-    MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(sections.Message));
+  // The texts the windows build themselves come from the same file.
+  const TextCatalogue::Loaded texts =
+      sections ? TextCatalogue::FromFile(file) : TextCatalogue::Loaded{};
+  if (!sections || !texts) {
+    const std::string& message = sections ? texts.Message : sections.Message;
+    MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(message));
     MarkCurrent();  // the mark goes back to the language still in use
     return false;
   }
-  // The texts the windows build themselves are written in English and Russian only.
-  const int messageIndex = language == Russian ? 1 : 0;
   LanguageApplier::Of(windows_.Main).SetLangFile(path);
-  ApplyAll(sections, messageIndex, language);
+  ApplyAll(sections, texts.Texts);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
   MarkCurrent();
@@ -97,8 +100,7 @@ void LanguageSwitch::SwitchToRemembered() {
   if (language == Russian || language == Norwegian) Switch(language);
 }
 
-void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageIndex,
-                              int language) {
+void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, const TextCatalogue& texts) {
   // The windows in the order the sections were asked for.
   QWidget* const forms[] = {&windows_.Main,
                             &windows_.Balance,
@@ -132,32 +134,23 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, int messageI
     lang.SetLangFile(langFile);
     lang.Apply(section);
   }
-  windows_.Main.SetLanguageIndex(messageIndex);
-  if (auto* recent = windows_.Main.findChild<RecentDoorsMenu*>())
-    recent->SetLanguageIndex(messageIndex);
-  windows_.Balance.SetLanguageIndex(messageIndex);
-  windows_.Balance.Details().SetLanguageIndex(messageIndex);
-  windows_.VariablePanel.SetLanguageIndex(messageIndex);
-  windows_.Ground.SetLanguageIndex(messageIndex);
-  windows_.Hydrodynamic.SetLanguageIndex(messageIndex);
-  windows_.KeelGeometry.SetLanguageIndex(messageIndex);
-  windows_.Variables.SetLanguageIndex(messageIndex);
-  windows_.Projections.SetLanguageIndex(messageIndex);
-  SetTabCaptions(messageIndex, language);
+  windows_.Main.SetTexts(texts);
+  if (auto* recent = windows_.Main.findChild<RecentDoorsMenu*>()) recent->SetTexts(texts);
+  windows_.Balance.SetTexts(texts);
+  windows_.Balance.Details().SetTexts(texts);
+  windows_.VariablePanel.SetTexts(texts);
+  windows_.Ground.SetTexts(texts);
+  windows_.Hydrodynamic.SetTexts(texts);
+  windows_.KeelGeometry.SetTexts(texts);
+  windows_.Variables.SetTexts(texts);
+  windows_.Projections.SetTexts(texts);
+  SetTabCaptions(texts);
 }
 
-void LanguageSwitch::SetTabCaptions(int messageIndex, int language) {
+void LanguageSwitch::SetTabCaptions(const TextCatalogue& texts) {
   auto* tabs = windows_.Projections.findChild<QTabBar*>("TabSet1");
   if (tabs == nullptr) return;
-  const TwoLanguageText captions[] = {ProjTexts::kFrontView, ProjTexts::kPlanView,
-                                      ProjTexts::kSideView};
-  // In Norwegian the tabs read as the Views menu's items, which the file has just set.
-  const char* const viewItems[] = {"FrontView1", "PlanView1", "SideView1"};
-  for (int tab = 0; tab < 3 && tab < tabs->count(); ++tab) {
-    QString caption = QString::fromUtf8(captions[tab].In(messageIndex));
-    if (language == Norwegian)
-      if (const auto* item = windows_.Projections.findChild<QAction*>(viewItems[tab]))
-        caption = item->text().remove('&');
-    tabs->setTabText(tab, caption);
-  }
+  const TextKey captions[] = {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView};
+  for (int tab = 0; tab < 3 && tab < tabs->count(); ++tab)
+    tabs->setTabText(tab, QString::fromStdString(texts.Text(captions[tab])));
 }

@@ -16,12 +16,12 @@ class ProjectionsDialog;
 class QWidget;
 class SingleVariablePanel;
 class TrawlDialog;
+class TextCatalogue;
 class VariableBindings;
 
 // The main window's File > Language: switches every translated window to English, Russian
-// or Norwegian from the language files, and sets the language index of every window that
-// builds texts of its own (English for index 0, Russian for 1; after Norwegian those texts
-// stay English, the only other language they are written in).
+// or Norwegian from the language files, and hands every window that builds texts of its own
+// the same file's text sections.
 //
 // The whole file is read and checked before anything changes: a file that cannot be read,
 // has no "[Multiform]" header, is cut short, declares more entries than it holds or lacks a
@@ -67,8 +67,8 @@ class LanguageSwitch : public QObject {
  private:
   // Marks the language in use in the Language menu.
   void MarkCurrent();
-  void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
-  void SetTabCaptions(int messageIndex, int language);
+  void ApplyAll(const LanguageFile::Result& sections, const TextCatalogue& texts);
+  void SetTabCaptions(const TextCatalogue& texts);
 
   const Windows windows_;
   int current_ = English;

@@ -342,7 +342,7 @@ void MainWindow::ShowDoorShape(const QString& shape) {
     door.FrontPicture = shape.toStdString() + "_front.svg";
     door.PlanPicture = shape.toStdString() + "_plan.svg";
     door.SidePicture = shape.toStdString() + "_side.svg";
-    document_.Edit(StepNames::Text(EditTexts::kPictures, languageIndex_), door);
+    document_.Edit(StepNames::Text(EditTexts::kPictures, texts_), door);
   }
 }
 
@@ -357,7 +357,7 @@ void MainWindow::onMidwaterTrawlingClicked() {
 void MainWindow::SetBottomTrawling(bool bottom) {
   DoorInputs door = document_.Door();
   door.Bottom = bottom;
-  document_.Edit(StepNames::Mode(bottom, languageIndex_), door);
+  document_.Edit(StepNames::Mode(bottom, texts_), door);
   FollowDoor();  // the buttons show the mode also when it did not change
 }
 
@@ -382,7 +382,7 @@ bool MainWindow::OpenFile(const QString& path) {
   ViewSettings view;
   const DoorFileResult result = document_.Load(fullPath, &view);
   if (!result) {
-    ReportFileError(result, QString::fromUtf8(MainTexts::kOpenDataFile.In(languageIndex_)));
+    ReportFileError(result, QString::fromStdString(texts_.Text(MainTexts::kOpenDataFile)));
     return false;
   }
   ApplyViewSettings(view);
@@ -393,7 +393,7 @@ DoorFileResult MainWindow::LoadDoorFile(const QString& path) {
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   ViewSettings view;
   const QString name =
-      StepNames::Text(EditTexts::kOpen, languageIndex_).arg(QFileInfo(fullPath).fileName());
+      StepNames::Text(EditTexts::kOpen, texts_).arg(QFileInfo(fullPath).fileName());
   const DoorFileResult result = document_.LoadAsStep(fullPath, name, &view);
   if (result) ApplyViewSettings(view);
   return result;
@@ -422,7 +422,7 @@ void MainWindow::ReportFileError(const DoorFileResult& result, const QString& ti
 bool MainWindow::WriteTo(const QString& path) {
   const DoorFileResult result = document_.Save(path, CollectViewSettings());
   if (!result) {
-    ReportFileError(result, QString::fromUtf8(MainTexts::kSaveDataTitle.In(languageIndex_)));
+    ReportFileError(result, QString::fromStdString(texts_.Text(MainTexts::kSaveDataTitle)));
     return false;
   }
   return true;
@@ -437,7 +437,7 @@ bool MainWindow::SaveAs() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SaveDialog1";
-  request.Title = QString::fromUtf8(MainTexts::kSaveDataAs.In(languageIndex_));
+  request.Title = QString::fromStdString(texts_.Text(MainTexts::kSaveDataAs));
   request.Directory = FileName();
   request.NameFilter = kFileFilter;
   request.DefaultSuffix = "brd";
@@ -470,7 +470,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 bool MainWindow::MayClose() {
   if (!document_.IsModified()) return true;
   const auto answer = MessageBoxes::Question(
-      this, "DoorTrim", QString::fromUtf8(MainTexts::kSaveData.In(languageIndex_)),
+      this, "DoorTrim", QString::fromStdString(texts_.Text(MainTexts::kSaveData)),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   // A save that fails or is cancelled keeps the door: nothing is lost.
   return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());

@@ -9,6 +9,7 @@
 #include "CommandLock.h"
 #include "DoorCommands.h"
 #include "io/DoorFileResult.h"
+#include "lang/TextCatalogue.h"
 
 class AboutBox;
 class BalanceWindow;
@@ -51,10 +52,10 @@ class MainWindow : public QMainWindow {
   // The file the door was last read from or saved to; empty for a new door.
   const QString& FileName() const;
 
-  // Language of the texts this window builds itself (the close question, the save dialog's
-  // title, a file's error titles, the names of its steps): 0 English, 1 Russian.
-  void SetLanguageIndex(int index) { languageIndex_ = index; }
-  int LanguageIndex() const { return languageIndex_; }
+  // The texts this window builds itself (the close question, the save dialog's
+  // title, a file's error titles, the names of its steps).
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  const TextCatalogue& Texts() const { return texts_; }
 
   // Reads a door data file in place of the door, as File > Open does once the file is chosen
   // and the close question answered. On failure the loader's message is shown and the door
@@ -141,7 +142,7 @@ class MainWindow : public QMainWindow {
   DoorDocument& document_;
   DisplayFlags& flags_;
   const Services services_;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   QRadioButton* bottomButton_ = nullptr;
   QRadioButton* midwaterButton_ = nullptr;
   std::vector<QPushButton*> dialogButtons_;  // in the order of Command

@@ -408,10 +408,10 @@ void BalanceDetailsWindow::changeEvent(QEvent* event) {
   if (refill_.OnActivationChange(*this)) FillFromModel();
 }
 
-void BalanceDetailsWindow::SetLanguageIndex(int index) {
-  stability_->SetLanguageIndex(index);
+void BalanceDetailsWindow::SetTexts(const TextCatalogue& texts) {
+  stability_->SetTexts(texts);
 }
 
-int BalanceDetailsWindow::LanguageIndex() const {
-  return stability_->LanguageIndex();
+const TextCatalogue& BalanceDetailsWindow::Texts() const {
+  return stability_->Texts();
 }

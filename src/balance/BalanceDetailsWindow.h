@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ReactivationRefill.h"
+#include "lang/TextCatalogue.h"
 
 class QEvent;
 class QGridLayout;
@@ -33,9 +34,9 @@ class BalanceDetailsWindow : public QDialog {
   // Shows point, lever arms and moments of component `row` of force `col`, and highlights
   // the matching sum and magnitude. Any column above 4 stands for gravity.
   void onForceCellSelected(int col, int row);
-  // Language of the texts the stability area builds: 0 English, 1 Russian.
-  void SetLanguageIndex(int index);
-  int LanguageIndex() const;
+  // The texts of the language in use, for those the stability area builds.
+  void SetTexts(const TextCatalogue& texts);
+  const TextCatalogue& Texts() const;
   // The area of the uncertainty band, the ground contact and the advice, below the stability.
   BalanceAnalysisPanel& Analysis() const { return *analysis_; }
 

@@ -75,9 +75,9 @@ ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
 // A result field's text: the figure, or the word for one that is not a finite number. A
 // figure past the range of a double is no result either (the command line reports both alike):
 // it would fill the field with hundreds of digits.
-QString ResultText(const char* pattern, long double value, int language) {
+QString ResultText(const char* pattern, long double value, const TextCatalogue& texts) {
   if (!std::isfinite(static_cast<double>(value)))
-    return QString::fromUtf8(ResultFieldTexts::kInvalid.In(language));
+    return QString::fromStdString(texts.Text(ResultFieldTexts::kInvalid));
   return UserNumberText(pattern, value);
 }
 
@@ -248,9 +248,9 @@ void BalanceWindow::Present(QDialog& window) {
   window.activateWindow();
 }
 
-void BalanceWindow::SetLanguageIndex(int index) {
-  languageIndex_ = index;
-  if (sweepWindow_) sweepWindow_->SetLanguageIndex(index);
+void BalanceWindow::SetTexts(const TextCatalogue& texts) {
+  texts_ = texts;
+  if (sweepWindow_) sweepWindow_->SetTexts(texts);
 }
 
 void BalanceWindow::SetSweepTranslation(LanguageFile::Section section) {
@@ -261,7 +261,7 @@ void BalanceWindow::SetSweepTranslation(LanguageFile::Section section) {
 void BalanceWindow::onSweepClicked() {
   if (!sweepWindow_) {
     sweepWindow_ = new SweepWindow(board_, document_, services_.Help, this);
-    sweepWindow_->SetLanguageIndex(languageIndex_);
+    sweepWindow_->SetTexts(texts_);
     if (sweepTranslation_) LanguageApplier::Of(*sweepWindow_).Apply(*sweepTranslation_);
     sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
                                                             : BalanceMethod::Relaxation);
@@ -337,16 +337,16 @@ bool BalanceWindow::CommitAngles() {
   const BalanceAngles shown = ShownAngles();
   if (shown == before) return false;
   // Named by the one angle that changed, as a field or a spin button changes it.
-  QString name = StepNames::Balanced(shown, languageIndex_);
+  QString name = StepNames::Balanced(shown, texts_);
   const std::array<std::pair<long double BalanceAngles::*, char>, 3> axes = {
       {{&BalanceAngles::X, 'x'}, {&BalanceAngles::Y, 'y'}, {&BalanceAngles::Z, 'z'}}};
   int changed = 0;
   for (const auto& [axis, letter] : axes) {
     if (before.*axis == shown.*axis) continue;
     ++changed;
-    name = StepNames::Rotation(letter, before.*axis, shown.*axis, languageIndex_);
+    name = StepNames::Rotation(letter, before.*axis, shown.*axis, texts_);
   }
-  if (changed > 1) name = StepNames::Balanced(shown, languageIndex_);
+  if (changed > 1) name = StepNames::Balanced(shown, texts_);
   return document_.SetAngles(name, shown);
 }
 
@@ -381,24 +381,19 @@ void BalanceWindow::EvaluateShown() {
     board.Evaluate(ax, ay, az);
   }
   const XYZ& m = board.Result().TotalMoment;
-  ui_.MomentX->setText(ResultText(DisplayFormats::kMoment, m.X / 1000, languageIndex_));
-  ui_.MomentY->setText(ResultText(DisplayFormats::kMoment, m.Y / 1000, languageIndex_));
-  ui_.MomentZ->setText(ResultText(DisplayFormats::kMoment, m.Z / 1000, languageIndex_));
+  ui_.MomentX->setText(ResultText(DisplayFormats::kMoment, m.X / 1000, texts_));
+  ui_.MomentY->setText(ResultText(DisplayFormats::kMoment, m.Y / 1000, texts_));
+  ui_.MomentZ->setText(ResultText(DisplayFormats::kMoment, m.Z / 1000, texts_));
   if (stabilityOn_) {
-    ui_.StabilityX->setText(
-        ResultText(DisplayFormats::kStability, stability.X / 1000, languageIndex_));
-    ui_.StabilityY->setText(
-        ResultText(DisplayFormats::kStability, stability.Y / 1000, languageIndex_));
-    ui_.StabilityZ->setText(
-        ResultText(DisplayFormats::kStability, stability.Z / 1000, languageIndex_));
+    ui_.StabilityX->setText(ResultText(DisplayFormats::kStability, stability.X / 1000, texts_));
+    ui_.StabilityY->setText(ResultText(DisplayFormats::kStability, stability.Y / 1000, texts_));
+    ui_.StabilityZ->setText(ResultText(DisplayFormats::kStability, stability.Z / 1000, texts_));
     const BalanceFigures figures = ComputeBalanceFigures(board);
-    ui_.Resistance->setText(
-        ResultText(DisplayFormats::kForce, figures.ResistanceKN, languageIndex_));
-    ui_.SpreadForce->setText(ResultText(DisplayFormats::kForce, figures.SpreadKN, languageIndex_));
-    ui_.VerticalForce->setText(
-        ResultText(DisplayFormats::kForce, figures.VerticalKN, languageIndex_));
+    ui_.Resistance->setText(ResultText(DisplayFormats::kForce, figures.ResistanceKN, texts_));
+    ui_.SpreadForce->setText(ResultText(DisplayFormats::kForce, figures.SpreadKN, texts_));
+    ui_.VerticalForce->setText(ResultText(DisplayFormats::kForce, figures.VerticalKN, texts_));
     ui_.AttackAngle->setText(
-        ResultText(DisplayFormats::kAttackAngle, figures.WingAttackDeg, languageIndex_));
+        ResultText(DisplayFormats::kAttackAngle, figures.WingAttackDeg, texts_));
   }
   RedrawViews();
   update();
@@ -491,7 +486,7 @@ void BalanceWindow::FinishSearch() {
   // evaluates the door where it stands when the search stayed where it began.
   const BalanceAngles reached = ShownAngles();
   followPending_ = false;
-  if (!document_.SetAngles(StepNames::Balanced(reached, languageIndex_), reached)) EvaluateShown();
+  if (!document_.SetAngles(StepNames::Balanced(reached, texts_), reached)) EvaluateShown();
   emit searchRunningChanged(false);
 }
 
@@ -553,21 +548,21 @@ void BalanceWindow::SetEditingLocked(bool locked) {
 void BalanceWindow::onBottomCaseClicked() {
   DoorInputs door = document_.Door();
   door.Bottom = !door.Bottom;
-  document_.Edit(StepNames::Mode(door.Bottom, languageIndex_), door);
+  document_.Edit(StepNames::Mode(door.Bottom, texts_), door);
   UpdateKeelItems();
 }
 
 void BalanceWindow::AskSensitivity() {
   long double sensitivity = board_.Sensitivity();
-  services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(languageIndex_)),
-                       QString::fromStdString(SolverSensitivityPrompt(languageIndex_)), sensitivity,
-                       5.0L, 1000.0L, 50.0L, 15, 1);
+  services_.AskAny.Ask(QString::fromStdString(SolverSensitivityCaption(texts_)),
+                       QString::fromStdString(SolverSensitivityPrompt(texts_)), sensitivity, 5.0L,
+                       1000.0L, 50.0L, 15, 1);
   board_.SetSensitivity(sensitivity);
 }
 
 void BalanceWindow::ShowLogFile() {
   const ReportDateTime now = ReportDateTime::Now();
-  const std::string report = ResultsReportText(board_, languageIndex_, now.Date, now.Time);
+  const std::string report = ResultsReportText(board_, texts_, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
     MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
@@ -585,8 +580,7 @@ void BalanceWindow::ClearLogFile() {
   // there is nothing to ask about.
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
   if (!QFileInfo::exists(path)) return;
-  const QString question =
-      StepNames::Text(BalanceTexts::kClearLogQuestion, languageIndex_).arg(path);
+  const QString question = StepNames::Text(BalanceTexts::kClearLogQuestion, texts_).arg(path);
   if (MessageBoxes::Question(this, ui_.ClearLogItem->text().remove('&'), question,
                              QMessageBox::Yes | QMessageBox::No,
                              QMessageBox::No) != QMessageBox::Yes) {
@@ -680,15 +674,15 @@ void BalanceWindow::PrintReport() {
     MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(source->LanguageProblem()));
     return;
   }
-  ReportPreview::Show(this, *report_, *source, languageIndex_, DoorFileName(),
+  ReportPreview::Show(this, *report_, *source, texts_, DoorFileName(),
                       [this](QDialog* preview) { emit reportPreviewOpened(preview); });
 }
 
 bool BalanceWindow::PrintTo(QPagedPaintDevice& device) {
   const std::unique_ptr<DoorReportSource> source = MakeReportSource();
   const ReportDateTime now = ReportDateTime::Now();
-  return report_->Print(device, *source, languageIndex_,
-                        QString::fromStdString(now.Date + "  " + now.Time), DoorFileName());
+  return report_->Print(device, *source, texts_, QString::fromStdString(now.Date + "  " + now.Time),
+                        DoorFileName());
 }
 
 QString BalanceWindow::DoorFileName() const {

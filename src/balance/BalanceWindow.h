@@ -15,6 +15,7 @@
 #include "DisplayFlags.h"
 #include "drawing/ViewScale.h"
 #include "lang/LanguageFile.h"
+#include "lang/TextCatalogue.h"
 #include "model/BalanceAngles.h"
 #include "model/TBoard.h"
 
@@ -95,10 +96,10 @@ class BalanceWindow : public QDialog {
   void ApplyViewSettings(const ViewSettings& view);
   void CollectViewSettings(ViewSettings& view) const;
 
-  // Language of the texts this window builds itself (report, sensitivity dialog, the names of
-  // its steps): 0 English, 1 Russian. The sweep window follows.
-  void SetLanguageIndex(int index);
-  int LanguageIndex() const { return languageIndex_; }
+  // The texts this window builds itself (report, sensitivity dialog, the names of
+  // its steps), in the language in use. The sweep window follows.
+  void SetTexts(const TextCatalogue& texts);
+  const TextCatalogue& Texts() const { return texts_; }
   // The language file's texts for the sweep window, which is made when first opened: it
   // takes them then, or at once when it is already open.
   void SetSweepTranslation(LanguageFile::Section section);
@@ -221,7 +222,7 @@ class BalanceWindow : public QDialog {
   TargetWindow* target_ = nullptr;
   OperatingMapWindow* operatingMap_ = nullptr;
   std::optional<LanguageFile::Section> sweepTranslation_;  // none: the design texts
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   TextFileOpener openTextFile_;
   std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs
   QTimer relaxationTimer_;

@@ -11,8 +11,9 @@
 #include "PrintedReport.h"
 #include "ReportDateTime.h"
 
-void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& source, int language,
-                         const QString& doorFile, const std::function<void(QDialog*)>& opened) {
+void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& source,
+                         const TextCatalogue& texts, const QString& doorFile,
+                         const std::function<void(QDialog*)>& opened) {
   // The printer's own paper for every page; with no printer set up, the locale's.
   QPrinter printer(QPrinter::HighResolution);
   if (!printer.isValid() || printer.outputFormat() == QPrinter::PdfFormat)
@@ -24,7 +25,7 @@ void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& s
   preview.setWindowTitle(QStringLiteral("DoorTrim Balance Report"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
     const ReportDateTime now = ReportDateTime::Now();
-    report.Print(*target, source, language, QString::fromStdString(now.Date + "  " + now.Time),
+    report.Print(*target, source, texts, QString::fromStdString(now.Date + "  " + now.Time),
                  doorFile);
   });
   if (opened) opened(&preview);

@@ -3,6 +3,7 @@
 #include <functional>
 
 class PrintedReport;
+class TextCatalogue;
 class QDialog;
 class QString;
 class QWidget;
@@ -15,6 +16,7 @@ class ReportPreview {
   // Shows the preview over `parent` and returns when the user closes it; the pages are headed
   // by `doorFile` (empty: a door not saved yet). `opened` runs with the preview window just
   // before it is shown (tests close it through this).
-  static void Show(QWidget* parent, PrintedReport& report, ReportSource& source, int language,
-                   const QString& doorFile, const std::function<void(QDialog*)>& opened);
+  static void Show(QWidget* parent, PrintedReport& report, ReportSource& source,
+                   const TextCatalogue& texts, const QString& doorFile,
+                   const std::function<void(QDialog*)>& opened);
 };

@@ -72,7 +72,7 @@ void SingleVariablePanel::SetValue(long double value) {
   DoorInputs door = document_.Door();
   const long double before = door.*field;
   door.*field = value;
-  document_.Edit(StepNames::Parameter(variable_.Index, before, value, languageIndex_), door);
+  document_.Edit(StepNames::Parameter(variable_.Index, before, value, texts_), door);
   ShowValue();  // also when nothing changed: the field shows the door's value again
 }
 
@@ -119,7 +119,7 @@ void SingleVariablePanel::onSolveClicked() {
       variable_, document_, help_,
       [this](long double value) { return balance_.TryVariable(variable_.Index, value); },
       [this] { balance_.FollowDoor(); }, &balance_);
-  dialog.SetLanguageIndex(languageIndex_);
+  dialog.SetTexts(texts_);
   if (translation_) LanguageApplier::Of(dialog).Apply(*translation_);
   dialog.exec();
 }

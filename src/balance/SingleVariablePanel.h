@@ -5,6 +5,7 @@
 
 #include "TVarLink.h"
 #include "lang/LanguageFile.h"
+#include "lang/TextCatalogue.h"
 
 class BalanceWindow;
 class DoorDocument;
@@ -40,8 +41,8 @@ class SingleVariablePanel : public QObject {
 
   // Language of the solve dialog's message and of the names of the steps: 0 English,
   // 1 Russian.
-  void SetLanguageIndex(int language) { languageIndex_ = language; }
-  int LanguageIndex() const { return languageIndex_; }
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  const TextCatalogue& Texts() const { return texts_; }
   // The texts of the solve dialog, which exists only while it is open.
   void SetTranslation(LanguageFile::Section section) { translation_ = std::move(section); }
 
@@ -61,6 +62,6 @@ class SingleVariablePanel : public QObject {
   QLabel* label_ = nullptr;
   QLineEdit* edit_ = nullptr;
   TVarLink variable_;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   std::optional<LanguageFile::Section> translation_;  // none: the design texts
 };

@@ -67,19 +67,19 @@ StabilityPanel::StabilityPanel(QWidget* parent) : QGroupBox(parent) {
   ShowTexts();
 }
 
-QString StabilityPanel::Text(const TwoLanguageText& text) const {
-  return QString::fromUtf8(text.In(languageIndex_));
+QString StabilityPanel::Text(TextKey text) const {
+  return QString::fromStdString(texts_.Text(text));
 }
 
-void StabilityPanel::SetLanguageIndex(int index) {
-  languageIndex_ = index;
+void StabilityPanel::SetTexts(const TextCatalogue& texts) {
+  texts_ = texts;
   ShowTexts();
 }
 
 void StabilityPanel::ShowTexts() {
   setTitle(Text(StabilityTexts::kTitle));
   QStringList turns;
-  for (const TwoLanguageText& turn : StabilityTexts::kTurns)
+  for (const TextKey& turn : StabilityTexts::kTurns)
     turns << Text(turn);
   matrix_->setHorizontalHeaderLabels(turns);
   if (!shown_) return;

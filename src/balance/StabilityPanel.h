@@ -3,12 +3,13 @@
 #include <QGroupBox>
 #include <optional>
 
+#include "lang/TextCatalogue.h"
 #include "model/StabilityMatrix.h"
 
 class QLabel;
 class QTableWidget;
 class TBoard;
-struct TwoLanguageText;
+struct TextKey;
 
 // The details window's area for the stability of the door's position: the 3 x 3 matrix of
 // moment derivatives dM_i / d(theta_j) in kN*m per degree (rows the moments about X, Y, Z,
@@ -28,17 +29,17 @@ class StabilityPanel : public QGroupBox {
   // The last matrix shown, nothing before the first.
   const std::optional<StabilityMatrix>& Shown() const { return shown_; }
 
-  // 0 English, 1 Russian: the area's texts, those of the matrix shown too.
-  void SetLanguageIndex(int index);
-  int LanguageIndex() const { return languageIndex_; }
+  // The texts of the language in use: the area's texts, those of the matrix shown too.
+  void SetTexts(const TextCatalogue& texts);
+  const TextCatalogue& Texts() const { return texts_; }
 
  private:
   QTableWidget* matrix_ = nullptr;
   QLabel* eigenvalues_ = nullptr;
   QLabel* verdict_ = nullptr;
   std::optional<StabilityMatrix> shown_;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
 
-  QString Text(const TwoLanguageText& text) const;
+  QString Text(TextKey key) const;
   void ShowTexts();
 };

@@ -26,13 +26,13 @@ constexpr int kLegendHeight = 16;  // a strip over each band for its title and l
 constexpr double kHintReach = 8;   // pixels from a value's column its tool tip answers
 
 struct Curve {
-  TwoLanguageText Name;
+  TextKey Name;
   long double SweepPoint::*Field;
   QColor Colour;
 };
 
 struct Band {
-  TwoLanguageText Title;
+  TextKey Title;
   std::vector<Curve> Curves;
 };
 
@@ -183,14 +183,14 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
     int legendX = area.left() + 6;
     painter.setPen(QColor(40, 40, 40));
     const int legendBase = area.top() - kLegendHeight + metrics.ascent() + 1;
-    const QString title = QString::fromUtf8(band.Title.In(languageIndex_));
+    const QString title = QString::fromStdString(texts_.Text(band.Title));
     painter.drawText(QPoint(legendX, legendBase), title);
     legendX += metrics.horizontalAdvance(title) + 12;
     for (const Curve& c : band.Curves) {
       painter.setPen(QPen(c.Colour, 2));
       const int y = legendBase - metrics.ascent() / 3;
       painter.drawLine(legendX, y, legendX + 14, y);
-      const QString name = QString::fromUtf8(c.Name.In(languageIndex_));
+      const QString name = QString::fromStdString(texts_.Text(c.Name));
       painter.drawText(QPoint(legendX + 18, legendBase), name);
       legendX += 18 + metrics.horizontalAdvance(name) + 12;
     }
@@ -249,6 +249,6 @@ void SweepPlot::Paint(QPainter& painter, const QSize& size) const {
   }
   painter.drawText(QRect(kLeftMargin, axisY + 15, plotWidth, 14), Qt::AlignHCenter | Qt::AlignTop,
                    variable_ + QStringLiteral("   ") +
-                       QString::fromUtf8(SweepTexts::kNotBalancedMark.In(languageIndex_)));
+                       QString::fromStdString(texts_.Text(SweepTexts::kNotBalancedMark)));
   painter.restore();
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "lang/TextCatalogue.h"
 #include "model/SweepPoint.h"
 
 class QPainter;
@@ -28,9 +29,9 @@ class SweepPlot : public QWidget {
   // Paints the plot into any device (the widget, an image, an SVG drawing).
   void Paint(QPainter& painter, const QSize& size) const;
 
-  // 0 English, 1 Russian: the band titles and curve names.
-  void SetLanguageIndex(int index) {
-    languageIndex_ = index;
+  // The texts of the language in use: the band titles and curve names.
+  void SetTexts(const TextCatalogue& texts) {
+    texts_ = texts;
     update();
   }
 
@@ -47,7 +48,7 @@ class SweepPlot : public QWidget {
  private:
   std::function<QString(const SweepPoint&)> hint_;
   QString variable_;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   long double from_ = 0, to_ = 1;
   std::vector<SweepPoint> points_;
 };

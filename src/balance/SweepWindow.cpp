@@ -97,13 +97,13 @@ SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser
           &SweepWindow::RefreshCodeTexts);
 }
 
-QString SweepWindow::Text(const TwoLanguageText& text) const {
-  return QString::fromUtf8(text.In(languageIndex_));
+QString SweepWindow::Text(TextKey text) const {
+  return QString::fromStdString(catalogue_.Text(text));
 }
 
-void SweepWindow::SetLanguageIndex(int index) {
-  languageIndex_ = index;
-  plot_->SetLanguageIndex(index);
+void SweepWindow::SetTexts(const TextCatalogue& texts) {
+  catalogue_ = texts;
+  plot_->SetTexts(texts);
   RefreshCodeTexts();
 }
 

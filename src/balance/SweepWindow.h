@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BuiltTexts.h"
+#include "lang/TextCatalogue.h"
 #include "model/BalanceMethod.h"
 
 class HelpBrowser;
@@ -26,7 +27,7 @@ class DoorDocument;
 class TBoard;
 class TInvText;
 struct SweepPoint;
-struct TwoLanguageText;
+struct TextKey;
 
 // The sweep window: balances the door for a row of values of one main parameter or
 // environment value and shows the balances as curves and as a table. Each value's search
@@ -50,10 +51,10 @@ class SweepWindow : public QDialog {
 
   // The search each value starts; the balance window passes its own choice on.
   void SetMethod(BalanceMethod method);
-  // 0 English, 1 Russian: the texts the window builds itself (messages, status, the table's
+  // The texts the window builds itself (messages, status, the table's
   // headings, the plot's names). The controls' captions come from the language files.
-  void SetLanguageIndex(int index);
-  int LanguageIndex() const { return languageIndex_; }
+  void SetTexts(const TextCatalogue& texts);
+  const TextCatalogue& Texts() const { return catalogue_; }
 
   bool Running() const { return timer_.isActive(); }
   // The last sweep started, nothing before the first.
@@ -86,7 +87,7 @@ class SweepWindow : public QDialog {
   void SetInputsEnabled(bool enabled);
   QImage PlotImage() const;
   QString VariableName() const;
-  QString Text(const TwoLanguageText& text) const;
+  QString Text(TextKey key) const;
   void RefreshCodeTexts();
   void RefreshRangeHint();
   // "= N values" beside the steps.
@@ -123,5 +124,5 @@ class SweepWindow : public QDialog {
   std::unique_ptr<ParameterSweep> sweep_;
   QString sweptName_;  // the field of the last sweep started
   QTimer timer_;
-  int languageIndex_ = 0;
+  TextCatalogue catalogue_ = TextCatalogue::English();
 };

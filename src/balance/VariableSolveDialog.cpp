@@ -200,11 +200,11 @@ void VariableSolveDialog::onStoreClicked() {
   DoorInputs door = document_.Door();
   if (!StoreRange(door, variable_.Index, from, to)) {
     const Range& stored = door.Ranges[static_cast<std::size_t>(variable_.Index)];
-    document_.Edit(StepNames::RangeOf(variable_.Index, stored, languageIndex_), door);
+    document_.Edit(StepNames::RangeOf(variable_.Index, stored, texts_), door);
     return;
   }
   // Equal ends make no range either.
-  const std::string_view message = SSolveTexts::kMaximumBelowMinimum.In(languageIndex_);
+  const std::string message = texts_.Text(SSolveTexts::kMaximumBelowMinimum);
   MessageBoxes::Information(this, windowTitle(),
                             QString::fromUtf8(message.data(), std::ssize(message)));
   fromField_->setFocus(Qt::OtherFocusReason);
@@ -225,7 +225,7 @@ void VariableSolveDialog::onSolveClicked() {
   if (within.Clamped) {
     from = within.From;
     to = within.To;
-    const std::string_view note = SSolveTexts::kKeptWithinField.In(languageIndex_);
+    const std::string note = texts_.Text(SSolveTexts::kKeptWithinField);
     rangeNote_->setText(
         QString::fromUtf8(note.data(), std::ssize(note))
             .arg(QString::fromStdString(limits.IntervalText()), Text(from), Text(to)));
@@ -279,8 +279,7 @@ void VariableSolveDialog::accept() {
   door.*field = foundValue_;
   // The balance window follows the door's new value; when nothing changed it shows the door
   // as it is again.
-  if (!document_.Edit(StepNames::Parameter(variable_.Index, before, foundValue_, languageIndex_),
-                      door)) {
+  if (!document_.Edit(StepNames::Parameter(variable_.Index, before, foundValue_, texts_), door)) {
     restore_();
   }
   QDialog::accept();

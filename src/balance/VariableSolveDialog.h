@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "TVarLink.h"
+#include "lang/TextCatalogue.h"
 #include "model/MomentCriterion.h"
 
 class DoorDocument;
@@ -54,7 +55,7 @@ class VariableSolveDialog : public QDialog {
 
   // Language of the message this builds itself and of the names of its steps: 0 English,
   // 1 Russian.
-  void SetLanguageIndex(int language) { languageIndex_ = language; }
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
 
  signals:
   void SearchFinished();
@@ -75,7 +76,7 @@ class VariableSolveDialog : public QDialog {
   QLabel* description_ = nullptr;  // the variable's description
   // Says that the search kept within the field's values, when the range reached past them.
   QLabel* rangeNote_ = nullptr;
-  QLabel* outcome_ = nullptr;      // what the last search could not do
+  QLabel* outcome_ = nullptr;  // what the last search could not do
   TInvText* noSignChange_ = nullptr;
   QLineEdit* fromField_ = nullptr;
   QLineEdit* toField_ = nullptr;
@@ -87,7 +88,7 @@ class VariableSolveDialog : public QDialog {
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QPushButton* helpButton_ = nullptr;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
 
   TVarLink variable_;
   DoorDocument& document_;

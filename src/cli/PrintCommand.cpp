@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "CliApp.h"
+#include "CommandTexts.h"
 #include "DoorReportSource.h"
 #include "PaperChoice.h"
 #include "PrintedReport.h"
@@ -71,11 +72,10 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
   // The program's pictures, for doors that name them and for the dialogs' own.
   Q_INIT_RESOURCE(pictures);
 
-  const int language = russian_ ? 1 : 0;
-  const DataPaths data = DataPaths::ForRunningProgram();
-  const std::string languageFile =
-      data.Found() ? (data.Languages() / std::string(kLanguageFileNames[language])).string()
-                   : std::string();
+  const std::string languageFile = CommandTexts::FileOf(russian_);
+  std::string textsProblem;
+  const TextCatalogue texts = CommandTexts::Load(russian_, textsProblem);
+  if (!textsProblem.empty()) return Fail(err, textsProblem);
   // The file's display switches of the projections dialog (after its scheme switch) and of
   // the balance window.
   DoorReportSource source(board, languageFile, FlagsOf(view.ProjectionSwitches, 1),
@@ -98,7 +98,7 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     const ReportDateTime now = ReportDateTime::Now();
     PrintedReport report;
     printed = report.Print(
-        writer, source, language, QString::fromStdString(now.Date + "  " + now.Time),
+        writer, source, texts, QString::fromStdString(now.Date + "  " + now.Time),
         door_.File.empty() ? QString()
                            : QFileInfo(QFile::decodeName(door_.File.c_str())).fileName());
   }

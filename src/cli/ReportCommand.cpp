@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "CliApp.h"
+#include "CommandTexts.h"
 #include "ReportDateTime.h"
 #include "ResultJson.h"
 #include "model/TBoard.h"
@@ -33,8 +34,11 @@ int ReportCommand::Run(std::ostream& out, std::ostream& err) {
     status = kExitNotConverged;
   }
   EvaluateWithStability(board, a[0], a[1], a[2]);  // as the balance window's Update does
+  std::string textsProblem;
+  const TextCatalogue texts = CommandTexts::Load(russian_, textsProblem);
+  if (!textsProblem.empty()) return Fail(err, textsProblem);
   const ReportDateTime now = ReportDateTime::Now();
-  out << ResultsReportText(board, russian_ ? 1 : 0, now.Date, now.Time);
+  out << ResultsReportText(board, texts, now.Date, now.Time);
   if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
   return status;
 }

@@ -190,8 +190,7 @@ void ProjectionsDialog::CommitField(int row) {
   const long double before = document_.Door().*field;
   DoorInputs door = document_.Door();
   door.*field = ReadNumber(edit->text().toStdString(), locale);
-  if (document_.Edit(StepNames::Parameter(row, before, door.*field, languageIndex_), door))
-    ++ownSteps_;
+  if (document_.Edit(StepNames::Parameter(row, before, door.*field, texts_), door)) ++ownSteps_;
 }
 
 void ProjectionsDialog::FollowDoor() {
@@ -222,7 +221,7 @@ void ProjectionsDialog::onCancelClicked() {
     DoorInputs door = document_.Door();
     for (int i = 0; i < kMainParamCount; ++i)
       door.*kMainParams[i].Field = snapshot_[i];
-    document_.Edit(StepNames::Text(EditTexts::kProjectionsCancelled, languageIndex_), door);
+    document_.Edit(StepNames::Text(EditTexts::kProjectionsCancelled, texts_), door);
   }
   ownSteps_ = 0;
   reject();
@@ -292,7 +291,7 @@ void ProjectionsDialog::onOpenPicturesClicked() {
     if (const std::optional<QString> chosen = FileDialogs::Choose(dialog))
       door.*request.Name = QFile::encodeName(*chosen).toStdString();
   }
-  document_.Edit(StepNames::Text(EditTexts::kPictures, languageIndex_), door);
+  document_.Edit(StepNames::Text(EditTexts::kPictures, texts_), door);
 }
 
 bool ProjectionsDialog::LoadPictureFiles() {

@@ -10,6 +10,7 @@
 
 #include "ProjUi.h"
 #include "drawing/ViewScale.h"
+#include "lang/TextCatalogue.h"
 #include "model/TBoard.h"
 
 class CalculatorLauncher;
@@ -55,7 +56,7 @@ class ProjectionsDialog : public QDialog {
 
   // Language of the names of the steps this dialog adds to the door's history: 0 English,
   // 1 Russian.
-  void SetLanguageIndex(int index) { languageIndex_ = index; }
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
 
   const ProjUi& Ui() const { return ui_; }
   // The scale of the last drawing of the three views.
@@ -101,7 +102,7 @@ class ProjectionsDialog : public QDialog {
   std::array<long double, kMainParamCount> snapshot_{};
   int snapshotIndex_ = 0;
   int ownSteps_ = 0;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   // Per option: its update is running, so the mirrors it sets do not run it again.
   std::array<bool, ProjUi::kOptionCount> optionBusy_{};
 };

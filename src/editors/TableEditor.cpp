@@ -359,9 +359,7 @@ void TableEditor::onAddClicked() {
   changed_ = true;
   const int rows = RowCount();
   if (rows >= kMaxRows) {
-    MessageBoxes::Information(
-        this, windowTitle(),
-        Message("Overflow. Point ignored.", "Переполнение. Точка игнорируется."));
+    MessageBoxes::Information(this, windowTitle(), Message(TableTexts::kOverflow));
     return;
   }
   const long double key = ReadNumber(entryFields_[0]->text().toStdString(), UserNumberLocale());
@@ -381,11 +379,10 @@ void TableEditor::onAddClicked() {
         --quiet_;
         target = r;
       } else if (rowKey == key) {
-        const QMessageBox::StandardButton answer = MessageBoxes::Question(
-            this, windowTitle(),
-            Message("Point already exists. Replace?", "Такая точка уже есть. Заменить?"),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
-        if (answer == QMessageBox::Ok) {
+        const QMessageBox::StandardButton answer =
+            MessageBoxes::Question(this, windowTitle(), Message(TableTexts::kReplacePoint),
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) {
           SetRowTexts(r, entries);
           SelectRow(r);
         }
@@ -438,9 +435,9 @@ void TableEditor::onOkClicked() {
 }
 
 void TableEditor::WarnRefused(const TableProblem& problem) {
-  MessageBoxes::Warning(this, windowTitle(),
-                        Message("The table is not accepted:", "Таблица не принята:") + "\n" +
-                            QString::fromStdString(problem.Message));
+  MessageBoxes::Warning(
+      this, windowTitle(),
+      Message(TableTexts::kNotAccepted) + "\n" + QString::fromStdString(problem.Message));
 }
 
 void TableEditor::CheckField(int column) {
@@ -463,8 +460,8 @@ void TableEditor::CheckPendingField() {
     if (entryFields_[c] == pending) CheckField(static_cast<int>(c));
 }
 
-QString TableEditor::Message(const char* english, const char* russian) const {
-  return QString::fromUtf8(languageIndex_ == 0 ? english : russian);
+QString TableEditor::Message(TextKey key) const {
+  return QString::fromStdString(texts_.Text(key));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "GraphPlot.h"
 #include "ReactivationRefill.h"
 #include "ScPic.h"
+#include "lang/TextCatalogue.h"
 #include "model/CoefTable.h"
 
 class DoorDocument;
@@ -82,9 +83,9 @@ class TableEditor : public QDialog {
   // Whether Add or Delete was used since the dialog was last shown.
   bool Changed() const { return changed_; }
 
-  // Language of the messages this dialog builds: 0 English, otherwise Russian.
-  void SetLanguageIndex(int index) { languageIndex_ = index; }
-  int LanguageIndex() const { return languageIndex_; }
+  // The texts of the language in use, for the messages this dialog builds.
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  const TextCatalogue& Texts() const { return texts_; }
 
  protected:
   TableEditor(DoorDocument& document, HelpBrowser& help, QWidget* parent, const char* name,
@@ -143,7 +144,7 @@ class TableEditor : public QDialog {
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-  QString Message(const char* english, const char* russian) const;
+  QString Message(TextKey key) const;
 
   DoorDocument& document_;
   HelpBrowser& help_;
@@ -179,7 +180,7 @@ class TableEditor : public QDialog {
   // Each grid column as wide as the header over it, which the layout sizes to its text.
   void MatchColumnWidths();
 
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
   bool changed_ = false;
   bool created_ = false;
   // Selection changes made by the program itself are no grid clicks.

@@ -95,7 +95,7 @@ QLineEdit* VariableBindings::FocusedField() {
     Bind(probe, focused);
     if (probe.IsSet()) return probe.Edit;
   }
-  const std::string_view message = ProjTexts::kSelectVariableFirst.In(languageIndex_);
+  const std::string message = texts_.Text(ProjTexts::kSelectVariableFirst);
   MessageBoxes::Information(&projections_, projections_.windowTitle(),
                             QString::fromUtf8(message.data(), std::ssize(message)));
   return nullptr;
@@ -136,7 +136,7 @@ void VariableBindings::EditRange() {
     Range& range = door.Ranges[index];
     range.From = ReadNumber(dialog.FromText().toStdString(), locale);
     range.To = ReadNumber(dialog.ToText().toStdString(), locale);
-    document_.Edit(StepNames::RangeOf(rangeTarget_.Index, range, languageIndex_), door);
+    document_.Edit(StepNames::RangeOf(rangeTarget_.Index, range, texts_), door);
   }
   SetFieldColour(field, remembered);
 }

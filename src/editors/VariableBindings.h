@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "TVarLink.h"
+#include "lang/TextCatalogue.h"
 #include "model/DoorInputs.h"
 
 class DoorDocument;
@@ -50,9 +51,9 @@ class VariableBindings : public QObject {
   const TVarLink& ActiveVar() const { return activeVar_; }
   RangeDialog& RangeEditor() { return *rangeDialog_; }
 
-  // Language of the message this builds itself: 0 English, 1 Russian.
-  void SetLanguageIndex(int language) { languageIndex_ = language; }
-  int LanguageIndex() const { return languageIndex_; }
+  // The texts of the language in use, for the message this builds itself.
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  const TextCatalogue& Texts() const { return texts_; }
 
  signals:
   void VariableMarked(const TVarLink& variable);
@@ -74,5 +75,5 @@ class VariableBindings : public QObject {
   TVarLink rangeTarget_;
   TVarLink activeVar_;
   QLineEdit* contextField_ = nullptr;  // the field whose context menu was opened last
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
 };

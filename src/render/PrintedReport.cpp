@@ -16,6 +16,7 @@
 #include "ReportSource.h"
 #include "UserLocale.h"
 #include "lang/MessageTables.h"
+#include "lang/TextCatalogue.h"
 #include "model/EditableFields.h"
 #include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
@@ -39,11 +40,6 @@ constexpr double kGraphTop = 13;
 constexpr double kGraphHeight = 104;
 // The eigenvalues of the stability matrix, as the details window shows them.
 constexpr char kEigenvalueFormat[] = "####0.####";
-
-QString Text(const TwoLanguageText& text, int language) {
-  const std::string_view chosen = text.In(language);
-  return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
-}
 
 PrintedReport::Table Copy(const CoefTable& source, const QStringList& fields) {
   PrintedReport::Table table;
@@ -86,7 +82,7 @@ QString EigenvalueText(const Matrix3::Eigenvalue& value) {
 struct PrintedReport::Run {
   QPagedPaintDevice& Device;
   ReportSource& Source;
-  int Language = 0;
+  const TextCatalogue* Texts = nullptr;
   QString PrintedAt;
   QString Door;
   int TotalPages = 7;
@@ -95,7 +91,7 @@ struct PrintedReport::Run {
   bool Started = false;
 
   Run(QPagedPaintDevice& device, ReportSource& source) : Device(device), Source(source) {}
-  QString Say(const TwoLanguageText& text) const { return ::Text(text, Language); }
+  QString Say(TextKey key) const { return QString::fromStdString(Texts->Text(key)); }
 };
 
 PrintedReport::PrintedReport() = default;
@@ -113,11 +109,12 @@ PrintedReport::Table PrintedReport::GroundTable(const DoorInputs& door) {
   return Copy(door.Ground, {"A", "X"});
 }
 
-bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source, int language,
-                          const QString& printedAt, const QString& doorFile) {
+bool PrintedReport::Print(QPagedPaintDevice& device, ReportSource& source,
+                          const TextCatalogue& texts, const QString& printedAt,
+                          const QString& doorFile) {
   pages_.clear();
   Run run(device, source);
-  run.Language = language;
+  run.Texts = &texts;
   run.PrintedAt = printedAt;
   run.Door = doorFile.isEmpty() ? Own(run, "UnsavedDoor", "unsaved door") : doorFile;
   // One paper for the whole document, the device's own: a printer with one tray neither

@@ -15,6 +15,7 @@
 #include "print/LinkImageBox.h"
 
 class QPagedPaintDevice;
+class TextCatalogue;
 class QPainter;
 class ReportPainter;
 class ReportPicture;
@@ -59,10 +60,10 @@ class PrintedReport {
   ~PrintedReport();
 
   // Builds the document on a device nothing has been painted on yet, on the device's paper,
-  // in the language given (0 English, 1 Russian), every page headed by `doorFile` (the file's
+  // with its own headings from `texts`, every page headed by `doorFile` (the file's
   // name; empty for a door not saved yet) and `printedAt`. False when the device cannot be
   // painted on.
-  bool Print(QPagedPaintDevice& device, ReportSource& source, int language,
+  bool Print(QPagedPaintDevice& device, ReportSource& source, const TextCatalogue& texts,
              const QString& printedAt, const QString& doorFile = QString());
   // The record of the last printing, a page per page of the report.
   const std::vector<PageRecord>& Pages() const { return pages_; }

@@ -55,9 +55,9 @@ void RecentDoorsMenu::Choose(const QString& path) {
   const QFileInfo file(path);
   if (!file.isFile()) {
     // Something there that is no file (a folder, a FIFO, a device) is not "gone".
-    const TwoLanguageText& text = file.exists() ? RecentTexts::kNotAFile : RecentTexts::kGone;
-    MessageBoxes::Warning(parentWidget(), QString::fromUtf8(RecentTexts::kTitle.In(languageIndex_)),
-                          QString::fromUtf8(text.In(languageIndex_)).arg(ReadablePath(path)));
+    const TextKey& text = file.exists() ? RecentTexts::kNotAFile : RecentTexts::kGone;
+    MessageBoxes::Warning(parentWidget(), QString::fromStdString(texts_.Text(RecentTexts::kTitle)),
+                          QString::fromStdString(texts_.Text(text)).arg(ReadablePath(path)));
     recent_.Remove(path);
     return;
   }

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QString>
 #include <functional>
+#include "lang/TextCatalogue.h"
 
 class RecentDoors;
 
@@ -22,8 +23,8 @@ class RecentDoorsMenu : public QMenu {
   // What choosing the entry of this file does.
   void Choose(const QString& path);
   // Language of its message: 0 English, 1 Russian.
-  void SetLanguageIndex(int index) { languageIndex_ = index; }
-  int LanguageIndex() const { return languageIndex_; }
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  const TextCatalogue& Texts() const { return texts_; }
 
  private:
   // How many characters' width an entry's path may take before its middle is left out.
@@ -35,5 +36,5 @@ class RecentDoorsMenu : public QMenu {
 
   RecentDoors& recent_;
   Opener open_;
-  int languageIndex_ = 0;
+  TextCatalogue texts_ = TextCatalogue::English();
 };

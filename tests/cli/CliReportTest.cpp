@@ -16,6 +16,7 @@
 #include "model/ViewSettings.h"
 #include "report/ResultsReport.h"
 #include "support/DoorLoad.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The report for a door already evaluated, through the core routine.
 std::string Expected(const TBoard& door, int language = 0) {
-  return ResultsReportText(door, language, "DATE", "TIME");
+  return ResultsReportText(door,
+                           ShippedTexts(std::string(DOORTRIM_RESOURCES) + "/lang", language).Texts,
+                           "DATE", "TIME");
 }
 
 // Equal line by line, except the title line that carries the date and time.

@@ -47,6 +47,7 @@
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
 #include "report/ReportTexts.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -77,11 +78,11 @@ QStringList TabCaptions(ProjectionsDialog& proj) {
   return captions;
 }
 
-QStringList TabCaptionsIn(int messageIndex) {
+QStringList TabCaptionsIn(int language) {
+  const TextCatalogue texts = ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts;
   QStringList captions;
-  for (const TwoLanguageText& text :
-       {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView})
-    captions << QString::fromUtf8(text.In(messageIndex));
+  for (const TextKey key : {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView})
+    captions << QString::fromStdString(texts.Text(key));
   return captions;
 }
 
@@ -187,7 +188,8 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
     qobject_cast<QDialog*>(modal)->reject();
   });
   app_->Balance().findChild<QAction*>("SolverSensitivity")->trigger();
-  EXPECT_EQ(sensitivityTitle.toStdString(), SolverSensitivityCaption(1));
+  EXPECT_EQ(sensitivityTitle.toStdString(),
+            SolverSensitivityCaption(ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts));
   const std::string solveTitle = SolveDialogTitle().toStdString();
   EXPECT_EQ(solveTitle, russian.Sections[9].Entries.front().Caption);
   // The sweep window, first opened after the switch, reads Russian: its controls and the
@@ -252,27 +254,25 @@ TEST_F(LanguageSwitching, EnglishAfterTheOthersRestoresEveryText) {
   EXPECT_EQ(SolveDialogTitle(), solveTitle);
 }
 
-// Every window that builds texts of its own follows: Russian for Russian, else English.
+// Every window that builds texts of its own follows the language chosen.
 class MessageLanguage : public LanguageSwitching, public testing::WithParamInterface<int> {};
 
-TEST_P(MessageLanguage, ReachesEveryWindowWithAMessageTable) {
+TEST_P(MessageLanguage, ReachesEveryWindowThatBuildsTexts) {
   app_->Balance().findChild<QAction*>("MnuSweep")->trigger();  // open before the switch
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
   ASSERT_TRUE(app_->Language().Switch(GetParam()));
-  const int expected = GetParam() == LanguageSwitch::Russian ? 1 : 0;
-  const std::pair<const char*, int> units[] = {
-      {"Balance_f", app_->Balance().LanguageIndex()},
-      {"Ground_f", app_->Ground().LanguageIndex()},
-      {"BDetail_f", app_->Detail().LanguageIndex()},
-      {"Main_f", app_->Main().LanguageIndex()},
-      {"Hydro_f", app_->Hydro().LanguageIndex()},
-      {"KGeom_f", app_->KGeom().LanguageIndex()},
-      {"Proj_f", app_->Variables().LanguageIndex()},
-      {"SSolve_f", app_->VariablePanel().LanguageIndex()},
-      {"Sweep_f", app_->Balance().Sweep()->LanguageIndex()}};
-  for (const auto& [unit, index] : units)
-    EXPECT_EQ(index, expected) << unit;
-  EXPECT_EQ(TabCaptions(app_->Proj()) == TabCaptionsIn(1), expected == 1);
+  const TextCatalogue expected = ShippedTexts(DOORTRIM_LANGUAGE_FILES, GetParam()).Texts;
+  const std::pair<const char*, const TextCatalogue*> units[] = {
+      {"Balance_f", &app_->Balance().Texts()},       {"Ground_f", &app_->Ground().Texts()},
+      {"BDetail_f", &app_->Detail().Texts()},        {"Main_f", &app_->Main().Texts()},
+      {"Hydro_f", &app_->Hydro().Texts()},           {"KGeom_f", &app_->KGeom().Texts()},
+      {"Proj_f", &app_->Variables().Texts()},        {"SSolve_f", &app_->VariablePanel().Texts()},
+      {"Sweep_f", &app_->Balance().Sweep()->Texts()}};
+  // Every text of the language reaches every window, none left from the language before.
+  for (const auto& [unit, texts] : units)
+    for (const TextKey key : AllTextKeys())
+      EXPECT_EQ(texts->Text(key), expected.Text(key)) << unit << " " << key.Name;
+  EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguageSwitch, MessageLanguage,

@@ -42,6 +42,7 @@
 #include "model/PlaneMath.h"
 #include "model/SingleVariableSearch.h"
 #include "model/ViewSettings.h"
+#include "support/ShippedTexts.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -227,7 +228,7 @@ class VariableMenuWithoutField : public SingleVariable,
 
 TEST_P(VariableMenuWithoutField, SaysToSelectAFieldFirst) {
   ShowProjections();
-  app_->Variables().SetLanguageIndex(GetParam().language);
+  app_->Variables().SetTexts(ShippedTexts(DOORTRIM_LANGUAGE_FILES, GetParam().language).Texts);
   auto* ok = proj_->findChild<QPushButton*>("OKBtn");
   ok->setFocus(Qt::MouseFocusReason);
   MessageBoxScript boxes;

@@ -30,6 +30,7 @@
 #include "model/TBoard.h"
 #include "numbers/NumberText.h"
 #include "render/PictureProbe.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -291,10 +292,12 @@ TEST(TableEditorsAdd, ExistingKeyAsksBeforeReplacing) {
   const QStringList before = e.Column(1);
   e.Type(1, "20");
   e.Type(2, "0.9");
-  e.D->SetLanguageIndex(1);
-  EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::Cancel), "Такая точка уже есть. Заменить?");
-  e.D->SetLanguageIndex(0);
-  const QString question = e.PressAnswering("Button1", QMessageBox::Cancel);
+  e.D->SetTexts(ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts);
+  EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::No), "Такая точка уже есть. Заменить?");
+  e.D->SetTexts(ShippedTexts(DOORTRIM_LANGUAGE_FILES, 2).Texts);
+  EXPECT_EQ(e.PressAnswering("Button1", QMessageBox::No), "Punktet finnes allerede. Erstatte?");
+  e.D->SetTexts(ShippedTexts(DOORTRIM_LANGUAGE_FILES, 0).Texts);
+  const QString question = e.PressAnswering("Button1", QMessageBox::No);
   EXPECT_EQ(question, "Point already exists. Replace?");
   EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20", "30"}));
   EXPECT_EQ(e.Column(1), before);
@@ -319,7 +322,7 @@ TEST(TableEditorsAdd, ReplacingAnExistingKeyCopiesTheFieldsAndSelectsTheRow) {
   e.ClickRow(0);
   e.Type(1, "10");
   e.Type(2, "0.25");
-  e.PressAnswering("Button1", QMessageBox::Ok);
+  e.PressAnswering("Button1", QMessageBox::Yes);
   EXPECT_EQ(e.Column(0), QStringList({"0", "10", "20"}));
   EXPECT_EQ(e.Row(1)[1], "0.25");
   EXPECT_EQ(e.Grid()->currentRow(), 1);

@@ -3,14 +3,18 @@
 #include <string>
 #include <string_view>
 
-// The balance window's two-language text table: the labels of the results report, the texts
-// of the solver-sensitivity dialog and a few spare entries. Each entry holds an English and a
-// Russian text, English first; language 0 is English, 1 Russian.
+#include "lang/MessageTables.h"
+
+class TextCatalogue;
+
+// The balance window's numbered texts: the labels of the results report and the texts of the
+// solver-sensitivity dialog, the entries "Text1" .. "Text49" of the language files' section
+// ReportTexts.
 //
-// Entries are numbered from 1: 1 .. 45 are the report's texts, in the order the report
-// numbers its labels (every label that carries numbers is 43 characters wide, in both
-// languages); 46 .. 49 the solver-sensitivity texts; 50 .. 56 are empty and unused.
-inline constexpr int kReportTextCount = 56;
+// 1 .. 45 are the report's texts, in the order the report numbers its labels (every label
+// that carries numbers is 43 characters wide, in every language); 46 .. 49 the
+// solver-sensitivity texts.
+inline constexpr int kReportTextCount = 49;
 inline constexpr int kReportLastLabel = 45;
 inline constexpr int kTextSensitivityCaption = 46;
 inline constexpr int kTextSensitivityRange = 47;
@@ -67,13 +71,12 @@ enum ReportLabel : int {
 };
 static_assert(kLabelVertical == kReportLastLabel);
 
-// The table knows two languages only; any other index reads as English, so a stray index from
-// a language file can never reach past the table.
-int ReportLanguage(int language);
+// The key of text `number` (1 .. kReportTextCount).
+TextKey ReportTextKey(int number);
 
-// Entry `number` (1 .. kReportTextCount) in the given language; empty for a number outside.
-std::string_view ReportText(int number, int language);
+// Text `number` (1 .. kReportTextCount) of `texts`; empty for a number outside.
+std::string ReportText(int number, const TextCatalogue& texts);
 
 // The solver-sensitivity dialog: its caption, and its prompt of three lines joined by "\n".
-std::string SolverSensitivityCaption(int language);
-std::string SolverSensitivityPrompt(int language);
+std::string SolverSensitivityCaption(const TextCatalogue& texts);
+std::string SolverSensitivityPrompt(const TextCatalogue& texts);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "lang/TextCatalogue.h"
 #include "model/BalanceFigures.h"
 #include "model/TBoard.h"
 #include "numbers/NumberFormat.h"
@@ -20,24 +21,24 @@ constexpr std::size_t kFieldWidth = 12;
 // Writes the report line by line; every method ends its line.
 class ReportLines {
  public:
-  explicit ReportLines(int language) : language_(ReportLanguage(language)) {}
+  explicit ReportLines(const TextCatalogue& texts) : texts_(texts) {}
 
   void Empty(int count = 1) { text_.append(static_cast<std::size_t>(count), '\n'); }
   void Separator() { Line(kSeparator); }
-  void Text(int number) { Line(ReportText(number, language_)); }
+  void Text(int number) { Line(ReportText(number, texts_)); }
   void Line(std::string_view line) {
     text_ += line;
     text_ += '\n';
   }
   // Label `number` followed by one number.
   void Value(int number, long double value, int decimals = 2) {
-    text_ += ReportText(number, language_);
+    text_ += ReportText(number, texts_);
     Field(value, decimals);
     text_ += '\n';
   }
   // Label `number` followed by x, y and z.
   void Point(int number, const XYZ& p) {
-    text_ += ReportText(number, language_);
+    text_ += ReportText(number, texts_);
     Field(p.X, 2);
     Field(p.Y, 2);
     Field(p.Z, 2);
@@ -45,7 +46,7 @@ class ReportLines {
   }
   // Label `number` followed by y and z, the x column left blank.
   void PointWithoutX(int number, long double y, long double z) {
-    text_ += ReportText(number, language_);
+    text_ += ReportText(number, texts_);
     text_.append(kFieldWidth, ' ');
     Field(y, 2);
     Field(z, 2);
@@ -61,21 +62,20 @@ class ReportLines {
     text_ += number;
   }
 
-  int language_;
+  const TextCatalogue& texts_;
   std::string text_;
 };
 
 }  // namespace
 
-std::string ResultsReportText(const TBoard& board, int language, const std::string& date,
-                              const std::string& time) {
+std::string ResultsReportText(const TBoard& board, const TextCatalogue& texts,
+                              const std::string& date, const std::string& time) {
   const bool stringer = board.Inputs().Fs > 0;
   const bool bottom = board.Inputs().Bottom;
-  ReportLines out(language);
+  ReportLines out(texts);
 
   out.Empty(5);
-  out.Line(std::string(ReportText(kLabelTitle, ReportLanguage(language))) + date +
-           std::string(kDateTimeJoiner) + time);
+  out.Line(ReportText(kLabelTitle, texts) + date + std::string(kDateTimeJoiner) + time);
   out.Empty();
 
   // Inputs, in the door's own frame.

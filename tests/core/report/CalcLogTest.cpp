@@ -13,6 +13,7 @@
 #include "model/PlaneMath.h"
 #include "model/TBoard.h"
 #include "report/ResultsReport.h"
+#include "support/ShippedTexts.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -23,7 +24,8 @@ std::string ReportOf(long double rotZ, int language = 0) {
   TBoard door;
   door.SetRotation(0, 0, rotZ);
   door.Evaluate(0, 0, rotZ * kDegree);
-  return ResultsReportText(door, language, "01.02.2024", "10:11:12");
+  return ResultsReportText(door, ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts,
+                           "01.02.2024", "10:11:12");
 }
 
 bool Contains(const std::string& text, const std::string& part) {

@@ -1,7 +1,9 @@
 #include "report/ResultsReport.h"
+#include "support/ShippedTexts.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <regex>
 #include <string>
@@ -183,8 +185,16 @@ TBoard EvaluatedDoor(bool bottom, long double stringerArea) {
   return door;
 }
 
+// The built texts of a delivered language file: 0 English, 1 Russian, 2 Norwegian.
+const TextCatalogue& Texts(int language) {
+  static const TextCatalogue files[] = {ShippedTexts(DOORTRIM_LANGUAGE_FILES, 0).Texts,
+                                        ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts,
+                                        ShippedTexts(DOORTRIM_LANGUAGE_FILES, 2).Texts};
+  return files[language];
+}
+
 std::string Report(const TBoard& door, int language = 0) {
-  return ResultsReportText(door, language, kDate, kTime);
+  return ResultsReportText(door, Texts(language), kDate, kTime);
 }
 
 void ExpectLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
@@ -382,46 +392,53 @@ TEST(ResultsReport, RussianHasTheSameStructureAndTheSameNumbers) {
   EXPECT_TRUE(Contains(russian, "\nУглы поворота в реальном положенеии [град]\n"));
 }
 
-TEST(ResultsReport, AnyOtherLanguageIndexReadsAsEnglish) {
-  const TBoard door = EvaluatedDoor(true, 1);
-  const std::string english = Report(door, 0);
-  EXPECT_EQ(Report(door, 2), english);
-  EXPECT_EQ(Report(door, -1), english);
-  EXPECT_EQ(ReportLanguage(7), 0);
-  EXPECT_EQ(ReportLanguage(1), 1);
-}
-
-TEST(ReportTexts, TableHoldsTheReportLabelsTheSensitivityTextsAndSpareEntries) {
-  for (int n = 1; n <= kReportLastLabel; ++n) {
-    EXPECT_FALSE(ReportText(n, 0).empty()) << n;
-    EXPECT_FALSE(ReportText(n, 1).empty()) << n;
+TEST(ReportTexts, EveryLanguageHoldsTheReportLabelsAndTheSensitivityTexts) {
+  for (int language = 0; language < 3; ++language) {
+    SCOPED_TRACE(language);
+    const TextCatalogue& texts = Texts(language);
+    for (int n = 1; n <= kReportTextCount; ++n)
+      EXPECT_FALSE(ReportText(n, texts).empty()) << n;
+    // The labels that numbers follow are 43 characters in every language.
+    for (const int n : {4,  5,  6,  8,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23,
+                        25, 26, 27, 30, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45}) {
+      EXPECT_EQ(Utf8Length(ReportText(n, texts)), kLabelWidth) << n;
+    }
+    EXPECT_TRUE(ReportText(0, texts).empty());
+    EXPECT_TRUE(ReportText(kReportTextCount + 1, texts).empty());
   }
-  for (int n = kReportLastLabel + 5; n <= kReportTextCount; ++n) {
-    EXPECT_TRUE(ReportText(n, 0).empty()) << n;
-    EXPECT_TRUE(ReportText(n, 1).empty()) << n;
-  }
-  EXPECT_EQ(kReportTextCount, 56);
-  // The labels that numbers follow are 43 characters in both languages.
-  for (const int n : {4,  5,  6,  8,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23,
-                      25, 26, 27, 30, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45}) {
-    EXPECT_EQ(Utf8Length(std::string(ReportText(n, 0))), kLabelWidth) << n;
-    EXPECT_EQ(Utf8Length(std::string(ReportText(n, 1))), kLabelWidth) << n;
-  }
-  EXPECT_TRUE(ReportText(0, 0).empty());
-  EXPECT_TRUE(ReportText(kReportTextCount + 1, 1).empty());
   // Texts 7 and 9 are the same in English and split differently in Russian.
-  EXPECT_EQ(ReportText(7, 0), ReportText(9, 0));
-  EXPECT_EQ(ReportText(9, 1), "Точка приложения");
+  EXPECT_EQ(ReportText(7, Texts(0)), ReportText(9, Texts(0)));
+  EXPECT_EQ(ReportText(9, Texts(1)), "Точка приложения");
 }
 
-TEST(ReportTexts, SolverSensitivityDialogInBothLanguages) {
-  EXPECT_EQ(SolverSensitivityCaption(0), "Solver sensitivity");
-  EXPECT_EQ(SolverSensitivityPrompt(0),
+TEST(ReportTexts, SolverSensitivityDialogInEveryLanguage) {
+  EXPECT_EQ(SolverSensitivityCaption(Texts(0)), "Solver sensitivity");
+  EXPECT_EQ(SolverSensitivityPrompt(Texts(0)),
             "Value from 5.0 to 1000.0\nLess - coarse, quick solving.\nGreat - fine, slow solving.");
-  EXPECT_EQ(SolverSensitivityCaption(1), "Чувствительность решателя");
-  EXPECT_EQ(SolverSensitivityPrompt(1),
+  EXPECT_EQ(SolverSensitivityCaption(Texts(1)), "Чувствительность решателя");
+  EXPECT_EQ(SolverSensitivityPrompt(Texts(1)),
             "Значение от 5.0 до 1000.0\nМеньше - Грубо, но быстро.\nБольше - Точно, но медленно.");
-  EXPECT_EQ(SolverSensitivityPrompt(5), SolverSensitivityPrompt(0));
+  EXPECT_EQ(SolverSensitivityCaption(Texts(2)), "Løserens følsomhet");
+}
+
+// The Norwegian report keeps the columns of the English one: its numbers line up under X, Y
+// and Z.
+TEST(ResultsReport, NorwegianReportKeepsTheColumns) {
+  const TBoard door = EvaluatedDoor(true, 1);
+  const std::vector<std::string> english = Lines(Report(door, 0));
+  const std::vector<std::string> norwegian = Lines(Report(door, 2));
+  ASSERT_EQ(norwegian.size(), english.size());
+  int compared = 0;
+  for (std::size_t i = 0; i < english.size(); ++i) {
+    // The lines with numbers, and the column heads over them.
+    const std::string& line = english[i];
+    const bool columns = !line.empty() && (std::isdigit(static_cast<unsigned char>(line.back())) ||
+                                           line.ends_with("Y         Z"));
+    if (!columns || Contains(line, " === ")) continue;
+    ++compared;
+    EXPECT_EQ(Utf8Length(norwegian[i]), Utf8Length(line)) << "line " << i + 1;
+  }
+  EXPECT_GT(compared, 20);
 }
 
 }  // namespace
