@@ -337,9 +337,15 @@ std::optional<TableProblem> TableEditor::StoreGridInTable() {
       for (std::size_t c = 0; c < columns_.size(); ++c) {
         long double value = 0;
         if (!ReadCellStrict(r, static_cast<int>(c), value)) {
-          return TableProblem{r, "row " + std::to_string(r + 1) + ": " + columns_[c].Name + " " +
-                                     QuotedToken(CellText(r, static_cast<int>(c)).toStdString()) +
-                                     " is not a number"};
+          TableProblem problem;
+          problem.Row = r;
+          problem.Message = "row " + std::to_string(r + 1) + ": " + columns_[c].Name + " " +
+                            QuotedToken(CellText(r, static_cast<int>(c)).toStdString()) +
+                            " is not a number";
+          problem.What = TableProblem::Kind::NotANumber;
+          problem.Column = columns_[c].Name;
+          problem.Value = QuotedToken(CellText(r, static_cast<int>(c)).toStdString());
+          return problem;
         }
         if (r < scratch.Capacity()) scratch.At(r, TableColumn(static_cast<int>(c))) = value;
       }
@@ -435,9 +441,33 @@ void TableEditor::onOkClicked() {
 }
 
 void TableEditor::WarnRefused(const TableProblem& problem) {
-  MessageBoxes::Warning(
-      this, windowTitle(),
-      Message(TableTexts::kNotAccepted) + "\n" + QString::fromStdString(problem.Message));
+  MessageBoxes::Warning(this, windowTitle(),
+                        Message(TableTexts::kNotAccepted) + "\n" + ReasonText(problem));
+}
+
+QString TableEditor::ReasonText(const TableProblem& problem) const {
+  const QString row = QString::number(problem.Row + 1);
+  const QString column = QString::fromStdString(problem.Column);
+  const QString value = QString::fromStdString(problem.Value);
+  switch (problem.What) {
+    case TableProblem::Kind::TooFewRows:
+      return Message(TableTexts::kTooFewRows).arg(problem.Count);
+    case TableProblem::Kind::TooManyRows:
+      return Message(TableTexts::kTooManyRows).arg(problem.Capacity).arg(problem.Count);
+    case TableProblem::Kind::NotFinite:
+      return Message(TableTexts::kNotFinite).arg(row, column);
+    case TableProblem::Kind::NotIncreasing:
+      return Message(TableTexts::kNotIncreasing)
+          .arg(row, column, value, QString::fromStdString(problem.Previous));
+    case TableProblem::Kind::NegativeKey:
+      // Only the keel's table has keys that must not be negative: its depths.
+      return Message(TableTexts::kNegativeDepth).arg(row, column, value);
+    case TableProblem::Kind::Negative:
+      return Message(TableTexts::kNegative).arg(row, column, value);
+    case TableProblem::Kind::NotANumber:
+      return Message(TableTexts::kNotANumber).arg(row, column, value);
+  }
+  return QString::fromStdString(problem.Message);
 }
 
 void TableEditor::CheckField(int column) {

@@ -145,6 +145,8 @@ class TableEditor : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   QString Message(TextKey key) const;
+  // Why the grid makes no table, in the language in use.
+  QString ReasonText(const TableProblem& problem) const;
 
   DoorDocument& document_;
   HelpBrowser& help_;

@@ -25,6 +25,7 @@
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
 #include "HelpBrowser.h"
+#include "LanguageSwitch.h"
 #include "MainWindow.h"
 #include "SweepWindow.h"
 #include "TestTolerances.h"
@@ -33,6 +34,7 @@
 #include "gui/FileDialogScript.h"
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
+#include "lang/TextCatalogue.h"
 #include "model/EditableFields.h"
 #include "model/ParameterSweep.h"
 #include "model/TBoard.h"
@@ -56,6 +58,7 @@ class AnalysisWindows : public ::testing::Test {
   void TearDown() override {
     window_->hide();
     app_.reset();
+    QSettings().remove("Language");  // a language switched to is not the next test's
   }
 
   template <class T>
@@ -439,6 +442,64 @@ TEST_F(AnalysisWindows, StepsMeanTheSameAsOnTheCommandLine) {
     unbalanced = unbalanced || !p.Converged;
   EXPECT_EQ(status.contains("red rings"), unbalanced) << status.toStdString();
 }
+
+// After a switch the sweep window's status and table headings read the language in full, no
+// English word among them.
+struct SweepLanguageCase {
+  const char* Name;
+  int Language;
+  const char* DonePrefix;
+  const char* AttackHeading;
+  bool Cyrillic;  // then no Latin word may stand in the texts at all
+};
+
+class SweepInLanguage : public AnalysisWindows,
+                        public ::testing::WithParamInterface<SweepLanguageCase> {};
+
+// A word of four or more Latin letters.
+bool HasLatinWord(const QString& text) {
+  int run = 0;
+  for (const QChar c : text) {
+    run = (c.unicode() < 128 && c.isLetter()) ? run + 1 : 0;
+    if (run >= 4) return true;
+  }
+  return false;
+}
+
+TEST_P(SweepInLanguage, StatusAndHeadingsReadTheLanguage) {
+  ASSERT_TRUE(app_->Language().Switch(GetParam().Language));
+  SweepWindow* sweep = OpenSweep();
+  ASSERT_NE(sweep, nullptr);
+  StartSweep(*sweep, "v", 1, 3, 4);
+  ASSERT_TRUE(WaitForSweepEnd(*sweep));
+  const QString status = Find<QLabel>(sweep, "SweepStatus")->text();
+  EXPECT_TRUE(status.startsWith(QString::fromUtf8(GetParam().DonePrefix))) << status.toStdString();
+  if (GetParam().Cyrillic) {
+    EXPECT_FALSE(HasLatinWord(status)) << status.toStdString();
+  }
+  for (const char* english : {"Done", "values", "balanced", "red ring", "Newton or"})
+    EXPECT_FALSE(status.contains(english)) << status.toStdString();
+  auto* table = Find<QTableWidget>(sweep, "SweepTable");
+  QStringList headings;
+  for (int c = 1; c < table->columnCount(); ++c) {
+    const QString heading = table->horizontalHeaderItem(c)->text();
+    headings << heading;
+    EXPECT_NE(heading.toStdString(), TextCatalogue::English().Text(SweepTexts::kHeadings[c - 1]));
+    if (GetParam().Cyrillic) {
+      EXPECT_FALSE(HasLatinWord(heading)) << heading.toStdString();
+    }
+  }
+  EXPECT_TRUE(headings.contains(QString::fromUtf8(GetParam().AttackHeading)))
+      << headings.join('|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SweepInLanguage,
+                         ::testing::Values(SweepLanguageCase{"Russian", 1,
+                                                             "Готово: сбалансировано ",
+                                                             "угол атаки, град", true},
+                                           SweepLanguageCase{"Norwegian", 2, "Ferdig: ",
+                                                             "angrepsvinkel, grader", false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 // The list names each value by its symbol as Projections names it, its description and its
 // unit; what is swept is still the model's field.

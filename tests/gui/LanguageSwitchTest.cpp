@@ -78,6 +78,11 @@ QStringList TabCaptions(ProjectionsDialog& proj) {
   return captions;
 }
 
+// A built text of a delivered language file: 0 English, 1 Russian, 2 Norwegian.
+std::string In(int language, TextKey key) {
+  return ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts.Text(key);
+}
+
 QStringList TabCaptionsIn(int language) {
   const TextCatalogue texts = ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts;
   QStringList captions;
@@ -172,7 +177,7 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
     EXPECT_GT(changed, 0);
   }
   EXPECT_EQ(TabCaptions(app_->Proj()), TabCaptionsIn(1));
-  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.Russian));
+  EXPECT_EQ(SelectFieldMessage(), QString::fromStdString(In(1, ProjTexts::kSelectVariableFirst)));
   // The validated field's complaint begins with its hint, the enter-a-value box asks in
   // the window's language.
   auto* density = app_->Envir().findChild<ValidatedField*>("Edit1");
@@ -199,37 +204,53 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
   ASSERT_NE(sweep, nullptr);
   EXPECT_EQ(sweep->windowTitle().toStdString(), russian.Sections[11].Entries.front().Caption);
   EXPECT_EQ(sweep->findChild<QComboBox*>("SweepMethod")->itemText(0).toStdString(),
-            SweepTexts::kRelaxation.Russian);
+            In(1, SweepTexts::kRelaxation));
   sweep->close();
   // The details window's stability area builds its texts: Russian too.
   EXPECT_EQ(app_->Detail().findChild<QGroupBox*>("StabilityGroup")->title().toStdString(),
-            StabilityTexts::kTitle.Russian);
+            In(1, StabilityTexts::kTitle));
   // The main window's close question and the Recent Doors menu's message.
   ChangeTheDoor(app_->Document());
   app_->Main().close();  // the question is answered Cancel: the window stays
   ASSERT_FALSE(boxes.Texts().empty());
-  EXPECT_EQ(boxes.Texts().back().toStdString(), MainTexts::kSaveData.Russian);
+  EXPECT_EQ(boxes.Texts().back().toStdString(), In(1, MainTexts::kSaveData));
   auto* recent = app_->Main().findChild<RecentDoorsMenu*>();
   ASSERT_NE(recent, nullptr);
   recent->Choose(QTemporaryDir().filePath("gone.brd"));
-  EXPECT_EQ(boxes.Asked().back().Title.toStdString(), RecentTexts::kTitle.Russian);
+  EXPECT_EQ(boxes.Asked().back().Title.toStdString(), In(1, RecentTexts::kTitle));
 }
 
-// Norwegian sets the windows' texts (the variable panel's hint too); the texts the program builds,
-// written in English and Russian only, read in English.
-TEST_F(LanguageSwitching, NorwegianKeepsTheProgramsOwnMessagesInEnglish) {
+// Norwegian sets the windows' texts (the variable panel's hint too) and the texts the program
+// builds: the messages, the stability area, the sweep window's headings, the close question.
+TEST_F(LanguageSwitching, NorwegianReachesTheProgramsOwnMessages) {
   app_->Variables().MarkVariable(app_->Proj().findChild<QLineEdit*>("Edit_G"));
   const QString englishHint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
-  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
-  const QStringList tabs = TabCaptions(app_->Proj());
-  EXPECT_NE(tabs, TabCaptionsIn(0));
-  EXPECT_NE(tabs, TabCaptionsIn(1));
+  EXPECT_EQ(SelectFieldMessage().toStdString(), "Velg først et felt som skal være variabel.");
+  EXPECT_EQ(TabCaptions(app_->Proj()),
+            QStringList({"Sett forfra", "Sett ovenfra", "Sett fra siden"}));
   // The balance window's variable shows the hint of its field in the new language.
   const QString hint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
   EXPECT_EQ(hint, app_->Proj().findChild<QLabel*>("Label_G")->toolTip());
   EXPECT_NE(hint, englishHint);
+  // The details window's stability area.
+  auto* stability = app_->Detail().findChild<QGroupBox*>("StabilityGroup");
+  ASSERT_NE(stability, nullptr);
+  EXPECT_EQ(stability->title().toStdString(), "Stabilitetsmatrise dM/dθ, kN*m per grad");
+  // The sweep window's own texts (its headings and status: see the analysis windows' tests).
+  app_->Balance().findChild<QAction*>("MnuSweep")->trigger();
+  SweepWindow* sweep = app_->Balance().Sweep();
+  ASSERT_NE(sweep, nullptr);
+  EXPECT_EQ(sweep->findChild<QComboBox*>("SweepMethod")->itemText(0).toStdString(), "Relaksasjon");
+  sweep->close();
+  // The main window's close question.
+  MessageBoxScript boxes;
+  boxes.Answer(QMessageBox::Cancel);
+  ChangeTheDoor(app_->Document());
+  app_->Main().close();  // answered Cancel: the window stays
+  ASSERT_FALSE(boxes.Texts().empty());
+  EXPECT_EQ(boxes.Texts().back().toStdString(), "Lagre data?");
 }
 
 // Back in English every text is the design text again: the English file sets all that the
@@ -360,12 +381,13 @@ TEST_P(UnusableFile, SaysSoOnceAndChangesNothing) {
   EXPECT_EQ(TabCaptions(app_->Proj()), tabs);
   EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Norwegian);
   EXPECT_EQ(QSettings().value("Language").toInt(), LanguageSwitch::Norwegian);
-  EXPECT_EQ(SelectFieldMessage(), QString::fromUtf8(ProjTexts::kSelectVariableFirst.English));
+  EXPECT_EQ(SelectFieldMessage(), QString::fromStdString(In(2, ProjTexts::kSelectVariableFirst)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     LanguageSwitch, UnusableFile,
-    testing::Values(BadFile{"CountNotANumberAfterAGoodWindow",
+    testing::Values(BadFile{"WithoutTheProgramsOwnTexts", "bad_lang_no_text_sections.lru", 0},
+                    BadFile{"CountNotANumberAfterAGoodWindow",
                             "bad_lang_count_after_first_form.lru", 11},
                     BadFile{"NotText", "bad_lang_not_utf8.lng", 5},
                     BadFile{"Missing", "no_such_file.lru", 0},

@@ -27,6 +27,7 @@
 #include "ProjectionsDialog.h"
 #include "model/TBoard.h"
 #include "print/PrintTexts.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -108,10 +109,15 @@ TEST_F(PrintReport, AfterARussianSwitchReadsRussian) {
   ASSERT_NE(app_->Proj().windowTitle(), englishTitle);
   PressPrint();
   EXPECT_TRUE(
-      Page("RepBalance").Texts.contains(QString::fromUtf8(PrintTexts::kBalancePosition.Russian)));
+      Page("RepBalance")
+          .Texts.contains(QString::fromStdString(
+              ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts.Text(PrintTexts::kBalancePosition))));
   EXPECT_FALSE(
-      Page("RepBalance").Texts.contains(QString::fromUtf8(PrintTexts::kBalancePosition.English)));
-  EXPECT_TRUE(Page("Rep").Texts.contains(QString::fromUtf8(PrintTexts::kGeneralData.Russian)));
+      Page("RepBalance")
+          .Texts.contains(QString::fromStdString(
+              ShippedTexts(DOORTRIM_LANGUAGE_FILES, 0).Texts.Text(PrintTexts::kBalancePosition))));
+  EXPECT_TRUE(Page("Rep").Texts.contains(QString::fromStdString(
+      ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts.Text(PrintTexts::kGeneralData))));
 }
 
 TEST_F(PrintReport, PrintingTwiceGivesTheSameLayout) {

@@ -620,6 +620,21 @@ TEST(TableEditorsOk, KeelRefusesADepthBelowTheTipUntilRemoved) {
   EXPECT_NEAR(e.Document.Door().KeelGeom.At(2, kKeelZi), 0.3, kValueTolerance);
 }
 
+// In Russian the refusal reads Russian in full: the heading and the reason, with only the
+// column's symbol and the value as typed left as they are.
+TEST(TableEditorsOk, RussianRefusalReadsRussianInFull) {
+  Editor<HydrodynamicEditor> e;
+  SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
+  e.Open();
+  e.D->SetTexts(ShippedTexts(DOORTRIM_LANGUAGE_FILES, 1).Texts);
+  e.Type(1, "30");
+  e.Type(2, "abc");
+  QTest::keyClick(e.Field(2), Qt::Key_Return);
+  const QString warning = e.PressAnswering("OKBtn", QMessageBox::Ok);
+  EXPECT_EQ(warning.toStdString(), "Таблица не принята:\nстрока 4: Cx 'abc' не является числом");
+  EXPECT_FALSE(e.Document.IsModified());
+}
+
 TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   Editor<HydrodynamicEditor> e;
   SetHydro(e.Document, {{0, 0.1, 0.01, 0.5}, {10, 0.2, 0.3, 0.4}, {20, 0.3, 0.6, 0.35}});
@@ -639,13 +654,13 @@ TEST(TableEditorsOk, RefusesACellThatIsNotANumberUntilReplaced) {
   // A cell that the lenient reading would take ("0.5x") is refused as well.
   e.Type(1, "30");
   e.Type(2, "0.5x");
-  e.PressAnswering("Button1", QMessageBox::Ok);
+  e.PressAnswering("Button1", QMessageBox::Yes);
   EXPECT_TRUE(e.PressAnswering("OKBtn", QMessageBox::Ok).contains("row 4:"));
   EXPECT_EQ(e.Document.Door().Hydro.Count, 3);
 
   e.Type(1, "30");
   e.Type(2, " 0.7 ");
-  e.PressAnswering("Button1", QMessageBox::Ok);
+  e.PressAnswering("Button1", QMessageBox::Yes);
   e.Button("OKBtn")->click();
   EXPECT_EQ(e.D->result(), QDialog::Accepted);
   EXPECT_TRUE(e.Document.IsModified());

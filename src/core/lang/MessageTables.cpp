@@ -111,6 +111,13 @@ std::vector<TextKey> AllTextKeys() {
       TableTexts::kOverflow,
       TableTexts::kReplacePoint,
       TableTexts::kNotAccepted,
+      TableTexts::kTooFewRows,
+      TableTexts::kTooManyRows,
+      TableTexts::kNotFinite,
+      TableTexts::kNotIncreasing,
+      TableTexts::kNegativeDepth,
+      TableTexts::kNegative,
+      TableTexts::kNotANumber,
   };
   for (int number = 1; number <= kReportTextCount; ++number)
     keys.push_back(ReportTextKey(number));

@@ -138,6 +138,14 @@ namespace TableTexts {
 inline constexpr TextKey kOverflow{"TableTexts", "Overflow"};
 inline constexpr TextKey kReplacePoint{"TableTexts", "ReplacePoint"};
 inline constexpr TextKey kNotAccepted{"TableTexts", "NotAccepted"};
+// Why the grid makes no table: %1 is the row, %2 the column, %3 the value.
+inline constexpr TextKey kTooFewRows{"TableTexts", "TooFewRows"};
+inline constexpr TextKey kTooManyRows{"TableTexts", "TooManyRows"};
+inline constexpr TextKey kNotFinite{"TableTexts", "NotFinite"};
+inline constexpr TextKey kNotIncreasing{"TableTexts", "NotIncreasing"};
+inline constexpr TextKey kNegativeDepth{"TableTexts", "NegativeDepth"};
+inline constexpr TextKey kNegative{"TableTexts", "Negative"};
+inline constexpr TextKey kNotANumber{"TableTexts", "NotANumber"};
 }  // namespace TableTexts
 
 // The sections that hold the built texts; every language file has each of them.

@@ -72,38 +72,73 @@ bool CoefTable::operator==(const CoefTable& other) const {
 std::optional<TableProblem> ValidateTable(const CoefTable& t) {
   const int count = t.Count;
   if (count < 2) {
-    return TableProblem{-1, "the table needs at least 2 rows, it has " + std::to_string(count)};
+    TableProblem problem;
+    problem.Row = -1;
+    problem.Message = "the table needs at least 2 rows, it has " + std::to_string(count);
+    problem.What = TableProblem::Kind::TooFewRows;
+    problem.Count = count;
+    return problem;
   }
   if (count > t.Capacity()) {
-    return TableProblem{-1, "the table holds at most " + std::to_string(t.Capacity()) +
-                                " rows, it has " + std::to_string(count)};
+    TableProblem problem;
+    problem.Row = -1;
+    problem.Message = "the table holds at most " + std::to_string(t.Capacity()) + " rows, it has " +
+                      std::to_string(count);
+    problem.What = TableProblem::Kind::TooManyRows;
+    problem.Count = count;
+    problem.Capacity = t.Capacity();
+    return problem;
   }
   const std::string key(t.ColumnName(0));
   for (int row = 0; row < count; ++row) {
     for (int column = 0; column < t.ColumnCount(); ++column) {
       if (!std::isfinite(t.At(row, column))) {
-        return TableProblem{row, RowText(row) + ": " + std::string(t.ColumnName(column)) +
-                                     " is not a finite number"};
+        TableProblem problem;
+        problem.Row = row;
+        problem.Message =
+            RowText(row) + ": " + std::string(t.ColumnName(column)) + " is not a finite number";
+        problem.What = TableProblem::Kind::NotFinite;
+        problem.Column = t.ColumnName(column);
+        return problem;
       }
     }
     if (row > 0 && !(t.At(row, 0) > t.At(row - 1, 0))) {
-      return TableProblem{row, RowText(row) + ": " + key + " " + FormatGeneral(t.At(row, 0)) +
-                                   " must be greater than the previous row's " +
-                                   FormatGeneral(t.At(row - 1, 0))};
+      TableProblem problem;
+      problem.Row = row;
+      problem.Message = RowText(row) + ": " + key + " " + FormatGeneral(t.At(row, 0)) +
+                        " must be greater than the previous row's " +
+                        FormatGeneral(t.At(row - 1, 0));
+      problem.What = TableProblem::Kind::NotIncreasing;
+      problem.Column = key;
+      problem.Value = FormatGeneral(t.At(row, 0));
+      problem.Previous = FormatGeneral(t.At(row - 1, 0));
+      return problem;
     }
   }
   if (!t.Shape().NotNegative) return std::nullopt;
 
   // With the first key not negative and the keys increasing, the last key is positive.
   if (t.At(0, 0) < 0) {
-    return TableProblem{0, RowText(0) + ": " + key + " " + FormatGeneral(t.At(0, 0)) +
-                               " must not be negative (" + std::string(t.Shape().KeyOrigin) + ")"};
+    TableProblem problem;
+    problem.Row = 0;
+    problem.Message = RowText(0) + ": " + key + " " + FormatGeneral(t.At(0, 0)) +
+                      " must not be negative (" + std::string(t.Shape().KeyOrigin) + ")";
+    problem.What = TableProblem::Kind::NegativeKey;
+    problem.Column = key;
+    problem.Value = FormatGeneral(t.At(0, 0));
+    return problem;
   }
   for (int row = 0; row < count; ++row) {
     for (int column = 1; column < t.ColumnCount(); ++column) {
       if (t.At(row, column) < 0) {
-        return TableProblem{row, RowText(row) + ": " + std::string(t.ColumnName(column)) + " " +
-                                     FormatGeneral(t.At(row, column)) + " must not be negative"};
+        TableProblem problem;
+        problem.Row = row;
+        problem.Message = RowText(row) + ": " + std::string(t.ColumnName(column)) + " " +
+                          FormatGeneral(t.At(row, column)) + " must not be negative";
+        problem.What = TableProblem::Kind::Negative;
+        problem.Column = t.ColumnName(column);
+        problem.Value = FormatGeneral(t.At(row, column));
+        return problem;
       }
     }
   }

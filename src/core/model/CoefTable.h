@@ -107,9 +107,25 @@ class CoefTable {
 };
 
 // What is wrong with a table. Row is the 0-based row at fault, or -1 for the row count.
+// Kind and the parts beside Message let a window say the same in its own language.
 struct TableProblem {
+  enum class Kind {
+    TooFewRows,
+    TooManyRows,
+    NotFinite,
+    NotIncreasing,
+    NegativeKey,
+    Negative,
+    NotANumber
+  };
   int Row = -1;
   std::string Message;
+  Kind What = Kind::TooFewRows;
+  int Count = 0;         // the rows the table has (TooFewRows, TooManyRows)
+  int Capacity = 0;      // the rows it may hold (TooManyRows)
+  std::string Column;    // the column at fault
+  std::string Value;     // the value at fault, as the message writes it
+  std::string Previous;  // the previous row's key (NotIncreasing)
 };
 
 // The one check every filler of a table runs before the table may reach the mechanics:
