@@ -294,6 +294,11 @@ void ProjectionsDialog::onOpenPicturesClicked() {
   document_.Edit(StepNames::Text(EditTexts::kPictures, texts_), door);
 }
 
+void ProjectionsDialog::SetTexts(const TextCatalogue& texts) {
+  texts_ = texts;
+  LoadPictureFiles();
+}
+
 bool ProjectionsDialog::LoadPictureFiles() {
   const DoorInputs& door = document_.Door();
   const std::array<std::string, ProjUi::kPageCount> names = {door.FrontPicture, door.PlanPicture,
@@ -307,8 +312,8 @@ bool ProjectionsDialog::LoadPictureFiles() {
                     : DoorPictures::PictureFile(PathOf(names[i]));
     // Anything missing or unreadable keeps the pictures shown now.
     if (files[i].isEmpty()) return false;
-    loaded[i] =
-        none ? DoorPictures::DrawingAtItsSize(files[i]) : DoorPictures::LoadPicture(files[i]);
+    loaded[i] = none ? DoorPictures::DrawingAtItsSize(files[i], texts_)
+                     : DoorPictures::LoadPicture(files[i]);
     if (loaded[i].isNull()) return false;
   }
   SetPictures(loaded, files);

@@ -56,7 +56,9 @@ class ProjectionsDialog : public QDialog {
 
   // Language of the names of the steps this dialog adds to the door's history: 0 English,
   // 1 Russian.
-  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  // The words of the program's own pictures follow as well.
+  void SetTexts(const TextCatalogue& texts);
+  const TextCatalogue& Texts() const { return texts_; }
 
   const ProjUi& Ui() const { return ui_; }
   // The scale of the last drawing of the three views.

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "lang/PictureWords.h"
+#include "lang/TextCatalogue.h"
+
 namespace DoorPictures {
 
 QSize DecodedSize(QSize declared, int bound) {
@@ -17,8 +20,20 @@ QSize DecodedSize(QSize declared, int bound) {
 }
 
 QPixmap DrawingAtItsSize(const QString& path) {
+  return DrawingAtItsSize(path, TextCatalogue::English());
+}
+
+QByteArray DrawingInLanguage(const QString& path, const TextCatalogue& texts) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray drawing = file.readAll();
+  return QByteArray::fromStdString(
+      PictureWords::Translate(std::string_view(drawing.constData(), drawing.size()), texts));
+}
+
+QPixmap DrawingAtItsSize(const QString& path, const TextCatalogue& texts) {
   if (!QFile::exists(path)) return {};
-  QSvgRenderer renderer{path};
+  QSvgRenderer renderer{DrawingInLanguage(path, texts)};
   if (!renderer.isValid()) return {};
   const QSize size = DecodedSize(renderer.defaultSize());
   if (size.isEmpty()) return {};

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+class TextCatalogue;
 
 // The pictures of the door: the program's drawings (SVG) of the door shapes and the picture
 // files a door names for its three views.
@@ -18,8 +21,12 @@ inline constexpr int kMaxPictureSide = 4096;
 QSize DecodedSize(QSize declared, int bound = kMaxPictureSide);
 
 // A drawing at its own size (bounded as above) on white; an empty picture when there is none
-// to draw.
+// to draw. Its words are English, or those of `texts`.
 QPixmap DrawingAtItsSize(const QString& path);
+QPixmap DrawingAtItsSize(const QString& path, const TextCatalogue& texts);
+// The drawing at `path` with its words in the language of `texts`; empty when it cannot be
+// read.
+QByteArray DrawingInLanguage(const QString& path, const TextCatalogue& texts);
 // A drawing stretched to the given size on a transparent ground.
 QPixmap DrawingAtSize(const QString& path, QSize size);
 // The file a picture name of a door stands for: the file itself when it is there; otherwise,

@@ -77,10 +77,10 @@ std::unique_ptr<ScaledCanvas> Surface(QSize size) {
   return canvas;
 }
 
-ReportPicture PictureOf(const QString& file) {
+ReportPicture PictureOf(const QString& file, const TextCatalogue& texts) {
   if (file.isEmpty()) return {};
   if (file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-    return ReportPicture::FromSvg(file);
+    return ReportPicture::FromSvg(file, texts);
   return ReportPicture::FromPixmap(DoorPictures::LoadPicture(file));
 }
 
@@ -93,6 +93,11 @@ DoorReportSource::DoorReportSource(const TBoard& door, const std::string& langua
     const LanguageFile file = LanguageFile::Read(languageFile);
     const LanguageFile::Result found = file.ReadAllSections(kForms);
     if (!found) languageProblem_ = found.Message;
+    if (found) {
+      TextCatalogue::Loaded built = TextCatalogue::FromFile(file);
+      if (!built) languageProblem_ = built.Message;
+      pictureTexts_ = std::move(built.Texts);
+    }
     for (std::size_t i = 0; found && i < found.Sections.size(); ++i) {
       for (const LanguageFile::Entry& entry : found.Sections[i].Entries)
         texts_.emplace(Key(kForms[i], entry.Component), Texts{entry.Caption, entry.Hint});
@@ -238,13 +243,13 @@ ReportPicture DoorReportSource::Picture(std::string_view form, std::string_view 
     if (view < 0) return {};
     const auto i = static_cast<std::size_t>(view);
     const QString file = DoorPictures::PictureFile(QFile::decodeName(files[i]->c_str()));
-    ReportPicture picture = PictureOf(file);
-    return picture.IsNull() ? PictureOf(QString::fromLatin1(builtIn[i])) : picture;
+    ReportPicture picture = PictureOf(file, pictureTexts_);
+    return picture.IsNull() ? PictureOf(QString::fromLatin1(builtIn[i]), pictureTexts_) : picture;
   }
   if (form == "Trawl_f" && name == "Image1")
-    return PictureOf(QStringLiteral(":/pictures/trawl_influence.svg"));
+    return PictureOf(QStringLiteral(":/pictures/trawl_influence.svg"), pictureTexts_);
   if (form == "KOrg_f" && name == "Image1")
-    return PictureOf(QStringLiteral(":/pictures/keel_position.svg"));
+    return PictureOf(QStringLiteral(":/pictures/keel_position.svg"), pictureTexts_);
   return {};
 }
 

@@ -6,6 +6,7 @@
 
 #include "ReportSource.h"
 #include "drawing/ViewFlags.h"
+#include "lang/TextCatalogue.h"
 #include "model/TBoard.h"
 #include "model/XYZ.h"
 
@@ -50,5 +51,7 @@ class DoorReportSource : public ReportSource {
   ViewFlags projection_;
   ViewFlags balance_;
   XYZ stability_{};
+  // The words of the program's drawings, from the same file.
+  TextCatalogue pictureTexts_ = TextCatalogue::English();
   std::map<std::string, Texts> texts_;  // by "Form.control", the control's name in lower case
 };

@@ -4,12 +4,15 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-ReportPicture ReportPicture::FromSvg(const QString& path) {
+#include "DoorPictures.h"
+
+ReportPicture ReportPicture::FromSvg(const QString& path, const TextCatalogue& texts) {
   ReportPicture picture;
-  QSvgRenderer renderer(path);
+  const QByteArray drawing = DoorPictures::DrawingInLanguage(path, texts);
+  QSvgRenderer renderer(drawing);
   if (!renderer.isValid() || renderer.defaultSize().isEmpty()) return picture;
   picture.kind_ = Kind::Svg;
-  picture.svgPath_ = path;
+  picture.svg_ = drawing;
   picture.size_ = renderer.defaultSize();
   return picture;
 }
@@ -38,7 +41,7 @@ void ReportPicture::Paint(QPainter& painter, const QRectF& target) const {
   painter.setClipRect(target, Qt::IntersectClip);
   switch (kind_) {
     case Kind::Svg: {
-      QSvgRenderer renderer(svgPath_);
+      QSvgRenderer renderer(svg_);
       renderer.render(&painter, target);
       break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPicture>
 #include <QPixmap>
 #include <QRectF>
@@ -8,6 +9,7 @@
 #include <QString>
 
 class QPainter;
+class TextCatalogue;
 
 // A picture a printed page shows: an SVG drawing (printed as vectors), a recorded drawing of
 // a drawing surface (vectors as well) or a bitmap. Its natural size decides its shape.
@@ -18,7 +20,8 @@ class ReportPicture {
   static constexpr char kSourceProperty[] = "pictureSource";
 
   ReportPicture() = default;
-  static ReportPicture FromSvg(const QString& path);
+  // A drawing with its words in the language of `texts`.
+  static ReportPicture FromSvg(const QString& path, const TextCatalogue& texts);
   static ReportPicture FromPixmap(const QPixmap& pixmap);
   // A surface's recording and the size of the surface it was recorded on.
   static ReportPicture FromRecording(const QPicture& recording, QSize surface);
@@ -31,7 +34,7 @@ class ReportPicture {
  private:
   enum class Kind { None, Svg, Pixmap, Recording };
   Kind kind_ = Kind::None;
-  QString svgPath_;
+  QByteArray svg_;  // the drawing, its words already in the report's language
   QPixmap pixmap_;
   QPicture recording_;
   QSizeF size_;

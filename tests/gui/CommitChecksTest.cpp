@@ -295,7 +295,7 @@ TEST(CommitChecks, EnterInATableEditorAddsWhatLeavingTheFieldGives) {
       HelpBrowser help;
       const std::unique_ptr<QDialog> dialog = c.Create(document, help);
       MessageBoxScript boxes;
-      if (c.AsksToReplace) boxes.Answer(QMessageBox::Ok);
+      if (c.AsksToReplace) boxes.Answer(QMessageBox::Yes);
       const int result = RunModal(*dialog, [&] {
         for (std::size_t f = 0; f < c.Entries.size(); ++f) {
           if (static_cast<int>(f) + 1 == c.BadField) continue;

@@ -15,6 +15,7 @@
 #include "PrintedReport.h"
 #include "ReportSource.h"
 #include "model/TBoard.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ Printed PrintTo(PrintedReport& report, ReportSource& source, int language = 0) {
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(300);
-    printed.Ok = report.Print(writer, source, language, "8 Dec 2026 10:00:00");
+    printed.Ok = report.Print(writer, source, ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts,
+                              "8 Dec 2026 10:00:00");
   }
   printed.Pdf = buffer.data();
   return printed;

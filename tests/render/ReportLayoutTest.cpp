@@ -12,6 +12,7 @@
 #include "ReportPainter.h"
 #include "model/TBoard.h"
 #include "support/DoorLoad.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -70,8 +71,9 @@ class ReportLayout : public ::testing::TestWithParam<Case> {
       QPdfWriter writer(&buffer);
       writer.setResolution(300);
       writer.setPageSize(QPageSize(c.Paper));
-      EXPECT_TRUE(report.Print(writer, source, c.Language, "8 Dec 2026  10:00:00",
-                               QString::fromLatin1(c.Door)));
+      EXPECT_TRUE(report.Print(writer, source,
+                               ShippedTexts(DOORTRIM_LANGUAGE_FILES, c.Language).Texts,
+                               "8 Dec 2026  10:00:00", QString::fromLatin1(c.Door)));
     }
     return report.Pages();
   }

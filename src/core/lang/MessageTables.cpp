@@ -118,6 +118,15 @@ std::vector<TextKey> AllTextKeys() {
       TableTexts::kNegativeDepth,
       TableTexts::kNegative,
       TableTexts::kNotANumber,
+      PictureTexts::kFrontView,
+      PictureTexts::kPlanView,
+      PictureTexts::kSideView,
+      PictureTexts::kOvalDoor,
+      PictureTexts::kVshapeDoor,
+      PictureTexts::kSphericalDoor,
+      PictureTexts::kRectangularDoor,
+      PictureTexts::kKeelScheme,
+      PictureTexts::kKeelPosition,
   };
   for (int number = 1; number <= kReportTextCount; ++number)
     keys.push_back(ReportTextKey(number));

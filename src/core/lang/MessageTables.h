@@ -148,10 +148,24 @@ inline constexpr TextKey kNegative{"TableTexts", "Negative"};
 inline constexpr TextKey kNotANumber{"TableTexts", "NotANumber"};
 }  // namespace TableTexts
 
+// The words drawn in the program's pictures (see PictureWords).
+namespace PictureTexts {
+inline constexpr TextKey kFrontView{"PictureTexts", "FrontView"};
+inline constexpr TextKey kPlanView{"PictureTexts", "PlanView"};
+inline constexpr TextKey kSideView{"PictureTexts", "SideView"};
+inline constexpr TextKey kOvalDoor{"PictureTexts", "OvalDoor"};
+inline constexpr TextKey kVshapeDoor{"PictureTexts", "VshapeDoor"};
+inline constexpr TextKey kSphericalDoor{"PictureTexts", "SphericalDoor"};
+inline constexpr TextKey kRectangularDoor{"PictureTexts", "RectangularDoor"};
+inline constexpr TextKey kKeelScheme{"PictureTexts", "KeelScheme"};
+inline constexpr TextKey kKeelPosition{"PictureTexts", "KeelPosition"};
+}  // namespace PictureTexts
+
 // The sections that hold the built texts; every language file has each of them.
 inline constexpr std::string_view kTextSections[] = {
-    "MainTexts",        "RecentTexts",    "ProjTexts", "BalanceTexts", "SSolveTexts", "SweepTexts",
-    "ResultFieldTexts", "StabilityTexts", "EditTexts", "PrintTexts",   "ReportTexts", "TableTexts"};
+    "MainTexts",   "RecentTexts",      "ProjTexts",      "BalanceTexts", "SSolveTexts",
+    "SweepTexts",  "ResultFieldTexts", "StabilityTexts", "EditTexts",    "PrintTexts",
+    "ReportTexts", "TableTexts",       "PictureTexts"};
 
 // Every key the program asks a TextCatalogue for: the check that no language file lacks a
 // text the user can meet walks this list.
