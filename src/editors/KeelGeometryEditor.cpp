@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "CoefGraphs.h"
+#include "DoorPictures.h"
 #include "model/TBoard.h"
 
 namespace {
@@ -112,7 +113,9 @@ void KeelGeometryEditor::DrawSketch() {
   QPixmap pixmap(sketch_->size());
   pixmap.fill(Qt::transparent);
   if (QFile::exists(kSketchResource)) {
-    QSvgRenderer renderer(QString::fromLatin1(kSketchResource));
+    // The sketch's words in the language in use.
+    QSvgRenderer renderer(
+        DoorPictures::DrawingInLanguage(QString::fromLatin1(kSketchResource), Texts()));
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     QPainter painter(&pixmap);
     renderer.render(&painter);

@@ -28,6 +28,7 @@ class KeelGeometryEditor : public TableEditor {
  protected:
   CoefTable DoorInputs::*ModelTable() const override;
   void MarkSelectedRow() override { MoveMark(); }
+  void TextsChanged() override { DrawSketch(); }
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -84,7 +84,10 @@ class TableEditor : public QDialog {
   bool Changed() const { return changed_; }
 
   // The texts of the language in use, for the messages this dialog builds.
-  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  void SetTexts(const TextCatalogue& texts) {
+    texts_ = texts;
+    TextsChanged();
+  }
   const TextCatalogue& Texts() const { return texts_; }
 
  protected:
@@ -145,6 +148,8 @@ class TableEditor : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   QString Message(TextKey key) const;
+  // After a language switch: a dialog with words of the language in its pictures redraws them.
+  virtual void TextsChanged() {}
   // Why the grid makes no table, in the language in use.
   QString ReasonText(const TableProblem& problem) const;
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -225,9 +226,14 @@ TEST_F(LanguageSwitching, RussianReachesEveryWindowItsTabsAndItsMessages) {
 TEST_F(LanguageSwitching, NorwegianReachesTheProgramsOwnMessages) {
   app_->Variables().MarkVariable(app_->Proj().findChild<QLineEdit*>("Edit_G"));
   const QString englishHint = app_->Balance().findChild<QLabel*>("Label21")->toolTip();
+  auto* keelSketch = app_->KGeom().findChild<QLabel*>("Image1");
+  ASSERT_NE(keelSketch, nullptr);
+  const QImage englishSketch = keelSketch->pixmap().toImage();
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Russian));
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
   EXPECT_EQ(SelectFieldMessage().toStdString(), "Velg først et felt som skal være variabel.");
+  // The keel sketch is drawn again with its words in Norwegian.
+  EXPECT_NE(keelSketch->pixmap().toImage(), englishSketch);
   EXPECT_EQ(TabCaptions(app_->Proj()),
             QStringList({"Sett forfra", "Sett ovenfra", "Sett fra siden"}));
   // The balance window's variable shows the hint of its field in the new language.
