@@ -70,6 +70,7 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   const int messageIndex = language == Russian ? 1 : 0;
   LanguageApplier::Of(windows_.Main).SetLangFile(path);
   ApplyAll(sections, messageIndex, language);
+  qtTexts_.Use(language, file);
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
   return true;

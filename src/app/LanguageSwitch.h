@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "QtOwnTexts.h"
 #include "lang/LanguageFile.h"
 
 class BalanceWindow;
@@ -69,5 +70,6 @@ class LanguageSwitch : public QObject {
   void SetTabCaptions(int messageIndex, int language);
 
   const Windows windows_;
+  QtOwnTexts qtTexts_;  // the toolkit's buttons and windows in the language shown
   int current_ = English;
 };

@@ -26,6 +26,7 @@
 #include "DoorPictures.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
+#include "MenuBarKeys.h"
 #include "ProjPagesLayout.h"
 #include "ReportPicture.h"
 #include "ScPic.h"
@@ -69,6 +70,7 @@ ProjectionsDialog::ProjectionsDialog(DoorDocument& document, DisplayFlags& flags
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   ui_.Build(*this);
+  new MenuBarKeys(*this, *ui_.MenuBar);
   drawn_.Evaluate(0, 0, 0);
 
   ConnectCommands();

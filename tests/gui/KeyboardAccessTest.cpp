@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "BalanceWindow.h"
+#include "DoorDocument.h"
+#include "DoorTrimApp.h"
+#include "LanguageSwitch.h"
+#include "MainWindow.h"
+#include "ProjectionsDialog.h"
+#include "TestTolerances.h"
+#include "ValidatedField.h"
+#include "gui/ModalAnswer.h"
+
+namespace {
+
+// Enough Tab presses to go round any window of the program once.
+constexpr int kTabLimit = 80;
+constexpr int kMenuItemLimit = 20;
+
+QWidget* Focused() {
+  return QApplication::focusWidget();
+}
+
+// What a key goes to when no menu is open: the focused control, else the active window.
+QWidget* KeyTarget() {
+  if (QWidget* focused = Focused()) return focused;
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return QApplication::activeWindow();
+}
+
+// Sends a key to whatever has the keyboard: the open menu, else the focused control.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* target = QApplication::activePopupWidget();
+  if (target == nullptr) target = KeyTarget();
+  ASSERT_NE(target, nullptr) << "nothing takes the keyboard";
+  QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+// Presses Tab until `wanted` has the focus; false when a whole round did not reach it.
+bool TabTo(const QWidget* wanted) {
+  for (int i = 0; i < kTabLimit && Focused() != wanted && KeyTarget() != nullptr; ++i)
+    QTest::keyClick(KeyTarget(), Qt::Key_Tab);
+  return Focused() == wanted;
+}
+
+// Presses Down in the open menu until the item named `name` is marked.
+bool DownTo(const char* name) {
+  for (int i = 0; i < kMenuItemLimit; ++i) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return false;
+    if (menu->activeAction() != nullptr && menu->activeAction()->objectName() == name) return true;
+    QTest::keyClick(menu, Qt::Key_Down);
+  }
+  return false;
+}
+
+QMenuBar* BarOf(QWidget& window) {
+  if (auto* main = qobject_cast<QMainWindow*>(&window)) return main->menuBar();
+  return window.findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Shows the window and gives it the keyboard, as the user's click on it would.
+void Activate(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << window.objectName().toStdString();
+}
+
+class KeyboardAccess : public testing::Test {
+ protected:
+  void SetUp() override { app_ = std::make_unique<DoorTrimApp>(); }
+  void TearDown() override {
+    QSettings().remove("Language");  // the next test starts in English
+    app_.reset();
+  }
+
+  std::unique_ptr<DoorTrimApp> app_;
+};
+
+struct MenuBarCase {
+  int Language;
+  const char* Window;
+};
+
+class MenuTitleMnemonics : public testing::TestWithParam<MenuBarCase> {
+ protected:
+  void TearDown() override { QSettings().remove("Language"); }
+};
+
+QWidget& WindowNamed(DoorTrimApp& app, const std::string& name) {
+  if (name == "Balance") return app.Balance();
+  if (name == "Projections") return app.Proj();
+  return app.Main();
+}
+
+// Every title of the window's menu bar opens with Alt and a letter of its own, in each
+// language: a letter two titles shared would open only the first of them.
+TEST_P(MenuTitleMnemonics, EveryTitleHasALetterNoOtherTitleOfItsBarHas) {
+  DoorTrimApp app;
+  ASSERT_TRUE(app.Language().Switch(GetParam().Language));
+  QMenuBar* bar = BarOf(WindowNamed(app, GetParam().Window));
+  ASSERT_NE(bar, nullptr);
+  QStringList letters;
+  for (const QAction* title : bar->actions()) {
+    if (title->isSeparator() || !title->isVisible()) continue;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(title->text());
+    EXPECT_FALSE(mnemonic.isEmpty()) << title->text().toStdString();
+    const QString letter = mnemonic.toString();
+    EXPECT_FALSE(letters.contains(letter))
+        << title->text().toStdString() << " repeats " << letter.toStdString();
+    letters << letter;
+  }
+  EXPECT_GE(letters.size(), 3);
+}
+
+std::string CaseName(const testing::TestParamInfo<MenuBarCase>& info) {
+  const char* const languages[] = {"English", "Russian", "Norwegian"};
+  return std::string(languages[info.param.Language]) + info.param.Window;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, MenuTitleMnemonics,
+                         testing::Values(MenuBarCase{LanguageSwitch::English, "Main"},
+                                         MenuBarCase{LanguageSwitch::English, "Balance"},
+                                         MenuBarCase{LanguageSwitch::English, "Projections"},
+                                         MenuBarCase{LanguageSwitch::Russian, "Main"},
+                                         MenuBarCase{LanguageSwitch::Russian, "Balance"},
+                                         MenuBarCase{LanguageSwitch::Russian, "Projections"},
+                                         MenuBarCase{LanguageSwitch::Norwegian, "Main"},
+                                         MenuBarCase{LanguageSwitch::Norwegian, "Balance"},
+                                         MenuBarCase{LanguageSwitch::Norwegian, "Projections"}),
+                         CaseName);
+
+// F10 opens the first menu of the window that has the keyboard, its first command marked.
+TEST_F(KeyboardAccess, F10OpensTheFirstMenuOfTheActiveWindow) {
+  Activate(app_->Main());
+  Press(Qt::Key_F10);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), "File1");
+  ASSERT_NE(menu->activeAction(), nullptr);
+  EXPECT_EQ(menu->activeAction()->objectName(), "Open1");
+  Press(Qt::Key_Escape);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// Alt alone hands the keyboard to the menu bar; Down then opens the marked menu.
+TEST_F(KeyboardAccess, AltAloneGivesTheMenuBarTheKeyboard) {
+  Activate(app_->Main());
+  QWidget* before = Focused();
+  ASSERT_NE(before, nullptr);
+  QTest::keyPress(before, Qt::Key_Alt, Qt::AltModifier);
+  QTest::keyRelease(before, Qt::Key_Alt, Qt::AltModifier);
+  EXPECT_EQ(Focused(), app_->Main().menuBar());
+  ASSERT_NE(app_->Main().menuBar()->activeAction(), nullptr);
+  Press(Qt::Key_Down);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), "File1");
+  Press(Qt::Key_Escape);
+}
+
+// The main commands by key events alone: a picture from the Picture menu, the language from
+// File > Language, a field of Projections, and the balance position.
+TEST_F(KeyboardAccess, MainCommandsWithoutAMouse) {
+  DoorDocument& document = app_->Document();
+  Activate(app_->Main());
+
+  // Alt+P, Enter: the first drawing of the Picture menu.
+  Press(Qt::Key_P, Qt::AltModifier);
+  ASSERT_TRUE(DownTo("Oval1"));
+  Press(Qt::Key_Return);
+  EXPECT_EQ(document.Door().FrontPicture, "oval_front.svg");
+
+  // Alt+F, down to Language, right into it, down to Russian.
+  Press(Qt::Key_F, Qt::AltModifier);
+  ASSERT_TRUE(DownTo("Language1"));
+  Press(Qt::Key_Right);
+  ASSERT_TRUE(DownTo("Russian1"));
+  Press(Qt::Key_Return);
+  EXPECT_EQ(app_->Language().Current(), LanguageSwitch::Russian);
+
+  // Tab to Projections, Space opens it; in it Tab to the weight, type, Tab on, Enter closes.
+  Activate(app_->Main());
+  bool edited = false;
+  AnswerNextModal([&edited](QWidget* dialog) {
+    auto* weight = dialog->findChild<QLineEdit*>("Edit_G");
+    if (weight == nullptr || !TabTo(weight)) return;
+    QTest::keyClick(weight, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(weight, "14000");
+    QTest::keyClick(weight, Qt::Key_Tab);
+    edited = true;
+    auto* ok = dialog->findChild<QPushButton*>("OKBtn");
+    if (ok == nullptr || !TabTo(ok)) return;
+    QTest::keyClick(ok, Qt::Key_Space);
+  });
+  ASSERT_TRUE(TabTo(app_->Main().findChild<QPushButton*>("Button1")));
+  Press(Qt::Key_Space);
+  EXPECT_TRUE(edited);
+  EXPECT_NEAR(double(document.Door().G), 14000.0, double(kExact));
+  EXPECT_FALSE(app_->Proj().isVisible());
+  Activate(app_->Main());
+
+  // Tab to Balance, Space opens it; Tab to the solver's button, Space balances, Escape closes.
+  long double roll = 0;
+  AnswerNextModal([&roll](QWidget* balance) {
+    auto* solve = balance->findChild<QWidget*>("SpeedButton1");
+    if (solve == nullptr || !TabTo(solve)) return;
+    QTest::keyClick(solve, Qt::Key_Space);
+    if (auto* x = balance->findChild<ValidatedField*>("Edit7")) roll = x->Val();
+    QTest::keyClick(KeyTarget(), Qt::Key_Escape);
+  });
+  ASSERT_TRUE(TabTo(app_->Main().findChild<QPushButton*>("Button10")));
+  Press(Qt::Key_Space);
+  EXPECT_NE(roll, 0.0L);
+  EXPECT_FALSE(app_->Balance().isVisible());
+}
+
+}  // namespace
