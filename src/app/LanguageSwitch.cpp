@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 
+#include "AccessibleNames.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
 #include "EnvironmentDialog.h"
@@ -44,6 +45,19 @@ LanguageSwitch::LanguageSwitch(const Windows& windows) : QObject(&windows.Main),
   // projections dialog: it follows once that dialog has its new texts.
   connect(&LanguageApplier::Of(windows_.Projections), &LanguageApplier::OnRead,
           &windows_.VariablePanel, &SingleVariablePanel::RefreshVariableHint);
+  NameControls();
+}
+
+void LanguageSwitch::NameControls() {
+  for (QWidget* form : LastingForms())
+    AccessibleNames::Follow(*form);
+}
+
+std::vector<QWidget*> LanguageSwitch::LastingForms() const {
+  return {&windows_.Main,         &windows_.Balance,     &windows_.Balance.Details(),
+          &windows_.Ground,       &windows_.Environment, &windows_.Hydrodynamic,
+          &windows_.KeelGeometry, &windows_.Projections, &windows_.Variables.RangeEditor(),
+          &windows_.Trawl};
 }
 
 QString LanguageSwitch::FileOf(int language) {
@@ -71,6 +85,8 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   LanguageApplier::Of(windows_.Main).SetLangFile(path);
   ApplyAll(sections, messageIndex, language);
   qtTexts_.Use(language, file);
+  // Names taken from captions, tabs and titles follow once all of them are in the language.
+  NameControls();
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
   return true;

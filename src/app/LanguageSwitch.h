@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "QtOwnTexts.h"
 #include "lang/LanguageFile.h"
@@ -66,6 +67,10 @@ class LanguageSwitch : public QObject {
   static QString FileOf(int language);
 
  private:
+  // The windows that live as long as the program, the main window first.
+  std::vector<QWidget*> LastingForms() const;
+  // Gives every field its caption's name and names the pictures, for a screen reader.
+  void NameControls();
   void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
   void SetTabCaptions(int messageIndex, int language);
 

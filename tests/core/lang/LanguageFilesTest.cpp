@@ -84,7 +84,10 @@ TEST_P(LanguageFiles, TranslateEachEnglishEntry) {
         EXPECT_EQ(translated->empty(), source->empty()) << *translated;
         EXPECT_EQ(CountOf(*translated, '\n'), CountOf(*source, '\n')) << *translated;
         EXPECT_EQ(CountOf(*translated, '&'), CountOf(*source, '&')) << *translated;
-        if (!isEnglish && HasWord(*source)) {
+        // The Language menu names each language in its own words, the same in every file.
+        const bool ownName = en.Component == "English1" || en.Component == "Russian1" ||
+                             en.Component == "Norwegian1";
+        if (!isEnglish && !ownName && HasWord(*source)) {
           EXPECT_NE(*translated, *source);
         }
       }
