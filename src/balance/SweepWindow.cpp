@@ -197,6 +197,8 @@ void SweepWindow::BuildControls() {
   plot_ = new SweepPlot(results);
   table_ = new QTableWidget(0, kColumnCount, results);
   table_->setObjectName("SweepTable");
+  // Tab goes on to the next control; the arrows move between the rows.
+  table_->setTabKeyNavigation(false);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -12,15 +14,24 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <set>
 
+#include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
 #include "DoorDocument.h"
 #include "DoorTrimApp.h"
+#include "EnvironmentDialog.h"
+#include "GroundEditor.h"
+#include "HydrodynamicEditor.h"
+#include "KeelGeometryEditor.h"
 #include "LanguageSwitch.h"
 #include "MainWindow.h"
 #include "ProjectionsDialog.h"
+#include "RangeDialog.h"
 #include "TestTolerances.h"
+#include "TrawlDialog.h"
 #include "ValidatedField.h"
+#include "VariableBindings.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
@@ -141,6 +152,66 @@ INSTANTIATE_TEST_SUITE_P(EveryLanguage, MenuTitleMnemonics,
                                          MenuBarCase{LanguageSwitch::Norwegian, "Balance"},
                                          MenuBarCase{LanguageSwitch::Norwegian, "Projections"}),
                          CaseName);
+
+// The controls of the window that Tab could stop at now: its own, shown and in use.
+std::set<QWidget*> TabStops(QWidget& window) {
+  std::set<QWidget*> stops;
+  for (QWidget* control : window.findChildren<QWidget*>())
+    if (control->window() == &window && (control->focusPolicy() & Qt::TabFocus) != 0 &&
+        control->isVisible() && control->isEnabled() && control->focusProxy() == nullptr)
+      stops.insert(control);
+  return stops;
+}
+
+struct TabWindow {
+  const char* Name;
+  QWidget& (*Of)(DoorTrimApp&);
+};
+
+class TabCycle : public testing::TestWithParam<TabWindow> {};
+
+// Tab, from wherever the window starts, reaches every control once and comes round again: no
+// control is out of reach and none holds the keyboard (a grid whose Tab walks its cells is
+// left with Ctrl+Tab).
+TEST_P(TabCycle, ReachesEveryControlAndComesRound) {
+  DoorTrimApp app;
+  QWidget& window = GetParam().Of(app);
+  Activate(window);
+  const std::set<QWidget*> stops = TabStops(window);
+  ASSERT_GE(stops.size(), 2u);
+  QWidget* start = Focused();
+  ASSERT_NE(start, nullptr);
+  std::set<QWidget*> reached;
+  for (std::size_t i = 0; i <= 2 * stops.size() + 2; ++i) {
+    QWidget* now = Focused();
+    ASSERT_NE(now, nullptr);
+    reached.insert(now);
+    const auto* grid = qobject_cast<QAbstractItemView*>(now);
+    QTest::keyClick(
+        now, Qt::Key_Tab,
+        grid != nullptr && grid->tabKeyNavigation() ? Qt::ControlModifier : Qt::NoModifier);
+    if (Focused() == start) break;
+  }
+  EXPECT_EQ(Focused(), start) << "Tab does not come round to where it started";
+  for (QWidget* stop : stops)
+    EXPECT_TRUE(reached.count(stop) == 1) << stop->objectName().toStdString();
+  window.hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, TabCycle,
+    testing::Values(
+        TabWindow{"Main", [](DoorTrimApp& a) -> QWidget& { return a.Main(); }},
+        TabWindow{"Balance", [](DoorTrimApp& a) -> QWidget& { return a.Balance(); }},
+        TabWindow{"Details", [](DoorTrimApp& a) -> QWidget& { return a.Detail(); }},
+        TabWindow{"Ground", [](DoorTrimApp& a) -> QWidget& { return a.Ground(); }},
+        TabWindow{"Environment", [](DoorTrimApp& a) -> QWidget& { return a.Envir(); }},
+        TabWindow{"Hydrodynamic", [](DoorTrimApp& a) -> QWidget& { return a.Hydro(); }},
+        TabWindow{"KeelGeometry", [](DoorTrimApp& a) -> QWidget& { return a.KGeom(); }},
+        TabWindow{"Projections", [](DoorTrimApp& a) -> QWidget& { return a.Proj(); }},
+        TabWindow{"Range", [](DoorTrimApp& a) -> QWidget& { return a.Variables().RangeEditor(); }},
+        TabWindow{"Trawl", [](DoorTrimApp& a) -> QWidget& { return a.Trawl(); }}),
+    [](const testing::TestParamInfo<TabWindow>& info) { return std::string(info.param.Name); });
 
 // F10 opens the first menu of the window that has the keyboard, its first command marked.
 TEST_F(KeyboardAccess, F10OpensTheFirstMenuOfTheActiveWindow) {
