@@ -25,6 +25,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "AccessibleNames.h"
 #include "DoorDocument.h"
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
@@ -88,6 +89,8 @@ SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser
   // A language file sets the controls' texts; the texts built here follow.
   connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,
           &SweepWindow::RefreshCodeTexts);
+  // Named for a screen reader now; a language file names them again in its words.
+  AccessibleNames::Follow(*this);
 }
 
 QString SweepWindow::Text(const TwoLanguageText& text) const {

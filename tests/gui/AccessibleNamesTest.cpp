@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QSettings>
 #include <memory>
@@ -19,8 +20,10 @@
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
 #include "ScPic.h"
+#include "SweepWindow.h"
 #include "TrawlDialog.h"
 #include "VariableBindings.h"
+#include "VariableSolveDialog.h"
 
 // What a screen reader hears: the names and descriptions the desktop's accessibility
 // interface gives for the controls of every window, in every language.
@@ -127,6 +130,28 @@ TEST_P(AccessibleNames, EveryPictureAndGraphHasANameAndADescription) {
     }
   }
   EXPECT_GT(pictures, 10);
+}
+
+// The windows made when first needed are named as they are made, and again in the language
+// chosen.
+TEST_P(AccessibleNames, WindowsMadeLaterHaveNamesToo) {
+  TVarLink variable;
+  app_->Variables().Bind(variable, app_->Proj().findChild<QLineEdit*>("Edit_G"));
+  VariableSolveDialog solve(
+      variable, app_->Document(), app_->Help(), [](long double) { return XYZ(); }, [] {},
+      &app_->Balance());
+  SweepWindow sweep(app_->Balance().Model(), app_->Document(), app_->Help(), &app_->Balance());
+  for (QWidget* window : {static_cast<QWidget*>(&solve), static_cast<QWidget*>(&sweep)}) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    int checked = 0;
+    for (QWidget* control : OwnControls(*window)) {
+      if (!TakesTheKeyboard(*control)) continue;
+      EXPECT_FALSE(AccessibleText(*control, QAccessible::Name).trimmed().isEmpty())
+          << Described(*control);
+      ++checked;
+    }
+    EXPECT_GT(checked, 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNames,
