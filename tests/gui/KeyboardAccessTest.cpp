@@ -28,6 +28,7 @@
 #include "MainWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
+#include "SweepWindow.h"
 #include "TestTolerances.h"
 #include "TrawlDialog.h"
 #include "ValidatedField.h"
@@ -73,6 +74,17 @@ bool DownTo(const char* name) {
     if (menu == nullptr) return false;
     if (menu->activeAction() != nullptr && menu->activeAction()->objectName() == name) return true;
     QTest::keyClick(menu, Qt::Key_Down);
+  }
+  return false;
+}
+
+// Presses Right from menu to menu of the bar until the one named `name` is open.
+bool RightTo(const char* name) {
+  for (int i = 0; i < kMenuItemLimit; ++i) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return false;
+    if (menu->objectName() == name) return true;
+    QTest::keyClick(menu, Qt::Key_Right);
   }
   return false;
 }
@@ -296,6 +308,34 @@ TEST_F(KeyboardAccess, MainCommandsWithoutAMouse) {
   Press(Qt::Key_Space);
   EXPECT_NE(roll, 0.0L);
   EXPECT_FALSE(app_->Balance().isVisible());
+}
+
+// The balance window's commands from its own menu bar: Alt+P prints (the preview opens),
+// F10 and the arrows reach Dialogs > Sweep ..., Escape closes what was opened.
+TEST_F(KeyboardAccess, BalanceWindowCommandsWithoutAMouse) {
+  BalanceWindow& balance = app_->Balance();
+  QString previewTitle;
+  QObject::connect(&balance, &BalanceWindow::reportPreviewOpened, &balance,
+                   [&previewTitle](QDialog* preview) {
+                     previewTitle = preview->windowTitle();
+                     QMetaObject::invokeMethod(preview, &QDialog::reject, Qt::QueuedConnection);
+                   });
+  Activate(balance);
+  Press(Qt::Key_P, Qt::AltModifier);  // returns once the preview is closed
+  EXPECT_FALSE(previewTitle.isEmpty());
+
+  Activate(balance);
+  Press(Qt::Key_F10);
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  ASSERT_TRUE(RightTo("Dialogs1"));
+  ASSERT_TRUE(DownTo("MnuSweep"));
+  Press(Qt::Key_Return);
+  ASSERT_NE(balance.Sweep(), nullptr);
+  EXPECT_TRUE(balance.Sweep()->isVisible());
+  Activate(*balance.Sweep());
+  Press(Qt::Key_Escape);
+  EXPECT_FALSE(balance.Sweep()->isVisible());
+  balance.hide();
 }
 
 }  // namespace

@@ -95,6 +95,31 @@ TEST_P(LanguageFiles, TranslateEachEnglishEntry) {
   }
 }
 
+// The words for Qt's own buttons and the print preview's title: the same entries as the
+// English file, each with a text, and a translation where the English is a word.
+TEST_P(LanguageFiles, GiveTheStandardButtonsInTheirLanguage) {
+  const std::string_view section = "StandardButtons";
+  const LanguageFile::Result english =
+      LanguageFile::Read(kFolder + "/" + std::string(kLanguageFileNames[0])).FindSection(section);
+  const LanguageFile::Result other =
+      LanguageFile::Read(kFolder + "/" + std::string(GetParam())).FindSection(section);
+  ASSERT_TRUE(english.Ok) << english.Message;
+  ASSERT_TRUE(other.Ok) << other.Message;
+  const auto& ours = english.Sections.front().Entries;
+  const auto& theirs = other.Sections.front().Entries;
+  ASSERT_EQ(theirs.size(), ours.size());
+  EXPECT_GE(ours.size(), 4u);
+  for (std::size_t e = 0; e < ours.size(); ++e) {
+    SCOPED_TRACE(ours[e].Component);
+    EXPECT_EQ(theirs[e].Component, ours[e].Component);
+    EXPECT_FALSE(theirs[e].Caption.empty());
+    EXPECT_EQ(CountOf(theirs[e].Caption, '&'), CountOf(ours[e].Caption, '&'));
+    if (GetParam() != kLanguageFileNames[0] && HasWord(ours[e].Caption)) {
+      EXPECT_NE(theirs[e].Caption, ours[e].Caption);
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Delivered, LanguageFiles, testing::ValuesIn(kLanguageFileNames),
                          [](const testing::TestParamInfo<std::string_view>& info) {
                            std::string name(info.param);
