@@ -112,7 +112,7 @@ void MainWindow::BuildMenus() {
   QAction* saveAs = file->addAction("Save &As", this, [this] { SaveAs(); });
   saveAs->setObjectName("SaveAs1");
   saveAs->setShortcut(QKeySequence("Ctrl+A"));
-  QMenu* language = file->addMenu("Language");
+  QMenu* language = file->addMenu("&Language");
   language->menuAction()->setObjectName("Language1");
   // Each language by its own name: a user who cannot read the language shown finds theirs.
   const std::pair<const char*, const char*> languages[] = {

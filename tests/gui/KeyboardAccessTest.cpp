@@ -225,6 +225,40 @@ INSTANTIATE_TEST_SUITE_P(
         TabWindow{"Trawl", [](DoorTrimApp& a) -> QWidget& { return a.Trawl(); }}),
     [](const testing::TestParamInfo<TabWindow>& info) { return std::string(info.param.Name); });
 
+class FileMenuMnemonics : public testing::TestWithParam<int> {
+ protected:
+  void TearDown() override { QSettings().remove("Language"); }
+};
+
+// In the File menu the commands and the submenus (Recent Doors, Language) each have a letter
+// of their own in every language: Alt+F and the letter reach them.
+TEST_P(FileMenuMnemonics, EveryItemHasALetterNoOtherItemHas) {
+  DoorTrimApp app;
+  ASSERT_TRUE(app.Language().Switch(GetParam()));
+  auto* file = app.Main().findChild<QMenu*>("File1");
+  ASSERT_NE(file, nullptr);
+  QStringList letters;
+  for (const QAction* item : file->actions()) {
+    if (item->isSeparator() || !item->isVisible()) continue;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(item->text());
+    EXPECT_FALSE(mnemonic.isEmpty()) << item->text().toStdString();
+    EXPECT_FALSE(letters.contains(mnemonic.toString()))
+        << item->text().toStdString() << " repeats " << mnemonic.toString().toStdString();
+    letters << mnemonic.toString();
+  }
+  EXPECT_GE(letters.size(), 6);
+}
+
+std::string LanguageName(const testing::TestParamInfo<int>& info) {
+  const char* const languages[] = {"English", "Russian", "Norwegian"};
+  return languages[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, FileMenuMnemonics,
+                         testing::Values(LanguageSwitch::English, LanguageSwitch::Russian,
+                                         LanguageSwitch::Norwegian),
+                         LanguageName);
+
 // F10 opens the first menu of the window that has the keyboard, its first command marked.
 TEST_F(KeyboardAccess, F10OpensTheFirstMenuOfTheActiveWindow) {
   Activate(app_->Main());
