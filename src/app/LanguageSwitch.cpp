@@ -49,8 +49,29 @@ LanguageSwitch::LanguageSwitch(const Windows& windows) : QObject(&windows.Main),
 }
 
 void LanguageSwitch::NameControls() {
+  NameViews();
   for (QWidget* form : LastingForms())
     AccessibleNames::Follow(*form);
+}
+
+void LanguageSwitch::NameViews() {
+  // Each view of the door is named as the projections dialog's Views menu names it, in the
+  // language shown: the picture of the dialog's page, its drawing, and the balance window's
+  // view alike.
+  const char* const viewItems[] = {"FrontView1", "PlanView1", "SideView1"};
+  const char* const projectionViews[][2] = {
+      {"Image1", "ScFront"}, {"Image2", "ScPlan"}, {"Image3", "ScSide"}};
+  const char* const balanceViews[] = {"ScPic3", "ScPic2", "ScPic1"};
+  for (std::size_t view = 0; view < std::size(viewItems); ++view) {
+    const auto* item = windows_.Projections.findChild<QAction*>(viewItems[view]);
+    if (item == nullptr) continue;
+    const QString name = item->text().remove('&');
+    for (const char* picture : projectionViews[view])
+      if (auto* widget = windows_.Projections.findChild<QWidget*>(picture))
+        widget->setAccessibleName(name);
+    if (auto* widget = windows_.Balance.findChild<QWidget*>(balanceViews[view]))
+      widget->setAccessibleName(name);
+  }
 }
 
 std::vector<QWidget*> LanguageSwitch::LastingForms() const {

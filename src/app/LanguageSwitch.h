@@ -71,6 +71,7 @@ class LanguageSwitch : public QObject {
   std::vector<QWidget*> LastingForms() const;
   // Gives every field its caption's name and names the pictures, for a screen reader.
   void NameControls();
+  void NameViews();
   void ApplyAll(const LanguageFile::Result& sections, int messageIndex, int language);
   void SetTabCaptions(int messageIndex, int language);
 

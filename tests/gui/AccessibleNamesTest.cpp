@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +159,32 @@ INSTANTIATE_TEST_SUITE_P(Languages, AccessibleNames,
                          testing::Values(LanguageSwitch::English, LanguageSwitch::Russian,
                                          LanguageSwitch::Norwegian),
                          LanguageName);
+
+// The views of the door are told apart by name: the front, plan and side view, as the Views
+// menu names them, in the projections dialog and the balance window alike.
+TEST_P(AccessibleNames, TheDoorsViewsAreToldApart) {
+  const std::pair<const char*, std::vector<const char*>> views[] = {
+      {"FrontView1", {"Image1", "ScFront"}},
+      {"PlanView1", {"Image2", "ScPlan"}},
+      {"SideView1", {"Image3", "ScSide"}}};
+  const char* const balanceViews[] = {"ScPic3", "ScPic2", "ScPic1"};
+  QStringList names;
+  for (std::size_t v = 0; v < std::size(views); ++v) {
+    const auto* item = app_->Proj().findChild<QAction*>(views[v].first);
+    ASSERT_NE(item, nullptr);
+    const QString name = item->text().remove('&');
+    names << name;
+    for (const char* picture : views[v].second) {
+      auto* widget = app_->Proj().findChild<QWidget*>(picture);
+      ASSERT_NE(widget, nullptr) << picture;
+      EXPECT_EQ(AccessibleText(*widget, QAccessible::Name), name) << picture;
+    }
+    auto* view = app_->Balance().findChild<QWidget*>(balanceViews[v]);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(AccessibleText(*view, QAccessible::Name), name) << balanceViews[v];
+  }
+  EXPECT_EQ(names.removeDuplicates(), 0);
+}
 
 // A field's name is its caption in the language chosen, and a picture's description its
 // hint: both change with the language.
