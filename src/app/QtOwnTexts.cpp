@@ -41,7 +41,13 @@ bool QtOwnTexts::Use(int language, const LanguageFile& file) {
   if (language != kRussian) return true;
   // Installed last, the catalogue is asked first: its words are the toolkit's own.
   auto catalogue = std::make_unique<QTranslator>();
-  if (!catalogue->load(RussianCatalogue())) return false;
+  if (!catalogue->load(RussianCatalogue())) {
+    // The package is a dependency: its absence is a broken installation, said where the
+    // person who installed the program looks, while the user goes on with English buttons.
+    qWarning("Qt's Russian catalogue %s could not be loaded (package qt6-translations-l10n)",
+             qPrintable(RussianCatalogue()));
+    return false;
+  }
   catalogue_ = std::move(catalogue);
   QCoreApplication::installTranslator(catalogue_.get());
   return true;
