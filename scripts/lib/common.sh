@@ -9,6 +9,7 @@ DOORTRIM_RUN_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core
+  qt6-translations-l10n
 )
 # The test tool chain besides (./scripts/test, fuzz, soak, bench, gui-soak): GoogleTest and
 # Google Benchmark; a session bus for the macro tests; clang and LLVM for the fuzz targets and

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 
+#include "AccessibleNames.h"
 #include "BalanceAnalysisPanel.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
@@ -54,6 +55,40 @@ LanguageSwitch::LanguageSwitch(const Windows& windows) : QObject(&windows.Main),
   // projections dialog: it follows once that dialog has its new texts.
   connect(&LanguageApplier::Of(windows_.Projections), &LanguageApplier::OnRead,
           &windows_.VariablePanel, &SingleVariablePanel::RefreshVariableHint);
+  NameControls();
+}
+
+void LanguageSwitch::NameControls() {
+  NameViews();
+  for (QWidget* form : LastingForms())
+    AccessibleNames::Follow(*form);
+}
+
+void LanguageSwitch::NameViews() {
+  // Each view of the door is named as the projections dialog's Views menu names it, in the
+  // language shown: the picture of the dialog's page, its drawing, and the balance window's
+  // view alike.
+  const char* const viewItems[] = {"FrontView1", "PlanView1", "SideView1"};
+  const char* const projectionViews[][2] = {
+      {"Image1", "ScFront"}, {"Image2", "ScPlan"}, {"Image3", "ScSide"}};
+  const char* const balanceViews[] = {"ScPic3", "ScPic2", "ScPic1"};
+  for (std::size_t view = 0; view < std::size(viewItems); ++view) {
+    const auto* item = windows_.Projections.findChild<QAction*>(viewItems[view]);
+    if (item == nullptr) continue;
+    const QString name = item->text().remove('&');
+    for (const char* picture : projectionViews[view])
+      if (auto* widget = windows_.Projections.findChild<QWidget*>(picture))
+        widget->setAccessibleName(name);
+    if (auto* widget = windows_.Balance.findChild<QWidget*>(balanceViews[view]))
+      widget->setAccessibleName(name);
+  }
+}
+
+std::vector<QWidget*> LanguageSwitch::LastingForms() const {
+  return {&windows_.Main,         &windows_.Balance,     &windows_.Balance.Details(),
+          &windows_.Ground,       &windows_.Environment, &windows_.Hydrodynamic,
+          &windows_.KeelGeometry, &windows_.Projections, &windows_.Variables.RangeEditor(),
+          &windows_.Trawl};
 }
 
 QString LanguageSwitch::FileOf(int language) {
@@ -89,6 +124,9 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
   }
   LanguageApplier::Of(windows_.Main).SetLangFile(path);
   ApplyAll(sections, texts.Texts);
+  qtTexts_.Use(language, file);
+  // Names taken from captions, tabs and titles follow once all of them are in the language.
+  NameControls();
   current_ = language;
   QSettings().setValue(kSettingsKey, language);
   MarkCurrent();

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <vector>
 
+#include "QtOwnTexts.h"
 #include "lang/LanguageFile.h"
 
 class BalanceWindow;
@@ -67,9 +69,15 @@ class LanguageSwitch : public QObject {
  private:
   // Marks the language in use in the Language menu.
   void MarkCurrent();
+  // The windows that live as long as the program, the main window first.
+  std::vector<QWidget*> LastingForms() const;
+  // Gives every field its caption's name and names the pictures, for a screen reader.
+  void NameControls();
+  void NameViews();
   void ApplyAll(const LanguageFile::Result& sections, const TextCatalogue& texts);
   void SetTabCaptions(const TextCatalogue& texts);
 
   const Windows windows_;
+  QtOwnTexts qtTexts_;  // the toolkit's buttons and windows in the language shown
   int current_ = English;
 };

@@ -28,6 +28,7 @@
 #include "HelpBrowser.h"
 #include "HistoryActions.h"
 #include "MacroServer.h"
+#include "MenuBarKeys.h"
 #include "MessageBoxes.h"
 #include "ProjectionsDialog.h"
 #include "StepNames.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(DoorDocument& document, DisplayFlags& flags, const Servic
     : document_(document), flags_(flags), services_(services) {
   setObjectName("Main_f");
   BuildMenus();
+  new MenuBarKeys(*this, *menuBar());
   BuildPanels();
   // Window flags: a fixed single-border window with system menu and minimise box only.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -83,7 +85,7 @@ const QString& MainWindow::FileName() const {
 void MainWindow::BuildMenus() {
   // The open dialog exists only while the user chooses; its title waits here.
   openDialogTitle_ = new FileDialogTitle("OpenDialog1", "Open Data File", this);
-  QMenu* file = menuBar()->addMenu("File");
+  QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("File1");
   QAction* open = file->addAction("&Open", this, [this] {
     FileDialogRequest request;
@@ -110,11 +112,14 @@ void MainWindow::BuildMenus() {
   QAction* saveAs = file->addAction("Save &As", this, [this] { SaveAs(); });
   saveAs->setObjectName("SaveAs1");
   saveAs->setShortcut(QKeySequence("Ctrl+A"));
-  QMenu* language = file->addMenu("Language");
+  QMenu* language = file->addMenu("&Language");
   language->menuAction()->setObjectName("Language1");
-  for (const char* name : {"English", "Russian", "Norwegian"}) {
-    QAction* item = language->addAction(name);
-    item->setObjectName(QString(name) + "1");  // LanguageSwitch answers them
+  // Each language by its own name: a user who cannot read the language shown finds theirs.
+  const std::pair<const char*, const char*> languages[] = {
+      {"English1", "English"}, {"Russian1", "Русский"}, {"Norwegian1", "Norsk bokmål"}};
+  for (const auto& [name, caption] : languages) {
+    QAction* item = language->addAction(QString::fromUtf8(caption));
+    item->setObjectName(name);  // LanguageSwitch answers them
   }
   QAction* exit = file->addAction("E&xit", this, &QWidget::close);
   exit->setObjectName("Exit1");
@@ -123,7 +128,7 @@ void MainWindow::BuildMenus() {
   // Edit, with Undo and Redo over the door's history, after File.
   history_ = new HistoryActions(*this, *menuBar(), document_.History());
 
-  QMenu* picture = menuBar()->addMenu("Picture");
+  QMenu* picture = menuBar()->addMenu("&Picture");
   picture->setObjectName("Picture1");
   const std::pair<const char*, const char*> shapes[] = {{"Oval1", "Oval"},
                                                         {"Vshape1", "V-shape"},
@@ -141,7 +146,7 @@ void MainWindow::BuildMenus() {
     });
   }
 
-  QMenu* help = menuBar()->addMenu("Help");
+  QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("Help1");
   QAction* contents =
       help->addAction("Contents", this, [this] { services_.Help.ShowTopic("doors"); });

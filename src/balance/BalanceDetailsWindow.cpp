@@ -17,6 +17,7 @@
 #include <array>
 
 #include "BalanceAnalysisPanel.h"
+#include "GridTabExit.h"
 #include "StabilityPanel.h"
 #include "UserLocale.h"
 #include "WindowPlacement.h"
@@ -179,6 +180,8 @@ void BalanceDetailsWindow::BuildForceTable(QGridLayout* table) {
 
   forceGrid_ = MakeGrid(client_, "StringGrid1", kComponentCount, kForceCount, kForceColumnWidth);
   forceGrid_->setTabKeyNavigation(true);
+  // Tab walks the cells; Ctrl+Tab leaves the grid for the next control.
+  GridTabExit::Install(*this);
   connect(forceGrid_, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
     if (row >= 0 && col >= 0) onForceCellSelected(col, row);
   });

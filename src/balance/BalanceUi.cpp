@@ -272,7 +272,7 @@ void BalanceUi::BuildMenus(QDialog& window) {
   MenuBar = new QMenuBar(&window);
   MenuBar->setObjectName("BalanceMenu");
 
-  QMenu* dialogs = MenuBar->addMenu("Dialogs");
+  QMenu* dialogs = MenuBar->addMenu("&Dialogs");
   dialogs->setObjectName("Dialogs1");
   // A command out of use says why in its tip.
   dialogs->setToolTipsVisible(true);
@@ -291,7 +291,7 @@ void BalanceUi::BuildMenus(QDialog& window) {
   TargetItem = AddItem(dialogs, "MnuTarget", "Target ...");
   OperatingMapItem = AddItem(dialogs, "MnuOperatingMap", "Operating map ...");
 
-  QMenu* options = MenuBar->addMenu("Options");
+  QMenu* options = MenuBar->addMenu("&Options");
   options->setObjectName("Options1");
   options->setToolTipsVisible(true);
   BottomCaseItem = AddItem(options, "MnuBottom", "Bottom Case", true);
@@ -315,13 +315,13 @@ void BalanceUi::BuildMenus(QDialog& window) {
   CalculatorItem = AddItem(options, "RunCalculator1", "Run Calculator");
   CalculatorItem->setShortcut(QKeySequence("Ctrl+F1"));
 
-  QMenu* report = MenuBar->addMenu("Report");
+  QMenu* report = MenuBar->addMenu("&Report");
   report->menuAction()->setObjectName("Print1");
   ShowLogItem = AddItem(report, "ShowLogFile1", "Show Log File ...");
   ClearLogItem = AddItem(report, "ClearLogFile1", "Clear Log File");
   report->addSeparator();
   SaveViewsItem = AddItem(report, "MnuSaveViews", "Save views as image ...");
-  PrintItem = MenuBar->addAction("Print");
+  PrintItem = MenuBar->addAction("&Print");
   PrintItem->setObjectName("Print2");
 
   PopupMenu = new QMenu(&window);

@@ -25,6 +25,7 @@
 #include "HelpBrowser.h"
 #include "HistoryActions.h"
 #include "LanguageApplier.h"
+#include "MenuBarKeys.h"
 #include "MessageBoxes.h"
 #include "OperatingMapWindow.h"
 #include "PrintedReport.h"
@@ -106,6 +107,7 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   const QList<QAction*> menus = ui_.MenuBar->actions();
   history_ = new HistoryActions(*this, *ui_.MenuBar, document_.History(),
                                 menus.isEmpty() ? nullptr : menus.first());
+  new MenuBarKeys(*this, *ui_.MenuBar);
   new BalanceViewLayout(*ui_.ViewSplitter, *ui_.SideView, *ui_.PlanView, *ui_.FrontView,
                         *ui_.ControlPanel, [this] { ScheduleRedraw(); });
   details_ = std::make_unique<BalanceDetailsWindow>(board_);

@@ -1,5 +1,6 @@
 #include "ReportPreview.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -7,6 +8,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "ButtonTextTranslator.h"
 #include "PaperChoice.h"
 #include "PrintedReport.h"
 #include "ReportDateTime.h"
@@ -22,7 +24,9 @@ void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& s
   printer.setDocName(QStringLiteral("DoorTrim Balance Report"));
   QPrintPreviewDialog preview(&printer, parent);
   preview.setObjectName(QStringLiteral("PrintPreview"));
-  preview.setWindowTitle(QStringLiteral("DoorTrim Balance Report"));
+  // The title in the language shown (the language file's word for it, when it has one).
+  preview.setWindowTitle(QCoreApplication::translate(ButtonTextTranslator::kContext,
+                                                     ButtonTextTranslator::kPrintPreviewTitle));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
     const ReportDateTime now = ReportDateTime::Now();
     report.Print(*target, source, texts, QString::fromStdString(now.Date + "  " + now.Time),

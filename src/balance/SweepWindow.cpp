@@ -25,6 +25,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "AccessibleNames.h"
 #include "DerivedLabel.h"
 #include "DoorDocument.h"
 #include "FileDialogs.h"
@@ -95,6 +96,8 @@ SweepWindow::SweepWindow(const TBoard& door, DoorDocument& document, HelpBrowser
   // A language file sets the controls' texts; the texts built here follow.
   connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,
           &SweepWindow::RefreshCodeTexts);
+  // Named for a screen reader now; a language file names them again in its words.
+  AccessibleNames::Follow(*this);
 }
 
 QString SweepWindow::Text(TextKey text) const {
@@ -237,6 +240,8 @@ void SweepWindow::BuildControls() {
   plot_ = new SweepPlot(results);
   table_ = new QTableWidget(0, kColumnCount, results);
   table_->setObjectName("SweepTable");
+  // Tab goes on to the next control; the arrows move between the rows.
+  table_->setTabKeyNavigation(false);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();

@@ -14,6 +14,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "AccessibleNames.h"
 #include "DoorDocument.h"
 #include "HelpBrowser.h"
 #include "MessageBoxes.h"
@@ -67,6 +68,8 @@ VariableSolveDialog::VariableSolveDialog(const TVarLink& variable, DoorDocument&
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint);
   Build();
+  // Named for a screen reader now; a language file names them again in its words.
+  AccessibleNames::Follow(*this);
   stepper_ = new QTimer(this);
   stepper_->setObjectName("SearchStepper");
   stepper_->setInterval(0);  // one evaluation per turn of the event loop

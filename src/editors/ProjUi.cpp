@@ -234,7 +234,7 @@ void ProjUi::BuildMenus(QDialog& window) {
   MenuBar = new QMenuBar(&window);
   MenuBar->setObjectName("MainMenu1");
 
-  QMenu* views = MenuBar->addMenu("Views");
+  QMenu* views = MenuBar->addMenu("&Views");
   views->setObjectName("Views1");
   ViewItems[kFront] = AddItem(views, "FrontView1", "Front View");
   ViewItems[kPlan] = AddItem(views, "PlanView1", "Plan View");
@@ -246,12 +246,12 @@ void ProjUi::BuildMenus(QDialog& window) {
     shownView->addAction(item);
   }
 
-  QMenu* variable = MenuBar->addMenu("Variable");
+  QMenu* variable = MenuBar->addMenu("V&ariable");
   variable->setObjectName("Variable1");
   SpecifyRangeItem = AddItem(variable, "SpecifyRange1", "Specify a range...");
   MarkVariableItem = AddItem(variable, "MarkVariable1", "Mark as single variable");
 
-  QMenu* options = MenuBar->addMenu("Options");
+  QMenu* options = MenuBar->addMenu("&Options");
   options->setObjectName("Options1");
   for (int i = 0; i < kOptionCount; ++i) {
     OptionItems[i] = AddItem(options, kOptions[i].MenuName, kOptions[i].MenuCaption, true);

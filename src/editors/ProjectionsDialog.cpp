@@ -27,6 +27,7 @@
 #include "FileDialogs.h"
 #include "HelpBrowser.h"
 #include "LanguageApplier.h"
+#include "MenuBarKeys.h"
 #include "ProjPagesLayout.h"
 #include "ReportPicture.h"
 #include "ScPic.h"
@@ -71,6 +72,7 @@ ProjectionsDialog::ProjectionsDialog(DoorDocument& document, DisplayFlags& flags
                  Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   ui_.Build(*this);
+  new MenuBarKeys(*this, *ui_.MenuBar);
   drawn_.Evaluate(0, 0, 0);
   // A language file gives the hints, and with them the units beside the fields.
   connect(&LanguageApplier::Of(*this), &LanguageApplier::OnRead, this,

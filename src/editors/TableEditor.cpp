@@ -100,6 +100,9 @@ QGridLayout* TableEditor::BuildGrid(QWidget* gridHost) {
 
   grid_ = new QTableWidget(1, columns, gridHost);
   grid_->setObjectName("StringGrid1");
+  // Tab goes on to the next control, the arrows move between the cells: a grid that kept Tab
+  // would hold the keyboard.
+  grid_->setTabKeyNavigation(false);
   grid_->horizontalHeader()->hide();
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setMinimumSectionSize(kColumnWidth);

@@ -36,16 +36,17 @@ constexpr std::string_view kReportForm = "Rep";
 // a tick label prints at 8.5 points.
 constexpr int kGraphFontPixels = 12;
 
-// The keel position dialog is not translated: its texts are always these.
+// The keel position dialog is not translated: its texts are always these, the captions with
+// the unit the dialog shows beside its fields.
 struct FixedText {
   std::string_view Name;
   std::string_view Caption;
   std::string_view Hint;
 };
 constexpr std::array<FixedText, 3> kKeelOriginTexts = {{
-    {"label1", "X keel:", "Abscissa of keel origin point, [m]"},
-    {"label2", "Y keel:", "Ordinata of keel origin point, [m]"},
-    {"label3", "Z keel:", "Applicata of keel origin point, [m]"},
+    {"label1", "X keel, [m]:", "Abscissa of keel origin point, [m]"},
+    {"label2", "Y keel, [m]:", "Ordinata of keel origin point, [m]"},
+    {"label3", "Z keel, [m]:", "Applicata of keel origin point, [m]"},
 }};
 
 // The windows' drawing surfaces at their design sizes.

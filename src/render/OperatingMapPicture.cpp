@@ -262,43 +262,20 @@ void OperatingMapPicture::PaintLegend(QPainter& painter, const QRectF& area, lon
 }
 
 std::optional<QByteArray> OperatingMapPicture::PngBytes(const QSize& size) const {
-  QImage image(size, QImage::Format_RGB32);
-  if (image.isNull()) return std::nullopt;
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    Paint(painter, size);
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return std::nullopt;
-  return bytes;
+  return PictureEncoding::Png(AsPainting(), size);
 }
 
 std::optional<QByteArray> OperatingMapPicture::SvgBytes(const QSize& size,
                                                         const QString& title) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(size);
-  generator.setViewBox(QRect(QPoint(0, 0), size));
-  generator.setTitle(title);
-  QPainter painter;
-  if (!painter.begin(&generator)) return std::nullopt;
-  Paint(painter, size);
-  painter.end();
-  return bytes;
+  return PictureEncoding::Svg(AsPainting(), size, title);
 }
 
 std::optional<QString> OperatingMapPicture::Save(const QString& path, const QSize& size,
                                                  const QString& title,
                                                  const AtomicFileWriter& writer) const {
-  const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-  const std::optional<QByteArray> bytes = svg ? SvgBytes(size, title) : PngBytes(size);
-  if (!bytes) return QStringLiteral("the picture could not be encoded");
-  if (auto problem = writer.Replace(path.toStdString(), bytes->toStdString()))
-    return QString::fromStdString(*problem);
-  return std::nullopt;
+  return PictureEncoding::Save(AsPainting(), path, size, title, writer);
+}
+
+PictureEncoding::Painting OperatingMapPicture::AsPainting() const {
+  return [this](QPainter& painter, const QSize& size) { Paint(painter, size); };
 }

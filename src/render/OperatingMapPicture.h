@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "PictureEncoding.h"
 #include "analysis/MapAxis.h"
 #include "analysis/MapNode.h"
 #include "io/AtomicFileWriter.h"
@@ -65,6 +66,8 @@ class OperatingMapPicture {
                               const AtomicFileWriter& writer = AtomicFileWriter()) const;
 
  private:
+  // The painting of this picture, for the encoder.
+  PictureEncoding::Painting AsPainting() const;
   const MapNode& Node(int ix, int iy) const;
   QRectF PlotArea(const QSize& size) const;
   // The range of the quantity over the balanced nodes.

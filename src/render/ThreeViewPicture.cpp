@@ -9,6 +9,7 @@
 #include <memory>
 #include <utility>
 
+#include "PictureEncoding.h"
 #include "ScaledCanvas.h"
 #include "drawing/ViewScale.h"
 #include "model/TBoard.h"
@@ -88,43 +89,20 @@ void ThreeViewPicture::Paint(QPainter& painter, const QSize& size) const {
 }
 
 std::optional<QByteArray> ThreeViewPicture::PngBytes(const QSize& size) const {
-  QImage image(size, QImage::Format_RGB32);
-  if (image.isNull()) return std::nullopt;
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    Paint(painter, size);
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return std::nullopt;
-  return bytes;
+  return PictureEncoding::Png(AsPainting(), size);
 }
 
 std::optional<QByteArray> ThreeViewPicture::SvgBytes(const QSize& size,
                                                      const QString& title) const {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(size);
-  generator.setViewBox(QRect(QPoint(0, 0), size));
-  generator.setTitle(title);
-  QPainter painter;
-  if (!painter.begin(&generator)) return std::nullopt;
-  Paint(painter, size);
-  painter.end();
-  return bytes;
+  return PictureEncoding::Svg(AsPainting(), size, title);
 }
 
 std::optional<QString> ThreeViewPicture::Save(const QString& path,
                                               const AtomicFileWriter& writer) const {
-  const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-  const std::optional<QByteArray> bytes =
-      svg ? SvgBytes(PageSize(), QStringLiteral("Door in three views")) : PngBytes(PageSize());
-  if (!bytes) return QStringLiteral("the picture could not be encoded");
-  if (auto problem = writer.Replace(path.toStdString(), bytes->toStdString()))
-    return QString::fromStdString(*problem);
-  return std::nullopt;
+  return PictureEncoding::Save(AsPainting(), path, PageSize(),
+                               QStringLiteral("Door in three views"), writer);
+}
+
+PictureEncoding::Painting ThreeViewPicture::AsPainting() const {
+  return [this](QPainter& painter, const QSize& size) { Paint(painter, size); };
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "PictureEncoding.h"
 #include "ThreeViewDrawing.h"
 #include "io/AtomicFileWriter.h"
 
@@ -42,6 +43,8 @@ class ThreeViewPicture {
                               const AtomicFileWriter& writer = AtomicFileWriter()) const;
 
  private:
+  // The painting of this picture, for the encoder.
+  PictureEncoding::Painting AsPainting() const;
   const TBoard& board_;
   ViewFlags flags_;
   ThreeViewDrawing::Angles angleRad_;

@@ -13,7 +13,7 @@ HistoryActions::HistoryActions(QWidget& window, QMenuBar& menuBar, QUndoStack& h
                                QAction* before)
     : QObject(&window), history_(history) {
   setObjectName("HistoryActions");
-  menu_ = new QMenu("Edit", &window);
+  menu_ = new QMenu("&Edit", &window);
   menu_->setObjectName("Edit1");
   menuBar.insertMenu(before, menu_);
   undo_ = menu_->addAction(undoWord_, &history_, &QUndoStack::undo);

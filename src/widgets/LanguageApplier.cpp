@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "AccessibleNames.h"
 #include "FileDialogTitle.h"
 #include "MessageBoxes.h"
 #include "TInvText.h"
@@ -143,6 +144,7 @@ void LanguageApplier::Apply(const LanguageFile::Section& section) {
   for (const LanguageFile::Entry& entry : section.Entries)
     if (QObject* component = FindComponent(QString::fromStdString(entry.Component)))
       ApplyEntry(*component, entry);
+  AccessibleNames::Follow(form_);
   emit OnRead();
 }
 

@@ -10,7 +10,7 @@
 #include "numbers/QuotedToken.h"
 
 RecentDoorsMenu::RecentDoorsMenu(RecentDoors& recent, Opener open, QWidget* parent)
-    : QMenu("Recent Doors", parent), recent_(recent), open_(std::move(open)) {
+    : QMenu("&Recent Doors", parent), recent_(recent), open_(std::move(open)) {
   setObjectName("RecentDoors1");
   menuAction()->setObjectName("RecentDoorsMenu1");
   connect(&recent_, &RecentDoors::changed, this, &RecentDoorsMenu::Refill);

@@ -84,7 +84,7 @@ TEST(CliPrint, SampleDoorGivesSevenPagesInOrderWithItsData) {
       {3, {"SIDE VIEW", "zc1:", FormatFloat("#0.###", board.Inputs().zc1)}},
       {4, {"Hydrodynamic Coefficients", "Cx", "Cd", "deg"}},
       {5, {"Keel Shape", "Depth of keel in ground"}},
-      {6, {"Influence of trawl", "Keel Position", "X keel:", "Ground-dynamic Coefficients"}},
+      {6, {"Influence of trawl", "Keel Position", "X keel, [m]:", "Ground-dynamic Coefficients"}},
       // The balance found by the solve command for the same door.
       {7,
        {"Balance position", "Rotation, [deg]", "Forces, [kN]", "33.244", "-0.803", "-7.4916",

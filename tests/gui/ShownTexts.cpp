@@ -60,9 +60,9 @@ QString ShownCaption(const QObject& control) {
 }
 
 QString ShownHint(const QObject& control) {
+  // A menu is its title's action: without a tip of its own it shows its title, as below.
   if (const auto* menu = qobject_cast<const QMenu*>(&control))
-    return menu->menuAction()->toolTip() == menu->title() ? QString()
-                                                          : menu->menuAction()->toolTip();
+    return ShownHint(*menu->menuAction());
   if (const auto* action = qobject_cast<const QAction*>(&control)) {
     // An action without a tip of its own shows its text as one, without "&" and "...".
     QString text = action->text();
