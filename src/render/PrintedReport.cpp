@@ -20,7 +20,6 @@
 #include "model/EditableFields.h"
 #include "model/StabilityMatrix.h"
 #include "model/TBoard.h"
-#include "print/PrintTexts.h"
 #include "report/DisplayFormats.h"
 
 namespace {

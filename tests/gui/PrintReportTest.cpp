@@ -26,7 +26,6 @@
 #include "PrintedReport.h"
 #include "ProjectionsDialog.h"
 #include "model/TBoard.h"
-#include "print/PrintTexts.h"
 #include "support/ShippedTexts.h"
 
 namespace {

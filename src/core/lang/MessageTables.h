@@ -133,6 +133,35 @@ inline constexpr TextKey kMainParameters[] = {
     {"EditTexts", "MainParameters23"}};
 }  // namespace EditTexts
 
+// The printed report's own texts (headings, column units, the row letters of the balance
+// results); everything else on its pages is taken from the program's
+// windows.
+namespace PrintTexts {
+inline constexpr TextKey kReportTitle{"PrintTexts", "ReportTitle"};
+inline constexpr TextKey kGeneralData{"PrintTexts", "GeneralData"};
+inline constexpr TextKey kProjections{"PrintTexts", "Projections"};
+inline constexpr TextKey kFrontView{"PrintTexts", "FrontView"};
+inline constexpr TextKey kPlanView{"PrintTexts", "PlanView"};
+inline constexpr TextKey kSideView{"PrintTexts", "SideView"};
+inline constexpr TextKey kHydroCoefficients{"PrintTexts", "HydroCoefficients"};
+inline constexpr TextKey kDegree{"PrintTexts", "Degree"};
+inline constexpr TextKey kKeelShape{"PrintTexts", "KeelShape"};
+inline constexpr TextKey kTrawlInfluence{"PrintTexts", "TrawlInfluence"};
+inline constexpr TextKey kKeelPosition{"PrintTexts", "KeelPosition"};
+inline constexpr TextKey kGroundCoefficients{"PrintTexts", "GroundCoefficients"};
+inline constexpr TextKey kBalancePosition{"PrintTexts", "BalancePosition"};
+inline constexpr TextKey kAttackAngle{"PrintTexts", "AttackAngle"};
+}  // namespace PrintTexts
+
+// The balance window's numbered texts (the results report's labels and the solver-sensitivity
+// dialog's texts), entries "Text1" .. "Text49" of the section ReportTexts; report/ReportTexts.h
+// says which number is which.
+namespace ReportTexts {
+inline constexpr int kCount = 49;
+// The key of text `number` (1 .. kCount).
+TextKey Key(int number);
+}  // namespace ReportTexts
+
 // The coefficient table editors' messages.
 namespace TableTexts {
 inline constexpr TextKey kOverflow{"TableTexts", "Overflow"};

@@ -14,7 +14,7 @@ class TextCatalogue;
 // 1 .. 45 are the report's texts, in the order the report numbers its labels (every label
 // that carries numbers is 43 characters wide, in every language); 46 .. 49 the
 // solver-sensitivity texts.
-inline constexpr int kReportTextCount = 49;
+inline constexpr int kReportTextCount = ReportTexts::kCount;
 inline constexpr int kReportLastLabel = 45;
 inline constexpr int kTextSensitivityCaption = 46;
 inline constexpr int kTextSensitivityRange = 47;
@@ -70,9 +70,6 @@ enum ReportLabel : int {
   kLabelVertical = 45,
 };
 static_assert(kLabelVertical == kReportLastLabel);
-
-// The key of text `number` (1 .. kReportTextCount).
-TextKey ReportTextKey(int number);
 
 // Text `number` (1 .. kReportTextCount) of `texts`; empty for a number outside.
 std::string ReportText(int number, const TextCatalogue& texts);
