@@ -15,7 +15,7 @@ class TrawlDialog;
 // Opens the dialogs on the door for the main window's buttons and the balance window's Dialogs
 // menu. The keel dialogs are for bottom trawling only, and while a search turns the door no
 // dialog opens. The balance window itself is the main window's to open.
-class DialogLauncher : public DoorCommands {
+class DialogLauncher final : public DoorCommands {
  public:
   struct Dialogs {
     ProjectionsDialog& Projections;

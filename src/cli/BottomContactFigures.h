@@ -24,7 +24,6 @@ class BottomContactFigures {
  private:
   bool bottom_ = false;
   long double share_ = 0;  // NaN for a door without weight
-  long double speed_ = 0;
   LiftOff::Result liftOff_;
   long double twiceSpeed_ = 0;
 };

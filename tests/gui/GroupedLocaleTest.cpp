@@ -139,10 +139,10 @@ TEST_P(GroupedLocaleGui, EnterAValueDialogReadsAPointAsTheDecimalPoint) {
   ValueEntryDialog dialog;
   for (const auto& [typed, expected] : {std::pair{"0.6", 0.6}, std::pair{"1.25", 1.25}}) {
     long double value = 3;
-    AnswerNextModal([typed](QWidget* modal) {
+    AnswerNextModal([text = typed](QWidget* modal) {
       auto* ask = qobject_cast<ValueEntryDialog*>(modal);
       ASSERT_NE(ask, nullptr);
-      QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), typed);
+      QTest::keyClicks(ask->findChild<QLineEdit*>("Edit1"), text);
       ask->findChild<QPushButton*>("OKBtn")->click();
     });
     // Between 0 and 10, default 9: a point read as a group separator would give 6 or 125.

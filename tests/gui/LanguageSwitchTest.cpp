@@ -405,7 +405,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The Language, Picture and Views menus mark the choice in use, and About names the version.
 TEST_F(LanguageSwitching, MenusMarkTheChoiceInUse) {
-  const auto checked = [this](QWidget* in, const char* name) {
+  const auto checked = [](QWidget* in, const char* name) {
     auto* item = in->findChild<QAction*>(name);
     EXPECT_NE(item, nullptr) << name;
     return item != nullptr && item->isCheckable() && item->isChecked();

@@ -37,8 +37,6 @@ namespace {
 constexpr double kValueTolerance = 1e-12;
 // Values written back went through the grid's three-decimal texts.
 constexpr double kGridTolerance = 1e-9;
-// Relative difference of the two scales that counts as equal.
-constexpr double kScaleTolerance = 1e-3;
 // Text positions come from font metrics: allow a pixel or two for rounding.
 constexpr double kTextTolerance = 2.0;
 
