@@ -84,8 +84,9 @@ QString ResultText(const char* pattern, long double value, const TextCatalogue& 
 
 }  // namespace
 
-const QString BalanceWindow::kSearchLockReason =
-    "Not while the balance search runs: it would change the door the search is turning.";
+QString BalanceWindow::SearchLockReason() const {
+  return QString::fromStdString(texts_.Text(MessageTexts::kSearchLock));
+}
 
 BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const Services& services)
     : document_(document),
@@ -252,7 +253,12 @@ void BalanceWindow::Present(QDialog& window) {
 
 void BalanceWindow::SetTexts(const TextCatalogue& texts) {
   texts_ = texts;
-  if (sweepWindow_) sweepWindow_->SetTexts(texts);
+  target_->SetTexts(texts);
+  operatingMap_->SetTexts(texts);
+  if (sweepWindow_) {
+    sweepWindow_->SetTexts(texts);
+    LanguageApplier::Of(*sweepWindow_).SetTexts(texts);
+  }
 }
 
 void BalanceWindow::SetSweepTranslation(LanguageFile::Section section) {
@@ -264,6 +270,7 @@ void BalanceWindow::onSweepClicked() {
   if (!sweepWindow_) {
     sweepWindow_ = new SweepWindow(board_, document_, services_.Help, this);
     sweepWindow_->SetTexts(texts_);
+    LanguageApplier::Of(*sweepWindow_).SetTexts(texts_);
     if (sweepTranslation_) LanguageApplier::Of(*sweepWindow_).Apply(*sweepTranslation_);
     sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
                                                             : BalanceMethod::Relaxation);
@@ -279,7 +286,7 @@ void BalanceWindow::onSaveViewsClicked() {
   request.ObjectName = "SaveViewsDialog";
   request.Title = "Save views as image";
   request.SelectedFile = "door-views.png";
-  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kPictureFiles));
   request.DefaultSuffix = "png";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);
@@ -540,6 +547,7 @@ std::vector<QObject*> BalanceWindow::EditingCommands() const {
 }
 
 void BalanceWindow::SetEditingLocked(bool locked) {
+  if (locked) editingLock_.SetReason(SearchLockReason());
   for (QObject* command : EditingCommands())
     editingLock_.Set(command, locked);
   history_->SetLocked(locked);
@@ -563,7 +571,7 @@ void BalanceWindow::AskSensitivity() {
 }
 
 void BalanceWindow::ShowLogFile() {
-  const ReportDateTime now = ReportDateTime::Now();
+  const ReportDateTime now = ReportDateTime::Now(texts_);
   const std::string report = ResultsReportText(board_, texts_, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
@@ -682,7 +690,7 @@ void BalanceWindow::PrintReport() {
 
 bool BalanceWindow::PrintTo(QPagedPaintDevice& device) {
   const std::unique_ptr<DoorReportSource> source = MakeReportSource();
-  const ReportDateTime now = ReportDateTime::Now();
+  const ReportDateTime now = ReportDateTime::Now(texts_);
   return report_->Print(device, *source, texts_, QString::fromStdString(now.Date + "  " + now.Time),
                         DoorFileName());
 }

@@ -14,6 +14,7 @@
 #include "DoorDocument.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "SettingChoice.h"
 #include "UserLocale.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
@@ -99,11 +100,7 @@ void TargetWindow::BuildControls() {
   };
   setting_ = new QComboBox(inputs);
   setting_->setObjectName("TargetSetting");
-  for (const EditableField& f : kMainParams)
-    setting_->addItem(NameOf(f));
-  setting_->insertSeparator(setting_->count());
-  for (const EditableField& f : kEnvironmentFields)
-    setting_->addItem(NameOf(f));
+  SettingChoice::Fill(*setting_);
   setting_->setCurrentText("zc0");
   from_ = number("TargetFrom");
   to_ = number("TargetTo");
@@ -176,7 +173,7 @@ void TargetWindow::RefreshTexts() {
 void TargetWindow::onSettingChanged() {
   // From the door's value to half as much again, as the sweep offers.
   const std::optional<EditableField> field =
-      FindEditableField(setting_->currentText().toStdString());
+      FindEditableField(SettingChoice::Current(*setting_).toStdString());
   if (!field) return;
   const long double value = document_.Door().*(field->Field);
   from_->setValue(static_cast<double>(value));
@@ -210,7 +207,7 @@ QString TargetWindow::QuantityName(TargetQuantity quantity) const {
 void TargetWindow::onSolveClicked() {
   if (Running()) return;
   const std::optional<EditableField> field =
-      FindEditableField(setting_->currentText().toStdString());
+      FindEditableField(SettingChoice::Current(*setting_).toStdString());
   if (!field) return;
   const long double from = from_->value();
   const long double to = to_->value();
@@ -333,4 +330,8 @@ void TargetWindow::StopWorker() {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
+}
+
+void TargetWindow::SetTexts(const TextCatalogue& texts) {
+  SettingChoice::SetTexts(*setting_, texts);
 }
