@@ -76,6 +76,15 @@ ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
 // A result field's text: the figure, or the word for one that is not a finite number. A
 // figure past the range of a double is no result either (the command line reports both alike):
 // it would fill the field with hundreds of digits.
+// A menu item's text as the title of its dialog or message, in the language shown: without its
+// letter mark and its dots.
+QString ItemTitle(const QAction& item) {
+  QString title = item.text();
+  title.remove('&');
+  title.remove(QStringLiteral("..."));
+  return title.trimmed();
+}
+
 QString ResultText(const char* pattern, long double value, const TextCatalogue& texts) {
   if (!std::isfinite(static_cast<double>(value)))
     return QString::fromStdString(texts.Text(ResultFieldTexts::kInvalid));
@@ -284,7 +293,7 @@ void BalanceWindow::onSaveViewsClicked() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SaveViewsDialog";
-  request.Title = "Save views as image";
+  request.Title = ItemTitle(*ui_.SaveViewsItem);
   request.SelectedFile = "door-views.png";
   request.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kPictureFiles));
   request.DefaultSuffix = "png";
@@ -297,8 +306,9 @@ void BalanceWindow::onSaveViewsClicked() {
   flags.Forces = flags_.ShowForces;
   flags.Labels = flags_.ShowLabels;
   if (const auto problem = ThreeViewPicture(board_, flags, angleRad_).Save(*path))
-    MessageBoxes::Critical(this, "Save views as image",
-                           *path + " could not be written: " + *problem);
+    MessageBoxes::Critical(
+        this, ItemTitle(*ui_.SaveViewsItem),
+        QString::fromStdString(texts_.Text(MessageTexts::kNotWritten)).arg(*path, *problem));
 }
 
 void BalanceWindow::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
@@ -575,14 +585,17 @@ void BalanceWindow::ShowLogFile() {
   const std::string report = ResultsReportText(board_, texts_, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
-    MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
+    MessageBoxes::Critical(this, ItemTitle(*ui_.ShowLogItem),
+                           QString::fromStdString(written.Message));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
   if (openTextFile_ && openTextFile_(path)) return;
   if (!logWindow_) logWindow_ = new TextFileWindow(this);
   if (!logWindow_->ShowFile(path))
-    MessageBoxes::Critical(this, "Show Log File", "The log " + path + " could not be read.");
+    MessageBoxes::Critical(
+        this, ItemTitle(*ui_.ShowLogItem),
+        QString::fromStdString(texts_.Text(MessageTexts::kLogNotRead)).arg(path));
 }
 
 void BalanceWindow::ClearLogFile() {
@@ -598,7 +611,8 @@ void BalanceWindow::ClearLogFile() {
   }
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
-    MessageBoxes::Critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
+    MessageBoxes::Critical(this, ItemTitle(*ui_.ClearLogItem),
+                           QString::fromStdString(cleared.Message));
   }
 }
 

@@ -24,6 +24,7 @@
 #include "AboutBox.h"
 #include "BalanceDetailsWindow.h"
 #include "BalanceWindow.h"
+#include "CalculatorLauncher.h"
 #include "DoorTrimApp.h"
 #include "EnvironmentDialog.h"
 #include "GroundEditor.h"
@@ -186,6 +187,10 @@ class ProgramInLanguage {
       took("FieldRange");
     }
     environment.hide();
+    // Run Calculator where no calculator is installed.
+    CalculatorLauncher none({"calculator"}, [](const QString&) { return QString(); });
+    none.RunCalculator(&app_->Balance());
+    took("Calculator");
     // A language file that cannot be used.
     app_->Language().SwitchWithFile(language_, kData + "/lang/bad_lang_truncated.lru");
     took("LanguageFile");
@@ -256,7 +261,7 @@ TEST_P(EnglishLeft, NoTextHoldsAnEnglishWord) {
 
 // The message paths above were all taken: a box that did not come checks nothing.
 TEST_P(EnglishLeft, EveryMessagePathWasTaken) {
-  for (const char* path : {"FieldRefused", "FieldRange", "LanguageFile", "SaveAs"}) {
+  for (const char* path : {"FieldRefused", "FieldRange", "Calculator", "LanguageFile", "SaveAs"}) {
     bool found = false;
     for (const auto& [where, text] : *englishTexts_)
       found = found ||

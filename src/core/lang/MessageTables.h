@@ -209,6 +209,16 @@ inline constexpr TextKey kLongMonths[] = {
 namespace MessageTexts {
 inline constexpr TextKey kLanguageTitle{"MessageTexts", "LanguageTitle"};
 inline constexpr TextKey kSearchLock{"MessageTexts", "SearchLock"};
+// The log window could not read the log (%1, its path).
+inline constexpr TextKey kLogNotRead{"MessageTexts", "LogNotRead"};
+// A file could not be written (%1, its path; %2, why).
+inline constexpr TextKey kNotWritten{"MessageTexts", "NotWritten"};
+// Run Calculator: its title, no calculator installed, one that did not start (%1, its path).
+inline constexpr TextKey kCalculatorTitle{"MessageTexts", "CalculatorTitle"};
+inline constexpr TextKey kNoCalculator{"MessageTexts", "NoCalculator"};
+inline constexpr TextKey kCalculatorNotStarted{"MessageTexts", "CalculatorNotStarted"};
+// A macro client's conversation has ended.
+inline constexpr TextKey kConversationFinished{"MessageTexts", "ConversationFinished"};
 }  // namespace MessageTexts
 
 // An entry field's messages: the title and the words of a value refused for the field's
