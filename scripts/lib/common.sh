@@ -12,15 +12,18 @@ DOORTRIM_RUN_PACKAGES=(
   qt6-translations-l10n
 )
 # The test tool chain besides (./scripts/test, fuzz, soak, bench, gui-soak): GoogleTest and
-# Google Benchmark; a session bus for the macro tests; clang and LLVM for the fuzz targets and
-# the sanitizers' symbolised stack traces; the tools the install and print tests call.
-DOORTRIM_TEST_PACKAGES=(
+# Google Benchmark; a session bus for the macro tests; the tools the install and print tests
+# call; and clang and LLVM for the fuzz targets and the sanitizers' symbolised stack traces.
+# The plain suite needs only the first list, so ./scripts/test installs the compilers while
+# the plain build runs.
+DOORTRIM_SUITE_PACKAGES=(
   "${DOORTRIM_RUN_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   dbus
-  clang libclang-rt-14-dev llvm
   desktop-file-utils shared-mime-info groff-base poppler-utils
 )
+DOORTRIM_TOOLCHAIN_PACKAGES=(clang libclang-rt-14-dev llvm)
+DOORTRIM_TEST_PACKAGES=("${DOORTRIM_SUITE_PACKAGES[@]}" "${DOORTRIM_TOOLCHAIN_PACKAGES[@]}")
 # What making the Debian package and checking it needs besides (./scripts/package).
 DOORTRIM_PACKAGE_PACKAGES=(
   "${DOORTRIM_RUN_PACKAGES[@]}"
@@ -51,7 +54,11 @@ ensure_packages() {
       return 1
     fi
   fi
-  $sudo apt-get update -qq
+  # The package lists are read once a run, not once a call.
+  if [ -z "${DOORTRIM_APT_UPDATED:-}" ]; then
+    $sudo apt-get update -qq
+    export DOORTRIM_APT_UPDATED=1
+  fi
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
@@ -83,8 +90,10 @@ build_project() {
 
 # The plain build of the checking scripts: Release (-O3) as users run it, with the tests and
 # benchmarks, warnings as errors.
+# Each test program runs whole, in a few shards (tests/CMakeLists.txt): run one test with the
+# program itself, e.g. build/tests/gui/doortrim_gui_tests --gtest_filter='MainWindow*'.
 DOORTRIM_PLAIN_BUILD_ARGS=(-DCMAKE_BUILD_TYPE=Release -DDOORTRIM_WERROR=ON -DDOORTRIM_TESTS=ON
-  -DDOORTRIM_BENCH=ON)
+  -DDOORTRIM_BENCH=ON -DDOORTRIM_WHOLE_TEST_PROGRAMS=ON)
 
 # Configures and builds the libFuzzer targets with clang into build-fuzz/ (core only, no Qt).
 build_fuzz_targets() {

@@ -5,8 +5,10 @@
 
 namespace {
 
-// Where the toolkit asks for the texts of its standard buttons.
+// Where the toolkit asks for the texts of its standard buttons, and for the commands of its
+// print preview's tool bar.
 constexpr const char* kButtonContext = "QPlatformTheme";
+constexpr const char* kPreviewContext = "QPrintPreviewDialog";
 
 struct Known {
   std::string_view Entry;  // the entry's name in the language file
@@ -14,7 +16,7 @@ struct Known {
   const char* English;  // the text the toolkit asks about
 };
 
-constexpr std::array<Known, 15> kKnown = {{
+constexpr std::array<Known, 30> kKnown = {{
     {"Ok", kButtonContext, "OK"},
     {"Cancel", kButtonContext, "Cancel"},
     {"Yes", kButtonContext, "&Yes"},
@@ -30,6 +32,21 @@ constexpr std::array<Known, 15> kKnown = {{
     {"Open", kButtonContext, "Open"},
     {"Reset", kButtonContext, "Reset"},
     {"PrintPreview", ButtonTextTranslator::kContext, ButtonTextTranslator::kPrintPreviewTitle},
+    {"PreviewNextPage", kPreviewContext, "Next page"},
+    {"PreviewPreviousPage", kPreviewContext, "Previous page"},
+    {"PreviewFirstPage", kPreviewContext, "First page"},
+    {"PreviewLastPage", kPreviewContext, "Last page"},
+    {"PreviewFitWidth", kPreviewContext, "Fit width"},
+    {"PreviewFitPage", kPreviewContext, "Fit page"},
+    {"PreviewZoomIn", kPreviewContext, "Zoom in"},
+    {"PreviewZoomOut", kPreviewContext, "Zoom out"},
+    {"PreviewPortrait", kPreviewContext, "Portrait"},
+    {"PreviewLandscape", kPreviewContext, "Landscape"},
+    {"PreviewSinglePage", kPreviewContext, "Show single page"},
+    {"PreviewFacingPages", kPreviewContext, "Show facing pages"},
+    {"PreviewAllPages", kPreviewContext, "Show overview of all pages"},
+    {"PreviewPrint", kPreviewContext, "Print"},
+    {"PreviewPageSetup", kPreviewContext, "Page setup"},
 }};
 
 QString Key(const char* context, const char* english) {

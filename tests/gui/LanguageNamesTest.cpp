@@ -151,4 +151,45 @@ TEST_F(ToolkitTexts, PrintPreviewTitleFollowsTheLanguage) {
   EXPECT_EQ(title.toStdString(), "DoorTrim: likevektsrapport");
 }
 
+// The commands of the print preview's tool bar follow the language as well: Russian from the
+// toolkit's catalogue or the file, Norwegian from the file.
+TEST_F(ToolkitTexts, PrintPreviewCommandsFollowTheLanguage) {
+  const QStringList english = {"Next page",
+                               "Previous page",
+                               "First page",
+                               "Last page",
+                               "Fit width",
+                               "Fit page",
+                               "Zoom in",
+                               "Zoom out",
+                               "Portrait",
+                               "Landscape",
+                               "Show single page",
+                               "Show facing pages",
+                               "Show overview of all pages",
+                               "Print",
+                               "Page setup"};
+  BalanceWindow& balance = app_->Balance();
+  for (const int language : {LanguageSwitch::Russian, LanguageSwitch::Norwegian}) {
+    ASSERT_TRUE(app_->Language().Switch(language));
+    QStringList commands;
+    const QMetaObject::Connection watch = QObject::connect(
+        &balance, &BalanceWindow::reportPreviewOpened, &balance, [&commands](QDialog* preview) {
+          for (const QAction* action : preview->findChildren<QAction*>())
+            if (!action->text().isEmpty()) commands << QString(action->text()).remove('&');
+          QMetaObject::invokeMethod(preview, &QDialog::reject, Qt::QueuedConnection);
+        });
+    balance.show();
+    QAction* print = balance.findChild<QAction*>("Print2");
+    ASSERT_NE(print, nullptr);
+    print->trigger();  // returns once the preview is closed
+    balance.hide();
+    QObject::disconnect(watch);
+    ASSERT_GE(commands.size(), english.size()) << "language " << language;
+    for (const QString& command : commands)
+      EXPECT_FALSE(english.contains(command))
+          << "language " << language << ": \"" << command.toStdString() << "\"";
+  }
+}
+
 }  // namespace
