@@ -196,8 +196,7 @@ TEST(CliReport, RussianReportsDateNamesNoEnglishMonth) {
   bool named = false;
   for (std::size_t month = 0; month < 12; ++month) {
     named = named || title.find(russian.Text(DateTexts::kShortMonths[month])) != std::string::npos;
-    EXPECT_EQ(title.find(english.Text(DateTexts::kShortMonths[month])), std::string::npos)
-        << title;
+    EXPECT_EQ(title.find(english.Text(DateTexts::kShortMonths[month])), std::string::npos) << title;
   }
   EXPECT_TRUE(named) << title;
 }
