@@ -385,8 +385,8 @@ void OperatingMapWindow::onNodeHovered(int ix, int iy) {
   hovered_ = std::make_pair(ix, iy);
   const MapNode& node = map_->Node(ix, iy);
   const NumberLocale loc = UserNumberLocale();
-  const QString xName = NameOf(map_->XAxis().Setting);
-  const QString yName = NameOf(map_->YAxis().Setting);
+  const QString xName = SettingChoice::Shown(*xSetting_, NameOf(map_->XAxis().Setting));
+  const QString yName = SettingChoice::Shown(*ySetting_, NameOf(map_->YAxis().Setting));
   const QString xValue = UserNumberText(kValueFormat, node.XValue, loc);
   const QString yValue = UserNumberText(kValueFormat, node.YValue, loc);
   if (!node.Done || !node.Balance.Converged) {

@@ -32,3 +32,8 @@ void SettingChoice::SetTexts(QComboBox& box, const TextCatalogue& texts) {
 QString SettingChoice::Current(const QComboBox& box) {
   return box.currentData().toString();
 }
+
+QString SettingChoice::Shown(const QComboBox& box, const QString& name) {
+  const int item = box.findData(name);
+  return item < 0 ? name : box.itemText(item);
+}

@@ -16,4 +16,6 @@ class SettingChoice {
   static void SetTexts(QComboBox& box, const TextCatalogue& texts);
   // The model's name of the field chosen.
   static QString Current(const QComboBox& box);
+  // How the list names the field `name` (the model's name) in the language shown.
+  static QString Shown(const QComboBox& box, const QString& name);
 };

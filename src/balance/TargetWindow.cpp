@@ -274,7 +274,7 @@ void TargetWindow::ShowResult() {
   }
   const TargetSolver::Result& r = *result_;
   const NumberLocale loc = UserNumberLocale();
-  const QString name = NameOf(solvedSetting_);
+  const QString name = SettingChoice::Shown(*setting_, NameOf(solvedSetting_));
   const QString value = UserNumberText(kValueFormat, r.Value, loc);
   const QString achieved = UserNumberText(kAngleFormat, r.AchievedDeg, loc);
   const QString quantity = QuantityName(solvedQuantity_);
@@ -318,8 +318,9 @@ void TargetWindow::onApplyClicked() {
   const NumberLocale loc = UserNumberLocale();
   const QString step =
       texts_.Text("TargetStep")
-          .arg(NameOf(solvedSetting_), UserNumberText(kValueFormat, r.Value, loc),
-               QuantityName(solvedQuantity_), UserNumberText(kAngleFormat, solvedTarget_, loc));
+          .arg(SettingChoice::Shown(*setting_, NameOf(solvedSetting_)),
+               UserNumberText(kValueFormat, r.Value, loc), QuantityName(solvedQuantity_),
+               UserNumberText(kAngleFormat, solvedTarget_, loc));
   // The value and the balance it gives, one step: Undo takes both back.
   document_.Edit(step, state);
 }

@@ -37,6 +37,7 @@
 #include "OperatingMapWindow.h"
 #include "ProjectionsDialog.h"
 #include "RangeDialog.h"
+#include "SettingChoice.h"
 #include "TargetWindow.h"
 #include "TrawlDialog.h"
 #include "ValidatedField.h"
@@ -297,7 +298,11 @@ TEST(SettingNames, FollowTheLanguageAndStillChooseTheirField) {
   setting->setCurrentIndex(setting->findData("WaterDensity"));
   EXPECT_DOUBLE_EQ(target.findChild<QDoubleSpinBox*>("TargetFrom")->value(),
                    static_cast<double>(app.Document().Door().WaterDensity));
-  // The main parameters keep their symbols, which every language writes alike.
+  // The results name the field as the list does; the main parameters keep their symbols,
+  // which every language writes alike.
+  EXPECT_EQ(SettingChoice::Shown(*setting, "GroundCoef").toStdString(),
+            norwegian.Text(SettingTexts::kEnvironment[2]));
+  EXPECT_EQ(SettingChoice::Shown(*setting, "zc0"), "zc0");
   EXPECT_GE(setting->findText("zc0"), 0);
   QSettings().remove("Language");  // the next test starts in English
 }
