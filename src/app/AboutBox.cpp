@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "install/ProgramVersion.h"
+#include "lang/TextCatalogue.h"
 
 AboutBox::AboutBox() {
   setObjectName("AboutBox");
-  setWindowTitle("About");
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   auto* layout = new QVBoxLayout(this);
   // A fixed box whose size follows its contents: a longer text widens it.
@@ -18,20 +18,26 @@ AboutBox::AboutBox() {
   picture->setObjectName("ProgramIcon");
   picture->setFixedSize(300, 200);  // the picture's design size
   layout->addWidget(picture, 0, Qt::AlignHCenter);
-  auto* text = new QLabel(
-      "DoorTrim\nBalance position of trawl otter boards in bottom and midwater trawling", this);
-  text->setObjectName("ProductName");
-  text->setAlignment(Qt::AlignCenter);
-  layout->addWidget(text);
-  auto* version =
-      new QLabel(QStringLiteral("Version %1").arg(QString::fromUtf8(kProgramVersion)), this);
-  version->setObjectName("ProgramVersion");
-  version->setAlignment(Qt::AlignCenter);
-  version->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(version);
+  product_ = new QLabel(this);
+  product_->setObjectName("ProductName");
+  product_->setAlignment(Qt::AlignCenter);
+  layout->addWidget(product_);
+  version_ = new QLabel(this);
+  version_->setObjectName("ProgramVersion");
+  version_->setAlignment(Qt::AlignCenter);
+  version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(version_);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
+  SetTexts(TextCatalogue::English());
+}
+
+void AboutBox::SetTexts(const TextCatalogue& texts) {
+  setWindowTitle(QString::fromStdString(texts.Text(AboutTexts::kTitle)));
+  product_->setText("DoorTrim\n" + QString::fromStdString(texts.Text(AboutTexts::kProduct)));
+  version_->setText(QString::fromStdString(texts.Text(AboutTexts::kVersion))
+                        .arg(QString::fromUtf8(kProgramVersion)));
 }

@@ -67,7 +67,7 @@ DoorTrimApp::DoorTrimApp() {
   QObject::connect(balance_.get(), &BalanceWindow::searchRunningChanged, main_.get(),
                    [this](bool running) {
                      dialogs_->SetLocked(running);
-                     main_->SetEditingLocked(running, BalanceWindow::kSearchLockReason);
+                     main_->SetEditingLocked(running, balance_->SearchLockReason());
                    });
 }
 

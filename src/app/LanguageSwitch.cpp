@@ -118,7 +118,11 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
       sections ? TextCatalogue::FromFile(file) : TextCatalogue::Loaded{};
   if (!sections || !texts) {
     const std::string& message = sections ? texts.Message : sections.Message;
-    MessageBoxes::Critical(&windows_.Main, "Language", QString::fromStdString(message));
+    // Said in the language still in use.
+    MessageBoxes::Critical(
+        &windows_.Main,
+        QString::fromStdString(windows_.Main.Texts().Text(MessageTexts::kLanguageTitle)),
+        QString::fromStdString(message));
     MarkCurrent();  // the mark goes back to the language still in use
     return false;
   }
@@ -170,6 +174,7 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, const TextCa
     }
     LanguageApplier& lang = LanguageApplier::Of(*forms[i]);
     lang.SetLangFile(langFile);
+    lang.SetTexts(texts);
     lang.Apply(section);
   }
   windows_.Main.SetTexts(texts);
@@ -183,6 +188,7 @@ void LanguageSwitch::ApplyAll(const LanguageFile::Result& sections, const TextCa
   windows_.Variables.SetTexts(texts);
   windows_.Projections.SetTexts(texts);
   SetTabCaptions(texts);
+  NameTabScrollButtons(texts);
 }
 
 void LanguageSwitch::SetTabCaptions(const TextCatalogue& texts) {
@@ -191,4 +197,17 @@ void LanguageSwitch::SetTabCaptions(const TextCatalogue& texts) {
   const TextKey captions[] = {ProjTexts::kFrontView, ProjTexts::kPlanView, ProjTexts::kSideView};
   for (int tab = 0; tab < 3 && tab < tabs->count(); ++tab)
     tabs->setTabText(tab, QString::fromStdString(texts.Text(captions[tab])));
+}
+
+void LanguageSwitch::NameTabScrollButtons(const TextCatalogue& texts) {
+  // A row of tabs too wide for its window gets two buttons that scroll it, which the toolkit
+  // names in English only.
+  const std::pair<const char*, TextKey> buttons[] = {
+      {"ScrollLeftButton", ControlTexts::kScrollLeft},
+      {"ScrollRightButton", ControlTexts::kScrollRight}};
+  for (QWidget* form : LastingForms())
+    for (QTabBar* tabs : form->findChildren<QTabBar*>())
+      for (const auto& [name, key] : buttons)
+        if (auto* button = tabs->findChild<QWidget*>(name))
+          button->setAccessibleName(QString::fromStdString(texts.Text(key)));
 }

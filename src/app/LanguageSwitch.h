@@ -76,6 +76,7 @@ class LanguageSwitch : public QObject {
   void NameViews();
   void ApplyAll(const LanguageFile::Result& sections, const TextCatalogue& texts);
   void SetTabCaptions(const TextCatalogue& texts);
+  void NameTabScrollButtons(const TextCatalogue& texts);
 
   const Windows windows_;
   QtOwnTexts qtTexts_;  // the toolkit's buttons and windows in the language shown

@@ -226,7 +226,7 @@ void MacroServer::ShowConversationFinished() {
   request.Parent = &main_;
   request.Icon = QMessageBox::Information;
   request.Title = "DoorTrim";
-  request.Text = "This conversation is finished!";
+  request.Text = QString::fromStdString(main_.Texts().Text(MessageTexts::kConversationFinished));
   request.Buttons = QMessageBox::Ok;
   // A script calls again and again while the user works on: the box comes up beside that
   // work without taking the keyboard from it, and goes by itself.

@@ -48,8 +48,6 @@ constexpr int kGroupMargin = 6;
 constexpr int kColumnGap = 3;  // between the groups of a column
 constexpr int kRowGap = 3;     // between the rows of a group
 
-const char* const kFileFilter = "Otterboard Data Files (*.brd);;All Files (*)";
-
 }  // namespace
 
 MainWindow::MainWindow(DoorDocument& document, DisplayFlags& flags, const Services& services)
@@ -97,7 +95,7 @@ void MainWindow::BuildMenus() {
         FileName().isEmpty()
             ? QString::fromStdString(DataPaths::ForRunningProgram().Samples().string())
             : QFileInfo(FileName()).path();
-    request.NameFilter = kFileFilter;
+    request.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kDoorFiles));
     if (const std::optional<QString> path = FileDialogs::Choose(request))
       OpenAfterCloseQuestion(*path);
   });
@@ -420,6 +418,12 @@ ViewSettings MainWindow::CollectViewSettings() const {
   return view;
 }
 
+void MainWindow::SetTexts(const TextCatalogue& texts) {
+  texts_ = texts;
+  services_.About.SetTexts(texts);
+  services_.Help.SetTexts(texts);
+}
+
 void MainWindow::ReportFileError(const DoorFileResult& result, const QString& title) {
   MessageBoxes::Critical(this, title, QString::fromStdString(result.Message));
 }
@@ -444,7 +448,7 @@ bool MainWindow::SaveAs() {
   request.ObjectName = "SaveDialog1";
   request.Title = QString::fromStdString(texts_.Text(MainTexts::kSaveDataAs));
   request.Directory = FileName();
-  request.NameFilter = kFileFilter;
+  request.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kDoorFiles));
   request.DefaultSuffix = "brd";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> chosen = FileDialogs::Choose(request);

@@ -54,7 +54,8 @@ class MainWindow : public QMainWindow {
 
   // The texts this window builds itself (the close question, the save dialog's
   // title, a file's error titles, the names of its steps).
-  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
+  // The built texts of the language shown, passed on to the about box and the help window.
+  void SetTexts(const TextCatalogue& texts);
   const TextCatalogue& Texts() const { return texts_; }
 
   // Reads a door data file in place of the door, as File > Open does once the file is chosen

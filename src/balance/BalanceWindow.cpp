@@ -76,6 +76,15 @@ ViewFlags Flags(bool hidden, bool points, bool forces, bool labels) {
 // A result field's text: the figure, or the word for one that is not a finite number. A
 // figure past the range of a double is no result either (the command line reports both alike):
 // it would fill the field with hundreds of digits.
+// A menu item's text as the title of its dialog or message, in the language shown: without its
+// letter mark and its dots.
+QString ItemTitle(const QAction& item) {
+  QString title = item.text();
+  title.remove('&');
+  title.remove(QStringLiteral("..."));
+  return title.trimmed();
+}
+
 QString ResultText(const char* pattern, long double value, const TextCatalogue& texts) {
   if (!std::isfinite(static_cast<double>(value)))
     return QString::fromStdString(texts.Text(ResultFieldTexts::kInvalid));
@@ -84,8 +93,9 @@ QString ResultText(const char* pattern, long double value, const TextCatalogue& 
 
 }  // namespace
 
-const QString BalanceWindow::kSearchLockReason =
-    "Not while the balance search runs: it would change the door the search is turning.";
+QString BalanceWindow::SearchLockReason() const {
+  return QString::fromStdString(texts_.Text(MessageTexts::kSearchLock));
+}
 
 BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const Services& services)
     : document_(document),
@@ -252,7 +262,12 @@ void BalanceWindow::Present(QDialog& window) {
 
 void BalanceWindow::SetTexts(const TextCatalogue& texts) {
   texts_ = texts;
-  if (sweepWindow_) sweepWindow_->SetTexts(texts);
+  target_->SetTexts(texts);
+  operatingMap_->SetTexts(texts);
+  if (sweepWindow_) {
+    sweepWindow_->SetTexts(texts);
+    LanguageApplier::Of(*sweepWindow_).SetTexts(texts);
+  }
 }
 
 void BalanceWindow::SetSweepTranslation(LanguageFile::Section section) {
@@ -264,6 +279,7 @@ void BalanceWindow::onSweepClicked() {
   if (!sweepWindow_) {
     sweepWindow_ = new SweepWindow(board_, document_, services_.Help, this);
     sweepWindow_->SetTexts(texts_);
+    LanguageApplier::Of(*sweepWindow_).SetTexts(texts_);
     if (sweepTranslation_) LanguageApplier::Of(*sweepWindow_).Apply(*sweepTranslation_);
     sweepWindow_->SetMethod(ui_.FastSolverItem->isChecked() ? BalanceMethod::Newton
                                                             : BalanceMethod::Relaxation);
@@ -277,9 +293,9 @@ void BalanceWindow::onSaveViewsClicked() {
   FileDialogRequest request;
   request.Parent = this;
   request.ObjectName = "SaveViewsDialog";
-  request.Title = "Save views as image";
+  request.Title = ItemTitle(*ui_.SaveViewsItem);
   request.SelectedFile = "door-views.png";
-  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kPictureFiles));
   request.DefaultSuffix = "png";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);
@@ -290,8 +306,9 @@ void BalanceWindow::onSaveViewsClicked() {
   flags.Forces = flags_.ShowForces;
   flags.Labels = flags_.ShowLabels;
   if (const auto problem = ThreeViewPicture(board_, flags, angleRad_).Save(*path))
-    MessageBoxes::Critical(this, "Save views as image",
-                           *path + " could not be written: " + *problem);
+    MessageBoxes::Critical(
+        this, ItemTitle(*ui_.SaveViewsItem),
+        QString::fromStdString(texts_.Text(MessageTexts::kNotWritten)).arg(*path, *problem));
 }
 
 void BalanceWindow::ConnectDisplayToggle(QAction* item, QAction* twin, bool DisplayFlags::*flag) {
@@ -540,6 +557,7 @@ std::vector<QObject*> BalanceWindow::EditingCommands() const {
 }
 
 void BalanceWindow::SetEditingLocked(bool locked) {
+  if (locked) editingLock_.SetReason(SearchLockReason());
   for (QObject* command : EditingCommands())
     editingLock_.Set(command, locked);
   history_->SetLocked(locked);
@@ -563,18 +581,21 @@ void BalanceWindow::AskSensitivity() {
 }
 
 void BalanceWindow::ShowLogFile() {
-  const ReportDateTime now = ReportDateTime::Now();
+  const ReportDateTime now = ReportDateTime::Now(texts_);
   const std::string report = ResultsReportText(board_, texts_, now.Date, now.Time);
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
-    MessageBoxes::Critical(this, "Show Log File", QString::fromStdString(written.Message));
+    MessageBoxes::Critical(this, ItemTitle(*ui_.ShowLogItem),
+                           QString::fromStdString(written.Message));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
   if (openTextFile_ && openTextFile_(path)) return;
   if (!logWindow_) logWindow_ = new TextFileWindow(this);
   if (!logWindow_->ShowFile(path))
-    MessageBoxes::Critical(this, "Show Log File", "The log " + path + " could not be read.");
+    MessageBoxes::Critical(
+        this, ItemTitle(*ui_.ShowLogItem),
+        QString::fromStdString(texts_.Text(MessageTexts::kLogNotRead)).arg(path));
 }
 
 void BalanceWindow::ClearLogFile() {
@@ -590,7 +611,8 @@ void BalanceWindow::ClearLogFile() {
   }
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
-    MessageBoxes::Critical(this, "Clear Log File", QString::fromStdString(cleared.Message));
+    MessageBoxes::Critical(this, ItemTitle(*ui_.ClearLogItem),
+                           QString::fromStdString(cleared.Message));
   }
 }
 
@@ -682,7 +704,7 @@ void BalanceWindow::PrintReport() {
 
 bool BalanceWindow::PrintTo(QPagedPaintDevice& device) {
   const std::unique_ptr<DoorReportSource> source = MakeReportSource();
-  const ReportDateTime now = ReportDateTime::Now();
+  const ReportDateTime now = ReportDateTime::Now(texts_);
   return report_->Print(device, *source, texts_, QString::fromStdString(now.Date + "  " + now.Time),
                         DoorFileName());
 }

@@ -62,8 +62,9 @@ class BalanceWindow : public QDialog {
   BalanceWindow(DoorDocument& document, DisplayFlags& flags, const Services& services);
   ~BalanceWindow() override;
 
-  // Why the commands that edit the door are out of use while a search runs.
-  static const QString kSearchLockReason;
+  // Why the commands that edit the door are out of use while a search runs, in the language
+  // shown.
+  QString SearchLockReason() const;
   // The visible relaxation ends when |Mx| + |My| + |Mz| falls below this, N*m.
   static constexpr long double kRelaxationTolerance = 1.0L;
   // ... or after this many steps.
@@ -226,6 +227,6 @@ class BalanceWindow : public QDialog {
   TextFileOpener openTextFile_;
   std::unique_ptr<BalanceSearch> relaxation_;  // while the visible relaxation runs
   QTimer relaxationTimer_;
-  CommandLock editingLock_{kSearchLockReason};
+  CommandLock editingLock_{QString()};
   std::unique_ptr<PrintedReport> report_;
 };

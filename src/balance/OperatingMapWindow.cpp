@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <sstream>
 
+#include "SettingChoice.h"
+
 #include "DoorDocument.h"
 #include "FileDialogs.h"
 #include "LanguageApplier.h"
@@ -39,14 +41,6 @@ const QSize kPictureSize(900, 640);
 
 QString NameOf(const EditableField& field) {
   return QString::fromUtf8(field.Name.data(), static_cast<qsizetype>(field.Name.size()));
-}
-
-void FillSettings(QComboBox& box) {
-  for (const EditableField& f : kMainParams)
-    box.addItem(NameOf(f));
-  box.insertSeparator(box.count());
-  for (const EditableField& f : kEnvironmentFields)
-    box.addItem(NameOf(f));
 }
 
 // The texts of the quantities, in the order of MapQuantity.
@@ -134,13 +128,13 @@ void OperatingMapWindow::BuildControls() {
   };
   xSetting_ = new QComboBox(inputs);
   xSetting_->setObjectName("OpMapX");
-  FillSettings(*xSetting_);
+  SettingChoice::Fill(*xSetting_);
   xFrom_ = number("OpMapXFrom");
   xTo_ = number("OpMapXTo");
   xSteps_ = steps("OpMapXSteps");
   ySetting_ = new QComboBox(inputs);
   ySetting_->setObjectName("OpMapY");
-  FillSettings(*ySetting_);
+  SettingChoice::Fill(*ySetting_);
   yFrom_ = number("OpMapYFrom");
   yTo_ = number("OpMapYTo");
   ySteps_ = steps("OpMapYSteps");
@@ -282,7 +276,7 @@ MapQuantity OperatingMapWindow::Quantity() const {
 void OperatingMapWindow::onSettingChanged(QComboBox* setting, QDoubleSpinBox* from,
                                           QDoubleSpinBox* to) {
   const std::optional<EditableField> field =
-      FindEditableField(setting->currentText().toStdString());
+      FindEditableField(SettingChoice::Current(*setting).toStdString());
   if (!field) return;
   // From the door's value to half as much again, as the sweep offers.
   const long double value = document_.Door().*(field->Field);
@@ -307,7 +301,7 @@ void OperatingMapWindow::onRunClicked() {
   for (int a = 0; a < 2; ++a) {
     const auto [setting, from, to, steps] = inputs[a];
     const std::optional<EditableField> field =
-        FindEditableField(setting->currentText().toStdString());
+        FindEditableField(SettingChoice::Current(*setting).toStdString());
     if (!field) return;
     axes[a] = MapAxis{*field, from->value(), to->value(), steps->value()};
     if (axes[a].From == axes[a].To) {
@@ -391,8 +385,8 @@ void OperatingMapWindow::onNodeHovered(int ix, int iy) {
   hovered_ = std::make_pair(ix, iy);
   const MapNode& node = map_->Node(ix, iy);
   const NumberLocale loc = UserNumberLocale();
-  const QString xName = NameOf(map_->XAxis().Setting);
-  const QString yName = NameOf(map_->YAxis().Setting);
+  const QString xName = SettingChoice::Shown(*xSetting_, NameOf(map_->XAxis().Setting));
+  const QString yName = SettingChoice::Shown(*ySetting_, NameOf(map_->YAxis().Setting));
   const QString xValue = UserNumberText(kValueFormat, node.XValue, loc);
   const QString yValue = UserNumberText(kValueFormat, node.YValue, loc);
   if (!node.Done || !node.Balance.Converged) {
@@ -418,7 +412,7 @@ void OperatingMapWindow::onExportCsvClicked() {
   request.ObjectName = "OpMapCsvDialog";
   request.Title = texts_.Text("OpMapExportTitle");
   request.SelectedFile = xName + "-" + yName + "-map.csv";
-  request.NameFilter = "Comma-separated values (*.csv);;All files (*)";
+  request.NameFilter = QString::fromStdString(catalogue_.Text(FileTexts::kCsvFiles));
   request.DefaultSuffix = "csv";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);
@@ -440,7 +434,7 @@ void OperatingMapWindow::onSavePictureClicked() {
   request.ObjectName = "OpMapPictureDialog";
   request.Title = texts_.Text("OpMapSaveTitle");
   request.SelectedFile = xName + "-" + yName + "-map.png";
-  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.NameFilter = QString::fromStdString(catalogue_.Text(FileTexts::kPictureFiles));
   request.DefaultSuffix = "png";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);
@@ -478,4 +472,10 @@ void OperatingMapWindow::done(int result) {
   // Closing the window cancels a running map, as the sweep's does.
   onCancelClicked();
   QDialog::done(result);
+}
+
+void OperatingMapWindow::SetTexts(const TextCatalogue& texts) {
+  catalogue_ = texts;
+  SettingChoice::SetTexts(*xSetting_, texts);
+  SettingChoice::SetTexts(*ySetting_, texts);
 }

@@ -9,6 +9,7 @@
 
 #include "BuiltTexts.h"
 #include "OperatingMapPicture.h"
+#include "lang/TextCatalogue.h"
 
 class DoorDocument;
 class OperatingMap;
@@ -38,6 +39,10 @@ class OperatingMapWindow : public QDialog {
   // map uses; the door mapped is the document's.
   OperatingMapWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
   ~OperatingMapWindow() override;
+
+  // The program's built texts in the language shown: the settings' names and the kinds of
+  // file the exports offer.
+  void SetTexts(const TextCatalogue& texts);
 
   void onRunClicked();
   void onCancelClicked();
@@ -77,6 +82,7 @@ class OperatingMapWindow : public QDialog {
   const TBoard& settings_;
   DoorDocument& document_;
   BuiltTexts texts_;
+  TextCatalogue catalogue_ = TextCatalogue::English();
   QComboBox* xSetting_ = nullptr;
   QDoubleSpinBox* xFrom_ = nullptr;
   QDoubleSpinBox* xTo_ = nullptr;

@@ -28,7 +28,7 @@ void ReportPreview::Show(QWidget* parent, PrintedReport& report, ReportSource& s
   preview.setWindowTitle(QCoreApplication::translate(ButtonTextTranslator::kContext,
                                                      ButtonTextTranslator::kPrintPreviewTitle));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-    const ReportDateTime now = ReportDateTime::Now();
+    const ReportDateTime now = ReportDateTime::Now(texts);
     report.Print(*target, source, texts, QString::fromStdString(now.Date + "  " + now.Time),
                  doorFile);
   });

@@ -120,6 +120,7 @@ void SingleVariablePanel::onSolveClicked() {
       [this](long double value) { return balance_.TryVariable(variable_.Index, value); },
       [this] { balance_.FollowDoor(); }, &balance_);
   dialog.SetTexts(texts_);
+  LanguageApplier::Of(dialog).SetTexts(texts_);
   if (translation_) LanguageApplier::Of(dialog).Apply(*translation_);
   dialog.exec();
 }

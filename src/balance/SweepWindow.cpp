@@ -493,7 +493,7 @@ void SweepWindow::onExportCsvClicked() {
   request.ObjectName = "SweepCsvDialog";
   request.Title = Text(SweepTexts::kExportTitle);
   request.SelectedFile = sweptName_ + "-sweep.csv";
-  request.NameFilter = "Comma-separated values (*.csv);;All files (*)";
+  request.NameFilter = Text(FileTexts::kCsvFiles);
   request.DefaultSuffix = "csv";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);
@@ -526,7 +526,7 @@ void SweepWindow::onSavePlotClicked() {
   request.ObjectName = "SweepPlotDialog";
   request.Title = Text(SweepTexts::kSavePlotTitle);
   request.SelectedFile = sweptName_ + "-sweep.png";
-  request.NameFilter = "PNG image (*.png);;SVG drawing (*.svg)";
+  request.NameFilter = Text(FileTexts::kPictureFiles);
   request.DefaultSuffix = "png";
   request.Kind = FileDialogRequest::Mode::Save;
   const std::optional<QString> path = FileDialogs::Choose(request);

@@ -14,6 +14,7 @@
 #include "DoorDocument.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "SettingChoice.h"
 #include "UserLocale.h"
 #include "model/EditableFields.h"
 #include "model/TBoard.h"
@@ -99,11 +100,7 @@ void TargetWindow::BuildControls() {
   };
   setting_ = new QComboBox(inputs);
   setting_->setObjectName("TargetSetting");
-  for (const EditableField& f : kMainParams)
-    setting_->addItem(NameOf(f));
-  setting_->insertSeparator(setting_->count());
-  for (const EditableField& f : kEnvironmentFields)
-    setting_->addItem(NameOf(f));
+  SettingChoice::Fill(*setting_);
   setting_->setCurrentText("zc0");
   from_ = number("TargetFrom");
   to_ = number("TargetTo");
@@ -176,7 +173,7 @@ void TargetWindow::RefreshTexts() {
 void TargetWindow::onSettingChanged() {
   // From the door's value to half as much again, as the sweep offers.
   const std::optional<EditableField> field =
-      FindEditableField(setting_->currentText().toStdString());
+      FindEditableField(SettingChoice::Current(*setting_).toStdString());
   if (!field) return;
   const long double value = document_.Door().*(field->Field);
   from_->setValue(static_cast<double>(value));
@@ -210,7 +207,7 @@ QString TargetWindow::QuantityName(TargetQuantity quantity) const {
 void TargetWindow::onSolveClicked() {
   if (Running()) return;
   const std::optional<EditableField> field =
-      FindEditableField(setting_->currentText().toStdString());
+      FindEditableField(SettingChoice::Current(*setting_).toStdString());
   if (!field) return;
   const long double from = from_->value();
   const long double to = to_->value();
@@ -277,7 +274,7 @@ void TargetWindow::ShowResult() {
   }
   const TargetSolver::Result& r = *result_;
   const NumberLocale loc = UserNumberLocale();
-  const QString name = NameOf(solvedSetting_);
+  const QString name = SettingChoice::Shown(*setting_, NameOf(solvedSetting_));
   const QString value = UserNumberText(kValueFormat, r.Value, loc);
   const QString achieved = UserNumberText(kAngleFormat, r.AchievedDeg, loc);
   const QString quantity = QuantityName(solvedQuantity_);
@@ -321,8 +318,9 @@ void TargetWindow::onApplyClicked() {
   const NumberLocale loc = UserNumberLocale();
   const QString step =
       texts_.Text("TargetStep")
-          .arg(NameOf(solvedSetting_), UserNumberText(kValueFormat, r.Value, loc),
-               QuantityName(solvedQuantity_), UserNumberText(kAngleFormat, solvedTarget_, loc));
+          .arg(SettingChoice::Shown(*setting_, NameOf(solvedSetting_)),
+               UserNumberText(kValueFormat, r.Value, loc), QuantityName(solvedQuantity_),
+               UserNumberText(kAngleFormat, solvedTarget_, loc));
   // The value and the balance it gives, one step: Undo takes both back.
   document_.Edit(step, state);
 }
@@ -333,4 +331,8 @@ void TargetWindow::StopWorker() {
   worker_->wait();
   delete worker_;
   worker_ = nullptr;
+}
+
+void TargetWindow::SetTexts(const TextCatalogue& texts) {
+  SettingChoice::SetTexts(*setting_, texts);
 }

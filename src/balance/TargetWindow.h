@@ -7,6 +7,7 @@
 
 #include "BuiltTexts.h"
 #include "analysis/TargetSolver.h"
+#include "lang/TextCatalogue.h"
 #include "model/DoorInputs.h"
 
 class DoorDocument;
@@ -33,6 +34,9 @@ class TargetWindow : public QDialog {
   // search uses; the door searched is the document's.
   TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
   ~TargetWindow() override;
+
+  // The program's built texts in the language shown: the settings' names.
+  void SetTexts(const TextCatalogue& texts);
 
   void onSolveClicked();
   void onApplyClicked();

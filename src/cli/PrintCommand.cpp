@@ -95,7 +95,7 @@ int PrintCommand::Run(std::ostream&, std::ostream& err) {
     writer.setResolution(600);
     const std::optional<QPageSize::PageSizeId> paper = PaperChoice::FromName(paper_);
     writer.setPageSize(QPageSize(paper ? *paper : PaperChoice::ForLocale(QLocale::system())));
-    const ReportDateTime now = ReportDateTime::Now();
+    const ReportDateTime now = ReportDateTime::Now(texts);
     PrintedReport report;
     printed = report.Print(
         writer, source, texts, QString::fromStdString(now.Date + "  " + now.Time),

@@ -37,7 +37,7 @@ int ReportCommand::Run(std::ostream& out, std::ostream& err) {
   std::string textsProblem;
   const TextCatalogue texts = CommandTexts::Load(russian_, textsProblem);
   if (!textsProblem.empty()) return Fail(err, textsProblem);
-  const ReportDateTime now = ReportDateTime::Now();
+  const ReportDateTime now = ReportDateTime::Now(texts);
   out << ResultsReportText(board, texts, now.Date, now.Time);
   if (auto figure = FirstNonFiniteFigure(ResultJson(board))) return FailNotFinite(err, *figure);
   return status;

@@ -286,7 +286,7 @@ void ProjectionsDialog::onOpenPicturesClicked() {
     dialog.Parent = this;
     dialog.ObjectName = "OpenDialog1";
     dialog.Title = request.Title;
-    dialog.NameFilter = "Bitmap (*.bmp);;All files (*)";
+    dialog.NameFilter = QString::fromStdString(texts_.Text(FileTexts::kBitmapFiles));
     dialog.DefaultSuffix = "bmp";
     dialog.SelectedFile = PathOf(door.*request.Name);
     // A dismissed dialog leaves the name as it was.

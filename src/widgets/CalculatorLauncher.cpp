@@ -9,6 +9,7 @@
 #include <signal.h>
 #endif
 
+#include "LanguageApplier.h"
 #include "MessageBoxes.h"
 
 namespace {
@@ -58,6 +59,14 @@ CalculatorLauncher::CalculatorLauncher(QStringList candidates, ExecutableLookup 
   setObjectName("CalculatorLauncher");
 }
 
+QString CalculatorLauncher::Text(QWidget* messageParent, TextKey key) {
+  // In the language of the window the command came from.
+  const TextCatalogue& texts = messageParent != nullptr
+                                   ? LanguageApplier::Of(*messageParent->window()).Texts()
+                                   : TextCatalogue::English();
+  return QString::fromStdString(texts.Text(key));
+}
+
 CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messageParent) {
   if (IsRunning() && BringForward()) return Outcome::BroughtForward;
   // No window of the earlier calculator to be found: forget it and start another.
@@ -70,10 +79,8 @@ CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messagePa
     if (!path.isEmpty()) break;
   }
   if (path.isEmpty()) {
-    MessageBoxes::Information(messageParent, "Run Calculator",
-                              "No calculator program was found. Install one of: "
-                              "gnome-calculator, kcalc, galculator, qalculate-gtk, mate-calc "
-                              "or xcalc.");
+    MessageBoxes::Information(messageParent, Text(messageParent, MessageTexts::kCalculatorTitle),
+                              Text(messageParent, MessageTexts::kNoCalculator));
     return Outcome::NotFound;
   }
 
@@ -81,8 +88,8 @@ CalculatorLauncher::Outcome CalculatorLauncher::RunCalculator(QWidget* messagePa
   process.setProgram(path);
   qint64 pid = 0;
   if (!process.startDetached(&pid) || pid <= 0) {
-    MessageBoxes::Warning(messageParent, "Run Calculator",
-                          QString("The calculator %1 could not be started.").arg(path));
+    MessageBoxes::Warning(messageParent, Text(messageParent, MessageTexts::kCalculatorTitle),
+                          Text(messageParent, MessageTexts::kCalculatorNotStarted).arg(path));
     return Outcome::FailedToStart;
   }
   pid_ = pid;

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QString>
+
 #include <QStringList>
 #include <functional>
+#include "lang/MessageTables.h"
 
 class QWidget;
 
@@ -43,6 +45,8 @@ class CalculatorLauncher : public QObject {
   bool IsRunning() const;
 
  private:
+  // A text of the messages in the language of the window they belong to.
+  static QString Text(QWidget* messageParent, TextKey key);
   bool BringForward() const;
 
   QStringList candidates_;

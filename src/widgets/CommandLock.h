@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <utility>
 
 class QObject;
 
@@ -18,6 +19,8 @@ class CommandLock {
   void Set(QObject* command, bool locked);
   bool IsLocked(const QObject* command) const { return saved_.contains(command); }
   const QString& Reason() const { return reason_; }
+  // The reason the commands locked from now on give (the language may have changed since).
+  void SetReason(QString reason) { reason_ = std::move(reason); }
 
  private:
   struct Saved {

@@ -21,12 +21,9 @@ QUrl TopicUrl(const QString& resource, const QString& anchor) {
   return url;
 }
 
-QToolButton* NavigationButton(const QString& name, const QString& text, const QString& tip,
-                              QWidget* parent) {
+QToolButton* NavigationButton(const QString& name, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
-  button->setText(text);
-  button->setToolTip(tip);
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setAutoRaise(false);
   return button;
@@ -40,14 +37,13 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QWidget(parent) {
   Q_INIT_RESOURCE(resources);
 
   setObjectName("HelpBrowser");
-  setWindowTitle("DoorTrim Help");
   if (parent) setWindowFlag(Qt::Window);  // a window of its own even when given a parent
 
-  back_ = NavigationButton("HelpBack", "Back", "Previous page (Alt+Left)", this);
+  back_ = NavigationButton("HelpBack", this);
   back_->setShortcut(QKeySequence::Back);
-  forward_ = NavigationButton("HelpForward", "Forward", "Next page (Alt+Right)", this);
+  forward_ = NavigationButton("HelpForward", this);
   forward_->setShortcut(QKeySequence::Forward);
-  contents_ = NavigationButton("HelpContents", "Contents", "Help contents (Alt+Home)", this);
+  contents_ = NavigationButton("HelpContents", this);
   contents_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
   back_->setEnabled(false);
   forward_->setEnabled(false);
@@ -73,6 +69,7 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QWidget(parent) {
   layout->addLayout(buttons);
   layout->addWidget(note_);
   layout->addWidget(text_, 1);
+  SetTexts(texts_);
 
   connect(back_, &QToolButton::clicked, text_, &QTextBrowser::backward);
   connect(forward_, &QToolButton::clicked, text_, &QTextBrowser::forward);
@@ -94,6 +91,18 @@ QString HelpBrowser::TopicResource(const QString& topic) {
   return QResource(resource).isValid() ? resource : QString();
 }
 
+void HelpBrowser::SetTexts(const TextCatalogue& texts) {
+  texts_ = texts;
+  const auto text = [&texts](TextKey key) { return QString::fromStdString(texts.Text(key)); };
+  setWindowTitle(text(HelpTexts::kTitle));
+  back_->setText(text(HelpTexts::kBack));
+  back_->setToolTip(text(HelpTexts::kBackHint));
+  forward_->setText(text(HelpTexts::kForward));
+  forward_->setToolTip(text(HelpTexts::kForwardHint));
+  contents_->setText(text(HelpTexts::kContents));
+  contents_->setToolTip(text(HelpTexts::kContentsHint));
+}
+
 void HelpBrowser::ShowTopic(const QString& topic) {
   const qsizetype hash = topic.indexOf('#');
   const QString name = hash < 0 ? topic : topic.left(hash);
@@ -101,9 +110,7 @@ void HelpBrowser::ShowTopic(const QString& topic) {
   const QString resource = TopicResource(name);
   if (resource.isEmpty()) {
     text_->setSource(TopicUrl(TopicResource(QString::fromLatin1(kContentsTopic)), {}));
-    note_->setText(QStringLiteral("There is no help topic \"%1\". These are the contents of the "
-                                  "help; the topics are listed below.")
-                       .arg(topic));
+    note_->setText(QString::fromStdString(texts_.Text(HelpTexts::kNoTopic)).arg(topic));
     note_->show();
   } else {
     text_->setSource(TopicUrl(resource, anchor));

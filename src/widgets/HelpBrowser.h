@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "lang/TextCatalogue.h"
+
 class QKeyEvent;
 class QLabel;
 class QTextBrowser;
@@ -24,6 +26,9 @@ class HelpBrowser : public QWidget {
   // raises and activates the window. An unknown topic opens the contents with a short note.
   void ShowTopic(const QString& topic);
 
+  // Its title, buttons and note in the language of `texts`; the pages stay as written.
+  void SetTexts(const TextCatalogue& texts);
+
   // The page that the resource path of a topic names, or an empty string when the program
   // has no such topic.
   static QString TopicResource(const QString& topic);
@@ -39,4 +44,5 @@ class HelpBrowser : public QWidget {
   QToolButton* forward_;
   QToolButton* contents_;
   QLabel* note_;
+  TextCatalogue texts_ = TextCatalogue::English();
 };

@@ -154,7 +154,9 @@ bool LanguageApplier::Translate(const QString& section) {
   const LanguageFile file = LanguageFile::Read(path.toStdString());
   const LanguageFile::Result result = file.FindSection(section.toStdString());
   if (!result) {
-    MessageBoxes::Critical(form_.window(), "Language", QString::fromStdString(result.Message));
+    MessageBoxes::Critical(form_.window(),
+                           QString::fromStdString(texts_.Text(MessageTexts::kLanguageTitle)),
+                           QString::fromStdString(result.Message));
     return false;
   }
   Apply(result.Sections.front());

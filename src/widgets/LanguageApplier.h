@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "lang/LanguageFile.h"
+#include "lang/TextCatalogue.h"
 
 class QWidget;
 
@@ -21,6 +22,10 @@ class LanguageApplier : public QObject {
   static LanguageApplier& Of(QWidget& form);
 
   const QString& LangFile() const { return langFile_; }
+  // The built texts of the language the window shows, for the messages its controls give
+  // themselves (an entry field's range); English until a language is chosen.
+  const TextCatalogue& Texts() const { return texts_; }
+  void SetTexts(const TextCatalogue& texts) { texts_ = texts; }
   void SetLangFile(const QString& path) { langFile_ = path; }
 
   // Reads LangFile and applies the section named `section`. A file that cannot be read or a
@@ -48,4 +53,5 @@ class LanguageApplier : public QObject {
 
   QWidget& form_;
   QString langFile_;
+  TextCatalogue texts_ = TextCatalogue::English();
 };

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "LanguageApplier.h"
 #include "MessageBoxes.h"
 #include "UserLocale.h"
 #include "numbers/NumberFormat.h"
@@ -50,14 +51,19 @@ QString ValidatedField::HintPrefix() const {
   return hint.isEmpty() ? QString() : hint + "\r\r";
 }
 
+QString ValidatedField::Text(TextKey key) const {
+  // The language of the window the field is in.
+  return QString::fromStdString(LanguageApplier::Of(*window()).Texts().Text(key));
+}
+
 QString ValidatedField::RangeMessage() const {
-  return HintPrefix() + "Range: " + IntervalText();
+  return HintPrefix() + Text(FieldTexts::kRange).arg(IntervalText());
 }
 
 QString ValidatedField::OutOfRangeMessage() const {
   const QString parentName = parentWidget() ? parentWidget()->objectName() : QString();
   return HintPrefix() + parentName + " : " + objectName() +
-         "Value is out of range: " + IntervalText();
+         Text(FieldTexts::kOutOfRange).arg(IntervalText());
 }
 
 // --- Showing the value ---------------------------------------------------------------------
@@ -93,7 +99,7 @@ bool ValidatedField::Validate() {
   BusyScope busy(busy_);
   value_ = default_;
   ShowVal();  // the text follows Val before the message box takes the focus
-  MessageBoxes::Critical(this, "Error", OutOfRangeMessage());
+  MessageBoxes::Critical(this, Text(FieldTexts::kErrorTitle), OutOfRangeMessage());
   ShowVal();
   update();
   selectAll();
@@ -190,7 +196,7 @@ void ValidatedField::keyPressEvent(QKeyEvent* event) {
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && busy_ == 0) {
     Commit();
   } else if (key == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-    MessageBoxes::Information(this, "Information", RangeMessage());
+    MessageBoxes::Information(this, Text(FieldTexts::kInformationTitle), RangeMessage());
   }
   // Standard handling: QLineEdit ignores Return/Enter, so a dialog's default button
   // still sees it.

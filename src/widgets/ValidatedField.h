@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QString>
 
+#include "lang/MessageTables.h"
+
 class QFocusEvent;
 class QKeyEvent;
 class QPaintEvent;
@@ -78,6 +80,8 @@ class ValidatedField : public QLineEdit {
   QString DisplayText() const;
   // The texts of the two message boxes.
   QString RangeMessage() const;
+  // A text of the field's messages in the language its window shows.
+  QString Text(TextKey key) const;
   QString OutOfRangeMessage() const;
 
  signals:

@@ -43,8 +43,9 @@ std::string Shell(const std::string& command) {
 }
 
 // The date and the time that head a report are those of the run; everything else is fixed.
+// The month is a word in the report's language ("Dec", "дек.", "des.").
 std::string MaskDateTime(const std::string& text) {
-  static const std::regex date(R"(\b\d{1,2} [A-Z][a-z]{2} \d{4}\b)");
+  static const std::regex date(R"(\b\d{1,2} [^ \n\d]{3,24} \d{4}\b)");
   static const std::regex time(R"(\b\d{2}:\d{2}:\d{2}( [A-Z][A-Za-z+0-9]{1,5})?\b)");
   return std::regex_replace(std::regex_replace(text, date, "<date>"), time, "<time>");
 }

@@ -182,6 +182,25 @@ TEST(CliReport, DateAndTimeAreTheBalanceWindowsInGerman) {
   ExpectTheWindowsDateAndTime("de_DE.UTF-8", QLocale(QLocale::German, QLocale::Germany));
 }
 
+// A Russian report names the month in Russian where the regional formats write it as a word
+// (the C locale's "8 Dec 2026"): no English month in its title line.
+TEST(CliReport, RussianReportsDateNamesNoEnglishMonth) {
+  const ScopedEnv environment("LC_ALL", "C");
+  const CliRun run = RunCliProgram({"report", "--russian"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err;
+  const std::vector<std::string> lines = Lines(run.Out);
+  ASSERT_GT(lines.size(), kTitleLine);
+  const std::string& title = lines[kTitleLine];
+  const TextCatalogue russian = ShippedTexts(DOORTRIM_RESOURCES "/lang", 1).Texts;
+  const TextCatalogue& english = TextCatalogue::English();
+  bool named = false;
+  for (std::size_t month = 0; month < 12; ++month) {
+    named = named || title.find(russian.Text(DateTexts::kShortMonths[month])) != std::string::npos;
+    EXPECT_EQ(title.find(english.Text(DateTexts::kShortMonths[month])), std::string::npos) << title;
+  }
+  EXPECT_TRUE(named) << title;
+}
+
 TEST(CliReport, BadArgumentsPrintNothingAndExit2) {
   const std::vector<std::vector<std::string>> bad = {
       {"report", "--angles", "1", "2"},

@@ -285,13 +285,13 @@ TEST_F(BalanceWindowTest, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   for (QWidget* w : widgets) {
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(w->toolTip().contains(BalanceWindow::kSearchLockReason))
+    EXPECT_TRUE(w->toolTip().contains(window_->SearchLockReason()))
         << w->objectName().toStdString();
   }
   for (QAction* a : actions) {
     ASSERT_NE(a, nullptr);
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_TRUE(a->toolTip().contains(BalanceWindow::kSearchLockReason))
+    EXPECT_TRUE(a->toolTip().contains(window_->SearchLockReason()))
         << a->objectName().toStdString();
   }
   EXPECT_TRUE(hydro->toolTip().startsWith(hydroTip));  // its own tip stays in front
@@ -305,11 +305,11 @@ TEST_F(BalanceWindowTest, SearchLocksTheCommandsThatEditTheDoorUntilItEnds) {
   EXPECT_FALSE(window_->BalanceRunning());
   for (QWidget* w : widgets) {
     EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(w->toolTip().contains(BalanceWindow::kSearchLockReason));
+    EXPECT_FALSE(w->toolTip().contains(window_->SearchLockReason()));
   }
   for (QAction* a : actions) {
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_FALSE(a->toolTip().contains(BalanceWindow::kSearchLockReason));
+    EXPECT_FALSE(a->toolTip().contains(window_->SearchLockReason()));
   }
   EXPECT_EQ(hydro->toolTip(), hydroTip);
 

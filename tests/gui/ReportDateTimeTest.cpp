@@ -16,6 +16,8 @@
 
 #include "BalanceWindow.h"
 #include "DoorTrimApp.h"
+#include "lang/MessageTables.h"
+#include "support/ShippedTexts.h"
 
 namespace {
 
@@ -54,6 +56,68 @@ INSTANTIATE_TEST_SUITE_P(Locales, ReportDateTimeOf, ::testing::ValuesIn(kFixedCa
                          [](const ::testing::TestParamInfo<FixedCase>& info) {
                            return std::string(info.param.Locale);
                          });
+
+// The month of a report's date is written in the report's language, whatever the machine's
+// regional formats: under the C locale, whose short date writes the month as a word, a
+// Russian or Norwegian report names no English month, and an English one reads as before.
+struct MonthCase {
+  int Language;          // 0 English, 1 Russian, 2 Norwegian
+  const char* December;  // the date of 8 December 2026
+};
+
+void PrintTo(const MonthCase& c, std::ostream* os) {
+  *os << c.Language;
+}
+
+class ReportDateMonth : public ::testing::TestWithParam<MonthCase> {};
+
+TEST_P(ReportDateMonth, IsNamedInTheReportsLanguage) {
+  const MonthCase& c = GetParam();
+  const TextCatalogue texts = ShippedTexts(DOORTRIM_LANGUAGE_FILES, c.Language).Texts;
+  const TextCatalogue& english = TextCatalogue::English();
+  const QDateTime december(QDate(2026, 12, 8), QTime(3, 20, 41));
+  EXPECT_EQ(ReportDateTime::Of(december, QLocale::c(), texts).Date, c.December);
+  for (int month = 1; month <= 12; ++month) {
+    SCOPED_TRACE(month);
+    const std::string date =
+        ReportDateTime::Of(QDateTime(QDate(2026, month, 8), QTime(12, 0)), QLocale::c(), texts)
+            .Date;
+    const auto index = static_cast<std::size_t>(month - 1);
+    EXPECT_NE(date.find(texts.Text(DateTexts::kShortMonths[index])), std::string::npos) << date;
+    if (c.Language == 0) continue;
+    // English's names as English writes them, capital first ("Jan" is not "jan.").
+    for (int other = 1; other <= 12; ++other) {
+      const auto o = static_cast<std::size_t>(other - 1);
+      EXPECT_EQ(date.find(english.Text(DateTexts::kShortMonths[o])), std::string::npos) << date;
+      EXPECT_EQ(date.find(english.Text(DateTexts::kLongMonths[o])), std::string::npos) << date;
+    }
+  }
+}
+
+const MonthCase kMonthCases[] = {
+    {0, "8 Dec 2026"},
+    {1, "8 дек. 2026"},
+    {2, "8 des. 2026"},
+};
+
+std::string LanguageName(const ::testing::TestParamInfo<MonthCase>& info) {
+  const char* const names[] = {"English", "Russian", "Norwegian"};
+  return names[info.param.Language];
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ReportDateMonth, ::testing::ValuesIn(kMonthCases),
+                         LanguageName);
+
+// A locale whose short date has no month word (German's "dd.MM.yy") is left as it is in
+// every language.
+TEST(ReportDateMonthNumbers, StayNumbersInEveryLanguage) {
+  const QDateTime december(QDate(2026, 12, 8), QTime(3, 20, 41));
+  for (int language = 0; language <= 2; ++language)
+    EXPECT_EQ(ReportDateTime::Of(december, QLocale("de_DE"),
+                                 ShippedTexts(DOORTRIM_LANGUAGE_FILES, language).Texts)
+                  .Date,
+              "08.12.26");
+}
 
 // The line of the report that carries the date and the time, after its five empty lines.
 std::string TitleLine(const QString& log) {

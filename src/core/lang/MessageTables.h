@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include <vector>
-
 // The texts the windows build at run time (messages, titles, captions set by code, the
 // printed report's headings) are entries of the language files, in sections of their own
 // after the windows' sections: a key names the section and the entry. A window reads them
@@ -190,12 +188,96 @@ inline constexpr TextKey kKeelScheme{"PictureTexts", "KeelScheme"};
 inline constexpr TextKey kKeelPosition{"PictureTexts", "KeelPosition"};
 }  // namespace PictureTexts
 
+// The names of the months, for a report's date in the report's language whatever the
+// machine's regional formats: short ("Dec") and long ("December", in Russian the form that
+// follows a day, "декабря"), January first.
+namespace DateTexts {
+inline constexpr TextKey kShortMonths[] = {
+    {"DateTexts", "ShortMonths1"},  {"DateTexts", "ShortMonths2"},  {"DateTexts", "ShortMonths3"},
+    {"DateTexts", "ShortMonths4"},  {"DateTexts", "ShortMonths5"},  {"DateTexts", "ShortMonths6"},
+    {"DateTexts", "ShortMonths7"},  {"DateTexts", "ShortMonths8"},  {"DateTexts", "ShortMonths9"},
+    {"DateTexts", "ShortMonths10"}, {"DateTexts", "ShortMonths11"}, {"DateTexts", "ShortMonths12"}};
+inline constexpr TextKey kLongMonths[] = {
+    {"DateTexts", "LongMonths1"},  {"DateTexts", "LongMonths2"},  {"DateTexts", "LongMonths3"},
+    {"DateTexts", "LongMonths4"},  {"DateTexts", "LongMonths5"},  {"DateTexts", "LongMonths6"},
+    {"DateTexts", "LongMonths7"},  {"DateTexts", "LongMonths8"},  {"DateTexts", "LongMonths9"},
+    {"DateTexts", "LongMonths10"}, {"DateTexts", "LongMonths11"}, {"DateTexts", "LongMonths12"}};
+}  // namespace DateTexts
+
+// Titles and texts of the program's messages, and the reason the editing commands give while
+// the balance search runs.
+namespace MessageTexts {
+inline constexpr TextKey kLanguageTitle{"MessageTexts", "LanguageTitle"};
+inline constexpr TextKey kSearchLock{"MessageTexts", "SearchLock"};
+// The log window could not read the log (%1, its path).
+inline constexpr TextKey kLogNotRead{"MessageTexts", "LogNotRead"};
+// A file could not be written (%1, its path; %2, why).
+inline constexpr TextKey kNotWritten{"MessageTexts", "NotWritten"};
+// Run Calculator: its title, no calculator installed, one that did not start (%1, its path).
+inline constexpr TextKey kCalculatorTitle{"MessageTexts", "CalculatorTitle"};
+inline constexpr TextKey kNoCalculator{"MessageTexts", "NoCalculator"};
+inline constexpr TextKey kCalculatorNotStarted{"MessageTexts", "CalculatorNotStarted"};
+// A macro client's conversation has ended.
+inline constexpr TextKey kConversationFinished{"MessageTexts", "ConversationFinished"};
+}  // namespace MessageTexts
+
+// An entry field's messages: the title and the words of a value refused for the field's
+// interval, and of the interval shown with F1.
+namespace FieldTexts {
+inline constexpr TextKey kErrorTitle{"FieldTexts", "ErrorTitle"};
+inline constexpr TextKey kInformationTitle{"FieldTexts", "InformationTitle"};
+inline constexpr TextKey kRange{"FieldTexts", "Range"};
+inline constexpr TextKey kOutOfRange{"FieldTexts", "OutOfRange"};
+}  // namespace FieldTexts
+
+// The about box: its title, the program's line and its version ("Version %1").
+namespace AboutTexts {
+inline constexpr TextKey kTitle{"AboutTexts", "Title"};
+inline constexpr TextKey kProduct{"AboutTexts", "Product"};
+inline constexpr TextKey kVersion{"AboutTexts", "Version"};
+}  // namespace AboutTexts
+
+// The help window's title, its buttons and their tips, and the note for a topic it lacks
+// (%1, the topic). The pages themselves are English.
+namespace HelpTexts {
+inline constexpr TextKey kTitle{"HelpTexts", "Title"};
+inline constexpr TextKey kBack{"HelpTexts", "Back"};
+inline constexpr TextKey kBackHint{"HelpTexts", "BackHint"};
+inline constexpr TextKey kForward{"HelpTexts", "Forward"};
+inline constexpr TextKey kForwardHint{"HelpTexts", "ForwardHint"};
+inline constexpr TextKey kContents{"HelpTexts", "Contents"};
+inline constexpr TextKey kContentsHint{"HelpTexts", "ContentsHint"};
+inline constexpr TextKey kNoTopic{"HelpTexts", "NoTopic"};
+}  // namespace HelpTexts
+
+// The kinds of file the file dialogs offer, in the form "Name (*.ext);;Name (*)".
+namespace FileTexts {
+inline constexpr TextKey kDoorFiles{"FileTexts", "DoorFiles"};
+inline constexpr TextKey kBitmapFiles{"FileTexts", "BitmapFiles"};
+inline constexpr TextKey kCsvFiles{"FileTexts", "CsvFiles"};
+inline constexpr TextKey kPictureFiles{"FileTexts", "PictureFiles"};
+}  // namespace FileTexts
+
+// The names a screen reader gives the buttons that scroll a row of tabs.
+namespace ControlTexts {
+inline constexpr TextKey kScrollLeft{"ControlTexts", "ScrollLeft"};
+inline constexpr TextKey kScrollRight{"ControlTexts", "ScrollRight"};
+}  // namespace ControlTexts
+
+// The environment values as the target and operating map windows list them beside the main
+// parameters' symbols, in the order of kEnvironmentFields.
+namespace SettingTexts {
+inline constexpr TextKey kEnvironment[] = {{"SettingTexts", "WaterDensity"},
+                                           {"SettingTexts", "GroundDensity"},
+                                           {"SettingTexts", "GroundCoef"},
+                                           {"SettingTexts", "BridleAngleH"},
+                                           {"SettingTexts", "BridleAngleV"}};
+}  // namespace SettingTexts
+
 // The sections that hold the built texts; every language file has each of them.
 inline constexpr std::string_view kTextSections[] = {
     "MainTexts",   "RecentTexts",      "ProjTexts",      "BalanceTexts", "SSolveTexts",
     "SweepTexts",  "ResultFieldTexts", "StabilityTexts", "EditTexts",    "PrintTexts",
-    "ReportTexts", "TableTexts",       "PictureTexts"};
-
-// Every key the program asks a TextCatalogue for: the check that no language file lacks a
-// text the user can meet walks this list.
-std::vector<TextKey> AllTextKeys();
+    "ReportTexts", "TableTexts",       "PictureTexts",   "DateTexts",    "MessageTexts",
+    "FieldTexts",  "AboutTexts",       "HelpTexts",      "FileTexts",    "ControlTexts",
+    "SettingTexts"};

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -13,10 +15,19 @@
 #include "lang/MessageTables.h"
 #include "lang/TranslatedForms.h"
 #include "support/ShippedTexts.h"
+#include "support/TempFolder.h"
+#include "support/UsedTextKeys.h"
 
 namespace {
 
 const std::string kFolder = DOORTRIM_LANGUAGE_FILES;
+const std::string kSources = DOORTRIM_SOURCES;
+
+// Every key the sources ask for, read from the sources themselves.
+const std::set<UsedTextKey>& KeysInUse() {
+  static const std::set<UsedTextKey> keys = UsedTextKeys(kSources);
+  return keys;
+}
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -64,14 +75,19 @@ std::string FileWithTextSections(std::string_view sweepDone) {
 
 class DeliveredTexts : public testing::TestWithParam<int> {};
 
-// Every text the program asks for is in every language, and none is empty.
+// Every text the sources ask for is in every language, none is empty, and each fills in the
+// same placeholders as the English one.
 TEST_P(DeliveredTexts, HoldEveryTextTheProgramAsksFor) {
   const TextCatalogue::Loaded loaded = ShippedTexts(kFolder, GetParam());
   ASSERT_TRUE(loaded.Ok) << loaded.Message;
-  for (const TextKey key : AllTextKeys()) {
-    SCOPED_TRACE(KeyName(key));
+  ASSERT_GT(KeysInUse().size(), 150u);
+  for (const UsedTextKey& used : KeysInUse()) {
+    const TextKey key = used.Key();
+    SCOPED_TRACE(KeyName(key) + " (" + used.Where + ")");
     EXPECT_TRUE(loaded.Texts.Has(key));
     EXPECT_FALSE(loaded.Texts.Text(key).empty());
+    EXPECT_EQ(Placeholders(loaded.Texts.Text(key)),
+              Placeholders(TextCatalogue::English().Text(key)));
   }
 }
 
@@ -88,8 +104,8 @@ TEST_P(DeliveredTexts, TextSectionsMatchTheEnglishFileEntryForEntry) {
   ASSERT_TRUE(ours.Ok) << ours.Message;
 
   std::set<std::string> asked;
-  for (const TextKey key : AllTextKeys())
-    asked.insert(std::string(key.Form) + "." + Lower(key.Name));
+  for (const UsedTextKey& used : KeysInUse())
+    asked.insert(used.Form + "." + Lower(used.Name));
   const bool isEnglish = GetParam() == 0;
   std::set<std::string> held;
   for (std::size_t s = 0; s < std::size(kTextSections); ++s) {
@@ -116,14 +132,45 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(info.param == 0 ? "English" : info.param == 1 ? "Russian" : "Norwegian");
     });
 
+// A key the sources name is in one of the sections the catalogue reads: a section added to
+// the sources but not to the catalogue's list would never be read.
+TEST(TextKeysInUse, AreAllInTheSectionsTheCatalogueReads) {
+  for (const UsedTextKey& used : KeysInUse())
+    EXPECT_NE(std::find(std::begin(kTextSections), std::end(kTextSections), used.Form),
+              std::end(kTextSections))
+        << used.Form << "." << used.Name << " (" << used.Where << ")";
+}
+
+// The scan finds a key wherever it is written, declared or written where it is asked for, on
+// one line or two, and leaves other pairs of words alone.
+TEST(TextKeysInUse, AreFoundWhereverTheSourcesWriteThem) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.Path() / "balance");
+  std::ofstream(folder.Path() / "balance" / "Window.cpp")
+      << "void F() {\n  Show(texts.Text({\"SweepTexts\", \"Done\"}));\n"
+         "  Show(texts.Text({\"NewTexts\",\n                  \"Broken\"}));\n"
+         "  const Pair pair{\"Width\", \"Height\"};\n}\n";
+  std::ofstream(folder.Path() / "Keys.h")
+      << "inline constexpr TextKey kA{\"TableTexts\", \"Overflow\"};\n";
+  std::ofstream(folder.Path() / "notes.txt") << "{\"MainTexts\", \"NotSource\"}\n";
+  std::set<std::string> found;
+  for (const UsedTextKey& used : UsedTextKeys(folder.Path().string()))
+    if (used.Form != "ReportTexts") found.insert(used.Form + "." + used.Name + "@" + used.Where);
+  const std::set<std::string> expected = {"SweepTexts.Done@balance/Window.cpp:2",
+                                          "NewTexts.Broken@balance/Window.cpp:3",
+                                          "TableTexts.Overflow@Keys.h:1"};
+  EXPECT_EQ(found, expected);
+}
+
 TEST(TextCatalogue, BuiltInEnglishIsTheDeliveredEnglishFile) {
   const std::string path = kFolder + "/" + std::string(kLanguageFileNames[0]);
   const LanguageFile delivered = LanguageFile::Read(path);
   ASSERT_TRUE(delivered.Readable());
   const TextCatalogue::Loaded file = TextCatalogue::FromFile(delivered);
   ASSERT_TRUE(file.Ok) << file.Message;
-  for (const TextKey key : AllTextKeys())
-    EXPECT_EQ(TextCatalogue::English().Text(key), file.Texts.Text(key)) << KeyName(key);
+  for (const UsedTextKey& used : KeysInUse())
+    EXPECT_EQ(TextCatalogue::English().Text(used.Key()), file.Texts.Text(used.Key()))
+        << KeyName(used.Key());
   EXPECT_FALSE(EnglishLanguageFile().empty());
 }
 
