@@ -422,10 +422,13 @@ void PrintedReport::TrawlKeelPage(Run& run) {
   y = 96;
   for (const auto& [label, edit] : std::array<std::pair<const char*, const char*>, 3>{
            {{"Label1", "Edit1"}, {"Label2", "Edit2"}, {"Label3", "Edit3"}}}) {
-    const double row = std::max(
-        page.Text(QRectF(80, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", label)),
-        page.Text(QRectF(122, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", edit)));
-    y += row + 3;
+    // The caption is set before its value, so the page's text reads in that order (one
+    // statement each: the order of a call's arguments is not fixed).
+    const double caption =
+        page.Text(QRectF(80, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", label));
+    const double value =
+        page.Text(QRectF(122, y, 40, ReportPainter::kLineHeight), Link(run, "KOrg_f", edit));
+    y += std::max(caption, value) + 3;
   }
 
   const QString ground = run.Say(PrintTexts::kGroundCoefficients);
