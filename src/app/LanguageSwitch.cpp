@@ -118,11 +118,12 @@ bool LanguageSwitch::SwitchWithFile(int language, const QString& path) {
       sections ? TextCatalogue::FromFile(file) : TextCatalogue::Loaded{};
   if (!sections || !texts) {
     const std::string& message = sections ? texts.Message : sections.Message;
+    const FileProblem& problem = sections ? texts.Problem : sections.Problem;
     // Said in the language still in use.
-    MessageBoxes::Critical(
-        &windows_.Main,
-        QString::fromStdString(windows_.Main.Texts().Text(MessageTexts::kLanguageTitle)),
-        QString::fromStdString(message));
+    const TextCatalogue& said = windows_.Main.Texts();
+    MessageBoxes::Critical(&windows_.Main,
+                           QString::fromStdString(said.Text(MessageTexts::kLanguageTitle)),
+                           QString::fromStdString(problem.Text(said, message)));
     MarkCurrent();  // the mark goes back to the language still in use
     return false;
   }

@@ -425,7 +425,8 @@ void MainWindow::SetTexts(const TextCatalogue& texts) {
 }
 
 void MainWindow::ReportFileError(const DoorFileResult& result, const QString& title) {
-  MessageBoxes::Critical(this, title, QString::fromStdString(result.Message));
+  MessageBoxes::Critical(this, title,
+                         QString::fromStdString(result.Problem.Text(texts_, result.Message)));
 }
 
 bool MainWindow::WriteTo(const QString& path) {

@@ -586,7 +586,7 @@ void BalanceWindow::ShowLogFile() {
   const CalcLogResult written = AppendToCalcLog(kCalcLogName, report);
   if (!written) {
     MessageBoxes::Critical(this, ItemTitle(*ui_.ShowLogItem),
-                           QString::fromStdString(written.Message));
+                           QString::fromStdString(written.Problem.Text(texts_, written.Message)));
     return;
   }
   const QString path = QDir::current().absoluteFilePath(kCalcLogName);
@@ -612,7 +612,7 @@ void BalanceWindow::ClearLogFile() {
   const CalcLogResult cleared = ClearCalcLog(kCalcLogName);
   if (!cleared) {
     MessageBoxes::Critical(this, ItemTitle(*ui_.ClearLogItem),
-                           QString::fromStdString(cleared.Message));
+                           QString::fromStdString(cleared.Problem.Text(texts_, cleared.Message)));
   }
 }
 
@@ -695,7 +695,9 @@ void BalanceWindow::PrintReport() {
   // A report of "Empty !!!" labels is no report: a language file broken since it was chosen
   // stops it.
   if (!source->LanguageProblem().empty()) {
-    MessageBoxes::Warning(this, windowTitle(), QString::fromStdString(source->LanguageProblem()));
+    MessageBoxes::Warning(this, windowTitle(),
+                          QString::fromStdString(source->LanguageProblemData().Text(
+                              texts_, source->LanguageProblem())));
     return;
   }
   ReportPreview::Show(this, *report_, *source, texts_, DoorFileName(),

@@ -419,10 +419,10 @@ void OperatingMapWindow::onExportCsvClicked() {
   if (!path) return;
   std::ostringstream text;
   WriteMapCsv(text, xName.toStdString(), yName.toStdString(), map_->Nodes());
-  if (const auto problem = AtomicFileWriter().Replace(path->toStdString(), text.str()))
-    MessageBoxes::Critical(
-        this, request.Title,
-        texts_.Text("OpMapNotWritten").arg(*path, QString::fromStdString(*problem)));
+  if (const auto problem = AtomicFileWriter().Attempt(path->toStdString(), text.str()))
+    MessageBoxes::Critical(this, request.Title,
+                           texts_.Text("OpMapNotWritten")
+                               .arg(*path, QString::fromStdString(problem->Text(catalogue_))));
 }
 
 void OperatingMapWindow::onSavePictureClicked() {

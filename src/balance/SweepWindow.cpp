@@ -67,10 +67,12 @@ bool IsSvgPath(const QString& path) {
 }
 
 // Writes the bytes through the one writer of every file: an existing file is replaced only by
-// a complete one, and never one that is not a regular file or is read-only.
-std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes) {
-  if (auto problem = AtomicFileWriter().Replace(path.toStdString(), bytes.toStdString()))
-    return QString::fromStdString(*problem);
+// a complete one, and never one that is not a regular file or is read-only. Why not, in the
+// language of `texts`.
+std::optional<QString> WriteFile(const QString& path, const QByteArray& bytes,
+                                 const TextCatalogue& texts) {
+  if (auto problem = AtomicFileWriter().Attempt(path.toStdString(), bytes.toStdString()))
+    return QString::fromStdString(problem->Text(texts));
   return std::nullopt;
 }
 
@@ -501,8 +503,8 @@ void SweepWindow::onExportCsvClicked() {
   std::ostringstream text;
   WriteSweepCsv(text, sweptName_.toStdString(), sweep_->Points());
   const std::string bytes = text.str();
-  if (const auto problem =
-          WriteFile(*path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+  if (const auto problem = WriteFile(
+          *path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), catalogue_))
     MessageBoxes::Critical(this, Text(SweepTexts::kExportTitle),
                            Text(SweepTexts::kNotWritten).arg(*path, *problem));
 }
@@ -546,7 +548,7 @@ void SweepWindow::onSavePlotClicked() {
     buffer.open(QIODevice::WriteOnly);
     PlotImage().save(&buffer, "PNG");
   }
-  if (const auto problem = WriteFile(*path, bytes))
+  if (const auto problem = WriteFile(*path, bytes, catalogue_))
     MessageBoxes::Critical(this, Text(SweepTexts::kSavePlotTitle),
                            Text(SweepTexts::kNotWritten).arg(*path, *problem));
 }

@@ -93,10 +93,16 @@ DoorReportSource::DoorReportSource(const TBoard& door, const std::string& langua
   if (!languageFile.empty()) {
     const LanguageFile file = LanguageFile::Read(languageFile);
     const LanguageFile::Result found = file.ReadAllSections(kForms);
-    if (!found) languageProblem_ = found.Message;
+    if (!found) {
+      languageProblem_ = found.Message;
+      languageProblemData_ = found.Problem;
+    }
     if (found) {
       TextCatalogue::Loaded built = TextCatalogue::FromFile(file);
-      if (!built) languageProblem_ = built.Message;
+      if (!built) {
+        languageProblem_ = built.Message;
+        languageProblemData_ = built.Problem;
+      }
       pictureTexts_ = std::move(built.Texts);
     }
     for (std::size_t i = 0; found && i < found.Sections.size(); ++i) {

@@ -6,6 +6,7 @@
 
 #include "ReportSource.h"
 #include "drawing/ViewFlags.h"
+#include "io/FileProblem.h"
 #include "lang/TextCatalogue.h"
 #include "model/TBoard.h"
 #include "model/XYZ.h"
@@ -28,6 +29,8 @@ class DoorReportSource : public ReportSource {
   // Why the language file cannot give the report its texts (unreadable, cut short, not a
   // language file); empty when it can or when none was asked for.
   const std::string& LanguageProblem() const { return languageProblem_; }
+  // The same as data, for a window to say in its language.
+  const FileProblem& LanguageProblemData() const { return languageProblemData_; }
 
   void Update() override;
   const TBoard& Board() const override { return board_; }
@@ -48,6 +51,7 @@ class DoorReportSource : public ReportSource {
 
   TBoard board_;
   std::string languageProblem_;
+  FileProblem languageProblemData_;
   ViewFlags projection_;
   ViewFlags balance_;
   XYZ stability_{};

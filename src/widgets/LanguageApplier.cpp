@@ -156,7 +156,7 @@ bool LanguageApplier::Translate(const QString& section) {
   if (!result) {
     MessageBoxes::Critical(form_.window(),
                            QString::fromStdString(texts_.Text(MessageTexts::kLanguageTitle)),
-                           QString::fromStdString(result.Message));
+                           QString::fromStdString(result.Problem.Text(texts_, result.Message)));
     return false;
   }
   Apply(result.Sections.front());

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +48,7 @@
 #include "gui/MessageBoxScript.h"
 #include "gui/ModalAnswer.h"
 #include "gui/ReadableTexts.h"
+#include "io/DoorFileReader.h"
 #include "lang/TranslatedForms.h"
 #include "support/ShippedTexts.h"
 
@@ -167,10 +170,10 @@ class ProgramInLanguage {
         QString text = asked.Text;
         if (auto* field = qobject_cast<QWidget*>(asked.Parent); field && field->parentWidget())
           text.remove(field->parentWidget()->objectName() + " : " + field->objectName());
-        // The messages of a file that cannot be read or written end in what the file system
-        // and the file's reading said, naming the file: English for now, checked by title
-        // and buttons only.
-        if (path != "LanguageFile" && path != "SaveAs") texts.Add(where + "text", text);
+        // A file's message names the file and quotes what it found ('TMain_f'): no language.
+        text.remove(QRegularExpression("/\\S*"));
+        text.remove(QRegularExpression("'[^']*'"));
+        texts.Add(where + "text", text);
         const QStringList buttons = ButtonTexts(asked.Buttons);
         for (int button = 0; button < buttons.size(); ++button)
           texts.Add(where + "button" + QString::number(button), buttons[button]);
@@ -195,15 +198,46 @@ class ProgramInLanguage {
     // A language file that cannot be used.
     app_->Language().SwitchWithFile(language_, kData + "/lang/bad_lang_truncated.lru");
     took("LanguageFile");
-    // A door saved where no file can be made.
-    files.Choose(dir_.filePath("no such folder/door.brd"));
+    // A door saved where no file can be made, and over a file made read-only. (The files'
+    // names are no words: the paths are taken out of the texts, the names stay.)
+    files.Choose(dir_.filePath("x9/d0.brd"));
     if (auto* saveAs = app_->Main().findChild<QAction*>("SaveAs1")) saveAs->trigger();
     took("SaveAs");
+    const QString readOnly = dir_.filePath("d1.brd");
+    WriteFile(readOnly, "0\n");
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
+    files.Choose(readOnly);
+    if (auto* saveAs = app_->Main().findChild<QAction*>("SaveAs1")) saveAs->trigger();
+    took("SaveReadOnly");
+    // Door files that cannot be opened: missing, a folder, a FIFO, one too large.
+    const QString folder = dir_.filePath("d3.brd");
+    QDir().mkdir(folder);
+    const QString fifo = dir_.filePath("d4.brd");
+    ::mkfifo(fifo.toLocal8Bit().constData(), 0666);
+    const QString large = dir_.filePath("d5.brd");
+    WriteFile(large, "");
+    QFile(large).resize(static_cast<qint64>(DoorFileReader::kMaxFileSize) + 1);
+    const std::pair<const char*, QString> opened[] = {{"OpenMissing", dir_.filePath("d2.brd")},
+                                                      {"OpenFolder", folder},
+                                                      {"OpenFifo", fifo},
+                                                      {"OpenLarge", large}};
+    for (const auto& [name, door] : opened) {
+      // A door changed by the search is not saved first.
+      if (app_->Document().IsModified()) boxes.Answer(QMessageBox::No);
+      files.Choose(door);
+      if (auto* open = app_->Main().findChild<QAction*>("Open1")) open->trigger();
+      took(name);
+    }
     for (std::size_t dialog = 0; dialog < files.Asked().size(); ++dialog) {
       const QString where = "FileDialog." + files.Asked()[dialog].ObjectName + ".";
       texts.Add(where + "title", files.Asked()[dialog].Title);
       texts.Add(where + "filter", files.Asked()[dialog].NameFilter);
     }
+  }
+
+  static void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
   }
 
   int language_;
@@ -262,7 +296,8 @@ TEST_P(EnglishLeft, NoTextHoldsAnEnglishWord) {
 
 // The message paths above were all taken: a box that did not come checks nothing.
 TEST_P(EnglishLeft, EveryMessagePathWasTaken) {
-  for (const char* path : {"FieldRefused", "FieldRange", "Calculator", "LanguageFile", "SaveAs"}) {
+  for (const char* path : {"FieldRefused", "FieldRange", "Calculator", "LanguageFile", "SaveAs",
+                           "SaveReadOnly", "OpenMissing", "OpenFolder", "OpenFifo", "OpenLarge"}) {
     bool found = false;
     for (const auto& [where, text] : *englishTexts_)
       found = found ||

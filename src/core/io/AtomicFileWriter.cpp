@@ -18,8 +18,9 @@
 
 namespace {
 
-std::string Errno(const std::string& what) {
-  return what + ": " + std::strerror(errno);
+// A problem whose reason is the system's, taken from errno.
+FileProblem Errno(TextKey what, std::vector<std::string> args = {}) {
+  return FileProblem{what, std::move(args), errno, {}};
 }
 
 // Makes the rename itself durable; a failure here loses nothing that was not already at risk.
@@ -51,13 +52,12 @@ bool ModeAllowsWriting(const struct stat& info) {
   return (info.st_mode & S_IWOTH) != 0;
 }
 
-// What a target that is not a regular file is, in the words of a message.
-const char* KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "not a regular file";
+// What a target that is not a regular file (nor a folder) is, in the words of a message.
+TextKey KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return FileProblemTexts::kFifo;
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return FileProblemTexts::kDevice;
+  if (S_ISSOCK(mode)) return FileProblemTexts::kSocket;
+  return FileProblemTexts::kOtherKind;
 }
 
 bool ProcessGone(long pid) {
@@ -142,16 +142,21 @@ AtomicFileWriter::AtomicFileWriter()
 AtomicFileWriter::AtomicFileWriter(DiskIo io) : io_(std::move(io)) {}
 
 std::optional<std::string> AtomicFileWriter::RefusedTarget(const std::string& path) {
+  if (auto refused = RefusedTargetProblem(path)) return refused->English();
+  return std::nullopt;
+}
+
+std::optional<FileProblem> AtomicFileWriter::RefusedTargetProblem(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::nullopt;  // a new file
-  if (S_ISDIR(info.st_mode)) return "it is a folder";
+  if (S_ISDIR(info.st_mode)) return FileProblem{FileProblemTexts::kIsFolder, {}, {}, {}};
   if (!S_ISREG(info.st_mode)) {
-    return std::string("it is not a regular file but ") + KindOf(info.st_mode) +
-           ", which is not replaced";
+    return FileProblem{
+        FileProblemTexts::kNotReplaced, {}, {}, {FileProblem{KindOf(info.st_mode), {}, {}, {}}}};
   }
   if (!ModeAllowsWriting(info) ||
       (::geteuid() != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
-    return std::string("the file is read-only (") + std::strerror(EACCES) + ")";
+    return FileProblem{FileProblemTexts::kReadOnly, {}, EACCES, {}};
   }
   return std::nullopt;
 }
@@ -207,8 +212,14 @@ int AtomicFileWriter::RemoveStaleTempFiles(const std::string& folder) {
 
 std::optional<std::string> AtomicFileWriter::Replace(const std::string& path,
                                                      const std::string& content) const {
+  if (auto problem = Attempt(path, content)) return problem->English();
+  return std::nullopt;
+}
+
+std::optional<FileProblem> AtomicFileWriter::Attempt(const std::string& path,
+                                                     const std::string& content) const {
   namespace fs = std::filesystem;
-  if (path.empty()) return "no file name given";
+  if (path.empty()) return FileProblem{FileProblemTexts::kNoFileName, {}, {}, {}};
 
   fs::path target(path);
   std::error_code ec;
@@ -216,48 +227,52 @@ std::optional<std::string> AtomicFileWriter::Replace(const std::string& path,
     const fs::path resolved = fs::canonical(target, ec);
     if (!ec) target = resolved;
   }
-  if (auto refused = RefusedTarget(target.string())) return refused;
+  if (auto refused = RefusedTargetProblem(target.string())) return refused;
   struct stat old {};
   const bool hadOld = ::stat(target.c_str(), &old) == 0;
-  const std::string unchanged = hadOld ? "; the previous file is unchanged" : "";
+  // With a previous file, every reason ends in saying that it is unchanged.
+  const auto failed = [hadOld](FileProblem why) {
+    if (!hadOld) return why;
+    return FileProblem{FileProblemTexts::kUnchanged, {}, {}, {std::move(why)}};
+  };
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   RemoveStaleTempFiles(folder.string());
 
   TempFile temp;
   if (!temp.Create(folder, target.filename().string())) {
-    return Errno("cannot create a file in the folder '" + folder.string() + "'") + unchanged;
+    return failed(Errno(FileProblemTexts::kCannotCreate, {folder.string()}));
   }
   if (hadOld) ::fchmod(temp.Fd(), old.st_mode & 07777);  // the new file keeps the old one's
 
-  std::optional<std::string> problem = WriteAll(temp.Fd(), content);
-  if (!problem && io_.Sync(temp.Fd()) != 0) problem = Errno("flushing to disk failed");
-  if (!temp.CloseFile() && !problem) problem = Errno("closing the file failed");
+  std::optional<FileProblem> problem = WriteAll(temp.Fd(), content);
+  if (!problem && io_.Sync(temp.Fd()) != 0) problem = Errno(FileProblemTexts::kFlushFailed);
+  if (!temp.CloseFile() && !problem) problem = Errno(FileProblemTexts::kCloseFailed);
   const auto moveIntoPlace = [this](const std::string& from, const std::string& to) {
     return io_.Rename ? io_.Rename(from.c_str(), to.c_str())
                       : std::rename(from.c_str(), to.c_str());
   };
   if (!problem && moveIntoPlace(temp.Path(), target.string()) != 0) {
-    problem = Errno("cannot replace '" + target.string() + "'");
+    problem = Errno(FileProblemTexts::kCannotReplace, {target.string()});
   }
-  if (problem) return *problem + unchanged;  // the temporary file goes with `temp`
+  if (problem) return failed(std::move(*problem));  // the temporary file goes with `temp`
   temp.Kept();
   SyncFolder(folder);
   return std::nullopt;
 }
 
-std::optional<std::string> AtomicFileWriter::WriteAll(int fd, const std::string& content) const {
+std::optional<FileProblem> AtomicFileWriter::WriteAll(int fd, const std::string& content) const {
   std::size_t done = 0;
   while (done < content.size()) {
     errno = 0;
     const long written = io_.Write(fd, content.data() + done, content.size() - done);
     if (written < 0) {
       if (errno == EINTR) continue;
-      return Errno("writing failed");
+      return Errno(FileProblemTexts::kWriteFailed);
     }
     if (written == 0) {  // no progress and no error: the device has no room
       errno = ENOSPC;
-      return Errno("writing failed");
+      return Errno(FileProblemTexts::kWriteFailed);
     }
     done += static_cast<std::size_t>(written);
   }

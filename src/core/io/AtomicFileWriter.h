@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "io/FileProblem.h"
+
 // Every file the program writes goes through here: door files, pictures, PDF reports, CSV
 // tables and the calculation log. It replaces a file's whole content so that the old file
 // survives any failure: the new content goes to a temporary file in the same folder, which is
@@ -44,10 +46,13 @@ class AtomicFileWriter {
   // Makes content the file's whole content. Returns why it failed, or nothing. When a previous
   // file existed the reason ends in "; the previous file is unchanged".
   std::optional<std::string> Replace(const std::string& path, const std::string& content) const;
+  // The same, with why it failed as data, for a window to say in the language it shows.
+  std::optional<FileProblem> Attempt(const std::string& path, const std::string& content) const;
 
   // Why a file at `path` cannot be replaced, judged before anything is written: a target that
   // is not a regular file or that the user may not write. Nothing when it can be tried.
   static std::optional<std::string> RefusedTarget(const std::string& path);
+  static std::optional<FileProblem> RefusedTargetProblem(const std::string& path);
 
   // Whether `name` is one of our temporary files, and of which process.
   static std::optional<long> TempFileOwner(const std::string& name);
@@ -57,7 +62,7 @@ class AtomicFileWriter {
 
  private:
   // Writes all of content to the open file, resuming interrupted and partial writes.
-  std::optional<std::string> WriteAll(int fd, const std::string& content) const;
+  std::optional<FileProblem> WriteAll(int fd, const std::string& content) const;
 
   DiskIo io_;
 };

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -78,54 +79,41 @@ DoorFileResult DoorFileReader::ReadFile(const std::string& path, DoorInputs& doo
                                         ViewSettings& view) {
   namespace fs = std::filesystem;
   DoorFileResult result;
+  const auto fail = [&result, &path](TextKey key, std::optional<int> systemError = {},
+                                     std::vector<std::string> more = {}) {
+    std::vector<std::string> args{path};
+    args.insert(args.end(), more.begin(), more.end());
+    result.Problem = FileProblem{key, std::move(args), systemError, {}};
+    result.Message = result.Problem.English();
+    return result;
+  };
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (status.type() == fs::file_type::not_found) {
     result.NotFound = true;
-    result.Message = path + ": not found";
-    return result;
+    return fail(FileProblemTexts::kNotFound);
   }
-  if (ec) {
-    result.Message = path + ": cannot be read: " + ec.message();
-    return result;
-  }
-  if (status.type() == fs::file_type::directory) {
-    result.Message = path + ": is a folder, not a door data file";
-    return result;
-  }
-  if (status.type() != fs::file_type::regular) {
-    result.Message = path + ": is not a regular file";
-    return result;
-  }
+  if (ec) return fail(FileProblemTexts::kCannotBeRead, ec.value());
+  if (status.type() == fs::file_type::directory) return fail(FileProblemTexts::kFolder);
+  if (status.type() != fs::file_type::regular) return fail(FileProblemTexts::kNotRegular);
   const std::uintmax_t size = fs::file_size(path, ec);
   if (!ec && size > kMaxFileSize) {
-    result.Message =
-        path + ": is too large for a door data file (" + std::to_string(size) + " bytes)";
-    return result;
+    return fail(FileProblemTexts::kTooLarge, {}, {std::to_string(size)});
   }
 
   const auto closer = [](std::FILE* f) { std::fclose(f); };
   errno = 0;
   std::unique_ptr<std::FILE, decltype(closer)> file(std::fopen(path.c_str(), "rb"), closer);
-  if (!file) {
-    result.Message = path + ": cannot be opened: " + std::strerror(errno);
-    return result;
-  }
+  if (!file) return fail(FileProblemTexts::kCannotBeOpened, errno);
   std::string text;
   char buffer[8192];
   for (;;) {
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
     text.append(buffer, got);
     if (got < sizeof buffer) break;
-    if (text.size() > kMaxFileSize) {
-      result.Message = path + ": is too large for a door data file";
-      return result;
-    }
+    if (text.size() > kMaxFileSize) return fail(FileProblemTexts::kTooLargeRead);
   }
-  if (std::ferror(file.get())) {
-    result.Message = path + ": cannot be read: " + std::strerror(errno);
-    return result;
-  }
+  if (std::ferror(file.get())) return fail(FileProblemTexts::kCannotBeRead, errno);
   return ReadText(path, text, door, view);
 }
 

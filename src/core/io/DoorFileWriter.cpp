@@ -164,7 +164,11 @@ DoorFileResult DoorFileWriter::Save(const std::string& path, const DoorInputs& d
   };
   if (path.empty()) return fail("no file name given");
   if (auto problem = Unwritable(door, view)) return fail(*problem);
-  if (auto problem = writer_.Replace(path, Text(door, view))) return fail(*problem);
+  if (auto problem = writer_.Attempt(path, Text(door, view))) {
+    result.Problem = FileProblem{FileProblemTexts::kNotSaved, {path}, {}, {std::move(*problem)}};
+    result.Message = result.Problem.English();
+    return result;
+  }
   result.Ok = true;
   return result;
 }

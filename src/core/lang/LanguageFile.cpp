@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 #include "numbers/QuotedToken.h"
 #include "numbers/TextRoutines.h"
@@ -125,6 +126,19 @@ bool SectionReader::ReadCount(const std::string& section, int& count) {
   result_.Message = path_ + ": line " + std::to_string(result_.Line) +
                     ": expected the number of entries of " + what +
                     " (a whole number, 0 or more), found " + found;
+  FileProblem why{
+      section.empty() ? FileProblemTexts::kLangBadCountUnnamed : FileProblemTexts::kLangBadCount,
+      {},
+      {},
+      {}};
+  if (!section.empty()) why.Args.push_back(QuotedToken(section));
+  if (text.empty()) {
+    why.Reasons.push_back(FileProblem{FileProblemTexts::kEmptyLine, {}, {}, {}});
+  } else {
+    why.Args.push_back(QuotedToken(text));
+  }
+  result_.Problem = FileProblem{
+      FileProblemTexts::kAtLine, {path_, std::to_string(result_.Line)}, {}, {std::move(why)}};
   return false;
 }
 
@@ -179,21 +193,25 @@ LanguageFile LanguageFile::Read(const std::string& path) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (status.type() == fs::file_type::not_found) {
-    file.SetUnreadable(path + ": language file not found");
+    file.SetUnreadable(path + ": language file not found",
+                       FileProblem{FileProblemTexts::kLangNotFound, {path}, {}, {}});
     return file;
   }
   if (ec) {
-    file.SetUnreadable(path + ": language file cannot be read: " + ec.message());
+    file.SetUnreadable(path + ": language file cannot be read: " + ec.message(),
+                       FileProblem{FileProblemTexts::kLangCannotBeRead, {path}, ec.value(), {}});
     return file;
   }
   if (status.type() != fs::file_type::regular) {
-    file.SetUnreadable(path + ": is not a language file (not a regular file)");
+    file.SetUnreadable(path + ": is not a language file (not a regular file)",
+                       FileProblem{FileProblemTexts::kLangNotRegular, {path}, {}, {}});
     return file;
   }
   const std::uintmax_t size = fs::file_size(path, ec);
   if (!ec && size > kMaxFileSize) {
-    file.SetUnreadable(path + ": is too large for a language file (" + std::to_string(size) +
-                       " bytes)");
+    file.SetUnreadable(
+        path + ": is too large for a language file (" + std::to_string(size) + " bytes)",
+        FileProblem{FileProblemTexts::kLangTooLarge, {path, std::to_string(size)}, {}, {}});
     return file;
   }
 
@@ -201,7 +219,9 @@ LanguageFile LanguageFile::Read(const std::string& path) {
   errno = 0;
   std::unique_ptr<std::FILE, decltype(closer)> stream(std::fopen(path.c_str(), "rb"), closer);
   if (!stream) {
-    file.SetUnreadable(path + ": language file cannot be opened: " + std::strerror(errno));
+    const int error = errno;
+    file.SetUnreadable(path + ": language file cannot be opened: " + std::strerror(error),
+                       FileProblem{FileProblemTexts::kLangCannotBeOpened, {path}, error, {}});
     return file;
   }
   std::string text;
@@ -211,12 +231,15 @@ LanguageFile LanguageFile::Read(const std::string& path) {
     text.append(buffer, got);
     if (got < sizeof buffer) break;
     if (text.size() > kMaxFileSize) {
-      file.SetUnreadable(path + ": is too large for a language file");
+      file.SetUnreadable(path + ": is too large for a language file",
+                         FileProblem{FileProblemTexts::kLangTooLargeRead, {path}, {}, {}});
       return file;
     }
   }
   if (std::ferror(stream.get())) {
-    file.SetUnreadable(path + ": language file cannot be read: " + std::strerror(errno));
+    const int error = errno;
+    file.SetUnreadable(path + ": language file cannot be read: " + std::strerror(error),
+                       FileProblem{FileProblemTexts::kLangCannotBeRead, {path}, error, {}});
     return file;
   }
   return FromText(path, text);
@@ -236,9 +259,11 @@ LanguageFile LanguageFile::FromText(const std::string& path, std::string_view te
     if (line.ends_with('\r')) line.remove_suffix(1);  // CR LF line ends
     if (!IsUtf8(line)) {
       const int number = static_cast<int>(file.lines_.size()) + 1;
-      file.SetUnreadable(path + ": line " + std::to_string(number) +
-                             ": is not UTF-8 text (language files are written in UTF-8)",
-                         number);
+      file.SetUnreadable(
+          path + ": line " + std::to_string(number) +
+              ": is not UTF-8 text (language files are written in UTF-8)",
+          FileProblem{FileProblemTexts::kLangNotUtf8, {path, std::to_string(number)}, {}, {}},
+          number);
       return file;
     }
     file.lines_.emplace_back(line);
@@ -249,16 +274,18 @@ LanguageFile LanguageFile::FromText(const std::string& path, std::string_view te
     blank = blank && TrimBlanks(line).empty();
   if (blank) {
     // It would change nothing and say nothing: most likely not the file meant.
-    file.SetUnreadable(path + ": language file is empty");
+    file.SetUnreadable(path + ": language file is empty",
+                       FileProblem{FileProblemTexts::kLangEmpty, {path}, {}, {}});
     return file;
   }
   file.readable_ = true;
   return file;
 }
 
-void LanguageFile::SetUnreadable(const std::string& message, int line) {
+void LanguageFile::SetUnreadable(const std::string& message, FileProblem problem, int line) {
   readable_ = false;
   problem_ = message;
+  problemData_ = std::move(problem);
   problemLine_ = line;
   lines_.clear();
 }
@@ -268,6 +295,7 @@ LanguageFile::Result LanguageFile::FindSection(std::string_view form) const {
     Result result;
     result.Line = problemLine_;
     result.Message = problem_;
+    result.Problem = problemData_;
     return result;
   }
   return SectionReader(path_, lines_).Find(form);
@@ -289,16 +317,24 @@ LanguageFile::Result LanguageFile::CheckWhole() const {
   if (!readable_) {
     result.Line = problemLine_;
     result.Message = problem_;
+    result.Problem = problemData_;
     return result;
   }
-  const auto fail = [&](std::size_t index, const std::string& what) {
+  const auto fail = [&](std::size_t index, const std::string& what, FileProblem why) {
     result.Line = static_cast<int>(index) + 1;
     result.Message = path_ + ": line " + std::to_string(result.Line) + ": " + what;
+    result.Problem = FileProblem{
+        FileProblemTexts::kAtLine, {path_, std::to_string(result.Line)}, {}, {std::move(why)}};
     return result;
   };
+  const auto plain = [](TextKey key, std::vector<std::string> args = {}) {
+    return FileProblem{key, std::move(args), {}, {}};
+  };
   if (TrimBlanks(lines_.front()) != kMultiformHeader) {
-    return fail(0, "expected the header " + std::string(kMultiformHeader) +
-                       " of a language file, found " + QuotedToken(lines_.front()));
+    return fail(0,
+                "expected the header " + std::string(kMultiformHeader) +
+                    " of a language file, found " + QuotedToken(lines_.front()),
+                plain(FileProblemTexts::kLangNoHeader, {QuotedToken(lines_.front())}));
   }
   const auto onlyBlanksFrom = [&](std::size_t index) {
     for (std::size_t i = index; i < lines_.size(); ++i)
@@ -308,11 +344,16 @@ LanguageFile::Result LanguageFile::CheckWhole() const {
   std::size_t next = 1;
   while (!onlyBlanksFrom(next)) {
     const std::string& name = lines_[next];
-    if (TrimBlanks(name).empty()) return fail(next, "expected a section name, found an empty line");
+    if (TrimBlanks(name).empty()) {
+      return fail(next, "expected a section name, found an empty line",
+                  plain(FileProblemTexts::kLangNoSectionName));
+    }
     const std::size_t countLine = next + 1;
     if (countLine >= lines_.size()) {
-      return fail(next, "the file ends after the name of section " + QuotedToken(name) +
-                            ", before its number of entries");
+      return fail(next,
+                  "the file ends after the name of section " + QuotedToken(name) +
+                      ", before its number of entries",
+                  plain(FileProblemTexts::kLangEndsAfterName, {QuotedToken(name)}));
     }
     const std::string text = TrimBlanks(lines_[countLine]);
     std::string_view digits = text;
@@ -320,17 +361,27 @@ LanguageFile::Result LanguageFile::CheckWhole() const {
     unsigned long long count = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-      return fail(countLine, "expected the number of entries of section " + QuotedToken(name) +
-                                 " (a whole number, 0 or more), found " +
-                                 (text.empty() ? std::string("an empty line") : QuotedToken(text)));
+      FileProblem why = plain(FileProblemTexts::kLangBadCount, {QuotedToken(name)});
+      if (text.empty()) {
+        why.Reasons.push_back(plain(FileProblemTexts::kEmptyLine));
+      } else {
+        why.Args.push_back(QuotedToken(text));
+      }
+      return fail(countLine,
+                  "expected the number of entries of section " + QuotedToken(name) +
+                      " (a whole number, 0 or more), found " +
+                      (text.empty() ? std::string("an empty line") : QuotedToken(text)),
+                  std::move(why));
     }
     // Lines left after the count; the last entry's hint must not be the file's last line.
     const std::size_t left = lines_.size() - countLine - 1;
     if (count > left / 3 || 3 * count >= left) {
-      return fail(countLine, "section " + QuotedToken(name) + " declares " + text +
-                                 " entries, but the file ends after " +
-                                 std::to_string(left == 0 ? 0 : (left - 1) / 3) +
-                                 " (the file is cut short or the count is wrong)");
+      const std::string held = std::to_string(left == 0 ? 0 : (left - 1) / 3);
+      return fail(countLine,
+                  "section " + QuotedToken(name) + " declares " + text +
+                      " entries, but the file ends after " + held +
+                      " (the file is cut short or the count is wrong)",
+                  plain(FileProblemTexts::kLangCutShort, {QuotedToken(name), text, held}));
     }
     next = countLine + 1 + 3 * static_cast<std::size_t>(count);
   }
@@ -348,6 +399,8 @@ LanguageFile::Result LanguageFile::ReadAllSections(std::span<const std::string_v
       Result missing;
       missing.Message = path_ + ": has no section " + QuotedToken(section.Name) +
                         " (the file is cut short or not one of this program's language files)";
+      missing.Problem =
+          FileProblem{FileProblemTexts::kLangNoSection, {path_, QuotedToken(section.Name)}, {}, {}};
       return missing;
     }
   }

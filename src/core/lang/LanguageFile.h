@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "io/FileProblem.h"
+
 // A language file: the captions and hints of the controls of the translated windows, one
 // section per window, in plain text with one item per line.
 //
@@ -58,6 +60,7 @@ class LanguageFile {
     bool Ok = false;
     int Line = 0;
     std::string Message;
+    FileProblem Problem;            // the same as data, for a window to say in its language
     std::vector<Section> Sections;  // one per window asked for, in the order asked
 
     explicit operator bool() const { return Ok; }
@@ -92,11 +95,12 @@ class LanguageFile {
  private:
   explicit LanguageFile(std::string path) : path_(std::move(path)) {}
 
-  void SetUnreadable(const std::string& message, int line = 0);
+  void SetUnreadable(const std::string& message, FileProblem problem, int line = 0);
 
   std::string path_;
   bool readable_ = false;
   std::string problem_;  // why the file is not readable
+  FileProblem problemData_;
   int problemLine_ = 0;
   std::vector<std::string> lines_;  // without their line ends; no line after the last one
 };

@@ -274,10 +274,67 @@ inline constexpr TextKey kEnvironment[] = {{"SettingTexts", "WaterDensity"},
                                            {"SettingTexts", "BridleAngleV"}};
 }  // namespace SettingTexts
 
+// What went wrong with a file (see FileProblem): %1 is the file's path where a text names
+// one; a reason given by another text of the section, or the system's reason, fills the last
+// place.
+namespace FileProblemTexts {
+// Reading a door data file.
+inline constexpr TextKey kNotFound{"FileProblemTexts", "NotFound"};
+inline constexpr TextKey kCannotBeRead{"FileProblemTexts", "CannotBeRead"};
+inline constexpr TextKey kCannotBeOpened{"FileProblemTexts", "CannotBeOpened"};
+inline constexpr TextKey kFolder{"FileProblemTexts", "Folder"};
+inline constexpr TextKey kNotRegular{"FileProblemTexts", "NotRegular"};
+inline constexpr TextKey kTooLarge{"FileProblemTexts", "TooLarge"};  // %2 its size in bytes
+inline constexpr TextKey kTooLargeRead{"FileProblemTexts", "TooLargeRead"};
+// Writing a file: the whole file's message, then why.
+inline constexpr TextKey kNotSaved{"FileProblemTexts", "NotSaved"};
+inline constexpr TextKey kUnchanged{"FileProblemTexts", "Unchanged"};  // %1 why
+inline constexpr TextKey kNoFileName{"FileProblemTexts", "NoFileName"};
+inline constexpr TextKey kIsFolder{"FileProblemTexts", "IsFolder"};
+inline constexpr TextKey kNotReplaced{"FileProblemTexts", "NotReplaced"};  // %1 what it is
+inline constexpr TextKey kFifo{"FileProblemTexts", "Fifo"};
+inline constexpr TextKey kDevice{"FileProblemTexts", "Device"};
+inline constexpr TextKey kSocket{"FileProblemTexts", "Socket"};
+inline constexpr TextKey kOtherKind{"FileProblemTexts", "OtherKind"};
+inline constexpr TextKey kReadOnly{"FileProblemTexts", "ReadOnly"};
+inline constexpr TextKey kCannotCreate{"FileProblemTexts", "CannotCreate"};  // %1 the folder
+inline constexpr TextKey kWriteFailed{"FileProblemTexts", "WriteFailed"};
+inline constexpr TextKey kFlushFailed{"FileProblemTexts", "FlushFailed"};
+inline constexpr TextKey kCloseFailed{"FileProblemTexts", "CloseFailed"};
+inline constexpr TextKey kCannotReplace{"FileProblemTexts", "CannotReplace"};
+// The calculation log: %1 the log, %2 what was not done, %3 why.
+inline constexpr TextKey kLogFailed{"FileProblemTexts", "LogFailed"};
+inline constexpr TextKey kNotAddedToLog{"FileProblemTexts", "NotAddedToLog"};
+inline constexpr TextKey kLogNotDeleted{"FileProblemTexts", "LogNotDeleted"};
+inline constexpr TextKey kNotRegularIt{"FileProblemTexts", "NotRegularIt"};
+inline constexpr TextKey kCannotReadIt{"FileProblemTexts", "CannotReadIt"};
+inline constexpr TextKey kCannotDeleteIt{"FileProblemTexts", "CannotDeleteIt"};
+// A language file.
+inline constexpr TextKey kLangNotFound{"FileProblemTexts", "LangNotFound"};
+inline constexpr TextKey kLangCannotBeRead{"FileProblemTexts", "LangCannotBeRead"};
+inline constexpr TextKey kLangCannotBeOpened{"FileProblemTexts", "LangCannotBeOpened"};
+inline constexpr TextKey kLangNotRegular{"FileProblemTexts", "LangNotRegular"};
+inline constexpr TextKey kLangTooLarge{"FileProblemTexts", "LangTooLarge"};  // %2 bytes
+inline constexpr TextKey kLangTooLargeRead{"FileProblemTexts", "LangTooLargeRead"};
+inline constexpr TextKey kLangEmpty{"FileProblemTexts", "LangEmpty"};
+inline constexpr TextKey kLangNotUtf8{"FileProblemTexts", "LangNotUtf8"};    // %2 the line
+inline constexpr TextKey kAtLine{"FileProblemTexts", "AtLine"};              // %2 the line, %3 what
+inline constexpr TextKey kLangNoHeader{"FileProblemTexts", "LangNoHeader"};  // %1 found
+inline constexpr TextKey kLangNoSectionName{"FileProblemTexts", "LangNoSectionName"};
+inline constexpr TextKey kLangEndsAfterName{"FileProblemTexts", "LangEndsAfterName"};
+// %1 the section, %2 what was found
+inline constexpr TextKey kLangBadCount{"FileProblemTexts", "LangBadCount"};
+inline constexpr TextKey kLangBadCountUnnamed{"FileProblemTexts", "LangBadCountUnnamed"};
+inline constexpr TextKey kEmptyLine{"FileProblemTexts", "EmptyLine"};
+// %1 the section, %2 the count it declares, %3 the entries the file holds
+inline constexpr TextKey kLangCutShort{"FileProblemTexts", "LangCutShort"};
+inline constexpr TextKey kLangNoSection{"FileProblemTexts", "LangNoSection"};  // %2 section
+}  // namespace FileProblemTexts
+
 // The sections that hold the built texts; every language file has each of them.
 inline constexpr std::string_view kTextSections[] = {
-    "MainTexts",   "RecentTexts",      "ProjTexts",      "BalanceTexts", "SSolveTexts",
-    "SweepTexts",  "ResultFieldTexts", "StabilityTexts", "EditTexts",    "PrintTexts",
-    "ReportTexts", "TableTexts",       "PictureTexts",   "DateTexts",    "MessageTexts",
-    "FieldTexts",  "AboutTexts",       "HelpTexts",      "FileTexts",    "ControlTexts",
-    "SettingTexts"};
+    "MainTexts",    "RecentTexts",      "ProjTexts",      "BalanceTexts", "SSolveTexts",
+    "SweepTexts",   "ResultFieldTexts", "StabilityTexts", "EditTexts",    "PrintTexts",
+    "ReportTexts",  "TableTexts",       "PictureTexts",   "DateTexts",    "MessageTexts",
+    "FieldTexts",   "AboutTexts",       "HelpTexts",      "FileTexts",    "ControlTexts",
+    "SettingTexts", "FileProblemTexts", "SystemTexts"};

@@ -19,6 +19,7 @@ TextCatalogue::Loaded TextCatalogue::FromFile(const LanguageFile& file) {
   const LanguageFile::Result sections = file.ReadAllSections(kTextSections);
   if (!sections) {
     loaded.Message = sections.Message;
+    loaded.Problem = sections.Problem;
     return loaded;
   }
   for (std::size_t i = 0; i < sections.Sections.size(); ++i)

@@ -39,6 +39,7 @@ class TextCatalogue {
 struct TextCatalogue::Loaded {
   bool Ok = false;
   std::string Message;
+  FileProblem Problem;  // the same as data, for a window to say in its language
   TextCatalogue Texts;
 
   explicit operator bool() const { return Ok; }

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "io/AtomicFileWriter.h"
+#include "io/FileProblem.h"
 
 // The calculation log "Calc_brd.log": results reports appended one after another.
 struct CalcLogResult {
   bool Ok = false;
   std::string Message;  // why it failed, naming the file
+  FileProblem Problem;  // the same as data, for a window to say in its language
   explicit operator bool() const { return Ok; }
 };
 
