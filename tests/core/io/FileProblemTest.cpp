@@ -72,7 +72,7 @@ TEST(SystemReasons, AnyOtherNumberIsNamedByItsNumber) {
   for (const int language : {1, 2}) {
     const std::string reason = FileProblem::SystemReason(EXDEV, Language(language));
     EXPECT_NE(reason.find(std::to_string(EXDEV)), std::string::npos) << reason;
-    EXPECT_EQ(reason.find("system"), std::string::npos) << reason;
+    EXPECT_EQ(reason.find("system error"), std::string::npos) << reason;
   }
 }
 
