@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "DoorDocument.h"
 #include "FileDialogs.h"
+#include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
 #include "OperatingMapView.h"
@@ -51,8 +53,8 @@ constexpr const char* kQuantityKeys[] = {"OpMapQuantityAttack", "OpMapQuantityHe
 }  // namespace
 
 OperatingMapWindow::OperatingMapWindow(const TBoard& settings, DoorDocument& document,
-                                       QWidget* parent)
-    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
+                                       HelpBrowser& help, QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), help_(help), texts_(*this) {
   setObjectName("OpMap_f");
   setWindowTitle("Operating map");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -216,6 +218,7 @@ void OperatingMapWindow::BuildControls() {
   };
   exportCsv_ = button("OpMapExportCsv", "Export CSV ...");
   savePicture_ = button("OpMapSavePicture", "Save picture ...");
+  QPushButton* helpButton = button("OpMapHelp", "Help");
   QPushButton* close = button("OpMapClose", "Close");
   exportCsv_->setEnabled(false);
   savePicture_->setEnabled(false);
@@ -242,6 +245,7 @@ void OperatingMapWindow::BuildControls() {
   connect(cancel_, &QPushButton::clicked, this, &OperatingMapWindow::onCancelClicked);
   connect(exportCsv_, &QPushButton::clicked, this, &OperatingMapWindow::onExportCsvClicked);
   connect(savePicture_, &QPushButton::clicked, this, &OperatingMapWindow::onSavePictureClicked);
+  connect(helpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(view_, &OperatingMapView::nodeHovered, this, &OperatingMapWindow::onNodeHovered);
   RefreshTexts();
@@ -466,6 +470,14 @@ void OperatingMapWindow::StopWorker() {
   delete worker_;
   worker_ = nullptr;
   complete_ = false;
+}
+
+void OperatingMapWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowTopic(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void OperatingMapWindow::done(int result) {

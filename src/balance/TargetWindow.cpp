@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QThread>
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "DoorDocument.h"
+#include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
 #include "SettingChoice.h"
@@ -33,8 +35,9 @@ QString NameOf(const EditableField& field) {
 
 }  // namespace
 
-TargetWindow::TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent)
-    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
+TargetWindow::TargetWindow(const TBoard& settings, DoorDocument& document, HelpBrowser& help,
+                           QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), help_(help), texts_(*this) {
   setObjectName("Target_f");
   setWindowTitle("Target");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -153,14 +156,24 @@ void TargetWindow::BuildControls() {
   solve_->setDefault(true);
   apply_ = button("TargetApply", "Apply");
   apply_->setToolTip("Store the value found in the door, as one step that Undo takes back");
+  QPushButton* helpButton = button("TargetHelp", "Help");
   QPushButton* close = button("TargetClose", "Close");
   layout->addLayout(buttons);
 
   connect(setting_, &QComboBox::currentIndexChanged, this, &TargetWindow::onSettingChanged);
   connect(solve_, &QPushButton::clicked, this, &TargetWindow::onSolveClicked);
   connect(apply_, &QPushButton::clicked, this, &TargetWindow::onApplyClicked);
+  connect(helpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   RefreshTexts();
+}
+
+void TargetWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowTopic(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TargetWindow::RefreshTexts() {
