@@ -16,6 +16,7 @@
 #include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "NamedControls.h"
 #include "SettingChoice.h"
 #include "UserLocale.h"
 #include "model/EditableFields.h"
@@ -24,8 +25,6 @@
 namespace {
 
 constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver
-constexpr double kFieldLimit = 1e9;
-constexpr int kDecimals = 4;
 constexpr char kValueFormat[] = "######0.####";
 constexpr char kAngleFormat[] = "##0.###";
 
@@ -89,17 +88,10 @@ void TargetWindow::BuildControls() {
   inputs->setObjectName("TargetInputs");
   auto* grid = new QGridLayout(inputs);
   const auto label = [inputs](const char* name, const char* caption) {
-    auto* l = new QLabel(caption, inputs);
-    l->setObjectName(name);
-    return l;
+    return NamedControls::Label(inputs, name, caption);
   };
   const auto number = [inputs](const char* name) {
-    auto* box = new QDoubleSpinBox(inputs);
-    box->setObjectName(name);
-    box->setRange(-kFieldLimit, kFieldLimit);
-    box->setDecimals(kDecimals);
-    box->setLocale(QLocale());
-    return box;
+    return NamedControls::SettingBox(inputs, name);
   };
   setting_ = new QComboBox(inputs);
   setting_->setObjectName("TargetSetting");
@@ -146,11 +138,7 @@ void TargetWindow::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   const auto button = [this, buttons](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-    return b;
+    return NamedControls::RowButton(this, *buttons, name, caption);
   };
   solve_ = button("TargetSolve", "Solve");
   solve_->setDefault(true);
