@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "LanguageApplier.h"
+#include "NamedControls.h"
 #include "UserLocale.h"
 #include "analysis/Advice.h"
 #include "analysis/BalanceOutcome.h"
@@ -88,9 +89,7 @@ BalanceAnalysisPanel::~BalanceAnalysisPanel() {
 void BalanceAnalysisPanel::BuildInputs() {
   auto* grid = new QGridLayout;
   const auto label = [this](const char* name, const char* caption) {
-    auto* l = new QLabel(caption, this);
-    l->setObjectName(name);
-    return l;
+    return NamedControls::Label(this, name, caption);
   };
   const auto percent = [this](const char* name) {
     auto* box = new QSpinBox(this);

@@ -121,8 +121,8 @@ BalanceWindow::BalanceWindow(DoorDocument& document, DisplayFlags& flags, const 
   new BalanceViewLayout(*ui_.ViewSplitter, *ui_.SideView, *ui_.PlanView, *ui_.FrontView,
                         *ui_.ControlPanel, [this] { ScheduleRedraw(); });
   details_ = std::make_unique<BalanceDetailsWindow>(board_);
-  target_ = new TargetWindow(board_, document_, this);
-  operatingMap_ = new OperatingMapWindow(board_, document_, this);
+  target_ = new TargetWindow(board_, document_, services_.Help, this);
+  operatingMap_ = new OperatingMapWindow(board_, document_, services_.Help, this);
   connect(this, &BalanceWindow::searchRunningChanged, target_, &TargetWindow::SetEditingLocked);
   ConnectCommands();
   relaxationTimer_.setSingleShot(true);

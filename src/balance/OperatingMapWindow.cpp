@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,8 +18,10 @@
 
 #include "DoorDocument.h"
 #include "FileDialogs.h"
+#include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "NamedControls.h"
 #include "OperatingMapView.h"
 #include "UserLocale.h"
 #include "analysis/OperatingMap.h"
@@ -29,8 +32,6 @@
 namespace {
 
 constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver
-constexpr double kFieldLimit = 1e9;
-constexpr int kDecimals = 4;
 constexpr int kDefaultSteps = 10;
 constexpr int kProgressIntervalMs = 100;
 constexpr char kValueFormat[] = "######0.####";
@@ -51,8 +52,8 @@ constexpr const char* kQuantityKeys[] = {"OpMapQuantityAttack", "OpMapQuantityHe
 }  // namespace
 
 OperatingMapWindow::OperatingMapWindow(const TBoard& settings, DoorDocument& document,
-                                       QWidget* parent)
-    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
+                                       HelpBrowser& help, QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), help_(help), texts_(*this) {
   setObjectName("OpMap_f");
   setWindowTitle("Operating map");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -107,17 +108,10 @@ void OperatingMapWindow::BuildControls() {
   inputs->setObjectName("OpMapInputs");
   auto* grid = new QGridLayout(inputs);
   const auto label = [inputs](const char* name, const char* caption) {
-    auto* l = new QLabel(caption, inputs);
-    l->setObjectName(name);
-    return l;
+    return NamedControls::Label(inputs, name, caption);
   };
   const auto number = [inputs](const char* name) {
-    auto* box = new QDoubleSpinBox(inputs);
-    box->setObjectName(name);
-    box->setRange(-kFieldLimit, kFieldLimit);
-    box->setDecimals(kDecimals);
-    box->setLocale(QLocale());
-    return box;
+    return NamedControls::SettingBox(inputs, name);
   };
   const auto steps = [inputs](const char* name) {
     auto* box = new QSpinBox(inputs);
@@ -174,13 +168,9 @@ void OperatingMapWindow::BuildControls() {
   grid->addWidget(bandFrom_, 2, 3);
   grid->addWidget(label("OpMapLabelBandTo", "to"), 2, 4);
   grid->addWidget(bandTo_, 2, 5);
-  run_ = new QPushButton("Run", inputs);
-  run_->setObjectName("OpMapRun");
-  run_->setDefault(true);
-  cancel_ = new QPushButton("Cancel", inputs);
-  cancel_->setObjectName("OpMapCancel");
-  cancel_->setAutoDefault(false);
-  cancel_->setEnabled(false);
+  const NamedControls::RunCancel runCancel = NamedControls::RunAndCancel(inputs, "OpMap");
+  run_ = runCancel.Run;
+  cancel_ = runCancel.Cancel;
   grid->addWidget(run_, 2, 6);
   grid->addWidget(cancel_, 2, 7);
   grid->setColumnStretch(1, 1);
@@ -208,14 +198,11 @@ void OperatingMapWindow::BuildControls() {
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
   const auto button = [this, bottom](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    bottom->addWidget(b);
-    return b;
+    return NamedControls::RowButton(this, *bottom, name, caption);
   };
   exportCsv_ = button("OpMapExportCsv", "Export CSV ...");
   savePicture_ = button("OpMapSavePicture", "Save picture ...");
+  QPushButton* helpButton = button("OpMapHelp", "Help");
   QPushButton* close = button("OpMapClose", "Close");
   exportCsv_->setEnabled(false);
   savePicture_->setEnabled(false);
@@ -242,6 +229,7 @@ void OperatingMapWindow::BuildControls() {
   connect(cancel_, &QPushButton::clicked, this, &OperatingMapWindow::onCancelClicked);
   connect(exportCsv_, &QPushButton::clicked, this, &OperatingMapWindow::onExportCsvClicked);
   connect(savePicture_, &QPushButton::clicked, this, &OperatingMapWindow::onSavePictureClicked);
+  connect(helpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(view_, &OperatingMapView::nodeHovered, this, &OperatingMapWindow::onNodeHovered);
   RefreshTexts();
@@ -466,6 +454,14 @@ void OperatingMapWindow::StopWorker() {
   delete worker_;
   worker_ = nullptr;
   complete_ = false;
+}
+
+void OperatingMapWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowTopic(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void OperatingMapWindow::done(int result) {

@@ -12,6 +12,8 @@
 #include "lang/TextCatalogue.h"
 
 class DoorDocument;
+class HelpBrowser;
+class QKeyEvent;
 class OperatingMap;
 class OperatingMapView;
 class QComboBox;
@@ -37,7 +39,11 @@ class OperatingMapWindow : public QDialog {
  public:
   // `settings` is the balance window's door, whose ground contact and search sensitivity the
   // map uses; the door mapped is the document's.
-  OperatingMapWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
+  // The help page of the window, F1 or Help.
+  static constexpr char kHelpTopic[] = "doors_analysis#map";
+
+  OperatingMapWindow(const TBoard& settings, DoorDocument& document, HelpBrowser& help,
+                     QWidget* parent = nullptr);
   ~OperatingMapWindow() override;
 
   // The program's built texts in the language shown: the settings' names and the kinds of
@@ -64,6 +70,7 @@ class OperatingMapWindow : public QDialog {
 
  protected:
   void done(int result) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void AddTexts();
@@ -81,6 +88,7 @@ class OperatingMapWindow : public QDialog {
 
   const TBoard& settings_;
   DoorDocument& document_;
+  HelpBrowser& help_;
   BuiltTexts texts_;
   TextCatalogue catalogue_ = TextCatalogue::English();
   QComboBox* xSetting_ = nullptr;

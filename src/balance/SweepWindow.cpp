@@ -32,6 +32,7 @@
 #include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "NamedControls.h"
 #include "SweepPlot.h"
 #include "SweepVaryTexts.h"
 #include "TInvText.h"
@@ -50,8 +51,6 @@ constexpr int kMaxSteps = 10000;  // a table of more rows is no longer read
 // Each turn of the event loop balances values for about this long, at least one.
 constexpr qint64 kTickBudgetMs = 15;
 constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver
-constexpr double kFieldLimit = 1e9;
-constexpr int kDecimals = 4;
 
 // The formats of the table's columns after the swept value: the figures of the CSV file, in
 // its order (the headings are SweepTexts::kHeadings).
@@ -178,16 +177,8 @@ void SweepWindow::BuildControls() {
       this);
   pointBalanced_ = new TInvText("SweepPointBalanced",
                                 "%1 = %2 balanced: moment sum %3 N*m after %4 iterations", this);
-  const auto number = [inputs](const char* name) {
-    auto* box = new QDoubleSpinBox(inputs);
-    box->setObjectName(name);
-    box->setRange(-kFieldLimit, kFieldLimit);
-    box->setDecimals(kDecimals);
-    box->setLocale(QLocale());
-    return box;
-  };
-  from_ = number("SweepFrom");
-  to_ = number("SweepTo");
+  from_ = NamedControls::SettingBox(inputs, "SweepFrom");
+  to_ = NamedControls::SettingBox(inputs, "SweepTo");
   useRange_ = new QPushButton("Use range", inputs);
   useRange_->setObjectName("SweepUseRange");
   useRange_->setToolTip("Sets From and To to the range given in Projections");
@@ -202,9 +193,7 @@ void SweepWindow::BuildControls() {
   method_->addItem(Text(SweepTexts::kNewton), "newton");
   // The labels are named so that a language file can reach them.
   const auto label = [inputs](const char* name, const char* caption) {
-    auto* l = new QLabel(caption, inputs);
-    l->setObjectName(name);
-    return l;
+    return NamedControls::Label(inputs, name, caption);
   };
   QLabel* vary = label("SweepLabelVary", "Vary:");
   vary->setToolTip("The value that changes from From to To");
@@ -224,13 +213,9 @@ void SweepWindow::BuildControls() {
   grid->addLayout(stepsRow, 1, 1);
   grid->addWidget(label("SweepLabelSearch", "Search:"), 1, 2);
   grid->addWidget(method_, 1, 3);
-  run_ = new QPushButton("Run", inputs);
-  run_->setObjectName("SweepRun");
-  run_->setDefault(true);
-  cancel_ = new QPushButton("Cancel", inputs);
-  cancel_->setObjectName("SweepCancel");
-  cancel_->setAutoDefault(false);
-  cancel_->setEnabled(false);
+  const NamedControls::RunCancel runCancel = NamedControls::RunAndCancel(inputs, "Sweep");
+  run_ = runCancel.Run;
+  cancel_ = runCancel.Cancel;
   grid->addWidget(run_, 1, 5);
   grid->addWidget(cancel_, 1, 6);
   grid->setColumnStretch(1, 1);
@@ -270,11 +255,7 @@ void SweepWindow::BuildControls() {
   layout->addLayout(progressRow);
   bottom->addStretch(1);
   const auto button = [this, bottom](const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    bottom->addWidget(b);
-    return b;
+    return NamedControls::RowButton(this, *bottom, name, caption);
   };
   exportCsv_ = button("SweepExportCsv", "Export CSV ...");
   copyPlot_ = button("SweepCopyPlot", "Copy plot");

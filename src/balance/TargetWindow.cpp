@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QThread>
@@ -12,8 +13,10 @@
 #include <cmath>
 
 #include "DoorDocument.h"
+#include "HelpBrowser.h"
 #include "LanguageApplier.h"
 #include "MessageBoxes.h"
+#include "NamedControls.h"
 #include "SettingChoice.h"
 #include "UserLocale.h"
 #include "model/EditableFields.h"
@@ -22,8 +25,6 @@
 namespace {
 
 constexpr long double kSolverTolerance = 0.1L;  // N*m, as the balance window's solver
-constexpr double kFieldLimit = 1e9;
-constexpr int kDecimals = 4;
 constexpr char kValueFormat[] = "######0.####";
 constexpr char kAngleFormat[] = "##0.###";
 
@@ -33,8 +34,9 @@ QString NameOf(const EditableField& field) {
 
 }  // namespace
 
-TargetWindow::TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent)
-    : QDialog(parent), settings_(settings), document_(document), texts_(*this) {
+TargetWindow::TargetWindow(const TBoard& settings, DoorDocument& document, HelpBrowser& help,
+                           QWidget* parent)
+    : QDialog(parent), settings_(settings), document_(document), help_(help), texts_(*this) {
   setObjectName("Target_f");
   setWindowTitle("Target");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -86,17 +88,10 @@ void TargetWindow::BuildControls() {
   inputs->setObjectName("TargetInputs");
   auto* grid = new QGridLayout(inputs);
   const auto label = [inputs](const char* name, const char* caption) {
-    auto* l = new QLabel(caption, inputs);
-    l->setObjectName(name);
-    return l;
+    return NamedControls::Label(inputs, name, caption);
   };
   const auto number = [inputs](const char* name) {
-    auto* box = new QDoubleSpinBox(inputs);
-    box->setObjectName(name);
-    box->setRange(-kFieldLimit, kFieldLimit);
-    box->setDecimals(kDecimals);
-    box->setLocale(QLocale());
-    return box;
+    return NamedControls::SettingBox(inputs, name);
   };
   setting_ = new QComboBox(inputs);
   setting_->setObjectName("TargetSetting");
@@ -143,24 +138,30 @@ void TargetWindow::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   const auto button = [this, buttons](const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-    return b;
+    return NamedControls::RowButton(this, *buttons, name, caption);
   };
   solve_ = button("TargetSolve", "Solve");
   solve_->setDefault(true);
   apply_ = button("TargetApply", "Apply");
   apply_->setToolTip("Store the value found in the door, as one step that Undo takes back");
+  QPushButton* helpButton = button("TargetHelp", "Help");
   QPushButton* close = button("TargetClose", "Close");
   layout->addLayout(buttons);
 
   connect(setting_, &QComboBox::currentIndexChanged, this, &TargetWindow::onSettingChanged);
   connect(solve_, &QPushButton::clicked, this, &TargetWindow::onSolveClicked);
   connect(apply_, &QPushButton::clicked, this, &TargetWindow::onApplyClicked);
+  connect(helpButton, &QPushButton::clicked, this, [this] { help_.ShowTopic(kHelpTopic); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   RefreshTexts();
+}
+
+void TargetWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    help_.ShowTopic(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TargetWindow::RefreshTexts() {

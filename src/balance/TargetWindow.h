@@ -11,6 +11,8 @@
 #include "model/DoorInputs.h"
 
 class DoorDocument;
+class HelpBrowser;
+class QKeyEvent;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -32,7 +34,11 @@ class TargetWindow : public QDialog {
  public:
   // `settings` is the balance window's door, whose ground contact and search sensitivity the
   // search uses; the door searched is the document's.
-  TargetWindow(const TBoard& settings, DoorDocument& document, QWidget* parent = nullptr);
+  // The help page of the window, F1 or Help.
+  static constexpr char kHelpTopic[] = "doors_analysis#target";
+
+  TargetWindow(const TBoard& settings, DoorDocument& document, HelpBrowser& help,
+               QWidget* parent = nullptr);
   ~TargetWindow() override;
 
   // The program's built texts in the language shown: the settings' names.
@@ -54,6 +60,9 @@ class TargetWindow : public QDialog {
   // A search ended; its result is on show.
   void solveEnded();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void BuildControls();
   void AddTexts();
@@ -68,6 +77,7 @@ class TargetWindow : public QDialog {
 
   const TBoard& settings_;
   DoorDocument& document_;
+  HelpBrowser& help_;
   BuiltTexts texts_;
   QComboBox* setting_ = nullptr;
   QDoubleSpinBox* from_ = nullptr;

@@ -25,6 +25,7 @@
 #include "TrawlDialog.h"
 #include "VariableBindings.h"
 #include "VariableSolveDialog.h"
+#include "gui/AppInLanguage.h"
 
 // What a screen reader hears: the names and descriptions the desktop's accessibility
 // interface gives for the controls of every window, in every language.
@@ -82,24 +83,7 @@ const Window kWindows[] = {
     {"Trawl", [](DoorTrimApp& a) -> QWidget& { return a.Trawl(); }},
 };
 
-std::string LanguageName(const testing::TestParamInfo<int>& info) {
-  const char* const names[] = {"English", "Russian", "Norwegian"};
-  return names[info.param];
-}
-
-class AccessibleNames : public testing::TestWithParam<int> {
- protected:
-  void SetUp() override {
-    app_ = std::make_unique<DoorTrimApp>();
-    ASSERT_TRUE(app_->Language().Switch(GetParam()));
-  }
-  void TearDown() override {
-    app_.reset();
-    QSettings().remove("Language");  // the next test starts in English
-  }
-
-  std::unique_ptr<DoorTrimApp> app_;
-};
+using AccessibleNames = AppInLanguage;
 
 // A screen reader names every control the keyboard reaches, in every window and language.
 TEST_P(AccessibleNames, EveryFocusableControlHasAName) {

@@ -27,7 +27,9 @@
 #include "HelpBrowser.h"
 #include "LanguageSwitch.h"
 #include "MainWindow.h"
+#include "OperatingMapWindow.h"
 #include "SweepWindow.h"
+#include "TargetWindow.h"
 #include "TestTolerances.h"
 #include "ValidatedField.h"
 #include "gui/DoorChanges.h"
@@ -411,6 +413,36 @@ TEST_F(AnalysisWindows, F1InTheSweepWindowOpensItsHelp) {
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->source().path(), "/help/doors_analysis.html");
   help.close();
+}
+
+// The target window and the operating map open their place of the analysis page, by F1 and
+// by their Help button.
+TEST_F(AnalysisWindows, TargetAndMapWindowsOpenTheirHelp) {
+  struct Case {
+    QDialog* Window;
+    const char* Button;
+    const char* Anchor;
+  };
+  HelpBrowser& help = app_->Help();
+  auto* text = help.findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  for (const Case& c : {Case{&window_->Target(), "TargetHelp", "target"},
+                        Case{&window_->OperatingMapView(), "OpMapHelp", "map"}}) {
+    c.Window->show();
+    for (const bool byKey : {true, false}) {
+      help.ShowTopic("doors");  // somewhere else first
+      help.close();
+      if (byKey)
+        QTest::keyClick(c.Window, Qt::Key_F1);
+      else
+        Find<QPushButton>(c.Window, c.Button)->click();
+      EXPECT_TRUE(help.isVisible()) << c.Button << (byKey ? " F1" : "");
+      EXPECT_EQ(text->source().path(), "/help/doors_analysis.html") << c.Button;
+      EXPECT_EQ(text->source().fragment().toStdString(), c.Anchor) << c.Button;
+    }
+    help.close();
+    c.Window->close();
+  }
 }
 
 // N steps are N + 1 values from From to To, both included, as on the command line

@@ -33,6 +33,7 @@
 #include "TrawlDialog.h"
 #include "ValidatedField.h"
 #include "VariableBindings.h"
+#include "gui/AppInLanguage.h"
 #include "gui/ModalAnswer.h"
 
 namespace {
@@ -247,11 +248,6 @@ TEST_P(FileMenuMnemonics, EveryItemHasALetterNoOtherItemHas) {
     letters << mnemonic.toString();
   }
   EXPECT_GE(letters.size(), 6);
-}
-
-std::string LanguageName(const testing::TestParamInfo<int>& info) {
-  const char* const languages[] = {"English", "Russian", "Norwegian"};
-  return languages[info.param];
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, FileMenuMnemonics,

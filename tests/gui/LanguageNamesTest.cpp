@@ -15,30 +15,14 @@
 #include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "QtOwnTexts.h"
+#include "gui/AppInLanguage.h"
 #include "gui/ModalAnswer.h"
 
 // The words around the program's own texts: each language named in its own words, and the
 // toolkit's buttons and windows in the language chosen.
 namespace {
 
-std::string LanguageName(const testing::TestParamInfo<int>& info) {
-  const char* const names[] = {"English", "Russian", "Norwegian"};
-  return names[info.param];
-}
-
-class InEveryLanguage : public testing::TestWithParam<int> {
- protected:
-  void SetUp() override {
-    app_ = std::make_unique<DoorTrimApp>();
-    ASSERT_TRUE(app_->Language().Switch(GetParam()));
-  }
-  void TearDown() override {
-    app_.reset();
-    QSettings().remove("Language");  // the next test starts in English
-  }
-
-  std::unique_ptr<DoorTrimApp> app_;
-};
+using InEveryLanguage = AppInLanguage;
 
 // Whatever language is shown, each language is named in its own words, so a user who cannot
 // read the one shown still finds theirs.
