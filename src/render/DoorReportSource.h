@@ -6,7 +6,7 @@
 
 #include "ReportSource.h"
 #include "drawing/ViewFlags.h"
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 #include "lang/TextCatalogue.h"
 #include "model/TBoard.h"
 #include "model/XYZ.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 // Every file the program writes goes through here: door files, pictures, PDF reports, CSV
 // tables and the calculation log. It replaces a file's whole content so that the old file

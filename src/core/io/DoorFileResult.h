@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 // Outcome of reading or writing a door data file. On failure Message says what went wrong in
 // words a user can act on, naming the file and, for a read, the line and what was expected.

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 // A language file: the captions and hints of the controls of the translated windows, one
 // section per window, in plain text with one item per line.

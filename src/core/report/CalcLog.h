@@ -3,7 +3,7 @@
 #include <string>
 
 #include "io/AtomicFileWriter.h"
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 // The calculation log "Calc_brd.log": results reports appended one after another.
 struct CalcLogResult {

@@ -3,7 +3,7 @@
 // none of the C library's English words, while its English form is the very line the command
 // line has always printed.
 
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "io/FileProblem.h"
+#include "lang/FileProblem.h"
 
 #include <cerrno>
 #include <cstring>
