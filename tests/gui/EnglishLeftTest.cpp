@@ -217,10 +217,22 @@ class ProgramInLanguage {
     const QString large = dir_.filePath("d5.brd");
     WriteFile(large, "");
     QFile(large).resize(static_cast<qint64>(DoorFileReader::kMaxFileSize) + 1);
-    const std::pair<const char*, QString> opened[] = {{"OpenMissing", dir_.filePath("d2.brd")},
-                                                      {"OpenFolder", folder},
-                                                      {"OpenFifo", fifo},
-                                                      {"OpenLarge", large}};
+    // And door files with a line that does not read, one of each kind of problem (their
+    // tokens and the fields' symbols are the file's, not words).
+    const std::pair<const char*, QString> opened[] = {
+        {"OpenMissing", dir_.filePath("d2.brd")},
+        {"OpenFolder", folder},
+        {"OpenFifo", fifo},
+        {"OpenLarge", large},
+        {"OpenBadNumber", kData + "/bad_param_token.brd"},
+        {"OpenLongToken", kData + "/bad_param_token_too_long.brd"},
+        {"OpenOutOfField", kData + "/bad_param_beyond_field.brd"},
+        {"OpenIntegerOutOfRange", kData + "/bad_mode_out_of_range.brd"},
+        {"OpenCutShort", kData + "/bad_ends_before_pictures.brd"},
+        {"OpenShortRow", kData + "/bad_hydro_short_row.brd"},
+        {"OpenKeysNotIncreasing", kData + "/bad_keel_depths_not_increasing.brd"},
+        {"OpenNegativeKey", kData + "/bad_keel_depths_negative.brd"},
+        {"OpenTooSmall", kData + "/bad_keel_underflow.brd"}};
     for (const auto& [name, door] : opened) {
       // A door changed by the search is not saved first.
       if (app_->Document().IsModified()) boxes.Answer(QMessageBox::No);
@@ -296,8 +308,11 @@ TEST_P(EnglishLeft, NoTextHoldsAnEnglishWord) {
 
 // The message paths above were all taken: a box that did not come checks nothing.
 TEST_P(EnglishLeft, EveryMessagePathWasTaken) {
-  for (const char* path : {"FieldRefused", "FieldRange", "Calculator", "LanguageFile", "SaveAs",
-                           "SaveReadOnly", "OpenMissing", "OpenFolder", "OpenFifo", "OpenLarge"}) {
+  for (const char* path :
+       {"FieldRefused", "FieldRange", "Calculator", "LanguageFile", "SaveAs", "SaveReadOnly",
+        "OpenMissing", "OpenFolder", "OpenFifo", "OpenLarge", "OpenBadNumber", "OpenLongToken",
+        "OpenOutOfField", "OpenIntegerOutOfRange", "OpenCutShort", "OpenShortRow",
+        "OpenKeysNotIncreasing", "OpenNegativeKey", "OpenTooSmall"}) {
     bool found = false;
     for (const auto& [where, text] : *englishTexts_)
       found = found ||

@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "model/CoefTable.h"
 #include "model/DoorInputs.h"
 #include "model/EditableFields.h"
+#include "model/FieldLimits.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 
@@ -33,44 +35,91 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// What a token that should have been a real is, in the words of an error message; empty when
-// it is a real, which is then in `out`.
-std::string ConvertReal(std::string_view token, long double& out) {
-  if (token.size() > kMaxRealLength) {
-    return "a token of " + std::to_string(token.size()) + " characters (at most " +
-           std::to_string(kMaxRealLength) + " allowed)";
-  }
-  if (!HasRealSyntax(token)) return QuotedToken(token);
-  if (ConvertStrict(token, out)) return {};
-  if (IsAboveRange(token)) return QuotedToken(token) + ", which is too large (not a finite number)";
-  return QuotedToken(token) + ", which is too small (below the smallest normal number)";
+// A problem of the file's texts with its places filled by `args` only.
+FileProblem Said(TextKey key, std::vector<std::string> args = {}) {
+  return FileProblem{key, std::move(args), {}, {}};
 }
 
-std::string ConvertInteger(std::string_view token, int& out) {
-  if (token.size() > kMaxIntegerLength) {
-    return "a token of " + std::to_string(token.size()) + " characters (at most " +
-           std::to_string(kMaxIntegerLength) + " allowed)";
-  }
+// The token as it stood, quoted so that blanks and control bytes show.
+FileProblem Found(std::string_view token) {
+  return Said(FileProblemTexts::kToken, {QuotedToken(token)});
+}
+
+FileProblem LongToken(std::size_t length, std::size_t limit) {
+  return Said(FileProblemTexts::kLongToken, {std::to_string(length), std::to_string(limit)});
+}
+
+// What a token that should have been a real is, in the words of an error message; empty when
+// it is a real, which is then in `out`.
+FileProblem ConvertReal(std::string_view token, long double& out) {
+  if (token.size() > kMaxRealLength) return LongToken(token.size(), kMaxRealLength);
+  if (!HasRealSyntax(token)) return Found(token);
+  if (ConvertStrict(token, out)) return {};
+  if (IsAboveRange(token)) return Said(FileProblemTexts::kNumberTooLarge, {QuotedToken(token)});
+  return Said(FileProblemTexts::kNumberTooSmall, {QuotedToken(token)});
+}
+
+FileProblem ConvertInteger(std::string_view token, int& out) {
+  if (token.size() > kMaxIntegerLength) return LongToken(token.size(), kMaxIntegerLength);
   // from_chars takes no "+"; the file's integers may carry one.
   std::string_view digits = token;
   if (digits.starts_with('+')) {
     digits.remove_prefix(1);
-    if (digits.empty() || !IsDigit(digits[0])) return QuotedToken(token);
+    if (digits.empty() || !IsDigit(digits[0])) return Found(token);
   }
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
-  if (ec == std::errc::result_out_of_range) return QuotedToken(token) + ", which is out of range";
-  if (ec != std::errc{} || end != digits.data() + digits.size()) return QuotedToken(token);
+  if (ec == std::errc::result_out_of_range) {
+    return Said(FileProblemTexts::kIntegerOutOfRange, {QuotedToken(token)});
+  }
+  if (ec != std::errc{} || end != digits.data() + digits.size()) return Found(token);
   return {};
 }
 
-std::string CountWord(std::size_t n) {
-  return std::to_string(n) + (n == 1 ? " number" : " numbers");
+// Why a value read cannot go into its field, naming the token it was read from; empty when it
+// can. The words are those of the field check, which every other filler of a field runs.
+FileProblem FieldProblem(std::string_view name, long double value, std::string_view token) {
+  if (!CheckFieldValue(name, value)) return {};
+  const std::string field(name);
+  const std::optional<FieldLimits> limits = LimitsOfField(name);
+  if (!std::isfinite(value) || !limits) {
+    return Said(FileProblemTexts::kFieldNotFinite, {field, QuotedToken(token)});
+  }
+  return Said(FileProblemTexts::kFieldOutOfRange,
+              {field, limits->IntervalText(), QuotedToken(token)});
 }
 
-constexpr std::array<std::string_view, 5> kProjectionSwitchNames = {"scheme", "hidden lines",
-                                                                    "points", "forces", "labels"};
-constexpr std::array<std::string_view, 5> kBalanceSwitchNames = {
-    "show hidden", "show points", "show forces", "show labels", "show process"};
+// A table that does not pass the table check, in words each language can say.
+FileProblem TableFileProblem(std::string_view table, const TableProblem& problem) {
+  using Kind = TableProblem::Kind;
+  const std::string name(table);
+  const std::string row = std::to_string(problem.Row + 1);
+  switch (problem.What) {
+    case Kind::TooFewRows:
+      return Said(FileProblemTexts::kTableTooFewRows, {name, std::to_string(problem.Count)});
+    case Kind::TooManyRows:
+      return Said(FileProblemTexts::kTableTooManyRows,
+                  {name, std::to_string(problem.Capacity), std::to_string(problem.Count)});
+    case Kind::NotFinite:
+    case Kind::NotANumber:
+      return Said(FileProblemTexts::kTableNotFinite, {name, row, problem.Column});
+    case Kind::NotIncreasing:
+      return Said(FileProblemTexts::kTableNotIncreasing,
+                  {name, row, problem.Column, problem.Value, problem.Previous});
+    case Kind::NegativeKey:
+      return Said(FileProblemTexts::kTableNegativeKey, {name, row, problem.Column, problem.Value});
+    case Kind::Negative:
+      break;
+  }
+  return Said(FileProblemTexts::kTableNegative, {name, row, problem.Column, problem.Value});
+}
+
+// The values of a table row: "%1 numbers (%2)" with the count and the column names.
+FileProblem RowNumbers(const CoefTable& table) {
+  if (table.ColumnCount() == 1) return Said(FileProblemTexts::kOneNumber, {table.ColumnNames()});
+  return Said(FileProblemTexts::kRowNumbers,
+              {std::to_string(table.ColumnCount()), table.ColumnNames()});
+}
+
 constexpr std::array<std::string_view, 3> kAxisNames = {"X", "Y", "Z"};
 
 }  // namespace
@@ -149,53 +198,52 @@ bool DoorFileReader::ReadDoor(DoorInputs& door, ViewSettings& view) {
     Range& range = door.Ranges[i];
     const std::array<long double*, 4> values{&(door.*field.Field), &range.From, &range.To,
                                              &range.Step};
-    if (!ReadReals(values, "4 numbers (" + std::string(field.Name) + " From To Step)")) {
+    if (!ReadReals(values, Said(FileProblemTexts::kFourNumbers, {std::string(field.Name)}))) {
       return false;
     }
-    if (auto problem = CheckFieldValue(field.Name, door.*field.Field)) {
-      return Fail(recordLine_, *problem + ", found " + QuotedToken(lastTokens_[0]));
-    }
+    FileProblem problem = FieldProblem(field.Name, door.*field.Field, lastTokens_[0]);
+    if (!problem.Empty()) return Fail(recordLine_, std::move(problem));
   }
 
   for (const EditableField& field : kEnvironmentFields) {
     const std::array<long double*, 1> values{&(door.*field.Field)};
-    if (!ReadReals(values, "1 number (" + std::string(field.Name) + ")")) return false;
-    if (auto problem = CheckFieldValue(field.Name, door.*field.Field)) {
-      return Fail(recordLine_, *problem + ", found " + QuotedToken(lastTokens_[0]));
+    if (!ReadReals(values, Said(FileProblemTexts::kOneNumber, {std::string(field.Name)}))) {
+      return false;
     }
+    FileProblem problem = FieldProblem(field.Name, door.*field.Field, lastTokens_[0]);
+    if (!problem.Empty()) return Fail(recordLine_, std::move(problem));
   }
 
   int mode = 0;
-  if (!ReadInteger(mode, "an integer (trawling mode: 1 bottom, other midwater)")) return false;
+  if (!ReadInteger(mode, Said(FileProblemTexts::kTrawlingMode))) return false;
   door.Bottom = mode == 1;
 
-  if (!ReadLine(door.FrontPicture, "a line (front picture file name)") ||
-      !ReadLine(door.PlanPicture, "a line (plan picture file name)") ||
-      !ReadLine(door.SidePicture, "a line (side picture file name)")) {
+  if (!ReadLine(door.FrontPicture, Said(FileProblemTexts::kFrontPictureLine)) ||
+      !ReadLine(door.PlanPicture, Said(FileProblemTexts::kPlanPictureLine)) ||
+      !ReadLine(door.SidePicture, Said(FileProblemTexts::kSidePictureLine))) {
     return false;
   }
 
-  if (!ReadInteger(view.ViewTab, "an integer (view tab)")) return false;
+  if (!ReadInteger(view.ViewTab, Said(FileProblemTexts::kViewTab))) return false;
+  static_assert(std::size(FileProblemTexts::kProjectionSwitches) ==
+                std::tuple_size_v<decltype(view.ProjectionSwitches)>);
+  static_assert(std::size(FileProblemTexts::kBalanceSwitches) ==
+                std::tuple_size_v<decltype(view.BalanceSwitches)>);
   for (std::size_t i = 0; i < view.ProjectionSwitches.size(); ++i) {
     int value = 0;
-    if (!ReadInteger(value, "an integer (projections switch: " +
-                                std::string(kProjectionSwitchNames[i]) + ")")) {
-      return false;
-    }
+    if (!ReadInteger(value, Said(FileProblemTexts::kProjectionSwitches[i]))) return false;
     view.ProjectionSwitches[i] = value == 1;
   }
   for (std::size_t i = 0; i < view.BalanceSwitches.size(); ++i) {
     int value = 0;
-    if (!ReadInteger(value,
-                     "an integer (balance switch: " + std::string(kBalanceSwitchNames[i]) + ")")) {
-      return false;
-    }
+    if (!ReadInteger(value, Said(FileProblemTexts::kBalanceSwitches[i]))) return false;
     view.BalanceSwitches[i] = value == 1;
   }
   for (std::size_t i = 0; i < view.Angles.size(); ++i) {
     const std::array<long double*, 1> values{&view.Angles[i]};
-    if (!ReadReals(values, "1 number (balance angle " + std::string(kAxisNames[i]) + ", degrees)"))
+    if (!ReadReals(values, Said(FileProblemTexts::kBalanceAngle, {std::string(kAxisNames[i])}))) {
       return false;
+    }
   }
   // Whatever follows the last record is not read.
   return true;
@@ -210,7 +258,7 @@ bool DoorFileReader::ReadTable(CoefTable& table) {
   table.Count = count;
   std::vector<int> rowLines(static_cast<std::size_t>(count));
   const auto columns = static_cast<std::size_t>(table.ColumnCount());
-  const std::string what = CountWord(columns) + " (" + table.ColumnNames() + ")";
+  const FileProblem what = RowNumbers(table);
   std::array<long double*, kMaxTableColumns> row{};
   for (int i = 0; i < count; ++i) {
     for (std::size_t c = 0; c < columns; ++c)
@@ -221,49 +269,50 @@ bool DoorFileReader::ReadTable(CoefTable& table) {
   if (auto problem = ValidateTable(table)) {
     const int line =
         problem->Row >= 0 ? rowLines[static_cast<std::size_t>(problem->Row)] : countLine;
-    return Fail(line, std::string(name) + " table, " + problem->Message);
+    return Fail(line, TableFileProblem(name, *problem));
   }
   return true;
 }
 
-bool DoorFileReader::ReadReals(std::span<long double* const> values, const std::string& what) {
-  if (!SkipBlankLines()) return FailExpected(what, "the end of the file");
+bool DoorFileReader::ReadReals(std::span<long double* const> values, const FileProblem& what) {
+  if (!SkipBlankLines()) return FailExpected(what, Said(FileProblemTexts::kEndOfFile));
   lastTokens_ = Tokens(values.size());
   for (std::size_t i = 0; i < lastTokens_.size(); ++i) {
-    const std::string problem = ConvertReal(lastTokens_[i], *values[i]);
-    if (!problem.empty()) return FailExpected(what, problem);
+    FileProblem problem = ConvertReal(lastTokens_[i], *values[i]);
+    if (!problem.Empty()) return FailExpected(what, std::move(problem));
   }
   if (lastTokens_.size() < values.size()) {
-    return FailExpected(what, "only " + std::to_string(lastTokens_.size()));
+    return FailExpected(what,
+                        Said(FileProblemTexts::kOnlyNumbers, {std::to_string(lastTokens_.size())}));
   }
   ++next_;
   return true;
 }
 
-bool DoorFileReader::ReadInteger(int& value, const std::string& what) {
-  if (!SkipBlankLines()) return FailExpected(what, "the end of the file");
-  const std::string problem = ConvertInteger(Tokens(1)[0], value);
-  if (!problem.empty()) return FailExpected(what, problem);
+bool DoorFileReader::ReadInteger(int& value, const FileProblem& what) {
+  if (!SkipBlankLines()) return FailExpected(what, Said(FileProblemTexts::kEndOfFile));
+  FileProblem problem = ConvertInteger(Tokens(1)[0], value);
+  if (!problem.Empty()) return FailExpected(what, std::move(problem));
   ++next_;
   return true;
 }
 
 bool DoorFileReader::ReadRowCount(int& count, std::string_view table, int capacity) {
-  const std::string what =
-      "a " + std::string(table) + " row count from 2 to " + std::to_string(capacity);
-  if (!SkipBlankLines()) return FailExpected(what, "the end of the file");
+  const FileProblem what =
+      Said(FileProblemTexts::kRowCount, {std::string(table), std::to_string(capacity)});
+  if (!SkipBlankLines()) return FailExpected(what, Said(FileProblemTexts::kEndOfFile));
   const std::string_view token = Tokens(1)[0];
-  const std::string problem = ConvertInteger(token, count);
-  if (!problem.empty()) return FailExpected(what, problem);
+  FileProblem problem = ConvertInteger(token, count);
+  if (!problem.Empty()) return FailExpected(what, std::move(problem));
   // A table needs two rows to be looked up in, and no more than it can hold.
-  if (count < 2 || count > capacity) return FailExpected(what, QuotedToken(token));
+  if (count < 2 || count > capacity) return FailExpected(what, Found(token));
   ++next_;
   return true;
 }
 
-bool DoorFileReader::ReadLine(std::string& value, const std::string& what) {
+bool DoorFileReader::ReadLine(std::string& value, const FileProblem& what) {
   recordLine_ = NextLineNumber();
-  if (next_ >= lines_.size()) return FailExpected(what, "the end of the file");
+  if (next_ >= lines_.size()) return FailExpected(what, Said(FileProblemTexts::kEndOfFile));
   value = std::string(lines_[next_++]);
   return true;
 }
@@ -298,15 +347,18 @@ std::vector<std::string_view> DoorFileReader::Tokens(std::size_t wanted) const {
   return tokens;
 }
 
-bool DoorFileReader::Fail(int line, const std::string& message) {
+bool DoorFileReader::Fail(int line, FileProblem problem) {
   result_.Ok = false;
   result_.Line = line;
-  result_.Message = path_ + ": line " + std::to_string(line) + ": " + message;
+  result_.Problem = FileProblem{
+      FileProblemTexts::kAtLine, {path_, std::to_string(line)}, {}, {std::move(problem)}};
+  result_.Message = result_.Problem.English();
   return false;
 }
 
-bool DoorFileReader::FailExpected(const std::string& what, const std::string& found) {
-  return Fail(recordLine_, "expected " + what + ", found " + found);
+bool DoorFileReader::FailExpected(const FileProblem& what, FileProblem found) {
+  return Fail(recordLine_,
+              FileProblem{FileProblemTexts::kExpected, {}, {}, {what, std::move(found)}});
 }
 
 DoorFileResult DoorFileReader::Load(const std::string& path, DoorInputs& door, ViewSettings* view) {

@@ -49,19 +49,20 @@ class DoorFileReader {
   bool ReadTable(CoefTable& table);
 
   // One record of `values.size()` reals described by `what` ("4 numbers (Angle Cx Cy Cd)").
-  bool ReadReals(std::span<long double* const> values, const std::string& what);
+  bool ReadReals(std::span<long double* const> values, const FileProblem& what);
   // One integer record; `what` describes it ("an integer (trawling mode)").
-  bool ReadInteger(int& value, const std::string& what);
+  bool ReadInteger(int& value, const FileProblem& what);
   bool ReadRowCount(int& count, std::string_view table, int capacity);
   // A whole line, as a picture name is stored.
-  bool ReadLine(std::string& value, const std::string& what);
+  bool ReadLine(std::string& value, const FileProblem& what);
 
   // Moves to the next line holding anything but separators; false at the end of the file.
   bool SkipBlankLines();
   // The first `wanted` tokens of the current line (fewer when the line has fewer).
   std::vector<std::string_view> Tokens(std::size_t wanted) const;
-  bool Fail(int line, const std::string& message);
-  bool FailExpected(const std::string& what, const std::string& found);
+  // The file's problem at `line`; `problem` says what is wrong there.
+  bool Fail(int line, FileProblem problem);
+  bool FailExpected(const FileProblem& what, FileProblem found);
   int NextLineNumber() const { return static_cast<int>(next_) + 1; }
 
   std::string path_;

@@ -329,6 +329,48 @@ inline constexpr TextKey kEmptyLine{"FileProblemTexts", "EmptyLine"};
 // %1 the section, %2 the count it declares, %3 the entries the file holds
 inline constexpr TextKey kLangCutShort{"FileProblemTexts", "LangCutShort"};
 inline constexpr TextKey kLangNoSection{"FileProblemTexts", "LangNoSection"};  // %2 section
+// A line of a door data file: kAtLine holds one of these, "expected %1, found %2" with what
+// the record should have been and what stood there instead.
+inline constexpr TextKey kExpected{"FileProblemTexts", "Expected"};
+inline constexpr TextKey kFourNumbers{"FileProblemTexts", "FourNumbers"};    // %1 the field
+inline constexpr TextKey kOneNumber{"FileProblemTexts", "OneNumber"};        // %1 the field
+inline constexpr TextKey kRowNumbers{"FileProblemTexts", "RowNumbers"};      // %1 count, %2 columns
+inline constexpr TextKey kBalanceAngle{"FileProblemTexts", "BalanceAngle"};  // %1 the axis
+inline constexpr TextKey kRowCount{"FileProblemTexts", "RowCount"};  // %1 table, %2 capacity
+inline constexpr TextKey kTrawlingMode{"FileProblemTexts", "TrawlingMode"};
+inline constexpr TextKey kFrontPictureLine{"FileProblemTexts", "FrontPictureLine"};
+inline constexpr TextKey kPlanPictureLine{"FileProblemTexts", "PlanPictureLine"};
+inline constexpr TextKey kSidePictureLine{"FileProblemTexts", "SidePictureLine"};
+inline constexpr TextKey kViewTab{"FileProblemTexts", "ViewTab"};
+inline constexpr TextKey kProjectionSwitches[] = {{"FileProblemTexts", "SchemeSwitch"},
+                                                  {"FileProblemTexts", "HiddenLinesSwitch"},
+                                                  {"FileProblemTexts", "PointsSwitch"},
+                                                  {"FileProblemTexts", "ForcesSwitch"},
+                                                  {"FileProblemTexts", "LabelsSwitch"}};
+inline constexpr TextKey kBalanceSwitches[] = {{"FileProblemTexts", "ShowHiddenSwitch"},
+                                               {"FileProblemTexts", "ShowPointsSwitch"},
+                                               {"FileProblemTexts", "ShowForcesSwitch"},
+                                               {"FileProblemTexts", "ShowLabelsSwitch"},
+                                               {"FileProblemTexts", "ShowProcessSwitch"}};
+// What stood where the record was expected.
+inline constexpr TextKey kEndOfFile{"FileProblemTexts", "EndOfFile"};
+inline constexpr TextKey kToken{"FileProblemTexts", "Token"};          // %1 the quoted token
+inline constexpr TextKey kLongToken{"FileProblemTexts", "LongToken"};  // %1 length, %2 limit
+inline constexpr TextKey kNumberTooLarge{"FileProblemTexts", "NumberTooLarge"};  // %1 token
+inline constexpr TextKey kNumberTooSmall{"FileProblemTexts", "NumberTooSmall"};  // %1 token
+inline constexpr TextKey kIntegerOutOfRange{"FileProblemTexts", "IntegerOutOfRange"};
+inline constexpr TextKey kOnlyNumbers{"FileProblemTexts", "OnlyNumbers"};  // %1 how many
+// A value read that its field does not take: %1 the field, then the range, then the token.
+inline constexpr TextKey kFieldNotFinite{"FileProblemTexts", "FieldNotFinite"};
+inline constexpr TextKey kFieldOutOfRange{"FileProblemTexts", "FieldOutOfRange"};
+// A table read that does not pass the table check: %1 the table, %2 the row, %3 the column,
+// %4 the value, %5 the previous row's key.
+inline constexpr TextKey kTableTooFewRows{"FileProblemTexts", "TableTooFewRows"};
+inline constexpr TextKey kTableTooManyRows{"FileProblemTexts", "TableTooManyRows"};
+inline constexpr TextKey kTableNotFinite{"FileProblemTexts", "TableNotFinite"};
+inline constexpr TextKey kTableNotIncreasing{"FileProblemTexts", "TableNotIncreasing"};
+inline constexpr TextKey kTableNegativeKey{"FileProblemTexts", "TableNegativeKey"};
+inline constexpr TextKey kTableNegative{"FileProblemTexts", "TableNegative"};
 }  // namespace FileProblemTexts
 
 // The sections that hold the built texts; every language file has each of them.

@@ -150,16 +150,98 @@ TEST_P(DoorFileProblems, ReadInEveryLanguage) {
 INSTANTIATE_TEST_SUITE_P(WholeFile, DoorFileProblems, testing::ValuesIn(kDoorFileCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-// A problem inside the file stays English for now: there is no data to translate from.
-TEST(DoorFileProblems, ALineThatDoesNotReadKeepsItsEnglishMessage) {
-  TempFolder folder;
-  const std::string path = folder.File("door.brd");
-  TempFolder::WriteBytes(path, "x\n");
+// A line of a door file that does not read: its English form is the very line the command
+// line prints, and in Russian and Norwegian it names the file and the line in the language's
+// own words, with the token found and the fields' symbols as they are.
+const char* const kBrokenDoorFiles[] = {
+    "bad_angle_comma_decimal",
+    "bad_balance_switch_token",
+    "bad_bridle_angle_h_90",
+    "bad_bridle_angle_v_beyond",
+    "bad_empty",
+    "bad_ends_before_angles",
+    "bad_ends_before_pictures",
+    "bad_ends_in_hydro_rows",
+    "bad_ends_in_last_angle",
+    "bad_ends_in_params",
+    "bad_env_token",
+    "bad_ground_angles_repeated",
+    "bad_ground_comma_decimal",
+    "bad_ground_count_over_capacity",
+    "bad_hydro_angles_not_increasing",
+    "bad_hydro_count_one",
+    "bad_hydro_count_over_capacity",
+    "bad_hydro_count_token",
+    "bad_hydro_count_zero",
+    "bad_hydro_infinity_word",
+    "bad_hydro_overflow",
+    "bad_hydro_short_row",
+    "bad_hydro_token",
+    "bad_hydro_token_invalid_utf8",
+    "bad_hydro_token_long",
+    "bad_keel_beyond_field",
+    "bad_keel_chord_negative",
+    "bad_keel_count_negative",
+    "bad_keel_depths_negative",
+    "bad_keel_depths_not_increasing",
+    "bad_keel_thickness_negative",
+    "bad_keel_underflow",
+    "bad_mode_out_of_range",
+    "bad_mode_real",
+    "bad_mode_token",
+    "bad_param_beyond_field",
+    "bad_param_missing_range",
+    "bad_param_overflow",
+    "bad_param_token",
+    "bad_param_token_too_long",
+    "bad_projection_switch_token",
+    "bad_tab_token",
+};
+
+// The words of the English per-line messages that a translation must not keep.
+const char* const kLineWords[] = {"expected", "found", "number",  "integer", "line (",  "table",
+                                  "row ",     "must",  "token",   "which",   "the end", "only ",
+                                  "switch",   "view",  "picture", "range",   "From",    "degrees"};
+
+class BrokenDoorFiles : public testing::TestWithParam<const char*> {};
+
+TEST_P(BrokenDoorFiles, ReadInEveryLanguage) {
+  const std::string path = kData + "/" + GetParam() + ".brd";
   DoorInputs door;
   const DoorFileResult result = DoorFileReader::Load(path, door);
   ASSERT_FALSE(result.Ok);
-  EXPECT_TRUE(result.Problem.Empty());
-  EXPECT_EQ(result.Problem.Text(Language(1), result.Message), result.Message);
+  ASSERT_FALSE(result.Problem.Empty()) << result.Message;
+  EXPECT_EQ(result.Problem.English(), result.Message);
+  const std::string atLine = path + ": line " + std::to_string(result.Line) + ": ";
+  EXPECT_TRUE(result.Message.starts_with(atLine)) << result.Message;
+  for (const int language : {1, 2}) {
+    std::string text = result.Problem.Text(Language(language));
+    SCOPED_TRACE(text);
+    EXPECT_NE(text, result.Message);
+    EXPECT_EQ(text.find('%'), std::string::npos);
+    EXPECT_NE(text.find(std::to_string(result.Line)), std::string::npos);
+    // The file's name holds words of its own ("token", "range"): it is taken out first.
+    const std::size_t name = text.find(path);
+    ASSERT_NE(name, std::string::npos);
+    text.erase(name, path.size());
+    for (const char* english : kLineWords)
+      EXPECT_EQ(text.find(english), std::string::npos) << english;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LineByLine, BrokenDoorFiles, testing::ValuesIn(kBrokenDoorFiles),
+                         [](const auto& info) { return std::string(info.param); });
+
+// What was found keeps its quoted form in every language: the user must see the very token.
+TEST(BrokenDoorFileText, KeepsTheTokenFoundAndTheFieldsSymbol) {
+  DoorInputs door;
+  const DoorFileResult result = DoorFileReader::Load(kData + "/bad_param_token.brd", door);
+  ASSERT_FALSE(result.Ok);
+  for (const int language : {1, 2}) {
+    const std::string text = result.Problem.Text(Language(language));
+    EXPECT_NE(text.find("'11513N'"), std::string::npos) << text;
+    EXPECT_NE(text.find("(G,"), std::string::npos) << text;
+  }
 }
 
 const WholeFileCase kSaveCases[] = {
