@@ -3,7 +3,6 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,10 +11,10 @@
 #include <system_error>
 #include <utility>
 
+#include "io/DoorValueProblems.h"
 #include "model/CoefTable.h"
 #include "model/DoorInputs.h"
 #include "model/EditableFields.h"
-#include "model/FieldLimits.h"
 #include "numbers/NumberText.h"
 #include "numbers/QuotedToken.h"
 
@@ -76,41 +75,11 @@ FileProblem ConvertInteger(std::string_view token, int& out) {
 }
 
 // Why a value read cannot go into its field, naming the token it was read from; empty when it
-// can. The words are those of the field check, which every other filler of a field runs.
+// can.
 FileProblem FieldProblem(std::string_view name, long double value, std::string_view token) {
-  if (!CheckFieldValue(name, value)) return {};
-  const std::string field(name);
-  const std::optional<FieldLimits> limits = LimitsOfField(name);
-  if (!std::isfinite(value) || !limits) {
-    return Said(FileProblemTexts::kFieldNotFinite, {field, QuotedToken(token)});
-  }
-  return Said(FileProblemTexts::kFieldOutOfRange,
-              {field, limits->IntervalText(), QuotedToken(token)});
-}
-
-// A table that does not pass the table check, in words each language can say.
-FileProblem TableFileProblem(std::string_view table, const TableProblem& problem) {
-  using Kind = TableProblem::Kind;
-  const std::string name(table);
-  const std::string row = std::to_string(problem.Row + 1);
-  switch (problem.What) {
-    case Kind::TooFewRows:
-      return Said(FileProblemTexts::kTableTooFewRows, {name, std::to_string(problem.Count)});
-    case Kind::TooManyRows:
-      return Said(FileProblemTexts::kTableTooManyRows,
-                  {name, std::to_string(problem.Capacity), std::to_string(problem.Count)});
-    case Kind::NotFinite:
-    case Kind::NotANumber:
-      return Said(FileProblemTexts::kTableNotFinite, {name, row, problem.Column});
-    case Kind::NotIncreasing:
-      return Said(FileProblemTexts::kTableNotIncreasing,
-                  {name, row, problem.Column, problem.Value, problem.Previous});
-    case Kind::NegativeKey:
-      return Said(FileProblemTexts::kTableNegativeKey, {name, row, problem.Column, problem.Value});
-    case Kind::Negative:
-      break;
-  }
-  return Said(FileProblemTexts::kTableNegative, {name, row, problem.Column, problem.Value});
+  FileProblem problem = FieldFileProblem(name, value);
+  if (problem.Empty()) return problem;
+  return FileProblem{FileProblemTexts::kFoundToken, {}, {}, {std::move(problem), Found(token)}};
 }
 
 // The values of a table row: "%1 numbers (%2)" with the count and the column names.

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string_view>
 #include <utility>
+#include <vector>
 
+#include "io/DoorValueProblems.h"
 #include "model/CoefTable.h"
 #include "model/DoorInputs.h"
 #include "model/EditableFields.h"
@@ -23,10 +25,20 @@ bool Readable(long double value) {
   return std::isfinite(value) && (value == 0 || std::isnormal(value));
 }
 
-std::optional<std::string> CheckReadable(const std::string& name, long double value) {
-  if (!std::isfinite(value)) return name + " is not a finite number";
-  if (!Readable(value)) return name + " is too small (below the smallest normal number)";
+// Why the named value would not read back; `name` is a problem that only names the value.
+std::optional<FileProblem> CheckReadable(const FileProblem& name, long double value) {
+  if (!std::isfinite(value)) return FileProblem{FileProblemTexts::kNotFiniteValue, {}, {}, {name}};
+  if (!Readable(value)) return FileProblem{FileProblemTexts::kTooSmallValue, {}, {}, {name}};
   return std::nullopt;
+}
+
+// A name of the file's own: a field's symbol.
+FileProblem Named(std::string name) {
+  return FileProblem{FileProblemTexts::kToken, {std::move(name)}, {}, {}};
+}
+
+FileProblem Named(TextKey key, std::vector<std::string> args) {
+  return FileProblem{key, std::move(args), {}, {}};
 }
 
 class Lines {
@@ -108,49 +120,59 @@ std::string DoorFileWriter::Text(const DoorInputs& door, const ViewSettings& vie
 
 std::optional<std::string> DoorFileWriter::Unwritable(const DoorInputs& door,
                                                       const ViewSettings& view) {
+  if (auto problem = UnwritableProblem(door, view)) return problem->English();
+  return std::nullopt;
+}
+
+std::optional<FileProblem> DoorFileWriter::UnwritableProblem(const DoorInputs& door,
+                                                             const ViewSettings& view) {
   for (const CoefTable* table : FileTables(door)) {
-    if (auto problem = ValidateTable(*table)) {
-      return std::string(table->Name()) + (problem->Row >= 0 ? " table, " : " table: ") +
-             problem->Message;
-    }
+    if (auto problem = ValidateTable(*table)) return TableFileProblem(table->Name(), *problem);
   }
   // A table value of tiny magnitude passes the table check but would not read back.
   for (const CoefTable* table : FileTables(door)) {
     for (int i = 0; i < table->Count; ++i) {
       for (int c = 0; c < table->ColumnCount(); ++c) {
         const long double value = table->At(i, c);
-        if (!Readable(value)) return CheckReadable(Row(table->Name(), i), value);
+        if (!Readable(value)) {
+          return CheckReadable(Named(FileProblemTexts::kTableRowName,
+                                     {std::string(table->Name()), std::to_string(i + 1)}),
+                               value);
+        }
       }
     }
   }
 
+  const auto field = [](std::string_view name, long double value) -> std::optional<FileProblem> {
+    FileProblem problem = FieldFileProblem(name, value);
+    if (!problem.Empty()) return problem;
+    return CheckReadable(Named(std::string(name)), value);
+  };
   for (std::size_t i = 0; i < kMainParams.size(); ++i) {
     const std::string name(kMainParams[i].Name);
-    const long double value = door.*kMainParams[i].Field;
-    if (auto problem = CheckFieldValue(name, value)) return problem;
-    if (auto problem = CheckReadable(name, value)) return problem;
+    if (auto problem = field(name, door.*kMainParams[i].Field)) return problem;
     const Range& r = door.Ranges[i];
-    if (auto problem = CheckReadable(name + " range From", r.From)) return problem;
-    if (auto problem = CheckReadable(name + " range To", r.To)) return problem;
-    if (auto problem = CheckReadable(name + " range Step", r.Step)) return problem;
+    const std::pair<TextKey, long double> ends[] = {{FileProblemTexts::kRangeFrom, r.From},
+                                                    {FileProblemTexts::kRangeTo, r.To},
+                                                    {FileProblemTexts::kRangeStep, r.Step}};
+    for (const auto& [key, value] : ends)
+      if (auto problem = CheckReadable(Named(key, {name}), value)) return problem;
   }
-  for (const EditableField& field : kEnvironmentFields) {
-    const long double value = door.*field.Field;
-    if (auto problem = CheckFieldValue(field.Name, value)) return problem;
-    if (auto problem = CheckReadable(std::string(field.Name), value)) return problem;
+  for (const EditableField& environment : kEnvironmentFields) {
+    if (auto problem = field(environment.Name, door.*environment.Field)) return problem;
   }
   for (std::size_t i = 0; i < view.Angles.size(); ++i) {
     if (auto problem =
-            CheckReadable(std::string("balance angle ") + kAxisNames[i], view.Angles[i])) {
+            CheckReadable(Named(FileProblemTexts::kAngleName, {kAxisNames[i]}), view.Angles[i])) {
       return problem;
     }
   }
-  const std::pair<const char*, const std::string*> pictures[] = {
-      {"front", &door.FrontPicture}, {"plan", &door.PlanPicture}, {"side", &door.SidePicture}};
-  for (const auto& [which, name] : pictures) {
-    if (name->find_first_of("\r\n") != std::string::npos) {
-      return std::string("the ") + which + " picture file name holds a line break";
-    }
+  const std::pair<TextKey, const std::string*> pictures[] = {
+      {FileProblemTexts::kFrontPictureBreak, &door.FrontPicture},
+      {FileProblemTexts::kPlanPictureBreak, &door.PlanPicture},
+      {FileProblemTexts::kSidePictureBreak, &door.SidePicture}};
+  for (const auto& [key, name] : pictures) {
+    if (name->find_first_of("\r\n") != std::string::npos) return Named(key, {});
   }
   return std::nullopt;
 }
@@ -158,12 +180,13 @@ std::optional<std::string> DoorFileWriter::Unwritable(const DoorInputs& door,
 DoorFileResult DoorFileWriter::Save(const std::string& path, const DoorInputs& door,
                                     const ViewSettings& view) const {
   DoorFileResult result;
-  const auto fail = [&](const std::string& why) {
-    result.Message = path + ": not saved: " + why;
+  const auto fail = [&](FileProblem why) {
+    result.Problem = FileProblem{FileProblemTexts::kNotSaved, {path}, {}, {std::move(why)}};
+    result.Message = result.Problem.English();
     return result;
   };
-  if (path.empty()) return fail("no file name given");
-  if (auto problem = Unwritable(door, view)) return fail(*problem);
+  if (path.empty()) return fail(FileProblem{FileProblemTexts::kNoFileName, {}, {}, {}});
+  if (auto problem = UnwritableProblem(door, view)) return fail(std::move(*problem));
   if (auto problem = writer_.Attempt(path, Text(door, view))) {
     result.Problem = FileProblem{FileProblemTexts::kNotSaved, {path}, {}, {std::move(*problem)}};
     result.Message = result.Problem.English();

@@ -28,6 +28,9 @@ class DoorFileWriter {
   // Why the door cannot be written so that it reads back, or nothing: a table or a value the
   // reader would refuse, or a picture name holding a line break.
   static std::optional<std::string> Unwritable(const DoorInputs& door, const ViewSettings& view);
+  // The same as a file problem, for a window to say in its language.
+  static std::optional<FileProblem> UnwritableProblem(const DoorInputs& door,
+                                                      const ViewSettings& view);
 
   DoorFileResult Save(const std::string& path, const DoorInputs& door,
                       const ViewSettings& view) const;

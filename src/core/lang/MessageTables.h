@@ -360,9 +360,23 @@ inline constexpr TextKey kNumberTooLarge{"FileProblemTexts", "NumberTooLarge"}; 
 inline constexpr TextKey kNumberTooSmall{"FileProblemTexts", "NumberTooSmall"};  // %1 token
 inline constexpr TextKey kIntegerOutOfRange{"FileProblemTexts", "IntegerOutOfRange"};
 inline constexpr TextKey kOnlyNumbers{"FileProblemTexts", "OnlyNumbers"};  // %1 how many
-// A value read that its field does not take: %1 the field, then the range, then the token.
+// A value its field does not take: %1 the field, %2 the field's range; the reader adds
+// "%1, found %2" with the token it read.
 inline constexpr TextKey kFieldNotFinite{"FileProblemTexts", "FieldNotFinite"};
 inline constexpr TextKey kFieldOutOfRange{"FileProblemTexts", "FieldOutOfRange"};
+inline constexpr TextKey kFoundToken{"FileProblemTexts", "FoundToken"};
+// A value the reader would not take back: %1 the value's name.
+inline constexpr TextKey kNotFiniteValue{"FileProblemTexts", "NotFiniteValue"};
+inline constexpr TextKey kTooSmallValue{"FileProblemTexts", "TooSmallValue"};
+inline constexpr TextKey kTableRowName{"FileProblemTexts", "TableRowName"};  // %1 table, %2 row
+inline constexpr TextKey kRangeFrom{"FileProblemTexts", "RangeFrom"};        // %1 the field
+inline constexpr TextKey kRangeTo{"FileProblemTexts", "RangeTo"};
+inline constexpr TextKey kRangeStep{"FileProblemTexts", "RangeStep"};
+inline constexpr TextKey kAngleName{"FileProblemTexts", "AngleName"};  // %1 the axis
+// A picture name the file's line could not hold.
+inline constexpr TextKey kFrontPictureBreak{"FileProblemTexts", "FrontPictureBreak"};
+inline constexpr TextKey kPlanPictureBreak{"FileProblemTexts", "PlanPictureBreak"};
+inline constexpr TextKey kSidePictureBreak{"FileProblemTexts", "SidePictureBreak"};
 // A table read that does not pass the table check: %1 the table, %2 the row, %3 the column,
 // %4 the value, %5 the previous row's key.
 inline constexpr TextKey kTableTooFewRows{"FileProblemTexts", "TableTooFewRows"};

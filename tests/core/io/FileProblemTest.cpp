@@ -10,6 +10,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -21,7 +23,9 @@
 #include "io/DoorFileWriter.h"
 #include "lang/LanguageFile.h"
 #include "lang/TextCatalogue.h"
+#include "model/CoefTable.h"
 #include "model/DoorInputs.h"
+#include "model/ViewSettings.h"
 #include "report/CalcLog.h"
 #include "support/ShippedTexts.h"
 #include "support/TempFolder.h"
@@ -273,6 +277,73 @@ TEST_P(SaveProblems, ReadInEveryLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(WholeFile, SaveProblems, testing::ValuesIn(kSaveCases),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// A door that would not read back is not saved, and the reason reads in every language: the
+// English form stays the line it always was, the others keep the symbols and values only.
+struct SpoiledDoor {
+  const char* Name;
+  std::function<void(DoorInputs&, ViewSettings&)> Spoil;
+  const char* Says;  // the English reason
+};
+
+const SpoiledDoor kSpoiledDoors[] = {
+    {"KeysNotIncreasing",
+     [](DoorInputs& d, ViewSettings&) { d.Hydro.At(3, kHydroAngle) = d.Hydro.At(2, kHydroAngle); },
+     "Hydro table, row 4: Angle 20 must be greater than the previous row's 20"},
+    {"OneRow", [](DoorInputs& d, ViewSettings&) { d.Ground.Count = 1; },
+     "Ground table: the table needs at least 2 rows, it has 1"},
+    {"NegativeDepth", [](DoorInputs& d, ViewSettings&) { d.KeelGeom.At(0, kKeelZi) = -1; },
+     "KeelGeom table, row 1: Zi -1 must not be negative (depths count up from the keel tip)"},
+    {"TinyTableValue",
+     [](DoorInputs& d, ViewSettings&) { d.Hydro.At(1, kHydroCx) = LDBL_TRUE_MIN; },
+     "Hydro row 2 is too small (below the smallest normal number)"},
+    {"NotFiniteField", [](DoorInputs& d, ViewSettings&) { d.G = std::nanl(""); },
+     "G must be a finite number"},
+    {"RangeEnd", [](DoorInputs& d, ViewSettings&) { d.Ranges[11].To = HUGE_VALL; },
+     "R range To is not a finite number"},
+    {"TinyField", [](DoorInputs& d, ViewSettings&) { d.b = LDBL_TRUE_MIN; },
+     "b is too small (below the smallest normal number)"},
+    {"OutOfField", [](DoorInputs& d, ViewSettings&) { d.BridleAngleH = 90; },
+     "BridleAngleH is out of range: ]0..89[ (the range of its field)"},
+    {"Angle", [](DoorInputs&, ViewSettings& v) { v.Angles[2] = -HUGE_VALL; },
+     "balance angle Z is not a finite number"},
+    {"PictureName", [](DoorInputs& d, ViewSettings&) { d.PlanPicture = "two\nlines.bmp"; },
+     "the plan picture file name holds a line break"},
+};
+
+class UnwritableDoors : public testing::TestWithParam<SpoiledDoor> {};
+
+TEST_P(UnwritableDoors, ReadInEveryLanguage) {
+  TempFolder folder;
+  const std::string path = folder.File("door.brd");
+  DoorInputs door;
+  ViewSettings view;
+  GetParam().Spoil(door, view);
+  const DoorFileResult result = DoorFileWriter().Save(path, door, view);
+  ASSERT_FALSE(result.Ok);
+  EXPECT_EQ(result.Message, path + ": not saved: " + GetParam().Says);
+  EXPECT_EQ(DoorFileWriter::Unwritable(door, view), GetParam().Says);
+  ExpectTranslated(result.Problem, result.Message, path);
+  for (const int language : {1, 2}) {
+    const std::string text = result.Problem.Text(Language(language));
+    for (const char* english : {"table", "row ", "must", "range", "finite", "small", "balance",
+                                "picture", "holds", "not saved"})
+      EXPECT_EQ(text.find(english), std::string::npos) << text << " (" << english << ")";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BeforeWriting, UnwritableDoors, testing::ValuesIn(kSpoiledDoors),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(UnwritableDoors, NoFileNameReadsInEveryLanguage) {
+  const DoorFileResult result = DoorFileWriter().Save("", DoorInputs{}, ViewSettings{});
+  ASSERT_FALSE(result.Ok);
+  EXPECT_EQ(result.Message, ": not saved: no file name given");
+  ASSERT_FALSE(result.Problem.Empty());
+  EXPECT_EQ(result.Problem.English(), result.Message);
+  for (const int language : {1, 2})
+    EXPECT_EQ(result.Problem.Text(Language(language)).find("file name"), std::string::npos);
+}
 
 // A disk that takes no more bytes: the reason is the system's, in the user's words, and the
 // previous file is said to be unchanged.
