@@ -50,6 +50,7 @@
 #include "gui/ReadableTexts.h"
 #include "io/DoorFileReader.h"
 #include "lang/TranslatedForms.h"
+#include "model/CoefTable.h"
 #include "support/ShippedTexts.h"
 
 namespace {
@@ -295,11 +296,26 @@ TEST_P(EnglishLeft, NoTextHoldsAnEnglishWord) {
   // name, "English" in the language menu, and in Norwegian its own words that English
   // spells alike: "for", "over") is not a word left untranslated.
   const std::set<QString> kept = WordsOfFile(GetParam());
+  // Nor, in the box of a door file that does not read, are the names the file gives its
+  // tables and their columns ("KeelGeom", "Angle"): they name the line's record in every
+  // language. Elsewhere they are still words to translate.
+  std::set<QString> fileNames;
+  for (const TableShape* shape : {&kHydroShape, &kGroundShape, &kKeelGeomShape}) {
+    fileNames.merge(
+        LatinWords(QString::fromUtf8(shape->Name.data(), qsizetype(shape->Name.size()))));
+    for (int column = 0; column < shape->ColumnCount; ++column) {
+      const std::string_view name = shape->Columns[static_cast<std::size_t>(column)];
+      fileNames.merge(LatinWords(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    }
+  }
   EXPECT_GT(shown.size(), englishTexts_->size() * 9 / 10);
   for (const auto& [where, text] : shown) {
     QStringList english;
+    const bool brokenDoor = where.starts_with("MessageBox.Open");
     for (const QString& word : LatinWords(text))
-      if (englishWords_->contains(word) && !kept.contains(word)) english << word;
+      if (englishWords_->contains(word) && !kept.contains(word) &&
+          !(brokenDoor && fileNames.contains(word)))
+        english << word;
     if (!english.isEmpty())
       ADD_FAILURE() << where << " \"" << text.toStdString() << "\" ("
                     << english.join(", ").toStdString() << ")";
