@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <functional>
 #include <memory>
 
 #include "BalanceWindow.h"
@@ -79,6 +80,22 @@ class ToolkitTexts : public testing::Test {
     QSettings().remove("Language");
   }
 
+  // Prints from the balance window and hands the print preview to `read` before closing it.
+  void ReadPrintPreview(const std::function<void(QDialog&)>& read) {
+    BalanceWindow& balance = app_->Balance();
+    const QMetaObject::Connection watch = QObject::connect(
+        &balance, &BalanceWindow::reportPreviewOpened, &balance, [&read](QDialog* preview) {
+          read(*preview);
+          QMetaObject::invokeMethod(preview, &QDialog::reject, Qt::QueuedConnection);
+        });
+    balance.show();
+    QAction* print = balance.findChild<QAction*>("Print2");
+    ASSERT_NE(print, nullptr);
+    print->trigger();  // returns once the preview is closed
+    balance.hide();
+    QObject::disconnect(watch);
+  }
+
   std::unique_ptr<DoorTrimApp> app_;
 };
 
@@ -121,17 +138,7 @@ TEST_F(ToolkitTexts, SwitchingBackToEnglishRemovesTheOtherLanguagesButtons) {
 TEST_F(ToolkitTexts, PrintPreviewTitleFollowsTheLanguage) {
   ASSERT_TRUE(app_->Language().Switch(LanguageSwitch::Norwegian));
   QString title;
-  BalanceWindow& balance = app_->Balance();
-  QObject::connect(&balance, &BalanceWindow::reportPreviewOpened, &balance,
-                   [&title](QDialog* preview) {
-                     title = preview->windowTitle();
-                     QMetaObject::invokeMethod(preview, &QDialog::reject, Qt::QueuedConnection);
-                   });
-  balance.show();
-  QAction* print = balance.findChild<QAction*>("Print2");
-  ASSERT_NE(print, nullptr);
-  print->trigger();  // returns once the preview is closed
-  balance.hide();
+  ReadPrintPreview([&title](QDialog& preview) { title = preview.windowTitle(); });
   EXPECT_EQ(title.toStdString(), "DoorTrim: likevektsrapport");
 }
 
@@ -153,22 +160,13 @@ TEST_F(ToolkitTexts, PrintPreviewCommandsFollowTheLanguage) {
                                "Show overview of all pages",
                                "Print",
                                "Page setup"};
-  BalanceWindow& balance = app_->Balance();
   for (const int language : {LanguageSwitch::Russian, LanguageSwitch::Norwegian}) {
     ASSERT_TRUE(app_->Language().Switch(language));
     QStringList commands;
-    const QMetaObject::Connection watch = QObject::connect(
-        &balance, &BalanceWindow::reportPreviewOpened, &balance, [&commands](QDialog* preview) {
-          for (const QAction* action : preview->findChildren<QAction*>())
-            if (!action->text().isEmpty()) commands << QString(action->text()).remove('&');
-          QMetaObject::invokeMethod(preview, &QDialog::reject, Qt::QueuedConnection);
-        });
-    balance.show();
-    QAction* print = balance.findChild<QAction*>("Print2");
-    ASSERT_NE(print, nullptr);
-    print->trigger();  // returns once the preview is closed
-    balance.hide();
-    QObject::disconnect(watch);
+    ReadPrintPreview([&commands](QDialog& preview) {
+      for (const QAction* action : preview.findChildren<QAction*>())
+        if (!action->text().isEmpty()) commands << QString(action->text()).remove('&');
+    });
     ASSERT_GE(commands.size(), english.size()) << "language " << language;
     for (const QString& command : commands)
       EXPECT_FALSE(english.contains(command))

@@ -8,6 +8,7 @@
 
 #include "lang/LanguageFile.h"
 #include "lang/TranslatedForms.h"
+#include "support/TextWords.h"
 
 // The language files delivered with the program, read as a language switch reads them. That
 // every entry names a control of its window is for the windows' own tests to show.
@@ -17,23 +18,6 @@ const std::string kFolder = DOORTRIM_LANGUAGE_FILES;
 
 LanguageFile::Result ReadAll(std::string_view name) {
   return LanguageFile::Read(kFolder + "/" + std::string(name)).FindSections(kTranslatedForms);
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-// A text with a word of four or more Latin letters is language: a translation must change
-// it. Symbols, units and axis letters ("x:", "[kN*m]", "Xi=f(Zi)", "OK") may stay.
-bool HasWord(std::string_view text) {
-  int run = 0;
-  for (const char c : text) {
-    run = std::isalpha(static_cast<unsigned char>(c)) ? run + 1 : 0;
-    if (run >= 4) return true;
-  }
-  return false;
 }
 
 std::size_t CountOf(std::string_view text, char c) {

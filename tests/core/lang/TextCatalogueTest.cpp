@@ -16,6 +16,7 @@
 #include "lang/TranslatedForms.h"
 #include "support/ShippedTexts.h"
 #include "support/TempFolder.h"
+#include "support/TextWords.h"
 #include "support/UsedTextKeys.h"
 
 namespace {
@@ -27,23 +28,6 @@ const std::string kSources = DOORTRIM_SOURCES;
 const std::set<UsedTextKey>& KeysInUse() {
   static const std::set<UsedTextKey> keys = UsedTextKeys(kSources);
   return keys;
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
-// A word of four or more Latin letters: a translation must change a text that has one.
-bool HasWord(std::string_view text) {
-  int run = 0;
-  for (const char c : text) {
-    run = std::isalpha(static_cast<unsigned char>(c)) ? run + 1 : 0;
-    if (run >= 4) return true;
-  }
-  return false;
 }
 
 // The placeholders %1 .. %9 a text fills in, as a set of digits.
